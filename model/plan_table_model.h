@@ -1,0 +1,35 @@
+#pragma once
+// Lets a list view show a PlanTable: exactly its rows, in its order, with
+// its column headers. Rows are 1-based in the table and 0-based here.
+
+#include "model/plan_tables.h"
+
+#include <QAbstractTableModel>
+
+namespace jubilo {
+
+class PlanTableModel : public QAbstractTableModel, private PlanTableObserver {
+    Q_OBJECT
+public:
+    explicit PlanTableModel(PlanTable& table, QObject* parent = nullptr);
+    ~PlanTableModel() override;
+
+    PlanTable& table() { return table_; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    void rowsAboutToBeInserted(int first, int last) override;
+    void rowsInserted() override;
+    void rowsAboutToBeRemoved(int first, int last) override;
+    void rowsRemoved() override;
+    void cellChanged(int row, int column) override;
+
+    PlanTable& table_;
+};
+
+}  // namespace jubilo

@@ -1,0 +1,102 @@
+#pragma once
+// The nine tables of a party plan: their shape as data, and the table type.
+// Every cell is a text, kept exactly as entered or loaded.
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <span>
+#include <stdexcept>
+#include <vector>
+
+namespace jubilo {
+
+enum class CellKind { FreeText, YesNo, Count, Money, Time };
+
+enum class TableId {
+    Guests,
+    Music,
+    Decorations,
+    FoodAndDrinks,
+    Ingredients,
+    OtherSupplies,
+    Incidentals,
+    Schedules,
+    Activities,
+};
+
+inline constexpr int kTableCount = 9;
+
+struct ColumnSpec {
+    const char* header;
+    CellKind kind;
+};
+
+struct TableSpec {
+    TableId id;
+    const char* name;      // as the plan speaks of it
+    const char* listName;  // the list that shows it
+    const char* storeKey;  // nullptr: never stored
+    int columnCount;
+    std::array<ColumnSpec, 4> columns;  // the first columnCount are used
+
+    bool isStored() const { return storeKey != nullptr; }
+};
+
+// The nine tables in the order the main window sets up their headers.
+std::span<const TableSpec> tableSpecs();
+const TableSpec& tableSpec(TableId id);
+
+class TableFullError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Told about every change, so a view can show exactly the table's rows.
+class PlanTableObserver {
+public:
+    virtual ~PlanTableObserver() = default;
+    virtual void rowsAboutToBeInserted(int first, int last) = 0;  // 0-based
+    virtual void rowsInserted() = 0;
+    virtual void rowsAboutToBeRemoved(int first, int last) = 0;
+    virtual void rowsRemoved() = 0;
+    virtual void cellChanged(int row, int column) = 0;
+};
+
+using PlanRow = QStringList;
+
+class PlanTable {
+public:
+    // The row counter of the stored format is a 16-bit signed integer.
+    static constexpr int kMaxRows = 32767;
+
+    explicit PlanTable(const TableSpec& spec);
+
+    const TableSpec& spec() const { return *spec_; }
+    int columnCount() const { return spec_->columnCount; }
+    QString header(int column) const;
+
+    int rowCount() const { return static_cast<int>(rows_.size()); }
+    // Positions are 1-based; a cell the row does not have reads as empty.
+    QString cell(int position, int column) const;
+    const PlanRow& row(int position) const;
+
+    // Appends a row (missing cells are empty, extra cells are dropped) and
+    // returns its position. Throws TableFullError when the table is full.
+    int append(const PlanRow& cells);
+    void setCell(int position, int column, const QString& text);
+    void removeAt(int position);
+    void clear();
+
+    void setObserver(PlanTableObserver* observer) { observer_ = observer; }
+
+private:
+    int checkedIndex(int position) const;
+
+    const TableSpec* spec_;
+    std::vector<PlanRow> rows_;
+    PlanTableObserver* observer_ = nullptr;
+};
+
+}  // namespace jubilo

@@ -1,0 +1,62 @@
+#pragma once
+// The plan in the per-user settings store: eight table texts, the date and
+// the five budgets, all under application "Tarvel", section "Jubilo".
+
+#include "model/plan.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+
+#include <functional>
+#include <span>
+#include <vector>
+
+namespace jubilo {
+
+class SettingsStore;
+
+inline const QString kStoreApplication = QStringLiteral("Tarvel");
+inline const QString kStoreSection = QStringLiteral("Jubilo");
+inline const QString kDateKey = QStringLiteral("Date");
+
+// "2021 | August 31 | 09 PM": year, full month name, two-digit day, and the
+// two-digit hour of a 12-hour clock with the locale's AM/PM designator.
+QString defaultDateText(const QDateTime& now, const QLocale& locale = QLocale());
+
+// One step of loading or saving; the caller runs each under its error trap
+// so that one failing table does not stop the others.
+struct PlanStep {
+    QString name;
+    std::function<void()> run;
+};
+
+class SavedPlan {
+public:
+    explicit SavedPlan(SettingsStore& store);
+
+    // The eight stored tables, in the order they are saved and loaded.
+    static std::span<const TableId> tableOrder();
+
+    void saveTable(const PlanTable& table);
+    // Appends the stored rows to the table.
+    void loadTable(PlanTable& table);
+    QString loadDate(const QDateTime& now, const QLocale& locale = QLocale());
+    QString loadBudget(BudgetId id);
+    void writeBudget(BudgetId id, const QString& text);
+    void writeDate(const QString& text);
+
+    // Writes the eight tables.
+    std::vector<PlanStep> saveSteps(const Plan& plan);
+    // Fills the eight tables, then the date, then the five budgets.
+    std::vector<PlanStep> loadSteps(Plan& plan, const QDateTime& now,
+                                    const QLocale& locale = QLocale());
+
+private:
+    QString read(const QString& key, const QString& defaultValue);
+    void write(const QString& key, const QString& value);
+
+    SettingsStore& store_;
+};
+
+}  // namespace jubilo

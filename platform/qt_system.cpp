@@ -1,0 +1,162 @@
+#include "platform/qt_system.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcessEnvironment>
+#include <QUrl>
+
+#include <stdexcept>
+
+namespace jubilo {
+
+QtSystem::QtSystem()
+    : store_(IniSettingsStore::defaultFolder())
+{
+}
+
+void QtSystem::setHostFactory(HostFactory create, RunningHostLookup running)
+{
+    createHost_ = std::move(create);
+    runningHost_ = std::move(running);
+}
+
+namespace {
+
+QMessageBox::StandardButtons buttonsFor(int flags)
+{
+    switch (flags & 7) {
+    case 1: return QMessageBox::Ok | QMessageBox::Cancel;
+    case 2: return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    case 3: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case 4: return QMessageBox::Yes | QMessageBox::No;
+    case 5: return QMessageBox::Retry | QMessageBox::Cancel;
+    default: return QMessageBox::Ok;
+    }
+}
+
+QMessageBox::Icon iconFor(int flags)
+{
+    switch (flags & 0x70) {
+    case 16: return QMessageBox::Critical;
+    case 32: return QMessageBox::Question;
+    case 48: return QMessageBox::Warning;
+    case 64: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+int answerFor(int button)
+{
+    switch (button) {
+    case QMessageBox::Ok: return 1;
+    case QMessageBox::Cancel: return 2;
+    case QMessageBox::Abort: return 3;
+    case QMessageBox::Retry: return 4;
+    case QMessageBox::Ignore: return 5;
+    case QMessageBox::Yes: return 6;
+    case QMessageBox::No: return 7;
+    default: return 2;
+    }
+}
+
+// Messages are written with CR LF and lone CR line breaks.
+QString displayText(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+}  // namespace
+
+int QtSystem::messageBox(const QString& text, int flags, const QString& caption)
+{
+    QMessageBox box(iconFor(flags), caption, displayText(text), buttonsFor(flags),
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    return answerFor(box.exec());
+}
+
+QString toQtFileFilter(const QString& pipeFilter)
+{
+    const QStringList parts = pipeFilter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].isEmpty())
+            continue;
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        entries << (parts[i].contains(QLatin1Char('('))
+                        ? parts[i]
+                        : parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+QString QtSystem::saveFileName(const QString& title, const QString& filter,
+                               const QString& fileName)
+{
+    QFileDialog dialog(QApplication::activeWindow(), title, fileName, toQtFileFilter(filter));
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The program asks about overwriting itself.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setDefaultSuffix(QStringLiteral("xls"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtSystem::openUrl(const QString& url)
+{
+    if (!QDesktopServices::openUrl(QUrl(url)))
+        throw std::runtime_error("The web page could not be opened: " + url.toStdString());
+}
+
+QDateTime QtSystem::now()
+{
+    return QDateTime::currentDateTime();
+}
+
+void QtSystem::seedRandom(quint32 seed)
+{
+    random_.seed(seed);
+}
+
+double QtSystem::nextRandom()
+{
+    return random_.generateDouble();
+}
+
+QStringList QtSystem::environment()
+{
+    return QProcessEnvironment::systemEnvironment().toStringList();
+}
+
+QString QtSystem::programFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+SettingsStore& QtSystem::settings()
+{
+    return store_;
+}
+
+std::unique_ptr<SpreadsheetHost> QtSystem::createHost(const QString& className)
+{
+    if (!createHost_)
+        throw std::runtime_error("Cannot create object \"" + className.toStdString() + "\"");
+    return createHost_(className);
+}
+
+std::shared_ptr<SpreadsheetHost> QtSystem::runningHost(const QString& className)
+{
+    return runningHost_ ? runningHost_(className) : nullptr;
+}
+
+}  // namespace jubilo

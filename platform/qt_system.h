@@ -1,0 +1,49 @@
+#pragma once
+// The seam as the real desktop provides it: Qt's own dialogs (never the
+// platform's native ones, which a headless run cannot drive), the desktop's
+// browser, the real clock and environment, and the per-user INI store.
+
+#include "platform/settings_store.h"
+#include "platform/system.h"
+
+#include <QRandomGenerator>
+
+#include <functional>
+
+namespace jubilo {
+
+class QtSystem : public System {
+public:
+    using HostFactory = std::function<std::unique_ptr<SpreadsheetHost>(const QString&)>;
+    using RunningHostLookup = std::function<std::shared_ptr<SpreadsheetHost>(const QString&)>;
+
+    QtSystem();
+
+    // The spreadsheet engine registers itself here at start-up, so that this
+    // library does not depend on it.
+    void setHostFactory(HostFactory create, RunningHostLookup running);
+
+    int messageBox(const QString& text, int flags, const QString& caption) override;
+    QString saveFileName(const QString& title, const QString& filter,
+                         const QString& fileName) override;
+    void openUrl(const QString& url) override;
+    QDateTime now() override;
+    void seedRandom(quint32 seed) override;
+    double nextRandom() override;
+    QStringList environment() override;
+    QString programFolder() override;
+    SettingsStore& settings() override;
+    std::unique_ptr<SpreadsheetHost> createHost(const QString& className) override;
+    std::shared_ptr<SpreadsheetHost> runningHost(const QString& className) override;
+
+private:
+    QRandomGenerator random_;
+    IniSettingsStore store_;
+    HostFactory createHost_;
+    RunningHostLookup runningHost_;
+};
+
+// "Excel Files (*.xls)|*.xls|" -> "Excel Files (*.xls)" entries for QFileDialog.
+QString toQtFileFilter(const QString& pipeFilter);
+
+}  // namespace jubilo

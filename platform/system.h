@@ -1,0 +1,79 @@
+#pragma once
+// The one seam between Jubilo and everything outside it: dialogs, the
+// browser, the clock, chance, the environment, the per-user settings store
+// and the spreadsheet host. Qt's implementation is installed by the program;
+// tests install a scripted one. Nothing in here pulls in Qt Widgets.
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include "report/spreadsheet_host.h"
+
+#include <memory>
+
+namespace jubilo {
+
+class SettingsStore;
+
+// Message box flags and answers, as the program's messages use them.
+namespace msgbox {
+inline constexpr int kOkOnly = 0;
+inline constexpr int kYesNo = 4;
+inline constexpr int kExclamation = 48;
+inline constexpr int kAnswerOk = 1;
+inline constexpr int kAnswerYes = 6;
+inline constexpr int kAnswerNo = 7;
+}  // namespace msgbox
+
+class System {
+public:
+    virtual ~System() = default;
+
+    // Modal message box; returns the answer (kAnswerOk, kAnswerYes, kAnswerNo).
+    virtual int messageBox(const QString& text, int flags, const QString& caption) = 0;
+
+    // Modal save-file dialog. `filter` uses "description|pattern|" pairs.
+    // Returns the chosen path, or an empty text when the user cancels.
+    virtual QString saveFileName(const QString& title, const QString& filter,
+                                 const QString& fileName) = 0;
+
+    // Opens a web address the desktop's usual way; throws on failure.
+    virtual void openUrl(const QString& url) = 0;
+
+    virtual QDateTime now() = 0;
+    virtual void seedRandom(quint32 seed) = 0;
+    // Uniform in [0, 1).
+    virtual double nextRandom() = 0;
+
+    // The process environment as "NAME=value" entries.
+    virtual QStringList environment() = 0;
+
+    // Folder of the program file, without a trailing separator.
+    virtual QString programFolder() = 0;
+
+    virtual SettingsStore& settings() = 0;
+
+    // Creates a new host instance by class name; throws when none can be made.
+    virtual std::unique_ptr<SpreadsheetHost> createHost(const QString& className) = 0;
+    // The running instance of a class, or nullptr when none runs.
+    virtual std::shared_ptr<SpreadsheetHost> runningHost(const QString& className) = 0;
+};
+
+// The installed seam. The program installs Qt's at start; tests install
+// their own with ScopedSystem. Calling system() with none installed throws.
+System& system();
+void installSystem(System* sys);
+
+class ScopedSystem {
+public:
+    explicit ScopedSystem(System& sys);
+    ~ScopedSystem();
+    ScopedSystem(const ScopedSystem&) = delete;
+    ScopedSystem& operator=(const ScopedSystem&) = delete;
+
+private:
+    System* previous_;
+};
+
+}  // namespace jubilo

@@ -1,0 +1,17 @@
+#pragma once
+// The standard error box every trapped procedure shows.
+
+#include <QString>
+
+namespace jubilo {
+
+inline const QString kErrorBoxTitle = QStringLiteral("Application Error");
+
+// description CR LF location "at line " step CR CR "Please email ..."
+QString errorBoxText(const QString& description, const QString& location, qint32 step);
+
+// Shows the box (flags 48) through the seam. Never throws: a box that
+// cannot be shown is dropped, since there is nobody left to tell.
+void ErrorBox(const QString& description, const QString& location, qint32 step);
+
+}  // namespace jubilo

@@ -1,0 +1,96 @@
+#include "tests/support/scripted_system.h"
+
+#include <stdexcept>
+
+namespace jubilo::testing {
+
+namespace {
+QString fullKey(const QString& app, const QString& section, const QString& key)
+{
+    return app + QLatin1Char('/') + section + QLatin1Char('/') + key;
+}
+}  // namespace
+
+QString MemorySettingsStore::read(const QString& app, const QString& section, const QString& key,
+                                  const QString& defaultValue)
+{
+    if (failReads)
+        throw StoreError("The settings store could not be read");
+    return values.value(fullKey(app, section, key), defaultValue);
+}
+
+void MemorySettingsStore::write(const QString& app, const QString& section, const QString& key,
+                                const QString& value)
+{
+    if (failWrites)
+        throw StoreError("The settings store could not be written");
+    values.insert(fullKey(app, section, key), value);
+    writtenKeys.push_back(key);
+}
+
+bool MemorySettingsStore::contains(const QString& key) const
+{
+    return values.contains(fullKey(QStringLiteral("Tarvel"), QStringLiteral("Jubilo"), key));
+}
+
+QString MemorySettingsStore::value(const QString& key) const
+{
+    return values.value(fullKey(QStringLiteral("Tarvel"), QStringLiteral("Jubilo"), key));
+}
+
+ScriptedSystem::ScriptedSystem()
+    : clock(QDate(2021, 8, 31), QTime(21, 0, 0))
+{
+}
+
+int ScriptedSystem::messageBox(const QString& text, int flags, const QString& caption)
+{
+    messages.push_back({text, flags, caption});
+    if (!answers.empty()) {
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    return (flags & 7) == msgbox::kYesNo ? msgbox::kAnswerNo : msgbox::kAnswerOk;
+}
+
+QString ScriptedSystem::saveFileName(const QString& title, const QString& filter,
+                                     const QString& fileName)
+{
+    saveDialogs.push_back({title, filter, fileName});
+    if (savePaths.empty())
+        return {};
+    QString path = savePaths.front();
+    savePaths.pop_front();
+    return path;
+}
+
+void ScriptedSystem::openUrl(const QString& url)
+{
+    if (failOpenUrl)
+        throw std::runtime_error("No browser");
+    openedUrls << url;
+}
+
+double ScriptedSystem::nextRandom()
+{
+    if (randoms.empty())
+        return 0.5;
+    const double r = randoms.front();
+    randoms.pop_front();
+    return r;
+}
+
+std::unique_ptr<SpreadsheetHost> ScriptedSystem::createHost(const QString& className)
+{
+    if (!hostFactory)
+        throw std::runtime_error("ActiveX component can't create object: " + className.toStdString());
+    return hostFactory(className);
+}
+
+std::shared_ptr<SpreadsheetHost> ScriptedSystem::runningHost(const QString& className)
+{
+    return runningHostLookup ? runningHostLookup(className) : nullptr;
+}
+
+}  // namespace jubilo::testing

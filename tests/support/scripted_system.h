@@ -1,0 +1,78 @@
+#pragma once
+// The seam as tests drive it: records every box, dialog and page it was
+// asked for and answers as the test scripts.
+
+#include "platform/settings_store.h"
+#include "platform/system.h"
+
+#include <QDateTime>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace jubilo::testing {
+
+struct ShownMessage {
+    QString text;
+    int flags;
+    QString caption;
+};
+
+class MemorySettingsStore : public SettingsStore {
+public:
+    QString read(const QString& app, const QString& section, const QString& key,
+                 const QString& defaultValue) override;
+    void write(const QString& app, const QString& section, const QString& key,
+               const QString& value) override;
+
+    bool contains(const QString& key) const;
+    QString value(const QString& key) const;  // under Tarvel/Jubilo
+
+    QMap<QString, QString> values;  // "app/section/key" -> text
+    std::vector<QString> writtenKeys;  // in write order
+    bool failWrites = false;
+    bool failReads = false;
+};
+
+class ScriptedSystem : public System {
+public:
+    ScriptedSystem();
+
+    int messageBox(const QString& text, int flags, const QString& caption) override;
+    QString saveFileName(const QString& title, const QString& filter,
+                         const QString& fileName) override;
+    void openUrl(const QString& url) override;
+    QDateTime now() override { return clock; }
+    void seedRandom(quint32 seed) override { seeds.push_back(seed); }
+    double nextRandom() override;
+    QStringList environment() override { return env; }
+    QString programFolder() override { return folder; }
+    SettingsStore& settings() override { return *store; }
+    std::unique_ptr<SpreadsheetHost> createHost(const QString& className) override;
+    std::shared_ptr<SpreadsheetHost> runningHost(const QString& className) override;
+
+    // Script.
+    std::deque<int> answers;  // next message box answers; OK/No when empty
+    std::deque<QString> savePaths;  // next save dialog results; cancel when empty
+    std::deque<double> randoms;  // next draws; 0.5 when empty
+    QDateTime clock;
+    QStringList env;
+    QString folder;
+    bool failOpenUrl = false;
+    std::function<std::unique_ptr<SpreadsheetHost>(const QString&)> hostFactory;
+    std::function<std::shared_ptr<SpreadsheetHost>(const QString&)> runningHostLookup;
+    MemorySettingsStore memoryStore;
+    SettingsStore* store = &memoryStore;
+
+    // Record.
+    std::vector<ShownMessage> messages;
+    std::vector<QStringList> saveDialogs;  // title, filter, file name
+    QStringList openedUrls;
+    std::vector<quint32> seeds;
+};
+
+}  // namespace jubilo::testing
