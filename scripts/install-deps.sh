@@ -15,6 +15,9 @@ PACKAGES=(
   libgtest-dev
   libgmock-dev
   libbenchmark-dev
+  libgsf-1-dev
+  clang
+  libclang-rt-14-dev
 )
 
 missing=()
