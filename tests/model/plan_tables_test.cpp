@@ -1,0 +1,90 @@
+#include "model/plan.h"
+#include "model/plan_table_model.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+namespace jubilo {
+namespace {
+
+TEST(PlanTablesTest, NineTablesInHeaderOrderWithTheirShape)
+{
+    const auto specs = tableSpecs();
+    ASSERT_EQ(specs.size(), 9u);
+    const char* lists[] = {"lvwGuests",     "lvwMusics",        "lvwDecorations",
+                           "lvwFoodAndDrinks", "lvwIngredients", "lvwOtherSupplies",
+                           "lvwIncidentals", "lvwSchedules",    "lvwActivities"};
+    int stored = 0;
+    for (size_t i = 0; i < specs.size(); ++i) {
+        EXPECT_STREQ(specs[i].listName, lists[i]);
+        EXPECT_EQ(&tableSpec(specs[i].id), &specs[i]);
+        stored += specs[i].isStored() ? 1 : 0;
+    }
+    EXPECT_EQ(stored, 8);
+    EXPECT_FALSE(tableSpec(TableId::Ingredients).isStored());
+
+    Plan plan;
+    EXPECT_EQ(plan.table(TableId::Guests).header(3), "Number in Party");
+    EXPECT_EQ(plan.table(TableId::FoodAndDrinks).header(1), "Ingredients");
+    EXPECT_EQ(plan.table(TableId::Activities).columnCount(), 3);
+    EXPECT_THROW(plan.table(TableId::Activities).header(3), std::out_of_range);
+}
+
+TEST(PlanTablesTest, RowsKeepTextsAndPadShortRows)
+{
+    Plan plan;
+    PlanTable& guests = plan.table(TableId::Guests);
+    EXPECT_EQ(guests.append({" 1,000.5 ", "x"}), 1);
+    EXPECT_EQ(guests.append({"b", "c", "Yes", "4", "extra"}), 2);
+    EXPECT_EQ(guests.cell(1, 0), " 1,000.5 ");
+    EXPECT_EQ(guests.cell(1, 3), "");
+    EXPECT_EQ(guests.row(2).size(), 4);
+    guests.removeAt(1);
+    EXPECT_EQ(guests.cell(1, 0), "b");
+    EXPECT_THROW(guests.removeAt(2), std::out_of_range);
+    EXPECT_THROW(guests.cell(0, 0), std::out_of_range);
+}
+
+TEST(PlanTablesTest, AppendBeyondTheRowLimitFailsClearly)
+{
+    Plan plan;
+    PlanTable& table = plan.table(TableId::Schedules);
+    for (int i = 0; i < PlanTable::kMaxRows; ++i)
+        table.append({QStringLiteral("t")});
+    try {
+        table.append({QStringLiteral("one too many")});
+        FAIL() << "append past the limit succeeded";
+    } catch (const TableFullError& e) {
+        EXPECT_NE(std::string(e.what()).find("32767"), std::string::npos);
+    }
+    EXPECT_EQ(table.rowCount(), PlanTable::kMaxRows);
+}
+
+TEST(PlanTableModelTest, ViewSeesExactlyTheTableRowsInOrder)
+{
+    Plan plan;
+    PlanTable& music = plan.table(TableId::Music);
+    music.append({"Jazz", "CD", "No", "12"});
+    PlanTableModel model(music);
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+
+    music.append({"Pop", "MP3", "Yes", "3.50"});
+    EXPECT_EQ(inserted.count(), 1);
+    ASSERT_EQ(model.rowCount(), 2);
+    EXPECT_EQ(model.data(model.index(1, 3)).toString(), "3.50");
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), "Music(s)");
+    EXPECT_EQ(model.columnCount(), 4);
+
+    music.removeAt(1);
+    EXPECT_EQ(removed.count(), 1);
+    EXPECT_EQ(model.data(model.index(0, 0)).toString(), "Pop");
+
+    music.clear();
+    EXPECT_EQ(model.rowCount(), 0);
+    EXPECT_FALSE(model.data(model.index(0, 0)).isValid());
+}
+
+}  // namespace
+}  // namespace jubilo

@@ -1,0 +1,131 @@
+#include "model/saved_plan.h"
+#include "model/table_text.h"
+#include "tests/support/scripted_system.h"
+
+#include <gtest/gtest.h>
+
+namespace jubilo {
+namespace {
+
+using testing::MemorySettingsStore;
+
+const QString S = kCellSeparator;
+const QString T = kRowTerminator;
+
+void runAll(const std::vector<PlanStep>& steps)
+{
+    for (const PlanStep& step : steps)
+        step.run();
+}
+
+TEST(DefaultDateTextTest, YearMonthDayAndTwelveHourClock)
+{
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QDate day(2021, 8, 31);
+    EXPECT_EQ(defaultDateText(QDateTime(day, QTime(21, 0)), english), "2021 | August 31 | 09 PM");
+    EXPECT_EQ(defaultDateText(QDateTime(QDate(2024, 1, 5), QTime(0, 30)), english),
+              "2024 | January 05 | 12 AM");
+    EXPECT_EQ(defaultDateText(QDateTime(day, QTime(12, 59)), english), "2021 | August 31 | 12 PM");
+    EXPECT_EQ(defaultDateText(QDateTime(day, QTime(11, 59)), english), "2021 | August 31 | 11 AM");
+
+    const QLocale german(QLocale::German, QLocale::Germany);
+    EXPECT_EQ(defaultDateText(QDateTime(QDate(2021, 12, 3), QTime(9, 0)), german),
+              "2021 | Dezember 03 | 09 " + german.amText());
+}
+
+class SavedPlanTest : public ::testing::Test {
+protected:
+    MemorySettingsStore store;
+    SavedPlan saved{store};
+    Plan plan;
+    const QDateTime now{QDate(2021, 8, 31), QTime(21, 0)};
+    const QLocale english{QLocale::English, QLocale::UnitedStates};
+};
+
+TEST_F(SavedPlanTest, SaveWritesEveryStoredTableInOrderEvenWhenEmpty)
+{
+    plan.table(TableId::Schedules).append({"A", "B", "C"});
+    plan.table(TableId::Ingredients).append({"flour", "No", "2"});
+    runAll(saved.saveSteps(plan));
+    const std::vector<QString> expected = {"Guests",          "Musics",         "Decorations",
+                                           "Incidentals",     "Food And Drinks", "Other Supplies",
+                                           "Schedules",       "Activities"};
+    EXPECT_EQ(store.writtenKeys, expected);
+    EXPECT_EQ(store.value("Guests"), "");
+    EXPECT_TRUE(store.contains("Guests"));
+    EXPECT_EQ(store.value("Schedules"), "A" + S + "B" + S + "C" + T);
+}
+
+TEST_F(SavedPlanTest, LoadFillsTablesDateAndBudgetsInOrder)
+{
+    store.write("Tarvel", "Jubilo", "Guests", "Ann" + S + "Elm" + T + "Bob" + S + "Oak" + S + "Yes" + S + "2" + T);
+    store.write("Tarvel", "Jubilo", "Food And Drinks", "Cake" + S + "Flour" + S + "No" + S + "3.5" + T);
+    store.write("Tarvel", "Jubilo", "Food Budget", "100");
+    store.write("Tarvel", "Jubilo", "Date", "next Friday");
+    store.writtenKeys.clear();
+
+    const auto steps = saved.loadSteps(plan, now, english);
+    std::vector<QString> names;
+    for (const PlanStep& step : steps)
+        names.push_back(step.name);
+    const std::vector<QString> expected = {
+        "Guests",      "Musics",          "Decorations",      "Incidentals",
+        "Food And Drinks", "Other Supplies", "Schedules",     "Activities",
+        "Date",        "Decoration Budget", "Food Budget",    "Incidental Budget",
+        "Music Budget", "Other Supply Budget"};
+    EXPECT_EQ(names, expected);
+    runAll(steps);
+
+    const PlanTable& guests = plan.table(TableId::Guests);
+    ASSERT_EQ(guests.rowCount(), 2);
+    EXPECT_EQ(guests.row(1), (PlanRow{"Ann", "Elm", "", ""}));
+    EXPECT_EQ(guests.cell(2, 2), "Yes");
+    EXPECT_EQ(plan.table(TableId::FoodAndDrinks).cell(1, 3), "3.5");
+    EXPECT_EQ(plan.table(TableId::Ingredients).rowCount(), 0);
+    EXPECT_EQ(plan.date(), "next Friday");
+    EXPECT_EQ(plan.budget(BudgetId::Food), "100");
+    EXPECT_EQ(plan.budget(BudgetId::Music), "");
+    EXPECT_TRUE(store.writtenKeys.empty()) << "loading must not write";
+}
+
+TEST_F(SavedPlanTest, MissingDateFollowsTheClock)
+{
+    runAll(saved.loadSteps(plan, now, english));
+    EXPECT_EQ(plan.date(), "2021 | August 31 | 09 PM");
+}
+
+TEST_F(SavedPlanTest, LoadThenSaveWritesBackTheSameTexts)
+{
+    const QString guests = "Ann" + S + "Elm" + S + "Yes" + S + "2" + T + "Bob" + S + S + S + T;
+    const QString activities = "Games" + S + "8 PM" + S + "bring cards" + T;
+    store.write("Tarvel", "Jubilo", "Guests", guests);
+    store.write("Tarvel", "Jubilo", "Activities", activities);
+    runAll(saved.loadSteps(plan, now, english));
+    runAll(saved.saveSteps(plan));
+    EXPECT_EQ(store.value("Guests"), guests);
+    EXPECT_EQ(store.value("Activities"), activities);
+}
+
+TEST_F(SavedPlanTest, TableWithASeparatorIsRefusedAndTheStoredTextKept)
+{
+    store.write("Tarvel", "Jubilo", "Schedules", "old" + S + S + T);
+    plan.table(TableId::Schedules).append({"A", "B||MySeparator11||", "C"});
+    EXPECT_THROW(saved.saveTable(plan.table(TableId::Schedules)), SeparatorInTextError);
+    EXPECT_EQ(store.value("Schedules"), "old" + S + S + T);
+}
+
+TEST_F(SavedPlanTest, BudgetsAndDateAreWrittenWholeAndFailuresSurface)
+{
+    saved.writeBudget(BudgetId::OtherSupply, "50,00 €");
+    saved.writeBudget(BudgetId::Music, "");
+    saved.writeDate("Saturday");
+    EXPECT_EQ(store.value("Other Supply Budget"), "50,00 €");
+    EXPECT_TRUE(store.contains("Music Budget"));
+    EXPECT_EQ(store.value("Date"), "Saturday");
+
+    store.failWrites = true;
+    EXPECT_THROW(saved.writeBudget(BudgetId::Food, "1"), StoreError);
+}
+
+}  // namespace
+}  // namespace jubilo

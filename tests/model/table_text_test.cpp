@@ -1,0 +1,87 @@
+#include "model/plan.h"
+#include "model/table_text.h"
+
+#include <gtest/gtest.h>
+
+namespace jubilo {
+namespace {
+
+const QString S = kCellSeparator;
+const QString T = kRowTerminator;
+
+std::vector<PlanRow> decode(const QString& text, int columns = 3)
+{
+    return decodeTableText(text, columns);
+}
+
+TEST(TableTextTest, EncodesCellsSeparatedAndEveryRowTerminated)
+{
+    Plan plan;
+    PlanTable& schedules = plan.table(TableId::Schedules);
+    EXPECT_EQ(encodeTableText(schedules), "");
+    schedules.append({"A", "B", "C"});
+    EXPECT_EQ(encodeTableText(schedules), "A" + S + "B" + S + "C" + T);
+    schedules.append({"D", "", ""});
+    EXPECT_EQ(encodeTableText(schedules), "A" + S + "B" + S + "C" + T + "D" + S + S + T);
+}
+
+TEST(TableTextTest, RoundTripKeepsTextsExactly)
+{
+    Plan plan;
+    PlanTable& guests = plan.table(TableId::Guests);
+    guests.append({" Ann ", "12, Elm \"St\"\r\n2nd", "Yes", "0004"});
+    guests.append({"Zoë 🎉", "=1+2", "No", "1e3"});
+    guests.append({"|", "||", "|MySeparator12|", "x"});
+    const QString text = encodeTableText(guests);
+    const std::vector<PlanRow> rows = decode(text, 4);
+    ASSERT_EQ(rows.size(), 3u);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(rows[static_cast<size_t>(i)], guests.row(i + 1));
+}
+
+TEST(TableTextTest, DecodingToleratesMissingAndDoubledTerminators)
+{
+    auto rows = decode("A" + S + "B" + S + "C");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0], (PlanRow{"A", "B", "C"}));
+
+    rows = decode("A" + S + "B" + S + "C" + T + T + "D" + S + "E" + S + "F" + T);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1][0], "D");
+
+    EXPECT_TRUE(decode("").empty());
+    EXPECT_TRUE(decode(T + T).empty());
+}
+
+TEST(TableTextTest, ShortRowsLoadWithEmptyCells)
+{
+    const auto rows = decode("Ann" + S + "Elm St" + T, 4);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0], (PlanRow{"Ann", "Elm St", "", ""}));
+}
+
+TEST(TableTextTest, EmptyFirstCellStartsItsOwnRowAndExtraCellsAreDropped)
+{
+    const auto rows = decode("A" + S + "B" + S + "C" + T + S + "x" + S + "y" + T
+                             + "D" + S + "E" + S + "F" + S + "overflow" + T);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0], (PlanRow{"A", "B", "C"}));  // not overwritten by the next row
+    EXPECT_EQ(rows[1], (PlanRow{"", "x", "y"}));
+    EXPECT_EQ(rows[2], (PlanRow{"D", "E", "F"}));
+}
+
+TEST(TableTextTest, RefusesToEncodeACellHoldingASeparator)
+{
+    for (const QString& bad : {QStringLiteral("a||MySeparator11||b"), QStringLiteral("||MySeparator12||")}) {
+        Plan plan;
+        PlanTable& activities = plan.table(TableId::Activities);
+        activities.append({"fine", "19:00", "ok"});
+        activities.append({"x", "y", bad});
+        EXPECT_TRUE(containsStoreSeparator(bad));
+        EXPECT_THROW(encodeTableText(activities), SeparatorInTextError);
+    }
+    EXPECT_FALSE(containsStoreSeparator(QStringLiteral("||MySeparator1||")));
+}
+
+}  // namespace
+}  // namespace jubilo
