@@ -1,6 +1,9 @@
 #pragma once
-// The main window. For now it only carries the product's caption; the plan
-// tabs, lists and inputs are laid out in a later step.
+// The main window, Form1. Its start sequence runs the shell's start-up
+// procedures under the error trap; the plan's tabs, lists and inputs are
+// laid out in a later step.
+
+#include "shell/skin.h"
 
 #include <QWidget>
 
@@ -10,6 +13,11 @@ class MainWindow : public QWidget {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
+
+private:
+    void formLoad();
+
+    SkinFramework skinFramework1_;
 };
 
 }  // namespace jubilo

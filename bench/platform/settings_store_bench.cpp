@@ -1,0 +1,70 @@
+// What one durable write costs when the store already holds a plan of a
+// given size: QSettings rewrites and syncs the whole file on every write.
+
+#include "model/saved_plan.h"
+#include "model/table_text.h"
+#include "platform/settings_store.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace jubilo;
+
+void fillStore(IniSettingsStore& store, int rowsPerTable)
+{
+    Plan plan;
+    for (TableId id : SavedPlan::tableOrder()) {
+        PlanTable& table = plan.table(id);
+        for (int i = 0; i < rowsPerTable; ++i)
+            table.append({QStringLiteral("Item number %1").arg(i), QStringLiteral("Some notes, here"),
+                           QStringLiteral("Yes"), QStringLiteral("12.50")});
+    }
+    SavedPlan saved(store);
+    for (const PlanStep& step : saved.saveSteps(plan))
+        step.run();
+}
+
+void BM_BudgetWriteOnStoredPlan(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    IniSettingsStore store(dir.path());
+    fillStore(store, static_cast<int>(state.range(0)));
+    SavedPlan saved(store);
+    int n = 0;
+    for (auto _ : state)
+        saved.writeBudget(BudgetId::Music, QString::number(++n));
+    state.counters["file_bytes"] = static_cast<double>(QFileInfo(store.filePath("Tarvel")).size());
+}
+BENCHMARK(BM_BudgetWriteOnStoredPlan)->Arg(10)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_SaveAndLoadWholePlan(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    IniSettingsStore store(dir.path());
+    const int rows = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        fillStore(store, rows);
+        Plan loaded;
+        SavedPlan saved(store);
+        for (const PlanStep& step : saved.loadSteps(loaded, QDateTime::fromSecsSinceEpoch(0)))
+            step.run();
+        benchmark::DoNotOptimize(loaded.table(TableId::Guests).rowCount());
+    }
+}
+BENCHMARK(BM_SaveAndLoadWholePlan)->Arg(10)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
