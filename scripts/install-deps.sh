@@ -16,6 +16,7 @@ PACKAGES=(
   libgmock-dev
   libbenchmark-dev
   libgsf-1-dev
+  fonts-liberation
   clang
   libclang-rt-14-dev
 )

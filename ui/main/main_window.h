@@ -1,11 +1,22 @@
 #pragma once
-// The main window, Form1. Its start sequence runs the shell's start-up
-// procedures under the error trap; the plan's tabs, lists and inputs are
-// laid out in a later step.
+// Form1, the main window: the party date, two tab strips with the nine
+// tables, their inputs and budgets, and the three command buttons.
 
+#include "model/plan.h"
+#include "model/plan_table_model.h"
+#include "model/saved_plan.h"
 #include "shell/skin.h"
+#include "ui/main/row_entry.h"
+#include "ui/main/select_all_on_focus.h"
 
+#include <QCursor>
 #include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QLineEdit;
 
 namespace jubilo {
 
@@ -13,11 +24,48 @@ class MainWindow : public QWidget {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Plan& plan() { return plan_; }
+    RowEntry& rowEntry() { return rowEntry_; }
+
+    // What "Start Creating Template" runs.
+    void setReportRun(std::function<void()> run) { reportRun_ = std::move(run); }
+
+    // The pointer shown over the buttons.
+    QCursor handPointer() const { return handPointer_; }
+
+    void loadSampleData();
+    void showHelp();
+    // Writes the eight stored tables under the close's error trap.
+    void saveTables();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildWindow();
+    void styleElements();
+    void connectProcedures();
+    void connectBudgetsAndDate();
     void formLoad();
+    void attachTables();
+    void saveTableNow(TableId id);
+    void updatePointer(QObject* over);
 
+    template <class W>
+    W& element(const char* name) const;
+
+    Plan plan_;
+    std::unique_ptr<SavedPlan> saved_;
+    std::array<std::unique_ptr<PlanTableModel>, kTableCount> models_;
+    RowEntry rowEntry_;
+    SelectAllOnFocus selectAll_;
     SkinFramework skinFramework1_;
+    QCursor handPointer_{Qt::ArrowCursor};
+    std::function<void()> reportRun_;
 };
 
 }  // namespace jubilo

@@ -1,0 +1,173 @@
+#include "ui/main/row_entry.h"
+
+#include "model/table_text.h"
+#include "shell/error_trap.h"
+#include "shell/message.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <stdexcept>
+
+namespace jubilo {
+
+namespace {
+
+template <class W>
+W& child(QWidget& form, const char* name)
+{
+    auto* widget = form.findChild<W*>(QString::fromUtf8(name));
+    if (!widget)
+        throw std::runtime_error(std::string("The window has no input named ") + name);
+    return *widget;
+}
+
+bool isDropDown(const char* name)
+{
+    return QByteArrayView(name).startsWith("cbo");
+}
+
+}  // namespace
+
+RowEntry::RowEntry(QWidget& form, Plan& plan, std::function<void(TableId)> tableChanged)
+    : form_(form)
+    , plan_(plan)
+    , tableChanged_(std::move(tableChanged))
+{
+}
+
+QString RowEntry::inputText(const char* name) const
+{
+    if (isDropDown(name)) {
+        const auto& box = child<QComboBox>(form_, name);
+        return box.currentIndex() < 0 ? QString() : box.currentText();
+    }
+    return child<QLineEdit>(form_, name).text();
+}
+
+bool RowEntry::isFilled(const char* name) const
+{
+    if (isDropDown(name))
+        return child<QComboBox>(form_, name).currentIndex() >= 0;
+    return !child<QLineEdit>(form_, name).text().isEmpty();
+}
+
+void RowEntry::setInputText(const char* name, const QString& text)
+{
+    child<QLineEdit>(form_, name).setText(text);
+}
+
+int RowEntry::selectedPosition(TableId table) const
+{
+    const auto& list = child<QAbstractItemView>(form_, tableSpec(table).listName);
+    const QModelIndexList rows = list.selectionModel() ? list.selectionModel()->selectedRows()
+                                                       : QModelIndexList();
+    return rows.isEmpty() ? 0 : rows.constFirst().row() + 1;
+}
+
+bool RowEntry::canStore(const PlanTable& table, int newRows, const QStringList& texts) const
+{
+    for (const QString& text : texts) {
+        if (containsStoreSeparator(text)) {
+            MsgBox(QStringLiteral("An entry cannot contain the text \"||MySeparator11||\" or "
+                                  "\"||MySeparator12||\". Please change it and try again."));
+            return false;
+        }
+    }
+    if (table.rowCount() + newRows > PlanTable::kMaxRows) {
+        MsgBox(QStringLiteral("The %1 list is full: it holds at most %2 rows.")
+                   .arg(QString::fromUtf8(table.spec().name))
+                   .arg(PlanTable::kMaxRows));
+        return false;
+    }
+    return true;
+}
+
+void RowEntry::add(const AddProcedure& p)
+{
+    PlanTable& table = plan_.table(p.table);
+    const int columns = table.columnCount();
+    ErrorTrap trap(p.location);
+    const bool incomplete = trap.condition(100, [&] {
+        for (int c = 0; c < columns; ++c) {
+            if (!isFilled(p.cells[static_cast<size_t>(c)]))
+                return true;
+        }
+        return false;
+    });
+    if (incomplete) {
+        trap.step(102, [&] { MsgBox(QString::fromUtf8(p.reminder)); });
+        return;
+    }
+    QStringList texts;
+    for (int c = 0; c < columns; ++c)
+        texts << inputText(p.cells[static_cast<size_t>(c)]);
+    if (!canStore(table, 1, texts))
+        return;
+
+    int position = 0;
+    trap.step(104, [&] { position = table.append({texts[0]}); });
+    int line = 106;
+    for (int c = 1; c < columns; ++c, line += 2)
+        trap.step(line, [&] { table.setCell(position, c, texts[c]); });
+    for (const char* box : p.emptied) {
+        if (!box)
+            break;
+        trap.step(line, [&] { setInputText(box, QString()); });
+        line += 2;
+    }
+    trap.step(line, [&] { tableChanged_(p.table); });
+}
+
+void RowEntry::addFood()
+{
+    PlanTable& food = plan_.table(TableId::FoodAndDrinks);
+    PlanTable& ingredients = plan_.table(TableId::Ingredients);
+    ErrorTrap trap(locations::Form1_chkAddFood_Click);
+    const bool incomplete = trap.condition(100, [&] {
+        return !isFilled(kFoodNameBox) || ingredients.rowCount() == 0;
+    });
+    if (incomplete) {
+        trap.step(102, [&] { MsgBox(QString::fromUtf8(kFoodReminder)); });
+        return;
+    }
+    const QString name = inputText(kFoodNameBox);
+    int count = 0;
+    trap.step(104, [&] { count = ingredients.rowCount(); });
+    if (!canStore(food, count, {name}))
+        return;
+
+    for (int i = 1; i <= count; ++i) {
+        int position = 0;
+        trap.step(106, [&] { position = food.append({name}); });
+        trap.step(108, [&] { food.setCell(position, 1, ingredients.cell(i, 0)); });
+        trap.step(110, [&] { food.setCell(position, 2, ingredients.cell(i, 1)); });
+        trap.step(112, [&] { food.setCell(position, 3, ingredients.cell(i, 2)); });
+    }
+    trap.step(116, [&] { ingredients.clear(); });
+    trap.step(118, [&] { setInputText(kFoodNameBox, QString()); });
+    trap.step(120, [&] { tableChanged_(TableId::FoodAndDrinks); });
+}
+
+void RowEntry::remove(const DeleteProcedure& p)
+{
+    PlanTable& table = plan_.table(p.table);
+    ErrorTrap trap(p.location);
+    if (trap.condition(100, [&] { return table.rowCount() == 0; }))
+        return;
+    bool removed = false;
+    trap.step(102, [&] {
+        const int position = selectedPosition(p.table);
+        if (position == 0)
+            throw std::runtime_error("No row is selected. Please select the row to delete.");
+        table.removeAt(position);
+        removed = true;
+    });
+    if (removed)
+        trap.step(104, [&] { tableChanged_(p.table); });
+}
+
+}  // namespace jubilo

@@ -1,0 +1,43 @@
+#pragma once
+// Runs the add and delete procedures against the main window's inputs and
+// the plan. Each runs under its error trap; steps are numbered as the error
+// box reports them.
+
+#include "model/plan.h"
+#include "ui/main/entry_procedures.h"
+
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+namespace jubilo {
+
+class RowEntry {
+public:
+    // `tableChanged` runs after every successful change of a table.
+    RowEntry(QWidget& form, Plan& plan, std::function<void(TableId)> tableChanged);
+
+    void add(const AddProcedure& procedure);
+    void addFood();
+    void remove(const DeleteProcedure& procedure);
+
+    // The text of a text box, or the chosen item of a drop-down.
+    QString inputText(const char* name) const;
+    bool isFilled(const char* name) const;
+    void setInputText(const char* name, const QString& text);
+
+    // The 1-based position of the list's selected row; 0 when none.
+    int selectedPosition(TableId table) const;
+
+private:
+    // Refuses, with a message, rows the table or the store cannot hold.
+    bool canStore(const PlanTable& table, int newRows, const QStringList& texts) const;
+
+    QWidget& form_;
+    Plan& plan_;
+    std::function<void(TableId)> tableChanged_;
+};
+
+}  // namespace jubilo
