@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <ostream>
 #include <functional>
 #include <vector>
 
@@ -76,3 +77,9 @@ public:
 };
 
 }  // namespace jubilo::testing
+
+// Readable QString values in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
