@@ -4,16 +4,22 @@
 #include "ui/main/main_window.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QScreen>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Jubilo"));
+    QApplication::setDesktopFileName(QStringLiteral("jubilo"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/jubilo/jubilo.svg")));
 
     jubilo::QtSystem qtSystem;
     jubilo::installSystem(&qtSystem);
 
     jubilo::MainWindow window;
+    if (const QScreen* screen = window.screen())
+        window.move(screen->availableGeometry().center() - window.rect().center());
     window.show();
     const int status = app.exec();
     jubilo::installSystem(nullptr);

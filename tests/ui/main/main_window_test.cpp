@@ -266,6 +266,19 @@ TEST_F(MainWindowTest, ClosingWritesAllEightTables)
     EXPECT_EQ(sys.memoryStore.writtenKeys.size(), 8u);
 }
 
+TEST_F(MainWindowTest, TheHandPointerComesFromTheCursorFileBesideTheProgram)
+{
+    sys.folder = QStringLiteral("/nonexistent/program");
+    start();
+    EXPECT_EQ(window->handPointer().shape(), Qt::ArrowCursor);
+
+    sys.folder = QStringLiteral(JUBILO_RESOURCES_DIR);  // holds HAND-M.CUR
+    start();
+    EXPECT_EQ(window->handPointer().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(window->handPointer().hotSpot(), QPoint(6, 0));
+    EXPECT_TRUE(sys.messages.empty());
+}
+
 TEST_F(MainWindowTest, FocusSelectsTheWholeTextAndTheGuestsTabFocusesTheName)
 {
     start();
