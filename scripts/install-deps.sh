@@ -20,6 +20,8 @@ PACKAGES=(
   libqt6svg6
   clang
   libclang-rt-14-dev
+  python3-xlrd
+  libreoffice-calc-nogui
 )
 
 missing=()

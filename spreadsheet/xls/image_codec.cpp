@@ -83,7 +83,9 @@ rec::Font toRecord(const XlsFont& f)
 {
     rec::Font r;
     r.height = f.height;
-    r.flags = uint16_t((f.italic ? 0x02 : 0) | (f.strikeout ? 0x08 : 0) | (f.outline ? 0x10 : 0) | (f.shadow ? 0x20 : 0));
+    // Bit 0 repeats "bold" for readers of older versions; the weight counts.
+    r.flags = uint16_t((f.weight >= 700 ? 0x01 : 0) | (f.italic ? 0x02 : 0) | (f.strikeout ? 0x08 : 0)
+                       | (f.outline ? 0x10 : 0) | (f.shadow ? 0x20 : 0));
     r.color = f.color;
     r.weight = f.weight;
     r.script = f.script;
