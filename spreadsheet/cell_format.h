@@ -1,0 +1,65 @@
+#pragma once
+// The look of a cell, split the way the file format splits it: a font (FONT
+// record), a number format code (FORMAT record) and the rest (XF record).
+// Codes inside are the file format's own, so a writer copies them as they are.
+
+#include <QString>
+
+#include <array>
+#include <cstddef>
+
+namespace jubilo::spreadsheet {
+
+// Colour index 0 means "automatic" everywhere below; 1..56 are palette entries.
+struct Font {
+    QString name = QStringLiteral("Arial");
+    quint16 height = 200;  // twips, 1/20 point
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeout = false;
+    quint8 colorIndex = 0;
+    bool operator==(const Font&) const = default;
+};
+
+enum class HAlign : quint8 { General = 0, Left, Center, Right, Fill, Justify, CenterAcross, Distributed };
+enum class VAlign : quint8 { Top = 0, Center, Bottom, Justify, Distributed };
+
+enum BorderSide : quint8 { kLeft = 0, kRight, kTop, kBottom };
+
+// Line styles as XF records store them.
+enum class LineStyle : quint8 {
+    None = 0, Thin, Medium, Dashed, Dotted, Thick, Double, Hair,
+    MediumDashed, DashDot, MediumDashDot, DashDotDot, MediumDashDotDot, SlantDashDot,
+};
+
+struct BorderLine {
+    LineStyle style = LineStyle::None;
+    quint8 colorIndex = 0;
+    bool operator==(const BorderLine&) const = default;
+};
+
+struct CellFormat {
+    quint16 font = 0;          // index into the workbook's font table
+    quint16 numberFormat = 0;  // format code index: built-in below 164, custom from 164
+    HAlign hAlign = HAlign::General;
+    VAlign vAlign = VAlign::Bottom;
+    quint8 indent = 0;
+    bool wrap = false;
+    bool quotePrefix = false;  // typed with a leading apostrophe
+    quint8 fillColor = 0;      // 0: no fill; else a solid fill in that palette entry
+    std::array<BorderLine, 4> borders{};
+    bool operator==(const CellFormat&) const = default;
+};
+
+std::size_t hashFont(const Font& font);
+std::size_t hashFormat(const CellFormat& format);
+
+struct FontHash {
+    std::size_t operator()(const Font& f) const { return hashFont(f); }
+};
+struct FormatHash {
+    std::size_t operator()(const CellFormat& f) const { return hashFormat(f); }
+};
+
+}  // namespace jubilo::spreadsheet

@@ -1,0 +1,161 @@
+// Times and dates as typed: "7:00 PM", "19:30", "7 PM", "3/14/2024",
+// "14.3.2024", "2024-03-14", "14-Mar-2024", "March 14, 2024", "Mar-2024",
+// and a date followed by a time.
+
+#include "spreadsheet/date_serial.h"
+#include "spreadsheet/typed_parts.h"
+
+#include <QRegularExpression>
+
+namespace jubilo::spreadsheet::typed {
+
+namespace {
+
+enum class Order { MDY, DMY, YMD };
+
+Order localeOrder(const QLocale& locale)
+{
+    const QString f = locale.dateFormat(QLocale::ShortFormat);
+    const auto d = f.indexOf(u'd'), m = f.indexOf(u'M'), y = f.indexOf(u'y');
+    if (y >= 0 && y < m && y < d)
+        return Order::YMD;
+    return (d >= 0 && d < m) ? Order::DMY : Order::MDY;
+}
+
+int fullYear(int year, int digits)
+{
+    if (digits > 2)
+        return year;
+    return year < 30 ? 2000 + year : 1900 + year;
+}
+
+std::optional<double> serialOf(int year, int month, int day)
+{
+    const QDate date(year, month, day);
+    if (!date.isValid() || year < 1900 || year > 9999)
+        return std::nullopt;
+    return serialFromDate(date);
+}
+
+// English names always work; the locale's own names too.
+std::optional<int> monthFromName(const QString& name, const QLocale& locale)
+{
+    static const QLocale english(QLocale::English, QLocale::UnitedStates);
+    for (const QLocale* l : {&english, &locale}) {
+        for (int m = 1; m <= 12; ++m) {
+            if (name.compare(l->monthName(m, QLocale::LongFormat), Qt::CaseInsensitive) == 0
+                || name.compare(l->monthName(m, QLocale::ShortFormat).remove(u'.'), Qt::CaseInsensitive) == 0)
+                return m;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Recognised> numericDate(const QString& s, const QLocale& locale, const QDate& today)
+{
+    static const QRegularExpression re(QStringLiteral("^(\\d{1,4})([/.-])(\\d{1,2})(?:\\2(\\d{1,4}))?\\.?$"));
+    const auto m = re.match(s);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const int a = m.captured(1).toInt(), b = m.captured(3).toInt();
+    const QString sep = m.captured(2);
+    if (!m.hasCaptured(4) || m.captured(4).isEmpty()) {  // two parts: day and month
+        const bool dayFirst = localeOrder(locale) == Order::DMY;
+        const auto serial = serialOf(today.year(), dayFirst ? b : a, dayFirst ? a : b);
+        return serial ? std::optional<Recognised>({*serial, QStringLiteral("d-mmm")}) : std::nullopt;
+    }
+    const int c = m.captured(4).toInt();
+    if (m.capturedLength(1) > 2) {  // year first, whatever the locale
+        const auto serial = serialOf(a, b, c);
+        return serial ? std::optional<Recognised>({*serial, QStringLiteral("yyyy-mm-dd")}) : std::nullopt;
+    }
+    const int year = fullYear(c, int(m.capturedLength(4)));
+    const Order order = localeOrder(locale);
+    const bool dayFirst = order != Order::MDY;
+    const auto serial = serialOf(year, dayFirst ? b : a, dayFirst ? a : b);
+    if (!serial)
+        return std::nullopt;
+    return Recognised{*serial, dayFirst ? QStringLiteral("d%1m%1yyyy").arg(sep) : QStringLiteral("m/d/yyyy")};
+}
+
+std::optional<Recognised> namedDate(const QString& s, const QLocale& locale, const QDate& today)
+{
+    static const QRegularExpression dayMonth(
+        QStringLiteral("^(\\d{1,2})[-. ]+([^\\d\\s.,-]+)\\.?(?:[-, ]+(\\d{2}|\\d{4}))?$"));
+    static const QRegularExpression monthDay(
+        QStringLiteral("^([^\\d\\s.,-]+)\\.?[- ]+(\\d{1,2})(?:,?\\s*(\\d{4}))?$"));
+    static const QRegularExpression monthYear(QStringLiteral("^([^\\d\\s.,-]+)\\.?[- ]+(\\d{4})$"));
+    if (const auto m = monthYear.match(s); m.hasMatch()) {
+        const auto month = monthFromName(m.captured(1), locale);
+        const auto serial = month ? serialOf(m.captured(2).toInt(), *month, 1) : std::nullopt;
+        return serial ? std::optional<Recognised>({*serial, QStringLiteral("mmm-yy")}) : std::nullopt;
+    }
+    for (const auto* re : {&dayMonth, &monthDay}) {
+        const auto m = re->match(s);
+        if (!m.hasMatch())
+            continue;
+        const bool dayFirst = re == &dayMonth;
+        const auto month = monthFromName(m.captured(dayFirst ? 2 : 1), locale);
+        const int day = m.captured(dayFirst ? 1 : 2).toInt();
+        const bool hasYear = m.capturedLength(3) > 0;
+        const int year = hasYear ? fullYear(m.captured(3).toInt(), int(m.capturedLength(3))) : today.year();
+        const auto serial = month ? serialOf(year, *month, day) : std::nullopt;
+        if (serial)
+            return Recognised{*serial, hasYear ? QStringLiteral("d-mmm-yy") : QStringLiteral("d-mmm")};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Recognised> recogniseTime(const QString& text)
+{
+    static const QRegularExpression clock(QStringLiteral(
+        "^(\\d{1,2}):(\\d{1,2})(?::(\\d{1,2}))?\\s*(AM|PM|A|P)?$"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression hourOnly(QStringLiteral("^(\\d{1,2})\\s*(AM|PM|A|P)$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    const QString s = text.trimmed();
+    auto m = clock.match(s);
+    const bool full = m.hasMatch();
+    if (!full)
+        m = hourOnly.match(s);
+    if (!m.hasMatch())
+        return std::nullopt;
+    int hour = m.captured(1).toInt();
+    const int minute = full ? m.captured(2).toInt() : 0;
+    const bool seconds = full && m.capturedLength(3) > 0;
+    const int second = seconds ? m.captured(3).toInt() : 0;
+    const QString meridiem = m.captured(full ? 4 : 2).toUpper();
+    if (minute > 59 || second > 59 || hour > (meridiem.isEmpty() ? 23 : 12))
+        return std::nullopt;
+    if (!meridiem.isEmpty())
+        hour = hour % 12 + (meridiem.startsWith(u'P') ? 12 : 0);
+    QString format = full ? QStringLiteral("h:mm") : QStringLiteral("h");
+    if (seconds)
+        format += QStringLiteral(":ss");
+    if (!meridiem.isEmpty())
+        format += QStringLiteral(" AM/PM");
+    return Recognised{serialFromTime(hour, minute, second), format};
+}
+
+std::optional<Recognised> recogniseDate(const QString& text, const QLocale& locale, const QDate& today)
+{
+    const QString s = text.trimmed();
+    if (auto date = numericDate(s, locale, today))
+        return date;
+    if (auto date = namedDate(s, locale, today))
+        return date;
+    // A date followed by a time.
+    const qsizetype space = s.indexOf(u' ');
+    if (space > 0) {
+        const auto date = numericDate(s.left(space), locale, today);
+        const auto time = date ? recogniseTime(s.mid(space + 1)) : std::nullopt;
+        if (date && time) {
+            const QString timePart = time->format.contains(u'A') ? QStringLiteral(" h:mm AM/PM") : QStringLiteral(" h:mm");
+            return Recognised{date->number + time->number, date->format + timePart};
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace jubilo::spreadsheet::typed
