@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench clean fuzz
 
 all: build
 
@@ -29,3 +29,19 @@ bench: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# Coverage-guided fuzzing of the .xls reader with clang's libFuzzer, in a
+# build directory of its own: `make fuzz FUZZ_SECONDS=600`. New inputs go to
+# $(FUZZ_DIR)/xls_corpus; the seeds in tests/spreadsheet/xls/fuzz_corpus stay
+# as they are. A crash leaves its input as crash-* in the current directory.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 600
+
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DJUBILO_FUZZ=ON -DJUBILO_BUILD_TESTS=OFF -DJUBILO_BUILD_BENCHMARKS=OFF
+	cmake --build $(FUZZ_DIR) --parallel $(JOBS) --target xls_read_fuzzer
+	mkdir -p $(FUZZ_DIR)/xls_corpus
+	./$(FUZZ_DIR)/spreadsheet/xls/xls_read_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=16384 \
+		-timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+		$(FUZZ_DIR)/xls_corpus tests/spreadsheet/xls/fuzz_corpus

@@ -19,10 +19,19 @@ namespace jubilo::xls {
 
 namespace {
 
+void ignoreLog(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+
 void ensureGsf()
 {
     static std::once_flag once;
-    std::call_once(once, [] { gsf_init(); });
+    std::call_once(once, [] {
+        gsf_init();
+        // A damaged container makes libgsf complain on stderr before it
+        // fails; the failure reaches the caller as an XlsError instead.
+        for (const char* domain : {"libgsf", "libgsf:msole"})
+            g_log_set_handler(domain, GLogLevelFlags(G_LOG_LEVEL_MASK | G_LOG_FLAG_FATAL | G_LOG_FLAG_RECURSION),
+                              ignoreLog, nullptr);
+    });
 }
 
 struct ObjectUnref {
