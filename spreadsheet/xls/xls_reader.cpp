@@ -189,18 +189,24 @@ void readSheet(std::span<const uint8_t> stream, std::size_t at, const Globals& g
                                          [](const XlsRowInfo& a, const XlsRowInfo& b) { return a.row == b.row; }),
                              sheet.rows.end());
             // Cells row by row; of two cells in one place the later counts.
-            std::stable_sort(sheet.cells.begin(), sheet.cells.end(), [](const XlsCell& a, const XlsCell& b) {
+            // Files in order (all this writer's) skip the sorting.
+            const auto before = [](const XlsCell& a, const XlsCell& b) {
                 return a.row != b.row ? a.row < b.row : a.column < b.column;
-            });
-            std::vector<XlsCell> unique;
-            unique.reserve(sheet.cells.size());
-            for (auto& cell : sheet.cells) {
-                if (!unique.empty() && unique.back().row == cell.row && unique.back().column == cell.column)
-                    unique.back() = std::move(cell);
-                else
-                    unique.push_back(std::move(cell));
+            };
+            const auto same = [](const XlsCell& a, const XlsCell& b) { return a.row == b.row && a.column == b.column; };
+            if (!std::is_sorted(sheet.cells.begin(), sheet.cells.end(), before))
+                std::stable_sort(sheet.cells.begin(), sheet.cells.end(), before);
+            if (std::adjacent_find(sheet.cells.begin(), sheet.cells.end(), same) != sheet.cells.end()) {
+                std::vector<XlsCell> unique;
+                unique.reserve(sheet.cells.size());
+                for (auto& cell : sheet.cells) {
+                    if (!unique.empty() && same(unique.back(), cell))
+                        unique.back() = std::move(cell);
+                    else
+                        unique.push_back(std::move(cell));
+                }
+                sheet.cells = std::move(unique);
             }
-            sheet.cells = std::move(unique);
             return;
         }
         case rec::Bof::kType:
