@@ -33,6 +33,18 @@ QString exponentText(double number, int significant, const QLocale& locale)
            + QString::number(std::abs(exp)).rightJustified(2, u'0');
 }
 
+int significantDigits(const QString& text)
+{
+    const QString mantissa = text.left(text.indexOf(u'E') < 0 ? text.size() : text.indexOf(u'E'));
+    int count = 0;
+    bool started = false;
+    for (const QChar c : mantissa) {
+        started = started || (c.isDigit() && c != u'0');
+        count += started && c.isDigit();
+    }
+    return count;
+}
+
 QString fixedText(double number, int decimals, const QLocale& locale)
 {
     QString s = QString::number(number, 'f', qMax(0, decimals));
@@ -73,7 +85,6 @@ QString formatNumber(double number, const QStringList& sections, const QLocale& 
         section = sections[2];
     }
     if (isGeneralSection(section)) {
-        QString out;
         QString literalParts = section.toString();
         const qsizetype at = literalParts.indexOf(QLatin1String("general"), 0, Qt::CaseInsensitive);
         return literalParts.left(at).remove(u'"') + generalText(shown, locale)
@@ -94,10 +105,12 @@ QString generalText(double number, const QLocale& locale)
     if (magnitude >= 1e11 || magnitude < 1e-9)
         return exponentText(number, 6, locale);
     const int intDigits = magnitude < 1 ? 1 : int(std::floor(std::log10(magnitude))) + 1;
-    const QString text = fixedText(number, 10 - intDigits, locale);
-    if (magnitude < 1e-4 && text.count(u'0') >= text.size() - 2)
-        return exponentText(number, 6, locale);
-    return text;
+    const QString fixed = fixedText(number, 10 - intDigits, locale);
+    if (magnitude >= 1)
+        return fixed;
+    // Small numbers take whichever form keeps more significant digits.
+    const QString exponent = exponentText(number, 6, locale);
+    return significantDigits(exponent) > significantDigits(fixed) ? exponent : fixed;
 }
 
 QString numberToText(double number, const QLocale& locale)

@@ -53,8 +53,11 @@ std::optional<int> monthFromName(const QString& name, const QLocale& locale)
 
 std::optional<Recognised> numericDate(const QString& s, const QLocale& locale, const QDate& today)
 {
-    static const QRegularExpression re(QStringLiteral("^(\\d{1,4})([/.-])(\\d{1,2})(?:\\2(\\d{1,4}))?\\.?$"));
-    const auto m = re.match(s);
+    // "/" and "-" always separate dates; "." only where the locale writes dates so.
+    static const QRegularExpression slashes(QStringLiteral("^(\\d{1,4})([/-])(\\d{1,2})(?:\\2(\\d{1,4}))?$"));
+    static const QRegularExpression dots(QStringLiteral("^(\\d{1,4})([/.-])(\\d{1,2})(?:\\2(\\d{1,4}))?\\.?$"));
+    const bool localeDots = locale.dateFormat(QLocale::ShortFormat).contains(u'.');
+    const auto m = (localeDots ? dots : slashes).match(s);
     if (!m.hasMatch())
         return std::nullopt;
     const int a = m.captured(1).toInt(), b = m.captured(3).toInt();

@@ -248,7 +248,11 @@ private:
         const qsizetype start = i_;
         RefText r;
         const bool ok = axis(u'R', r.row) && axis(u'C', r.col);
-        if (ok && (r.row.present || r.col.present) && !isNameChar(peek()) && peek() != u'(')
+        if (!ok) {
+            fail();  // R0, C999 or an offset off any grid
+            return std::nullopt;
+        }
+        if ((r.row.present || r.col.present) && !isNameChar(peek()) && peek() != u'(')
             return r;
         i_ = start;
         return std::nullopt;

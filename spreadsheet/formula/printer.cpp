@@ -64,7 +64,7 @@ QString operandText(const Token& t, CellPos at)
 {
     switch (t.base()) {
     case ptg::Int: return QString::number(t.data);
-    case ptg::Num: return QString::number(t.number, 'g', 15);
+    case ptg::Num: return QString::number(t.number, 'g', 15).toUpper();
     case ptg::Str: return u'"' + QString(t.text).replace(u'"', QLatin1String("\"\"")) + u'"';
     case ptg::Bool: return t.code ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
     case ptg::Err: return errorText(ErrorCode(t.code));
