@@ -133,6 +133,8 @@ void checkXf(const XlsWorkbook& wb, const XlsXf& xf, std::size_t index)
 void checkSheet(const XlsWorkbook& wb, const XlsSheet& sheet)
 {
     const std::string in = " on sheet \"" + utf8(sheet.name) + "\"";
+    if (sheet.defaultRowHeight > 8192 || sheet.defaultColumnWidth > 255)
+        invalid("the default row height or column width" + in + " is larger than the file can hold");
     const auto cellXf = [&](uint16_t xf, const std::string& what) {
         if (xf >= wb.xfs.size() || wb.xfs[xf].isStyle)
             invalid(what + in + " uses format " + std::to_string(xf) + ", which is no cell format");

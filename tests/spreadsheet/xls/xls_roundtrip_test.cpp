@@ -359,6 +359,9 @@ TEST(XlsRoundTrip, ImpossibleWorkbooksAreRefusedWithAReason)
     wb = makeDefaultWorkbook();
     wb.palette.resize(10);
     refused(wb, "56");
+    wb = makeDefaultWorkbook();
+    wb.sheets[0].defaultRowHeight = 65273; // found by the fuzzer: rows of cells got that height
+    refused(wb, "default row height");
 }
 
 TEST(XlsRoundTrip, TheGridsLastRowAndColumn)
