@@ -1,6 +1,7 @@
 // Jubilo: plan a party, get a printable spreadsheet.
 
 #include "platform/qt_system.h"
+#include "report/engine_host.h"
 #include "ui/main/main_window.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/jubilo/jubilo.svg")));
 
     jubilo::QtSystem qtSystem;
+    qtSystem.setHostFactory(jubilo::createEngineHost, jubilo::runningEngineHost);
     jubilo::installSystem(&qtSystem);
 
     jubilo::MainWindow window;

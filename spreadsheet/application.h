@@ -81,8 +81,10 @@ public:
     void quit();
     bool hasQuit() const { return quit_; }
 
-private:
+    // Throws once the instance has quit.
     void live() const;
+
+private:
 
     QLocale locale_;
     QDate today_;
