@@ -1,4 +1,4 @@
-#include "ui/main/cursor_file.h"
+#include "shell/cursor_file.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "ui/main/form_layout.h"
+#include "shell/form_layout.h"
 
 #include "shell/skin.h"
 
@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTreeView>
 
@@ -52,6 +53,13 @@ QWidget* makeElement(const FormElement& e, QWidget* parent)
     case ElementKind::DropDown: return makeDropDown(parent);
     case ElementKind::List: return makeList(parent);
     case ElementKind::TabStrip: return new QTabWidget(parent);
+    case ElementKind::PictureBox: {
+        auto* box = new QWidget(parent);
+        box->setProperty(kPictureBoxProperty, true);
+        return box;
+    }
+    case ElementKind::HScrollBar: return new QScrollBar(Qt::Horizontal, parent);
+    case ElementKind::VScrollBar: return new QScrollBar(Qt::Vertical, parent);
     case ElementKind::TabPage: {
         auto* page = new QWidget(parent);
         page->setProperty(kPictureBoxProperty, true);

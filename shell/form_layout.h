@@ -11,7 +11,19 @@ class QWidget;
 
 namespace jubilo {
 
-enum class ElementKind { Button, Frame, Label, TextBox, DropDown, List, TabStrip, TabPage };
+enum class ElementKind {
+    Button,
+    Frame,
+    Label,
+    TextBox,
+    DropDown,
+    List,
+    TabStrip,
+    TabPage,
+    PictureBox,
+    HScrollBar,
+    VScrollBar,
+};
 
 struct FormElement {
     const char* name;

@@ -1,7 +1,7 @@
 #pragma once
 // Where everything sits on the main window.
 
-#include "ui/main/form_layout.h"
+#include "shell/form_layout.h"
 
 #include <span>
 

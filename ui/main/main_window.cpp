@@ -6,7 +6,7 @@
 #include "shell/file_procedures.h"
 #include "shell/home_page.h"
 #include "shell/message.h"
-#include "ui/main/cursor_file.h"
+#include "shell/cursor_file.h"
 #include "ui/main/form1_layout.h"
 #include "ui/main/sample_data.h"
 

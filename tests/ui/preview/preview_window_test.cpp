@@ -1,0 +1,203 @@
+#include "tests/support/scripted_system.h"
+#include "ui/preview/preview_window.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace jubilo {
+namespace {
+
+QImage pictureOf(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor(0xFF, 0xF2, 0xCC));
+    return image;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class PreviewWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.mExcelFile = dir.filePath("vemqal12345678.xls");
+        writeFile(window.mExcelFile, "workbook bytes");
+    }
+    void showWith(const QImage& picture)
+    {
+        window.loadPicture(picture);
+        window.show();
+    }
+    void click(const char* name)
+    {
+        QTest::mouseClick(window.findChild<QPushButton*>(name), Qt::LeftButton);
+    }
+
+    testing::ScriptedSystem sys;
+    ScopedSystem installed{sys};
+    QTemporaryDir dir;
+    PreviewWindow window;
+};
+
+TEST_F(PreviewWindowTest, LayoutAndFirstActivationSetUpTheViewport)
+{
+    EXPECT_EQ(window.size(), QSize(656, 626));
+    EXPECT_EQ(window.windowTitle(), "Jubilo");
+    EXPECT_EQ(window.picture2().geometry(), QRect(8, 8, 622, 495));
+    showWith(pictureOf(1000, 400));
+    EXPECT_FALSE(window.FirstActivation);
+    EXPECT_FLOAT_EQ(window.ViewZoom, 1.0f);
+    EXPECT_EQ(window.OrigWidth, 1000);
+    EXPECT_EQ(window.ImageHeight, 400);
+    EXPECT_EQ(window.picture1().size(), QSize(1000, 400));
+    EXPECT_TRUE(window.hScroll1().isEnabled());
+    EXPECT_EQ(window.HScrollUnit, 10);
+    EXPECT_EQ(window.hScroll1().maximum(), 38);
+    EXPECT_FALSE(window.vScroll1().isEnabled());
+    EXPECT_EQ(window.VScrollUnit, 0);
+
+    window.hScroll1().setValue(7);
+    EXPECT_EQ(window.picture1().pos(), QPoint(-70, 0));
+    EXPECT_TRUE(sys.messages.empty());
+}
+
+TEST_F(PreviewWindowTest, DraggingPansWithinTheEdgesAndReleaseSnapsTheBars)
+{
+    showWith(pictureOf(1000, 900));
+    auto* picture = &window.picture1();
+    QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(500, 500));
+    QMouseEvent move(QEvent::MouseMove, QPointF(300, 520), QPointF(), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(picture, &move);
+    EXPECT_EQ(picture->pos(), QPoint(-200, 0));  // dragging down stops at the top edge
+    QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(300, 520));
+    // 200 of 378 overflow pixels is 53 %, which snaps to position 20 of 38.
+    EXPECT_EQ(window.hScroll1().value(), 20);
+    EXPECT_EQ(picture->x(), -200);
+
+    QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(500, 500));
+    QMouseEvent far(QEvent::MouseMove, QPointF(-2000, -2000), QPointF(), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(picture, &far);
+    const QSize inner = window.picture2().contentsRect().size();
+    EXPECT_EQ(picture->pos(), QPoint(inner.width() - 1000, inner.height() - 900));
+    EXPECT_TRUE(sys.messages.empty());
+}
+
+TEST_F(PreviewWindowTest, ZoomStepsByAQuarterAndStopsAtItsBounds)
+{
+    showWith(pictureOf(800, 600));
+    click("PushButton1");
+    EXPECT_FLOAT_EQ(window.ViewZoom, 1.25f);
+    EXPECT_EQ(window.picture1().size(), QSize(1000, 750));
+    EXPECT_EQ(window.hScroll1().maximum(), 38);  // ranges follow the zoom
+    for (int i = 0; i < 20; ++i)
+        click("PushButton2");
+    EXPECT_FLOAT_EQ(window.ViewZoom, 0.25f);
+    EXPECT_EQ(window.picture1().size(), QSize(200, 150));
+    EXPECT_FALSE(window.hScroll1().isEnabled());
+    EXPECT_EQ(window.picture1().picture().pixelColor(100, 75), QColor(0xFF, 0xF2, 0xCC));
+}
+
+TEST_F(PreviewWindowTest, AZoomPastTheSizeLimitReturnsToOneWithoutRepainting)
+{
+    showWith(pictureOf(3000, 200));
+    click("PushButton1");  // 3750 wide
+    click("PushButton1");  // 4500
+    EXPECT_FLOAT_EQ(window.ViewZoom, 1.5f);
+    for (int i = 0; i < 8; ++i)
+        click("PushButton1");  // 3.0 still fits (9000); 3.5 would be 10500
+    EXPECT_FLOAT_EQ(window.ViewZoom, 1.0f);
+    EXPECT_EQ(window.ImageWidth, 3000);
+}
+
+TEST_F(PreviewWindowTest, ANewPictureGetsAFreshViewport)
+{
+    showWith(pictureOf(800, 600));
+    click("PushButton1");
+    window.loadPicture(pictureOf(300, 200));
+    EXPECT_FLOAT_EQ(window.ViewZoom, 1.0f);
+    EXPECT_EQ(window.OrigWidth, 300);
+    EXPECT_EQ(window.picture1().size(), QSize(300, 200));
+    EXPECT_FALSE(window.hScroll1().isEnabled());
+}
+
+TEST_F(PreviewWindowTest, SavingCopiesTheWorkbookWhereTheUserSays)
+{
+    const QString fresh = dir.filePath("party.xls");
+    sys.savePaths = {fresh};
+    click("PushButton6");
+    EXPECT_EQ(readFile(fresh), "workbook bytes");
+    ASSERT_EQ(sys.saveDialogs.size(), 1u);
+    EXPECT_EQ(sys.saveDialogs[0], (QStringList{"Save File", "Excel Files (*.xls)|*.xls|", ""}));
+    ASSERT_EQ(sys.messages.size(), 1u);
+    EXPECT_EQ(sys.messages[0].text, "Done.");
+    EXPECT_TRUE(QFile::exists(window.mExcelFile));
+}
+
+TEST_F(PreviewWindowTest, OverwritingAsksFirst)
+{
+    const QString existing = dir.filePath("old.xls");
+    writeFile(existing, "old bytes");
+    sys.savePaths = {existing, existing};
+    sys.answers = {msgbox::kAnswerNo, msgbox::kAnswerOk, msgbox::kAnswerYes, msgbox::kAnswerOk};
+    click("PushButton6");
+    EXPECT_EQ(readFile(existing), "old bytes");
+    ASSERT_EQ(sys.messages.size(), 2u);
+    EXPECT_EQ(sys.messages[0].text, "Are you sure you wish to overwrite " + existing + " ?");
+    EXPECT_EQ(sys.messages[0].flags, 4);
+    EXPECT_EQ(sys.messages[1].text, "Done.");
+
+    click("PushButton6");
+    EXPECT_EQ(readFile(existing), "workbook bytes");
+}
+
+TEST_F(PreviewWindowTest, CancelAndFailedCopiesStillEndWithDone)
+{
+    click("PushButton6");
+    ASSERT_EQ(sys.messages.size(), 1u);
+    EXPECT_EQ(sys.messages[0].text, "Done.");
+
+    sys.savePaths = {dir.filePath("no/such/folder/party.xls")};
+    click("PushButton6");
+    ASSERT_EQ(sys.messages.size(), 3u);
+    EXPECT_EQ(sys.messages[1].caption, "Application Error");
+    EXPECT_TRUE(sys.messages[1].text.contains("Form3.PushButton6_Click at line 130"));
+    EXPECT_EQ(sys.messages[2].text, "Done.");
+}
+
+TEST_F(PreviewWindowTest, BackDeletesTheTemporaryWorkbookAndShowsTheMainWindow)
+{
+    QWidget mainWindow;
+    window.setMainWindow(&mainWindow);
+    showWith(pictureOf(100, 100));
+    click("PushButton8");
+    EXPECT_FALSE(QFile::exists(window.mExcelFile));
+    EXPECT_TRUE(mainWindow.isVisible());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(sys.messages.empty());
+}
+
+TEST_F(PreviewWindowTest, ClosingDeletesTheTemporaryWorkbook)
+{
+    showWith(pictureOf(100, 100));
+    window.close();
+    EXPECT_FALSE(QFile::exists(window.mExcelFile));
+}
+
+}  // namespace
+}  // namespace jubilo

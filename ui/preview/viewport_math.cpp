@@ -1,0 +1,97 @@
+#include "ui/preview/viewport_math.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <stdexcept>
+
+namespace jubilo {
+
+namespace {
+
+template <class Int>
+Int roundHalfEven(double value)
+{
+    const double rounded = std::nearbyint(value);  // the default mode rounds halves to even
+    if (!(rounded >= static_cast<double>(std::numeric_limits<Int>::min())
+          && rounded <= static_cast<double>(std::numeric_limits<Int>::max())))
+        throw std::overflow_error("Overflow");
+    return static_cast<Int>(rounded);
+}
+
+constexpr int kFineScrollLimit = 100;
+constexpr int kCoarseUnit = 10;
+
+}  // namespace
+
+int roundToInt16(double value)
+{
+    return roundHalfEven<std::int16_t>(value);
+}
+
+int roundToInt32(double value)
+{
+    return roundHalfEven<std::int32_t>(value);
+}
+
+ScrollBarSetup scrollBarSetup(int imageExtent, int viewportExtent)
+{
+    if (imageExtent <= viewportExtent)
+        return {false, 0, 0};
+    const float overflow = static_cast<float>(imageExtent - viewportExtent);
+    if (overflow <= kFineScrollLimit)
+        return {true, roundToInt16(overflow), 1};
+    return {true, roundToInt16(overflow / kCoarseUnit), kCoarseUnit};
+}
+
+int offsetForPosition(int unit, int position)
+{
+    return -roundToInt16(static_cast<double>(unit) * position);
+}
+
+int clampDragOffset(int proposed, int innerViewportExtent, int imageExtent)
+{
+    if (proposed > 0)
+        return 0;
+    const int limit = innerViewportExtent - imageExtent;
+    return limit > proposed ? limit : proposed;
+}
+
+int offsetPercent(int offset, int imageExtent, int viewportExtent)
+{
+    if (imageExtent <= viewportExtent)
+        return 0;
+    return roundToInt32(std::abs(static_cast<double>(offset)) / (imageExtent - viewportExtent) * 100.0);
+}
+
+std::optional<int> positionForPercent(int percent, int maximum)
+{
+    if (percent < 0)
+        return std::nullopt;
+    const double position = percent / 100.0 * maximum;
+    if (position > maximum)
+        return std::nullopt;
+    return roundToInt16(position);
+}
+
+float steppedZoom(float zoom, bool zoomOut)
+{
+    return zoomOut ? zoom - kZoomStep : zoom + kZoomStep;
+}
+
+bool isZoomAllowed(float zoom)
+{
+    return zoom >= kMinZoom && zoom <= kMaxZoom;
+}
+
+int zoomedExtent(int original, float zoom)
+{
+    return static_cast<int>(std::floor(static_cast<double>(original) * static_cast<double>(zoom)));
+}
+
+bool fitsZoomBound(int width, int height)
+{
+    return width < kMaxZoomedWidth && height < kMaxZoomedHeight;
+}
+
+}  // namespace jubilo
