@@ -51,8 +51,9 @@ public:
 
     const QLocale& locale() const { return locale_; }
     void setLocale(const QLocale& locale) { locale_ = locale; }
-    // The date that typed dates without a year fall in; today unless set.
-    QDate today() const { return today_.isValid() ? today_ : QDate::currentDate(); }
+    // The date whose year typed dates without one fall in; invalid (the
+    // clock's date) unless set.
+    QDate today() const { return today_; }
     void setToday(const QDate& date) { today_ = date; }
 
     // Workbooks, 1-based.

@@ -22,6 +22,13 @@ Order localeOrder(const QLocale& locale)
     return (d >= 0 && d < m) ? Order::DMY : Order::MDY;
 }
 
+// Reading the clock costs a time-zone lookup, so it happens only for the
+// rare date typed without a year.
+int currentYear(const QDate& today)
+{
+    return today.isValid() ? today.year() : QDate::currentDate().year();
+}
+
 int fullYear(int year, int digits)
 {
     if (digits > 2)
@@ -56,7 +63,7 @@ std::optional<Recognised> numericDate(const QString& s, const QLocale& locale, c
     // "/" and "-" always separate dates; "." only where the locale writes dates so.
     static const QRegularExpression slashes(QStringLiteral("^(\\d{1,4})([/-])(\\d{1,2})(?:\\2(\\d{1,4}))?$"));
     static const QRegularExpression dots(QStringLiteral("^(\\d{1,4})([/.-])(\\d{1,2})(?:\\2(\\d{1,4}))?\\.?$"));
-    const bool localeDots = locale.dateFormat(QLocale::ShortFormat).contains(u'.');
+    const bool localeDots = s.contains(u'.') && locale.dateFormat(QLocale::ShortFormat).contains(u'.');
     const auto m = (localeDots ? dots : slashes).match(s);
     if (!m.hasMatch())
         return std::nullopt;
@@ -64,7 +71,7 @@ std::optional<Recognised> numericDate(const QString& s, const QLocale& locale, c
     const QString sep = m.captured(2);
     if (!m.hasCaptured(4) || m.captured(4).isEmpty()) {  // two parts: day and month
         const bool dayFirst = localeOrder(locale) == Order::DMY;
-        const auto serial = serialOf(today.year(), dayFirst ? b : a, dayFirst ? a : b);
+        const auto serial = serialOf(currentYear(today), dayFirst ? b : a, dayFirst ? a : b);
         return serial ? std::optional<Recognised>({*serial, QStringLiteral("d-mmm")}) : std::nullopt;
     }
     const int c = m.captured(4).toInt();
@@ -101,7 +108,7 @@ std::optional<Recognised> namedDate(const QString& s, const QLocale& locale, con
         const auto month = monthFromName(m.captured(dayFirst ? 2 : 1), locale);
         const int day = m.captured(dayFirst ? 1 : 2).toInt();
         const bool hasYear = m.capturedLength(3) > 0;
-        const int year = hasYear ? fullYear(m.captured(3).toInt(), int(m.capturedLength(3))) : today.year();
+        const int year = hasYear ? fullYear(m.captured(3).toInt(), int(m.capturedLength(3))) : currentYear(today);
         const auto serial = month ? serialOf(year, *month, day) : std::nullopt;
         if (serial)
             return Recognised{*serial, hasYear ? QStringLiteral("d-mmm-yy") : QStringLiteral("d-mmm")};
@@ -118,6 +125,9 @@ std::optional<Recognised> recogniseTime(const QString& text)
     static const QRegularExpression hourOnly(QStringLiteral("^(\\d{1,2})\\s*(AM|PM|A|P)$"),
                                              QRegularExpression::CaseInsensitiveOption);
     const QString s = text.trimmed();
+    if (!s.contains(u':') && !s.endsWith(u'M', Qt::CaseInsensitive) && !s.endsWith(u'A', Qt::CaseInsensitive)
+        && !s.endsWith(u'P', Qt::CaseInsensitive))
+        return std::nullopt;
     auto m = clock.match(s);
     const bool full = m.hasMatch();
     if (!full)

@@ -2,6 +2,8 @@
 
 #include "spreadsheet/typed_parts.h"
 
+#include <algorithm>
+
 namespace jubilo::spreadsheet {
 
 namespace {
@@ -49,12 +51,14 @@ TypedInput readTypedInput(const QString& text, const InputContext& context)
         return constant(*flag);
     if (const auto error = errorFromText(trimmed))
         return constant(*error);
-    const QDate today = context.today.isValid() ? context.today : QDate::currentDate();
+    // Numbers, times and dates all have a digit; most text has none.
+    if (std::none_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }))
+        return constant(text);
     auto recognised = typed::recogniseNumber(text, context.locale);
     if (!recognised)
         recognised = typed::recogniseTime(text);
     if (!recognised)
-        recognised = typed::recogniseDate(text, context.locale, today);
+        recognised = typed::recogniseDate(text, context.locale, context.today);
     if (recognised)
         return constant(recognised->number, recognised->format);
     return constant(text);

@@ -8,13 +8,14 @@
 #include "spreadsheet/workbook.h"
 #include "spreadsheet/worksheet.h"
 
-#include <unordered_map>
+#include <array>
 
 namespace jubilo::spreadsheet {
 
 namespace {
 
 constexpr qint64 kMaxCellsPerEdit = 4'000'000;
+constexpr std::size_t kRememberedEdits = 16;
 
 quint32 edgeBits(const Edges& e) { return e.top | e.bottom << 1 | e.left << 2 | e.right << 3; }
 
@@ -44,17 +45,20 @@ Cell& Worksheet::materialise(int row, int col)
 void Worksheet::editFormat(const CellRect& rect, const FormatEdit& edit, bool edgeSensitive)
 {
     FormatTable& table = workbook().formats();
-    // Many cells share a format; edit each distinct one once.
-    std::unordered_map<quint64, quint32> done;
+    // Many cells share a format; edit each distinct one once. A range
+    // rarely holds more than a few, so a short list beats a hash table.
+    std::array<std::pair<quint64, quint32>, kRememberedEdits> done;
+    std::size_t remembered = 0;
     const auto apply = [&](quint32 xf, const Edges& edges) {
         const quint64 key = quint64(xf) << 4 | edgeBits(edges);
-        const auto found = done.find(key);
-        if (found != done.end())
-            return found->second;
+        for (std::size_t i = 0; i < remembered; ++i)
+            if (done[i].first == key)
+                return done[i].second;
         CellFormat f = table.format(xf);
         edit(f, edges);
         const quint32 result = table.intern(f);
-        done.emplace(key, result);
+        if (remembered < kRememberedEdits)
+            done[remembered++] = {key, result};
         return result;
     };
     if (rect.spansAllRows() && rect.spansAllColumns())
