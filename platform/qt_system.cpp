@@ -8,6 +8,7 @@
 #include <QProcessEnvironment>
 #include <QUrl>
 
+#include <cstdlib>
 #include <stdexcept>
 
 namespace jubilo {
@@ -145,6 +146,11 @@ QString QtSystem::programFolder()
 SettingsStore& QtSystem::settings()
 {
     return store_;
+}
+
+void QtSystem::endProgram(int exitCode)
+{
+    std::exit(exitCode);
 }
 
 std::unique_ptr<SpreadsheetHost> QtSystem::createHost(const QString& className)

@@ -33,6 +33,7 @@ public:
     QStringList environment() override;
     QString programFolder() override;
     SettingsStore& settings() override;
+    void endProgram(int exitCode) override;
     std::unique_ptr<SpreadsheetHost> createHost(const QString& className) override;
     std::shared_ptr<SpreadsheetHost> runningHost(const QString& className) override;
 

@@ -54,6 +54,9 @@ public:
 
     virtual SettingsStore& settings() = 0;
 
+    // Ends the program at once: no window's close handling runs.
+    virtual void endProgram(int exitCode) = 0;
+
     // Creates a new host instance by class name; throws when none can be made.
     virtual std::unique_ptr<SpreadsheetHost> createHost(const QString& className) = 0;
     // The running instance of a class, or nullptr when none runs.

@@ -13,6 +13,7 @@
 #include <deque>
 #include <ostream>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace jubilo::testing {
@@ -53,6 +54,7 @@ public:
     QStringList environment() override { return env; }
     QString programFolder() override { return folder; }
     SettingsStore& settings() override { return *store; }
+    void endProgram(int exitCode) override { endedWith = exitCode; }
     std::unique_ptr<SpreadsheetHost> createHost(const QString& className) override;
     std::shared_ptr<SpreadsheetHost> runningHost(const QString& className) override;
 
@@ -74,6 +76,7 @@ public:
     std::vector<QStringList> saveDialogs;  // title, filter, file name
     QStringList openedUrls;
     std::vector<quint32> seeds;
+    std::optional<int> endedWith;
 };
 
 }  // namespace jubilo::testing
