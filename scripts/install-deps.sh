@@ -17,6 +17,7 @@ PACKAGES=(
   libbenchmark-dev
   libgsf-1-dev
   fonts-liberation
+  fonts-urw-base35
   libqt6svg6
   clang
   libclang-rt-14-dev
