@@ -24,7 +24,7 @@ class Application : public std::enable_shared_from_this<Application> {
     struct Private {};
 
 public:
-    static std::shared_ptr<Application> create(const QLocale& locale = QLocale::system());
+    static std::shared_ptr<Application> create(const QLocale& locale = QLocale());
     // The oldest live instance, if the class name is the application's.
     static std::shared_ptr<Application> running(const QString& className);
 
@@ -58,6 +58,10 @@ public:
 
     // Workbooks, 1-based.
     std::shared_ptr<Workbook> addWorkbook();
+    // Opens an .xls file as the last workbook, active, with the sheet that
+    // was active when it was saved. Throws SpreadsheetError for a file that
+    // is missing, damaged or no .xls workbook.
+    std::shared_ptr<Workbook> openWorkbook(const QString& path);
     int workbookCount() const;
     std::shared_ptr<Workbook> workbook(int index) const;
     void closeWorkbook(Workbook& book);

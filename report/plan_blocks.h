@@ -1,0 +1,41 @@
+#pragma once
+// The eight blocks of the plan sheet, as data: which table each shows, its
+// title and headers, where its cells go and whether it sums money.
+
+#include "model/plan.h"
+
+#include <optional>
+#include <span>
+
+namespace jubilo {
+
+enum class BlockKind {
+    FourColumnList,   // B | C:D | E | F, with a total row
+    ThreeColumnList,  // B:D | E | F, with a total row
+    Timeline,         // B:C | D:E | F, with a header row and no total
+};
+
+struct PlanBlock {
+    const char* title;
+    BlockKind kind;
+    TableId table;
+    // List blocks: the C:D header (four columns only), the E header and the
+    // F header; the F header is "Budget: $" + the budget when one is named.
+    // Timeline blocks: the B:C, D:E and F headers of the header row.
+    const char* headers[3];
+    std::optional<BudgetId> budget;
+    bool currency;
+    bool groupsNames;  // the first column names a run of equal names once
+    char totalFillEnd;  // the total row's label fill runs from B to here
+};
+
+std::span<const PlanBlock> planBlocks();
+
+// Column spans of the data cells, left to right ("B", "C:D" ...).
+struct ColumnSpan {
+    char first;
+    char last;
+};
+std::span<const ColumnSpan> dataColumns(BlockKind kind);
+
+}  // namespace jubilo

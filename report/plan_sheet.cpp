@@ -1,0 +1,260 @@
+#include "report/plan_sheet.h"
+
+#include "model/plan.h"
+#include "report/plan_blocks.h"
+#include "report/sheet_palette.h"
+#include "report/sheet_styling.h"
+#include "report/spreadsheet_host.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace jubilo {
+
+namespace {
+
+// Palette indexes of the plan's look.
+constexpr int kWhite = 2;
+constexpr int kTitleGreen = 13;
+constexpr int kCream = 19;
+constexpr int kPaleGreen = 35;
+constexpr int kTotalGrey = 39;
+constexpr int kBrown = 53;
+
+constexpr int kLastSheetRow = 65536;
+const QString kGeneral = QStringLiteral("General");
+const QString kMoney = QStringLiteral("$#,##0.00");
+
+int checkedRow(qint64 row)
+{
+    if (row < 1 || row > kLastSheetRow)
+        throw std::runtime_error("The plan does not fit on the sheet: it would need row "
+                                 + std::to_string(row) + ", and a sheet ends at row 65536.");
+    return static_cast<int>(row);
+}
+
+QString cellAt(char column, qint64 row)
+{
+    return QLatin1Char(column) + QString::number(checkedRow(row));
+}
+
+QString spanAt(char first, char last, qint64 row)
+{
+    return first == last ? cellAt(first, row) : cellAt(first, row) + QLatin1Char(':') + cellAt(last, row);
+}
+
+QString blockRange(qint64 top, qint64 bottom)
+{
+    return cellAt('B', top) + QLatin1Char(':') + cellAt('F', bottom);
+}
+
+QString wholeRow(qint64 row)
+{
+    const QString n = QString::number(checkedRow(row));
+    return n + QLatin1Char(':') + n;
+}
+
+class PlanSheetBuilder {
+public:
+    PlanSheetBuilder(SpreadsheetHost& host, const Plan& plan)
+        : host_(host)
+        , plan_(plan)
+    {
+    }
+
+    void build()
+    {
+        checkedRow(lastRow());  // refuse before anything is written
+        prepareSheet();
+        titleBlock();
+        for (const PlanBlock& block : planBlocks()) {
+            if (block.kind == BlockKind::Timeline)
+                timelineBlock(block);
+            else
+                listBlock(block);
+        }
+        ApplyPageSetup(host_, QStringLiteral("$B$2:$F$") + QString::number(checkedRow(row_ - 1)));
+        host_.range(QStringLiteral("C15"))->select();
+    }
+
+private:
+    // The last row the blocks will use: two rows (title and total, or
+    // title and header) per block plus one per table row.
+    qint64 lastRow() const
+    {
+        qint64 row = 2;
+        for (const PlanBlock& block : planBlocks())
+            row += 2 + plan_.table(block.table).rowCount();
+        return row;
+    }
+
+    void prepareSheet()
+    {
+        const SheetPalette& palette = sheetPalette();
+        const auto workbook = host_.activeWorkbook();
+        for (int i = 1; i <= static_cast<int>(palette.size()); ++i)
+            workbook->setColors(i, palette[static_cast<size_t>(i - 1)]);
+        host_.cells()->select();
+        host_.selection()->clear();
+        const auto sheet = host_.selection();
+        sheet->font()->setName(QStringLiteral("Century Gothic"));
+        sheet->font()->setSize(9);
+        sheet->setVerticalAlignment(xl::kCenter);
+        sheet->setWrapText(true);
+        FillRange(host_, QString(), kWhite);
+        const std::pair<const char*, double> widths[] = {{"A:A", 2.43},  {"B:B", 19.14},
+                                                         {"C:C", 17.57}, {"D:D", 7.29},
+                                                         {"E:E", 13.86}, {"F:F", 27.86}};
+        for (const auto& [columns, width] : widths)
+            SetColumnWidth(host_, QString::fromLatin1(columns), width);
+        SetRowHeight(host_, QStringLiteral("1:1"), 4.5);
+        SetRowHeight(host_, QStringLiteral("2:2"), 42.75);
+    }
+
+    void titleBlock()
+    {
+        PutCell(host_, QStringLiteral("B2"), QStringLiteral("Holiday Party Plans"), true);
+        titleLook(24);
+        PutCell(host_, QStringLiteral("E2:F2"), plan_.date(), true);
+        titleLook(10);
+        host_.selection()->setHorizontalAlignment(xl::kRight);
+        host_.selection()->setVerticalAlignment(xl::kBottom);
+    }
+
+    void titleLook(int size)
+    {
+        SetFontLook(host_, kGeneral, size, kBrown);
+        const auto selection = host_.selection();
+        const auto font = selection->font();
+        font->setName(QStringLiteral("Palatino Linotype"));
+        font->setBold(true);
+        font->setItalic(true);
+        selection->setWrapText(false);
+        if (size == 24)
+            selection->setVerticalAlignment(xl::kBottom);
+    }
+
+    void look(int size, int colour)
+    {
+        SetFontLook(host_, kGeneral, size, colour);
+        host_.selection()->font()->setBold(true);
+    }
+
+    void putStyled(const QString& range, const QString& text, int size, int colour)
+    {
+        PutCell(host_, range, text, true);
+        look(size, colour);
+    }
+
+    QString fHeader(const PlanBlock& block) const
+    {
+        if (!block.budget)
+            return QString::fromUtf8(block.headers[2]);
+        return QStringLiteral("Budget: $") + plan_.budget(*block.budget);
+    }
+
+    void listBlock(const PlanBlock& block)
+    {
+        const PlanTable& table = plan_.table(block.table);
+        const qint64 title = row_;
+        const qint64 n = table.rowCount();
+        SetRowHeight(host_, wholeRow(title), 20);
+        FillRange(host_, blockRange(title, title), kTitleGreen);
+        const char titleEnd = block.kind == BlockKind::FourColumnList ? 'B' : 'D';
+        putStyled(spanAt('B', titleEnd, title), QString::fromUtf8(block.title), 10, kPaleGreen);
+        if (block.kind == BlockKind::FourColumnList) {
+            putStyled(spanAt('C', 'D', title), QString::fromUtf8(block.headers[0]), 9, kPaleGreen);
+            host_.selection()->setWrapText(false);
+        }
+        putStyled(cellAt('E', title), QString::fromUtf8(block.headers[1]), 9, kPaleGreen);
+        putStyled(cellAt('F', title), fHeader(block), 9, kPaleGreen);
+        DrawBlockBorders(host_, blockRange(title, title + n + 1), false, true, true, true, true, true);
+        row_ = title + 1;
+        dataRows(block, table);
+        totalRow(block, row_, n);
+        row_ += 1;
+    }
+
+    void timelineBlock(const PlanBlock& block)
+    {
+        const PlanTable& table = plan_.table(block.table);
+        const qint64 title = row_;
+        const qint64 header = title + 1;
+        SetRowHeight(host_, wholeRow(title), 20);
+        FillRange(host_, blockRange(title, title), kTitleGreen);
+        putStyled(blockRange(title, title), QString::fromUtf8(block.title), 10, kPaleGreen);
+        FillRange(host_, blockRange(header, header), kPaleGreen);
+        const auto spans = dataColumns(block.kind);
+        for (size_t c = 0; c < spans.size(); ++c)
+            putStyled(spanAt(spans[c].first, spans[c].last, header),
+                      QString::fromUtf8(block.headers[c]), 9, kTitleGreen);
+        DrawBlockBorders(host_, blockRange(title, header + table.rowCount()), false, true, true, true,
+                         true, true);
+        row_ = header + 1;
+        dataRows(block, table);
+    }
+
+    void dataRows(const PlanBlock& block, const PlanTable& table)
+    {
+        bool stripe = false;
+        QString lastName;
+        const auto spans = dataColumns(block.kind);
+        for (int i = 1; i <= table.rowCount(); ++i) {
+            FillRange(host_, blockRange(row_, row_), stripe ? kWhite : kCream);
+            SetRowHeight(host_, wholeRow(row_), 14.25);
+            for (size_t c = 0; c < spans.size(); ++c) {
+                QString text = table.cell(i, static_cast<int>(c));
+                if (block.groupsNames && c == 0) {
+                    if (text == lastName)
+                        text.clear();
+                    else
+                        lastName = text;
+                }
+                PutCell(host_, spanAt(spans[c].first, spans[c].last, row_), text, true);
+                if (spans[c].first == 'F')
+                    amountStyle(block.currency);
+                else
+                    host_.selection()->setIndentLevel(1);
+            }
+            stripe = !stripe;
+            row_ += 1;
+        }
+    }
+
+    void amountStyle(bool currency)
+    {
+        const auto selection = host_.selection();
+        selection->setHorizontalAlignment(xl::kLeft);
+        selection->setIndentLevel(1);
+        if (currency)
+            selection->setNumberFormat(kMoney);
+    }
+
+    // An empty block's total is 0: a sum over no rows would take in the
+    // total cell itself.
+    void totalRow(const PlanBlock& block, qint64 total, qint64 n)
+    {
+        FillRange(host_, spanAt('B', block.totalFillEnd, total), kPaleGreen);
+        putStyled(spanAt('B', 'E', total), QStringLiteral("Total:"), 9, kBrown);
+        host_.selection()->setHorizontalAlignment(xl::kRight);
+        FillRange(host_, cellAt('F', total), kTotalGrey);
+        const QString sum = n == 0 ? QStringLiteral("0")
+                                   : QStringLiteral("=SUM(R[-%1]C:R[-1]C)").arg(n);
+        PutCell(host_, cellAt('F', total), sum, true);
+        amountStyle(block.currency);
+        look(9, kBrown);
+    }
+
+    SpreadsheetHost& host_;
+    const Plan& plan_;
+    qint64 row_ = 3;
+};
+
+}  // namespace
+
+void BuildPlanSheet(SpreadsheetHost& host, const Plan& plan)
+{
+    PlanSheetBuilder(host, plan).build();
+}
+
+}  // namespace jubilo

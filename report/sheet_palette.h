@@ -1,0 +1,20 @@
+#pragma once
+// The 56 colours every plan workbook gets, as 0x00BBGGRR.
+
+#include <array>
+
+namespace jubilo {
+
+using SheetPalette = std::array<int, 56>;  // entry i is palette index i + 1
+
+// Fills the palette; filled once at start and installed into every workbook.
+void InitSheetPalette(SheetPalette& palette);
+const SheetPalette& sheetPalette();
+
+// 0x00BBGGRR from red, green and blue.
+constexpr int paletteColour(int red, int green, int blue)
+{
+    return red | (green << 8) | (blue << 16);
+}
+
+}  // namespace jubilo

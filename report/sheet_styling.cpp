@@ -1,0 +1,98 @@
+#include "report/sheet_styling.h"
+
+#include "report/spreadsheet_host.h"
+
+namespace jubilo {
+
+namespace {
+
+constexpr int kGreyLines = 48;
+
+void selectUnlessEmpty(SpreadsheetHost& host, const QString& range)
+{
+    if (!range.isEmpty())
+        host.range(range)->select();
+}
+
+}  // namespace
+
+void SetColumnWidth(SpreadsheetHost& host, const QString& columns, double width)
+{
+    host.columns(columns)->select();
+    host.selection()->setColumnWidth(width);
+}
+
+void SetRowHeight(SpreadsheetHost& host, const QString& rows, double height)
+{
+    host.rows(rows)->select();
+    host.selection()->setRowHeight(height);
+}
+
+void FillRange(SpreadsheetHost& host, const QString& range, int colorIndex)
+{
+    selectUnlessEmpty(host, range);
+    host.selection()->interior()->setColorIndex(colorIndex);
+}
+
+void PutCell(SpreadsheetHost& host, const QString& range, const QString& value, bool merge)
+{
+    selectUnlessEmpty(host, range);
+    host.activeCell()->setFormulaR1C1(value);
+    if (merge)
+        host.selection()->merge();
+}
+
+void SetFontLook(SpreadsheetHost& host, const QString& style, int size, int colorIndex)
+{
+    const auto font = host.selection()->font();
+    font->setFontStyle(style);
+    font->setSize(size);
+    font->setColorIndex(colorIndex);
+}
+
+void DrawEdge(SpreadsheetHost& host, int edge)
+{
+    host.selection()->borders(edge)->setLineStyle(xl::kContinuous);
+}
+
+void DrawBlockBorders(SpreadsheetHost& host, const QString& range, bool insideHorizontal,
+                      bool left, bool right, bool top, bool bottom, bool insideVertical)
+{
+    selectUnlessEmpty(host, range);
+    if (left)
+        DrawEdge(host, xl::kEdgeLeft);
+    if (top)
+        DrawEdge(host, xl::kEdgeTop);
+    if (bottom)
+        DrawEdge(host, xl::kEdgeBottom);
+    if (right)
+        DrawEdge(host, xl::kEdgeRight);
+    if (insideHorizontal)
+        DrawEdge(host, xl::kInsideHorizontal);
+    if (insideVertical) {
+        const auto lines = host.selection()->borders(xl::kInsideVertical);
+        lines->setLineStyle(xl::kContinuous);
+        lines->setColorIndex(kGreyLines);
+    }
+}
+
+void ApplyPageSetup(SpreadsheetHost& host, const QString& printArea)
+{
+    const auto setup = host.activeSheet()->pageSetup();
+    setup->setPrintArea(printArea);
+    const double halfInch = host.inchesToPoints(0.5);
+    setup->setLeftMargin(halfInch);
+    setup->setRightMargin(halfInch);
+    setup->setTopMargin(halfInch);
+    setup->setBottomMargin(halfInch);
+    setup->setHeaderMargin(host.inchesToPoints(0));
+    setup->setFooterMargin(host.inchesToPoints(0));
+    setup->setPrintComments(xl::kPrintNoComments);
+    setup->setOrientation(xl::kPortrait);
+    setup->setPaperSize(xl::kPaperA4);
+    setup->setZoom(false);
+    setup->setFitToPagesWide(1);
+    setup->setFitToPagesTall(1);
+}
+
+}  // namespace jubilo
