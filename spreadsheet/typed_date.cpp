@@ -7,6 +7,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace jubilo::spreadsheet::typed {
 
 namespace {
@@ -58,11 +60,62 @@ std::optional<int> monthFromName(const QString& name, const QLocale& locale)
     return std::nullopt;
 }
 
+// Cheap tests that text cannot match a pattern below, so that ordinary text
+// is turned away without running one. Each is a necessary condition only:
+// text that passes still goes through the pattern, and characters outside
+// ASCII always do, since the patterns read digits and spaces as Unicode does.
+bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+bool mayBeNumericDate(QStringView s)
+{
+    bool separator = false;
+    for (const QChar c : s) {
+        if (c == u'/' || c == u'-' || c == u'.')
+            separator = true;
+        else if (c.unicode() < 0x80 && !isAsciiDigit(c) && c != u'\n')
+            return false;
+    }
+    return separator;
+}
+
+bool isNameChar(QChar c)
+{
+    return !isAsciiDigit(c) && !c.isSpace() && c != u'.' && c != u',' && c != u'-';
+}
+
+// "14-Mar-2024", "14. März 2024": a day, then one name, then only
+// separators and digits.
+bool mayBeDayMonth(QStringView s)
+{
+    if (!std::all_of(s.begin(), s.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return true;
+    if (s.isEmpty() || !isAsciiDigit(s.front()))
+        return false;
+    qsizetype i = 0;
+    while (i < s.size() && !isNameChar(s[i]))
+        ++i;
+    if (i == s.size())
+        return false;
+    while (i < s.size() && isNameChar(s[i]))
+        ++i;
+    return std::all_of(s.begin() + i, s.end(), [](QChar c) {
+        return isAsciiDigit(c) || c == u'.' || c == u'-' || c == u',' || c == u' ' || c == u'\n';
+    });
+}
+
+// "March 14, 2024", "Mar-2024": a name first.
+bool mayBeMonthFirst(QStringView s)
+{
+    return !s.isEmpty() && (s.front().unicode() >= 0x80 || isNameChar(s.front()));
+}
+
 std::optional<Recognised> numericDate(const QString& s, const QLocale& locale, const QDate& today)
 {
     // "/" and "-" always separate dates; "." only where the locale writes dates so.
     static const QRegularExpression slashes(QStringLiteral("^(\\d{1,4})([/-])(\\d{1,2})(?:\\2(\\d{1,4}))?$"));
     static const QRegularExpression dots(QStringLiteral("^(\\d{1,4})([/.-])(\\d{1,2})(?:\\2(\\d{1,4}))?\\.?$"));
+    if (!mayBeNumericDate(s))
+        return std::nullopt;
     const bool localeDots = s.contains(u'.') && locale.dateFormat(QLocale::ShortFormat).contains(u'.');
     const auto m = (localeDots ? dots : slashes).match(s);
     if (!m.hasMatch())
@@ -95,12 +148,15 @@ std::optional<Recognised> namedDate(const QString& s, const QLocale& locale, con
     static const QRegularExpression monthDay(
         QStringLiteral("^([^\\d\\s.,-]+)\\.?[- ]+(\\d{1,2})(?:,?\\s*(\\d{4}))?$"));
     static const QRegularExpression monthYear(QStringLiteral("^([^\\d\\s.,-]+)\\.?[- ]+(\\d{4})$"));
-    if (const auto m = monthYear.match(s); m.hasMatch()) {
+    const bool monthFirst = mayBeMonthFirst(s);
+    if (const auto m = monthFirst ? monthYear.match(s) : QRegularExpressionMatch(); m.hasMatch()) {
         const auto month = monthFromName(m.captured(1), locale);
         const auto serial = month ? serialOf(m.captured(2).toInt(), *month, 1) : std::nullopt;
         return serial ? std::optional<Recognised>({*serial, QStringLiteral("mmm-yy")}) : std::nullopt;
     }
     for (const auto* re : {&dayMonth, &monthDay}) {
+        if (!(re == &dayMonth ? mayBeDayMonth(s) : monthFirst))
+            continue;
         const auto m = re->match(s);
         if (!m.hasMatch())
             continue;

@@ -49,8 +49,10 @@ TypedInput readTypedInput(const QString& text, const InputContext& context)
     const QString trimmed = text.trimmed();
     if (const auto flag = readBoolean(trimmed))
         return constant(*flag);
-    if (const auto error = errorFromText(trimmed))
-        return constant(*error);
+    // Every error literal starts with "#", which no other letter folds to.
+    if (trimmed.startsWith(u'#'))
+        if (const auto error = errorFromText(trimmed))
+            return constant(*error);
     // Numbers, times and dates all have a digit; most text has none.
     if (std::none_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }))
         return constant(text);

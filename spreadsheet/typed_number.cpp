@@ -4,22 +4,56 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <QVarLengthArray>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace jubilo::spreadsheet::typed {
 
 namespace {
 
+// What a locale contributes to reading numbers. Asking a QLocale for its
+// symbols builds new strings each time, so the last locale's are kept.
+struct Symbols {
+    QLocale locale;
+    QString group;
+    QString point;
+    QString currency;
+    // The scanner below assumes separators that cannot be mistaken for a
+    // digit, a sign or an exponent; any other locale is read by the pattern.
+    bool scannable = false;
+};
+
+bool plainSeparator(const QString& s)
+{
+    if (s.isEmpty())
+        return false;
+    const QChar c = s.front();
+    return !c.isDigit() && c != u'e' && c != u'E' && c != u'+' && c != u'-';
+}
+
+const Symbols& symbolsOf(const QLocale& locale)
+{
+    thread_local std::optional<Symbols> last;
+    if (!last || !(last->locale == locale)) {
+        Symbols s{locale, locale.groupSeparator(), locale.decimalPoint(), locale.currencySymbol()};
+        s.scannable = plainSeparator(s.group) && plainSeparator(s.point) && s.group != s.point;
+        last = std::move(s);
+    }
+    return *last;
+}
+
 struct Shape {
-    QString digits;
+    QStringView digits;
     bool negative = false;
     QString currency;
     bool currencyTrailing = false;
     bool percent = false;
 };
 
-bool takePrefix(QString& s, const QString& prefix)
+bool takePrefix(QStringView& s, QStringView prefix)
 {
     if (prefix.isEmpty() || !s.startsWith(prefix))
         return false;
@@ -27,7 +61,7 @@ bool takePrefix(QString& s, const QString& prefix)
     return true;
 }
 
-bool takeSuffix(QString& s, const QString& suffix)
+bool takeSuffix(QStringView& s, QStringView suffix)
 {
     if (suffix.isEmpty() || !s.endsWith(suffix))
         return false;
@@ -36,17 +70,17 @@ bool takeSuffix(QString& s, const QString& suffix)
     return true;
 }
 
-bool takeSign(QString& s, Shape& shape)
+bool takeSign(QStringView& s, Shape& shape)
 {
-    if (takePrefix(s, QStringLiteral("-"))) {
+    if (takePrefix(s, u"-")) {
         shape.negative = !shape.negative;
         return true;
     }
-    return takePrefix(s, QStringLiteral("+"));
+    return takePrefix(s, u"+");
 }
 
 // Peels sign, parentheses, currency and percent off the digits.
-std::optional<Shape> peel(QString s, const QLocale& locale)
+std::optional<Shape> peel(QStringView s, const Symbols& symbols)
 {
     Shape shape;
     const bool parenthesised = s.startsWith(u'(') && s.endsWith(u')');
@@ -54,26 +88,27 @@ std::optional<Shape> peel(QString s, const QLocale& locale)
         s = s.mid(1, s.size() - 2).trimmed();
         shape.negative = true;
     }
-    const QStringList symbols{QStringLiteral("$"), locale.currencySymbol()};
+    static const QString dollar = QStringLiteral("$");
+    const QString* currencies[] = {&dollar, &symbols.currency};
     const bool signFirst = !parenthesised && takeSign(s, shape);
-    for (const QString& symbol : symbols) {
-        if (takePrefix(s, symbol)) {
-            shape.currency = symbol;
+    for (const QString* symbol : currencies) {
+        if (takePrefix(s, *symbol)) {
+            shape.currency = *symbol;
             break;
         }
     }
     if (!parenthesised && !signFirst && !shape.currency.isEmpty())
         takeSign(s, shape);
     if (shape.currency.isEmpty()) {
-        for (const QString& symbol : symbols) {
-            if (takeSuffix(s, symbol)) {
-                shape.currency = symbol;
+        for (const QString* symbol : currencies) {
+            if (takeSuffix(s, *symbol)) {
+                shape.currency = *symbol;
                 shape.currencyTrailing = true;
                 break;
             }
         }
     }
-    shape.percent = takeSuffix(s, QStringLiteral("%"));
+    shape.percent = takeSuffix(s, u"%");
     if (s.isEmpty() || s.startsWith(u'-') || s.startsWith(u'+'))
         return std::nullopt;
     shape.digits = s;
@@ -102,6 +137,16 @@ QString impliedFormat(const Shape& shape, bool grouped, bool decimals, bool expo
     return {};
 }
 
+// The parts of "digits[point digits][e exponent]": the integer part as
+// typed (group separators included), the fraction and the signed exponent.
+// Empty views for the parts that are not there.
+struct NumberParts {
+    QStringView integer;
+    QStringView fraction;
+    QStringView exponent;
+    bool grouped = false;
+};
+
 // Compiling a pattern costs far more than matching, and a run sees one or
 // two locales, so patterns are kept per pair of separators.
 const QRegularExpression& numberPattern(const QLocale& locale)
@@ -118,33 +163,129 @@ const QRegularExpression& numberPattern(const QLocale& locale)
     return *found;
 }
 
+// The pattern reads digits as Unicode does; kept for text the scanner below
+// cannot read, so such text is judged exactly as before.
+std::optional<NumberParts> matchPattern(QStringView digits, const QLocale& locale)
+{
+    const auto match = numberPattern(locale).match(digits);
+    if (!match.hasMatch())
+        return std::nullopt;
+    NumberParts parts{match.capturedView(1), match.capturedView(2), match.capturedView(3)};
+    parts.grouped = parts.integer.contains(locale.groupSeparator());
+    return parts;
+}
+
+bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+qsizetype digitRun(QStringView s, qsizetype from, qsizetype most = -1)
+{
+    qsizetype n = 0;
+    while (from + n < s.size() && isAsciiDigit(s[from + n]) && (most < 0 || n < most))
+        ++n;
+    return n;
+}
+
+// "[point digits][e[sign]d{1,3}]" up to the end of s, from `at`.
+bool scanTail(QStringView s, qsizetype at, const Symbols& symbols, NumberParts& parts)
+{
+    parts.fraction = {};
+    parts.exponent = {};
+    if (s.mid(at).startsWith(symbols.point)) {
+        at += symbols.point.size();
+        const qsizetype n = digitRun(s, at);
+        parts.fraction = s.mid(at, n);
+        at += n;
+    }
+    if (at < s.size() && (s[at] == u'e' || s[at] == u'E')) {
+        const qsizetype from = at + 1;
+        const qsizetype sign = from < s.size() && (s[from] == u'+' || s[from] == u'-') ? 1 : 0;
+        const qsizetype n = digitRun(s, from + sign, 3);
+        if (n == 0)
+            return false;
+        parts.exponent = s.mid(from, sign + n);
+        at = from + sign + n;
+    }
+    return at == s.size();
+}
+
+// The same reading as the pattern for text whose digits are ASCII:
+// "d{1,3}(group ddd)+" first, then plain digits, each followed by the tail.
+std::optional<NumberParts> scanNumber(QStringView s, const Symbols& symbols)
+{
+    NumberParts parts;
+    const qsizetype lead = digitRun(s, 0, 3);
+    if (lead > 0) {
+        qsizetype at = lead;
+        std::vector<qsizetype> ends;
+        while (s.mid(at).startsWith(symbols.group) && digitRun(s, at + symbols.group.size(), 3) == 3) {
+            at += symbols.group.size() + 3;
+            ends.push_back(at);
+        }
+        for (auto end = ends.rbegin(); end != ends.rend(); ++end) {
+            if (scanTail(s, *end, symbols, parts)) {
+                parts.integer = s.first(*end);
+                parts.grouped = true;
+                return parts;
+            }
+        }
+    }
+    const qsizetype plain = digitRun(s, 0);
+    if (!scanTail(s, plain, symbols, parts))
+        return std::nullopt;
+    parts.integer = s.first(plain);
+    return parts;
+}
+
+bool isAscii(QStringView s)
+{
+    return std::all_of(s.begin(), s.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
 }  // namespace
 
 std::optional<Recognised> recogniseNumber(const QString& text, const QLocale& locale)
 {
-    const auto shape = peel(text.trimmed(), locale);
+    const Symbols& symbols = symbolsOf(locale);
+    const auto shape = peel(QStringView(text).trimmed(), symbols);
     if (!shape)
         return std::nullopt;
-    const auto match = numberPattern(locale).match(shape->digits);
-    if (!match.hasMatch() || (match.captured(1).isEmpty() && match.captured(2).isEmpty()))
+    std::optional<NumberParts> parts;
+    if (symbols.scannable)
+        parts = scanNumber(shape->digits, symbols);
+    if (!parts && !(symbols.scannable && isAscii(shape->digits)))
+        parts = matchPattern(shape->digits, locale);
+    if (!parts || (parts->integer.isEmpty() && parts->fraction.isEmpty()))
         return std::nullopt;
-    QString plain = match.captured(1).remove(locale.groupSeparator());
+    // The C locale's form: digits without separators, "." and "e".
+    QVarLengthArray<QChar, 64> plain;
+    for (qsizetype i = 0; i < parts->integer.size();) {
+        if (parts->grouped && parts->integer.mid(i).startsWith(symbols.group)) {
+            i += symbols.group.size();
+            continue;
+        }
+        plain.append(parts->integer[i++]);
+    }
     if (plain.isEmpty())
-        plain = QStringLiteral("0");
-    const bool decimals = match.capturedLength(2) > 0;
-    const bool exponent = match.capturedLength(3) > 0;
-    const QString cLocale = plain + (decimals ? u'.' + match.captured(2) : QString())
-                            + (exponent ? u'e' + match.captured(3) : QString());
+        plain.append(u'0');
+    const bool decimals = !parts->fraction.isEmpty();
+    const bool exponent = !parts->exponent.isEmpty();
+    if (decimals) {
+        plain.append(u'.');
+        plain.append(parts->fraction.data(), parts->fraction.size());
+    }
+    if (exponent) {
+        plain.append(u'e');
+        plain.append(parts->exponent.data(), parts->exponent.size());
+    }
     bool ok = false;
-    double number = cLocale.toDouble(&ok);
+    double number = QStringView(plain.data(), plain.size()).toDouble(&ok);
     if (!ok || !std::isfinite(number))
         return std::nullopt;
     if (shape->negative)
         number = -number;
     if (shape->percent)
         number /= 100;
-    const bool grouped = match.captured(1).contains(locale.groupSeparator());
-    return Recognised{number, impliedFormat(*shape, grouped, decimals, exponent)};
+    return Recognised{number, impliedFormat(*shape, parts->grouped, decimals, exponent)};
 }
 
 }  // namespace jubilo::spreadsheet::typed

@@ -68,6 +68,28 @@ TEST(TypedInput, TextThatOnlyLooksNumeric)
         expectText(QString::fromUtf8(text));
 }
 
+TEST(TypedInput, NumbersAtTheEdgesOfTheirShape)
+{
+    expectNumber("1,234.5e3", 1234500, "0.00E+00");
+    expectNumber("1.", 1, "");
+    expectNumber("1e-3", 0.001, "0.00E+00");
+    expectNumber("007", 7, "");
+    expectNumber("1.234", 1234, "#,##0", kGerman);
+    expectNumber("1.234.567,25", 1234567.25, "#,##0.00", kGerman);
+    const QLocale french(QLocale::French, QLocale::France);
+    expectNumber(QStringLiteral("1") + french.groupSeparator() + QStringLiteral("234,5"), 1234.5, "#,##0.00", french);
+    for (const char* text : {"1,23,456", "1,234,", "1234,567", ".", "1e", "1e+", "1e1234", "1.5.e3", "12,5"})
+        expectText(QString::fromUtf8(text));
+}
+
+TEST(TypedInput, TextWithDigitsThatIsNoDateStaysText)
+{
+    for (const char* text : {"12 Party Lane", "Room 12", "3 - 4 guests", "12/x", "12 Mar extra", "Mar 3 4 5"})
+        expectText(QString::fromUtf8(text));
+    expectNumber("14 Mar 2024", kPiDay2024, "d-mmm-yy");
+    expectNumber("Mar 14", kPiDay2024, "d-mmm");
+}
+
 TEST(TypedInput, TimesBecomeDayFractionsWithAMatchingFormat)
 {
     expectNumber("11:10 AM", (11 * 60 + 10) / 1440.0, "h:mm AM/PM");
