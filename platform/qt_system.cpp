@@ -1,6 +1,7 @@
 #include "platform/qt_system.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -125,7 +126,12 @@ QDateTime QtSystem::now()
 
 void QtSystem::seedRandom(quint32 seed)
 {
-    random_.seed(seed);
+    random_.seed(seed ^ random_.generate());
+}
+
+QImage QtSystem::clipboardImage()
+{
+    return QGuiApplication::clipboard()->image();
 }
 
 double QtSystem::nextRandom()

@@ -31,6 +31,7 @@ public:
     void seedRandom(quint32 seed) override;
     double nextRandom() override;
     QStringList environment() override;
+    QImage clipboardImage() override;
     QString programFolder() override;
     SettingsStore& settings() override;
     void endProgram(int exitCode) override;

@@ -5,6 +5,7 @@
 // tests install a scripted one. Nothing in here pulls in Qt Widgets.
 
 #include <QDateTime>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -42,12 +43,17 @@ public:
     virtual void openUrl(const QString& url) = 0;
 
     virtual QDateTime now() = 0;
+    // Mixes the seed into the generator's state: re-seeding with the same
+    // value does not restart the sequence.
     virtual void seedRandom(quint32 seed) = 0;
     // Uniform in [0, 1).
     virtual double nextRandom() = 0;
 
     // The process environment as "NAME=value" entries.
     virtual QStringList environment() = 0;
+
+    // The picture on the system clipboard; a null image when it holds none.
+    virtual QImage clipboardImage() = 0;
 
     // Folder of the program file, without a trailing separator.
     virtual QString programFolder() = 0;

@@ -1,5 +1,8 @@
 #include "tests/support/scripted_system.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include <stdexcept>
 
 namespace jubilo::testing {
@@ -70,6 +73,17 @@ void ScriptedSystem::openUrl(const QString& url)
     if (failOpenUrl)
         throw std::runtime_error("No browser");
     openedUrls << url;
+}
+
+// The real, in-process clipboard of the headless platform, unless told to fail.
+QImage ScriptedSystem::clipboardImage()
+{
+    ++clipboardFetches;
+    if (clipboardFailures > 0) {
+        --clipboardFailures;
+        return {};
+    }
+    return QGuiApplication::clipboard()->image();
 }
 
 double ScriptedSystem::nextRandom()

@@ -52,6 +52,7 @@ public:
     void seedRandom(quint32 seed) override { seeds.push_back(seed); }
     double nextRandom() override;
     QStringList environment() override { return env; }
+    QImage clipboardImage() override;
     QString programFolder() override { return folder; }
     SettingsStore& settings() override { return *store; }
     void endProgram(int exitCode) override { endedWith = exitCode; }
@@ -66,6 +67,7 @@ public:
     QStringList env;
     QString folder;
     bool failOpenUrl = false;
+    int clipboardFailures = 0;  // fetches that find no picture before one does
     std::function<std::unique_ptr<SpreadsheetHost>(const QString&)> hostFactory;
     std::function<std::shared_ptr<SpreadsheetHost>(const QString&)> runningHostLookup;
     MemorySettingsStore memoryStore;
@@ -77,6 +79,7 @@ public:
     QStringList openedUrls;
     std::vector<quint32> seeds;
     std::optional<int> endedWith;
+    int clipboardFetches = 0;
 };
 
 }  // namespace jubilo::testing
