@@ -174,27 +174,100 @@ std::optional<Recognised> namedDate(const QString& s, const QLocale& locale, con
 
 }  // namespace
 
-std::optional<Recognised> recogniseTime(const QString& text)
+namespace {
+
+struct Clock {
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    bool full = false;     // with minutes
+    bool seconds = false;
+    QString meridiem;      // "AM", "PM", "A", "P" or empty
+};
+
+std::optional<Clock> matchClock(const QString& s)
 {
     static const QRegularExpression clock(QStringLiteral(
         "^(\\d{1,2}):(\\d{1,2})(?::(\\d{1,2}))?\\s*(AM|PM|A|P)?$"), QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression hourOnly(QStringLiteral("^(\\d{1,2})\\s*(AM|PM|A|P)$"),
                                              QRegularExpression::CaseInsensitiveOption);
-    const QString s = text.trimmed();
-    if (!s.contains(u':') && !s.endsWith(u'M', Qt::CaseInsensitive) && !s.endsWith(u'A', Qt::CaseInsensitive)
-        && !s.endsWith(u'P', Qt::CaseInsensitive))
-        return std::nullopt;
     auto m = clock.match(s);
     const bool full = m.hasMatch();
     if (!full)
         m = hourOnly.match(s);
     if (!m.hasMatch())
         return std::nullopt;
-    int hour = m.captured(1).toInt();
-    const int minute = full ? m.captured(2).toInt() : 0;
-    const bool seconds = full && m.capturedLength(3) > 0;
-    const int second = seconds ? m.captured(3).toInt() : 0;
-    const QString meridiem = m.captured(full ? 4 : 2).toUpper();
+    Clock c;
+    c.full = full;
+    c.hour = m.captured(1).toInt();
+    c.minute = full ? m.captured(2).toInt() : 0;
+    c.seconds = full && m.capturedLength(3) > 0;
+    c.second = c.seconds ? m.captured(3).toInt() : 0;
+    c.meridiem = m.captured(full ? 4 : 2).toUpper();
+    return c;
+}
+
+// The patterns above, read by hand for ASCII text: "h:m[:s][ ][AM|PM|A|P]"
+// or "h[ ](AM|PM|A|P)", one or two digits each.
+std::optional<Clock> scanClock(QStringView s)
+{
+    qsizetype at = 0;
+    const auto number = [&](int& value) {
+        qsizetype n = 0;
+        value = 0;
+        while (n < 2 && at < s.size() && isAsciiDigit(s[at])) {
+            value = value * 10 + (s[at].unicode() - u'0');
+            ++at, ++n;
+        }
+        return n > 0;
+    };
+    Clock c;
+    if (!number(c.hour))
+        return std::nullopt;
+    if (at < s.size() && s[at] == u':') {
+        ++at;
+        if (!number(c.minute))
+            return std::nullopt;
+        c.full = true;
+        if (at < s.size() && s[at] == u':') {
+            ++at;
+            if (!number(c.second))
+                return std::nullopt;
+            c.seconds = true;
+        }
+    }
+    while (at < s.size() && s[at].isSpace())
+        ++at;
+    const QStringView rest = s.mid(at);
+    if (rest.isEmpty())
+        return c.full ? std::optional(c) : std::nullopt;
+    static const QString kMeridiems[] = {QStringLiteral("AM"), QStringLiteral("PM"), QStringLiteral("A"),
+                                         QStringLiteral("P")};
+    for (const QString& meridiem : kMeridiems) {
+        if (rest.compare(meridiem, Qt::CaseInsensitive) == 0) {
+            c.meridiem = meridiem;
+            return c;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Recognised> recogniseTime(const QString& text)
+{
+    const QString s = text.trimmed();
+    if (!s.contains(u':') && !s.endsWith(u'M', Qt::CaseInsensitive) && !s.endsWith(u'A', Qt::CaseInsensitive)
+        && !s.endsWith(u'P', Qt::CaseInsensitive))
+        return std::nullopt;
+    const bool ascii = std::all_of(s.begin(), s.end(), [](QChar c) { return c.unicode() < 0x80; });
+    const auto clock = ascii ? scanClock(s) : matchClock(s);
+    if (!clock)
+        return std::nullopt;
+    const bool full = clock->full, seconds = clock->seconds;
+    const QString& meridiem = clock->meridiem;
+    int hour = clock->hour;
+    const int minute = clock->minute, second = clock->second;
     if (minute > 59 || second > 59 || hour > (meridiem.isEmpty() ? 23 : 12))
         return std::nullopt;
     if (!meridiem.isEmpty())

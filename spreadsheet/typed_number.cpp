@@ -7,6 +7,7 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -236,6 +237,28 @@ std::optional<NumberParts> scanNumber(QStringView s, const Symbols& symbols)
     return parts;
 }
 
+// What QString::toDouble gives for C-locale digits, read without building a
+// QString: std::from_chars rounds the same way and fails where it fails
+// (out of range); anything else it rejects goes to Qt to decide.
+std::optional<double> toDouble(QStringView cLocale)
+{
+    QVarLengthArray<char, 64> latin;
+    for (const QChar c : cLocale) {
+        if (c.unicode() >= 0x80)
+            break;
+        latin.append(char(c.unicode()));
+    }
+    if (latin.size() == cLocale.size()) {
+        double number = 0;
+        const auto [end, error] = std::from_chars(latin.data(), latin.data() + latin.size(), number);
+        if (error == std::errc() && end == latin.data() + latin.size())
+            return number;
+    }
+    bool ok = false;
+    const double number = cLocale.toDouble(&ok);
+    return ok ? std::optional(number) : std::nullopt;
+}
+
 bool isAscii(QStringView s)
 {
     return std::all_of(s.begin(), s.end(), [](QChar c) { return c.unicode() < 0x80; });
@@ -259,7 +282,7 @@ std::optional<Recognised> recogniseNumber(const QString& text, const QLocale& lo
     // The C locale's form: digits without separators, "." and "e".
     QVarLengthArray<QChar, 64> plain;
     for (qsizetype i = 0; i < parts->integer.size();) {
-        if (parts->grouped && parts->integer.mid(i).startsWith(symbols.group)) {
+        if (!symbols.group.isEmpty() && parts->grouped && parts->integer.mid(i).startsWith(symbols.group)) {
             i += symbols.group.size();
             continue;
         }
@@ -277,15 +300,14 @@ std::optional<Recognised> recogniseNumber(const QString& text, const QLocale& lo
         plain.append(u'e');
         plain.append(parts->exponent.data(), parts->exponent.size());
     }
-    bool ok = false;
-    double number = QStringView(plain.data(), plain.size()).toDouble(&ok);
-    if (!ok || !std::isfinite(number))
+    auto number = toDouble(QStringView(plain.data(), plain.size()));
+    if (!number || !std::isfinite(*number))
         return std::nullopt;
     if (shape->negative)
-        number = -number;
+        *number = -*number;
     if (shape->percent)
-        number /= 100;
-    return Recognised{number, impliedFormat(*shape, parts->grouped, decimals, exponent)};
+        *number /= 100;
+    return Recognised{*number, impliedFormat(*shape, parts->grouped, decimals, exponent)};
 }
 
 }  // namespace jubilo::spreadsheet::typed

@@ -104,6 +104,15 @@ TEST(TypedInput, TimesBecomeDayFractionsWithAMatchingFormat)
         expectText(QString::fromUtf8(text));
 }
 
+TEST(TypedInput, TimesAtTheEdgesOfTheirShape)
+{
+    expectNumber("7 a", 7 / 24.0, "h AM/PM");
+    expectNumber("7:05:09P", (19 * 3600 + 5 * 60 + 9) / 86400.0, "h:mm:ss AM/PM");
+    expectNumber("0:00\t am", 0, "h:mm AM/PM");
+    for (const char* text : {"7:", "7:30:", "123 PM", "7 PMX", "7:300", ":30", "7 :30"})
+        expectText(QString::fromUtf8(text));
+}
+
 TEST(TypedInput, DatesInTheLocaleOrder)
 {
     expectNumber("3/14/2024", kPiDay2024, "m/d/yyyy");
