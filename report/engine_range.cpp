@@ -1,6 +1,7 @@
 // Ranges and their Font, Interior and Borders objects.
 
 #include "report/engine_objects.h"
+#include "report/engine_picture.h"
 #include "spreadsheet/range_style.h"
 
 namespace jubilo::engine {
@@ -72,6 +73,7 @@ public:
     void select() override { r_.select(); }
     void merge() override { r_.merge(); }
     void clear() override { r_.clear(); }
+    void copyPicture() override { engine::copyPicture(r_); }
     QString formulaR1C1() const override { return r_.formulaR1C1(); }
     void setFormulaR1C1(const QString& text) override { r_.setFormulaR1C1(text); }
     QVariant value() const override { return toVariant(r_.value()); }

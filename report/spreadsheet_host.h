@@ -72,6 +72,9 @@ public:
     virtual void select() = 0;
     virtual void merge() = 0;
     virtual void clear() = 0;  // contents and formats
+    // CopyPicture: draws the range as the sheet shows it on screen and puts
+    // the picture on the system clipboard.
+    virtual void copyPicture() = 0;
     virtual QString formulaR1C1() const = 0;
     virtual void setFormulaR1C1(const QString& text) = 0;  // read like typed input
     // Of the top-left cell: invalid (empty), double, bool, QString or HostCellError.
