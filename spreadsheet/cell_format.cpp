@@ -21,15 +21,17 @@ std::size_t hashFont(const Font& f)
     return mix(h, f.colorIndex);
 }
 
+// Interning hashes a format for every cell styled, so the fields are packed
+// into two words and mixed once instead of one by one.
 std::size_t hashFormat(const CellFormat& f)
 {
-    std::size_t h = mix(f.font, f.numberFormat);
-    h = mix(h, (std::size_t(f.hAlign) << 0) | (std::size_t(f.vAlign) << 4) | (std::size_t(f.indent) << 8)
-                   | (std::size_t(f.wrap) << 16) | (std::size_t(f.quotePrefix) << 17)
-                   | (std::size_t(f.fillColor) << 24));
+    const quint64 look = quint64(f.font) | quint64(f.numberFormat) << 16 | quint64(f.hAlign) << 32
+                         | quint64(f.vAlign) << 36 | quint64(f.indent) << 40 | quint64(f.fillColor) << 48
+                         | quint64(f.wrap) << 56 | quint64(f.quotePrefix) << 57;
+    quint64 lines = 0;
     for (const BorderLine& b : f.borders)
-        h = mix(h, (std::size_t(b.style) << 8) | b.colorIndex);
-    return h;
+        lines = lines << 16 | quint64(b.style) << 8 | b.colorIndex;
+    return mix(look * 0x9e3779b97f4a7c15ULL, lines * 0xc2b2ae3d27d4eb4fULL);
 }
 
 }  // namespace jubilo::spreadsheet

@@ -39,28 +39,50 @@ const CellFormat& Worksheet::effectiveFormat(int row, int col) const
 
 Cell& Worksheet::materialise(int row, int col)
 {
+    if (Cell* cell = cells_.find(row, col))
+        return *cell;
     return cells_.obtain(row, col, effectiveXf(row, col));
 }
 
+namespace {
+
+// Many cells share a format; edit each distinct one once. A range rarely
+// holds more than a few, so a short list beats a hash table.
+class RememberedEdit {
+public:
+    RememberedEdit(FormatTable& table, const FormatEdit& edit) : table_(table), edit_(edit) {}
+
+    quint32 operator()(quint32 xf, const Edges& edges)
+    {
+        const quint64 key = quint64(xf) << 4 | edgeBits(edges);
+        for (std::size_t i = 0; i < remembered_; ++i)
+            if (keys_[i] == key)
+                return results_[i];
+        CellFormat f = table_.format(xf);
+        edit_(f, edges);
+        const quint32 result = table_.intern(f);
+        if (remembered_ < kRememberedEdits) {
+            keys_[remembered_] = key;
+            results_[remembered_++] = result;
+        }
+        return result;
+    }
+
+private:
+    FormatTable& table_;
+    const FormatEdit& edit_;
+    std::array<quint64, kRememberedEdits> keys_;
+    std::array<quint32, kRememberedEdits> results_;
+    std::size_t remembered_ = 0;
+};
+
+}  // namespace
+
 void Worksheet::editFormat(const CellRect& rect, const FormatEdit& edit, bool edgeSensitive)
 {
-    FormatTable& table = workbook().formats();
-    // Many cells share a format; edit each distinct one once. A range
-    // rarely holds more than a few, so a short list beats a hash table.
-    std::array<std::pair<quint64, quint32>, kRememberedEdits> done;
-    std::size_t remembered = 0;
-    const auto apply = [&](quint32 xf, const Edges& edges) {
-        const quint64 key = quint64(xf) << 4 | edgeBits(edges);
-        for (std::size_t i = 0; i < remembered; ++i)
-            if (done[i].first == key)
-                return done[i].second;
-        CellFormat f = table.format(xf);
-        edit(f, edges);
-        const quint32 result = table.intern(f);
-        if (remembered < kRememberedEdits)
-            done[remembered++] = {key, result};
-        return result;
-    };
+    RememberedEdit remembered(workbook().formats(), edit);
+    // One reference: small enough for std::function to hold without allocating.
+    const auto apply = [&remembered](quint32 xf, const Edges& edges) { return remembered(xf, edges); };
     if (rect.spansAllRows() && rect.spansAllColumns())
         editSheet(apply, edgeSensitive);
     else if (rect.spansAllRows())
