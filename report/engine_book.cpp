@@ -142,6 +142,7 @@ public:
         lockBook(book_)->setColor(index, quint32(bgr));
     }
     void close() override { lockBook(book_)->close(); }
+    void saveAs(const QString& path, int fileFormat) override { lockBook(book_)->saveAs(path, fileFormat); }
     std::unique_ptr<HostWorksheet> activeSheet() override { return wrapSheet(lockBook(book_)->activeSheet()); }
     std::unique_ptr<HostSheets> sheets() override { return wrapSheets(lockBook(book_)); }
 
@@ -153,6 +154,7 @@ class Books : public HostWorkbooks {
 public:
     explicit Books(const std::shared_ptr<spreadsheet::Application>& app) : app_(app) {}
     std::unique_ptr<HostWorkbook> add() override { return wrapWorkbook(app_->addWorkbook()); }
+    std::unique_ptr<HostWorkbook> open(const QString& path) override { return wrapWorkbook(app_->openWorkbook(path)); }
     int count() const override { return app_->workbookCount(); }
     std::unique_ptr<HostWorkbook> item(int index) override { return wrapWorkbook(app_->workbook(index)); }
 

@@ -164,6 +164,8 @@ public:
     virtual int colors(int index) const = 0;
     virtual void setColors(int index, int bgr) = 0;
     virtual void close() = 0;
+    // SaveAs with FileFormat xl::kWorkbookNormal or xl::kExcel8: an .xls file.
+    virtual void saveAs(const QString& path, int fileFormat) = 0;
     virtual std::unique_ptr<HostWorksheet> activeSheet() = 0;
     virtual std::unique_ptr<HostSheets> sheets() = 0;
 };
@@ -172,6 +174,9 @@ class HostWorkbooks {
 public:
     virtual ~HostWorkbooks() = default;
     virtual std::unique_ptr<HostWorkbook> add() = 0;  // a new active workbook
+    // Opens a saved .xls file as the last workbook, with the sheet that was
+    // active when it was saved active again.
+    virtual std::unique_ptr<HostWorkbook> open(const QString& path) = 0;
     virtual int count() const = 0;
     virtual std::unique_ptr<HostWorkbook> item(int index) = 0;  // 1-based
 };

@@ -48,6 +48,10 @@ public:
 
     // Closes the workbook in its application.
     void close();
+    // Writes the workbook as an .xls file (FileFormat -4143 or 56) and takes
+    // the file's name. Throws SpreadsheetError for any other format, a
+    // workbook the file cannot hold or a path that cannot be written.
+    void saveAs(const QString& path, int fileFormat);
 
     const QLocale& locale() const;
     QDate today() const;

@@ -91,6 +91,7 @@ public:
     const CellStore& cells() const { return cells_; }
 
 private:
+    friend struct SheetLoader;  // fills a sheet read from a file
     class View;
     void editSheet(const std::function<quint32(quint32, const Edges&)>& apply, bool edgeSensitive);
     void editColumns(const CellRect& r, const std::function<quint32(quint32, const Edges&)>& apply, bool edgeSensitive);
