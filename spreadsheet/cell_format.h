@@ -52,6 +52,18 @@ struct CellFormat {
     bool operator==(const CellFormat&) const = default;
 };
 
+// Format edits that set one member to one value. With the value they make
+// a key under which the workbook remembers what the edit gave for each
+// format it started from.
+enum class FormatSetter : quint8 {
+    Fill = 1, FontSize, FontColor, FontBold, FontItalic, FontStyle, HAlign, VAlign, Indent, Wrap, NumberFormat,
+};
+
+constexpr quint32 setterKey(FormatSetter setter, quint32 value)
+{
+    return quint32(setter) << 24 | (value & 0xFFFFFF);
+}
+
 std::size_t hashFont(const Font& font);
 std::size_t hashFormat(const CellFormat& format);
 

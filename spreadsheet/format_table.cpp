@@ -75,6 +75,21 @@ quint16 FormatTable::internNumberFormat(const QString& code)
     return index;
 }
 
+const quint32* FormatTable::rememberedEdit(quint64 key) const
+{
+    const auto found = edits_.find(key);
+    return found == edits_.end() ? nullptr : &found->second;
+}
+
+void FormatTable::rememberEdit(quint64 key, quint32 result)
+{
+    // A bound on memory for workbooks styled in very many ways.
+    constexpr std::size_t kMostRemembered = 1 << 16;
+    if (edits_.size() >= kMostRemembered)
+        edits_.clear();
+    edits_.emplace(key, result);
+}
+
 QString FormatTable::numberFormat(quint16 index) const
 {
     const auto found = codes_.find(index);

@@ -35,6 +35,11 @@ public:
     // Every code in use by index, built-in and custom.
     const std::map<quint16, QString>& numberFormats() const { return codes_; }
 
+    // What a keyed edit (setterKey, plus the cell's edges) gave for a format
+    // index. Formats are never removed, so a result stays valid.
+    const quint32* rememberedEdit(quint64 key) const;
+    void rememberEdit(quint64 key, quint32 result);
+
 private:
     std::vector<CellFormat> formats_;
     std::unordered_map<CellFormat, quint32, FormatHash> formatIndex_;
@@ -43,6 +48,7 @@ private:
     std::map<quint16, QString> codes_;
     QHash<QString, quint16> codeIndex_;
     quint16 nextCustom_ = kFirstCustomNumberFormat;
+    std::unordered_map<quint64, quint32> edits_;
 };
 
 }  // namespace jubilo::spreadsheet

@@ -67,7 +67,8 @@ RangeBorder Range::borders(int index) const { return RangeBorder(*this, index); 
 void Range::setHorizontalAlignment(int xl) const
 {
     const HAlign a = xl::horizontalFromXl(xl);
-    worksheet()->editFormat(rect_, [a](CellFormat& f, const Edges&) { f.hAlign = a; });
+    worksheet()->editFormat(rect_, [a](CellFormat& f, const Edges&) { f.hAlign = a; }, false,
+                            setterKey(FormatSetter::HAlign, quint32(a)));
 }
 
 int Range::horizontalAlignment() const
@@ -78,7 +79,8 @@ int Range::horizontalAlignment() const
 void Range::setVerticalAlignment(int xl) const
 {
     const VAlign a = xl::verticalFromXl(xl);
-    worksheet()->editFormat(rect_, [a](CellFormat& f, const Edges&) { f.vAlign = a; });
+    worksheet()->editFormat(rect_, [a](CellFormat& f, const Edges&) { f.vAlign = a; }, false,
+                            setterKey(FormatSetter::VAlign, quint32(a)));
 }
 
 int Range::verticalAlignment() const
@@ -90,14 +92,16 @@ void Range::setIndentLevel(int level) const
 {
     if (level < 0 || level > kMaxIndent)
         throw SpreadsheetError(QStringLiteral("Indent level %1 is out of range (0 to 15)").arg(level));
-    worksheet()->editFormat(rect_, [level](CellFormat& f, const Edges&) { f.indent = quint8(level); });
+    worksheet()->editFormat(rect_, [level](CellFormat& f, const Edges&) { f.indent = quint8(level); }, false,
+                            setterKey(FormatSetter::Indent, quint32(level)));
 }
 
 int Range::indentLevel() const { return worksheet()->effectiveFormat(rect_.top, rect_.left).indent; }
 
 void Range::setWrapText(bool wrap) const
 {
-    worksheet()->editFormat(rect_, [wrap](CellFormat& f, const Edges&) { f.wrap = wrap; });
+    worksheet()->editFormat(rect_, [wrap](CellFormat& f, const Edges&) { f.wrap = wrap; }, false,
+                            setterKey(FormatSetter::Wrap, wrap));
 }
 
 bool Range::wrapText() const { return worksheet()->effectiveFormat(rect_.top, rect_.left).wrap; }
@@ -106,7 +110,8 @@ void Range::setNumberFormat(const QString& code) const
 {
     auto sheet = worksheet();
     const quint16 index = sheet->workbook().formats().internNumberFormat(code.isEmpty() ? QStringLiteral("General") : code);
-    sheet->editFormat(rect_, [index](CellFormat& f, const Edges&) { f.numberFormat = index; });
+    sheet->editFormat(rect_, [index](CellFormat& f, const Edges&) { f.numberFormat = index; }, false,
+                      setterKey(FormatSetter::NumberFormat, index));
 }
 
 QString Range::numberFormat() const

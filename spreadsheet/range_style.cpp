@@ -13,8 +13,9 @@ namespace {
 
 constexpr double kMinFontSize = 1, kMaxFontSize = 409;
 
+// `key`: the setterKey naming the change, 0 when it has none.
 template <typename Change>
-void editFont(const Range& range, Change change)
+void editFont(const Range& range, Change change, quint32 key = 0)
 {
     auto sheet = range.worksheet();
     FormatTable& table = sheet->workbook().formats();
@@ -22,7 +23,7 @@ void editFont(const Range& range, Change change)
         Font font = table.font(f.font);
         change(font);
         f.font = table.internFont(font);
-    });
+    }, false, key);
 }
 
 const Font& topLeftFont(const Range& range)
@@ -51,13 +52,19 @@ void RangeFont::setSize(double points) const
     if (!std::isfinite(points) || points < kMinFontSize || points > kMaxFontSize)
         throw SpreadsheetError(QStringLiteral("Font size %1 is out of range (1 to 409)").arg(points));
     const auto twips = quint16(std::lround(points * 20));
-    editFont(range_, [twips](Font& f) { f.height = twips; });
+    editFont(range_, [twips](Font& f) { f.height = twips; }, setterKey(FormatSetter::FontSize, twips));
 }
 
 bool RangeFont::bold() const { return topLeftFont(range_).bold; }
-void RangeFont::setBold(bool on) const { editFont(range_, [on](Font& f) { f.bold = on; }); }
+void RangeFont::setBold(bool on) const
+{
+    editFont(range_, [on](Font& f) { f.bold = on; }, setterKey(FormatSetter::FontBold, on));
+}
 bool RangeFont::italic() const { return topLeftFont(range_).italic; }
-void RangeFont::setItalic(bool on) const { editFont(range_, [on](Font& f) { f.italic = on; }); }
+void RangeFont::setItalic(bool on) const
+{
+    editFont(range_, [on](Font& f) { f.italic = on; }, setterKey(FormatSetter::FontItalic, on));
+}
 
 QString RangeFont::fontStyle() const
 {
@@ -75,7 +82,8 @@ void RangeFont::setFontStyle(const QString& style) const
     if (!known)
         return;
     const bool bold = s.contains(QLatin1String("bold")), italic = s.contains(QLatin1String("italic"));
-    editFont(range_, [=](Font& f) { f.bold = bold, f.italic = italic; });
+    editFont(range_, [=](Font& f) { f.bold = bold, f.italic = italic; },
+             setterKey(FormatSetter::FontStyle, quint32(bold) | quint32(italic) << 1));
 }
 
 int RangeFont::colorIndex() const { return colorToXl(topLeftFont(range_).colorIndex, xl::kColorIndexAutomatic); }
@@ -83,7 +91,7 @@ int RangeFont::colorIndex() const { return colorToXl(topLeftFont(range_).colorIn
 void RangeFont::setColorIndex(int index) const
 {
     const quint8 c = xl::colorIndexFromXl(index);
-    editFont(range_, [c](Font& f) { f.colorIndex = c; });
+    editFont(range_, [c](Font& f) { f.colorIndex = c; }, setterKey(FormatSetter::FontColor, c));
 }
 
 int RangeInterior::colorIndex() const
@@ -95,7 +103,8 @@ int RangeInterior::colorIndex() const
 void RangeInterior::setColorIndex(int index) const
 {
     const quint8 c = xl::colorIndexFromXl(index);
-    range_.worksheet()->editFormat(range_.rect(), [c](CellFormat& f, const Edges&) { f.fillColor = c; });
+    range_.worksheet()->editFormat(range_.rect(), [c](CellFormat& f, const Edges&) { f.fillColor = c; }, false,
+                                   setterKey(FormatSetter::Fill, c));
 }
 
 RangeBorder::RangeBorder(Range range, int index)

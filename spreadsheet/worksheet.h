@@ -63,7 +63,9 @@ public:
     const CellFormat& effectiveFormat(int row, int col) const;
     // Edits the format of every cell in rect. Edge-sensitive edits (borders)
     // depend on where a cell lies in rect and are told so through Edges.
-    void editFormat(const CellRect& rect, const FormatEdit& edit, bool edgeSensitive = false);
+    // An edit that sets one member to one value may name itself with a
+    // setterKey, so the workbook remembers its results across calls.
+    void editFormat(const CellRect& rect, const FormatEdit& edit, bool edgeSensitive = false, quint32 key = 0);
     quint32 sheetXf() const { return sheetXf_; }
     const ColumnInfo& column(int col) const { return columns_[col]; }
 

@@ -50,7 +50,12 @@ namespace {
 // holds more than a few, so a short list beats a hash table.
 class RememberedEdit {
 public:
-    RememberedEdit(FormatTable& table, const FormatEdit& edit) : table_(table), edit_(edit) {}
+    RememberedEdit(FormatTable& table, const FormatEdit& edit, quint32 setter)
+        : table_(table)
+        , edit_(edit)
+        , setter_(setter)
+    {
+    }
 
     quint32 operator()(quint32 xf, const Edges& edges)
     {
@@ -58,9 +63,12 @@ public:
         for (std::size_t i = 0; i < remembered_; ++i)
             if (keys_[i] == key)
                 return results_[i];
-        CellFormat f = table_.format(xf);
-        edit_(f, edges);
-        const quint32 result = table_.intern(f);
+        static_assert(quint32(FormatSetter::NumberFormat) < 16, "a setter key fits above a format index and edges");
+        const quint64 tableKey = quint64(setter_) << 36 | key;
+        const quint32* known = setter_ ? table_.rememberedEdit(tableKey) : nullptr;
+        const quint32 result = known ? *known : compute(xf, edges);
+        if (setter_ && !known)
+            table_.rememberEdit(tableKey, result);
         if (remembered_ < kRememberedEdits) {
             keys_[remembered_] = key;
             results_[remembered_++] = result;
@@ -69,8 +77,16 @@ public:
     }
 
 private:
+    quint32 compute(quint32 xf, const Edges& edges)
+    {
+        CellFormat f = table_.format(xf);
+        edit_(f, edges);
+        return table_.intern(f);
+    }
+
     FormatTable& table_;
     const FormatEdit& edit_;
+    quint32 setter_;
     std::array<quint64, kRememberedEdits> keys_;
     std::array<quint32, kRememberedEdits> results_;
     std::size_t remembered_ = 0;
@@ -78,9 +94,9 @@ private:
 
 }  // namespace
 
-void Worksheet::editFormat(const CellRect& rect, const FormatEdit& edit, bool edgeSensitive)
+void Worksheet::editFormat(const CellRect& rect, const FormatEdit& edit, bool edgeSensitive, quint32 key)
 {
-    RememberedEdit remembered(workbook().formats(), edit);
+    RememberedEdit remembered(workbook().formats(), edit, key);
     // One reference: small enough for std::function to hold without allocating.
     const auto apply = [&remembered](quint32 xf, const Edges& edges) { return remembered(xf, edges); };
     if (rect.spansAllRows() && rect.spansAllColumns())

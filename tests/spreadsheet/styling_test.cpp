@@ -62,6 +62,43 @@ TEST_F(Styling, StylesApplyToTheCurrentSelection)
     EXPECT_TRUE(fontAt("E3").bold && fontAt("E3").italic);
 }
 
+// Results of one-value edits are remembered per workbook; the same value
+// given to a different member, or to a cell that starts from another
+// format, must still give its own result.
+TEST_F(Styling, RepeatedEditsGiveTheSameResultsAsFirstOnes)
+{
+    app->range("A1").interior().setColorIndex(6);
+    app->range("B1").font().setColorIndex(6);
+    app->range("C1").font().setBold(true);
+    app->range("C1").font().setItalic(true);
+    app->range("D1").font().setItalic(true);
+    app->range("E1").setIndentLevel(2);
+    app->range("E1").interior().setColorIndex(6);
+    for (const char* cell : {"A2", "A3"})
+        app->range(cell).interior().setColorIndex(6);
+    app->range("B2").font().setColorIndex(6);
+    app->range("C2").font().setBold(true);
+    app->range("C2").font().setItalic(true);
+    app->range("D2").font().setItalic(true);
+    app->range("E2").setIndentLevel(2);
+    app->range("E2").interior().setColorIndex(6);
+
+    EXPECT_EQ(at("A1").fillColor, 6);
+    EXPECT_EQ(fontAt("A1").colorIndex, 0);
+    EXPECT_EQ(at("B1").fillColor, 0);
+    EXPECT_EQ(fontAt("B1").colorIndex, 6);
+    EXPECT_TRUE(fontAt("C1").bold && fontAt("C1").italic);
+    EXPECT_TRUE(!fontAt("D1").bold && fontAt("D1").italic);
+    EXPECT_EQ(at("E1").indent, 2);
+    EXPECT_EQ(at("E1").fillColor, 6);
+    for (const char* row : {"A", "B", "C", "D", "E"}) {
+        const QByteArray first = QByteArray(row) + "1", second = QByteArray(row) + "2";
+        EXPECT_EQ(at(first.constData()), at(second.constData())) << row;
+    }
+    EXPECT_EQ(at("A3"), at("A1"));
+    EXPECT_NE(at("E2"), at("A2"));
+}
+
 TEST_F(Styling, AlignmentIndentWrapAndNumberFormat)
 {
     const Range f = app->range("F4");
