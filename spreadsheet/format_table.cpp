@@ -90,6 +90,12 @@ void FormatTable::rememberEdit(quint64 key, quint32 result)
     edits_.emplace(key, result);
 }
 
+bool FormatTable::isTextFormat(quint16 index) const
+{
+    const auto found = codes_.find(index);
+    return found != codes_.end() && found->second == QLatin1String("@");
+}
+
 QString FormatTable::numberFormat(quint16 index) const
 {
     const auto found = codes_.find(index);

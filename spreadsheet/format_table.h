@@ -32,6 +32,8 @@ public:
     // Built-in codes map to their fixed index; others get one from 164 on.
     quint16 internNumberFormat(const QString& code);
     QString numberFormat(quint16 index) const;
+    // Whether the code at index is "@", which keeps typed input as text.
+    bool isTextFormat(quint16 index) const;
     // Every code in use by index, built-in and custom.
     const std::map<quint16, QString>& numberFormats() const { return codes_; }
 

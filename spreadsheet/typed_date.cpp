@@ -149,10 +149,12 @@ std::optional<Recognised> namedDate(const QString& s, const QLocale& locale, con
         QStringLiteral("^([^\\d\\s.,-]+)\\.?[- ]+(\\d{1,2})(?:,?\\s*(\\d{4}))?$"));
     static const QRegularExpression monthYear(QStringLiteral("^([^\\d\\s.,-]+)\\.?[- ]+(\\d{4})$"));
     const bool monthFirst = mayBeMonthFirst(s);
-    if (const auto m = monthFirst ? monthYear.match(s) : QRegularExpressionMatch(); m.hasMatch()) {
-        const auto month = monthFromName(m.captured(1), locale);
-        const auto serial = month ? serialOf(m.captured(2).toInt(), *month, 1) : std::nullopt;
-        return serial ? std::optional<Recognised>({*serial, QStringLiteral("mmm-yy")}) : std::nullopt;
+    if (monthFirst) {
+        if (const auto m = monthYear.match(s); m.hasMatch()) {
+            const auto month = monthFromName(m.captured(1), locale);
+            const auto serial = month ? serialOf(m.captured(2).toInt(), *month, 1) : std::nullopt;
+            return serial ? std::optional<Recognised>({*serial, QStringLiteral("mmm-yy")}) : std::nullopt;
+        }
     }
     for (const auto* re : {&dayMonth, &monthDay}) {
         if (!(re == &dayMonth ? mayBeDayMonth(s) : monthFirst))
@@ -289,7 +291,7 @@ std::optional<Recognised> recogniseDate(const QString& text, const QLocale& loca
         return date;
     // A date followed by a time.
     const qsizetype space = s.indexOf(u' ');
-    if (space > 0) {
+    if (space > 0 && mayBeNumericDate(QStringView(s).left(space))) {
         const auto date = numericDate(s.left(space), locale, today);
         const auto time = date ? recogniseTime(s.mid(space + 1)) : std::nullopt;
         if (date && time) {

@@ -23,7 +23,7 @@ struct TypedInput {
 };
 
 struct InputContext {
-    QLocale locale;
+    const QLocale& locale;
     QDate today;             // year for dates typed without one; invalid: the clock's
     bool textFormat = false; // the cell's format is "@": everything stays text
 };

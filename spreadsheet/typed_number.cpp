@@ -54,9 +54,20 @@ struct Shape {
     bool percent = false;
 };
 
+// Exact comparisons, written out: these run several times for every cell.
+bool startsWith(QStringView s, QStringView prefix)
+{
+    return s.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), s.begin());
+}
+
+bool endsWith(QStringView s, QStringView suffix)
+{
+    return s.size() >= suffix.size() && std::equal(suffix.begin(), suffix.end(), s.end() - suffix.size());
+}
+
 bool takePrefix(QStringView& s, QStringView prefix)
 {
-    if (prefix.isEmpty() || !s.startsWith(prefix))
+    if (prefix.isEmpty() || !startsWith(s, prefix))
         return false;
     s = s.mid(prefix.size()).trimmed();
     return true;
@@ -64,7 +75,7 @@ bool takePrefix(QStringView& s, QStringView prefix)
 
 bool takeSuffix(QStringView& s, QStringView suffix)
 {
-    if (suffix.isEmpty() || !s.endsWith(suffix))
+    if (suffix.isEmpty() || !endsWith(s, suffix))
         return false;
     s.chop(suffix.size());
     s = s.trimmed();
@@ -191,7 +202,7 @@ bool scanTail(QStringView s, qsizetype at, const Symbols& symbols, NumberParts& 
 {
     parts.fraction = {};
     parts.exponent = {};
-    if (s.mid(at).startsWith(symbols.point)) {
+    if (startsWith(s.mid(at), symbols.point)) {
         at += symbols.point.size();
         const qsizetype n = digitRun(s, at);
         parts.fraction = s.mid(at, n);
@@ -218,7 +229,7 @@ std::optional<NumberParts> scanNumber(QStringView s, const Symbols& symbols)
     if (lead > 0) {
         qsizetype at = lead;
         std::vector<qsizetype> ends;
-        while (s.mid(at).startsWith(symbols.group) && digitRun(s, at + symbols.group.size(), 3) == 3) {
+        while (startsWith(s.mid(at), symbols.group) && digitRun(s, at + symbols.group.size(), 3) == 3) {
             at += symbols.group.size() + 3;
             ends.push_back(at);
         }
@@ -282,7 +293,7 @@ std::optional<Recognised> recogniseNumber(const QString& text, const QLocale& lo
     // The C locale's form: digits without separators, "." and "e".
     QVarLengthArray<QChar, 64> plain;
     for (qsizetype i = 0; i < parts->integer.size();) {
-        if (!symbols.group.isEmpty() && parts->grouped && parts->integer.mid(i).startsWith(symbols.group)) {
+        if (!symbols.group.isEmpty() && parts->grouped && startsWith(parts->integer.mid(i), symbols.group)) {
             i += symbols.group.size();
             continue;
         }

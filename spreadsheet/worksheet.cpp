@@ -41,8 +41,8 @@ void Worksheet::setFormulaR1C1(int row, int col, const QString& text)
 {
     Workbook& book = workbook();
     const quint32 xf = effectiveXf(row, col);
-    const QString code = book.formats().numberFormat(book.formats().format(xf).numberFormat);
-    const TypedInput in = readTypedInput(text, {book.locale(), book.today(), code == QLatin1String("@")});
+    const bool textFormat = book.formats().isTextFormat(book.formats().format(xf).numberFormat);
+    TypedInput in = readTypedInput(text, {book.locale(), book.today(), textFormat});
     ++generation_;
     if (in.kind == TypedInput::Kind::Empty) {
         if (Cell* cell = cells_.find(row, col)) {
@@ -61,7 +61,7 @@ void Worksheet::setFormulaR1C1(int row, int col, const QString& text)
             return;
         }
     }
-    cell.value = in.value;  // a formula that does not parse stays as its text
+    cell.value = std::move(in.value);  // a formula that does not parse stays as its text
     setNumberFormatIfGeneral(row, col, in.numberFormat, in.quotePrefix);
 }
 
