@@ -35,13 +35,15 @@ void InitSheetPalette(SheetPalette& palette)
         palette[i] = paletteColour(kColours[i].r, kColours[i].g, kColours[i].b);
 }
 
+void InitSheetPalette()
+{
+    InitSheetPalette(g_palette);
+}
+
 const SheetPalette& sheetPalette()
 {
-    static const bool filled = [] {
+    if (g_palette[1] == 0)  // entry 2 is white once filled
         InitSheetPalette(g_palette);
-        return true;
-    }();
-    (void)filled;
     return g_palette;
 }
 

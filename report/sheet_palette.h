@@ -7,8 +7,11 @@ namespace jubilo {
 
 using SheetPalette = std::array<int, 56>;  // entry i is palette index i + 1
 
-// Fills the palette; filled once at start and installed into every workbook.
+// Fills a palette with the plan's colours.
 void InitSheetPalette(SheetPalette& palette);
+// Fills the palette every plan workbook gets; done once at start.
+void InitSheetPalette();
+// That palette (filled on first use if the start has not done it).
 const SheetPalette& sheetPalette();
 
 // 0x00BBGGRR from red, green and blue.

@@ -4,7 +4,10 @@
 #include "shell/app_title.h"
 #include "shell/error_trap.h"
 #include "shell/file_procedures.h"
+#include "report/report_run.h"
+#include "report/sheet_palette.h"
 #include "shell/home_page.h"
+#include "shell/host_checks.h"
 #include "shell/message.h"
 #include "shell/cursor_file.h"
 #include "ui/main/form1_layout.h"
@@ -52,6 +55,7 @@ MainWindow::MainWindow(QWidget* parent)
                           | Qt::WindowCloseButtonHint)
     , rowEntry_(*this, plan_, [this](TableId id) { saveTableNow(id); })
     , selectAll_(this)
+    , screens_(std::make_unique<ReportScreensOfWindows>(*this))
 {
     buildWindow();
     formLoad();
@@ -117,10 +121,8 @@ void MainWindow::connectProcedures()
             &MainWindow::loadSampleData);
     connect(&element<QPushButton>("PushButton14"), &QPushButton::clicked, this,
             &MainWindow::showHelp);
-    connect(&element<QPushButton>("PushButton1"), &QPushButton::clicked, this, [this] {
-        if (reportRun_)
-            reportRun_();
-    });
+    connect(&element<QPushButton>("PushButton1"), &QPushButton::clicked, this,
+            &MainWindow::startReport);
     auto& strip = element<QTabWidget>("SSTab1");
     connect(&strip, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == 0)
@@ -193,10 +195,29 @@ void MainWindow::formLoad()
         for (const BudgetSpec& budget : budgetSpecs())
             element<QLineEdit>(budget.boxName).setText(plan_.budget(budget.id));
     });
-    trap.step(line + 2, [&] {
+    trap.step(line + 2, [] { InitSheetPalette(); });
+    trap.step(line + 4, [&] {
         setUpdatesEnabled(true);
         repaint();
     });
+    trap.step(line + 6, [] { CheckHostAvailable(); });
+}
+
+void MainWindow::startReport()
+{
+    ErrorTrap trap(locations::Form1_PushButton1_Click);
+    trap.step(100, [&] { setUpdatesEnabled(false); });
+    if (!trap.condition(102, [] { return WarnHostRunning(); })) {
+        trap.step(104, [&] { screens_->setBusyPointer(true); });
+        trap.step(106, [&] { GenerateReport(plan_, *screens_); });
+        trap.step(108, [&] { screens_->setBusyPointer(false); });
+    }
+    trap.step(110, [&] { setUpdatesEnabled(true); });
+}
+
+PreviewWindow* MainWindow::preview() const
+{
+    return screens_->preview();
 }
 
 void MainWindow::saveTableNow(TableId id)

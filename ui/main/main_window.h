@@ -6,6 +6,7 @@
 #include "model/plan_table_model.h"
 #include "model/saved_plan.h"
 #include "shell/skin.h"
+#include "ui/main/report_screens.h"
 #include "ui/main/row_entry.h"
 #include "ui/main/select_all_on_focus.h"
 
@@ -29,8 +30,10 @@ public:
     Plan& plan() { return plan_; }
     RowEntry& rowEntry() { return rowEntry_; }
 
-    // What "Start Creating Template" runs.
-    void setReportRun(std::function<void()> run) { reportRun_ = std::move(run); }
+    // "Start Creating Template": builds the workbook and shows its preview.
+    void startReport();
+    // Null until the first report.
+    PreviewWindow* preview() const;
 
     // The pointer shown over the buttons.
     QCursor handPointer() const { return handPointer_; }
@@ -65,7 +68,7 @@ private:
     SelectAllOnFocus selectAll_;
     SkinFramework skinFramework1_;
     QCursor handPointer_{Qt::ArrowCursor};
-    std::function<void()> reportRun_;
+    std::unique_ptr<ReportScreensOfWindows> screens_;
 };
 
 }  // namespace jubilo

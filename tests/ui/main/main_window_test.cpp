@@ -1,4 +1,5 @@
 #include "model/table_text.h"
+#include "report/engine_host.h"
 #include "tests/support/scripted_system.h"
 #include "ui/main/main_window.h"
 
@@ -16,7 +17,12 @@ namespace {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        sys.hostFactory = createEngineHost;
+        sys.runningHostLookup = runningEngineHost;
+    }
     void TearDown() override { QLocale::setDefault(QLocale::system()); }
 
     MainWindow& start()

@@ -1,0 +1,156 @@
+#include "report/report_run.h"
+
+#include "model/plan.h"
+#include "platform/system.h"
+#include "report/host_version.h"
+#include "report/plan_sheet.h"
+#include "report/spreadsheet_host.h"
+#include "report/temp_files.h"
+#include "shell/error_trap.h"
+#include "shell/file_procedures.h"
+#include "shell/host_checks.h"
+
+#include <stdexcept>
+
+namespace jubilo {
+
+namespace {
+
+constexpr int kClipboardAttempts = 1000;
+
+template <class T>
+T& present(const std::unique_ptr<T>& object, const char* what)
+{
+    if (!object)
+        throw std::runtime_error(std::string("Object variable not set: ") + what);
+    return *object;
+}
+
+}  // namespace
+
+std::unique_ptr<SpreadsheetHost> OpenWorkbookInNewHost(const QString& path)
+{
+    auto host = system().createHost(kHostClassName);
+    if (!host)
+        throw std::runtime_error("The spreadsheet host could not be started");
+    host->workbooks()->open(path);
+    return host;
+}
+
+QImage FetchClipboardPicture(int /*format*/)
+{
+    for (int attempt = 0; attempt < kClipboardAttempts; ++attempt) {
+        try {
+            QImage picture = system().clipboardImage();
+            if (!picture.isNull())
+                return picture;
+        } catch (...) {
+        }
+    }
+    return {};
+}
+
+// Steps are numbered as the error box reports them.
+void saveCellsActivesheet(HostWorkbook& workbook, const QString& path)
+{
+    ErrorTrap trap(locations::Excel1_saveCellsActivesheet);
+    std::unique_ptr<HostWorksheet> sheet;
+    int lastRow = 0, lastColumn = 0;
+    trap.step(100, [&] { sheet = workbook.activeSheet(); });
+    trap.step(102, [&] {
+        const auto rows = present(sheet, "sheet").usedRange()->rows();
+        lastRow = rows->item(rows->count())->row();
+    });
+    trap.step(104, [&] {
+        const auto columns = present(sheet, "sheet").usedRange()->columns();
+        lastColumn = columns->item(columns->count())->column();
+    });
+    if (!trap.condition(106, [&] { return lastRow > 1 && lastColumn > 1; }))
+        return;
+    trap.step(110, [&] { present(sheet, "sheet").usedRange()->copyPicture(); });
+    trap.step(112, [&] {
+        const QImage picture = FetchClipboardPicture(0);
+        if (picture.isNull())
+            throw std::runtime_error("The clipboard holds no picture of the sheet");
+        if (!picture.save(path, "BMP"))
+            throw std::runtime_error("The picture could not be written to " + path.toStdString());
+    });
+}
+
+void GenerateReport(const Plan& plan, ReportScreens& screens)
+{
+    ErrorTrap trap(locations::DuzodIduz_GenerateReport0);
+    std::unique_ptr<SpreadsheetHost> reportHost;
+    std::unique_ptr<HostWorkbook> reportBook;
+    trap.step(106, [&] {
+        reportHost = system().createHost(kHostClassName);
+        if (!reportHost)
+            throw std::runtime_error("The spreadsheet host could not be started");
+    });
+    // Without a host every later step would fail in turn; say so once.
+    if (!reportHost)
+        return;
+    SpreadsheetHost& host = *reportHost;
+    trap.step(108, [&] { host.setScreenUpdating(false); });
+    trap.step(110, [&] { host.setDisplayAlerts(false); });
+    trap.step(112, [&] { host.setEnableEvents(false); });
+    trap.step(114, [&] { host.setEnableCancelKey(xl::kCancelKeyDisabled); });
+    trap.step(116, [&] { host.setCursor(xl::kCursorWait); });
+    trap.step(120, [&] { reportBook = host.workbooks()->add(); });
+    int extraSheets = 0;
+    trap.step(122, [&] {
+        const int count = host.sheets()->count();
+        extraSheets = count == 1 ? 0 : count - 1;
+    });
+    trap.step(124, [&] {
+        for (int i = 0; i < extraSheets; ++i)
+            host.sheets()->item(2)->remove();
+    });
+    trap.step(126, [&] {
+        const auto sheets = host.sheets();
+        sheets->item(sheets->count())->setName(kPlanSheetName);
+    });
+    trap.step(128, [&] { BuildPlanSheet(host, plan); });
+    trap.step(130, [&] { host.sheets()->item(1)->select(); });
+    trap.step(146, [&] { host.range(QStringLiteral("B2"))->select(); });
+    trap.step(148, [&] { host.setVisible(false); });
+    trap.step(150, [&] { host.setCursor(xl::kCursorDefault); });
+    trap.step(152, [&] { host.setScreenUpdating(true); });
+    trap.step(154, [&] { host.setDisplayAlerts(true); });
+    trap.step(156, [&] { host.setEnableEvents(true); });
+    trap.step(158, [&] { host.setEnableCancelKey(xl::kCancelKeyInterrupt); });
+    QString workbookPath;
+    trap.step(172, [&] { workbookPath = freshWorkbookPath(); });
+    trap.step(176, [&] {
+        present(reportBook, "workbook").saveAs(workbookPath, HostWorkbookFormat(&host));
+    });
+    trap.step(178, [&] { host.setDisplayAlerts(false); });
+    trap.step(180, [&] { present(reportBook, "workbook").close(); });
+    trap.step(182, [&] { host.quit(); });
+    trap.step(184, [&] {
+        reportBook.reset();
+        reportHost.reset();
+    });
+
+    std::unique_ptr<SpreadsheetHost> previewHost;
+    std::unique_ptr<HostWorkbook> previewBook;
+    const QString picturePath = temporaryPicturePath();
+    trap.step(186, [&] { previewHost = OpenWorkbookInNewHost(workbookPath); });
+    trap.step(188, [&] { screens.setBusyPointer(true); });
+    trap.step(190, [&] {
+        const auto books = present(previewHost, "host").workbooks();
+        previewBook = books->item(books->count());
+    });
+    trap.step(192, [&] { saveCellsActivesheet(present(previewBook, "workbook"), picturePath); });
+    trap.step(194, [&] { present(previewHost, "host").setDisplayAlerts(false); });
+    trap.step(196, [&] { present(previewBook, "workbook").close(); });
+    trap.step(198, [&] { present(previewHost, "host").quit(); });
+    trap.step(200, [&] { screens.setBusyPointer(false); });
+    trap.step(202, [&] { screens.loadPreviewPicture(picturePath); });
+    trap.step(204, [&] { screens.setPreviewWorkbook(workbookPath); });
+    trap.step(206, [&] { screens.showPreview(); });
+    trap.step(208, [&] { screens.hideMainWindow(); });
+    trap.step(210, [&] { DeleteFileQuietly(picturePath); });
+}
+
+}  // namespace jubilo

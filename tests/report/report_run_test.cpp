@@ -1,0 +1,115 @@
+#include "model/plan.h"
+#include "report/engine_host.h"
+#include "report/report_run.h"
+#include "tests/support/scripted_system.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace jubilo {
+namespace {
+
+class RecordingScreens : public ReportScreens {
+public:
+    void setBusyPointer(bool busy) override { calls << (busy ? "busy" : "normal"); }
+    void loadPreviewPicture(const QString& path) override
+    {
+        calls << "picture";
+        picture = QImageReader(path).read();
+        if (picture.isNull())
+            throw std::runtime_error("no picture in " + path.toStdString());
+    }
+    void setPreviewWorkbook(const QString& path) override
+    {
+        calls << "workbook";
+        workbook = path;
+    }
+    void showPreview() override { calls << "show"; }
+    void hideMainWindow() override { calls << "hide"; }
+
+    QStringList calls;
+    QImage picture;
+    QString workbook;
+};
+
+class ReportRunTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        sys.hostFactory = createEngineHost;
+        sys.runningHostLookup = runningEngineHost;
+        sys.env = {"Temp=" + temp.path()};
+        plan.table(TableId::Guests).append({"John", "NY City", "Yes", "1"});
+        plan.table(TableId::Music).append({"Dance", "CD", "No", "9.99"});
+        plan.setBudget(BudgetId::Music, "15.00");
+    }
+    void TearDown() override { QLocale::setDefault(QLocale::system()); }
+
+    QStringList errorBoxes() const
+    {
+        QStringList boxes;
+        for (const auto& m : sys.messages)
+            boxes << m.text.section(QStringLiteral("\r\n"), 1).section(QStringLiteral("\r\r"), 0, 0);
+        return boxes;
+    }
+
+    testing::ScriptedSystem sys;
+    ScopedSystem installed{sys};
+    QTemporaryDir temp;
+    Plan plan;
+    RecordingScreens screens;
+};
+
+TEST_F(ReportRunTest, BuildsSavesPicturesAndHandsOverToThePreview)
+{
+    GenerateReport(plan, screens);
+    EXPECT_TRUE(sys.messages.empty()) << errorBoxes().join('\n').toStdString();
+    EXPECT_EQ(screens.calls, (QStringList{"busy", "normal", "picture", "workbook", "show", "hide"}));
+    EXPECT_TRUE(QFileInfo(screens.workbook).fileName().contains(QRegularExpression("^vemqal[1-9]{8}\\.xls$")));
+    EXPECT_EQ(QFileInfo(screens.workbook).dir(), QDir(temp.path()));
+    EXPECT_TRUE(QFile::exists(screens.workbook));
+    EXPECT_FALSE(QFile::exists(QDir(temp.path()).filePath("temp.bmp")));
+    EXPECT_GT(screens.picture.width(), 300);
+    EXPECT_GT(screens.picture.height(), 200);
+    EXPECT_EQ(runningEngineHost("Excel.Application"), nullptr) << "both hosts were told to quit";
+
+    // The saved workbook is one sheet of the plan.
+    auto reader = createEngineHost("Excel.Application");
+    auto book = reader->workbooks()->open(screens.workbook);
+    ASSERT_EQ(book->sheets()->count(), 1);
+    EXPECT_EQ(book->activeSheet()->name(), "Holiday Party Plans");
+    EXPECT_EQ(reader->range("B6")->text(), "Music");
+    EXPECT_EQ(reader->range("F8")->text(), "$9.99");
+    reader->quit();
+}
+
+TEST_F(ReportRunTest, NoHostGivesOneBoxAndEndsTheRun)
+{
+    sys.hostFactory = nullptr;
+    GenerateReport(plan, screens);
+    ASSERT_EQ(sys.messages.size(), 1u);
+    EXPECT_TRUE(sys.messages[0].text.contains("DuzodIduz.GenerateReport0 at line 106"));
+    EXPECT_TRUE(screens.calls.isEmpty());
+}
+
+TEST_F(ReportRunTest, AClipboardWithoutAPictureIsReportedAndThePreviewStillShows)
+{
+    sys.clipboardFailures = 100000;
+    GenerateReport(plan, screens);
+    EXPECT_EQ(sys.clipboardFetches, 1000);
+    const QStringList boxes = errorBoxes();
+    ASSERT_EQ(boxes.size(), 2) << boxes.join('\n').toStdString();
+    EXPECT_EQ(boxes[0], "in Quenby2021/08/31.Excel1.saveCellsActivesheet at line 112");
+    EXPECT_EQ(boxes[1], "in Quenby2021/08/31.DuzodIduz.GenerateReport0 at line 202");
+    EXPECT_TRUE(screens.calls.contains("show"));
+    EXPECT_TRUE(QFile::exists(screens.workbook));
+}
+
+}  // namespace
+}  // namespace jubilo

@@ -1,0 +1,71 @@
+#include "ui/main/report_screens.h"
+
+#include "ui/preview/preview_window.h"
+
+#include <QApplication>
+#include <QImageReader>
+#include <QScreen>
+
+#include <stdexcept>
+
+namespace jubilo {
+
+ReportScreensOfWindows::ReportScreensOfWindows(QWidget& mainWindow)
+    : mainWindow_(mainWindow)
+{
+}
+
+ReportScreensOfWindows::~ReportScreensOfWindows() = default;
+
+PreviewWindow& ReportScreensOfWindows::previewWindow()
+{
+    if (!preview_) {
+        preview_ = std::make_unique<PreviewWindow>();
+        preview_->setMainWindow(&mainWindow_);
+        if (const QScreen* screen = mainWindow_.screen())
+            preview_->move(screen->availableGeometry().center() - preview_->rect().center());
+    }
+    return *preview_;
+}
+
+// The pointer is set, not stacked: a run that stops half way still ends
+// with the normal pointer.
+void ReportScreensOfWindows::setBusyPointer(bool busy)
+{
+    if (busy) {
+        if (!QApplication::overrideCursor())
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        return;
+    }
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+void ReportScreensOfWindows::loadPreviewPicture(const QString& picturePath)
+{
+    PreviewWindow& preview = previewWindow();
+    QImageReader reader(picturePath);
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        throw std::runtime_error("The picture of the sheet could not be loaded from "
+                                 + picturePath.toStdString() + ": "
+                                 + reader.errorString().toStdString());
+    preview.loadPicture(picture);
+}
+
+void ReportScreensOfWindows::setPreviewWorkbook(const QString& workbookPath)
+{
+    previewWindow().mExcelFile = workbookPath;
+}
+
+void ReportScreensOfWindows::showPreview()
+{
+    previewWindow().show();
+}
+
+void ReportScreensOfWindows::hideMainWindow()
+{
+    mainWindow_.hide();
+}
+
+}  // namespace jubilo
