@@ -39,6 +39,14 @@ void Worksheet::setName(const QString& name)
 
 void Worksheet::setFormulaR1C1(int row, int col, const QString& text)
 {
+    // A cell holds at most 32,767 characters, as the file format does; a
+    // longer text is refused here rather than when the workbook is saved.
+    constexpr qsizetype kMaxCellText = 32767;
+    if (text.size() > kMaxCellText)
+        throw SpreadsheetError(QStringLiteral("A cell holds at most 32767 characters; the text for %1%2 has %3.")
+                                   .arg(columnName(col))
+                                   .arg(row + 1)
+                                   .arg(text.size()));
     Workbook& book = workbook();
     const quint32 xf = effectiveXf(row, col);
     const bool textFormat = book.formats().isTextFormat(book.formats().format(xf).numberFormat);

@@ -2,6 +2,11 @@
 #include "report/engine_host.h"
 #include "tests/support/scripted_system.h"
 #include "ui/main/main_window.h"
+#include "ui/preview/preview_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -301,6 +306,100 @@ TEST_F(MainWindowTest, FocusSelectsTheWholeTextAndTheGuestsTabFocusesTheName)
     tabs.setCurrentIndex(0);
     EXPECT_TRUE(get<QLineEdit>("txtGuestName").hasFocus());
     EXPECT_EQ(get<QLineEdit>("txtGuestName").selectedText(), "Ann");
+}
+
+}  // namespace
+}  // namespace jubilo
+
+namespace jubilo {
+namespace {
+
+class MainWindowRunTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        sys.env = {"TEMP=" + temp.path()};
+    }
+    QStringList tempFiles() const { return QDir(temp.path()).entryList(QDir::Files); }
+    QTemporaryDir temp;
+};
+
+TEST_F(MainWindowRunTest, SampleToPreviewToSavedCopyAndBackThenRestart)
+{
+    start();
+    window->show();
+    click("PushButton21");
+    click("PushButton1");
+    PreviewWindow* preview = window->preview();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(sys.messages.empty()) << sys.messages[0].text.toStdString();
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_GT(preview->picture1().picture().width(), 300);
+    EXPECT_FALSE(QApplication::overrideCursor());
+    ASSERT_EQ(tempFiles().size(), 1) << tempFiles().join(' ').toStdString();
+
+    const QString copy = temp.filePath("my party.xls");
+    sys.savePaths = {copy};
+    QTest::mouseClick(preview->findChild<QPushButton*>("PushButton6"), Qt::LeftButton);
+    EXPECT_EQ(sys.messages.back().text, "Done.");
+    QTest::mouseClick(preview->findChild<QPushButton*>("PushButton8"), Qt::LeftButton);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(preview->isVisible());
+    EXPECT_EQ(tempFiles(), QStringList{"my party.xls"});
+    window->close();
+
+    start();  // the next run of the program
+    EXPECT_EQ(table(TableId::Guests).row(1), (PlanRow{"John", "NY City", "Yes", "1"}));
+    EXPECT_EQ(table(TableId::FoodAndDrinks).rowCount(), 1);
+    EXPECT_EQ(table(TableId::Ingredients).rowCount(), 0);
+    EXPECT_EQ(get<QLineEdit>("txtFoodName").text(), "");
+    EXPECT_EQ(get<QLineEdit>("txtFoodBudget").text(), "50.00");
+
+    auto reader = createEngineHost("Excel.Application");
+    reader->workbooks()->open(copy);
+    EXPECT_EQ(reader->range("B4")->text(), "John");
+    EXPECT_EQ(reader->range("F7")->text(), "$9.99");
+    reader->quit();
+}
+
+TEST_F(MainWindowRunTest, DecliningTheRunningHostWarningDoesNothingElse)
+{
+    start();
+    window->show();
+    auto running = createEngineHost("Excel.Application");  // a live instance
+    sys.answers = {msgbox::kAnswerNo};
+    click("PushButton1");
+    ASSERT_EQ(sys.messages.size(), 1u);
+    EXPECT_TRUE(sys.messages[0].text.startsWith("Excel may be open."));
+    EXPECT_EQ(window->preview(), nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(tempFiles().isEmpty());
+    EXPECT_TRUE(window->updatesEnabled());
+    running->quit();
+}
+
+TEST_F(MainWindowRunTest, ABuildThatFailsHalfWayStillSavesAndShowsWhatWasBuilt)
+{
+    start();
+    window->show();
+    table(TableId::Guests).append({"Ann", "Elm", "Yes", "2"});
+    table(TableId::Decorations).append({QString(40000, 'x'), "1", "No", "2"});
+    click("PushButton1");
+    QStringList shown;
+    for (const auto& m : sys.messages)
+        shown << m.text.left(160);
+    ASSERT_EQ(sys.messages.size(), 1u) << shown.join("\n").toStdString();
+    EXPECT_TRUE(sys.messages[0].text.contains("DuzodIduz.GenerateReport0 at line 128"))
+        << sys.messages[0].text.toStdString();
+    ASSERT_NE(window->preview(), nullptr);
+    EXPECT_TRUE(window->preview()->isVisible());
+    ASSERT_EQ(tempFiles().size(), 1);
+    auto reader = createEngineHost("Excel.Application");
+    reader->workbooks()->open(temp.filePath(tempFiles()[0]));
+    EXPECT_EQ(reader->range("B4")->text(), "Ann");
+    reader->quit();
 }
 
 }  // namespace
