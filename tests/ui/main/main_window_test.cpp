@@ -5,6 +5,7 @@
 #include "ui/preview/preview_window.h"
 
 #include <QApplication>
+#include <QEnterEvent>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -400,6 +401,66 @@ TEST_F(MainWindowRunTest, ABuildThatFailsHalfWayStillSavesAndShowsWhatWasBuilt)
     reader->workbooks()->open(temp.filePath(tempFiles()[0]));
     EXPECT_EQ(reader->range("B4")->text(), "Ann");
     reader->quit();
+}
+
+}  // namespace
+}  // namespace jubilo
+
+namespace jubilo {
+namespace {
+
+TEST_F(MainWindowTest, PointerIsTheHandOverButtonsTheArrowElsewhereAndBusyWins)
+{
+    sys.folder = QStringLiteral(JUBILO_RESOURCES_DIR);
+    start();
+    auto enter = [&](const char* name) {
+        QEnterEvent event(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QApplication::sendEvent(&get<QWidget>(name), &event);
+    };
+    enter("PushButton17");
+    EXPECT_EQ(window->cursor().shape(), Qt::BitmapCursor);
+    enter("lvwGuests");
+    EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
+    enter("PushButton1");
+    enter("txtGuestName");  // other inputs leave the pointer alone
+    EXPECT_EQ(window->cursor().shape(), Qt::BitmapCursor);
+    enter("txtDate");
+    EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    enter("PushButton2");
+    EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
+    QApplication::restoreOverrideCursor();
+}
+
+TEST_F(MainWindowTest, AFullTableRefusesAnotherRowWithAMessage)
+{
+    start();
+    PlanTable& incidentals = table(TableId::Incidentals);
+    for (int i = 0; i < PlanTable::kMaxRows; ++i)
+        incidentals.append({"x", "No", "1"});
+    type("txtIncidentalName", "one more");
+    type("txtIncidentalAmount", "2");
+    choose("cboIncidentalPurchased", "Yes");
+    click("PushButton19");
+    ASSERT_EQ(sys.messages.size(), 1u);
+    EXPECT_EQ(sys.messages[0].text, "The Incidentals list is full: it holds at most 32767 rows.");
+    EXPECT_EQ(incidentals.rowCount(), PlanTable::kMaxRows);
+    EXPECT_EQ(get<QLineEdit>("txtIncidentalName").text(), "one more");
+}
+
+TEST_F(MainWindowTest, AClickIntoABoxSelectsItsWholeText)
+{
+    start();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    auto& amount = get<QLineEdit>("txtMusicAmount");
+    get<QTabWidget>("SSTab1").setCurrentIndex(1);
+    amount.setText("12.50");
+    QTest::mouseClick(&amount, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::qWait(20);
+    EXPECT_TRUE(amount.hasFocus());
+    EXPECT_EQ(amount.selectedText(), "12.50");
 }
 
 }  // namespace
