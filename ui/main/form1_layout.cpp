@@ -132,7 +132,7 @@ constexpr FormElement kElements[] = {
     // SSTab2, "At The Party"
     {"pageActivities", K::TabPage, "SSTab2", "At The Party", 45, 315, 6945, 4785},
     {"frameActivities", K::Frame, "pageActivities", nullptr, 90, 45, 6720, 1320},
-    {"lblActivity", K::Label, "frameActivities", "Activity:", 120, 330, 675, 225},
+    {"lblActivity", K::Label, "frameActivities", "Activity:", 45, 330, 795, 225},
     {"txtActivity", K::TextBox, "frameActivities", nullptr, 855, 270, 5685, 345},
     {"lblActivityTime", K::Label, "frameActivities", "Time:", 120, 825, 675, 225},
     {"txtActivityTime", K::TextBox, "frameActivities", nullptr, 855, 765, 2220, 345},
