@@ -1,33 +1,20 @@
 #include "spreadsheet/palette.h"
 
+#include "spreadsheet/xls/xls_workbook.h"
+
 namespace jubilo::spreadsheet {
 
-namespace {
-
-// Written as 0xRRGGBB for reading; flipped to 0xBBGGRR below.
-constexpr std::array<quint32, kPaletteSize> kDefaultRgb{
-    0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF,
-    0x800000, 0x008000, 0x000080, 0x808000, 0x800080, 0x008080, 0xC0C0C0, 0x808080,
-    0x9999FF, 0x993366, 0xFFFFCC, 0xCCFFFF, 0x660066, 0xFF8080, 0x0066CC, 0xCCCCFF,
-    0x000080, 0xFF00FF, 0xFFFF00, 0x00FFFF, 0x800080, 0x800000, 0x008080, 0x0000FF,
-    0x00CCFF, 0xCCFFFF, 0xCCFFCC, 0xFFFF99, 0x99CCFF, 0xFF99CC, 0xCC99FF, 0xFFCC99,
-    0x3366FF, 0x33CCCC, 0x99CC00, 0xFFCC00, 0xFF9900, 0xFF6600, 0x666699, 0x969696,
-    0x003366, 0x339966, 0x003300, 0x333300, 0x993300, 0x993366, 0x333399, 0x333333,
-};
-
-constexpr quint32 toBgr(quint32 rgb)
-{
-    return ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
-}
-
-}  // namespace
-
+// The file format defines the default palette; the engine keeps it as
+// 0x00BBGGRR.
 const Palette& defaultPalette()
 {
     static const Palette palette = [] {
+        const auto& colours = xls::defaultPalette();
         Palette p{};
-        for (int i = 0; i < kPaletteSize; ++i)
-            p[i] = toBgr(kDefaultRgb[i]);
+        for (int i = 0; i < kPaletteSize; ++i) {
+            const xls::XlsColor& c = colours[static_cast<std::size_t>(i)];
+            p[i] = quint32(c.red) | (quint32(c.green) << 8) | (quint32(c.blue) << 16);
+        }
         return p;
     }();
     return palette;
