@@ -1,7 +1,7 @@
 // Jubilo: plan a party, get a printable spreadsheet.
 
 #include "platform/qt_system.h"
-#include "report/engine_host.h"
+#include "engine_host/engine_host.h"
 #include "ui/main/main_window.h"
 
 #include <QApplication>

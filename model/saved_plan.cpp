@@ -1,7 +1,7 @@
 #include "model/saved_plan.h"
 
 #include "model/table_text.h"
-#include "platform/settings_store.h"
+#include "model/settings_store.h"
 
 namespace jubilo {
 

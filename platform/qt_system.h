@@ -3,7 +3,7 @@
 // platform's native ones, which a headless run cannot drive), the desktop's
 // browser, the real clock and environment, and the per-user INI store.
 
-#include "platform/settings_store.h"
+#include "platform/ini_settings_store.h"
 #include "platform/system.h"
 
 #include <QRandomGenerator>

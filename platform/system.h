@@ -9,7 +9,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "report/spreadsheet_host.h"
+#include "host/spreadsheet_host.h"
 
 #include <memory>
 

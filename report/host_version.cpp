@@ -1,8 +1,8 @@
 #include "report/host_version.h"
 
 #include "platform/system.h"
-#include "report/spreadsheet_host.h"
-#include "shell/host_checks.h"
+#include "host/spreadsheet_host.h"
+#include "report/host_checks.h"
 
 #include <cmath>
 #include <limits>

@@ -4,7 +4,7 @@
 #include "report/plan_blocks.h"
 #include "report/sheet_palette.h"
 #include "report/sheet_styling.h"
-#include "report/spreadsheet_host.h"
+#include "host/spreadsheet_host.h"
 
 #include <stdexcept>
 #include <string>
@@ -113,7 +113,7 @@ private:
 
     void titleBlock()
     {
-        PutCell(host_, QStringLiteral("B2"), QStringLiteral("Holiday Party Plans"), true);
+        PutCell(host_, QStringLiteral("B2"), kPlanSheetTitle, true);
         titleLook(24);
         PutCell(host_, QStringLiteral("E2:F2"), plan_.date(), true);
         titleLook(10);

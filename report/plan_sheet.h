@@ -4,7 +4,12 @@
 // Schedule and At The Party in columns B to F, with print area and page
 // setup, leaving the selection on C15.
 
+#include <QString>
+
 namespace jubilo {
+
+// The sheet's name and the title in its first block.
+inline const QString kPlanSheetTitle = QStringLiteral("Holiday Party Plans");
 
 class Plan;
 class SpreadsheetHost;

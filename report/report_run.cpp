@@ -4,11 +4,11 @@
 #include "platform/system.h"
 #include "report/host_version.h"
 #include "report/plan_sheet.h"
-#include "report/spreadsheet_host.h"
+#include "host/spreadsheet_host.h"
 #include "report/temp_files.h"
-#include "shell/error_trap.h"
-#include "shell/file_procedures.h"
-#include "shell/host_checks.h"
+#include "trap/error_trap.h"
+#include "trap/file_procedures.h"
+#include "report/host_checks.h"
 
 #include <stdexcept>
 
@@ -108,7 +108,7 @@ void GenerateReport(const Plan& plan, ReportScreens& screens)
     });
     trap.step(126, [&] {
         const auto sheets = host.sheets();
-        sheets->item(sheets->count())->setName(kPlanSheetName);
+        sheets->item(sheets->count())->setName(kPlanSheetTitle);
     });
     trap.step(128, [&] { BuildPlanSheet(host, plan); });
     trap.step(130, [&] { host.sheets()->item(1)->select(); });

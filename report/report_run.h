@@ -26,8 +26,6 @@ public:
     virtual void hideMainWindow() = 0;
 };
 
-inline const QString kPlanSheetName = QStringLiteral("Holiday Party Plans");
-
 void GenerateReport(const Plan& plan, ReportScreens& screens);
 
 // A new host with the file open as its last workbook.

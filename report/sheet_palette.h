@@ -1,7 +1,10 @@
 #pragma once
 // The 56 colours every plan workbook gets, as 0x00BBGGRR.
 
+#include "automation/color_packing.h"
+
 #include <array>
+#include <cstdint>
 
 namespace jubilo {
 
@@ -14,10 +17,10 @@ void InitSheetPalette();
 // That palette (filled on first use if the start has not done it).
 const SheetPalette& sheetPalette();
 
-// 0x00BBGGRR from red, green and blue.
+// A palette entry from red, green and blue.
 constexpr int paletteColour(int red, int green, int blue)
 {
-    return red | (green << 8) | (blue << 16);
+    return int(xl::packBgr(std::uint8_t(red), std::uint8_t(green), std::uint8_t(blue)));
 }
 
 }  // namespace jubilo

@@ -1,6 +1,6 @@
 #include "report/sheet_styling.h"
 
-#include "report/spreadsheet_host.h"
+#include "host/spreadsheet_host.h"
 
 namespace jubilo {
 

@@ -1,7 +1,7 @@
 #include "shell/home_page.h"
 
 #include "platform/system.h"
-#include "shell/product.h"
+#include "trap/product.h"
 
 #include <cmath>
 

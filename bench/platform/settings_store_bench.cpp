@@ -3,7 +3,7 @@
 
 #include "model/saved_plan.h"
 #include "model/table_text.h"
-#include "platform/settings_store.h"
+#include "platform/ini_settings_store.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

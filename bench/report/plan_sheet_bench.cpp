@@ -2,7 +2,7 @@
 // every table.
 
 #include "model/plan.h"
-#include "report/engine_host.h"
+#include "engine_host/engine_host.h"
 #include "report/plan_sheet.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 // Logical, information and text functions.
 
-#include "spreadsheet/formula/functions.h"
+#include "spreadsheet/formula/functions_p.h"
 
 namespace jubilo::spreadsheet::formula::fn {
 

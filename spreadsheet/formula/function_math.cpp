@@ -2,7 +2,7 @@
 // referenced area only numbers count (text, booleans and blanks are
 // skipped), while an argument given directly is converted or fails.
 
-#include "spreadsheet/formula/functions.h"
+#include "spreadsheet/formula/functions_p.h"
 
 #include <cmath>
 #include <limits>

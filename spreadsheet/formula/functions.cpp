@@ -1,4 +1,4 @@
-#include "spreadsheet/formula/functions.h"
+#include "spreadsheet/formula/functions_p.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
-#include "spreadsheet/formula/operand.h"
+#include "spreadsheet/formula/operand_p.h"
 
-#include "spreadsheet/number_format.h"
-#include "spreadsheet/typed_input.h"
+#include "spreadsheet/format/number_format.h"
+#include "spreadsheet/input/typed_input.h"
 
 namespace jubilo::spreadsheet::formula {
 

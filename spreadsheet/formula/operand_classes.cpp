@@ -3,8 +3,8 @@
 // expects. The parser emits every token as value class and this pass
 // rebuilds the expression tree from the reverse Polish order to fix them.
 
-#include "spreadsheet/formula/functions.h"
-#include "spreadsheet/formula/parser.h"
+#include "spreadsheet/formula/functions_p.h"
+#include "spreadsheet/formula/parser_p.h"
 
 namespace jubilo::spreadsheet::formula {
 

@@ -1,6 +1,6 @@
-#include "spreadsheet/formula/parser.h"
+#include "spreadsheet/formula/parser_p.h"
 
-#include "spreadsheet/formula/functions.h"
+#include "spreadsheet/formula/functions_p.h"
 
 #include <array>
 #include <cmath>

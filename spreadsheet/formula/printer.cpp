@@ -1,7 +1,7 @@
-#include "spreadsheet/formula/printer.h"
+#include "spreadsheet/formula/printer_p.h"
 
-#include "spreadsheet/formula/functions.h"
-#include "spreadsheet/formula/parser.h"
+#include "spreadsheet/formula/functions_p.h"
+#include "spreadsheet/formula/parser_p.h"
 
 #include <QStringList>
 

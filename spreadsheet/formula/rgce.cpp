@@ -1,4 +1,4 @@
-#include "spreadsheet/formula/rgce.h"
+#include "spreadsheet/formula/rgce_p.h"
 
 #include <QtEndian>
 

@@ -1,4 +1,4 @@
-#include "spreadsheet/formula/token.h"
+#include "spreadsheet/formula/token_p.h"
 
 namespace jubilo::spreadsheet::formula {
 

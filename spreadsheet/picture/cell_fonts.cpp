@@ -1,6 +1,6 @@
-#include "spreadsheet/picture/cell_fonts.h"
+#include "spreadsheet/picture/cell_fonts_p.h"
 
-#include "spreadsheet/picture/sheet_geometry.h"
+#include "spreadsheet/picture/sheet_geometry_p.h"
 
 #include <QStringList>
 

@@ -1,9 +1,10 @@
 #include "spreadsheet/picture/range_picture.h"
 
-#include "spreadsheet/error.h"
-#include "spreadsheet/picture/cell_fonts.h"
-#include "spreadsheet/workbook.h"
-#include "spreadsheet/worksheet.h"
+#include "automation/color_packing.h"
+#include "spreadsheet/core/error.h"
+#include "spreadsheet/picture/cell_fonts_p.h"
+#include "spreadsheet/model/workbook.h"
+#include "spreadsheet/model/worksheet.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -27,7 +28,7 @@ QColor paletteColor(const Palette& palette, int index, const QColor& automatic)
     if (!isPaletteIndex(index))
         return automatic;
     const quint32 bgr = palette[std::size_t(index - 1)];
-    return QColor(int(bgr & 0xFF), int(bgr >> 8 & 0xFF), int(bgr >> 16 & 0xFF));
+    return QColor(xl::redOfBgr(bgr), xl::greenOfBgr(bgr), xl::blueOfBgr(bgr));
 }
 
 // How a border style is drawn: its thickness in pixels, and the lengths of

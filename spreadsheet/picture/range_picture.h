@@ -11,8 +11,8 @@
 // centred), unless it wraps or sits in a merged area; numbers never run on
 // and show as #### when they do not fit.
 
-#include "spreadsheet/grid.h"
-#include "spreadsheet/picture/sheet_geometry.h"
+#include "spreadsheet/core/grid.h"
+#include "spreadsheet/picture/sheet_geometry_p.h"
 
 #include <QImage>
 

@@ -1,6 +1,6 @@
-#include "spreadsheet/picture/sheet_geometry.h"
+#include "spreadsheet/picture/sheet_geometry_p.h"
 
-#include "spreadsheet/worksheet.h"
+#include "spreadsheet/model/worksheet.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "spreadsheet/xls/compound_file.h"
+#include "spreadsheet/xls/compound_file_p.h"
 
 #include "spreadsheet/xls/xls_error.h"
 

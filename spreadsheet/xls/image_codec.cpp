@@ -1,4 +1,4 @@
-#include "spreadsheet/xls/image_codec.h"
+#include "spreadsheet/xls/image_codec_p.h"
 
 #include "spreadsheet/xls/xls_error.h"
 

@@ -1,4 +1,4 @@
-#include "spreadsheet/xls/record_stream.h"
+#include "spreadsheet/xls/record_stream_p.h"
 
 #include "spreadsheet/xls/xls_error.h"
 

@@ -1,4 +1,4 @@
-#include "spreadsheet/xls/records.h"
+#include "spreadsheet/xls/records_p.h"
 
 #include "spreadsheet/xls/xls_error.h"
 

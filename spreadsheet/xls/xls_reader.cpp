@@ -1,6 +1,6 @@
-#include "spreadsheet/xls/compound_file.h"
-#include "spreadsheet/xls/image_codec.h"
-#include "spreadsheet/xls/records.h"
+#include "spreadsheet/xls/compound_file_p.h"
+#include "spreadsheet/xls/image_codec_p.h"
+#include "spreadsheet/xls/records_p.h"
 #include "spreadsheet/xls/xls_io.h"
 
 #include <algorithm>

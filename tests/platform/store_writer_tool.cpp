@@ -1,7 +1,7 @@
 // store_writer_tool <folder> <key> <value-file>: writes the file's text under
 // Tarvel/Jubilo/<key>, then dies by SIGKILL without any clean-up.
 
-#include "platform/settings_store.h"
+#include "platform/ini_settings_store.h"
 
 #include <QCoreApplication>
 #include <QFile>

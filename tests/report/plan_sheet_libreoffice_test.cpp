@@ -3,7 +3,7 @@
 // print on exactly one A4 portrait page.
 
 #include "model/plan.h"
-#include "report/engine_host.h"
+#include "engine_host/engine_host.h"
 #include "report/plan_sheet.h"
 
 #include <QDir>

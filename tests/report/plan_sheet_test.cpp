@@ -1,5 +1,5 @@
 #include "model/plan.h"
-#include "report/engine_host.h"
+#include "engine_host/engine_host.h"
 #include "report/plan_sheet.h"
 #include "report/sheet_palette.h"
 

@@ -1,5 +1,5 @@
 #include "model/plan.h"
-#include "report/engine_host.h"
+#include "engine_host/engine_host.h"
 #include "report/report_run.h"
 #include "tests/support/scripted_system.h"
 

@@ -1,6 +1,6 @@
-#include "shell/app_title.h"
+#include "trap/app_title.h"
 #include "shell/home_page.h"
-#include "shell/message.h"
+#include "trap/message.h"
 #include "shell/skin.h"
 #include "tests/support/scripted_system.h"
 

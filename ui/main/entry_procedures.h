@@ -2,7 +2,7 @@
 // The add and delete procedures of the nine tables, as data.
 
 #include "model/plan_tables.h"
-#include "shell/error_location.h"
+#include "trap/error_location.h"
 
 #include <array>
 #include <span>

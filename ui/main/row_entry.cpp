@@ -1,8 +1,8 @@
 #include "ui/main/row_entry.h"
 
 #include "model/table_text.h"
-#include "shell/error_trap.h"
-#include "shell/message.h"
+#include "trap/error_trap.h"
+#include "trap/message.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

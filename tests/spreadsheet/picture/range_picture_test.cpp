@@ -1,11 +1,11 @@
-#include "spreadsheet/application.h"
-#include "spreadsheet/picture/cell_fonts.h"
+#include "spreadsheet/model/application.h"
+#include "spreadsheet/picture/cell_fonts_p.h"
 #include "spreadsheet/picture/range_picture.h"
-#include "spreadsheet/picture/sheet_geometry.h"
-#include "spreadsheet/range_style.h"
-#include "spreadsheet/workbook.h"
-#include "spreadsheet/worksheet.h"
-#include "spreadsheet/xl_constants.h"
+#include "spreadsheet/picture/sheet_geometry_p.h"
+#include "spreadsheet/model/range_style.h"
+#include "spreadsheet/model/workbook.h"
+#include "spreadsheet/model/worksheet.h"
+#include "spreadsheet/model/xl_codes.h"
 #include "spreadsheet/xls/xls_workbook.h"
 
 #include <QFontInfo>

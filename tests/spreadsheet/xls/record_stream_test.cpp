@@ -1,8 +1,8 @@
 // The record layer: long records split into CONTINUE records where the
 // data allows it, and joined again when read.
 
-#include "spreadsheet/xls/record_stream.h"
-#include "spreadsheet/xls/records.h"
+#include "spreadsheet/xls/record_stream_p.h"
+#include "spreadsheet/xls/records_p.h"
 #include "spreadsheet/xls/xls_error.h"
 
 #include <gtest/gtest.h>

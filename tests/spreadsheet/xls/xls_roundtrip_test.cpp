@@ -3,9 +3,9 @@
 
 #include "sample_workbooks.h"
 
-#include "spreadsheet/xls/compound_file.h"
-#include "spreadsheet/xls/record_stream.h"
-#include "spreadsheet/xls/records.h"
+#include "spreadsheet/xls/compound_file_p.h"
+#include "spreadsheet/xls/record_stream_p.h"
+#include "spreadsheet/xls/records_p.h"
 #include "spreadsheet/xls/xls_io.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "model/table_text.h"
-#include "report/engine_host.h"
+#include "engine_host/engine_host.h"
 #include "tests/support/scripted_system.h"
 #include "ui/main/main_window.h"
 #include "ui/preview/preview_window.h"

@@ -1,0 +1,176 @@
+// Workbooks, sheets and page setup.
+
+#include "engine_host/engine_objects_p.h"
+#include "spreadsheet/core/address.h"
+#include "spreadsheet/core/error.h"
+
+namespace jubilo::engine {
+
+namespace {
+
+using spreadsheet::SpreadsheetError;
+using spreadsheet::Workbook;
+using spreadsheet::Worksheet;
+
+std::shared_ptr<Worksheet> lockSheet(const std::weak_ptr<Worksheet>& weak)
+{
+    auto sheet = weak.lock();
+    if (!sheet || !sheet->isAttached())
+        throw SpreadsheetError(QStringLiteral("The worksheet no longer exists"));
+    return sheet;
+}
+
+// False, or a whole number the engine then range-checks.
+std::optional<int> falseOrNumber(const QVariant& v, const char* what)
+{
+    if (v.typeId() == QMetaType::Bool) {
+        if (v.toBool())
+            throw SpreadsheetError(QStringLiteral("%1 takes False or a number").arg(QLatin1String(what)));
+        return std::nullopt;
+    }
+    bool ok = false;
+    const double d = v.toDouble(&ok);
+    if (!ok || d != std::floor(d) || std::abs(d) > 1e9)
+        throw SpreadsheetError(QStringLiteral("%1 takes False or a whole number").arg(QLatin1String(what)));
+    return int(d);
+}
+
+QVariant falseWhenZero(int pages) { return pages == 0 ? QVariant(false) : QVariant(pages); }
+
+class PageSetup : public HostPageSetup {
+public:
+    explicit PageSetup(const std::shared_ptr<Worksheet>& sheet) : sheet_(sheet) {}
+    QString printArea() const override { return page().printArea(); }
+    void setPrintArea(const QString& area) override { page().setPrintArea(area); }
+    double leftMargin() const override { return page().leftMargin(); }
+    void setLeftMargin(double p) override { page().setLeftMargin(p); }
+    double rightMargin() const override { return page().rightMargin(); }
+    void setRightMargin(double p) override { page().setRightMargin(p); }
+    double topMargin() const override { return page().topMargin(); }
+    void setTopMargin(double p) override { page().setTopMargin(p); }
+    double bottomMargin() const override { return page().bottomMargin(); }
+    void setBottomMargin(double p) override { page().setBottomMargin(p); }
+    double headerMargin() const override { return page().headerMargin(); }
+    void setHeaderMargin(double p) override { page().setHeaderMargin(p); }
+    double footerMargin() const override { return page().footerMargin(); }
+    void setFooterMargin(double p) override { page().setFooterMargin(p); }
+    int printComments() const override { return page().printComments(); }
+    void setPrintComments(int v) override { page().setPrintComments(v); }
+    int orientation() const override { return page().orientation(); }
+    void setOrientation(int v) override { page().setOrientation(v); }
+    int paperSize() const override { return page().paperSize(); }
+    void setPaperSize(int v) override { page().setPaperSize(v); }
+    QVariant zoom() const override
+    {
+        const auto z = page().zoom();
+        return z ? QVariant(*z) : QVariant(false);
+    }
+    void setZoom(const QVariant& zoom) override { page().setZoom(falseOrNumber(zoom, "Zoom")); }
+    QVariant fitToPagesWide() const override { return falseWhenZero(page().fitToPagesWide()); }
+    void setFitToPagesWide(const QVariant& p) override
+    {
+        page().setFitToPagesWide(falseOrNumber(p, "FitToPagesWide").value_or(0));
+    }
+    QVariant fitToPagesTall() const override { return falseWhenZero(page().fitToPagesTall()); }
+    void setFitToPagesTall(const QVariant& p) override
+    {
+        page().setFitToPagesTall(falseOrNumber(p, "FitToPagesTall").value_or(0));
+    }
+
+private:
+    spreadsheet::PageSetup& page() const { return lockSheet(sheet_)->pageSetup(); }
+    std::weak_ptr<Worksheet> sheet_;
+};
+
+class Sheet : public HostWorksheet {
+public:
+    explicit Sheet(const std::shared_ptr<Worksheet>& sheet) : sheet_(sheet) {}
+    QString name() const override { return lockSheet(sheet_)->name(); }
+    void setName(const QString& name) override { lockSheet(sheet_)->setName(name); }
+    void select() override
+    {
+        auto sheet = lockSheet(sheet_);
+        sheet->workbook().activate(*sheet);
+    }
+    void remove() override
+    {
+        auto sheet = lockSheet(sheet_);
+        sheet->workbook().removeSheet(*sheet);
+    }
+    std::unique_ptr<HostRange> range(const QString& a1) override
+    {
+        return wrapRange({lockSheet(sheet_), spreadsheet::parseA1Range(a1)});
+    }
+    std::unique_ptr<HostRange> usedRange() override
+    {
+        auto sheet = lockSheet(sheet_);
+        return wrapRange({sheet, sheet->usedRange()});
+    }
+    std::unique_ptr<HostPageSetup> pageSetup() override { return std::make_unique<PageSetup>(lockSheet(sheet_)); }
+
+private:
+    std::weak_ptr<Worksheet> sheet_;
+};
+
+std::shared_ptr<Workbook> lockBook(const std::weak_ptr<Workbook>& weak)
+{
+    auto book = weak.lock();
+    if (!book || !book->isOpen())
+        throw SpreadsheetError(QStringLiteral("The workbook is closed"));
+    return book;
+}
+
+class Sheets : public HostSheets {
+public:
+    explicit Sheets(const std::shared_ptr<Workbook>& book) : book_(book) {}
+    int count() const override { return lockBook(book_)->sheetCount(); }
+    std::unique_ptr<HostWorksheet> item(int index) override { return wrapSheet(lockBook(book_)->sheet(index)); }
+
+private:
+    std::weak_ptr<Workbook> book_;
+};
+
+class Book : public HostWorkbook {
+public:
+    explicit Book(const std::shared_ptr<Workbook>& book) : book_(book) {}
+    QString name() const override { return lockBook(book_)->name(); }
+    int colors(int index) const override { return int(lockBook(book_)->color(index)); }
+    void setColors(int index, int bgr) override
+    {
+        if (bgr < 0)
+            throw SpreadsheetError(QStringLiteral("Colour value %1 is out of range").arg(bgr));
+        lockBook(book_)->setColor(index, quint32(bgr));
+    }
+    void close() override { lockBook(book_)->close(); }
+    void saveAs(const QString& path, int fileFormat) override { lockBook(book_)->saveAs(path, fileFormat); }
+    std::unique_ptr<HostWorksheet> activeSheet() override { return wrapSheet(lockBook(book_)->activeSheet()); }
+    std::unique_ptr<HostSheets> sheets() override { return wrapSheets(lockBook(book_)); }
+
+private:
+    std::weak_ptr<Workbook> book_;
+};
+
+class Books : public HostWorkbooks {
+public:
+    explicit Books(const std::shared_ptr<spreadsheet::Application>& app) : app_(app) {}
+    std::unique_ptr<HostWorkbook> add() override { return wrapWorkbook(app_->addWorkbook()); }
+    std::unique_ptr<HostWorkbook> open(const QString& path) override { return wrapWorkbook(app_->openWorkbook(path)); }
+    int count() const override { return app_->workbookCount(); }
+    std::unique_ptr<HostWorkbook> item(int index) override { return wrapWorkbook(app_->workbook(index)); }
+
+private:
+    std::shared_ptr<spreadsheet::Application> app_;
+};
+
+}  // namespace
+
+std::unique_ptr<HostWorksheet> wrapSheet(const std::shared_ptr<Worksheet>& sheet) { return std::make_unique<Sheet>(sheet); }
+std::unique_ptr<HostSheets> wrapSheets(const std::shared_ptr<Workbook>& book) { return std::make_unique<Sheets>(book); }
+std::unique_ptr<HostWorkbook> wrapWorkbook(const std::shared_ptr<Workbook>& book) { return std::make_unique<Book>(book); }
+
+std::unique_ptr<HostWorkbooks> wrapWorkbooks(const std::shared_ptr<spreadsheet::Application>& app)
+{
+    return std::make_unique<Books>(app);
+}
+
+}  // namespace jubilo::engine

@@ -1,0 +1,27 @@
+#pragma once
+// Per-user persistent text values, addressed by application name, section
+// and key. Every write is durable when it returns; a write that cannot be
+// made durable throws StoreError.
+
+#include <QString>
+
+#include <stdexcept>
+#include <string>
+
+namespace jubilo {
+
+class StoreError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual QString read(const QString& app, const QString& section, const QString& key,
+                         const QString& defaultValue) = 0;
+    virtual void write(const QString& app, const QString& section, const QString& key,
+                       const QString& value) = 0;
+};
+
+}  // namespace jubilo

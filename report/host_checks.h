@@ -1,0 +1,27 @@
+#pragma once
+// Guards around the spreadsheet host: that one can be started at all, and
+// a warning when one already runs before a report.
+
+#include "automation/xl_constants.h"
+
+#include <QString>
+
+namespace jubilo {
+
+inline const QString kHostClassName = QString::fromLatin1(xl::kApplicationClassName);
+inline const QString kHostDefaultValue = QString::fromLatin1(xl::kApplicationDefaultValue);
+
+QString hostUnavailableMessage();
+QString hostRunningQuestion();
+
+// Creates and releases one host; when that fails, explains why and ends the
+// program. Never shows the error box.
+void CheckHostAvailable();
+
+// True when a running host answers with its default value. Never fails.
+bool IsHostRunning();
+
+// Asks whether to go on when a host runs; true when the user declines.
+bool WarnHostRunning();
+
+}  // namespace jubilo

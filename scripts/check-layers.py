@@ -1,0 +1,127 @@
+#!/usr/bin/env python3
+"""Fails on any #include that points up the layer order.
+
+Layers run one way, bottom to top; a file may include headers of its own
+component and of components on lower layers, never of its own layer's
+other components or of higher ones. Headers ending in "_p.h" are internal
+to their component. Tests and benchmarks follow the component they mirror
+(tests/report/x.cpp is held to report's rules) and may also use
+tests/support. Prints "file:line: ..." for each offence.
+Usage: check-layers.py [SOURCE_ROOT]
+"""
+import os
+import re
+import sys
+
+# Bottom to top. One row is one layer.
+LAYERS = [
+    ['automation'],                    # the automation interface's numbers
+    ['spreadsheet/xls', 'model'],      # the .xls file layer; the plan model
+    ['spreadsheet/core'],              # the engine, part by part from here
+    ['spreadsheet/format'],
+    ['spreadsheet/input'],
+    ['spreadsheet/formula'],
+    ['spreadsheet/model'],
+    ['spreadsheet/io'],
+    ['spreadsheet/picture'],           # pictures of the engine's ranges
+    ['host'],                          # the host interface
+    ['platform'],                      # the seam
+    ['engine_host'],                   # the host interface on the engine
+    ['trap'],                          # error trap and file procedures
+    ['report'],                        # the report run and the plan sheet
+    ['shell'],                         # start-up look, pointer, forms
+    ['ui/preview'],
+    ['ui/main'],
+    ['app'],
+]
+LAYER_OF = {component: rank for rank, row in enumerate(LAYERS) for component in row}
+# The engine knows nothing of parties, the plan nothing of the engine.
+ENGINE_PARTS = {'spreadsheet/core', 'spreadsheet/format', 'spreadsheet/input',
+                'spreadsheet/formula', 'spreadsheet/model', 'spreadsheet/io'}
+
+
+def library_of(component):
+    """Internal headers are shared within one library: the engine's parts are one."""
+    return 'spreadsheet' if component in ENGINE_PARTS else component
+
+SOURCE_FOLDERS = ['automation', 'spreadsheet', 'model', 'host', 'platform', 'engine_host',
+                  'trap', 'report', 'shell', 'ui', 'app', 'tests', 'bench']
+INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"')
+
+
+def component_of(path):
+    """The longest component folder that path lies in, or None."""
+    best = None
+    for component in LAYER_OF:
+        if path == component or path.startswith(component + '/'):
+            if best is None or len(component) > len(best):
+                best = component
+    return best
+
+
+def owner_of(path):
+    """The component whose rules a file follows, and whether it is a test."""
+    if path.startswith('tests/support/'):
+        return 'platform', True  # the scripted seam and shared fixtures
+    for mirror in ('tests/', 'bench/'):
+        if path.startswith(mirror):
+            return component_of(path[len(mirror):]), True
+    return component_of(path), False
+
+
+def offence(path, header):
+    if header.startswith('tests/support/'):
+        return None if path.startswith(('tests/', 'bench/')) else 'test support outside the tests'
+    if '/' not in header:
+        return None  # a file of the same folder
+    owner, mirrored = owner_of(path)
+    target = component_of(header)
+    if target is None:
+        return f'"{header}" is in no known component'
+    if owner is None:
+        return f'{path} is in no known component'
+    if header.endswith('_p.h') and library_of(target) != library_of(owner) and not mirrored:
+        return f'"{header}" is internal to {library_of(target)}'
+    if target == owner:
+        return None
+    if owner.startswith('spreadsheet') and target == 'model':
+        return f'{owner} may not know the plan'
+    # Above the adapter the engine is reached only through the host
+    # interface; only the program's wiring knows the adapter.
+    if target.startswith('spreadsheet') and not owner.startswith('spreadsheet') \
+            and owner != 'engine_host' and not mirrored:
+        return f'{owner} may reach the engine only through the host interface'
+    if target == 'engine_host' and owner != 'app' and not mirrored:
+        return f'{owner} may not know the engine adapter; app/ wires it'
+    if LAYER_OF[target] >= LAYER_OF[owner]:
+        return (f'{owner} (layer {LAYER_OF[owner]}) includes "{header}" '
+                f'of {target} (layer {LAYER_OF[target]})')
+    return None
+
+
+def main():
+    root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), '..')
+    offences = 0
+    files = 0
+    for folder in SOURCE_FOLDERS:
+        for base, _, names in os.walk(os.path.join(root, folder)):
+            for name in sorted(names):
+                if not name.endswith(('.h', '.cpp')):
+                    continue
+                files += 1
+                full = os.path.join(base, name)
+                path = os.path.relpath(full, root).replace(os.sep, '/')
+                with open(full, encoding='utf-8', errors='replace') as source:
+                    for number, line in enumerate(source, 1):
+                        match = INCLUDE.match(line)
+                        if match:
+                            why = offence(path, match.group(1))
+                            if why:
+                                offences += 1
+                                print(f'{path}:{number}: include against the layer order: {why}')
+    print(f'{files} files read, {offences} includes against the layer order')
+    return 1 if offences else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())

@@ -1,0 +1,102 @@
+#include "spreadsheet/format/format_code_p.h"
+
+namespace jubilo::spreadsheet::formatcode {
+
+QStringList splitSections(const QString& code)
+{
+    QStringList sections;
+    QString current;
+    bool quoted = false;
+    bool bracket = false;
+    for (qsizetype i = 0; i < code.size(); ++i) {
+        const QChar c = code[i];
+        if (c == u'\\' && !quoted && i + 1 < code.size()) {
+            current += c;
+            current += code[++i];
+            continue;
+        }
+        if (c == u'"' && !bracket)
+            quoted = !quoted;
+        else if (c == u'[' && !quoted)
+            bracket = true;
+        else if (c == u']' && !quoted)
+            bracket = false;
+        if (c == u';' && !quoted && !bracket) {
+            sections << current;
+            current.clear();
+            continue;
+        }
+        current += c;
+    }
+    sections << current;
+    return sections;
+}
+
+bool takeLiteral(QStringView code, qsizetype& i, QString& out)
+{
+    const QChar c = code[i];
+    const bool hasNext = i + 1 < code.size();
+    if (c == u'"') {
+        const qsizetype end = code.indexOf(u'"', i + 1);
+        const qsizetype stop = end < 0 ? code.size() : end;
+        out += code.mid(i + 1, stop - i - 1);
+        i = stop + 1;
+        return true;
+    }
+    if (c == u'\\' && hasNext) {
+        out += code[i + 1];
+        i += 2;
+        return true;
+    }
+    if (c == u'_' && hasNext) {
+        out += u' ';
+        i += 2;
+        return true;
+    }
+    if (c == u'*' && hasNext) {
+        i += 2;
+        return true;
+    }
+    if (c == u'[') {
+        const qsizetype end = code.indexOf(u']', i);
+        const qsizetype stop = end < 0 ? code.size() : end;
+        const QStringView inside = code.mid(i + 1, stop - i - 1);
+        if (inside.startsWith(u'$')) {
+            const qsizetype dash = inside.indexOf(u'-');
+            out += inside.mid(1, dash < 0 ? -1 : dash - 1);
+        }
+        i = stop + 1;
+        return true;
+    }
+    return false;
+}
+
+bool isGeneralSection(QStringView section)
+{
+    return section.contains(QLatin1String("general"), Qt::CaseInsensitive);
+}
+
+bool isDateSection(QStringView section)
+{
+    QString ignored;
+    for (qsizetype i = 0; i < section.size();) {
+        const QChar c = section[i];
+        if (c == u'[') {
+            const QStringView rest = section.mid(i + 1, 1);
+            if (rest.compare(u"h", Qt::CaseInsensitive) == 0 || rest.compare(u"m", Qt::CaseInsensitive) == 0
+                || rest.compare(u"s", Qt::CaseInsensitive) == 0)
+                return true;
+        }
+        if (takeLiteral(section, i, ignored))
+            continue;
+        switch (c.toLower().unicode()) {
+        case 'y': case 'm': case 'd': case 'h': case 's':
+            return true;
+        default:
+            ++i;
+        }
+    }
+    return false;
+}
+
+}  // namespace jubilo::spreadsheet::formatcode

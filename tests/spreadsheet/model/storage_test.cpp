@@ -1,0 +1,75 @@
+#include "spreadsheet/model/cell_store_p.h"
+#include "spreadsheet/core/error.h"
+#include "spreadsheet/format/format_table_p.h"
+#include "spreadsheet/model/merge_set_p.h"
+
+#include <gtest/gtest.h>
+
+namespace jubilo::spreadsheet {
+namespace {
+
+TEST(FormatTable, InternsLooksAndNumbersFormatsTheWayWritersNeed)
+{
+    FormatTable table;
+    EXPECT_EQ(table.fonts().size(), 1u);
+    EXPECT_EQ(table.formats().size(), 1u);
+    EXPECT_EQ(table.internNumberFormat("general"), 0);
+    EXPECT_EQ(table.internNumberFormat("0.00%"), 10);
+    EXPECT_EQ(table.internNumberFormat("h:mm AM/PM"), 18);
+    EXPECT_EQ(table.internNumberFormat("$#,##0.00"), kFirstCustomNumberFormat);
+    EXPECT_EQ(table.internNumberFormat("$#,##0.00"), kFirstCustomNumberFormat);
+    EXPECT_EQ(table.internNumberFormat("0.000"), kFirstCustomNumberFormat + 1);
+    EXPECT_EQ(table.numberFormat(kFirstCustomNumberFormat), "$#,##0.00");
+
+    Font bold;
+    bold.bold = true;
+    const quint16 boldIndex = table.internFont(bold);
+    EXPECT_EQ(table.internFont(bold), boldIndex);
+    CellFormat a;
+    a.font = boldIndex;
+    a.fillColor = 19;
+    CellFormat b = a;
+    EXPECT_EQ(table.intern(a), table.intern(b));
+    b.borders[kLeft].style = LineStyle::Thin;
+    EXPECT_NE(table.intern(a), table.intern(b));
+    EXPECT_EQ(table.format(table.intern(b)).borders[kLeft].style, LineStyle::Thin);
+}
+
+TEST(CellStore, KeepsCellsSortedAndSparse)
+{
+    CellStore store;
+    store.obtain(5, 7, 3).value = 1.0;
+    store.obtain(5, 2, 0).value = 2.0;
+    store.obtain(9, 0, 0);
+    EXPECT_EQ(store.cellCount(), 3u);
+    EXPECT_EQ(store.find(5, 7)->xf, 3u);
+    EXPECT_EQ(store.find(5, 3), nullptr);
+    EXPECT_EQ(store.find(60000, 3), nullptr);
+    std::vector<int> seen;
+    store.forEach(CellRect{0, 0, 9, 7}, [&](int, const Cell& c) { seen.push_back(c.col); });
+    EXPECT_EQ(seen, (std::vector<int>{2, 7, 0}));
+    EXPECT_EQ(store.bounds(), (CellRect{5, 0, 9, 7}));
+    store.erase(CellRect{5, 3, 9, 9});
+    EXPECT_EQ(store.cellCount(), 2u);
+    EXPECT_EQ(store.bounds(), (CellRect{5, 0, 9, 2}));
+}
+
+TEST(MergeSet, FindsOverlapsAmongManyAreas)
+{
+    MergeSet merges;
+    for (int r = 0; r < 5000; ++r)
+        merges.add(CellRect{r, 2, r, 3});  // C:D on every row
+    merges.add(CellRect{0, 10, 3000, 20});  // one large area
+    EXPECT_EQ(merges.size(), 5001u);
+    EXPECT_THROW(merges.add(CellRect{4000, 3, 4000, 4}), SpreadsheetError);
+    EXPECT_THROW(merges.add(CellRect{2999, 20, 3001, 21}), SpreadsheetError);
+    EXPECT_EQ(merges.intersecting(CellRect::at(4000, 3)), (std::vector<CellRect>{{4000, 2, 4000, 3}}));
+    EXPECT_EQ(merges.intersecting(CellRect::at(100, 15)).size(), 1u);
+    EXPECT_EQ(merges.intersecting(CellRect::sheet()).size(), 5001u);
+    merges.removeIntersecting(CellRect{0, 0, 9, kLastColumn});
+    EXPECT_EQ(merges.size(), 4990u);
+    merges.add(CellRect{5, 2, 5, 4});  // free again
+}
+
+}  // namespace
+}  // namespace jubilo::spreadsheet

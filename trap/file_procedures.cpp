@@ -1,0 +1,55 @@
+#include "trap/file_procedures.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+namespace jubilo {
+
+namespace {
+
+bool isUsablePath(const QString& path)
+{
+    return !path.isEmpty() && !path.contains(QChar(0));
+}
+
+bool isRemovable(const QFileInfo& info)
+{
+    // Directories are never "files" to delete; a link is removed itself.
+    return info.isSymLink() || (info.exists() && !info.isDir());
+}
+
+}  // namespace
+
+bool FileExists(const QString& path)
+{
+    try {
+        if (!isUsablePath(path))
+            return false;
+        const QFileInfo info(path);
+        return info.exists() && info.lastModified().isValid();
+    } catch (...) {
+        return false;
+    }
+}
+
+void DeleteFileQuietly(const QString& path)
+{
+    try {
+        if (QCoreApplication::instance())
+            QCoreApplication::processEvents();
+        if (!isUsablePath(path))
+            return;
+        const QFileInfo info(path);
+        if (!isRemovable(info))
+            return;
+        if (QFile::remove(path))
+            return;
+        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner
+                                        | QFileDevice::WriteUser);
+        QFile::remove(path);
+    } catch (...) {
+    }
+}
+
+}  // namespace jubilo

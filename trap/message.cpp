@@ -1,0 +1,12 @@
+#include "trap/message.h"
+
+#include "trap/app_title.h"
+
+namespace jubilo {
+
+int MsgBox(const QString& text, int flags, const std::optional<QString>& caption)
+{
+    return system().messageBox(text, flags, caption.value_or(appTitle()));
+}
+
+}  // namespace jubilo
