@@ -28,7 +28,7 @@ QString hostRunningQuestion()
                           "Would you like to proceed anyway?");
 }
 
-void CheckHostAvailable()
+void checkHostAvailable()
 {
     try {
         if (system().createHost(kHostClassName))
@@ -36,13 +36,13 @@ void CheckHostAvailable()
     } catch (...) {
     }
     try {
-        MsgBox(hostUnavailableMessage(), msgbox::kOkOnly);
+        msgBox(hostUnavailableMessage(), msgbox::kOkOnly);
     } catch (...) {
     }
     system().endProgram(0);
 }
 
-bool IsHostRunning()
+bool isHostRunning()
 {
     try {
         const auto host = system().runningHost(kHostClassName);
@@ -52,11 +52,11 @@ bool IsHostRunning()
     }
 }
 
-bool WarnHostRunning()
+bool warnHostRunning()
 {
-    if (!IsHostRunning())
+    if (!isHostRunning())
         return false;
-    return MsgBox(hostRunningQuestion(), msgbox::kYesNo) != msgbox::kAnswerYes;
+    return msgBox(hostRunningQuestion(), msgbox::kYesNo) != msgbox::kAnswerYes;
 }
 
 }  // namespace jubilo

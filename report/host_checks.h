@@ -16,12 +16,12 @@ QString hostRunningQuestion();
 
 // Creates and releases one host; when that fails, explains why and ends the
 // program. Never shows the error box.
-void CheckHostAvailable();
+void checkHostAvailable();
 
 // True when a running host answers with its default value. Never fails.
-bool IsHostRunning();
+bool isHostRunning();
 
 // Asks whether to go on when a host runs; true when the user declines.
-bool WarnHostRunning();
+bool warnHostRunning();
 
 }  // namespace jubilo

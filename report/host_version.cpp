@@ -10,7 +10,7 @@
 
 namespace jubilo {
 
-int HostVersionNumber(const QString& version, const QLocale& locale)
+int hostVersionNumber(const QString& version, const QLocale& locale)
 {
     const QChar separator = locale.toString(0.5).at(1);
     QString text = version;
@@ -27,7 +27,7 @@ int HostVersionNumber(const QString& version, const QLocale& locale)
     return static_cast<int>(rounded);
 }
 
-int HostWorkbookFormat(SpreadsheetHost* host)
+int hostWorkbookFormat(SpreadsheetHost* host)
 {
     QString version;
     if (host) {
@@ -39,7 +39,7 @@ int HostWorkbookFormat(SpreadsheetHost* host)
         version = own->version();
         own->quit();
     }
-    return HostVersionNumber(version) <= 11 ? xl::kWorkbookNormal : xl::kExcel8;
+    return hostVersionNumber(version) <= 11 ? xl::kWorkbookNormal : xl::kExcel8;
 }
 
 }  // namespace jubilo

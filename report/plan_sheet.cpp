@@ -73,7 +73,7 @@ public:
             else
                 listBlock(block);
         }
-        ApplyPageSetup(host_, QStringLiteral("$B$2:$F$") + QString::number(checkedRow(row_ - 1)));
+        applyPageSetup(host_, QStringLiteral("$B$2:$F$") + QString::number(checkedRow(row_ - 1)));
         host_.range(QStringLiteral("C15"))->select();
     }
 
@@ -101,21 +101,21 @@ private:
         sheet->font()->setSize(9);
         sheet->setVerticalAlignment(xl::kCenter);
         sheet->setWrapText(true);
-        FillRange(host_, QString(), kWhite);
+        fillRange(host_, QString(), kWhite);
         const std::pair<const char*, double> widths[] = {{"A:A", 2.43},  {"B:B", 19.14},
                                                          {"C:C", 17.57}, {"D:D", 7.29},
                                                          {"E:E", 13.86}, {"F:F", 27.86}};
         for (const auto& [columns, width] : widths)
-            SetColumnWidth(host_, QString::fromLatin1(columns), width);
-        SetRowHeight(host_, QStringLiteral("1:1"), 4.5);
-        SetRowHeight(host_, QStringLiteral("2:2"), 42.75);
+            setColumnWidth(host_, QString::fromLatin1(columns), width);
+        setRowHeight(host_, QStringLiteral("1:1"), 4.5);
+        setRowHeight(host_, QStringLiteral("2:2"), 42.75);
     }
 
     void titleBlock()
     {
-        PutCell(host_, QStringLiteral("B2"), kPlanSheetTitle, true);
+        putCell(host_, QStringLiteral("B2"), kPlanSheetTitle, true);
         titleLook(24);
-        PutCell(host_, QStringLiteral("E2:F2"), plan_.date(), true);
+        putCell(host_, QStringLiteral("E2:F2"), plan_.date(), true);
         titleLook(10);
         host_.selection()->setHorizontalAlignment(xl::kRight);
         host_.selection()->setVerticalAlignment(xl::kBottom);
@@ -123,7 +123,7 @@ private:
 
     void titleLook(int size)
     {
-        SetFontLook(host_, kGeneral, size, kBrown);
+        setFontLook(host_, kGeneral, size, kBrown);
         const auto selection = host_.selection();
         const auto font = selection->font();
         font->setName(QStringLiteral("Palatino Linotype"));
@@ -136,13 +136,13 @@ private:
 
     void look(int size, int colour)
     {
-        SetFontLook(host_, kGeneral, size, colour);
+        setFontLook(host_, kGeneral, size, colour);
         host_.selection()->font()->setBold(true);
     }
 
     void putStyled(const QString& range, const QString& text, int size, int colour)
     {
-        PutCell(host_, range, text, true);
+        putCell(host_, range, text, true);
         look(size, colour);
     }
 
@@ -158,8 +158,8 @@ private:
         const PlanTable& table = plan_.table(block.table);
         const qint64 title = row_;
         const qint64 n = table.rowCount();
-        SetRowHeight(host_, wholeRow(title), 20);
-        FillRange(host_, blockRange(title, title), kTitleGreen);
+        setRowHeight(host_, wholeRow(title), 20);
+        fillRange(host_, blockRange(title, title), kTitleGreen);
         const char titleEnd = block.kind == BlockKind::FourColumnList ? 'B' : 'D';
         putStyled(spanAt('B', titleEnd, title), QString::fromUtf8(block.title), 10, kPaleGreen);
         if (block.kind == BlockKind::FourColumnList) {
@@ -168,7 +168,7 @@ private:
         }
         putStyled(cellAt('E', title), QString::fromUtf8(block.headers[1]), 9, kPaleGreen);
         putStyled(cellAt('F', title), fHeader(block), 9, kPaleGreen);
-        DrawBlockBorders(host_, blockRange(title, title + n + 1), false, true, true, true, true, true);
+        drawBlockBorders(host_, blockRange(title, title + n + 1), false, true, true, true, true, true);
         row_ = title + 1;
         dataRows(block, table);
         totalRow(block, row_, n);
@@ -180,15 +180,15 @@ private:
         const PlanTable& table = plan_.table(block.table);
         const qint64 title = row_;
         const qint64 header = title + 1;
-        SetRowHeight(host_, wholeRow(title), 20);
-        FillRange(host_, blockRange(title, title), kTitleGreen);
+        setRowHeight(host_, wholeRow(title), 20);
+        fillRange(host_, blockRange(title, title), kTitleGreen);
         putStyled(blockRange(title, title), QString::fromUtf8(block.title), 10, kPaleGreen);
-        FillRange(host_, blockRange(header, header), kPaleGreen);
+        fillRange(host_, blockRange(header, header), kPaleGreen);
         const auto spans = dataColumns(block.kind);
         for (size_t c = 0; c < spans.size(); ++c)
             putStyled(spanAt(spans[c].first, spans[c].last, header),
                       QString::fromUtf8(block.headers[c]), 9, kTitleGreen);
-        DrawBlockBorders(host_, blockRange(title, header + table.rowCount()), false, true, true, true,
+        drawBlockBorders(host_, blockRange(title, header + table.rowCount()), false, true, true, true,
                          true, true);
         row_ = header + 1;
         dataRows(block, table);
@@ -200,8 +200,8 @@ private:
         QString lastName;
         const auto spans = dataColumns(block.kind);
         for (int i = 1; i <= table.rowCount(); ++i) {
-            FillRange(host_, blockRange(row_, row_), stripe ? kWhite : kCream);
-            SetRowHeight(host_, wholeRow(row_), 14.25);
+            fillRange(host_, blockRange(row_, row_), stripe ? kWhite : kCream);
+            setRowHeight(host_, wholeRow(row_), 14.25);
             for (size_t c = 0; c < spans.size(); ++c) {
                 QString text = table.cell(i, static_cast<int>(c));
                 if (block.groupsNames && c == 0) {
@@ -210,7 +210,7 @@ private:
                     else
                         lastName = text;
                 }
-                PutCell(host_, spanAt(spans[c].first, spans[c].last, row_), text, true);
+                putCell(host_, spanAt(spans[c].first, spans[c].last, row_), text, true);
                 if (spans[c].first == 'F')
                     amountStyle(block.currency);
                 else
@@ -234,13 +234,13 @@ private:
     // total cell itself.
     void totalRow(const PlanBlock& block, qint64 total, qint64 n)
     {
-        FillRange(host_, spanAt('B', block.totalFillEnd, total), kPaleGreen);
+        fillRange(host_, spanAt('B', block.totalFillEnd, total), kPaleGreen);
         putStyled(spanAt('B', 'E', total), QStringLiteral("Total:"), 9, kBrown);
         host_.selection()->setHorizontalAlignment(xl::kRight);
-        FillRange(host_, cellAt('F', total), kTotalGrey);
+        fillRange(host_, cellAt('F', total), kTotalGrey);
         const QString sum = n == 0 ? QStringLiteral("0")
                                    : QStringLiteral("=SUM(R[-%1]C:R[-1]C)").arg(n);
-        PutCell(host_, cellAt('F', total), sum, true);
+        putCell(host_, cellAt('F', total), sum, true);
         amountStyle(block.currency);
         look(9, kBrown);
     }
@@ -252,7 +252,7 @@ private:
 
 }  // namespace
 
-void BuildPlanSheet(SpreadsheetHost& host, const Plan& plan)
+void buildPlanSheet(SpreadsheetHost& host, const Plan& plan)
 {
     PlanSheetBuilder(host, plan).build();
 }

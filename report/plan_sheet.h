@@ -16,6 +16,6 @@ class SpreadsheetHost;
 
 // Fails on the first host failure, leaving what was written; a plan too
 // long for the sheet's 65,536 rows fails when the first row beyond is due.
-void BuildPlanSheet(SpreadsheetHost& host, const Plan& plan);
+void buildPlanSheet(SpreadsheetHost& host, const Plan& plan);
 
 }  // namespace jubilo

@@ -28,7 +28,7 @@ T& present(const std::unique_ptr<T>& object, const char* what)
 
 }  // namespace
 
-std::unique_ptr<SpreadsheetHost> OpenWorkbookInNewHost(const QString& path)
+std::unique_ptr<SpreadsheetHost> openWorkbookInNewHost(const QString& path)
 {
     auto host = system().createHost(kHostClassName);
     if (!host)
@@ -37,7 +37,7 @@ std::unique_ptr<SpreadsheetHost> OpenWorkbookInNewHost(const QString& path)
     return host;
 }
 
-QImage FetchClipboardPicture(int /*format*/)
+QImage fetchClipboardPicture()
 {
     for (int attempt = 0; attempt < kClipboardAttempts; ++attempt) {
         try {
@@ -69,7 +69,7 @@ void saveCellsActivesheet(HostWorkbook& workbook, const QString& path)
         return;
     trap.step(110, [&] { present(sheet, "sheet").usedRange()->copyPicture(); });
     trap.step(112, [&] {
-        const QImage picture = FetchClipboardPicture(0);
+        const QImage picture = fetchClipboardPicture();
         if (picture.isNull())
             throw std::runtime_error("The clipboard holds no picture of the sheet");
         if (!picture.save(path, "BMP"))
@@ -77,7 +77,7 @@ void saveCellsActivesheet(HostWorkbook& workbook, const QString& path)
     });
 }
 
-void GenerateReport(const Plan& plan, ReportScreens& screens)
+void generateReport(const Plan& plan, ReportScreens& screens)
 {
     ErrorTrap trap(locations::DuzodIduz_GenerateReport0);
     std::unique_ptr<SpreadsheetHost> reportHost;
@@ -110,7 +110,7 @@ void GenerateReport(const Plan& plan, ReportScreens& screens)
         const auto sheets = host.sheets();
         sheets->item(sheets->count())->setName(kPlanSheetTitle);
     });
-    trap.step(128, [&] { BuildPlanSheet(host, plan); });
+    trap.step(128, [&] { buildPlanSheet(host, plan); });
     trap.step(130, [&] { host.sheets()->item(1)->select(); });
     trap.step(146, [&] { host.range(QStringLiteral("B2"))->select(); });
     trap.step(148, [&] { host.setVisible(false); });
@@ -122,7 +122,7 @@ void GenerateReport(const Plan& plan, ReportScreens& screens)
     QString workbookPath;
     trap.step(172, [&] { workbookPath = freshWorkbookPath(); });
     trap.step(176, [&] {
-        present(reportBook, "workbook").saveAs(workbookPath, HostWorkbookFormat(&host));
+        present(reportBook, "workbook").saveAs(workbookPath, hostWorkbookFormat(&host));
     });
     trap.step(178, [&] { host.setDisplayAlerts(false); });
     trap.step(180, [&] { present(reportBook, "workbook").close(); });
@@ -135,7 +135,7 @@ void GenerateReport(const Plan& plan, ReportScreens& screens)
     std::unique_ptr<SpreadsheetHost> previewHost;
     std::unique_ptr<HostWorkbook> previewBook;
     const QString picturePath = temporaryPicturePath();
-    trap.step(186, [&] { previewHost = OpenWorkbookInNewHost(workbookPath); });
+    trap.step(186, [&] { previewHost = openWorkbookInNewHost(workbookPath); });
     trap.step(188, [&] { screens.setBusyPointer(true); });
     trap.step(190, [&] {
         const auto books = present(previewHost, "host").workbooks();
@@ -150,7 +150,7 @@ void GenerateReport(const Plan& plan, ReportScreens& screens)
     trap.step(204, [&] { screens.setPreviewWorkbook(workbookPath); });
     trap.step(206, [&] { screens.showPreview(); });
     trap.step(208, [&] { screens.hideMainWindow(); });
-    trap.step(210, [&] { DeleteFileQuietly(picturePath); });
+    trap.step(210, [&] { deleteFileQuietly(picturePath); });
 }
 
 }  // namespace jubilo

@@ -26,16 +26,16 @@ public:
     virtual void hideMainWindow() = 0;
 };
 
-void GenerateReport(const Plan& plan, ReportScreens& screens);
+void generateReport(const Plan& plan, ReportScreens& screens);
 
 // A new host with the file open as its last workbook.
-std::unique_ptr<SpreadsheetHost> OpenWorkbookInNewHost(const QString& path);
+std::unique_ptr<SpreadsheetHost> openWorkbookInNewHost(const QString& path);
 
 // Writes a picture of the used cells of the workbook's active sheet; a
 // sheet whose used cells end in row 1 or column 1 gives no file.
 void saveCellsActivesheet(HostWorkbook& workbook, const QString& path);
 
 // The clipboard's picture, asking up to 1000 times; null when none came.
-QImage FetchClipboardPicture(int format);
+QImage fetchClipboardPicture();
 
 }  // namespace jubilo

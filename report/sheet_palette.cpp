@@ -29,21 +29,21 @@ SheetPalette g_palette{};
 
 }  // namespace
 
-void InitSheetPalette(SheetPalette& palette)
+void initSheetPalette(SheetPalette& palette)
 {
     for (std::size_t i = 0; i < palette.size(); ++i)
         palette[i] = paletteColour(kColours[i].r, kColours[i].g, kColours[i].b);
 }
 
-void InitSheetPalette()
+void initSheetPalette()
 {
-    InitSheetPalette(g_palette);
+    initSheetPalette(g_palette);
 }
 
 const SheetPalette& sheetPalette()
 {
     if (g_palette[1] == 0)  // entry 2 is white once filled
-        InitSheetPalette(g_palette);
+        initSheetPalette(g_palette);
     return g_palette;
 }
 

@@ -11,9 +11,9 @@ namespace jubilo {
 using SheetPalette = std::array<int, 56>;  // entry i is palette index i + 1
 
 // Fills a palette with the plan's colours.
-void InitSheetPalette(SheetPalette& palette);
+void initSheetPalette(SheetPalette& palette);
 // Fills the palette every plan workbook gets; done once at start.
-void InitSheetPalette();
+void initSheetPalette();
 // That palette (filled on first use if the start has not done it).
 const SheetPalette& sheetPalette();
 

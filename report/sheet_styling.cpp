@@ -16,25 +16,25 @@ void selectUnlessEmpty(SpreadsheetHost& host, const QString& range)
 
 }  // namespace
 
-void SetColumnWidth(SpreadsheetHost& host, const QString& columns, double width)
+void setColumnWidth(SpreadsheetHost& host, const QString& columns, double width)
 {
     host.columns(columns)->select();
     host.selection()->setColumnWidth(width);
 }
 
-void SetRowHeight(SpreadsheetHost& host, const QString& rows, double height)
+void setRowHeight(SpreadsheetHost& host, const QString& rows, double height)
 {
     host.rows(rows)->select();
     host.selection()->setRowHeight(height);
 }
 
-void FillRange(SpreadsheetHost& host, const QString& range, int colorIndex)
+void fillRange(SpreadsheetHost& host, const QString& range, int colorIndex)
 {
     selectUnlessEmpty(host, range);
     host.selection()->interior()->setColorIndex(colorIndex);
 }
 
-void PutCell(SpreadsheetHost& host, const QString& range, const QString& value, bool merge)
+void putCell(SpreadsheetHost& host, const QString& range, const QString& value, bool merge)
 {
     selectUnlessEmpty(host, range);
     host.activeCell()->setFormulaR1C1(value);
@@ -42,7 +42,7 @@ void PutCell(SpreadsheetHost& host, const QString& range, const QString& value, 
         host.selection()->merge();
 }
 
-void SetFontLook(SpreadsheetHost& host, const QString& style, int size, int colorIndex)
+void setFontLook(SpreadsheetHost& host, const QString& style, int size, int colorIndex)
 {
     const auto font = host.selection()->font();
     font->setFontStyle(style);
@@ -50,25 +50,25 @@ void SetFontLook(SpreadsheetHost& host, const QString& style, int size, int colo
     font->setColorIndex(colorIndex);
 }
 
-void DrawEdge(SpreadsheetHost& host, int edge)
+void drawEdge(SpreadsheetHost& host, int edge)
 {
     host.selection()->borders(edge)->setLineStyle(xl::kContinuous);
 }
 
-void DrawBlockBorders(SpreadsheetHost& host, const QString& range, bool insideHorizontal,
+void drawBlockBorders(SpreadsheetHost& host, const QString& range, bool insideHorizontal,
                       bool left, bool right, bool top, bool bottom, bool insideVertical)
 {
     selectUnlessEmpty(host, range);
     if (left)
-        DrawEdge(host, xl::kEdgeLeft);
+        drawEdge(host, xl::kEdgeLeft);
     if (top)
-        DrawEdge(host, xl::kEdgeTop);
+        drawEdge(host, xl::kEdgeTop);
     if (bottom)
-        DrawEdge(host, xl::kEdgeBottom);
+        drawEdge(host, xl::kEdgeBottom);
     if (right)
-        DrawEdge(host, xl::kEdgeRight);
+        drawEdge(host, xl::kEdgeRight);
     if (insideHorizontal)
-        DrawEdge(host, xl::kInsideHorizontal);
+        drawEdge(host, xl::kInsideHorizontal);
     if (insideVertical) {
         const auto lines = host.selection()->borders(xl::kInsideVertical);
         lines->setLineStyle(xl::kContinuous);
@@ -76,7 +76,7 @@ void DrawBlockBorders(SpreadsheetHost& host, const QString& range, bool insideHo
     }
 }
 
-void ApplyPageSetup(SpreadsheetHost& host, const QString& printArea)
+void applyPageSetup(SpreadsheetHost& host, const QString& printArea)
 {
     const auto setup = host.activeSheet()->pageSetup();
     setup->setPrintArea(printArea);

@@ -10,16 +10,16 @@ namespace jubilo {
 
 class SpreadsheetHost;
 
-void SetColumnWidth(SpreadsheetHost& host, const QString& columns, double width);
-void SetRowHeight(SpreadsheetHost& host, const QString& rows, double height);
-void FillRange(SpreadsheetHost& host, const QString& range, int colorIndex);
+void setColumnWidth(SpreadsheetHost& host, const QString& columns, double width);
+void setRowHeight(SpreadsheetHost& host, const QString& rows, double height);
+void fillRange(SpreadsheetHost& host, const QString& range, int colorIndex);
 // Writes `value` into the range's top-left cell as typed input.
-void PutCell(SpreadsheetHost& host, const QString& range, const QString& value, bool merge);
-void SetFontLook(SpreadsheetHost& host, const QString& style, int size, int colorIndex);
-void DrawEdge(SpreadsheetHost& host, int edge);
-void DrawBlockBorders(SpreadsheetHost& host, const QString& range, bool insideHorizontal,
+void putCell(SpreadsheetHost& host, const QString& range, const QString& value, bool merge);
+void setFontLook(SpreadsheetHost& host, const QString& style, int size, int colorIndex);
+void drawEdge(SpreadsheetHost& host, int edge);
+void drawBlockBorders(SpreadsheetHost& host, const QString& range, bool insideHorizontal,
                       bool left, bool right, bool top, bool bottom, bool insideVertical);
 // Half-inch margins, no header or footer margin, A4 portrait, one page.
-void ApplyPageSetup(SpreadsheetHost& host, const QString& printArea);
+void applyPageSetup(SpreadsheetHost& host, const QString& printArea);
 
 }  // namespace jubilo

@@ -55,7 +55,7 @@ QString freshWorkbookPath()
     const QDir folder(temporaryDirectory());
     for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
         const QString path = folder.filePath(randomWorkbookName() + QStringLiteral(".xls"));
-        if (!FileExists(path))
+        if (!fileExists(path))
             return path;
     }
     throw std::runtime_error("No free name for the temporary workbook was found in "

@@ -16,7 +16,7 @@ int homePageDraw(double r)
     return static_cast<int>(std::floor(r * 100.0)) + 1;
 }
 
-void MaybeShowHomePage()
+void maybeShowHomePage()
 {
     System& sys = system();
     const int secondsSinceMidnight = sys.now().time().msecsSinceStartOfDay() / 1000;

@@ -8,6 +8,6 @@ int homePageDraw(double r);
 
 // Seeds the generator from the time of day, draws, and opens the home page
 // when the draw is 7. A failure to open passes to the caller.
-void MaybeShowHomePage();
+void maybeShowHomePage();
 
 }  // namespace jubilo

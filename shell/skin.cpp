@@ -94,7 +94,7 @@ void colourElements(QWidget& window, bool includePictureBoxes)
 
 }  // namespace
 
-void ApplySkin(QWidget& window, SkinFramework& skin)
+void applySkin(QWidget& window, SkinFramework& skin)
 {
     const QString path = skinPath(system().programFolder());
     const QFileInfo info(path);
@@ -108,7 +108,7 @@ void ApplySkin(QWidget& window, SkinFramework& skin)
     skin.applyWindow(window);
 }
 
-void UseButtonFaceColours(QWidget& window)
+void useButtonFaceColours(QWidget& window)
 {
     colourElements(window, /*includePictureBoxes=*/false);
 }

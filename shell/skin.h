@@ -27,7 +27,6 @@ public:
     bool enabled() const { return enabled_; }
     void setEnabled(bool on) { enabled_ = on; }
     // When on, the window repaints as soon as the skin is applied.
-    bool repaintOnApply() const { return repaintOnApply_; }
     void setRepaintOnApply(bool on) { repaintOnApply_ = on; }
 
     // Throws when no skin has been loaded.
@@ -53,10 +52,10 @@ QString skinPath(const QString& programFolder);
 QColor buttonFaceColour();
 
 // Skins `window` when the skin file exists beside the program.
-void ApplySkin(QWidget& window, SkinFramework& skin);
+void applySkin(QWidget& window, SkinFramework& skin);
 
 // Gives the window, its option buttons, check boxes, frames and labels the
 // button-face colour.
-void UseButtonFaceColours(QWidget& window);
+void useButtonFaceColours(QWidget& window);
 
 }  // namespace jubilo

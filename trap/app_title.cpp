@@ -19,7 +19,7 @@ QString appTitleFor(const QString& productName)
     return title;
 }
 
-void SetAppTitle()
+void setAppTitle()
 {
     g_appTitle = appTitleFor(QString::fromUtf8(kProductName));
 }

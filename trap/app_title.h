@@ -13,7 +13,7 @@ namespace jubilo {
 QString appTitleFor(const QString& productName);
 
 // Sets the title from the product name.
-void SetAppTitle();
+void setAppTitle();
 QString appTitle();
 
 }  // namespace jubilo

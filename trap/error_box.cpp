@@ -13,7 +13,7 @@ QString errorBoxText(const QString& description, const QString& location, qint32
            + QString::fromUtf8(kSupportEmailAddress);
 }
 
-void ErrorBox(const QString& description, const QString& location, qint32 step)
+void errorBox(const QString& description, const QString& location, qint32 step)
 {
     try {
         system().messageBox(errorBoxText(description, location, step), msgbox::kExclamation,

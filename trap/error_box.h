@@ -12,6 +12,6 @@ QString errorBoxText(const QString& description, const QString& location, qint32
 
 // Shows the box (flags 48) through the seam. Never throws: a box that
 // cannot be shown is dropped, since there is nobody left to tell.
-void ErrorBox(const QString& description, const QString& location, qint32 step);
+void errorBox(const QString& description, const QString& location, qint32 step);
 
 }  // namespace jubilo

@@ -22,7 +22,7 @@ QString describeCurrentException()
 void ErrorTrap::report()
 {
     ++failures_;
-    ErrorBox(describeCurrentException(), location_.text(), reached_);
+    errorBox(describeCurrentException(), location_.text(), reached_);
 }
 
 }  // namespace jubilo

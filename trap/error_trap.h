@@ -5,8 +5,8 @@
 // numbered as the error box reports them (100, 102, ...).
 //
 //   ErrorTrap trap(locations::Form1_Form_Load);
-//   trap.step(100, [&] { ApplySkin(window); });
-//   if (trap.condition(116, [&] { return FileExists(path); }))
+//   trap.step(100, [&] { applySkin(window); });
+//   if (trap.condition(116, [&] { return fileExists(path); }))
 //       trap.step(118, [&] { loadCursor(path); });
 //
 // Procedures without a trap of their own simply throw; the trap of whoever

@@ -21,7 +21,7 @@ bool isRemovable(const QFileInfo& info)
 
 }  // namespace
 
-bool FileExists(const QString& path)
+bool fileExists(const QString& path)
 {
     try {
         if (!isUsablePath(path))
@@ -33,7 +33,7 @@ bool FileExists(const QString& path)
     }
 }
 
-void DeleteFileQuietly(const QString& path)
+void deleteFileQuietly(const QString& path)
 {
     try {
         if (QCoreApplication::instance())

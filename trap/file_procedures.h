@@ -6,10 +6,10 @@
 namespace jubilo {
 
 // True when the path's last-modification time can be read.
-bool FileExists(const QString& path);
+bool fileExists(const QString& path);
 
 // Deletes the file if it can; a second attempt first makes it writable.
 // Only the one named file is ever deleted: the path is never a pattern.
-void DeleteFileQuietly(const QString& path);
+void deleteFileQuietly(const QString& path);
 
 }  // namespace jubilo

@@ -4,7 +4,7 @@
 
 namespace jubilo {
 
-int MsgBox(const QString& text, int flags, const std::optional<QString>& caption)
+int msgBox(const QString& text, int flags, const std::optional<QString>& caption)
 {
     return system().messageBox(text, flags, caption.value_or(appTitle()));
 }

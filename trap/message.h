@@ -10,7 +10,7 @@
 
 namespace jubilo {
 
-int MsgBox(const QString& text, int flags = msgbox::kOkOnly,
+int msgBox(const QString& text, int flags = msgbox::kOkOnly,
            const std::optional<QString>& caption = std::nullopt);
 
 }  // namespace jubilo

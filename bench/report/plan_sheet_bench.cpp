@@ -1,4 +1,4 @@
-// BuildPlanSheet plus SaveAs for plans of 1, 10, 100 and 1,000 rows in
+// buildPlanSheet plus SaveAs for plans of 1, 10, 100 and 1,000 rows in
 // every table.
 
 #include "model/plan.h"
@@ -39,7 +39,7 @@ void BM_BuildPlanSheetAndSave(benchmark::State& state)
     auto host = createEngineHost("Excel.Application");
     for (auto _ : state) {
         auto book = host->workbooks()->add();
-        BuildPlanSheet(*host, plan);
+        buildPlanSheet(*host, plan);
         book->saveAs(path, xl::kExcel8);
         host->setDisplayAlerts(false);
         book->close();

@@ -49,11 +49,6 @@ public:
     QString value() const;  // the default member's text
 
     const QLocale& locale() const { return locale_; }
-    void setLocale(const QLocale& locale) { locale_ = locale; }
-    // The date whose year typed dates without one fall in; invalid (the
-    // clock's date) unless set.
-    QDate today() const { return today_; }
-    void setToday(const QDate& date) { today_ = date; }
 
     // Workbooks, 1-based.
     std::shared_ptr<Workbook> addWorkbook();
@@ -83,7 +78,6 @@ public:
     // Closes every workbook without saving and leaves the registry; every
     // later call fails.
     void quit();
-    bool hasQuit() const { return quit_; }
 
     // Throws once the instance has quit.
     void live() const;
@@ -91,7 +85,6 @@ public:
 private:
 
     QLocale locale_;
-    QDate today_;
     bool screenUpdating_ = true;
     bool displayAlerts_ = true;
     bool enableEvents_ = true;

@@ -125,9 +125,5 @@ const QLocale& Workbook::locale() const
     return application().locale();
 }
 
-QDate Workbook::today() const
-{
-    return application().today();
-}
 
 }  // namespace jubilo::spreadsheet

@@ -54,7 +54,6 @@ public:
     void saveAs(const QString& path, int fileFormat);
 
     const QLocale& locale() const;
-    QDate today() const;
 
 private:
     int indexOf(const Worksheet& sheet) const;

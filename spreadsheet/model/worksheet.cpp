@@ -50,7 +50,8 @@ void Worksheet::setFormulaR1C1(int row, int col, const QString& text)
     Workbook& book = workbook();
     const quint32 xf = effectiveXf(row, col);
     const bool textFormat = book.formats().isTextFormat(book.formats().format(xf).numberFormat);
-    TypedInput in = readTypedInput(text, {book.locale(), book.today(), textFormat});
+    // Dates typed without a year fall in the clock's year.
+    TypedInput in = readTypedInput(text, {book.locale(), QDate(), textFormat});
     ++generation_;
     if (in.kind == TypedInput::Kind::Empty) {
         if (Cell* cell = cells_.find(row, col)) {

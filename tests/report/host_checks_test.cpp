@@ -59,7 +59,7 @@ TEST_F(HostChecksTest, AHostThatStartsLetsTheProgramGoOnSilently)
         ++created;
         return std::make_unique<AnsweringHost>("Microsoft Excel");
     };
-    CheckHostAvailable();
+    checkHostAvailable();
     EXPECT_EQ(created, 1);
     EXPECT_TRUE(sys.messages.empty());
     EXPECT_FALSE(sys.endedWith.has_value());
@@ -72,7 +72,7 @@ TEST_F(HostChecksTest, NoHostExplainsWhyAndEndsTheProgram)
         ScopedSystem scoped(local);
         if (givesNothing)
             local.hostFactory = [](const QString&) { return std::unique_ptr<SpreadsheetHost>(); };
-        CheckHostAvailable();
+        checkHostAvailable();
         ASSERT_EQ(local.messages.size(), 1u);
         EXPECT_EQ(local.messages[0].flags, 0);
         EXPECT_TRUE(local.messages[0].text.startsWith(
@@ -86,24 +86,24 @@ TEST_F(HostChecksTest, NoHostExplainsWhyAndEndsTheProgram)
 
 TEST_F(HostChecksTest, TheWarningAsksOnlyWhenARealHostRuns)
 {
-    EXPECT_FALSE(IsHostRunning());
-    EXPECT_FALSE(WarnHostRunning());
+    EXPECT_FALSE(isHostRunning());
+    EXPECT_FALSE(warnHostRunning());
 
     sys.runningHostLookup = [](const QString&) { return std::make_shared<AnsweringHost>("Some Other App"); };
-    EXPECT_FALSE(IsHostRunning());
-    EXPECT_FALSE(WarnHostRunning());
+    EXPECT_FALSE(isHostRunning());
+    EXPECT_FALSE(warnHostRunning());
     EXPECT_TRUE(sys.messages.empty());
 
     sys.runningHostLookup = [](const QString&) -> std::shared_ptr<SpreadsheetHost> {
         throw std::runtime_error("lookup failed");
     };
-    EXPECT_FALSE(IsHostRunning());
+    EXPECT_FALSE(isHostRunning());
 
     sys.runningHostLookup = [](const QString&) { return std::make_shared<AnsweringHost>("Microsoft Excel"); };
-    EXPECT_TRUE(IsHostRunning());
+    EXPECT_TRUE(isHostRunning());
     sys.answers = {msgbox::kAnswerYes, msgbox::kAnswerNo};
-    EXPECT_FALSE(WarnHostRunning());
-    EXPECT_TRUE(WarnHostRunning());
+    EXPECT_FALSE(warnHostRunning());
+    EXPECT_TRUE(warnHostRunning());
     ASSERT_EQ(sys.messages.size(), 2u);
     EXPECT_EQ(sys.messages[0].flags, 4);
     EXPECT_EQ(sys.messages[0].text,

@@ -108,7 +108,7 @@ TEST_F(HostPicture, AnInstalledSinkReceivesThePictureInstead)
 
 TEST_F(HostPicture, PlanSheetPictureShowsItsBlocks)
 {
-    BuildPlanSheet(*host, partyPlan());
+    buildPlanSheet(*host, partyPlan());
     const auto used = host->activeSheet()->usedRange();
     ASSERT_EQ(used->address(), "$B$2:$F$31");
     const QImage image = copied(*used);

@@ -78,7 +78,7 @@ protected:
     {
         auto host = createEngineHost("Excel.Application");
         auto book = host->workbooks()->add();
-        BuildPlanSheet(*host, plan);
+        buildPlanSheet(*host, plan);
         const QString path = dir.filePath(name + ".xls");
         book->saveAs(path, xl::kExcel8);
         host->quit();

@@ -52,7 +52,7 @@ protected:
         QLocale::setDefault(QLocale::system());
     }
 
-    void build(const Plan& plan) { BuildPlanSheet(*host, plan); }
+    void build(const Plan& plan) { buildPlanSheet(*host, plan); }
     std::unique_ptr<HostRange> at(const QString& a1) { return host->range(a1); }
     QString text(const QString& a1) { return at(a1)->text(); }
     QVariant value(const QString& a1) { return at(a1)->value(); }

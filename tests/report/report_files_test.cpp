@@ -71,14 +71,14 @@ TEST(HostVersionTest, VersionTextsReadWithEitherSeparatorAndHalvesToEven)
 {
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     const QLocale german(QLocale::German, QLocale::Germany);
-    EXPECT_EQ(HostVersionNumber("16.0", english), 16);
-    EXPECT_EQ(HostVersionNumber("11.5", english), 12);
-    EXPECT_EQ(HostVersionNumber("12.5", english), 12);
-    EXPECT_EQ(HostVersionNumber("11,0", english), 11);
-    EXPECT_EQ(HostVersionNumber("16.0", german), 16);
-    EXPECT_EQ(HostVersionNumber("11,5", german), 12);
-    EXPECT_THROW(HostVersionNumber("sixteen", english), std::runtime_error);
-    EXPECT_THROW(HostVersionNumber("99999", english), std::overflow_error);
+    EXPECT_EQ(hostVersionNumber("16.0", english), 16);
+    EXPECT_EQ(hostVersionNumber("11.5", english), 12);
+    EXPECT_EQ(hostVersionNumber("12.5", english), 12);
+    EXPECT_EQ(hostVersionNumber("11,0", english), 11);
+    EXPECT_EQ(hostVersionNumber("16.0", german), 16);
+    EXPECT_EQ(hostVersionNumber("11,5", german), 12);
+    EXPECT_THROW(hostVersionNumber("sixteen", english), std::runtime_error);
+    EXPECT_THROW(hostVersionNumber("99999", english), std::overflow_error);
 }
 
 }  // namespace

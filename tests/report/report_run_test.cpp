@@ -68,7 +68,7 @@ protected:
 
 TEST_F(ReportRunTest, BuildsSavesPicturesAndHandsOverToThePreview)
 {
-    GenerateReport(plan, screens);
+    generateReport(plan, screens);
     EXPECT_TRUE(sys.messages.empty()) << errorBoxes().join('\n').toStdString();
     EXPECT_EQ(screens.calls, (QStringList{"busy", "normal", "picture", "workbook", "show", "hide"}));
     EXPECT_TRUE(QFileInfo(screens.workbook).fileName().contains(QRegularExpression("^vemqal[1-9]{8}\\.xls$")));
@@ -92,7 +92,7 @@ TEST_F(ReportRunTest, BuildsSavesPicturesAndHandsOverToThePreview)
 TEST_F(ReportRunTest, NoHostGivesOneBoxAndEndsTheRun)
 {
     sys.hostFactory = nullptr;
-    GenerateReport(plan, screens);
+    generateReport(plan, screens);
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_TRUE(sys.messages[0].text.contains("DuzodIduz.GenerateReport0 at line 106"));
     EXPECT_TRUE(screens.calls.isEmpty());
@@ -101,7 +101,7 @@ TEST_F(ReportRunTest, NoHostGivesOneBoxAndEndsTheRun)
 TEST_F(ReportRunTest, AClipboardWithoutAPictureIsReportedAndThePreviewStillShows)
 {
     sys.clipboardFailures = 100000;
-    GenerateReport(plan, screens);
+    generateReport(plan, screens);
     EXPECT_EQ(sys.clipboardFetches, 1000);
     const QStringList boxes = errorBoxes();
     ASSERT_EQ(boxes.size(), 2) << boxes.join('\n').toStdString();

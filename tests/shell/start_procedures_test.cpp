@@ -31,7 +31,7 @@ TEST(AppTitleTest, CutsTheLastWordThenWordsUntilFortyCharactersRemain)
     EXPECT_LE(title.size(), 40);
     EXPECT_EQ(appTitleFor(QString(60, 'x')), QString(60, 'x'));
 
-    SetAppTitle();
+    setAppTitle();
     EXPECT_EQ(appTitle(), "Jubilo");
 }
 
@@ -40,8 +40,8 @@ TEST(MessageTest, BoxesWithoutACaptionCarryTheApplicationTitle)
     testing::ScriptedSystem sys;
     ScopedSystem installed(sys);
     sys.answers = {msgbox::kAnswerYes};
-    EXPECT_EQ(MsgBox("Proceed?", msgbox::kYesNo), msgbox::kAnswerYes);
-    MsgBox("Done.", msgbox::kOkOnly, QStringLiteral("Own caption"));
+    EXPECT_EQ(msgBox("Proceed?", msgbox::kYesNo), msgbox::kAnswerYes);
+    msgBox("Done.", msgbox::kOkOnly, QStringLiteral("Own caption"));
     ASSERT_EQ(sys.messages.size(), 2u);
     EXPECT_EQ(sys.messages[0].caption, appTitle());
     EXPECT_EQ(sys.messages[0].flags, 4);
@@ -56,21 +56,21 @@ TEST(HomePageTest, OpensOnlyWhenTheDrawIsSeven)
         testing::ScriptedSystem sys;
         ScopedSystem installed(sys);
         sys.randoms = {r};
-        MaybeShowHomePage();
+        maybeShowHomePage();
         EXPECT_TRUE(sys.openedUrls.isEmpty()) << r;
     }
     testing::ScriptedSystem sys;
     ScopedSystem installed(sys);
     sys.clock = QDateTime(QDate(2021, 8, 31), QTime(21, 0, 5, 700));
     sys.randoms = {0.06, 0.06};
-    MaybeShowHomePage();
+    maybeShowHomePage();
     EXPECT_EQ(sys.openedUrls, QStringList{"https://www.jubilo.example/"});
     EXPECT_EQ(sys.seeds, std::vector<quint32>{75605});  // seconds since midnight
     EXPECT_EQ(sys.randoms.size(), 1u) << "one draw per start";
 
     sys.failOpenUrl = true;
     sys.randoms = {0.065};
-    EXPECT_THROW(MaybeShowHomePage(), std::runtime_error);
+    EXPECT_THROW(maybeShowHomePage(), std::runtime_error);
 }
 
 class SkinTest : public ::testing::Test {
@@ -114,7 +114,7 @@ protected:
 
 TEST_F(SkinTest, WithoutTheSkinFileNothingChanges)
 {
-    ApplySkin(window, skin);
+    applySkin(window, skin);
     EXPECT_FALSE(skin.isLoaded());
     EXPECT_FALSE(hasButtonFace(&window));
     EXPECT_FALSE(hasButtonFace(label));
@@ -124,7 +124,7 @@ TEST_F(SkinTest, WithoutTheSkinFileNothingChanges)
 TEST_F(SkinTest, TheSkinColoursFramesLabelsAndPagesThenAppliesTheStyleSheet)
 {
     writeSkin("QPushButton { font-weight: bold; }");
-    ApplySkin(window, skin);
+    applySkin(window, skin);
     EXPECT_TRUE(hasButtonFace(&window));
     EXPECT_TRUE(hasButtonFace(label));
     EXPECT_TRUE(hasButtonFace(frame));
@@ -138,14 +138,14 @@ TEST_F(SkinTest, TheSkinColoursFramesLabelsAndPagesThenAppliesTheStyleSheet)
 TEST_F(SkinTest, AnUnreadableSkinFailsAfterTheColoursChanged)
 {
     writeSkin("\xff\xfe\xfa not text");
-    EXPECT_THROW(ApplySkin(window, skin), std::runtime_error);
+    EXPECT_THROW(applySkin(window, skin), std::runtime_error);
     EXPECT_TRUE(hasButtonFace(label));
     EXPECT_TRUE(window.styleSheet().isEmpty());
 }
 
 TEST_F(SkinTest, ButtonFaceColoursLeavePictureBoxesAlone)
 {
-    UseButtonFaceColours(window);
+    useButtonFaceColours(window);
     EXPECT_TRUE(hasButtonFace(&window));
     EXPECT_TRUE(hasButtonFace(label));
     EXPECT_TRUE(hasButtonFace(frame));

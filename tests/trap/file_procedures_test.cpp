@@ -28,15 +28,15 @@ TEST(FileExistsTest, AnswersWithoutEverFailing)
     const QString readOnly = dir.filePath("read only ü.xls");
     touch(readOnly, QFileDevice::ReadOwner);
 
-    EXPECT_TRUE(FileExists(plain));
-    EXPECT_TRUE(FileExists(readOnly));
-    EXPECT_TRUE(FileExists(dir.path()));  // a folder has a modification time too
-    EXPECT_FALSE(FileExists(""));
-    EXPECT_FALSE(FileExists(dir.filePath("missing.xls")));
-    EXPECT_FALSE(FileExists(dir.filePath("no/such/folder/file.xls")));
-    EXPECT_FALSE(FileExists(dir.filePath("*.xls")));
-    EXPECT_FALSE(FileExists(plain + QChar(0) + "tail"));
-    EXPECT_FALSE(FileExists(dir.filePath(QString(5000, 'a'))));
+    EXPECT_TRUE(fileExists(plain));
+    EXPECT_TRUE(fileExists(readOnly));
+    EXPECT_TRUE(fileExists(dir.path()));  // a folder has a modification time too
+    EXPECT_FALSE(fileExists(""));
+    EXPECT_FALSE(fileExists(dir.filePath("missing.xls")));
+    EXPECT_FALSE(fileExists(dir.filePath("no/such/folder/file.xls")));
+    EXPECT_FALSE(fileExists(dir.filePath("*.xls")));
+    EXPECT_FALSE(fileExists(plain + QChar(0) + "tail"));
+    EXPECT_FALSE(fileExists(dir.filePath(QString(5000, 'a'))));
 }
 
 TEST(DeleteFileQuietlyTest, DeletesTheNamedFileEvenWhenReadOnly)
@@ -44,7 +44,7 @@ TEST(DeleteFileQuietlyTest, DeletesTheNamedFileEvenWhenReadOnly)
     QTemporaryDir dir;
     const QString readOnly = dir.filePath("temp.bmp");
     touch(readOnly, QFileDevice::ReadOwner | QFileDevice::ReadUser);
-    DeleteFileQuietly(readOnly);
+    deleteFileQuietly(readOnly);
     EXPECT_FALSE(QFile::exists(readOnly));
 }
 
@@ -60,11 +60,11 @@ TEST(DeleteFileQuietlyTest, NeverTouchesAnythingButTheOneNamedFile)
     const QString link = dir.filePath("link");
     ASSERT_TRUE(QFile::link(target, link));
 
-    EXPECT_NO_THROW(DeleteFileQuietly(dir.filePath("missing.xls")));
-    EXPECT_NO_THROW(DeleteFileQuietly(""));
-    DeleteFileQuietly(dir.filePath("*.xls"));  // a name, never a pattern
-    DeleteFileQuietly(folder);
-    DeleteFileQuietly(link);
+    EXPECT_NO_THROW(deleteFileQuietly(dir.filePath("missing.xls")));
+    EXPECT_NO_THROW(deleteFileQuietly(""));
+    deleteFileQuietly(dir.filePath("*.xls"));  // a name, never a pattern
+    deleteFileQuietly(folder);
+    deleteFileQuietly(link);
 
     EXPECT_TRUE(QFile::exists(keep));
     EXPECT_TRUE(QDir(folder).exists());

@@ -170,17 +170,17 @@ void MainWindow::attachTables()
 void MainWindow::formLoad()
 {
     ErrorTrap trap(locations::Form1_Form_Load);
-    trap.step(100, [&] { ApplySkin(*this, skinFramework1_); });
+    trap.step(100, [&] { applySkin(*this, skinFramework1_); });
     trap.step(104, [&] {
         setWindowTitle(QString::fromUtf8(kProductName));
         setWindowIcon(QApplication::windowIcon());
-        SetAppTitle();
+        setAppTitle();
     });
     trap.step(106, [&] { setUpdatesEnabled(false); });
     const QString handFile = QDir(system().programFolder()).filePath(kHandPointerFile);
-    if (trap.condition(108, [&] { return FileExists(handFile); }))
+    if (trap.condition(108, [&] { return fileExists(handFile); }))
         trap.step(110, [&] { handPointer_ = loadCursorFile(handFile); });
-    trap.step(112, [] { MaybeShowHomePage(); });
+    trap.step(112, [] { maybeShowHomePage(); });
     trap.step(114, [&] { attachTables(); });
     trap.step(116, [&] { saved_ = std::make_unique<SavedPlan>(system().settings()); });
     int line = 118;
@@ -195,21 +195,21 @@ void MainWindow::formLoad()
         for (const BudgetSpec& budget : budgetSpecs())
             element<QLineEdit>(budget.boxName).setText(plan_.budget(budget.id));
     });
-    trap.step(line + 2, [] { InitSheetPalette(); });
+    trap.step(line + 2, [] { initSheetPalette(); });
     trap.step(line + 4, [&] {
         setUpdatesEnabled(true);
         repaint();
     });
-    trap.step(line + 6, [] { CheckHostAvailable(); });
+    trap.step(line + 6, [] { checkHostAvailable(); });
 }
 
 void MainWindow::startReport()
 {
     ErrorTrap trap(locations::Form1_PushButton1_Click);
     trap.step(100, [&] { setUpdatesEnabled(false); });
-    if (!trap.condition(102, [] { return WarnHostRunning(); })) {
+    if (!trap.condition(102, [] { return warnHostRunning(); })) {
         trap.step(104, [&] { screens_->setBusyPointer(true); });
-        trap.step(106, [&] { GenerateReport(plan_, *screens_); });
+        trap.step(106, [&] { generateReport(plan_, *screens_); });
         trap.step(108, [&] { screens_->setBusyPointer(false); });
     }
     trap.step(110, [&] { setUpdatesEnabled(true); });
@@ -266,7 +266,7 @@ void MainWindow::showHelp()
 {
     ErrorTrap trap(locations::Form1_PushButton14_Click);
     trap.step(100, [] {
-        MsgBox(QStringLiteral("Questions? Please contact Team Tarvel at ")
+        msgBox(QStringLiteral("Questions? Please contact Team Tarvel at ")
                + QString::fromUtf8(kContactPageAddress));
     });
 }

@@ -72,13 +72,13 @@ bool RowEntry::canStore(const PlanTable& table, int newRows, const QStringList& 
 {
     for (const QString& text : texts) {
         if (containsStoreSeparator(text)) {
-            MsgBox(QStringLiteral("An entry cannot contain the text \"||MySeparator11||\" or "
+            msgBox(QStringLiteral("An entry cannot contain the text \"||MySeparator11||\" or "
                                   "\"||MySeparator12||\". Please change it and try again."));
             return false;
         }
     }
     if (table.rowCount() + newRows > PlanTable::kMaxRows) {
-        MsgBox(QStringLiteral("The %1 list is full: it holds at most %2 rows.")
+        msgBox(QStringLiteral("The %1 list is full: it holds at most %2 rows.")
                    .arg(QString::fromUtf8(table.spec().name))
                    .arg(PlanTable::kMaxRows));
         return false;
@@ -99,7 +99,7 @@ void RowEntry::add(const AddProcedure& p)
         return false;
     });
     if (incomplete) {
-        trap.step(102, [&] { MsgBox(QString::fromUtf8(p.reminder)); });
+        trap.step(102, [&] { msgBox(QString::fromUtf8(p.reminder)); });
         return;
     }
     QStringList texts;
@@ -131,7 +131,7 @@ void RowEntry::addFood()
         return !isFilled(kFoodNameBox) || ingredients.rowCount() == 0;
     });
     if (incomplete) {
-        trap.step(102, [&] { MsgBox(QString::fromUtf8(kFoodReminder)); });
+        trap.step(102, [&] { msgBox(QString::fromUtf8(kFoodReminder)); });
         return;
     }
     const QString name = inputText(kFoodNameBox);

@@ -94,13 +94,13 @@ void PreviewWindow::formLoad()
 {
     ErrorTrap trap(locations::Form3_Form_Load);
     trap.step(100, [&] { FirstActivation = true; });
-    trap.step(102, [&] { UseButtonFaceColours(*this); });
+    trap.step(102, [&] { useButtonFaceColours(*this); });
     trap.step(104, [&] {
         setWindowTitle(QString::fromUtf8(kProductName));
         setWindowIcon(QApplication::windowIcon());
     });
     const QString handFile = QDir(system().programFolder()).filePath(kHandPointerFile);
-    if (trap.condition(108, [&] { return FileExists(handFile); }))
+    if (trap.condition(108, [&] { return fileExists(handFile); }))
         trap.step(110, [&] { handPointer_ = loadCursorFile(handFile); });
 }
 
@@ -264,27 +264,27 @@ void PreviewWindow::saveResults()
                                        QString());
     });
     if (!trap.condition(116, [&] { return chosen.isEmpty(); })) {
-        if (trap.condition(118, [&] { return FileExists(chosen); })) {
+        if (trap.condition(118, [&] { return fileExists(chosen); })) {
             trap.step(120, [&] {
-                answer = MsgBox(QStringLiteral("Are you sure you wish to overwrite ") + chosen
+                answer = msgBox(QStringLiteral("Are you sure you wish to overwrite ") + chosen
                                     + QStringLiteral(" ?"),
                                 msgbox::kYesNo);
             });
             if (trap.condition(122, [&] { return answer == msgbox::kAnswerYes; }))
-                trap.step(124, [&] { DeleteFileQuietly(chosen); });
+                trap.step(124, [&] { deleteFileQuietly(chosen); });
         } else {
             trap.step(126, [&] { answer = msgbox::kAnswerYes; });
         }
         if (trap.condition(128, [&] { return answer == msgbox::kAnswerYes; }))
             trap.step(130, [&] { copyReplacing(mExcelFile, chosen); });
     }
-    trap.step(132, [] { MsgBox(QStringLiteral("Done.")); });
+    trap.step(132, [] { msgBox(QStringLiteral("Done.")); });
 }
 
 void PreviewWindow::goBack()
 {
     ErrorTrap trap(locations::Form3_PushButton8_Click);
-    trap.step(102, [&] { DeleteFileQuietly(mExcelFile); });
+    trap.step(102, [&] { deleteFileQuietly(mExcelFile); });
     trap.step(104, [&] {
         if (!mainWindow_)
             throw std::runtime_error("There is no main window to go back to.");
@@ -309,7 +309,7 @@ void PreviewWindow::showEvent(QShowEvent* event)
 void PreviewWindow::closeEvent(QCloseEvent* event)
 {
     ErrorTrap trap(locations::Form3_Form_QueryUnload);
-    trap.step(100, [&] { DeleteFileQuietly(mExcelFile); });
+    trap.step(100, [&] { deleteFileQuietly(mExcelFile); });
     trap.step(102, [] { QCoreApplication::processEvents(); });
     trap.step(104, [] { QCoreApplication::processEvents(); });
     event->accept();
