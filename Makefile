@@ -5,7 +5,16 @@ BUILD_DIR ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean fuzz
+# CI treats every compiler warning as an error.
+ifeq ($(CI),true)
+CMAKE_FLAGS += -DJUBILO_WARNINGS_AS_ERRORS=ON
+endif
+
+# The engine's and the file layer's tests run a second time, built with
+# AddressSanitizer and UndefinedBehaviorSanitizer, in a build of their own.
+SANITIZE_DIR ?= build-sanitize
+
+.PHONY: all deps configure build run test test-sanitized bench clean fuzz
 
 all: build
 
@@ -23,12 +32,21 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel $(JOBS)
+	$(MAKE) test-sanitized
+
+test-sanitized: deps
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DJUBILO_SANITIZE=ON \
+		-DJUBILO_BUILD_BENCHMARKS=OFF $(filter -DJUBILO_WARNINGS_AS_ERRORS=ON,$(CMAKE_FLAGS))
+	cmake --build $(SANITIZE_DIR) --parallel $(JOBS)
+	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen \
+		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure --parallel $(JOBS)
 
 bench: build
 	bash scripts/run-benchmarks.sh $(BUILD_DIR)
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
 
 # Coverage-guided fuzzing of the .xls reader with clang's libFuzzer, in a
 # build directory of its own: `make fuzz FUZZ_SECONDS=600`. New inputs go to

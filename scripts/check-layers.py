@@ -8,10 +8,12 @@ to their component. Tests and benchmarks follow the component they mirror
 (tests/report/x.cpp is held to report's rules) and may also use
 tests/support. Prints "file:line: ..." for each offence.
 Usage: check-layers.py [SOURCE_ROOT]
+       check-layers.py --self-test   (checks the checker on a small tree)
 """
 import os
 import re
 import sys
+import tempfile
 
 # Bottom to top. One row is one layer.
 LAYERS = [
@@ -99,8 +101,8 @@ def offence(path, header):
     return None
 
 
-def main():
-    root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), '..')
+def check_tree(root):
+    """Prints each offence under root; returns how many there are."""
     offences = 0
     files = 0
     for folder in SOURCE_FOLDERS:
@@ -120,7 +122,46 @@ def main():
                                 offences += 1
                                 print(f'{path}:{number}: include against the layer order: {why}')
     print(f'{files} files read, {offences} includes against the layer order')
-    return 1 if offences else 0
+    return offences
+
+
+# A small tree per case: (file, its text, offences expected).
+SELF_TEST_CASES = [
+    ('report/run.cpp', '#include "trap/error_trap.h"\n', 0),       # down: fine
+    ('trap/error_box.cpp', '#include "report/report_run.h"\n', 1),  # up
+    ('platform/system.h', '#include "report/x.h"\n', 1),            # the seam knows no report
+    ('report/run.cpp', '#include "spreadsheet/model/range.h"\n', 1),  # the engine only via the host
+    ('report/run.cpp', '#include "engine_host/engine_host.h"\n', 1),  # only app/ knows the adapter
+    ('tests/report/t.cpp', '#include "engine_host/engine_host.h"\n', 0),  # tests may
+    ('spreadsheet/core/a.cpp', '#include "model/plan.h"\n', 1),     # the engine knows no plan
+    ('spreadsheet/core/a.cpp', '#include "spreadsheet/model/range.h"\n', 1),  # up inside the engine
+    ('spreadsheet/model/a.cpp', '#include "spreadsheet/format/format_code_p.h"\n', 0),
+    ('engine_host/a.cpp', '#include "spreadsheet/format/format_code_p.h"\n', 1),  # internal
+    ('model/plan.cpp', '#include "spreadsheet/xls/xls_io.h"\n', 1),  # same layer
+]
+
+
+def self_test():
+    failures = 0
+    for path, text, expected in SELF_TEST_CASES:
+        with tempfile.TemporaryDirectory() as root:
+            full = os.path.join(root, path)
+            os.makedirs(os.path.dirname(full))
+            with open(full, 'w', encoding='utf-8') as source:
+                source.write(text)
+            found = check_tree(root)
+        if found != expected:
+            failures += 1
+            print(f'SELF-TEST FAILED: {path} with {text.strip()}: {found} offences, expected {expected}')
+    print(f'{len(SELF_TEST_CASES)} cases, {failures} failed')
+    return 1 if failures else 0
+
+
+def main():
+    if sys.argv[1:] == ['--self-test']:
+        return self_test()
+    root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), '..')
+    return 1 if check_tree(root) else 0
 
 
 if __name__ == '__main__':

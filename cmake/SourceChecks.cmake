@@ -1,0 +1,10 @@
+# Checks that read the sources rather than run them; they run with the test
+# suite. Each prints "file:line: ..." for what it rejects.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+
+# Every include points down the layer order.
+add_test(NAME SourceChecks.EveryIncludePointsDownTheLayerOrder
+         COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/scripts/check-layers.py ${PROJECT_SOURCE_DIR})
+# The layer check itself rejects an upward include and accepts a downward one.
+add_test(NAME SourceChecks.LayerCheckRejectsAnUpwardInclude
+         COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/scripts/check-layers.py --self-test)
