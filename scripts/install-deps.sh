@@ -20,6 +20,7 @@ PACKAGES=(
   fonts-urw-base35
   libqt6svg6
   clang
+  clang-format
   libclang-rt-14-dev
   python3-xlrd
   libreoffice-calc-nogui

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Fails when a C++ source differs from what clang-format makes of it with
+# the project's .clang-format; prints the files and their first differences.
+# Fix with: scripts/check-format.sh --fix
+set -uo pipefail
+root="$(cd "${1:-$(dirname "$0")/..}" && pwd)"
+[ "${1:-}" = "--fix" ] && root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root" || exit 2
+mapfile -t files < <(find automation spreadsheet model host platform engine_host trap report shell ui app tests bench \
+  \( -name '*.cpp' -o -name '*.h' \) -not -path '*/fuzz_corpus/*' | sort)
+if [ "${1:-}" = "--fix" ]; then
+  clang-format -i --style=file "${files[@]}"
+  exit 0
+fi
+bad=0
+for f in "${files[@]}"; do
+  if ! clang-format --style=file "$f" | diff -q "$f" - > /dev/null; then
+    bad=$((bad + 1))
+    echo "$f: not formatted as .clang-format says; first differences:"
+    clang-format --style=file "$f" | diff "$f" - | head -8
+  fi
+done
+echo "${#files[@]} files read, $bad not formatted"
+[ "$bad" -eq 0 ]
