@@ -11,6 +11,10 @@ namespace jubilo::xl {
 inline constexpr char kApplicationClassName[] = "Excel.Application";
 inline constexpr char kApplicationDefaultValue[] = "Microsoft Excel";
 
+// A worksheet's size in the Excel 97-2003 format: rows 1 to 65,536,
+// columns A to IV.
+inline constexpr int kSheetRowCount = 65536, kSheetColumnCount = 256;
+
 // Horizontal and vertical alignment.
 inline constexpr int kGeneral = 1, kLeft = -4131, kCenter = -4108, kRight = -4152, kFill = 5;
 inline constexpr int kJustify = -4130, kCenterAcrossSelection = 7, kDistributed = -4117;

@@ -21,7 +21,7 @@ constexpr int kPaleGreen = 35;
 constexpr int kTotalGrey = 39;
 constexpr int kBrown = 53;
 
-constexpr int kLastSheetRow = 65536;
+constexpr int kLastSheetRow = xl::kSheetRowCount;
 const QString kGeneral = QStringLiteral("General");
 const QString kMoney = QStringLiteral("$#,##0.00");
 
@@ -29,7 +29,8 @@ int checkedRow(qint64 row)
 {
     if (row < 1 || row > kLastSheetRow)
         throw std::runtime_error("The plan does not fit on the sheet: it would need row "
-                                 + std::to_string(row) + ", and a sheet ends at row 65536.");
+                                 + std::to_string(row) + ", and a sheet ends at row " + std::to_string(kLastSheetRow)
+                                 + ".");
     return static_cast<int>(row);
 }
 

@@ -23,7 +23,9 @@ struct Part {
 [[noreturn]] void offGrid(const QString& text)
 {
     throw SpreadsheetError(
-        QStringLiteral("\"%1\" lies outside the sheet (columns A to IV, rows 1 to 65536)").arg(text));
+        QStringLiteral("\"%1\" lies outside the sheet (columns A to %2, rows 1 to %3)")
+            .arg(text, columnName(kLastColumn))
+            .arg(kRowCount));
 }
 
 std::optional<int> readColumn(QStringView s, qsizetype& i, const QString& whole)

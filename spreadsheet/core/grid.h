@@ -2,12 +2,14 @@
 // The .xls grid and rectangles on it. Positions are 0-based internally, as
 // the file format stores them; the object model speaks 1-based.
 
+#include "automation/xl_constants.h"
+
 #include <QtGlobal>
 
 namespace jubilo::spreadsheet {
 
-inline constexpr int kRowCount = 65536;
-inline constexpr int kColumnCount = 256;
+inline constexpr int kRowCount = xl::kSheetRowCount;
+inline constexpr int kColumnCount = xl::kSheetColumnCount;
 inline constexpr int kLastRow = kRowCount - 1;
 inline constexpr int kLastColumn = kColumnCount - 1;
 

@@ -50,7 +50,7 @@ double RangeFont::size() const { return topLeftFont(range_).height / 20.0; }
 void RangeFont::setSize(double points) const
 {
     if (!std::isfinite(points) || points < kMinFontSize || points > kMaxFontSize)
-        throw SpreadsheetError(QStringLiteral("Font size %1 is out of range (1 to 409)").arg(points));
+        throw SpreadsheetError(QStringLiteral("Font size %1 is out of range (%2 to %3)").arg(points).arg(kMinFontSize).arg(kMaxFontSize));
     const auto twips = quint16(std::lround(points * 20));
     editFont(range_, [twips](Font& f) { f.height = twips; }, setterKey(FormatSetter::FontSize, twips));
 }

@@ -52,7 +52,7 @@ Application& Workbook::application() const
 quint32 Workbook::color(int index) const
 {
     if (index < 1 || index > kPaletteSize)
-        throw SpreadsheetError(QStringLiteral("Colour index %1 is out of range (1 to 56)").arg(index));
+        throw SpreadsheetError(QStringLiteral("Colour index %1 is out of range (1 to %2)").arg(index).arg(kPaletteSize));
     return palette_[index - 1];
 }
 

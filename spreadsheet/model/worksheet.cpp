@@ -43,10 +43,11 @@ void Worksheet::setFormulaR1C1(int row, int col, const QString& text)
     // longer text is refused here rather than when the workbook is saved.
     constexpr qsizetype kMaxCellText = 32767;
     if (text.size() > kMaxCellText)
-        throw SpreadsheetError(QStringLiteral("A cell holds at most 32767 characters; the text for %1%2 has %3.")
+        throw SpreadsheetError(QStringLiteral("A cell holds at most %4 characters; the text for %1%2 has %3.")
                                    .arg(columnName(col))
                                    .arg(row + 1)
-                                   .arg(text.size()));
+                                   .arg(text.size())
+                                   .arg(kMaxCellText));
     Workbook& book = workbook();
     const quint32 xf = effectiveXf(row, col);
     const bool textFormat = book.formats().isTextFormat(book.formats().format(xf).numberFormat);
@@ -136,7 +137,7 @@ double Worksheet::columnWidth(int col) const
 void Worksheet::setColumnWidth(int first, int last, double width)
 {
     if (!std::isfinite(width) || width < 0 || width > kMaxColumnWidth)
-        throw SpreadsheetError(QStringLiteral("Column width %1 is out of range (0 to 255)").arg(width));
+        throw SpreadsheetError(QStringLiteral("Column width %1 is out of range (0 to %2)").arg(width).arg(kMaxColumnWidth));
     for (int c = first; c <= last; ++c)
         columns_[c].width = width;
 }
@@ -156,7 +157,7 @@ bool Worksheet::hasCustomHeight(int row) const
 void Worksheet::setRowHeight(int first, int last, double points)
 {
     if (!std::isfinite(points) || points < 0 || points > kMaxRowHeight)
-        throw SpreadsheetError(QStringLiteral("Row height %1 is out of range (0 to 409 points)").arg(points));
+        throw SpreadsheetError(QStringLiteral("Row height %1 is out of range (0 to %2 points)").arg(points).arg(kMaxRowHeight));
     for (int r = first; r <= last; ++r)
         cells_.obtainRow(r).height = points;
 }
