@@ -1,5 +1,6 @@
 #include "spreadsheet/xls/image_codec_p.h"
 
+#include "automation/color_packing.h"
 #include "spreadsheet/xls/xls_error.h"
 
 #include <bit>
@@ -7,237 +8,199 @@
 
 namespace jubilo::xls::codec {
 
-uint16_t fileFontIndex(uint16_t logical) { return logical < 4 ? logical : uint16_t(logical + 1); }
+namespace {
 
-uint16_t logicalFontIndex(uint16_t file)
-{
-    if (file == 4)
-        throw XlsError("damaged workbook: a format uses font 4, which does not exist");
-    return file < 4 ? file : uint16_t(file - 1);
-}
-
-rec::Xf toRecord(const XlsXf& xf)
-{
-    rec::Xf r;
-    r.font = fileFontIndex(xf.font);
-    r.format = xf.numberFormat;
-    const uint16_t parent = xf.isStyle ? 0x0FFF : xf.parent;
-    r.protection = uint16_t((xf.locked ? 0x1 : 0) | (xf.formulaHidden ? 0x2 : 0) | (xf.isStyle ? 0x4 : 0)
-                            | (xf.quotePrefix ? 0x8 : 0) | (parent << 4));
-    r.alignment = uint8_t(uint8_t(xf.hAlign) | (xf.wrap ? 0x08 : 0) | (uint8_t(xf.vAlign) << 4)
-                          | (xf.justifyLast ? 0x80 : 0));
-    r.rotation = xf.rotation;
-    r.indentation = uint8_t((xf.indent & 0x0F) | (xf.shrinkToFit ? 0x10 : 0) | ((xf.readingOrder & 3) << 6));
-    r.used = uint8_t((xf.usedAttributes & 0x3F) << 2);
-    r.border1 = uint32_t(xf.left.line) | (uint32_t(xf.right.line) << 4) | (uint32_t(xf.top.line) << 8)
-                | (uint32_t(xf.bottom.line) << 12) | (uint32_t(xf.left.color & 0x7F) << 16)
-                | (uint32_t(xf.right.color & 0x7F) << 23) | (uint32_t(xf.diagonalKind & 3) << 30);
-    r.border2 = uint32_t(xf.top.color & 0x7F) | (uint32_t(xf.bottom.color & 0x7F) << 7)
-                | (uint32_t(xf.diagonal.color & 0x7F) << 14) | (uint32_t(uint8_t(xf.diagonal.line) & 0x0F) << 21)
-                | (uint32_t(xf.fillPattern & 0x3F) << 26);
-    r.fill = uint16_t((xf.fillForeground & 0x7F) | ((xf.fillBackground & 0x7F) << 7) | (xf.pivotButton ? 0x4000 : 0));
-    return r;
-}
-
-XlsXf fromRecord(const rec::Xf& r)
-{
-    XlsXf xf;
-    xf.font = logicalFontIndex(r.font);
-    xf.numberFormat = r.format;
-    xf.locked = r.protection & 0x1;
-    xf.formulaHidden = r.protection & 0x2;
-    xf.isStyle = r.protection & 0x4;
-    xf.quotePrefix = r.protection & 0x8;
-    xf.parent = xf.isStyle ? 0 : uint16_t(r.protection >> 4);
-    xf.hAlign = XlsHAlign(r.alignment & 0x07);
-    xf.wrap = r.alignment & 0x08;
-    const uint8_t v = (r.alignment >> 4) & 0x07;
-    if (v > uint8_t(XlsVAlign::Distributed))
-        throw XlsError("damaged workbook: a format has an unknown vertical alignment");
-    xf.vAlign = XlsVAlign(v);
-    xf.justifyLast = r.alignment & 0x80;
-    xf.rotation = r.rotation;
-    xf.indent = r.indentation & 0x0F;
-    xf.shrinkToFit = r.indentation & 0x10;
-    xf.readingOrder = uint8_t((r.indentation >> 6) & 3);
-    xf.usedAttributes = uint8_t((r.used >> 2) & 0x3F);
-    const auto line = [](uint32_t bits) {
-        if (bits > uint32_t(XlsLine::SlantDashDot))
-            throw XlsError("damaged workbook: a format has an unknown border style");
-        return XlsLine(bits);
-    };
-    xf.left = {line(r.border1 & 0x0F), uint8_t((r.border1 >> 16) & 0x7F)};
-    xf.right = {line((r.border1 >> 4) & 0x0F), uint8_t((r.border1 >> 23) & 0x7F)};
-    xf.top = {line((r.border1 >> 8) & 0x0F), uint8_t(r.border2 & 0x7F)};
-    xf.bottom = {line((r.border1 >> 12) & 0x0F), uint8_t((r.border2 >> 7) & 0x7F)};
-    xf.diagonalKind = uint8_t(r.border1 >> 30);
-    xf.diagonal = {line((r.border2 >> 21) & 0x0F), uint8_t((r.border2 >> 14) & 0x7F)};
-    xf.fillPattern = uint8_t((r.border2 >> 26) & 0x3F);
-    xf.fillForeground = uint8_t(r.fill & 0x7F);
-    xf.fillBackground = uint8_t((r.fill >> 7) & 0x7F);
-    xf.pivotButton = r.fill & 0x4000;
-    return xf;
-}
-
-rec::Font toRecord(const XlsFont& f)
-{
-    rec::Font r;
-    r.height = f.height;
-    // Bit 0 repeats "bold" for readers of older versions; the weight counts.
-    r.flags = uint16_t((f.weight >= 700 ? 0x01 : 0) | (f.italic ? 0x02 : 0) | (f.strikeout ? 0x08 : 0)
-                       | (f.outline ? 0x10 : 0) | (f.shadow ? 0x20 : 0));
-    r.color = f.color;
-    r.weight = f.weight;
-    r.script = f.script;
-    r.underline = f.underline;
-    r.family = f.family;
-    r.charset = f.charset;
-    r.name = f.name;
-    return r;
-}
-
-XlsFont fromRecord(const rec::Font& r)
-{
-    XlsFont f;
-    f.height = r.height;
-    f.italic = r.flags & 0x02;
-    f.strikeout = r.flags & 0x08;
-    f.outline = r.flags & 0x10;
-    f.shadow = r.flags & 0x20;
-    f.color = r.color;
-    f.weight = r.weight;
-    f.script = r.script;
-    f.underline = r.underline;
-    f.family = r.family;
-    f.charset = r.charset;
-    f.name = r.name;
-    return f;
-}
-
-rec::ColInfo toRecord(const XlsColumnInfo& c)
-{
-    rec::ColInfo r;
-    r.first = c.first;
-    r.last = c.last;
-    r.width = c.width;
-    r.xf = c.xf;
-    r.flags = uint16_t((c.hidden ? 0x01 : 0) | (c.customWidth ? 0x02 : 0) | (c.bestFit ? 0x04 : 0)
-                       | ((c.outlineLevel & 7) << 8) | (c.collapsed ? 0x1000 : 0));
-    return r;
-}
-
-XlsColumnInfo fromRecord(const rec::ColInfo& r)
-{
-    XlsColumnInfo c;
-    c.first = r.first;
-    c.last = r.last;
-    c.width = r.width;
-    c.xf = r.xf;
-    c.hidden = r.flags & 0x01;
-    c.customWidth = r.flags & 0x02;
-    c.bestFit = r.flags & 0x04;
-    c.outlineLevel = uint8_t((r.flags >> 8) & 7);
-    c.collapsed = r.flags & 0x1000;
-    return c;
-}
-
-uint32_t rowFlags(const XlsRowInfo& row)
-{
-    uint32_t flags = 0x100 | (row.outlineLevel & 7) | (row.collapsed ? 0x10 : 0) | (row.hidden ? 0x20 : 0)
-                     | (row.customHeight ? 0x40 : 0);
-    if (row.xf)
-        flags |= 0x80 | (uint32_t(*row.xf & 0x0FFF) << 16);
-    return flags;
-}
-
-XlsRowInfo fromRecord(const rec::Row& r)
-{
-    XlsRowInfo row;
-    row.row = r.row;
-    row.height = r.height & 0x7FFF;
-    row.outlineLevel = uint8_t(r.flags & 7);
-    row.collapsed = r.flags & 0x10;
-    row.hidden = r.flags & 0x20;
-    row.customHeight = r.flags & 0x40;
-    if (r.flags & 0x80)
-        row.xf = uint16_t((r.flags >> 16) & 0x0FFF);
-    return row;
-}
-
-rec::Setup toRecord(const XlsPageSetup& p)
-{
-    rec::Setup r;
-    r.paperSize = p.paperSize;
-    r.scale = p.scale;
-    r.pageStart = p.firstPageNumber;
-    r.fitWidth = p.fitWidth;
-    r.fitHeight = p.fitHeight;
-    r.flags = uint16_t((p.overThenDown ? 0x001 : 0) | (p.portrait ? 0x002 : 0) | (p.blackAndWhite ? 0x008 : 0)
-                       | (p.draft ? 0x010 : 0) | (p.printNotes ? 0x020 : 0) | (p.useFirstPageNumber ? 0x080 : 0)
-                       | (p.notesAtEnd ? 0x200 : 0) | ((p.printErrors & 3) << 10));
-    r.resolution = p.resolution;
-    r.verticalResolution = p.verticalResolution;
-    r.headerMargin = p.headerMargin;
-    r.footerMargin = p.footerMargin;
-    r.copies = p.copies;
-    return r;
-}
-
-void fromRecord(const rec::Setup& r, XlsPageSetup& p)
-{
-    const bool printerFieldsValid = !(r.flags & 0x004); // fNoPls
-    if (printerFieldsValid) {
-        p.paperSize = r.paperSize;
-        p.scale = r.scale;
-        p.resolution = r.resolution;
-        p.verticalResolution = r.verticalResolution;
-        p.copies = r.copies;
-        if (!(r.flags & 0x040)) // fNoOrient
-            p.portrait = r.flags & 0x002;
+// Each structure below lists once which record field, or which bits of
+// one, holds which image field; ToRecord walks the list one way and
+// FromRecord the other. Packed words must start out zero for ToRecord.
+struct ToRecord {
+    template <class Field, class Image>
+    void operator()(Field& field, const Image& image) const { field = Field(image); }
+    template <class Word, class Image>
+    void operator()(Word& word, const Image& image, rec::BitField bits) const
+    {
+        word = Word(word | bits.place(uint32_t(image)));
     }
-    p.firstPageNumber = r.pageStart;
-    p.fitWidth = r.fitWidth;
-    p.fitHeight = r.fitHeight;
-    p.overThenDown = r.flags & 0x001;
-    p.blackAndWhite = r.flags & 0x008;
-    p.draft = r.flags & 0x010;
-    p.printNotes = r.flags & 0x020;
-    p.useFirstPageNumber = r.flags & 0x080;
-    p.notesAtEnd = r.flags & 0x200;
-    p.printErrors = uint8_t((r.flags >> 10) & 3);
-    p.headerMargin = r.headerMargin;
-    p.footerMargin = r.footerMargin;
-}
+};
 
-uint16_t window2Flags(const XlsSheetWindow& w, bool active)
+struct FromRecord {
+    template <class Field, class Image>
+    void operator()(const Field& field, Image& image) const { image = Image(field); }
+    template <class Word, class Image>
+    void operator()(const Word& word, Image& image, rec::BitField bits) const { image = Image(bits.extract(word)); }
+};
+
+template <class Move, class Image, class Record>
+void xfBorderFields(const Move& move, Image& xf, Record& r)
 {
-    return uint16_t((w.showFormulas ? 0x001 : 0) | (w.showGridLines ? 0x002 : 0) | (w.showHeadings ? 0x004 : 0)
-                    | (w.showZeros ? 0x010 : 0) | (w.defaultGridColor ? 0x020 : 0) | (w.rightToLeft ? 0x040 : 0)
-                    | (w.showOutline ? 0x080 : 0) | (active ? 0x600 : 0) | (w.pageBreakPreview ? 0x800 : 0));
+    using X = rec::Xf;
+    move(r.border1, xf.left.line, X::kLeftLine);
+    move(r.border1, xf.right.line, X::kRightLine);
+    move(r.border1, xf.top.line, X::kTopLine);
+    move(r.border1, xf.bottom.line, X::kBottomLine);
+    move(r.border1, xf.left.color, X::kLeftColor);
+    move(r.border1, xf.right.color, X::kRightColor);
+    move(r.border1, xf.diagonalKind, X::kDiagonalKind);
+    move(r.border2, xf.top.color, X::kTopColor);
+    move(r.border2, xf.bottom.color, X::kBottomColor);
+    move(r.border2, xf.diagonal.color, X::kDiagonalColor);
+    move(r.border2, xf.diagonal.line, X::kDiagonalLine);
+    move(r.border2, xf.fillPattern, X::kFillPattern);
 }
 
-void fromFlags(uint16_t f, XlsSheetWindow& w)
+// All of an XF but its font and parent, which need more than moving.
+template <class Move, class Image, class Record>
+void xfFields(const Move& move, Image& xf, Record& r)
 {
-    w.showFormulas = f & 0x001;
-    w.showGridLines = f & 0x002;
-    w.showHeadings = f & 0x004;
-    w.showZeros = f & 0x010;
-    w.defaultGridColor = f & 0x020;
-    w.rightToLeft = f & 0x040;
-    w.showOutline = f & 0x080;
-    w.pageBreakPreview = f & 0x800;
+    using X = rec::Xf;
+    move(r.format, xf.numberFormat);
+    move(r.protection, xf.locked, X::kLocked);
+    move(r.protection, xf.formulaHidden, X::kFormulaHidden);
+    move(r.protection, xf.isStyle, X::kIsStyle);
+    move(r.protection, xf.quotePrefix, X::kQuotePrefix);
+    move(r.alignment, xf.hAlign, X::kHAlign);
+    move(r.alignment, xf.wrap, X::kWrap);
+    move(r.alignment, xf.vAlign, X::kVAlign);
+    move(r.alignment, xf.justifyLast, X::kJustifyLast);
+    move(r.rotation, xf.rotation);
+    move(r.indentation, xf.indent, X::kIndent);
+    move(r.indentation, xf.shrinkToFit, X::kShrinkToFit);
+    move(r.indentation, xf.readingOrder, X::kReadingOrder);
+    move(r.used, xf.usedAttributes, X::kUsedAttributes);
+    xfBorderFields(move, xf, r);
+    move(r.fill, xf.fillForeground, X::kFillForeground);
+    move(r.fill, xf.fillBackground, X::kFillBackground);
+    move(r.fill, xf.pivotButton, X::kPivotButton);
 }
 
-uint16_t wsBool(const XlsPageSetup& page)
+// The bold bit is written from the weight and not read back.
+template <class Move, class Image, class Record>
+void fontFields(const Move& move, Image& f, Record& r)
 {
-    // Automatic page breaks shown, summary rows below and columns right,
-    // outline symbols shown; fit-to-page when the page setup asks for it.
-    return uint16_t(0x04C1 | (page.fitToPage ? 0x0100 : 0));
+    move(r.height, f.height);
+    move(r.flags, f.italic, rec::Font::kItalic);
+    move(r.flags, f.strikeout, rec::Font::kStrikeout);
+    move(r.flags, f.outline, rec::Font::kOutline);
+    move(r.flags, f.shadow, rec::Font::kShadow);
+    move(r.color, f.color);
+    move(r.weight, f.weight);
+    move(r.script, f.script);
+    move(r.underline, f.underline);
+    move(r.family, f.family);
+    move(r.charset, f.charset);
+    move(r.name, f.name);
 }
 
-uint32_t toRgb(const XlsColor& c) { return uint32_t(c.red) | (uint32_t(c.green) << 8) | (uint32_t(c.blue) << 16); }
+template <class Move, class Image, class Record>
+void styleFields(const Move& move, Image& s, Record& r)
+{
+    move(r.xf, s.xf, rec::Style::kXfIndex);
+    move(r.xf, s.builtIn, rec::Style::kBuiltIn);
+    move(r.builtInId, s.builtInId);
+    move(r.level, s.outlineLevel);
+    move(r.name, s.name);
+}
 
-XlsColor fromRgb(uint32_t rgb) { return {uint8_t(rgb), uint8_t(rgb >> 8), uint8_t(rgb >> 16)}; }
+template <class Move, class Image, class Record>
+void bookWindowFields(const Move& move, Image& w, Record& r)
+{
+    using W = rec::Window1;
+    move(r.x, w.x);
+    move(r.y, w.y);
+    move(r.width, w.width);
+    move(r.height, w.height);
+    move(r.flags, w.showHorizontalScroll, W::kShowHorizontalScroll);
+    move(r.flags, w.showVerticalScroll, W::kShowVerticalScroll);
+    move(r.flags, w.showTabs, W::kShowTabs);
+    move(r.firstTab, w.firstVisibleTab);
+    move(r.tabRatio, w.tabRatio);
+}
+
+template <class Move, class Image, class Record>
+void columnFields(const Move& move, Image& c, Record& r)
+{
+    using C = rec::ColInfo;
+    move(r.first, c.first);
+    move(r.last, c.last);
+    move(r.width, c.width);
+    move(r.xf, c.xf);
+    move(r.flags, c.hidden, C::kHidden);
+    move(r.flags, c.customWidth, C::kCustomWidth);
+    move(r.flags, c.bestFit, C::kBestFit);
+    move(r.flags, c.outlineLevel, C::kOutlineLevel);
+    move(r.flags, c.collapsed, C::kCollapsed);
+}
+
+template <class Move, class Image, class Word>
+void rowFlagFields(const Move& move, Image& row, Word& flags)
+{
+    move(flags, row.outlineLevel, rec::Row::kOutlineLevel);
+    move(flags, row.collapsed, rec::Row::kCollapsed);
+    move(flags, row.hidden, rec::Row::kHidden);
+    move(flags, row.customHeight, rec::Row::kCustomHeight);
+}
+
+// What SETUP says of the page; fields of the printer are below.
+template <class Move, class Image, class Record>
+void pageFields(const Move& move, Image& p, Record& r)
+{
+    using S = rec::Setup;
+    move(r.pageStart, p.firstPageNumber);
+    move(r.fitWidth, p.fitWidth);
+    move(r.fitHeight, p.fitHeight);
+    move(r.flags, p.overThenDown, S::kOverThenDown);
+    move(r.flags, p.blackAndWhite, S::kBlackAndWhite);
+    move(r.flags, p.draft, S::kDraft);
+    move(r.flags, p.printNotes, S::kPrintNotes);
+    move(r.flags, p.useFirstPageNumber, S::kUsePageStart);
+    move(r.flags, p.notesAtEnd, S::kNotesAtEnd);
+    move(r.flags, p.printErrors, S::kPrintErrors);
+    move(r.headerMargin, p.headerMargin);
+    move(r.footerMargin, p.footerMargin);
+}
+
+// Fields a file may mark as not set (kNoPrinterData).
+template <class Move, class Image, class Record>
+void printerFields(const Move& move, Image& p, Record& r)
+{
+    move(r.paperSize, p.paperSize);
+    move(r.scale, p.scale);
+    move(r.resolution, p.resolution);
+    move(r.verticalResolution, p.verticalResolution);
+    move(r.copies, p.copies);
+}
+
+template <class Move, class Image, class Word>
+void sheetWindowFlagFields(const Move& move, Image& w, Word& flags)
+{
+    using W = rec::Window2;
+    move(flags, w.showFormulas, W::kShowFormulas);
+    move(flags, w.showGridLines, W::kShowGridLines);
+    move(flags, w.showHeadings, W::kShowHeadings);
+    move(flags, w.showZeros, W::kShowZeros);
+    move(flags, w.defaultGridColor, W::kDefaultGridColor);
+    move(flags, w.rightToLeft, W::kRightToLeft);
+    move(flags, w.showOutline, W::kShowOutline);
+    move(flags, w.pageBreakPreview, W::kPageBreakPreview);
+}
+
+template <class Move, class Image, class Record>
+void formulaFields(const Move& move, Image& f, Record& r)
+{
+    move(r.flags, f.alwaysCalc, rec::Formula::kAlwaysCalc);
+    move(r.flags, f.calcOnLoad, rec::Formula::kCalcOnLoad);
+    move(r.rgce, f.rgce);
+    move(r.rgcb, f.rgcb);
+}
+
+// FORMULA's cached result as its 8 bytes: a double, or a type in byte 0
+// with the value in byte 2 and 0xFFFF in the last two bytes.
+constexpr uint8_t kResultText = 0; // the text follows in a STRING record
+constexpr uint8_t kResultBool = 1;
+constexpr uint8_t kResultError = 2;
+constexpr uint8_t kResultEmptyText = 3;
+constexpr std::size_t kResultValueAt = 2;
+constexpr uint8_t kResultMarker = 0xFF; // bytes 6 and 7 of a result that is no number
 
 void encodeResult(const XlsFormulaResult& result, uint8_t out[8])
 {
@@ -248,56 +211,249 @@ void encodeResult(const XlsFormulaResult& result, uint8_t out[8])
             out[i] = uint8_t(bits >> (8 * i));
         return;
     }
-    out[6] = 0xFF;
-    out[7] = 0xFF;
+    out[6] = kResultMarker;
+    out[7] = kResultMarker;
     if (const auto* text = std::get_if<std::u16string>(&result))
-        out[0] = text->empty() ? 3 : 0;
+        out[0] = text->empty() ? kResultEmptyText : kResultText;
     else if (const auto* flag = std::get_if<bool>(&result)) {
-        out[0] = 1;
-        out[2] = *flag ? 1 : 0;
+        out[0] = kResultBool;
+        out[kResultValueAt] = *flag ? 1 : 0;
     } else {
-        out[0] = 2;
-        out[2] = uint8_t(std::get<XlsErrorCode>(result));
+        out[0] = kResultError;
+        out[kResultValueAt] = uint8_t(std::get<XlsErrorCode>(result));
     }
 }
 
-bool decodeResult(const uint8_t in[8], XlsFormulaResult& result)
+// Returns true when the result is a text that follows in a STRING record.
+bool decodeResult(const uint8_t in[8], XlsFormulaResult& result, const RecordPlace& where)
 {
-    if (in[6] != 0xFF || in[7] != 0xFF) {
+    if (in[6] != kResultMarker || in[7] != kResultMarker) {
         uint64_t bits = 0;
         for (int i = 0; i < 8; ++i)
             bits |= uint64_t(in[i]) << (8 * i);
         result = std::bit_cast<double>(bits);
         return false;
     }
+    const uint8_t value = in[kResultValueAt];
     switch (in[0]) {
-    case 0:
+    case kResultText:
         result = std::u16string();
         return true;
-    case 1:
-        result = in[2] != 0;
+    case kResultBool:
+        result = value != 0;
         return false;
-    case 2:
-        if (!isKnownError(in[2]))
-            throw XlsError("damaged workbook: a formula result is an unknown error value");
-        result = XlsErrorCode(in[2]);
+    case kResultError:
+        if (!isKnownError(value))
+            where.damaged("its result is an unknown error value");
+        result = XlsErrorCode(value);
         return false;
-    case 3:
+    case kResultEmptyText:
         result = std::u16string();
         return false;
     default:
-        throw XlsError("damaged workbook: a formula result has an unknown type");
+        where.damaged("its result has an unknown type");
     }
+}
+
+} // namespace
+
+uint16_t fileFontIndex(uint16_t logical) { return logical < 4 ? logical : uint16_t(logical + 1); }
+
+rec::Xf toRecord(const XlsXf& xf)
+{
+    rec::Xf r;
+    r.alignment = 0;
+    r.fill = 0;
+    r.font = fileFontIndex(xf.font);
+    xfFields(ToRecord{}, xf, r);
+    r.protection |= uint16_t(rec::Xf::kParent.place(xf.isStyle ? rec::Xf::kParent.mask() : xf.parent));
+    return r;
+}
+
+XlsXf fromRecord(const rec::Xf& r, const RecordPlace& where)
+{
+    if (r.font == 4)
+        where.damaged("it uses font 4, which does not exist");
+    XlsXf xf;
+    xf.font = r.font < 4 ? r.font : uint16_t(r.font - 1);
+    xfFields(FromRecord{}, xf, r);
+    xf.parent = xf.isStyle ? 0 : uint16_t(rec::Xf::kParent.extract(r.protection));
+    if (xf.vAlign > XlsVAlign::Distributed)
+        where.damaged("it has an unknown vertical alignment");
+    for (const XlsBorder* b : {&xf.left, &xf.right, &xf.top, &xf.bottom, &xf.diagonal}) {
+        if (b->line > XlsLine::SlantDashDot)
+            where.damaged("it has an unknown border style");
+    }
+    return xf;
+}
+
+rec::Font toRecord(const XlsFont& f)
+{
+    rec::Font r;
+    r.flags = uint16_t(rec::Font::kBold.place(f.weight >= 700));
+    fontFields(ToRecord{}, f, r);
+    return r;
+}
+
+XlsFont fromRecord(const rec::Font& r)
+{
+    XlsFont f;
+    fontFields(FromRecord{}, f, r);
+    return f;
+}
+
+rec::Style toRecord(const XlsStyle& s)
+{
+    rec::Style r;
+    styleFields(ToRecord{}, s, r);
+    return r;
+}
+
+XlsStyle fromRecord(const rec::Style& r)
+{
+    XlsStyle s;
+    styleFields(FromRecord{}, s, r);
+    return s;
+}
+
+rec::Window1 toRecord(const XlsBookWindow& w, uint16_t activeSheet)
+{
+    rec::Window1 r;
+    r.flags = 0;
+    bookWindowFields(ToRecord{}, w, r);
+    r.activeTab = activeSheet;
+    r.selectedTabs = 1;
+    return r;
+}
+
+XlsBookWindow fromRecord(const rec::Window1& r, uint16_t& activeSheet)
+{
+    XlsBookWindow w;
+    bookWindowFields(FromRecord{}, w, r);
+    activeSheet = r.activeTab;
+    return w;
+}
+
+rec::ColInfo toRecord(const XlsColumnInfo& c)
+{
+    rec::ColInfo r;
+    columnFields(ToRecord{}, c, r);
+    return r;
+}
+
+XlsColumnInfo fromRecord(const rec::ColInfo& r)
+{
+    XlsColumnInfo c;
+    columnFields(FromRecord{}, c, r);
+    return c;
+}
+
+uint32_t rowFlags(const XlsRowInfo& row)
+{
+    uint32_t flags = rec::Row::kAlwaysSet.place(1);
+    rowFlagFields(ToRecord{}, row, flags);
+    if (row.xf)
+        flags |= rec::Row::kHasFormat.place(1) | rec::Row::kFormat.place(*row.xf);
+    return flags;
+}
+
+XlsRowInfo fromRecord(const rec::Row& r)
+{
+    XlsRowInfo row;
+    row.row = r.row;
+    row.height = uint16_t(rec::Row::kHeight.extract(r.height));
+    rowFlagFields(FromRecord{}, row, r.flags);
+    if (rec::Row::kHasFormat.extract(r.flags))
+        row.xf = uint16_t(rec::Row::kFormat.extract(r.flags));
+    return row;
+}
+
+rec::DefaultRowHeight defaultRowHeight(const XlsSheet& sheet)
+{
+    return {uint16_t(rec::DefaultRowHeight::kCustomHeight.place(sheet.defaultRowHeightCustom)),
+            sheet.defaultRowHeight};
+}
+
+void fromRecord(const rec::DefaultRowHeight& r, XlsSheet& sheet)
+{
+    sheet.defaultRowHeight = r.height;
+    sheet.defaultRowHeightCustom = rec::DefaultRowHeight::kCustomHeight.extract(r.flags);
+}
+
+rec::Setup toRecord(const XlsPageSetup& p)
+{
+    rec::Setup r;
+    pageFields(ToRecord{}, p, r);
+    printerFields(ToRecord{}, p, r);
+    r.flags |= uint16_t(rec::Setup::kPortrait.place(p.portrait));
+    return r;
+}
+
+void fromRecord(const rec::Setup& r, XlsPageSetup& p)
+{
+    pageFields(FromRecord{}, p, r);
+    if (!rec::Setup::kNoPrinterData.extract(r.flags)) {
+        printerFields(FromRecord{}, p, r);
+        if (!rec::Setup::kNoOrientation.extract(r.flags))
+            p.portrait = rec::Setup::kPortrait.extract(r.flags);
+    }
+}
+
+uint16_t wsBool(const XlsPageSetup& page)
+{
+    // Automatic page breaks shown, summary rows below and columns right,
+    // outline symbols shown; fit-to-page when the page setup asks for it.
+    return uint16_t(rec::kWsBoolShowAutoBreaks.place(1) | rec::kWsBoolRowSumsBelow.place(1)
+                    | rec::kWsBoolColumnSumsRight.place(1) | rec::kWsBoolShowOutlineSymbols.place(1)
+                    | rec::kWsBoolFitToPage.place(page.fitToPage));
+}
+
+bool fitToPage(uint16_t wsBool) { return rec::kWsBoolFitToPage.extract(wsBool); }
+
+uint16_t window2Flags(const XlsSheetWindow& w, bool active)
+{
+    uint16_t flags = 0;
+    sheetWindowFlagFields(ToRecord{}, w, flags);
+    // The active sheet's tab is selected too.
+    return uint16_t(flags | rec::Window2::kSelectedAndActive.place(active ? 3 : 0));
+}
+
+void fromFlags(uint16_t flags, XlsSheetWindow& w) { sheetWindowFlagFields(FromRecord{}, w, flags); }
+
+uint32_t toBgr(const XlsColor& c) { return xl::packBgr(c.red, c.green, c.blue); }
+
+XlsColor fromBgr(uint32_t bgr) { return {xl::redOfBgr(bgr), xl::greenOfBgr(bgr), xl::blueOfBgr(bgr)}; }
+
+rec::Formula toRecord(const XlsFormula& f, const rec::CellHeader& cell)
+{
+    rec::Formula r;
+    r.cell = cell;
+    encodeResult(f.cached, r.result);
+    formulaFields(ToRecord{}, f, r);
+    return r;
+}
+
+XlsFormula fromRecord(const rec::Formula& r, bool& textFollows, const RecordPlace& where)
+{
+    XlsFormula f;
+    textFollows = decodeResult(r.result, f.cached, where);
+    formulaFields(FromRecord{}, f, r);
+    return f;
 }
 
 bool isKnownError(uint8_t code)
 {
-    switch (code) {
-    case 0x00: case 0x07: case 0x0F: case 0x17: case 0x1D: case 0x24: case 0x2A:
+    switch (XlsErrorCode(code)) {
+    case XlsErrorCode::Null:
+    case XlsErrorCode::Div0:
+    case XlsErrorCode::Value:
+    case XlsErrorCode::Ref:
+    case XlsErrorCode::Name:
+    case XlsErrorCode::Num:
+    case XlsErrorCode::NA:
         return true;
-    default:
-        return false;
     }
+    return false;
 }
 
 } // namespace jubilo::xls::codec

@@ -4,9 +4,25 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
+#include <cstdio>
 
 namespace jubilo::xls {
+
+// ---- messages ---------------------------------------------------------------
+
+std::string streamOffset(std::size_t offset)
+{
+    char buf[24];
+    std::snprintf(buf, sizeof buf, "0x%04zX", offset);
+    return buf;
+}
+
+void RecordPlace::damaged(const std::string& what) const
+{
+    throw XlsError("damaged " + recordName(type) + " record at offset " + streamOffset(offset) + ": " + what);
+}
+
+void damagedWorkbook(const std::string& what) { throw XlsError("damaged workbook: " + what); }
 
 // ---- RecordBody -----------------------------------------------------------
 
@@ -58,8 +74,9 @@ void RecordBody::bytes(std::span<const uint8_t> data)
 
 void RecordBody::zeros(std::size_t n)
 {
-    const std::vector<uint8_t> z(n, 0);
-    bytes(z);
+    Piece& piece = current(atomic_ ? Split::Atomic : Split::Anywhere);
+    data_.insert(data_.end(), n, uint8_t(0));
+    piece.end = data_.size();
 }
 
 void RecordBody::beginAtomic()
@@ -121,7 +138,7 @@ void RecordWriter::startRecord(uint16_t type)
 
 void RecordWriter::finishRecord()
 {
-    const std::size_t length = out_.size() - headerAt_ - 4;
+    const std::size_t length = out_.size() - headerAt_ - kRecordHeaderSize;
     out_[headerAt_ + 2] = uint8_t(length);
     out_[headerAt_ + 3] = uint8_t(length >> 8);
 }
@@ -130,7 +147,7 @@ std::vector<StreamLocation> RecordWriter::write(uint16_t type, const RecordBody&
 {
     std::vector<StreamLocation> marks;
     const auto& data = body.data();
-    const auto used = [&] { return out_.size() - headerAt_ - 4; };
+    const auto used = [&] { return out_.size() - headerAt_ - kRecordHeaderSize; };
     const auto room = [&] { return kMaxRecordData - used(); };
     const auto newContinue = [&] {
         finishRecord();
@@ -210,16 +227,11 @@ void RecordWriter::patchU32(std::size_t at, uint32_t value)
 
 // ---- RecordCursor ---------------------------------------------------------
 
-RecordCursor::RecordCursor(uint16_t type, std::span<const std::span<const uint8_t>> fragments)
-    : type_(type), fragments_(fragments)
+RecordCursor::RecordCursor(RecordPlace place, std::span<const std::span<const uint8_t>> fragments)
+    : place_(place), fragments_(fragments)
 {
     for (const auto& f : fragments_)
         total_ += f.size();
-}
-
-void RecordCursor::fail(const std::string& what) const
-{
-    throw XlsError("damaged workbook: a " + recordName(type_) + " record is broken: " + what);
 }
 
 bool RecordCursor::advanceFragment()
@@ -345,7 +357,7 @@ RecordReader::RecordReader(std::span<const uint8_t> stream, std::size_t start)
 
 bool RecordReader::header(std::size_t at, uint16_t& type, uint16_t& length) const
 {
-    if (stream_.size() < 4 || at > stream_.size() - 4)
+    if (stream_.size() < kRecordHeaderSize || at > stream_.size() - kRecordHeaderSize)
         return false;
     type = uint16_t(stream_[at] | (stream_[at + 1] << 8));
     length = uint16_t(stream_[at + 2] | (stream_[at + 3] << 8));
@@ -359,21 +371,21 @@ bool RecordReader::next(LogicalRecord& out)
     uint16_t type = 0;
     uint16_t length = 0;
     if (!header(pos_, type, length))
-        throw XlsError("damaged workbook: the workbook stream ends inside a record header");
-    if (length > stream_.size() - pos_ - 4)
-        throw XlsError("damaged workbook: the workbook stream ends inside a " + recordName(type) + " record");
+        damagedWorkbook("the workbook stream ends inside the record header at offset " + streamOffset(pos_));
+    if (length > stream_.size() - pos_ - kRecordHeaderSize)
+        RecordPlace{type, pos_}.damaged("it runs past the end of the workbook stream");
     out.type = type;
     out.offset = pos_;
     out.fragments.clear();
-    out.fragments.push_back(stream_.subspan(pos_ + 4, length));
-    pos_ += 4 + std::size_t(length);
+    out.fragments.push_back(stream_.subspan(pos_ + kRecordHeaderSize, length));
+    pos_ += kRecordHeaderSize + std::size_t(length);
     uint16_t nextType = 0;
     uint16_t nextLength = 0;
     while (header(pos_, nextType, nextLength) && nextType == kContinueRecord) {
-        if (nextLength > stream_.size() - pos_ - 4)
-            throw XlsError("damaged workbook: the workbook stream ends inside a CONTINUE record");
-        out.fragments.push_back(stream_.subspan(pos_ + 4, nextLength));
-        pos_ += 4 + std::size_t(nextLength);
+        if (nextLength > stream_.size() - pos_ - kRecordHeaderSize)
+            RecordPlace{kContinueRecord, pos_}.damaged("it runs past the end of the workbook stream");
+        out.fragments.push_back(stream_.subspan(pos_ + kRecordHeaderSize, nextLength));
+        pos_ += kRecordHeaderSize + std::size_t(nextLength);
     }
     return true;
 }

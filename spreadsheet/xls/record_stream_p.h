@@ -5,6 +5,8 @@
 // continuation may start, and what it must repeat, depends on the data, so a
 // record body is built as a list of pieces that say how they may be split.
 
+#include "spreadsheet/xls/record_types_p.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -13,8 +15,23 @@
 
 namespace jubilo::xls {
 
-inline constexpr uint16_t kContinueRecord = 0x003C;
 inline constexpr std::size_t kMaxRecordData = 8224;
+// Bytes of a record header: the type and the length.
+inline constexpr std::size_t kRecordHeaderSize = 4;
+
+// A record's type and the stream offset of its header: what a message about
+// a damaged record names, as "damaged SST record at offset 0x1A2F: ...".
+struct RecordPlace {
+    uint16_t type = 0;
+    std::size_t offset = 0;
+
+    [[noreturn]] void damaged(const std::string& what) const;
+};
+
+// A stream offset as messages show it: "0x1A2F".
+std::string streamOffset(std::size_t offset);
+// Damage that no single record holds: "damaged workbook: ...".
+[[noreturn]] void damagedWorkbook(const std::string& what);
 
 // The data of one logical record while it is being encoded.
 class RecordBody {
@@ -75,11 +92,12 @@ class RecordWriter {
 public:
     std::vector<StreamLocation> write(uint16_t type, const RecordBody& body);
 
+    // A record of records_p.h: its encode() is found in its namespace.
     template <class Record>
     void put(const Record& r)
     {
         RecordBody body;
-        r.encode(body);
+        encode(r, body);
         write(Record::kType, body);
     }
 
@@ -99,7 +117,7 @@ private:
 // field by field; reads run on across the continuation boundaries.
 class RecordCursor {
 public:
-    RecordCursor(uint16_t type, std::span<const std::span<const uint8_t>> fragments);
+    RecordCursor(RecordPlace place, std::span<const std::span<const uint8_t>> fragments);
 
     uint8_t u8();
     uint16_t u16();
@@ -113,14 +131,16 @@ public:
 
     std::size_t remaining() const;
     bool atEnd() const { return remaining() == 0; }
-    uint16_t type() const { return type_; }
+    uint16_t type() const { return place_.type; }
+    const RecordPlace& place() const { return place_; }
 
-    [[noreturn]] void fail(const std::string& what) const;
+    // Throws XlsError naming this record and its offset.
+    [[noreturn]] void fail(const std::string& what) const { place_.damaged(what); }
 
 private:
     bool advanceFragment();
 
-    uint16_t type_;
+    RecordPlace place_;
     std::span<const std::span<const uint8_t>> fragments_;
     std::size_t frag_ = 0;
     std::size_t pos_ = 0;
@@ -133,7 +153,8 @@ struct LogicalRecord {
     std::size_t offset = 0; // stream offset of the first header
     std::vector<std::span<const uint8_t>> fragments;
 
-    RecordCursor cursor() const { return RecordCursor(type, fragments); }
+    RecordPlace place() const { return {type, offset}; }
+    RecordCursor cursor() const { return RecordCursor(place(), fragments); }
     std::size_t size() const;
 };
 
@@ -154,8 +175,5 @@ private:
     std::span<const uint8_t> stream_;
     std::size_t pos_;
 };
-
-// The name of a record type for messages ("FONT", "0x1234").
-std::string recordName(uint16_t type);
 
 } // namespace jubilo::xls

@@ -1,238 +1,356 @@
 #pragma once
 
 // The BIFF8 records this layer writes and reads, as data. Each record type
-// is a struct with its type number, one encoder and one decoder; the writer
-// and the reader share them. Field names follow the file format.
+// is a struct with its type and one list of its fields, in file order,
+// that both encode() and decode() walk (see record_fields_p.h); the few
+// whose layout depends on more than their fields have an encoder and a
+// decoder of their own. Field names follow the file format.
 
-#include "spreadsheet/xls/record_stream_p.h"
+#include "spreadsheet/xls/record_fields_p.h"
+#include "spreadsheet/xls/record_types_p.h"
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace jubilo::xls::rec {
 
-// ---- strings ---------------------------------------------------------------
-
-// XLUnicodeString (16-bit count) and ShortXLUnicodeString (8-bit count).
-// The header and the first character never part; the characters may go on
-// in a continuation that repeats the option byte.
-void putString16(RecordBody& b, std::u16string_view s);
-void putString8(RecordBody& b, std::u16string_view s);
-std::u16string getString16(RecordCursor& c);
-std::u16string getString8(RecordCursor& c);
-// A shared-string-table entry (rich text runs and phonetic data skipped).
-std::u16string getRichString(RecordCursor& c);
-
-// ---- records with one 16-bit value -----------------------------------------
+// ---- records of one value --------------------------------------------------
 
 template <uint16_t Type>
 struct Value16 {
     static constexpr uint16_t kType = Type;
     uint16_t value = 0;
-    void encode(RecordBody& b) const { b.u16(value); }
-    static Value16 decode(RecordCursor& c) { return {c.u16()}; }
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r) { io.u16(r.value); }
 };
 
-using CodePage = Value16<0x0042>;
-using Dsf = Value16<0x0161>;
-using FnGroupCount = Value16<0x009C>;
-using WindowProtect = Value16<0x0019>;
-using Protect = Value16<0x0012>;
-using Password = Value16<0x0013>;
-using Prot4Rev = Value16<0x01AF>;
-using Prot4RevPass = Value16<0x01BC>;
-using Backup = Value16<0x0040>;
-using HideObj = Value16<0x008D>;
-using Date1904 = Value16<0x0022>;
-using CalcPrecision = Value16<0x000E>;
-using RefreshAll = Value16<0x01B7>;
-using BookBool = Value16<0x00DA>;
-using UsesElfs = Value16<0x0160>;
-using InterfaceHdr = Value16<0x00E1>;
-using Mms = Value16<0x00C1>;
-using CalcMode = Value16<0x000D>;
-using CalcCount = Value16<0x000C>;
-using RefMode = Value16<0x000F>;
-using Iteration = Value16<0x0011>;
-using SaveRecalc = Value16<0x005F>;
-using PrintHeaders = Value16<0x002A>;
-using PrintGridLines = Value16<0x002B>;
-using GridSet = Value16<0x0082>;
-using WsBool = Value16<0x0081>;
-using HCenter = Value16<0x0083>;
-using VCenter = Value16<0x0084>;
-using DefColWidth = Value16<0x0055>;
+using Backup = Value16<kBackupRecord>;
+using BookBool = Value16<kBookBoolRecord>;
+using CalcCount = Value16<kCalcCountRecord>;
+using CalcMode = Value16<kCalcModeRecord>;
+using CalcPrecision = Value16<kCalcPrecisionRecord>;
+using CodePage = Value16<kCodePageRecord>;
+using Date1904 = Value16<kDate1904Record>;
+using DefColWidth = Value16<kDefColWidthRecord>;
+using Dsf = Value16<kDsfRecord>;
+using FnGroupCount = Value16<kFnGroupCountRecord>;
+using GridSet = Value16<kGridSetRecord>;
+using HCenter = Value16<kHCenterRecord>;
+using HideObj = Value16<kHideObjRecord>;
+using InterfaceHdr = Value16<kInterfaceHdrRecord>;
+using Iteration = Value16<kIterationRecord>;
+using Mms = Value16<kMmsRecord>;
+using Password = Value16<kPasswordRecord>;
+using PrintGridLines = Value16<kPrintGridLinesRecord>;
+using PrintHeaders = Value16<kPrintHeadersRecord>;
+using Prot4Rev = Value16<kProt4RevRecord>;
+using Prot4RevPass = Value16<kProt4RevPassRecord>;
+using Protect = Value16<kProtectRecord>;
+using RefMode = Value16<kRefModeRecord>;
+using RefreshAll = Value16<kRefreshAllRecord>;
+using SaveRecalc = Value16<kSaveRecalcRecord>;
+using UsesElfs = Value16<kUsesElfsRecord>;
+using VCenter = Value16<kVCenterRecord>;
+using WindowProtect = Value16<kWindowProtectRecord>;
+using WsBool = Value16<kWsBoolRecord>;
+
+// WSBOOL's bits.
+inline constexpr BitField kWsBoolShowAutoBreaks{0, 1};
+inline constexpr BitField kWsBoolRowSumsBelow{6, 1};
+inline constexpr BitField kWsBoolColumnSumsRight{7, 1};
+inline constexpr BitField kWsBoolFitToPage{8, 1};
+inline constexpr BitField kWsBoolShowOutlineSymbols{10, 1};
 
 template <uint16_t Type>
 struct Empty {
     static constexpr uint16_t kType = Type;
-    void encode(RecordBody&) const {}
-    static Empty decode(RecordCursor&) { return {}; }
+    template <class Io, class Self>
+    static void fields(Io&, Self&) {}
 };
 
-using Eof = Empty<0x000A>;
-using InterfaceEnd = Empty<0x00E2>;
+using Eof = Empty<kEofRecord>;
+using InterfaceEnd = Empty<kInterfaceEndRecord>;
 
 template <uint16_t Type>
 struct Double {
     static constexpr uint16_t kType = Type;
     double value = 0;
-    void encode(RecordBody& b) const { b.f64(value); }
-    static Double decode(RecordCursor& c) { return {c.f64()}; }
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r) { io.f64(r.value); }
 };
 
-using Delta = Double<0x0010>;
-using LeftMargin = Double<0x0026>;
-using RightMargin = Double<0x0027>;
-using TopMargin = Double<0x0028>;
-using BottomMargin = Double<0x0029>;
+using BottomMargin = Double<kBottomMarginRecord>;
+using Delta = Double<kDeltaRecord>;
+using LeftMargin = Double<kLeftMarginRecord>;
+using RightMargin = Double<kRightMarginRecord>;
+using TopMargin = Double<kTopMarginRecord>;
 
 // HEADER and FOOTER: empty when there is none.
 template <uint16_t Type>
 struct PageText {
     static constexpr uint16_t kType = Type;
     std::u16string text;
-    void encode(RecordBody& b) const
-    {
-        if (!text.empty())
-            putString16(b, text);
-    }
-    static PageText decode(RecordCursor& c) { return {c.atEnd() ? std::u16string() : getString16(c)}; }
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r) { io.optionalString16(r.text); }
 };
 
-using Header = PageText<0x0014>;
-using Footer = PageText<0x0015>;
+using Footer = PageText<kFooterRecord>;
+using Header = PageText<kHeaderRecord>;
 
 // ---- workbook globals ------------------------------------------------------
 
 struct Bof {
-    static constexpr uint16_t kType = 0x0809;
+    static constexpr uint16_t kType = kBofRecord;
+    static constexpr uint16_t kBiff8 = 0x0600;
+    static constexpr uint16_t kBiff5 = 0x0500;
     static constexpr uint16_t kGlobals = 0x0005;
     static constexpr uint16_t kWorksheet = 0x0010;
-    uint16_t version = 0x0600;
+    uint16_t version = kBiff8;
     uint16_t kind = kGlobals;
     uint16_t build = 0x0DBB;
     uint16_t year = 0x07CC;
     uint32_t history = 0;
     uint32_t lowestVersion = 0x00000006;
-    void encode(RecordBody& b) const;
-    static Bof decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.u16(r.version);
+        io.u16(r.kind);
+        if (io.more(12)) { // the build fields are of no interest here
+            io.u16(r.build);
+            io.u16(r.year);
+            io.u32(r.history);
+            io.u32(r.lowestVersion);
+        }
+    }
 };
 
 struct WriteAccess {
-    static constexpr uint16_t kType = 0x005C;
+    static constexpr uint16_t kType = kWriteAccessRecord;
+    static constexpr std::size_t kSize = 112; // padded with spaces
     std::u16string user;
-    void encode(RecordBody& b) const; // padded with spaces to 112 bytes
-    static WriteAccess decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.string16(r.user);
+        io.padTo(kSize, ' ');
+    }
 };
 
 struct TabId {
-    static constexpr uint16_t kType = 0x013D;
+    static constexpr uint16_t kType = kTabIdRecord;
     std::vector<uint16_t> ids;
-    void encode(RecordBody& b) const;
-    static TabId decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.tail(r.ids, 2, [](auto& io, auto& id) { io.u16(id); });
+    }
 };
 
 struct Window1 {
-    static constexpr uint16_t kType = 0x003D;
+    static constexpr uint16_t kType = kWindow1Record;
+    static constexpr BitField kShowHorizontalScroll{3, 1};
+    static constexpr BitField kShowVerticalScroll{4, 1};
+    static constexpr BitField kShowTabs{5, 1};
     int16_t x = 0, y = 0;
     uint16_t width = 0, height = 0;
     uint16_t flags = 0x0038;
     uint16_t activeTab = 0, firstTab = 0, selectedTabs = 1, tabRatio = 600;
-    void encode(RecordBody& b) const;
-    static Window1 decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.i16(r.x);
+        io.i16(r.y);
+        io.u16(r.width);
+        io.u16(r.height);
+        io.u16(r.flags);
+        io.u16(r.activeTab);
+        io.u16(r.firstTab);
+        io.u16(r.selectedTabs);
+        io.u16(r.tabRatio);
+    }
 };
 
 struct Font {
-    static constexpr uint16_t kType = 0x0031;
+    static constexpr uint16_t kType = kFontRecord;
+    // Bit 0 repeats "bold" for readers of older versions; the weight counts.
+    static constexpr BitField kBold{0, 1};
+    static constexpr BitField kItalic{1, 1};
+    static constexpr BitField kStrikeout{3, 1};
+    static constexpr BitField kOutline{4, 1};
+    static constexpr BitField kShadow{5, 1};
     uint16_t height = 200, flags = 0, color = 0x7FFF, weight = 400, script = 0;
     uint8_t underline = 0, family = 0, charset = 0;
     std::u16string name;
-    void encode(RecordBody& b) const;
-    static Font decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.u16(r.height);
+        io.u16(r.flags);
+        io.u16(r.color);
+        io.u16(r.weight);
+        io.u16(r.script);
+        io.u8(r.underline);
+        io.u8(r.family);
+        io.u8(r.charset);
+        io.reserved(1);
+        io.string8(r.name);
+    }
 };
 
 struct Format {
-    static constexpr uint16_t kType = 0x041E;
+    static constexpr uint16_t kType = kFormatRecord;
     uint16_t index = 0;
     std::u16string code;
-    void encode(RecordBody& b) const;
-    static Format decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.u16(r.index);
+        io.string16(r.code);
+    }
 };
 
 struct Xf {
-    static constexpr uint16_t kType = 0x00E0;
-    uint16_t font = 0, format = 0, protection = 0; // protection: flags + parent
+    static constexpr uint16_t kType = kXfRecord;
+    // protection
+    static constexpr BitField kLocked{0, 1}, kFormulaHidden{1, 1}, kIsStyle{2, 1}, kQuotePrefix{3, 1};
+    static constexpr BitField kParent{4, 12}; // all ones in a style format
+    // alignment
+    static constexpr BitField kHAlign{0, 3}, kWrap{3, 1}, kVAlign{4, 3}, kJustifyLast{7, 1};
+    // indentation
+    static constexpr BitField kIndent{0, 4}, kShrinkToFit{4, 1}, kReadingOrder{6, 2};
+    // used
+    static constexpr BitField kUsedAttributes{2, 6};
+    // border1
+    static constexpr BitField kLeftLine{0, 4}, kRightLine{4, 4}, kTopLine{8, 4}, kBottomLine{12, 4};
+    static constexpr BitField kLeftColor{16, 7}, kRightColor{23, 7}, kDiagonalKind{30, 2};
+    // border2
+    static constexpr BitField kTopColor{0, 7}, kBottomColor{7, 7}, kDiagonalColor{14, 7};
+    static constexpr BitField kDiagonalLine{21, 4}, kFillPattern{26, 6};
+    // fill
+    static constexpr BitField kFillForeground{0, 7}, kFillBackground{7, 7}, kPivotButton{14, 1};
+
+    uint16_t font = 0, format = 0, protection = 0;
     uint8_t alignment = 0x20, rotation = 0, indentation = 0, used = 0;
     uint32_t border1 = 0, border2 = 0;
     uint16_t fill = 0x20C0;
-    void encode(RecordBody& b) const;
-    static Xf decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.u16(r.font);
+        io.u16(r.format);
+        io.u16(r.protection);
+        io.u8(r.alignment);
+        io.u8(r.rotation);
+        io.u8(r.indentation);
+        io.u8(r.used);
+        io.u32(r.border1);
+        io.u32(r.border2);
+        io.u16(r.fill);
+    }
 };
 
 struct Style {
-    static constexpr uint16_t kType = 0x0293;
-    uint16_t xf = 0; // bit 15: built-in
+    static constexpr uint16_t kType = kStyleRecord;
+    static constexpr BitField kXfIndex{0, 12};
+    static constexpr BitField kBuiltIn{15, 1};
+    uint16_t xf = 0;
     uint8_t builtInId = 0, level = 0xFF;
     std::u16string name;
-    void encode(RecordBody& b) const;
-    static Style decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.u16(r.xf);
+        if (kBuiltIn.extract(r.xf)) {
+            io.u8(r.builtInId);
+            io.u8(r.level);
+        } else {
+            io.string16(r.name);
+        }
+    }
 };
 
 struct Palette {
-    static constexpr uint16_t kType = 0x0092;
+    static constexpr uint16_t kType = kPaletteRecord;
+    static constexpr uint32_t kColorBits = 0x00FFFFFF;
     std::vector<uint32_t> colors; // 0x00BBGGRR
-    void encode(RecordBody& b) const;
-    static Palette decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.counted16(r.colors, 4, "colours", [](auto& io, auto& bgr) { io.masked32(bgr, kColorBits); });
+    }
 };
 
 struct BoundSheet {
-    static constexpr uint16_t kType = 0x0085;
-    uint32_t position = 0; // patched once the sheet is written
+    static constexpr uint16_t kType = kBoundSheetRecord;
+    static constexpr std::size_t kPositionAt = kRecordHeaderSize; // patched once the sheet is written
+    uint32_t position = 0;
     uint8_t state = 0, sheetType = 0;
     std::u16string name;
-    void encode(RecordBody& b) const;
-    static BoundSheet decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.u32(r.position);
+        io.u8(r.state);
+        io.u8(r.sheetType);
+        io.string8(r.name);
+    }
 };
 
 struct Country {
-    static constexpr uint16_t kType = 0x008C;
+    static constexpr uint16_t kType = kCountryRecord;
     uint16_t defaults = 1, windows = 1;
-    void encode(RecordBody& b) const;
-    static Country decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.u16(r.defaults);
+        io.u16(r.windows);
+    }
 };
 
 // The SUPBOOK of references into this workbook itself.
 struct SupBook {
-    static constexpr uint16_t kType = 0x01AE;
+    static constexpr uint16_t kType = kSupBookRecord;
     static constexpr uint16_t kSelf = 0x0401;
     uint16_t sheets = 1;
-    uint16_t kind = kSelf; // 0x0401 this workbook; others are not written
-    void encode(RecordBody& b) const;
-    static SupBook decode(RecordCursor& c);
+    uint16_t kind = kSelf; // this workbook; others are not written
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.u16(r.sheets);
+        io.u16(r.kind);
+    }
 };
 
 struct ExternSheet {
-    static constexpr uint16_t kType = 0x0017;
+    static constexpr uint16_t kType = kExternSheetRecord;
     struct Entry {
         uint16_t supBook = 0, firstTab = 0, lastTab = 0;
     };
     std::vector<Entry> entries;
-    void encode(RecordBody& b) const;
-    static ExternSheet decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.counted16(r.entries, 6, "references", [](auto& io, auto& e) {
+            io.u16(e.supBook);
+            io.u16(e.firstTab);
+            io.u16(e.lastTab);
+        });
+    }
 };
 
+// NAME: the name's length and its formula's sit apart from their data.
 struct Name {
-    static constexpr uint16_t kType = 0x0018;
+    static constexpr uint16_t kType = kNameRecord;
+    static constexpr uint16_t kBuiltIn = 0x0020;
     static constexpr uint8_t kPrintArea = 0x06;
-    uint16_t flags = 0x0020; // built-in
+    uint16_t flags = kBuiltIn;
     uint8_t shortcut = 0;
-    uint16_t sheet = 0;      // 1-based sheet of a local name, 0 global
-    std::u16string name;     // one character for built-in names
+    uint16_t sheet = 0;  // 1-based sheet of a local name, 0 global
+    std::u16string name; // one character for built-in names
     std::vector<uint8_t> formula;
-    void encode(RecordBody& b) const;
-    static Name decode(RecordCursor& c);
 };
 
 // PtgArea3d: an absolute area on the sheet of an EXTERNSHEET entry.
@@ -244,192 +362,340 @@ bool parseArea3d(const std::vector<uint8_t>& formula, uint16_t& externSheet, uin
 // SST: the shared strings; write() gives back where each bucket of the
 // index starts, for EXTSST.
 struct Sst {
-    static constexpr uint16_t kType = 0x00FC;
+    static constexpr uint16_t kType = kSstRecord;
     uint32_t total = 0;
     std::vector<std::u16string> strings;
     uint16_t bucketSize = 8;
     std::vector<StreamLocation> write(RecordWriter& w) const;
-    static Sst decode(RecordCursor& c);
 };
 
+// EXTSST: where each bucket of shared strings starts.
 struct ExtSst {
-    static constexpr uint16_t kType = 0x00FF;
+    static constexpr uint16_t kType = kExtSstRecord;
     uint16_t bucketSize = 8;
     std::vector<StreamLocation> buckets;
-    void encode(RecordBody& b) const;
-    static ExtSst decode(RecordCursor& c);
 };
 
 // ---- worksheet -------------------------------------------------------------
 
 struct Index {
-    static constexpr uint16_t kType = 0x020B;
+    static constexpr uint16_t kType = kIndexRecord;
     uint32_t firstRow = 0, lastRowPlus1 = 0, defColWidthPos = 0;
     std::vector<uint32_t> dbCells;
-    void encode(RecordBody& b) const;
-    static Index decode(RecordCursor& c);
     // Offsets of the patched fields from the start of the record header.
     static constexpr std::size_t kFirstRowAt = 8, kLastRowAt = 12, kDefColWidthAt = 16, kDbCellsAt = 20;
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.reserved(4);
+        io.u32(r.firstRow);
+        io.u32(r.lastRowPlus1);
+        io.u32(r.defColWidthPos);
+        io.tail(r.dbCells, 4, [](auto& io, auto& at) { io.u32(at); });
+    }
 };
 
 struct DbCell {
-    static constexpr uint16_t kType = 0x00D7;
+    static constexpr uint16_t kType = kDbCellRecord;
     uint32_t firstRowOffset = 0;
     std::vector<uint16_t> cellOffsets;
-    void encode(RecordBody& b) const;
-    static DbCell decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.u32(r.firstRowOffset);
+        io.tail(r.cellOffsets, 2, [](auto& io, auto& offset) { io.u16(offset); });
+    }
 };
 
 struct Guts {
-    static constexpr uint16_t kType = 0x0080;
+    static constexpr uint16_t kType = kGutsRecord;
     uint16_t rowGutter = 0, columnGutter = 0, rowLevels = 0, columnLevels = 0;
-    void encode(RecordBody& b) const;
-    static Guts decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.u16(r.rowGutter);
+        io.u16(r.columnGutter);
+        io.u16(r.rowLevels);
+        io.u16(r.columnLevels);
+    }
 };
 
 struct DefaultRowHeight {
-    static constexpr uint16_t kType = 0x0225;
+    static constexpr uint16_t kType = kDefaultRowHeightRecord;
+    static constexpr BitField kCustomHeight{0, 1};
     uint16_t flags = 0, height = 255;
-    void encode(RecordBody& b) const;
-    static DefaultRowHeight decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.u16(r.flags);
+        io.u16(r.height);
+    }
 };
 
 struct Setup {
-    static constexpr uint16_t kType = 0x00A1;
+    static constexpr uint16_t kType = kSetupRecord;
+    static constexpr BitField kOverThenDown{0, 1}, kPortrait{1, 1};
+    static constexpr BitField kNoPrinterData{2, 1}; // paper, scale, resolution and copies not set
+    static constexpr BitField kBlackAndWhite{3, 1}, kDraft{4, 1}, kPrintNotes{5, 1};
+    static constexpr BitField kNoOrientation{6, 1}; // portrait not set
+    static constexpr BitField kUsePageStart{7, 1}, kNotesAtEnd{9, 1}, kPrintErrors{10, 2};
     uint16_t paperSize = 9, scale = 100, pageStart = 1, fitWidth = 1, fitHeight = 1, flags = 0;
     uint16_t resolution = 600, verticalResolution = 600;
     double headerMargin = 0.5, footerMargin = 0.5;
     uint16_t copies = 1;
-    void encode(RecordBody& b) const;
-    static Setup decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.u16(r.paperSize);
+        io.u16(r.scale);
+        io.u16(r.pageStart);
+        io.u16(r.fitWidth);
+        io.u16(r.fitHeight);
+        io.u16(r.flags);
+        io.u16(r.resolution);
+        io.u16(r.verticalResolution);
+        io.f64(r.headerMargin);
+        io.f64(r.footerMargin);
+        io.u16(r.copies);
+    }
 };
 
 struct ColInfo {
-    static constexpr uint16_t kType = 0x007D;
+    static constexpr uint16_t kType = kColInfoRecord;
+    static constexpr BitField kHidden{0, 1}, kCustomWidth{1, 1}, kBestFit{2, 1};
+    static constexpr BitField kOutlineLevel{8, 3}, kCollapsed{12, 1};
     uint16_t first = 0, last = 0, width = 0, xf = 15, flags = 0;
-    void encode(RecordBody& b) const;
-    static ColInfo decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.u16(r.first);
+        io.u16(r.last);
+        io.u16(r.width);
+        io.u16(r.xf);
+        io.u16(r.flags);
+        io.unread(2);
+    }
 };
 
 struct Dimensions {
-    static constexpr uint16_t kType = 0x0200;
+    static constexpr uint16_t kType = kDimensionsRecord;
     uint32_t firstRow = 0, lastRowPlus1 = 0;
     uint16_t firstColumn = 0, lastColumnPlus1 = 0;
-    void encode(RecordBody& b) const;
-    static Dimensions decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.u32(r.firstRow);
+        io.u32(r.lastRowPlus1);
+        io.u16(r.firstColumn);
+        io.u16(r.lastColumnPlus1);
+        io.unread(2);
+    }
 };
 
 struct Row {
-    static constexpr uint16_t kType = 0x0208;
+    static constexpr uint16_t kType = kRowRecord;
+    static constexpr std::size_t kSizeWithHeader = kRecordHeaderSize + 16;
+    static constexpr BitField kHeight{0, 15};
+    static constexpr BitField kOutlineLevel{0, 3}, kCollapsed{4, 1}, kHidden{5, 1}, kCustomHeight{6, 1};
+    static constexpr BitField kHasFormat{7, 1};
+    static constexpr BitField kAlwaysSet{8, 1};
+    static constexpr BitField kFormat{16, 12};
     uint16_t row = 0, firstColumn = 0, lastColumnPlus1 = 0, height = 255;
-    uint32_t flags = 0x100;
-    void encode(RecordBody& b) const;
-    static Row decode(RecordCursor& c);
+    uint32_t flags = kAlwaysSet.place(1);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.u16(r.row);
+        io.u16(r.firstColumn);
+        io.u16(r.lastColumnPlus1);
+        io.u16(r.height);
+        io.reserved(4);
+        io.u32(r.flags);
+    }
 };
 
+// The row, column and format every cell record starts with.
 struct CellHeader {
     uint16_t row = 0, column = 0, xf = 0;
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.u16(r.row);
+        io.u16(r.column);
+        io.u16(r.xf);
+    }
 };
 
 struct Number {
-    static constexpr uint16_t kType = 0x0203;
+    static constexpr uint16_t kType = kNumberRecord;
     CellHeader cell;
     double value = 0;
-    void encode(RecordBody& b) const;
-    static Number decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        CellHeader::fields(io, r.cell);
+        io.f64(r.value);
+    }
 };
 
 struct Rk {
-    static constexpr uint16_t kType = 0x027E;
+    static constexpr uint16_t kType = kRkRecord;
     CellHeader cell;
     uint32_t rk = 0;
-    void encode(RecordBody& b) const;
-    static Rk decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        CellHeader::fields(io, r.cell);
+        io.u32(r.rk);
+    }
     // The RK form of a number, when it has one that keeps it exactly.
     static bool pack(double value, uint32_t& rk);
     static double unpack(uint32_t rk);
 };
 
+// MULRK and MULBLANK: cells side by side in one row; read only.
 struct MulRk {
-    static constexpr uint16_t kType = 0x00BD;
-    uint16_t row = 0, firstColumn = 0;
+    static constexpr uint16_t kType = kMulRkRecord;
+    uint16_t row = 0, firstColumn = 0, lastColumn = 0;
     std::vector<std::pair<uint16_t, uint32_t>> cells; // xf, rk
-    static MulRk decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.u16(r.row);
+        io.u16(r.firstColumn);
+        // 6 bytes a cell, while the last column's 2 bytes remain after it.
+        io.tail(r.cells, 8, [](auto& io, auto& cell) {
+            io.u16(cell.first);
+            io.u32(cell.second);
+        });
+        io.u16(r.lastColumn);
+    }
 };
 
 struct MulBlank {
-    static constexpr uint16_t kType = 0x00BE;
-    uint16_t row = 0, firstColumn = 0;
+    static constexpr uint16_t kType = kMulBlankRecord;
+    uint16_t row = 0, firstColumn = 0, lastColumn = 0;
     std::vector<uint16_t> xfs;
-    static MulBlank decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.u16(r.row);
+        io.u16(r.firstColumn);
+        io.tail(r.xfs, 4, [](auto& io, auto& xf) { io.u16(xf); });
+        io.u16(r.lastColumn);
+    }
 };
 
 struct LabelSst {
-    static constexpr uint16_t kType = 0x00FD;
+    static constexpr uint16_t kType = kLabelSstRecord;
     CellHeader cell;
     uint32_t index = 0;
-    void encode(RecordBody& b) const;
-    static LabelSst decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        CellHeader::fields(io, r.cell);
+        io.u32(r.index);
+    }
 };
 
 // LABEL: an inline cell text, read only (other writers use it).
 struct Label {
-    static constexpr uint16_t kType = 0x0204;
+    static constexpr uint16_t kType = kLabelRecord;
     CellHeader cell;
     std::u16string text;
-    static Label decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        CellHeader::fields(io, r.cell);
+        io.string16(r.text);
+    }
 };
 
 struct BoolErr {
-    static constexpr uint16_t kType = 0x0205;
+    static constexpr uint16_t kType = kBoolErrRecord;
     CellHeader cell;
     uint8_t value = 0;
     bool isError = false;
-    void encode(RecordBody& b) const;
-    static BoolErr decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        CellHeader::fields(io, r.cell);
+        io.u8(r.value);
+        io.flag8(r.isError);
+    }
 };
 
 struct Blank {
-    static constexpr uint16_t kType = 0x0201;
+    static constexpr uint16_t kType = kBlankRecord;
     CellHeader cell;
-    void encode(RecordBody& b) const;
-    static Blank decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r) { CellHeader::fields(io, r.cell); }
 };
 
 struct Formula {
-    static constexpr uint16_t kType = 0x0006;
+    static constexpr uint16_t kType = kFormulaRecord;
+    static constexpr BitField kAlwaysCalc{0, 1}, kCalcOnLoad{1, 1};
     CellHeader cell;
     uint8_t result[8] = {}; // FormulaValue as stored
     uint16_t flags = 0;
     std::vector<uint8_t> rgce, rgcb;
-    void encode(RecordBody& b) const;
-    static Formula decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        CellHeader::fields(io, r.cell);
+        io.bytes(r.result);
+        io.u16(r.flags);
+        io.reserved(4);
+        io.sized16(r.rgce, "formula");
+        io.rest(r.rgcb);
+    }
 };
 
 struct String {
-    static constexpr uint16_t kType = 0x0207;
+    static constexpr uint16_t kType = kStringRecord;
     std::u16string text;
-    void encode(RecordBody& b) const { putString16(b, text); }
-    static String decode(RecordCursor& c) { return {getString16(c)}; }
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r) { io.string16(r.text); }
 };
 
 struct Window2 {
-    static constexpr uint16_t kType = 0x023E;
+    static constexpr uint16_t kType = kWindow2Record;
+    static constexpr BitField kShowFormulas{0, 1}, kShowGridLines{1, 1}, kShowHeadings{2, 1};
+    static constexpr BitField kShowZeros{4, 1}, kDefaultGridColor{5, 1}, kRightToLeft{6, 1};
+    static constexpr BitField kShowOutline{7, 1};
+    static constexpr BitField kSelectedAndActive{9, 2};
+    static constexpr BitField kPageBreakPreview{11, 1};
     uint16_t flags = 0x06B6, topRow = 0, leftColumn = 0, gridColor = 64;
     uint16_t zoomPageBreak = 0, zoomNormal = 0;
-    void encode(RecordBody& b) const;
-    static Window2 decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.u16(r.flags);
+        io.u16(r.topRow);
+        io.u16(r.leftColumn);
+        io.u16(r.gridColor);
+        if (io.more(6)) {
+            io.reserved(2);
+            io.u16(r.zoomPageBreak);
+            io.u16(r.zoomNormal);
+        }
+        io.unread(4);
+    }
 };
 
 struct Scl {
-    static constexpr uint16_t kType = 0x00A0;
+    static constexpr uint16_t kType = kSclRecord;
     uint16_t numerator = 1, denominator = 1;
-    void encode(RecordBody& b) const;
-    static Scl decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.u16(r.numerator);
+        io.u16(r.denominator);
+    }
 };
 
 struct Selection {
-    static constexpr uint16_t kType = 0x001D;
+    static constexpr uint16_t kType = kSelectionRecord;
     uint8_t pane = 3;
     uint16_t activeRow = 0, activeColumn = 0, activeRef = 0;
     struct Ref {
@@ -437,22 +703,71 @@ struct Selection {
         uint8_t firstColumn = 0, lastColumn = 0;
     };
     std::vector<Ref> refs;
-    void encode(RecordBody& b) const;
-    static Selection decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        io.u8(r.pane);
+        io.u16(r.activeRow);
+        io.u16(r.activeColumn);
+        io.u16(r.activeRef);
+        io.counted16(r.refs, 6, "ranges", [](auto& io, auto& ref) {
+            io.u16(ref.firstRow);
+            io.u16(ref.lastRow);
+            io.u8(ref.firstColumn);
+            io.u8(ref.lastColumn);
+        });
+    }
 };
 
 struct MergeCells {
-    static constexpr uint16_t kType = 0x00E5;
+    static constexpr uint16_t kType = kMergeCellsRecord;
     static constexpr std::size_t kMaxPerRecord = 1026;
     struct Ref {
         uint16_t firstRow = 0, lastRow = 0, firstColumn = 0, lastColumn = 0;
     };
     std::vector<Ref> refs;
-    void encode(RecordBody& b) const;
-    static MergeCells decode(RecordCursor& c);
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r)
+    {
+        const auto ref = [](auto& io, auto& m) {
+            io.u16(m.firstRow);
+            io.u16(m.lastRow);
+            io.u16(m.firstColumn);
+            io.u16(m.lastColumn);
+        };
+        io.counted16(r.refs, 8, "ranges", ref, kMaxPerRecord);
+    }
 };
 
-// Record types the reader recognises but does not need.
-inline constexpr uint16_t kFilePass = 0x002F;
+// ---- encoding and decoding -------------------------------------------------
+
+// RecordWriter::put finds these beside the record types.
+template <class Record>
+void encode(const Record& r, RecordBody& b)
+{
+    FieldWriter writer(b, Record::kType);
+    Record::fields(writer, r);
+}
+
+template <class Record>
+Record decode(RecordCursor& c)
+{
+    Record r;
+    FieldReader reader(c);
+    Record::fields(reader, r);
+    return r;
+}
+
+// The records with an encoder and a decoder of their own.
+template <>
+void encode<Name>(const Name& r, RecordBody& b);
+template <>
+Name decode<Name>(RecordCursor& c);
+template <>
+Sst decode<Sst>(RecordCursor& c);
+template <>
+void encode<ExtSst>(const ExtSst& r, RecordBody& b);
+template <>
+ExtSst decode<ExtSst>(RecordCursor& c);
 
 } // namespace jubilo::xls::rec

@@ -4,10 +4,10 @@
 
 namespace jubilo::xls {
 
-const std::array<XlsColor, 56>& defaultPalette()
+const std::array<XlsColor, kPaletteSize>& defaultPalette()
 {
-    static const std::array<XlsColor, 56> palette = [] {
-        constexpr uint32_t rgb[56] = {
+    static const std::array<XlsColor, kPaletteSize> palette = [] {
+        constexpr uint32_t rrggbb[kPaletteSize] = {
             0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF,
             0x800000, 0x008000, 0x000080, 0x808000, 0x800080, 0x008080, 0xC0C0C0, 0x808080,
             0x9999FF, 0x993366, 0xFFFFCC, 0xCCFFFF, 0x660066, 0xFF8080, 0x0066CC, 0xCCCCFF,
@@ -16,9 +16,9 @@ const std::array<XlsColor, 56>& defaultPalette()
             0x3366FF, 0x33CCCC, 0x99CC00, 0xFFCC00, 0xFF9900, 0xFF6600, 0x666699, 0x969696,
             0x003366, 0x339966, 0x003300, 0x333300, 0x993300, 0x993366, 0x333399, 0x333333,
         };
-        std::array<XlsColor, 56> out{};
-        for (std::size_t i = 0; i < 56; ++i)
-            out[i] = {uint8_t(rgb[i] >> 16), uint8_t(rgb[i] >> 8), uint8_t(rgb[i])};
+        std::array<XlsColor, kPaletteSize> out{};
+        for (std::size_t i = 0; i < kPaletteSize; ++i)
+            out[i] = colorFromRrggbb(rrggbb[i]);
         return out;
     }();
     return palette;

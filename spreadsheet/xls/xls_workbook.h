@@ -25,6 +25,11 @@ inline constexpr uint16_t kMaxRow = 65535;
 inline constexpr uint16_t kMaxColumn = 255;
 inline constexpr std::size_t kMaxCellText = 32767;
 inline constexpr uint16_t kFirstCustomFormat = 164;
+inline constexpr std::size_t kPaletteSize = 56;
+inline constexpr uint8_t kMaxOutlineLevel = 7;
+// Window zoom and print scale, in percent.
+inline constexpr uint16_t kMinZoom = 10;
+inline constexpr uint16_t kMaxZoom = 400;
 inline constexpr uint16_t kIcvWindowText = 64;
 inline constexpr uint16_t kIcvWindowBackground = 65;
 inline constexpr uint16_t kIcvAutomaticFont = 0x7FFF;
@@ -37,8 +42,14 @@ struct XlsColor {
     bool operator==(const XlsColor&) const = default;
 };
 
+// A colour written the way colours are usually quoted, 0xRRGGBB.
+constexpr XlsColor colorFromRrggbb(uint32_t rrggbb)
+{
+    return {uint8_t(rrggbb >> 16), uint8_t(rrggbb >> 8), uint8_t(rrggbb)};
+}
+
 // The palette a workbook without a PALETTE record uses.
-const std::array<XlsColor, 56>& defaultPalette();
+const std::array<XlsColor, kPaletteSize>& defaultPalette();
 
 struct XlsFont {
     uint16_t height = 200; // twips
@@ -254,7 +265,7 @@ struct XlsBookWindow {
 };
 
 struct XlsWorkbook {
-    std::vector<XlsColor> palette; // empty (default palette) or 56 colours
+    std::vector<XlsColor> palette; // empty (default palette) or kPaletteSize colours
     std::vector<XlsFont> fonts;    // at least one; fonts[0] is the default
     std::vector<XlsNumberFormat> numberFormats;
     std::vector<XlsXf> xfs;        // at least 16: 15 style formats, then cell format 15

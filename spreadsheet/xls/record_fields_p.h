@@ -1,0 +1,176 @@
+#pragma once
+
+// How the fields of a record go into a record body and come out of a
+// record cursor. A record lists its fields once, as
+//   template <class Io, class Self> static void fields(Io& io, Self& r);
+// and that one list is walked by a FieldWriter (encoding a const record)
+// or a FieldReader (decoding into a fresh one).
+
+#include "spreadsheet/xls/record_stream_p.h"
+#include "spreadsheet/xls/xls_error.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace jubilo::xls::rec {
+
+// ---- strings ---------------------------------------------------------------
+
+// XLUnicodeString (16-bit count) and ShortXLUnicodeString (8-bit count).
+// The header and the first character never part; the characters may go on
+// in a continuation that repeats the option byte.
+void putString16(RecordBody& b, std::u16string_view s);
+void putString8(RecordBody& b, std::u16string_view s);
+std::u16string getString16(RecordCursor& c);
+std::u16string getString8(RecordCursor& c);
+// A shared-string-table entry (rich text runs and phonetic data skipped).
+std::u16string getRichString(RecordCursor& c);
+// Whether a text needs two bytes a character.
+bool needsWide(std::u16string_view s);
+
+// ---- bits inside a packed field --------------------------------------------
+
+// width bits from bit shift on, in a record's flags or packed field.
+struct BitField {
+    uint8_t shift;
+    uint8_t width;
+
+    constexpr uint32_t mask() const { return width >= 32 ? ~0u : (1u << width) - 1; }
+    constexpr uint32_t extract(uint32_t word) const { return (word >> shift) & mask(); }
+    // The value in its place; bits beyond the width are dropped.
+    constexpr uint32_t place(uint32_t value) const { return (value & mask()) << shift; }
+};
+
+// ---- the two walkers ---------------------------------------------------------
+
+class FieldWriter {
+public:
+    FieldWriter(RecordBody& body, uint16_t type) : b_(body), type_(type) {}
+
+    void u8(uint8_t v) { b_.u8(v); }
+    void u16(uint16_t v) { b_.u16(v); }
+    void i16(int16_t v) { b_.u16(uint16_t(v)); }
+    void u32(uint32_t v) { b_.u32(v); }
+    void f64(double v) { b_.f64(v); }
+    // A byte that is 1 or 0.
+    void flag8(bool v) { b_.u8(v ? 1 : 0); }
+    // A 32-bit field of which only the mask's bits count.
+    void masked32(uint32_t v, uint32_t mask) { b_.u32(v & mask); }
+    template <std::size_t N>
+    void bytes(const uint8_t (&v)[N]) { b_.bytes(v); }
+    void string8(const std::u16string& s) { putString8(b_, s); }
+    void string16(const std::u16string& s) { putString16(b_, s); }
+    // A string that is left out when empty (and missing when read).
+    void optionalString16(const std::u16string& s)
+    {
+        if (!s.empty())
+            string16(s);
+    }
+    // Fields no one uses: zeros, skipped when read.
+    void reserved(std::size_t n) { b_.zeros(n); }
+    // Zeros at the end that other writers may leave out: not read.
+    void unread(std::size_t n) { b_.zeros(n); }
+    // Fills the body up to size bytes; nothing to read.
+    void padTo(std::size_t size, uint8_t fill)
+    {
+        if (b_.size() < size)
+            b_.bytes(std::vector<uint8_t>(size - b_.size(), fill));
+    }
+    // Fields at the end that older writers leave out: always written.
+    bool more(std::size_t) const { return true; }
+    // A 16-bit byte count, then the bytes.
+    void sized16(const std::vector<uint8_t>& v, const char* what)
+    {
+        if (v.size() > 0xFFFF)
+            throw XlsError(std::string("a ") + what + " is too long for the file");
+        b_.u16(uint16_t(v.size()));
+        b_.bytes(v);
+    }
+    // Bytes up to the end of the record.
+    void rest(const std::vector<uint8_t>& v) { b_.bytes(v); }
+    // Items up to the end of the record.
+    template <class T, class Each>
+    void tail(const std::vector<T>& items, std::size_t, Each each)
+    {
+        for (const T& item : items)
+            each(*this, item);
+    }
+    // A 16-bit count of itemSize-byte items, then the items.
+    template <class T, class Each>
+    void counted16(const std::vector<T>& items, std::size_t, const char* what, Each each,
+                   std::size_t maxItems = 0xFFFF)
+    {
+        if (items.size() > maxItems)
+            throw XlsError(std::string("too many ") + what + " for one " + recordName(type_) + " record");
+        b_.u16(uint16_t(items.size()));
+        for (const T& item : items)
+            each(*this, item);
+    }
+
+private:
+    RecordBody& b_;
+    uint16_t type_;
+};
+
+class FieldReader {
+public:
+    explicit FieldReader(RecordCursor& cursor) : c_(cursor) {}
+
+    void u8(uint8_t& v) { v = c_.u8(); }
+    void u16(uint16_t& v) { v = c_.u16(); }
+    void i16(int16_t& v) { v = int16_t(c_.u16()); }
+    void u32(uint32_t& v) { v = c_.u32(); }
+    void f64(double& v) { v = c_.f64(); }
+    void flag8(bool& v) { v = c_.u8() != 0; }
+    void masked32(uint32_t& v, uint32_t mask) { v = c_.u32() & mask; }
+    template <std::size_t N>
+    void bytes(uint8_t (&v)[N])
+    {
+        for (auto& byte : v)
+            byte = c_.u8();
+    }
+    void string8(std::u16string& s) { s = getString8(c_); }
+    void string16(std::u16string& s) { s = getString16(c_); }
+    void optionalString16(std::u16string& s) { s = c_.atEnd() ? std::u16string() : getString16(c_); }
+    void reserved(std::size_t n) { c_.skip(n); }
+    void unread(std::size_t) {}
+    void padTo(std::size_t, uint8_t) {}
+    bool more(std::size_t n) const { return c_.remaining() >= n; }
+    void sized16(std::vector<uint8_t>& v, const char* what)
+    {
+        const uint16_t n = c_.u16();
+        if (n > c_.remaining())
+            c_.fail(std::string("its ") + what + " runs past the record");
+        v = c_.bytes(n);
+    }
+    void rest(std::vector<uint8_t>& v) { v = c_.bytes(c_.remaining()); }
+    // Items while at least whileLeft bytes remain.
+    template <class T, class Each>
+    void tail(std::vector<T>& items, std::size_t whileLeft, Each each)
+    {
+        while (c_.remaining() >= whileLeft) {
+            T item{};
+            each(*this, item);
+            items.push_back(item);
+        }
+    }
+    template <class T, class Each>
+    void counted16(std::vector<T>& items, std::size_t itemSize, const char* what, Each each, std::size_t = 0)
+    {
+        const uint16_t n = c_.u16();
+        if (std::size_t(n) * itemSize > c_.remaining())
+            c_.fail(std::string("it lists more ") + what + " than it holds");
+        for (uint16_t i = 0; i < n; ++i) {
+            T item{};
+            each(*this, item);
+            items.push_back(item);
+        }
+    }
+
+private:
+    RecordCursor& c_;
+};
+
+} // namespace jubilo::xls::rec
