@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace jubilo::xls::rec {
@@ -45,15 +46,20 @@ struct BitField {
 
 // ---- the two walkers ---------------------------------------------------------
 
+// A number field's width is its type's: io(r.height, r.flags) walks a
+// uint16_t and a uint16_t. A bool has no width of its own; flag8 gives it
+// one.
+template <class T>
+inline constexpr bool kIsNumberField = std::is_same_v<T, uint8_t> || std::is_same_v<T, uint16_t>
+                                       || std::is_same_v<T, int16_t> || std::is_same_v<T, uint32_t>
+                                       || std::is_same_v<T, double>;
+
 class FieldWriter {
 public:
     FieldWriter(RecordBody& body, uint16_t type) : b_(body), type_(type) {}
 
-    void u8(uint8_t v) { b_.u8(v); }
-    void u16(uint16_t v) { b_.u16(v); }
-    void i16(int16_t v) { b_.u16(uint16_t(v)); }
-    void u32(uint32_t v) { b_.u32(v); }
-    void f64(double v) { b_.f64(v); }
+    template <class... T>
+    void operator()(const T&... fields) { (number(fields), ...); }
     // A byte that is 1 or 0.
     void flag8(bool v) { b_.u8(v ? 1 : 0); }
     // A 32-bit field of which only the mask's bits count.
@@ -110,6 +116,20 @@ public:
     }
 
 private:
+    template <class T>
+    void number(T v)
+    {
+        static_assert(kIsNumberField<T>, "a field of this type has no width in the file");
+        if constexpr (std::is_same_v<T, uint8_t>)
+            b_.u8(v);
+        else if constexpr (std::is_same_v<T, double>)
+            b_.f64(v);
+        else if constexpr (sizeof(T) == 2)
+            b_.u16(uint16_t(v));
+        else
+            b_.u32(v);
+    }
+
     RecordBody& b_;
     uint16_t type_;
 };
@@ -118,11 +138,8 @@ class FieldReader {
 public:
     explicit FieldReader(RecordCursor& cursor) : c_(cursor) {}
 
-    void u8(uint8_t& v) { v = c_.u8(); }
-    void u16(uint16_t& v) { v = c_.u16(); }
-    void i16(int16_t& v) { v = int16_t(c_.u16()); }
-    void u32(uint32_t& v) { v = c_.u32(); }
-    void f64(double& v) { v = c_.f64(); }
+    template <class... T>
+    void operator()(T&... fields) { (number(fields), ...); }
     void flag8(bool& v) { v = c_.u8() != 0; }
     void masked32(uint32_t& v, uint32_t mask) { v = c_.u32() & mask; }
     template <std::size_t N>
@@ -150,11 +167,8 @@ public:
     template <class T, class Each>
     void tail(std::vector<T>& items, std::size_t whileLeft, Each each)
     {
-        while (c_.remaining() >= whileLeft) {
-            T item{};
-            each(*this, item);
-            items.push_back(item);
-        }
+        while (c_.remaining() >= whileLeft)
+            each(*this, items.emplace_back());
     }
     template <class T, class Each>
     void counted16(std::vector<T>& items, std::size_t itemSize, const char* what, Each each, std::size_t = 0)
@@ -162,14 +176,25 @@ public:
         const uint16_t n = c_.u16();
         if (std::size_t(n) * itemSize > c_.remaining())
             c_.fail(std::string("it lists more ") + what + " than it holds");
-        for (uint16_t i = 0; i < n; ++i) {
-            T item{};
-            each(*this, item);
-            items.push_back(item);
-        }
+        for (uint16_t i = 0; i < n; ++i)
+            each(*this, items.emplace_back());
     }
 
 private:
+    template <class T>
+    void number(T& v)
+    {
+        static_assert(kIsNumberField<T>, "a field of this type has no width in the file");
+        if constexpr (std::is_same_v<T, uint8_t>)
+            v = c_.u8();
+        else if constexpr (std::is_same_v<T, double>)
+            v = c_.f64();
+        else if constexpr (sizeof(T) == 2)
+            v = T(c_.u16());
+        else
+            v = c_.u32();
+    }
+
     RecordCursor& c_;
 };
 

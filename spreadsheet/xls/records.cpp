@@ -43,27 +43,29 @@ bool needsWide(std::u16string_view s)
     return std::any_of(s.begin(), s.end(), [](char16_t c) { return c > 0xFF; });
 }
 
-void putString16(RecordBody& b, std::u16string_view s)
+namespace {
+
+// A count of countBytes, the option byte, the characters.
+void putCountedString(RecordBody& b, std::u16string_view s, std::size_t countBytes, const char* what)
 {
-    if (s.size() > 0xFFFF)
-        throw XlsError("a text of " + std::to_string(s.size()) + " characters is too long for the file");
+    const std::size_t maxLength = countBytes == 1 ? 0xFF : 0xFFFF;
+    if (s.size() > maxLength)
+        throw XlsError(std::string(what) + " of " + std::to_string(s.size()) + " characters is too long for the file");
     const bool wide = needsWide(s);
     b.beginAtomic();
-    b.u16(uint16_t(s.size()));
+    if (countBytes == 1)
+        b.u8(uint8_t(s.size()));
+    else
+        b.u16(uint16_t(s.size()));
     b.u8(optionByte(wide));
     putStringBody(b, s, wide);
 }
 
-void putString8(RecordBody& b, std::u16string_view s)
-{
-    if (s.size() > 0xFF)
-        throw XlsError("a name of " + std::to_string(s.size()) + " characters is too long for the file");
-    const bool wide = needsWide(s);
-    b.beginAtomic();
-    b.u8(uint8_t(s.size()));
-    b.u8(optionByte(wide));
-    putStringBody(b, s, wide);
-}
+} // namespace
+
+void putString16(RecordBody& b, std::u16string_view s) { putCountedString(b, s, 2, "a text"); }
+
+void putString8(RecordBody& b, std::u16string_view s) { putCountedString(b, s, 1, "a name"); }
 
 std::u16string getString16(RecordCursor& c)
 {
@@ -230,7 +232,7 @@ constexpr uint64_t kRkDroppedDoubleBits = 0x3FFFFFFFFull;
 
 } // namespace
 
-bool Rk::pack(double value, uint32_t& rk)
+bool packRk(double value, uint32_t& rk)
 {
     if (value == std::floor(value) && value >= kRkMinInteger && value <= kRkMaxInteger
         && !(value == 0 && std::signbit(value))) {
@@ -245,7 +247,7 @@ bool Rk::pack(double value, uint32_t& rk)
     return false;
 }
 
-double Rk::unpack(uint32_t rk)
+double unpackRk(uint32_t rk)
 {
     double v;
     if (rk & kRkInteger)

@@ -16,15 +16,20 @@
 
 namespace jubilo::xls::rec {
 
-// ---- records of one value --------------------------------------------------
+// ---- records of one value or none ------------------------------------------
+
+template <uint16_t Type, class Value>
+struct OneValue {
+    static constexpr uint16_t kType = Type;
+    Value value{};
+    template <class Io, class Self>
+    static void fields(Io& io, Self& r) { io(r.value); }
+};
 
 template <uint16_t Type>
-struct Value16 {
-    static constexpr uint16_t kType = Type;
-    uint16_t value = 0;
-    template <class Io, class Self>
-    static void fields(Io& io, Self& r) { io.u16(r.value); }
-};
+using Value16 = OneValue<Type, uint16_t>;
+template <uint16_t Type>
+using Double = OneValue<Type, double>;
 
 using Backup = Value16<kBackupRecord>;
 using BookBool = Value16<kBookBoolRecord>;
@@ -73,14 +78,6 @@ struct Empty {
 using Eof = Empty<kEofRecord>;
 using InterfaceEnd = Empty<kInterfaceEndRecord>;
 
-template <uint16_t Type>
-struct Double {
-    static constexpr uint16_t kType = Type;
-    double value = 0;
-    template <class Io, class Self>
-    static void fields(Io& io, Self& r) { io.f64(r.value); }
-};
-
 using BottomMargin = Double<kBottomMarginRecord>;
 using Delta = Double<kDeltaRecord>;
 using LeftMargin = Double<kLeftMarginRecord>;
@@ -116,13 +113,9 @@ struct Bof {
     template <class Io, class Self>
     static void fields(Io& io, Self& r)
     {
-        io.u16(r.version);
-        io.u16(r.kind);
+        io(r.version, r.kind);
         if (io.more(12)) { // the build fields are of no interest here
-            io.u16(r.build);
-            io.u16(r.year);
-            io.u32(r.history);
-            io.u32(r.lowestVersion);
+            io(r.build, r.year, r.history, r.lowestVersion);
         }
     }
 };
@@ -143,10 +136,7 @@ struct TabId {
     static constexpr uint16_t kType = kTabIdRecord;
     std::vector<uint16_t> ids;
     template <class Io, class Self>
-    static void fields(Io& io, Self& r)
-    {
-        io.tail(r.ids, 2, [](auto& io, auto& id) { io.u16(id); });
-    }
+    static void fields(Io& io, Self& r) { io.tail(r.ids, 2, [](auto& io, auto& id) { io(id); }); }
 };
 
 struct Window1 {
@@ -161,15 +151,7 @@ struct Window1 {
     template <class Io, class Self>
     static void fields(Io& io, Self& r)
     {
-        io.i16(r.x);
-        io.i16(r.y);
-        io.u16(r.width);
-        io.u16(r.height);
-        io.u16(r.flags);
-        io.u16(r.activeTab);
-        io.u16(r.firstTab);
-        io.u16(r.selectedTabs);
-        io.u16(r.tabRatio);
+        io(r.x, r.y, r.width, r.height, r.flags, r.activeTab, r.firstTab, r.selectedTabs, r.tabRatio);
     }
 };
 
@@ -187,14 +169,7 @@ struct Font {
     template <class Io, class Self>
     static void fields(Io& io, Self& r)
     {
-        io.u16(r.height);
-        io.u16(r.flags);
-        io.u16(r.color);
-        io.u16(r.weight);
-        io.u16(r.script);
-        io.u8(r.underline);
-        io.u8(r.family);
-        io.u8(r.charset);
+        io(r.height, r.flags, r.color, r.weight, r.script, r.underline, r.family, r.charset);
         io.reserved(1);
         io.string8(r.name);
     }
@@ -207,7 +182,7 @@ struct Format {
     template <class Io, class Self>
     static void fields(Io& io, Self& r)
     {
-        io.u16(r.index);
+        io(r.index);
         io.string16(r.code);
     }
 };
@@ -239,16 +214,8 @@ struct Xf {
     template <class Io, class Self>
     static void fields(Io& io, Self& r)
     {
-        io.u16(r.font);
-        io.u16(r.format);
-        io.u16(r.protection);
-        io.u8(r.alignment);
-        io.u8(r.rotation);
-        io.u8(r.indentation);
-        io.u8(r.used);
-        io.u32(r.border1);
-        io.u32(r.border2);
-        io.u16(r.fill);
+        io(r.font, r.format, r.protection, r.alignment, r.rotation, r.indentation, r.used, r.border1, r.border2,
+           r.fill);
     }
 };
 
@@ -262,10 +229,9 @@ struct Style {
     template <class Io, class Self>
     static void fields(Io& io, Self& r)
     {
-        io.u16(r.xf);
+        io(r.xf);
         if (kBuiltIn.extract(r.xf)) {
-            io.u8(r.builtInId);
-            io.u8(r.level);
+            io(r.builtInId, r.level);
         } else {
             io.string16(r.name);
         }
@@ -292,9 +258,7 @@ struct BoundSheet {
     template <class Io, class Self>
     static void fields(Io& io, Self& r)
     {
-        io.u32(r.position);
-        io.u8(r.state);
-        io.u8(r.sheetType);
+        io(r.position, r.state, r.sheetType);
         io.string8(r.name);
     }
 };
@@ -303,11 +267,7 @@ struct Country {
     static constexpr uint16_t kType = kCountryRecord;
     uint16_t defaults = 1, windows = 1;
     template <class Io, class Self>
-    static void fields(Io& io, Self& r)
-    {
-        io.u16(r.defaults);
-        io.u16(r.windows);
-    }
+    static void fields(Io& io, Self& r) { io(r.defaults, r.windows); }
 };
 
 // The SUPBOOK of references into this workbook itself.
@@ -317,11 +277,7 @@ struct SupBook {
     uint16_t sheets = 1;
     uint16_t kind = kSelf; // this workbook; others are not written
     template <class Io, class Self>
-    static void fields(Io& io, Self& r)
-    {
-        io.u16(r.sheets);
-        io.u16(r.kind);
-    }
+    static void fields(Io& io, Self& r) { io(r.sheets, r.kind); }
 };
 
 struct ExternSheet {
@@ -333,11 +289,7 @@ struct ExternSheet {
     template <class Io, class Self>
     static void fields(Io& io, Self& r)
     {
-        io.counted16(r.entries, 6, "references", [](auto& io, auto& e) {
-            io.u16(e.supBook);
-            io.u16(e.firstTab);
-            io.u16(e.lastTab);
-        });
+        io.counted16(r.entries, 6, "references", [](auto& io, auto& e) { io(e.supBook, e.firstTab, e.lastTab); });
     }
 };
 
@@ -354,10 +306,10 @@ struct Name {
 };
 
 // PtgArea3d: an absolute area on the sheet of an EXTERNSHEET entry.
-std::vector<uint8_t> area3d(uint16_t externSheet, uint16_t firstRow, uint16_t lastRow,
-                            uint16_t firstColumn, uint16_t lastColumn);
-bool parseArea3d(const std::vector<uint8_t>& formula, uint16_t& externSheet, uint16_t& firstRow,
-                 uint16_t& lastRow, uint16_t& firstColumn, uint16_t& lastColumn);
+std::vector<uint8_t> area3d(uint16_t externSheet, uint16_t firstRow, uint16_t lastRow, uint16_t firstColumn,
+                            uint16_t lastColumn);
+bool parseArea3d(const std::vector<uint8_t>& formula, uint16_t& externSheet, uint16_t& firstRow, uint16_t& lastRow,
+                 uint16_t& firstColumn, uint16_t& lastColumn);
 
 // SST: the shared strings; write() gives back where each bucket of the
 // index starts, for EXTSST.
@@ -388,10 +340,8 @@ struct Index {
     static void fields(Io& io, Self& r)
     {
         io.reserved(4);
-        io.u32(r.firstRow);
-        io.u32(r.lastRowPlus1);
-        io.u32(r.defColWidthPos);
-        io.tail(r.dbCells, 4, [](auto& io, auto& at) { io.u32(at); });
+        io(r.firstRow, r.lastRowPlus1, r.defColWidthPos);
+        io.tail(r.dbCells, 4, [](auto& io, auto& at) { io(at); });
     }
 };
 
@@ -402,8 +352,8 @@ struct DbCell {
     template <class Io, class Self>
     static void fields(Io& io, Self& r)
     {
-        io.u32(r.firstRowOffset);
-        io.tail(r.cellOffsets, 2, [](auto& io, auto& offset) { io.u16(offset); });
+        io(r.firstRowOffset);
+        io.tail(r.cellOffsets, 2, [](auto& io, auto& offset) { io(offset); });
     }
 };
 
@@ -411,13 +361,7 @@ struct Guts {
     static constexpr uint16_t kType = kGutsRecord;
     uint16_t rowGutter = 0, columnGutter = 0, rowLevels = 0, columnLevels = 0;
     template <class Io, class Self>
-    static void fields(Io& io, Self& r)
-    {
-        io.u16(r.rowGutter);
-        io.u16(r.columnGutter);
-        io.u16(r.rowLevels);
-        io.u16(r.columnLevels);
-    }
+    static void fields(Io& io, Self& r) { io(r.rowGutter, r.columnGutter, r.rowLevels, r.columnLevels); }
 };
 
 struct DefaultRowHeight {
@@ -425,11 +369,7 @@ struct DefaultRowHeight {
     static constexpr BitField kCustomHeight{0, 1};
     uint16_t flags = 0, height = 255;
     template <class Io, class Self>
-    static void fields(Io& io, Self& r)
-    {
-        io.u16(r.flags);
-        io.u16(r.height);
-    }
+    static void fields(Io& io, Self& r) { io(r.flags, r.height); }
 };
 
 struct Setup {
@@ -446,17 +386,8 @@ struct Setup {
     template <class Io, class Self>
     static void fields(Io& io, Self& r)
     {
-        io.u16(r.paperSize);
-        io.u16(r.scale);
-        io.u16(r.pageStart);
-        io.u16(r.fitWidth);
-        io.u16(r.fitHeight);
-        io.u16(r.flags);
-        io.u16(r.resolution);
-        io.u16(r.verticalResolution);
-        io.f64(r.headerMargin);
-        io.f64(r.footerMargin);
-        io.u16(r.copies);
+        io(r.paperSize, r.scale, r.pageStart, r.fitWidth, r.fitHeight, r.flags, r.resolution, r.verticalResolution,
+           r.headerMargin, r.footerMargin, r.copies);
     }
 };
 
@@ -468,11 +399,7 @@ struct ColInfo {
     template <class Io, class Self>
     static void fields(Io& io, Self& r)
     {
-        io.u16(r.first);
-        io.u16(r.last);
-        io.u16(r.width);
-        io.u16(r.xf);
-        io.u16(r.flags);
+        io(r.first, r.last, r.width, r.xf, r.flags);
         io.unread(2);
     }
 };
@@ -484,10 +411,7 @@ struct Dimensions {
     template <class Io, class Self>
     static void fields(Io& io, Self& r)
     {
-        io.u32(r.firstRow);
-        io.u32(r.lastRowPlus1);
-        io.u16(r.firstColumn);
-        io.u16(r.lastColumnPlus1);
+        io(r.firstRow, r.lastRowPlus1, r.firstColumn, r.lastColumnPlus1);
         io.unread(2);
     }
 };
@@ -505,12 +429,9 @@ struct Row {
     template <class Io, class Self>
     static void fields(Io& io, Self& r)
     {
-        io.u16(r.row);
-        io.u16(r.firstColumn);
-        io.u16(r.lastColumnPlus1);
-        io.u16(r.height);
+        io(r.row, r.firstColumn, r.lastColumnPlus1, r.height);
         io.reserved(4);
-        io.u32(r.flags);
+        io(r.flags);
     }
 };
 
@@ -518,40 +439,32 @@ struct Row {
 struct CellHeader {
     uint16_t row = 0, column = 0, xf = 0;
     template <class Io, class Self>
-    static void fields(Io& io, Self& r)
-    {
-        io.u16(r.row);
-        io.u16(r.column);
-        io.u16(r.xf);
-    }
+    static void fields(Io& io, Self& r) { io(r.row, r.column, r.xf); }
 };
 
-struct Number {
-    static constexpr uint16_t kType = kNumberRecord;
+// A cell record whose data is the cell header and one number: NUMBER's
+// value, RK's value in RK form (see packRk), LABELSST's index into the
+// shared strings.
+template <uint16_t Type, class Value>
+struct CellNumber {
+    static constexpr uint16_t kType = Type;
     CellHeader cell;
-    double value = 0;
+    Value value{};
     template <class Io, class Self>
     static void fields(Io& io, Self& r)
     {
         CellHeader::fields(io, r.cell);
-        io.f64(r.value);
+        io(r.value);
     }
 };
 
-struct Rk {
-    static constexpr uint16_t kType = kRkRecord;
-    CellHeader cell;
-    uint32_t rk = 0;
-    template <class Io, class Self>
-    static void fields(Io& io, Self& r)
-    {
-        CellHeader::fields(io, r.cell);
-        io.u32(r.rk);
-    }
-    // The RK form of a number, when it has one that keeps it exactly.
-    static bool pack(double value, uint32_t& rk);
-    static double unpack(uint32_t rk);
-};
+using LabelSst = CellNumber<kLabelSstRecord, uint32_t>;
+using Number = CellNumber<kNumberRecord, double>;
+using Rk = CellNumber<kRkRecord, uint32_t>;
+
+// The RK form of a number, when it has one that keeps it exactly.
+bool packRk(double value, uint32_t& rk);
+double unpackRk(uint32_t rk);
 
 // MULRK and MULBLANK: cells side by side in one row; read only.
 struct MulRk {
@@ -561,14 +474,10 @@ struct MulRk {
     template <class Io, class Self>
     static void fields(Io& io, Self& r)
     {
-        io.u16(r.row);
-        io.u16(r.firstColumn);
+        io(r.row, r.firstColumn);
         // 6 bytes a cell, while the last column's 2 bytes remain after it.
-        io.tail(r.cells, 8, [](auto& io, auto& cell) {
-            io.u16(cell.first);
-            io.u32(cell.second);
-        });
-        io.u16(r.lastColumn);
+        io.tail(r.cells, 8, [](auto& io, auto& cell) { io(cell.first, cell.second); });
+        io(r.lastColumn);
     }
 };
 
@@ -579,22 +488,9 @@ struct MulBlank {
     template <class Io, class Self>
     static void fields(Io& io, Self& r)
     {
-        io.u16(r.row);
-        io.u16(r.firstColumn);
-        io.tail(r.xfs, 4, [](auto& io, auto& xf) { io.u16(xf); });
-        io.u16(r.lastColumn);
-    }
-};
-
-struct LabelSst {
-    static constexpr uint16_t kType = kLabelSstRecord;
-    CellHeader cell;
-    uint32_t index = 0;
-    template <class Io, class Self>
-    static void fields(Io& io, Self& r)
-    {
-        CellHeader::fields(io, r.cell);
-        io.u32(r.index);
+        io(r.row, r.firstColumn);
+        io.tail(r.xfs, 4, [](auto& io, auto& xf) { io(xf); });
+        io(r.lastColumn);
     }
 };
 
@@ -620,7 +516,7 @@ struct BoolErr {
     static void fields(Io& io, Self& r)
     {
         CellHeader::fields(io, r.cell);
-        io.u8(r.value);
+        io(r.value);
         io.flag8(r.isError);
     }
 };
@@ -644,7 +540,7 @@ struct Formula {
     {
         CellHeader::fields(io, r.cell);
         io.bytes(r.result);
-        io.u16(r.flags);
+        io(r.flags);
         io.reserved(4);
         io.sized16(r.rgce, "formula");
         io.rest(r.rgcb);
@@ -670,14 +566,10 @@ struct Window2 {
     template <class Io, class Self>
     static void fields(Io& io, Self& r)
     {
-        io.u16(r.flags);
-        io.u16(r.topRow);
-        io.u16(r.leftColumn);
-        io.u16(r.gridColor);
+        io(r.flags, r.topRow, r.leftColumn, r.gridColor);
         if (io.more(6)) {
             io.reserved(2);
-            io.u16(r.zoomPageBreak);
-            io.u16(r.zoomNormal);
+            io(r.zoomPageBreak, r.zoomNormal);
         }
         io.unread(4);
     }
@@ -687,11 +579,7 @@ struct Scl {
     static constexpr uint16_t kType = kSclRecord;
     uint16_t numerator = 1, denominator = 1;
     template <class Io, class Self>
-    static void fields(Io& io, Self& r)
-    {
-        io.u16(r.numerator);
-        io.u16(r.denominator);
-    }
+    static void fields(Io& io, Self& r) { io(r.numerator, r.denominator); }
 };
 
 struct Selection {
@@ -706,16 +594,9 @@ struct Selection {
     template <class Io, class Self>
     static void fields(Io& io, Self& r)
     {
-        io.u8(r.pane);
-        io.u16(r.activeRow);
-        io.u16(r.activeColumn);
-        io.u16(r.activeRef);
-        io.counted16(r.refs, 6, "ranges", [](auto& io, auto& ref) {
-            io.u16(ref.firstRow);
-            io.u16(ref.lastRow);
-            io.u8(ref.firstColumn);
-            io.u8(ref.lastColumn);
-        });
+        io(r.pane, r.activeRow, r.activeColumn, r.activeRef);
+        io.counted16(r.refs, 6, "ranges",
+                     [](auto& io, auto& ref) { io(ref.firstRow, ref.lastRow, ref.firstColumn, ref.lastColumn); });
     }
 };
 
@@ -729,12 +610,7 @@ struct MergeCells {
     template <class Io, class Self>
     static void fields(Io& io, Self& r)
     {
-        const auto ref = [](auto& io, auto& m) {
-            io.u16(m.firstRow);
-            io.u16(m.lastRow);
-            io.u16(m.firstColumn);
-            io.u16(m.lastColumn);
-        };
+        const auto ref = [](auto& io, auto& m) { io(m.firstRow, m.lastRow, m.firstColumn, m.lastColumn); };
         io.counted16(r.refs, 8, "ranges", ref, kMaxPerRecord);
     }
 };

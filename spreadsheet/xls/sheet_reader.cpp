@@ -195,7 +195,7 @@ void SheetReader::onNumber(RecordCursor& c)
 void SheetReader::onRk(RecordCursor& c)
 {
     const auto n = rec::decode<rec::Rk>(c);
-    addCell(c.place(), n.cell, rec::Rk::unpack(n.rk));
+    addCell(c.place(), n.cell, rec::unpackRk(n.value));
 }
 
 void SheetReader::onMulRk(RecordCursor& c)
@@ -203,16 +203,16 @@ void SheetReader::onMulRk(RecordCursor& c)
     const auto m = rec::decode<rec::MulRk>(c);
     for (std::size_t i = 0; i < m.cells.size(); ++i) {
         const auto& [xf, rk] = m.cells[i];
-        addCell(c.place(), {m.row, uint16_t(m.firstColumn + i), xf}, rec::Rk::unpack(rk));
+        addCell(c.place(), {m.row, uint16_t(m.firstColumn + i), xf}, rec::unpackRk(rk));
     }
 }
 
 void SheetReader::onLabelSst(RecordCursor& c)
 {
     const auto l = rec::decode<rec::LabelSst>(c);
-    if (l.index >= g_.strings.size())
-        c.fail("the cell refers to shared string " + std::to_string(l.index) + ", which is not there");
-    addCell(c.place(), l.cell, g_.strings[l.index]);
+    if (l.value >= g_.strings.size())
+        c.fail("the cell refers to shared string " + std::to_string(l.value) + ", which is not there");
+    addCell(c.place(), l.cell, g_.strings[l.value]);
 }
 
 void SheetReader::onLabel(RecordCursor& c)

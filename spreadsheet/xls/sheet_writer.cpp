@@ -53,7 +53,7 @@ void writeCell(RecordWriter& w, const XlsCell& cell, uint32_t sstIndex)
                 w.put(rec::Blank{h});
             } else if constexpr (std::is_same_v<T, double>) {
                 uint32_t rk = 0;
-                if (rec::Rk::pack(v, rk))
+                if (rec::packRk(v, rk))
                     w.put(rec::Rk{h, rk});
                 else
                     w.put(rec::Number{h, v});

@@ -303,8 +303,8 @@ TEST(XlsRoundTrip, NumbersKeepEveryBit)
         EXPECT_EQ(std::bit_cast<uint64_t>(got), std::bit_cast<uint64_t>(values[i])) << values[i];
     }
     // RK values with the hundredths flag, as other writers store 1.23.
-    EXPECT_DOUBLE_EQ(rec::Rk::unpack((123u << 2) | 0x3), 1.23);
-    EXPECT_DOUBLE_EQ(rec::Rk::unpack(uint32_t(-5 << 2) | 0x2), -5.0);
+    EXPECT_DOUBLE_EQ(rec::unpackRk((123u << 2) | 0x3), 1.23);
+    EXPECT_DOUBLE_EQ(rec::unpackRk(uint32_t(-5 << 2) | 0x2), -5.0);
 }
 
 TEST(XlsRoundTrip, ImpossibleWorkbooksAreRefusedWithAReason)
