@@ -7,11 +7,11 @@ namespace jubilo {
 namespace {
 
 constexpr BudgetSpec kBudgets[kBudgetCount] = {
-    {BudgetId::Decoration, "txtDecorationBudget", "Decoration Budget", TableId::Decorations},
-    {BudgetId::Food, "txtFoodBudget", "Food Budget", TableId::FoodAndDrinks},
-    {BudgetId::Incidental, "txtIncidentalBudget", "Incidental Budget", TableId::Incidentals},
-    {BudgetId::Music, "txtMusicBudget", "Music Budget", TableId::Music},
-    {BudgetId::OtherSupply, "txtOtherSupplyBudget", "Other Supply Budget", TableId::OtherSupplies},
+    {BudgetId::Decoration, "Decoration Budget", TableId::Decorations},
+    {BudgetId::Food, "Food Budget", TableId::FoodAndDrinks},
+    {BudgetId::Incidental, "Incidental Budget", TableId::Incidentals},
+    {BudgetId::Music, "Music Budget", TableId::Music},
+    {BudgetId::OtherSupply, "Other Supply Budget", TableId::OtherSupplies},
 };
 
 }  // namespace

@@ -16,7 +16,6 @@ inline constexpr int kBudgetCount = 5;
 
 struct BudgetSpec {
     BudgetId id;
-    const char* boxName;   // the input that holds it
     const char* storeKey;
     TableId table;         // the table whose tab shows it
 };

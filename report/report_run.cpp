@@ -53,7 +53,7 @@ QImage fetchClipboardPicture()
 // Steps are numbered as the error box reports them.
 void saveCellsActivesheet(HostWorkbook& workbook, const QString& path)
 {
-    ErrorTrap trap(locations::Excel1_saveCellsActivesheet);
+    ErrorTrap trap(locations::kSaveSheetPicture);
     std::unique_ptr<HostWorksheet> sheet;
     int lastRow = 0, lastColumn = 0;
     trap.step(100, [&] { sheet = workbook.activeSheet(); });
@@ -79,7 +79,7 @@ void saveCellsActivesheet(HostWorkbook& workbook, const QString& path)
 
 void generateReport(const Plan& plan, ReportScreens& screens)
 {
-    ErrorTrap trap(locations::DuzodIduz_GenerateReport0);
+    ErrorTrap trap(locations::kGenerateReport);
     std::unique_ptr<SpreadsheetHost> reportHost;
     std::unique_ptr<HostWorkbook> reportBook;
     trap.step(106, [&] {

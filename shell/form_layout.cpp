@@ -2,17 +2,7 @@
 
 #include "shell/skin.h"
 
-#include <QComboBox>
-#include <QGroupBox>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTabWidget>
-#include <QTreeView>
-
-#include <stdexcept>
 
 namespace jubilo {
 
@@ -42,10 +32,16 @@ QWidget* makeDropDown(QWidget* parent)
     return box;
 }
 
-QWidget* makeElement(const FormElement& e, QWidget* parent)
+QWidget* makePictureBox(QWidget* parent)
 {
-    const QString caption = QString::fromUtf8(e.caption ? e.caption : "");
-    switch (e.kind) {
+    auto* box = new QWidget(parent);
+    box->setProperty(kPictureBoxProperty, true);
+    return box;
+}
+
+QWidget* makeElement(ElementKind kind, const QString& caption, QWidget* parent)
+{
+    switch (kind) {
     case ElementKind::Button: return new QPushButton(caption, parent);
     case ElementKind::Frame: return new QGroupBox(caption, parent);
     case ElementKind::Label: return new QLabel(caption, parent);
@@ -53,50 +49,45 @@ QWidget* makeElement(const FormElement& e, QWidget* parent)
     case ElementKind::DropDown: return makeDropDown(parent);
     case ElementKind::List: return makeList(parent);
     case ElementKind::TabStrip: return new QTabWidget(parent);
-    case ElementKind::PictureBox: {
-        auto* box = new QWidget(parent);
-        box->setProperty(kPictureBoxProperty, true);
-        return box;
-    }
+    case ElementKind::PictureBox: return makePictureBox(parent);
     case ElementKind::HScrollBar: return new QScrollBar(Qt::Horizontal, parent);
     case ElementKind::VScrollBar: return new QScrollBar(Qt::Vertical, parent);
-    case ElementKind::TabPage: {
-        auto* page = new QWidget(parent);
-        page->setProperty(kPictureBoxProperty, true);
-        return page;
-    }
+    case ElementKind::TabPage: return makePictureBox(parent);
     }
     throw std::logic_error("Unknown element kind");
 }
 
-QWidget* parentOf(QWidget& window, const FormElement& e)
-{
-    if (!e.parent)
-        return &window;
-    auto* parent = window.findChild<QWidget*>(QString::fromUtf8(e.parent));
-    if (!parent)
-        throw std::logic_error(std::string("Element ") + e.name + " names a missing parent");
-    return parent;
-}
-
 }  // namespace
 
-void buildForm(QWidget& window, std::span<const FormElement> elements)
+QWidget* FormBuilder::parentNamed(const char* parent, const char* child) const
 {
-    for (const FormElement& e : elements) {
-        QWidget* parent = parentOf(window, e);
-        QWidget* widget = makeElement(e, parent);
-        widget->setObjectName(QString::fromUtf8(e.name));
-        if (e.kind == ElementKind::TabPage) {
-            auto* strip = qobject_cast<QTabWidget*>(parent);
-            if (!strip)
-                throw std::logic_error(std::string("Tab page ") + e.name + " is not in a tab strip");
-            strip->addTab(widget, QString::fromUtf8(e.caption));
-            continue;
-        }
-        widget->setGeometry(twipsToPixels(e.left), twipsToPixels(e.top), twipsToPixels(e.width),
-                            twipsToPixels(e.height));
+    if (!parent)
+        return &window_;
+    for (const auto& [name, widget] : built_) {
+        if (name == parent)
+            return widget;
     }
+    throw std::logic_error(std::string("Element ") + child + " names a missing parent");
+}
+
+QWidget* FormBuilder::add(const char* name, ElementKind kind, const char* parent,
+                          const char* caption, const QRect& twips)
+{
+    QWidget* parentWidget = parentNamed(parent, name);
+    const QString text = QString::fromUtf8(caption ? caption : "");
+    QWidget* widget = makeElement(kind, text, parentWidget);
+    widget->setObjectName(QString::fromUtf8(name));
+    built_.emplace_back(name, widget);
+    if (kind == ElementKind::TabPage) {
+        auto* strip = qobject_cast<QTabWidget*>(parentWidget);
+        if (!strip)
+            throw std::logic_error(std::string("Tab page ") + name + " is not in a tab strip");
+        strip->addTab(widget, text);
+        return widget;
+    }
+    widget->setGeometry(twipsToPixels(twips.left()), twipsToPixels(twips.top()),
+                        twipsToPixels(twips.width()), twipsToPixels(twips.height()));
+    return widget;
 }
 
 }  // namespace jubilo

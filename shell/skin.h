@@ -24,7 +24,6 @@ public:
     void setApplyOptions(int options) { applyOptions_ = options; }
 
     // When off, applyWindow does nothing.
-    bool enabled() const { return enabled_; }
     void setEnabled(bool on) { enabled_ = on; }
     // When on, the window repaints as soon as the skin is applied.
     void setRepaintOnApply(bool on) { repaintOnApply_ = on; }
@@ -33,7 +32,6 @@ public:
     void applyWindow(QWidget& window);
 
     bool isLoaded() const { return loaded_; }
-    QString styleSheet() const { return styleSheet_; }
 
 private:
     QString styleSheet_;

@@ -4,7 +4,7 @@
 // step's number and the procedure goes on with the next step. Steps are
 // numbered as the error box reports them (100, 102, ...).
 //
-//   ErrorTrap trap(locations::Form1_Form_Load);
+//   ErrorTrap trap(locations::kMainWindowLoad);
 //   trap.step(100, [&] { applySkin(window); });
 //   if (trap.condition(116, [&] { return fileExists(path); }))
 //       trap.step(118, [&] { loadCursor(path); });

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <stdexcept>
 
@@ -18,7 +19,7 @@ protected:
 
 TEST_F(ErrorTrapTest, BoxHasTheExactTitleFlagsAndText)
 {
-    ErrorTrap trap(locations::DuzodIduz_GenerateReport0);
+    ErrorTrap trap(locations::kGenerateReport);
     trap.step(176, [] { throw std::runtime_error("Method 'SaveAs' failed"); });
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_EQ(sys.messages[0].caption, "Application Error");
@@ -32,7 +33,7 @@ TEST_F(ErrorTrapTest, BoxHasTheExactTitleFlagsAndText)
 TEST_F(ErrorTrapTest, EveryFailureIsShownAndTheNextStepRuns)
 {
     std::vector<int> ran;
-    ErrorTrap trap(locations::Form1_Form_Load);
+    ErrorTrap trap(locations::kMainWindowLoad);
     trap.step(100, [&] { ran.push_back(100); throw std::runtime_error("first"); });
     trap.step(102, [&] { ran.push_back(102); });
     trap.step(104, [&] { ran.push_back(104); throw 42; });
@@ -48,7 +49,7 @@ TEST_F(ErrorTrapTest, EveryFailureIsShownAndTheNextStepRuns)
 
 TEST_F(ErrorTrapTest, AFailingConditionRunsTheStepsItGuards)
 {
-    ErrorTrap trap(locations::Form3_PushButton6_Click);
+    ErrorTrap trap(locations::kSaveResultsClick);
     EXPECT_TRUE(trap.condition(116, [] { return true; }));
     EXPECT_FALSE(trap.condition(118, [] { return false; }));
     EXPECT_TRUE(sys.messages.empty());
@@ -60,7 +61,7 @@ TEST_F(ErrorTrapTest, AFailingConditionRunsTheStepsItGuards)
 TEST_F(ErrorTrapTest, AFailureInsideAnUntrappedCalleeIsReportedAtTheCallersStep)
 {
     auto helperWithoutTrap = [] { throw std::out_of_range("Subscript out of range"); };
-    ErrorTrap trap(locations::Form1_PushButton21_Click);
+    ErrorTrap trap(locations::kLoadSampleDataClick);
     trap.step(130, [&] { helperWithoutTrap(); });
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_TRUE(sys.messages[0].text.startsWith("Subscript out of range\r\n"));
@@ -81,7 +82,7 @@ TEST_F(ErrorTrapTest, ABoxThatCannotBeShownDoesNotEscapeEither)
         int messageBox(const QString&, int, const QString&) override { throw std::runtime_error("no display"); }
     } broken;
     ScopedSystem scoped(broken);
-    ErrorTrap trap(locations::Form1_Form_QueryUnload);
+    ErrorTrap trap(locations::kMainWindowClose);
     EXPECT_NO_THROW(trap.step(100, [] { throw std::runtime_error("x"); }));
     EXPECT_EQ(trap.failureCount(), 1);
 }
@@ -102,6 +103,56 @@ TEST(ErrorLocationTest, ThirtySixDistinctLocationsInTheBoxFormat)
     EXPECT_TRUE(texts.count("in Quenby2021/08/31.Form3.picture1_MouseDown "));
     EXPECT_TRUE(texts.count("in Quenby2021/08/31.Form3.Picture1_MouseUp "));
     EXPECT_TRUE(texts.count("in Quenby2021/08/31.Excel1.saveCellsActivesheet "));
+}
+
+TEST(ErrorLocationTest, EveryLocationNamesItsProcedureAsTheBoxShowsIt)
+{
+    using namespace locations;
+    const std::pair<ErrorLocation, const char*> expected[] = {
+        {kSaveSheetPicture, "Excel1.saveCellsActivesheet"},
+        {kGenerateReport, "DuzodIduz.GenerateReport0"},
+        {kMainWindowLoad, "Form1.Form_Load"},
+        {kMainWindowClose, "Form1.Form_QueryUnload"},
+        {kStartCreatingTemplateClick, "Form1.PushButton1_Click"},
+        {kHelpClick, "Form1.PushButton14_Click"},
+        {kLoadSampleDataClick, "Form1.PushButton21_Click"},
+        {kAddGuestClick, "Form1.PushButton2_Click"},
+        {kAddIngredientClick, "Form1.PushButton4_Click"},
+        {kAddOtherSupplyClick, "Form1.PushButton8_Click"},
+        {kAddScheduleClick, "Form1.PushButton10_Click"},
+        {kAddActivityClick, "Form1.PushButton12_Click"},
+        {kAddMusicClick, "Form1.PushButton15_Click"},
+        {kAddDecorationClick, "Form1.PushButton17_Click"},
+        {kAddIncidentalClick, "Form1.PushButton19_Click"},
+        {kAddFoodClick, "Form1.chkAddFood_Click"},
+        {kDeleteActivityClick, "Form1.chkDeleteActivities_Click"},
+        {kDeleteDecorationClick, "Form1.chkDeleteDecorations_Click"},
+        {kDeleteFoodClick, "Form1.chkDeleteFood_Click"},
+        {kDeleteGuestClick, "Form1.chkDeleteGuest_Click"},
+        {kDeleteIncidentalClick, "Form1.chkDeleteIncidentals_Click"},
+        {kDeleteIngredientClick, "Form1.chkDeleteIngredients_Click"},
+        {kDeleteMusicClick, "Form1.chkDeleteMusic_Click"},
+        {kDeleteOtherSupplyClick, "Form1.chkDeleteOtherSupplies_Click"},
+        {kDeleteScheduleClick, "Form1.chkDeleteSchedules_Click"},
+        {kPreviewActivate, "Form3.Form_Activate"},
+        {kPreviewLoad, "Form3.Form_Load"},
+        {kPreviewClose, "Form3.Form_QueryUnload"},
+        {kZoomInClick, "Form3.PushButton1_Click"},
+        {kZoomOutClick, "Form3.PushButton2_Click"},
+        {kSaveResultsClick, "Form3.PushButton6_Click"},
+        {kBackClick, "Form3.PushButton8_Click"},
+        {kRedrawPicture, "Form3.RedrawImage"},
+        {kPictureMouseDown, "Form3.picture1_MouseDown"},
+        {kPictureMouseMove, "Form3.picture1_MouseMove"},
+        {kPictureMouseUp, "Form3.Picture1_MouseUp"},
+    };
+    ASSERT_EQ(std::size(expected), all().size());
+    for (const auto& [location, procedure] : expected) {
+        EXPECT_EQ(location.text(), QStringLiteral("in Quenby2021/08/31.%1 ").arg(procedure)) << procedure;
+        EXPECT_TRUE(std::any_of(all().begin(), all().end(), [&](const ErrorLocation& listed) {
+            return listed.procedure == location.procedure;
+        })) << procedure;
+    }
 }
 
 }  // namespace

@@ -3,27 +3,33 @@
 
 #include "model/plan_tables.h"
 #include "trap/error_location.h"
+#include "ui/main/form1_layout.h"
 
 #include <array>
 #include <span>
+#include <variant>
 
 namespace jubilo {
 
-// Adds one row from the tab's inputs. Every source must be filled; cell c
-// comes from cells[c] (a "cbo" name is a drop-down whose chosen item is
-// taken); the emptied boxes are cleared afterwards.
+// Where a cell comes from: a text box, or a drop-down whose chosen item is
+// taken. Empty past the table's columns.
+using EntryInput =
+    std::variant<std::monostate, WidgetMember<QLineEdit>, WidgetMember<QComboBox>>;
+
+// Adds one row from the tab's inputs. Every input must be filled; cell c
+// comes from cells[c]; the emptied boxes are cleared afterwards.
 struct AddProcedure {
     TableId table;
-    const char* button;
-    std::array<const char*, 4> cells;    // the first columnCount are used
-    std::array<const char*, 3> emptied;  // nullptr ends the list
+    WidgetMember<QPushButton> button;
+    std::array<EntryInput, 4> cells;                  // the first columnCount are used
+    std::array<WidgetMember<QLineEdit>, 3> emptied;  // nullptr ends the list
     const char* reminder;
     ErrorLocation location;
 };
 
 struct DeleteProcedure {
     TableId table;
-    const char* button;
+    WidgetMember<QPushButton> button;
     ErrorLocation location;
 };
 
@@ -32,8 +38,6 @@ std::span<const AddProcedure> addProcedures();
 std::span<const DeleteProcedure> deleteProcedures();
 
 // Food and Drinks: one row per Ingredients row, under the dish's name.
-inline constexpr char kFoodAddButton[] = "PushButton6";
-inline constexpr char kFoodNameBox[] = "txtFoodName";
 inline constexpr char kFoodReminder[] = "You forgot to input all entries for food.";
 
 }  // namespace jubilo

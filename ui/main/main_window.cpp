@@ -1,35 +1,21 @@
 #include "ui/main/main_window.h"
 
 #include "platform/system.h"
-#include "trap/app_title.h"
-#include "trap/error_trap.h"
-#include "trap/file_procedures.h"
+#include "report/host_checks.h"
 #include "report/report_run.h"
 #include "report/sheet_palette.h"
 #include "shell/home_page.h"
-#include "report/host_checks.h"
+#include "trap/app_title.h"
+#include "trap/error_trap.h"
 #include "trap/message.h"
-#include "shell/cursor_file.h"
-#include "ui/main/form1_layout.h"
 #include "ui/main/sample_data.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTabWidget>
-
-#include <stdexcept>
 
 namespace jubilo {
 
 namespace {
-
-inline constexpr char kHandPointerFile[] = "HAND-M.CUR";
 
 QFont arialBold(qreal points)
 {
@@ -50,11 +36,10 @@ void setBackground(QWidget& widget, QPalette::ColorRole role, const QColor& colo
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                          | Qt::WindowCloseButtonHint)
-    , rowEntry_(*this, plan_, [this](TableId id) { saveTableNow(id); })
+    : QWidget(parent, kFormWindowFlags)
+    , rowEntry_(widgets_, plan_, [this](TableId id) { saveTableNow(id); })
     , selectAll_(this)
+    , pointer_(*this, [this](const QWidget& widget) { return isArrowArea(widget); })
     , screens_(std::make_unique<ReportScreensOfWindows>(*this))
 {
     buildWindow();
@@ -63,20 +48,11 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-template <class W>
-W& MainWindow::element(const char* name) const
-{
-    auto* widget = findChild<W*>(QString::fromUtf8(name));
-    if (!widget)
-        throw std::logic_error(std::string("Form1 has no element ") + name);
-    return *widget;
-}
-
 void MainWindow::buildWindow()
 {
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(twipsToPixels(kForm1Width), twipsToPixels(kForm1Height));
-    buildForm(*this, form1Elements());
+    widgets_ = buildForm1(*this);
     styleElements();
     connectProcedures();
     connectBudgetsAndDate();
@@ -88,7 +64,7 @@ void MainWindow::styleElements()
     for (QWidget* child : findChildren<QWidget*>()) {
         if (qobject_cast<QPushButton*>(child)) {
             child->setFont(arialBold(11.25));
-            child->installEventFilter(this);
+            pointer_.watch(*child);
             continue;
         }
         child->setFont(arialBold(9));
@@ -101,7 +77,7 @@ void MainWindow::styleElements()
         if (qobject_cast<QAbstractItemView*>(child) || qobject_cast<QGroupBox*>(child)
             || qobject_cast<QLabel*>(child) || qobject_cast<QTabWidget*>(child)
             || child->property(kPictureBoxProperty).toBool() || qobject_cast<QLineEdit*>(child))
-            child->installEventFilter(this);
+            pointer_.watch(*child);
     }
     for (auto* list : findChildren<QAbstractItemView*>())
         list->setFont(QFont(QStringLiteral("Arial"), 9));
@@ -110,23 +86,17 @@ void MainWindow::styleElements()
 void MainWindow::connectProcedures()
 {
     for (const AddProcedure& p : addProcedures())
-        connect(&element<QPushButton>(p.button), &QPushButton::clicked, this,
-                [this, &p] { rowEntry_.add(p); });
-    connect(&element<QPushButton>(kFoodAddButton), &QPushButton::clicked, this,
-            [this] { rowEntry_.addFood(); });
+        connect(widgets_.*p.button, &QPushButton::clicked, this, [this, &p] { rowEntry_.add(p); });
+    connect(widgets_.addFoodButton, &QPushButton::clicked, this, [this] { rowEntry_.addFood(); });
     for (const DeleteProcedure& p : deleteProcedures())
-        connect(&element<QPushButton>(p.button), &QPushButton::clicked, this,
-                [this, &p] { rowEntry_.remove(p); });
-    connect(&element<QPushButton>("PushButton21"), &QPushButton::clicked, this,
-            &MainWindow::loadSampleData);
-    connect(&element<QPushButton>("PushButton14"), &QPushButton::clicked, this,
-            &MainWindow::showHelp);
-    connect(&element<QPushButton>("PushButton1"), &QPushButton::clicked, this,
+        connect(widgets_.*p.button, &QPushButton::clicked, this, [this, &p] { rowEntry_.remove(p); });
+    connect(widgets_.loadSampleDataButton, &QPushButton::clicked, this, &MainWindow::loadSampleData);
+    connect(widgets_.helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
+    connect(widgets_.startCreatingTemplateButton, &QPushButton::clicked, this,
             &MainWindow::startReport);
-    auto& strip = element<QTabWidget>("SSTab1");
-    connect(&strip, &QTabWidget::currentChanged, this, [this](int index) {
+    connect(widgets_.leftTabs, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == 0)
-            element<QLineEdit>("txtGuestName").setFocus(Qt::OtherFocusReason);
+            widgets_.guestNameBox->setFocus(Qt::OtherFocusReason);
     });
 }
 
@@ -134,22 +104,22 @@ void MainWindow::connectBudgetsAndDate()
 {
     for (const BudgetSpec& budget : budgetSpecs()) {
         const BudgetId id = budget.id;
-        connect(&element<QLineEdit>(budget.boxName), &QLineEdit::textChanged, this,
-                [this, id, box = budget.boxName](const QString& text) {
-                    const std::string name = std::string("Form1.") + box + "_Change";
-                    guardHandler(ErrorLocation{name}, [&] {
-                        plan_.setBudget(id, text);
-                        if (saved_)
-                            saved_->writeBudget(id, text);
-                    });
-                });
+        QLineEdit& box = budgetBox(widgets_, id);
+        // The error box names the handler after the box.
+        const std::string location = "Form1." + box.objectName().toStdString() + "_Change";
+        connect(&box, &QLineEdit::textChanged, this, [this, id, location](const QString& text) {
+            guardHandler(ErrorLocation{location}, [&] {
+                plan_.setBudget(id, text);
+                if (saved_)
+                    saved_->writeBudget(id, text);
+            });
+        });
     }
-    auto& date = element<QLineEdit>("txtDate");
-    connect(&date, &QLineEdit::textChanged, this,
-            [this](const QString& text) { plan_.setDate(text); });
+    QLineEdit* date = widgets_.dateBox;
+    connect(date, &QLineEdit::textChanged, this, [this](const QString& text) { plan_.setDate(text); });
     // Only the user's edits are stored, so an untouched date keeps following
     // the clock.
-    connect(&date, &QLineEdit::textEdited, this, [this](const QString& text) {
+    connect(date, &QLineEdit::textEdited, this, [this](const QString& text) {
         guardHandler(ErrorLocation{"Form1.txtDate_Change"}, [&] {
             if (saved_)
                 saved_->writeDate(text);
@@ -162,24 +132,22 @@ void MainWindow::attachTables()
     for (const TableSpec& spec : tableSpecs()) {
         auto& model = models_[static_cast<size_t>(spec.id)];
         model = std::make_unique<PlanTableModel>(plan_.table(spec.id), this);
-        element<QAbstractItemView>(spec.listName).setModel(model.get());
+        tableList(widgets_, spec.id).setModel(model.get());
     }
 }
 
 // Steps are numbered as the error box reports them.
 void MainWindow::formLoad()
 {
-    ErrorTrap trap(locations::Form1_Form_Load);
-    trap.step(100, [&] { applySkin(*this, skinFramework1_); });
+    ErrorTrap trap(locations::kMainWindowLoad);
+    trap.step(100, [&] { applySkin(*this, skin_); });
     trap.step(104, [&] {
         setWindowTitle(QString::fromUtf8(kProductName));
         setWindowIcon(QApplication::windowIcon());
         setAppTitle();
     });
     trap.step(106, [&] { setUpdatesEnabled(false); });
-    const QString handFile = QDir(system().programFolder()).filePath(kHandPointerFile);
-    if (trap.condition(108, [&] { return fileExists(handFile); }))
-        trap.step(110, [&] { handPointer_ = loadCursorFile(handFile); });
+    pointer_.loadHand(trap);
     trap.step(112, [] { maybeShowHomePage(); });
     trap.step(114, [&] { attachTables(); });
     trap.step(116, [&] { saved_ = std::make_unique<SavedPlan>(system().settings()); });
@@ -191,9 +159,9 @@ void MainWindow::formLoad()
         }
     }
     trap.step(line, [&] {
-        element<QLineEdit>("txtDate").setText(plan_.date());
+        widgets_.dateBox->setText(plan_.date());
         for (const BudgetSpec& budget : budgetSpecs())
-            element<QLineEdit>(budget.boxName).setText(plan_.budget(budget.id));
+            budgetBox(widgets_, budget.id).setText(plan_.budget(budget.id));
     });
     trap.step(line + 2, [] { initSheetPalette(); });
     trap.step(line + 4, [&] {
@@ -205,7 +173,7 @@ void MainWindow::formLoad()
 
 void MainWindow::startReport()
 {
-    ErrorTrap trap(locations::Form1_PushButton1_Click);
+    ErrorTrap trap(locations::kStartCreatingTemplateClick);
     trap.step(100, [&] { setUpdatesEnabled(false); });
     if (!trap.condition(102, [] { return warnHostRunning(); })) {
         trap.step(104, [&] { screens_->setBusyPointer(true); });
@@ -229,7 +197,7 @@ void MainWindow::saveTableNow(TableId id)
 
 void MainWindow::saveTables()
 {
-    ErrorTrap trap(locations::Form1_Form_QueryUnload);
+    ErrorTrap trap(locations::kMainWindowClose);
     if (!saved_)
         return;
     int line = 100;
@@ -241,10 +209,10 @@ void MainWindow::saveTables()
 
 void MainWindow::loadSampleData()
 {
-    ErrorTrap trap(locations::Form1_PushButton21_Click);
+    ErrorTrap trap(locations::kLoadSampleDataClick);
     for (const SampleStep& step : sampleSteps()) {
         if (step.box) {
-            trap.step(step.line, [&] { element<QLineEdit>(step.box).setText(step.text); });
+            trap.step(step.line, [&] { (widgets_.*step.box)->setText(step.text); });
             continue;
         }
         PlanTable& table = plan_.table(step.table);
@@ -264,7 +232,7 @@ void MainWindow::loadSampleData()
 
 void MainWindow::showHelp()
 {
-    ErrorTrap trap(locations::Form1_PushButton14_Click);
+    ErrorTrap trap(locations::kHelpClick);
     trap.step(100, [] {
         msgBox(QStringLiteral("Questions? Please contact Team Tarvel at ")
                + QString::fromUtf8(kContactPageAddress));
@@ -281,36 +249,18 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::enterEvent(QEnterEvent* event)
 {
-    updatePointer(this);
+    pointer_.update(this);
     QWidget::enterEvent(event);
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+// Over these the pointer turns back into the arrow; over other inputs it
+// stays as it is.
+bool MainWindow::isArrowArea(const QWidget& widget) const
 {
-    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)
-        updatePointer(watched);
-    return QWidget::eventFilter(watched, event);
-}
-
-void MainWindow::updatePointer(QObject* over)
-{
-    // The busy pointer of a report run is never replaced by a mouse move.
-    if (QApplication::overrideCursor())
-        return;
-    if (qobject_cast<QPushButton*>(over)) {
-        setCursor(handPointer_);
-        return;
-    }
-    auto* widget = qobject_cast<QWidget*>(over);
-    if (!widget)
-        return;
-    const QString name = widget->objectName();
-    const bool arrowArea = widget == this || qobject_cast<QAbstractItemView*>(widget) || qobject_cast<QGroupBox*>(widget)
-                           || qobject_cast<QLabel*>(widget) || name == QLatin1String("pageGuests")
-                           || name == QLatin1String("SSTab2") || name == QLatin1String("txtDate")
-                           || name == QLatin1String("txtFoodAmount");
-    if (arrowArea)
-        setCursor(Qt::ArrowCursor);
+    return qobject_cast<const QAbstractItemView*>(&widget) || qobject_cast<const QGroupBox*>(&widget)
+           || qobject_cast<const QLabel*>(&widget) || &widget == widgets_.guestsPage
+           || &widget == widgets_.rightTabs || &widget == widgets_.dateBox
+           || &widget == widgets_.ingredientAmountBox;
 }
 
 }  // namespace jubilo

@@ -6,18 +6,16 @@
 #include "model/plan_table_model.h"
 #include "model/saved_plan.h"
 #include "shell/skin.h"
+#include "shell/window_pointer.h"
+#include "ui/main/form1_layout.h"
 #include "ui/main/report_screens.h"
 #include "ui/main/row_entry.h"
 #include "ui/main/select_all_on_focus.h"
 
-#include <QCursor>
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <memory>
-
-class QLineEdit;
 
 namespace jubilo {
 
@@ -28,7 +26,6 @@ public:
     ~MainWindow() override;
 
     Plan& plan() { return plan_; }
-    RowEntry& rowEntry() { return rowEntry_; }
 
     // "Start Creating Template": builds the workbook and shows its preview.
     void startReport();
@@ -36,7 +33,7 @@ public:
     PreviewWindow* preview() const;
 
     // The pointer shown over the buttons.
-    QCursor handPointer() const { return handPointer_; }
+    QCursor handPointer() const { return pointer_.hand(); }
 
     void loadSampleData();
     void showHelp();
@@ -46,7 +43,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildWindow();
@@ -56,18 +52,16 @@ private:
     void formLoad();
     void attachTables();
     void saveTableNow(TableId id);
-    void updatePointer(QObject* over);
-
-    template <class W>
-    W& element(const char* name) const;
+    bool isArrowArea(const QWidget& widget) const;
 
     Plan plan_;
+    MainWindowWidgets widgets_;
     std::unique_ptr<SavedPlan> saved_;
     std::array<std::unique_ptr<PlanTableModel>, kTableCount> models_;
     RowEntry rowEntry_;
     SelectAllOnFocus selectAll_;
-    SkinFramework skinFramework1_;
-    QCursor handPointer_{Qt::ArrowCursor};
+    SkinFramework skin_;
+    WindowPointer pointer_;
     std::unique_ptr<ReportScreensOfWindows> screens_;
 };
 

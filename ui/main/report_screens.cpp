@@ -55,7 +55,7 @@ void ReportScreensOfWindows::loadPreviewPicture(const QString& picturePath)
 
 void ReportScreensOfWindows::setPreviewWorkbook(const QString& workbookPath)
 {
-    previewWindow().mExcelFile = workbookPath;
+    previewWindow().setWorkbookPath(workbookPath);
 }
 
 void ReportScreensOfWindows::showPreview()

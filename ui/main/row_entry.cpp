@@ -4,65 +4,39 @@
 #include "trap/error_trap.h"
 #include "trap/message.h"
 
-#include <QAbstractItemView>
-#include <QComboBox>
 #include <QItemSelectionModel>
-#include <QLineEdit>
-#include <QWidget>
 
 #include <stdexcept>
 
 namespace jubilo {
 
-namespace {
-
-template <class W>
-W& child(QWidget& form, const char* name)
-{
-    auto* widget = form.findChild<W*>(QString::fromUtf8(name));
-    if (!widget)
-        throw std::runtime_error(std::string("The window has no input named ") + name);
-    return *widget;
-}
-
-bool isDropDown(const char* name)
-{
-    return QByteArrayView(name).startsWith("cbo");
-}
-
-}  // namespace
-
-RowEntry::RowEntry(QWidget& form, Plan& plan, std::function<void(TableId)> tableChanged)
-    : form_(form)
+RowEntry::RowEntry(const MainWindowWidgets& widgets, Plan& plan,
+                   std::function<void(TableId)> tableChanged)
+    : widgets_(widgets)
     , plan_(plan)
     , tableChanged_(std::move(tableChanged))
 {
 }
 
-QString RowEntry::inputText(const char* name) const
+QString RowEntry::inputText(const EntryInput& input) const
 {
-    if (isDropDown(name)) {
-        const auto& box = child<QComboBox>(form_, name);
+    if (const auto* choice = std::get_if<WidgetMember<QComboBox>>(&input)) {
+        const QComboBox& box = *(widgets_.**choice);
         return box.currentIndex() < 0 ? QString() : box.currentText();
     }
-    return child<QLineEdit>(form_, name).text();
+    return (widgets_.*std::get<WidgetMember<QLineEdit>>(input))->text();
 }
 
-bool RowEntry::isFilled(const char* name) const
+bool RowEntry::isFilled(const EntryInput& input) const
 {
-    if (isDropDown(name))
-        return child<QComboBox>(form_, name).currentIndex() >= 0;
-    return !child<QLineEdit>(form_, name).text().isEmpty();
-}
-
-void RowEntry::setInputText(const char* name, const QString& text)
-{
-    child<QLineEdit>(form_, name).setText(text);
+    if (const auto* choice = std::get_if<WidgetMember<QComboBox>>(&input))
+        return (widgets_.**choice)->currentIndex() >= 0;
+    return !(widgets_.*std::get<WidgetMember<QLineEdit>>(input))->text().isEmpty();
 }
 
 int RowEntry::selectedPosition(TableId table) const
 {
-    const auto& list = child<QAbstractItemView>(form_, tableSpec(table).listName);
+    const QTreeView& list = tableList(widgets_, table);
     const QModelIndexList rows = list.selectionModel() ? list.selectionModel()->selectedRows()
                                                        : QModelIndexList();
     return rows.isEmpty() ? 0 : rows.constFirst().row() + 1;
@@ -113,10 +87,10 @@ void RowEntry::add(const AddProcedure& p)
     int line = 106;
     for (int c = 1; c < columns; ++c, line += 2)
         trap.step(line, [&] { table.setCell(position, c, texts[c]); });
-    for (const char* box : p.emptied) {
+    for (WidgetMember<QLineEdit> box : p.emptied) {
         if (!box)
             break;
-        trap.step(line, [&] { setInputText(box, QString()); });
+        trap.step(line, [&] { (widgets_.*box)->setText(QString()); });
         line += 2;
     }
     trap.step(line, [&] { tableChanged_(p.table); });
@@ -126,15 +100,15 @@ void RowEntry::addFood()
 {
     PlanTable& food = plan_.table(TableId::FoodAndDrinks);
     PlanTable& ingredients = plan_.table(TableId::Ingredients);
-    ErrorTrap trap(locations::Form1_chkAddFood_Click);
+    ErrorTrap trap(locations::kAddFoodClick);
     const bool incomplete = trap.condition(100, [&] {
-        return !isFilled(kFoodNameBox) || ingredients.rowCount() == 0;
+        return widgets_.foodNameBox->text().isEmpty() || ingredients.rowCount() == 0;
     });
     if (incomplete) {
         trap.step(102, [&] { msgBox(QString::fromUtf8(kFoodReminder)); });
         return;
     }
-    const QString name = inputText(kFoodNameBox);
+    const QString name = widgets_.foodNameBox->text();
     int count = 0;
     trap.step(104, [&] { count = ingredients.rowCount(); });
     if (!canStore(food, count, {name}))
@@ -148,7 +122,7 @@ void RowEntry::addFood()
         trap.step(112, [&] { food.setCell(position, 3, ingredients.cell(i, 2)); });
     }
     trap.step(116, [&] { ingredients.clear(); });
-    trap.step(118, [&] { setInputText(kFoodNameBox, QString()); });
+    trap.step(118, [&] { widgets_.foodNameBox->setText(QString()); });
     trap.step(120, [&] { tableChanged_(TableId::FoodAndDrinks); });
 }
 

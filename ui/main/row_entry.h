@@ -10,32 +10,27 @@
 
 #include <functional>
 
-class QWidget;
-
 namespace jubilo {
 
 class RowEntry {
 public:
     // `tableChanged` runs after every successful change of a table.
-    RowEntry(QWidget& form, Plan& plan, std::function<void(TableId)> tableChanged);
+    RowEntry(const MainWindowWidgets& widgets, Plan& plan, std::function<void(TableId)> tableChanged);
 
     void add(const AddProcedure& procedure);
     void addFood();
     void remove(const DeleteProcedure& procedure);
 
+private:
     // The text of a text box, or the chosen item of a drop-down.
-    QString inputText(const char* name) const;
-    bool isFilled(const char* name) const;
-    void setInputText(const char* name, const QString& text);
-
+    QString inputText(const EntryInput& input) const;
+    bool isFilled(const EntryInput& input) const;
     // The 1-based position of the list's selected row; 0 when none.
     int selectedPosition(TableId table) const;
-
-private:
     // Refuses, with a message, rows the table or the store cannot hold.
     bool canStore(const PlanTable& table, int newRows, const QStringList& texts) const;
 
-    QWidget& form_;
+    const MainWindowWidgets& widgets_;
     Plan& plan_;
     std::function<void(TableId)> tableChanged_;
 };

@@ -2,6 +2,7 @@
 // The example plan a first-time user can load with one click.
 
 #include "model/plan_tables.h"
+#include "ui/main/form1_layout.h"
 
 #include <array>
 #include <span>
@@ -14,7 +15,7 @@ struct SampleStep {
     int line;
     TableId table;
     std::array<const char*, 4> cells;
-    const char* box;
+    WidgetMember<QLineEdit> box;
     const char* text;
 };
 

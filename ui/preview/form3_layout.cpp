@@ -5,23 +5,25 @@ namespace jubilo {
 namespace {
 
 using K = ElementKind;
+using W = PreviewWindowWidgets;
 
-constexpr FormElement kElements[] = {
-    {"Picture2", K::PictureBox, nullptr, nullptr, 120, 120, 9330, 7425},
-    {"VScroll1", K::VScrollBar, nullptr, nullptr, 9450, 120, 255, 7425},
-    {"HScroll1", K::HScrollBar, nullptr, nullptr, 120, 7545, 9330, 255},
-    {"Frame1", K::Frame, nullptr, "Zoom:", 120, 7860, 9600, 855},
-    {"PushButton1", K::Button, "Frame1", "Zoom In", 240, 300, 4440, 405},
-    {"PushButton2", K::Button, "Frame1", "Zoom Out", 4800, 300, 4560, 405},
-    {"PushButton8", K::Button, nullptr, "< Back", 120, 8850, 4680, 405},
-    {"PushButton6", K::Button, nullptr, "Save Results To Excel File", 4920, 8850, 4800, 405},
+constexpr FormElement<W> kElements[] = {
+    {"Picture2", K::PictureBox, nullptr, nullptr, 120, 120, 9330, 7425, &W::viewport},
+    {"VScroll1", K::VScrollBar, nullptr, nullptr, 9450, 120, 255, 7425, &W::verticalScrollBar},
+    {"HScroll1", K::HScrollBar, nullptr, nullptr, 120, 7545, 9330, 255, &W::horizontalScrollBar},
+    {"Frame1", K::Frame, nullptr, "Zoom:", 120, 7860, 9600, 855, &W::zoomFrame},
+    {"PushButton1", K::Button, "Frame1", "Zoom In", 240, 300, 4440, 405, &W::zoomInButton},
+    {"PushButton2", K::Button, "Frame1", "Zoom Out", 4800, 300, 4560, 405, &W::zoomOutButton},
+    {"PushButton8", K::Button, nullptr, "< Back", 120, 8850, 4680, 405, &W::backButton},
+    {"PushButton6", K::Button, nullptr, "Save Results To Excel File", 4920, 8850, 4800, 405,
+     &W::saveResultsButton},
 };
 
 }  // namespace
 
-std::span<const FormElement> form3Elements()
+PreviewWindowWidgets buildForm3(QWidget& window)
 {
-    return kElements;
+    return buildForm<W>(window, kElements);
 }
 
 }  // namespace jubilo

@@ -1,9 +1,8 @@
 #pragma once
-// Where everything sits on the preview window.
+// Where everything sits on the preview window, and the elements the window
+// keeps: filled while the layout is built, named after what they are.
 
 #include "shell/form_layout.h"
-
-#include <span>
 
 namespace jubilo {
 
@@ -11,6 +10,18 @@ namespace jubilo {
 inline constexpr int kForm3Width = 9840;
 inline constexpr int kForm3Height = 9390;
 
-std::span<const FormElement> form3Elements();
+struct PreviewWindowWidgets {
+    QWidget* viewport = nullptr;  // clips the picture
+    QScrollBar* verticalScrollBar = nullptr;
+    QScrollBar* horizontalScrollBar = nullptr;
+    QGroupBox* zoomFrame = nullptr;
+    QPushButton* zoomInButton = nullptr;
+    QPushButton* zoomOutButton = nullptr;
+    QPushButton* backButton = nullptr;
+    QPushButton* saveResultsButton = nullptr;
+};
+
+// Builds the preview window's elements under `window`.
+PreviewWindowWidgets buildForm3(QWidget& window);
 
 }  // namespace jubilo

@@ -1,24 +1,19 @@
 #include "ui/preview/preview_window.h"
 
 #include "platform/system.h"
+#include "shell/skin.h"
 #include "trap/app_title.h"
-#include "shell/cursor_file.h"
 #include "trap/error_trap.h"
 #include "trap/file_procedures.h"
 #include "trap/message.h"
-#include "shell/skin.h"
-#include "ui/preview/form3_layout.h"
 #include "ui/preview/viewport_math.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFile>
-#include <QGroupBox>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
-#include <QScrollBar>
 
 #include <cmath>
 #include <stdexcept>
@@ -27,7 +22,6 @@ namespace jubilo {
 
 namespace {
 
-inline constexpr char kHandPointerFile[] = "HAND-M.CUR";
 inline constexpr char kSaveTitle[] = "Save File";
 inline constexpr char kSaveFilter[] = "Excel Files (*.xls)|*.xls|";
 
@@ -44,46 +38,42 @@ void copyReplacing(const QString& from, const QString& to)
 }  // namespace
 
 PreviewWindow::PreviewWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                          | Qt::WindowCloseButtonHint)
+    : QWidget(parent, kFormWindowFlags)
+    , pointer_(*this, [](const QWidget& widget) { return qobject_cast<const QGroupBox*>(&widget); })
 {
     setObjectName(QStringLiteral("Form3"));
     setFixedSize(twipsToPixels(kForm3Width), twipsToPixels(kForm3Height));
     setFont(QFont(QStringLiteral("Arial")));
-    buildForm(*this, form3Elements());
+    widgets_ = buildForm3(*this);
 
-    picture2_ = findChild<QWidget*>(QStringLiteral("Picture2"));
-    hScroll1_ = findChild<QScrollBar*>(QStringLiteral("HScroll1"));
-    vScroll1_ = findChild<QScrollBar*>(QStringLiteral("VScroll1"));
-    picture2_->setAutoFillBackground(true);
-    QPalette viewport = picture2_->palette();
-    viewport.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
-    picture2_->setPalette(viewport);
+    QWidget* viewport = widgets_.viewport;
+    viewport->setAutoFillBackground(true);
+    QPalette grey = viewport->palette();
+    grey.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
+    viewport->setPalette(grey);
 
-    picture1_ = new ImageBox(picture2_);
-    picture1_->setObjectName(QStringLiteral("Picture1"));
-    picture1_->installEventFilter(this);
-    zoomOri_ = new ImageBox(this);
-    zoomOri_->setObjectName(QStringLiteral("Zoom_Ori"));
-    zoomOri_->hide();
+    picture_ = new ImageBox(viewport);
+    picture_->setObjectName(QStringLiteral("Picture1"));
+    picture_->installEventFilter(this);
+    originalPicture_ = new ImageBox(this);
+    originalPicture_->setObjectName(QStringLiteral("Zoom_Ori"));
+    originalPicture_->hide();
 
-    connect(hScroll1_, &QScrollBar::valueChanged, this, [this](int position) {
-        picture1_->move(offsetForPosition(HScrollUnit, position), picture1_->y());
+    connect(widgets_.horizontalScrollBar, &QScrollBar::valueChanged, this, [this](int position) {
+        picture_->move(offsetForPosition(horizontalScrollUnit_, position), picture_->y());
     });
-    connect(vScroll1_, &QScrollBar::valueChanged, this, [this](int position) {
-        picture1_->move(picture1_->x(), offsetForPosition(VScrollUnit, position));
+    connect(widgets_.verticalScrollBar, &QScrollBar::valueChanged, this, [this](int position) {
+        picture_->move(picture_->x(), offsetForPosition(verticalScrollUnit_, position));
     });
-    auto button = [this](const char* name) {
-        auto* b = findChild<QPushButton*>(QString::fromUtf8(name));
-        b->installEventFilter(this);
-        return b;
-    };
-    connect(button("PushButton1"), &QPushButton::clicked, this, &PreviewWindow::zoomIn);
-    connect(button("PushButton2"), &QPushButton::clicked, this, &PreviewWindow::zoomOut);
-    connect(button("PushButton6"), &QPushButton::clicked, this, &PreviewWindow::saveResults);
-    connect(button("PushButton8"), &QPushButton::clicked, this, &PreviewWindow::goBack);
-    findChild<QGroupBox*>(QStringLiteral("Frame1"))->installEventFilter(this);
+    connect(widgets_.zoomInButton, &QPushButton::clicked, this, &PreviewWindow::zoomIn);
+    connect(widgets_.zoomOutButton, &QPushButton::clicked, this, &PreviewWindow::zoomOut);
+    connect(widgets_.saveResultsButton, &QPushButton::clicked, this, &PreviewWindow::saveResults);
+    connect(widgets_.backButton, &QPushButton::clicked, this, &PreviewWindow::goBack);
+    const std::initializer_list<QWidget*> pointerAreas = {
+        widgets_.zoomInButton, widgets_.zoomOutButton, widgets_.saveResultsButton, widgets_.backButton,
+        widgets_.zoomFrame};
+    for (QWidget* area : pointerAreas)
+        pointer_.watch(*area);
     setMouseTracking(true);
 
     formLoad();
@@ -92,90 +82,88 @@ PreviewWindow::PreviewWindow(QWidget* parent)
 // Steps are numbered as the error box reports them.
 void PreviewWindow::formLoad()
 {
-    ErrorTrap trap(locations::Form3_Form_Load);
-    trap.step(100, [&] { FirstActivation = true; });
+    ErrorTrap trap(locations::kPreviewLoad);
+    trap.step(100, [&] { needsViewportSetUp_ = true; });
     trap.step(102, [&] { useButtonFaceColours(*this); });
     trap.step(104, [&] {
         setWindowTitle(QString::fromUtf8(kProductName));
         setWindowIcon(QApplication::windowIcon());
     });
-    const QString handFile = QDir(system().programFolder()).filePath(kHandPointerFile);
-    if (trap.condition(108, [&] { return fileExists(handFile); }))
-        trap.step(110, [&] { handPointer_ = loadCursorFile(handFile); });
+    pointer_.loadHand(trap);
 }
 
 void PreviewWindow::loadPicture(const QImage& picture)
 {
-    picture1_->setAutoSize(true);
-    picture1_->setPicture(picture);
+    picture_->setAutoSize(true);
+    picture_->setPicture(picture);
     // Every new picture gets a fresh viewport, never the last one's zoom.
-    FirstActivation = true;
+    needsViewportSetUp_ = true;
     if (isVisible())
         formActivate();
 }
 
 void PreviewWindow::formActivate()
 {
-    if (!FirstActivation)
+    if (!needsViewportSetUp_)
         return;
-    ErrorTrap trap(locations::Form3_Form_Activate);
-    trap.step(102, [&] { picture1_->setAutoSize(true); });
+    ErrorTrap trap(locations::kPreviewActivate);
+    trap.step(102, [&] { picture_->setAutoSize(true); });
     trap.step(112, [&] {
-        zoomOri_->resize(picture1_->size());
-        zoomOri_->setPicture(picture1_->picture());
+        originalPicture_->resize(picture_->size());
+        originalPicture_->setPicture(picture_->picture());
     });
-    trap.step(124, [&] { ViewZoom = 1.0f; });
-    trap.step(126, [&] { OrigWidth = zoomOri_->picture().width(); });
-    trap.step(128, [&] { OrigHeight = zoomOri_->picture().height(); });
-    trap.step(130, [&] { ImageWidth = zoomedExtent(OrigWidth, 1.0f); });
-    trap.step(132, [&] { ImageHeight = zoomedExtent(OrigHeight, 1.0f); });
-    trap.step(134, [&] { RedrawImage(); });
-    trap.step(136, [&] { SetUpScrollBars(); });
-    trap.step(138, [&] { FirstActivation = false; });
+    trap.step(124, [&] { zoom_ = 1.0f; });
+    trap.step(126, [&] { originalWidth_ = originalPicture_->picture().width(); });
+    trap.step(128, [&] { originalHeight_ = originalPicture_->picture().height(); });
+    trap.step(130, [&] { zoomedWidth_ = zoomedExtent(originalWidth_, 1.0f); });
+    trap.step(132, [&] { zoomedHeight_ = zoomedExtent(originalHeight_, 1.0f); });
+    trap.step(134, [&] { redrawImage(); });
+    trap.step(136, [&] { setUpScrollBars(); });
+    trap.step(138, [&] { needsViewportSetUp_ = false; });
 }
 
-void PreviewWindow::RedrawImage()
+void PreviewWindow::redrawImage()
 {
-    ErrorTrap trap(locations::Form3_RedrawImage);
-    trap.step(100, [&] { ImageWidth = zoomedExtent(OrigWidth, ViewZoom); });
-    trap.step(102, [&] { ImageHeight = zoomedExtent(OrigHeight, ViewZoom); });
-    if (trap.condition(104, [&] { return fitsZoomBound(ImageWidth, ImageHeight); })) {
-        trap.step(106, [&] { picture1_->clearPicture(); });
-        trap.step(108, [&] { picture1_->resize(ImageWidth, picture1_->height()); });
-        trap.step(110, [&] { picture1_->resize(picture1_->width(), ImageHeight); });
+    ErrorTrap trap(locations::kRedrawPicture);
+    trap.step(100, [&] { zoomedWidth_ = zoomedExtent(originalWidth_, zoom_); });
+    trap.step(102, [&] { zoomedHeight_ = zoomedExtent(originalHeight_, zoom_); });
+    if (trap.condition(104, [&] { return fitsZoomBound(zoomedWidth_, zoomedHeight_); })) {
+        trap.step(106, [&] { picture_->clearPicture(); });
+        trap.step(108, [&] { picture_->resize(zoomedWidth_, picture_->height()); });
+        trap.step(110, [&] { picture_->resize(picture_->width(), zoomedHeight_); });
         trap.step(112, [&] {
-            const QImage& original = zoomOri_->picture();
-            QImage zoomed(ImageWidth, ImageHeight, QImage::Format_RGB32);
+            const QImage& original = originalPicture_->picture();
+            QImage zoomed(zoomedWidth_, zoomedHeight_, QImage::Format_RGB32);
             zoomed.fill(Qt::white);
             QPainter painter(&zoomed);
-            painter.drawImage(QRect(0, 0, ImageWidth, ImageHeight), original,
-                              QRect(0, 0, OrigWidth, OrigHeight));
+            painter.drawImage(QRect(0, 0, zoomedWidth_, zoomedHeight_), original,
+                              QRect(0, 0, originalWidth_, originalHeight_));
             painter.end();
-            picture1_->setAutoSize(false);
-            picture1_->setPicture(zoomed);
+            picture_->setAutoSize(false);
+            picture_->setPicture(zoomed);
         });
         trap.step(114, [&] { unsetCursor(); });
-        trap.step(116, [&] { hScroll1_->setValue(0); });
-        trap.step(118, [&] { vScroll1_->setValue(0); });
-        trap.step(120, [&] { hScroll1_->setEnabled(picture2_->width() < ImageWidth); });
-        trap.step(122, [&] { vScroll1_->setEnabled(picture2_->height() < ImageHeight); });
+        trap.step(116, [&] { widgets_.horizontalScrollBar->setValue(0); });
+        trap.step(118, [&] { widgets_.verticalScrollBar->setValue(0); });
+        trap.step(120, [&] { widgets_.horizontalScrollBar->setEnabled(widgets_.viewport->width() < zoomedWidth_); });
+        trap.step(122, [&] { widgets_.verticalScrollBar->setEnabled(widgets_.viewport->height() < zoomedHeight_); });
         return;
     }
-    trap.step(124, [&] { ViewZoom = 1.0f; });
-    trap.step(126, [&] { OrigWidth = zoomOri_->picture().width(); });
-    trap.step(128, [&] { OrigHeight = zoomOri_->picture().height(); });
-    trap.step(130, [&] { ImageWidth = OrigWidth; });
-    trap.step(132, [&] { ImageHeight = OrigHeight; });
+    trap.step(124, [&] { zoom_ = 1.0f; });
+    trap.step(126, [&] { originalWidth_ = originalPicture_->picture().width(); });
+    trap.step(128, [&] { originalHeight_ = originalPicture_->picture().height(); });
+    trap.step(130, [&] { zoomedWidth_ = originalWidth_; });
+    trap.step(132, [&] { zoomedHeight_ = originalHeight_; });
 }
 
-void PreviewWindow::SetUpScrollBars()
+void PreviewWindow::setUpScrollBars()
 {
-    picture1_->move(0, 0);
-    const ScrollBarSetup h = scrollBarSetup(picture1_->width(), picture2_->width());
-    const ScrollBarSetup v = scrollBarSetup(picture1_->height(), picture2_->height());
-    HScrollUnit = h.unit;
-    VScrollUnit = v.unit;
-    for (auto [bar, setup] : {std::pair{hScroll1_, h}, std::pair{vScroll1_, v}}) {
+    picture_->move(0, 0);
+    const ScrollBarSetup h = scrollBarSetup(picture_->width(), widgets_.viewport->width());
+    const ScrollBarSetup v = scrollBarSetup(picture_->height(), widgets_.viewport->height());
+    horizontalScrollUnit_ = h.unit;
+    verticalScrollUnit_ = v.unit;
+    for (auto [bar, setup] : {std::pair{widgets_.horizontalScrollBar, h}, std::pair{widgets_.verticalScrollBar, v}}) {
         bar->setEnabled(setup.enabled);
         if (setup.enabled) {
             bar->setRange(0, setup.maximum);
@@ -184,68 +172,68 @@ void PreviewWindow::SetUpScrollBars()
     }
 }
 
-void PreviewWindow::StepZoom(bool zoomOut)
+void PreviewWindow::stepZoom(bool zoomOut)
 {
-    SetZoom(steppedZoom(ViewZoom, zoomOut));
+    setZoom(steppedZoom(zoom_, zoomOut));
 }
 
-void PreviewWindow::SetZoom(float zoom)
+void PreviewWindow::setZoom(float zoom)
 {
     if (!isZoomAllowed(zoom))
         return;
-    ViewZoom = zoom;
-    RedrawImage();
+    zoom_ = zoom;
+    redrawImage();
     // The scroll ranges follow the zoomed size, so every part stays reachable.
-    SetUpScrollBars();
+    setUpScrollBars();
 }
 
 void PreviewWindow::zoomIn()
 {
-    ErrorTrap trap(locations::Form3_PushButton1_Click);
-    trap.step(100, [&] { StepZoom(false); });
+    ErrorTrap trap(locations::kZoomInClick);
+    trap.step(100, [&] { stepZoom(false); });
 }
 
 void PreviewWindow::zoomOut()
 {
-    ErrorTrap trap(locations::Form3_PushButton2_Click);
-    trap.step(100, [&] { StepZoom(true); });
+    ErrorTrap trap(locations::kZoomOutClick);
+    trap.step(100, [&] { stepZoom(true); });
 }
 
 void PreviewWindow::pictureMouseDown(const QPointF& at)
 {
-    ErrorTrap trap(locations::Form3_picture1_MouseDown);
-    trap.step(100, [&] { DragStartX = static_cast<float>(at.x()); });
-    trap.step(102, [&] { DragStartY = static_cast<float>(at.y()); });
+    ErrorTrap trap(locations::kPictureMouseDown);
+    trap.step(100, [&] { dragStartX_ = static_cast<float>(at.x()); });
+    trap.step(102, [&] { dragStartY_ = static_cast<float>(at.y()); });
 }
 
 void PreviewWindow::pictureMouseMove(const QPointF& at)
 {
-    ErrorTrap trap(locations::Form3_picture1_MouseMove);
+    ErrorTrap trap(locations::kPictureMouseMove);
     int newLeft = 0, newTop = 0;
-    const QSize inner = picture2_->contentsRect().size();
+    const QSize inner = widgets_.viewport->contentsRect().size();
     trap.step(104, [&] {
-        newLeft = static_cast<int>(std::lround(picture1_->x() - DragStartX + at.x()));
+        newLeft = static_cast<int>(std::lround(picture_->x() - dragStartX_ + at.x()));
     });
-    trap.step(106, [&] { newLeft = clampDragOffset(newLeft, inner.width(), picture1_->width()); });
+    trap.step(106, [&] { newLeft = clampDragOffset(newLeft, inner.width(), picture_->width()); });
     trap.step(114, [&] {
-        newTop = static_cast<int>(std::lround(picture1_->y() - DragStartY + at.y()));
+        newTop = static_cast<int>(std::lround(picture_->y() - dragStartY_ + at.y()));
     });
-    trap.step(116, [&] { newTop = clampDragOffset(newTop, inner.height(), picture1_->height()); });
-    trap.step(124, [&] { picture1_->move(newLeft, newTop); });
+    trap.step(116, [&] { newTop = clampDragOffset(newTop, inner.height(), picture_->height()); });
+    trap.step(124, [&] { picture_->move(newLeft, newTop); });
 }
 
 void PreviewWindow::pictureMouseUp()
 {
-    ErrorTrap trap(locations::Form3_Picture1_MouseUp);
+    ErrorTrap trap(locations::kPictureMouseUp);
     int h = 0, v = 0;
     trap.step(102, [&] {
-        h = offsetPercent(picture1_->x(), picture1_->width(), picture2_->width());
+        h = offsetPercent(picture_->x(), picture_->width(), widgets_.viewport->width());
     });
     trap.step(106, [&] {
-        v = offsetPercent(picture1_->y(), picture1_->height(), picture2_->height());
+        v = offsetPercent(picture_->y(), picture_->height(), widgets_.viewport->height());
     });
-    trap.step(108, [&] { setBarByPercent(*hScroll1_, roundToInt16(h)); });
-    trap.step(110, [&] { setBarByPercent(*vScroll1_, roundToInt16(v)); });
+    trap.step(108, [&] { setBarByPercent(*widgets_.horizontalScrollBar, roundToInt16(h)); });
+    trap.step(110, [&] { setBarByPercent(*widgets_.verticalScrollBar, roundToInt16(v)); });
 }
 
 void PreviewWindow::setBarByPercent(QScrollBar& bar, int percent)
@@ -256,7 +244,7 @@ void PreviewWindow::setBarByPercent(QScrollBar& bar, int percent)
 
 void PreviewWindow::saveResults()
 {
-    ErrorTrap trap(locations::Form3_PushButton6_Click);
+    ErrorTrap trap(locations::kSaveResultsClick);
     QString chosen;
     int answer = 0;
     trap.step(112, [&] {
@@ -276,15 +264,15 @@ void PreviewWindow::saveResults()
             trap.step(126, [&] { answer = msgbox::kAnswerYes; });
         }
         if (trap.condition(128, [&] { return answer == msgbox::kAnswerYes; }))
-            trap.step(130, [&] { copyReplacing(mExcelFile, chosen); });
+            trap.step(130, [&] { copyReplacing(workbookPath_, chosen); });
     }
     trap.step(132, [] { msgBox(QStringLiteral("Done.")); });
 }
 
 void PreviewWindow::goBack()
 {
-    ErrorTrap trap(locations::Form3_PushButton8_Click);
-    trap.step(102, [&] { deleteFileQuietly(mExcelFile); });
+    ErrorTrap trap(locations::kBackClick);
+    trap.step(102, [&] { deleteFileQuietly(workbookPath_); });
     trap.step(104, [&] {
         if (!mainWindow_)
             throw std::runtime_error("There is no main window to go back to.");
@@ -308,8 +296,8 @@ void PreviewWindow::showEvent(QShowEvent* event)
 
 void PreviewWindow::closeEvent(QCloseEvent* event)
 {
-    ErrorTrap trap(locations::Form3_Form_QueryUnload);
-    trap.step(100, [&] { deleteFileQuietly(mExcelFile); });
+    ErrorTrap trap(locations::kPreviewClose);
+    trap.step(100, [&] { deleteFileQuietly(workbookPath_); });
     trap.step(102, [] { QCoreApplication::processEvents(); });
     trap.step(104, [] { QCoreApplication::processEvents(); });
     event->accept();
@@ -320,7 +308,7 @@ void PreviewWindow::closeEvent(QCloseEvent* event)
 
 bool PreviewWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == picture1_) {
+    if (watched == picture_) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         switch (event->type()) {
         case QEvent::MouseButtonPress: pictureMouseDown(mouse->position()); break;
@@ -331,20 +319,8 @@ bool PreviewWindow::eventFilter(QObject* watched, QEvent* event)
         case QEvent::MouseButtonRelease: pictureMouseUp(); break;
         default: break;
         }
-    } else if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
-        updatePointer(watched);
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void PreviewWindow::updatePointer(QObject* over)
-{
-    if (QApplication::overrideCursor())
-        return;
-    if (qobject_cast<QPushButton*>(over))
-        setCursor(handPointer_);
-    else if (over == this || qobject_cast<QGroupBox*>(over))
-        setCursor(Qt::ArrowCursor);
 }
 
 }  // namespace jubilo

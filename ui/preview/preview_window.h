@@ -5,13 +5,13 @@
 //
 // Sizes and offsets are in pixels.
 
+#include "shell/window_pointer.h"
+#include "ui/preview/form3_layout.h"
 #include "ui/preview/image_box.h"
 
-#include <QCursor>
+#include <QSize>
 #include <QString>
 #include <QWidget>
-
-class QScrollBar;
 
 namespace jubilo {
 
@@ -20,8 +20,9 @@ class PreviewWindow : public QWidget {
 public:
     explicit PreviewWindow(QWidget* parent = nullptr);
 
-    // Path of the temporary workbook, which this window deletes on the way out.
-    QString mExcelFile;
+    // The temporary workbook, which this window deletes on the way out.
+    QString workbookPath() const { return workbookPath_; }
+    void setWorkbookPath(const QString& path) { workbookPath_ = path; }
 
     // The window "< Back" returns to.
     void setMainWindow(QWidget* window) { mainWindow_ = window; }
@@ -29,24 +30,20 @@ public:
     // A new picture; the viewport is set up afresh on the next activation.
     void loadPicture(const QImage& picture);
 
-    // The viewport's members, in pixels.
-    float DragStartX = 0, DragStartY = 0;
-    int HScrollUnit = 0, VScrollUnit = 0;
-    int OrigWidth = 0, OrigHeight = 0;
-    int ImageWidth = 0, ImageHeight = 0;
-    float ViewZoom = 1.0f;
-    bool FirstActivation = true;
+    // The picture as shown, inside the viewport that clips it.
+    ImageBox& picture() const { return *picture_; }
+    QWidget& viewport() const { return *widgets_.viewport; }
+    QScrollBar& horizontalScrollBar() const { return *widgets_.horizontalScrollBar; }
+    QScrollBar& verticalScrollBar() const { return *widgets_.verticalScrollBar; }
 
-    ImageBox& picture1() const { return *picture1_; }
-    QWidget& picture2() const { return *picture2_; }
-    QScrollBar& hScroll1() const { return *hScroll1_; }
-    QScrollBar& vScroll1() const { return *vScroll1_; }
-    QCursor handPointer() const { return handPointer_; }
-
-    void RedrawImage();
-    void SetUpScrollBars();
-    void StepZoom(bool zoomOut);
-    void SetZoom(float zoom);
+    float zoom() const { return zoom_; }
+    QSize originalSize() const { return {originalWidth_, originalHeight_}; }
+    QSize zoomedSize() const { return {zoomedWidth_, zoomedHeight_}; }
+    // Picture pixels per scroll bar step: 0 (bar disabled), 1 or 10.
+    int horizontalScrollUnit() const { return horizontalScrollUnit_; }
+    int verticalScrollUnit() const { return verticalScrollUnit_; }
+    // True until the next activation has set up the viewport.
+    bool needsViewportSetUp() const { return needsViewportSetUp_; }
 
     void zoomIn();
     void zoomOut();
@@ -62,19 +59,28 @@ protected:
 private:
     void formLoad();
     void formActivate();
+    void redrawImage();
+    void setUpScrollBars();
+    void stepZoom(bool zoomOut);
+    void setZoom(float zoom);
     void pictureMouseDown(const QPointF& at);
     void pictureMouseMove(const QPointF& at);
     void pictureMouseUp();
     void setBarByPercent(QScrollBar& bar, int percent);
-    void updatePointer(QObject* over);
 
-    ImageBox* picture1_ = nullptr;
-    ImageBox* zoomOri_ = nullptr;
-    QWidget* picture2_ = nullptr;
-    QScrollBar* hScroll1_ = nullptr;
-    QScrollBar* vScroll1_ = nullptr;
+    PreviewWindowWidgets widgets_;
+    ImageBox* picture_ = nullptr;          // the picture as shown, zoomed
+    ImageBox* originalPicture_ = nullptr;  // hidden, the picture as loaded
+    WindowPointer pointer_;
     QWidget* mainWindow_ = nullptr;
-    QCursor handPointer_{Qt::ArrowCursor};
+    QString workbookPath_;
+
+    float dragStartX_ = 0, dragStartY_ = 0;
+    int horizontalScrollUnit_ = 0, verticalScrollUnit_ = 0;
+    int originalWidth_ = 0, originalHeight_ = 0;
+    int zoomedWidth_ = 0, zoomedHeight_ = 0;
+    float zoom_ = 1.0f;
+    bool needsViewportSetUp_ = true;
 };
 
 }  // namespace jubilo

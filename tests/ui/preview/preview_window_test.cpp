@@ -36,8 +36,8 @@ class PreviewWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window.mExcelFile = dir.filePath("vemqal12345678.xls");
-        writeFile(window.mExcelFile, "workbook bytes");
+        window.setWorkbookPath(dir.filePath("vemqal12345678.xls"));
+        writeFile(window.workbookPath(), "workbook bytes");
     }
     void showWith(const QImage& picture)
     {
@@ -59,41 +59,41 @@ TEST_F(PreviewWindowTest, LayoutAndFirstActivationSetUpTheViewport)
 {
     EXPECT_EQ(window.size(), QSize(656, 626));
     EXPECT_EQ(window.windowTitle(), "Jubilo");
-    EXPECT_EQ(window.picture2().geometry(), QRect(8, 8, 622, 495));
+    EXPECT_EQ(window.viewport().geometry(), QRect(8, 8, 622, 495));
     showWith(pictureOf(1000, 400));
-    EXPECT_FALSE(window.FirstActivation);
-    EXPECT_FLOAT_EQ(window.ViewZoom, 1.0f);
-    EXPECT_EQ(window.OrigWidth, 1000);
-    EXPECT_EQ(window.ImageHeight, 400);
-    EXPECT_EQ(window.picture1().size(), QSize(1000, 400));
-    EXPECT_TRUE(window.hScroll1().isEnabled());
-    EXPECT_EQ(window.HScrollUnit, 10);
-    EXPECT_EQ(window.hScroll1().maximum(), 38);
-    EXPECT_FALSE(window.vScroll1().isEnabled());
-    EXPECT_EQ(window.VScrollUnit, 0);
+    EXPECT_FALSE(window.needsViewportSetUp());
+    EXPECT_FLOAT_EQ(window.zoom(), 1.0f);
+    EXPECT_EQ(window.originalSize().width(), 1000);
+    EXPECT_EQ(window.zoomedSize().height(), 400);
+    EXPECT_EQ(window.picture().size(), QSize(1000, 400));
+    EXPECT_TRUE(window.horizontalScrollBar().isEnabled());
+    EXPECT_EQ(window.horizontalScrollUnit(), 10);
+    EXPECT_EQ(window.horizontalScrollBar().maximum(), 38);
+    EXPECT_FALSE(window.verticalScrollBar().isEnabled());
+    EXPECT_EQ(window.verticalScrollUnit(), 0);
 
-    window.hScroll1().setValue(7);
-    EXPECT_EQ(window.picture1().pos(), QPoint(-70, 0));
+    window.horizontalScrollBar().setValue(7);
+    EXPECT_EQ(window.picture().pos(), QPoint(-70, 0));
     EXPECT_TRUE(sys.messages.empty());
 }
 
 TEST_F(PreviewWindowTest, DraggingPansWithinTheEdgesAndReleaseSnapsTheBars)
 {
     showWith(pictureOf(1000, 900));
-    auto* picture = &window.picture1();
+    auto* picture = &window.picture();
     QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(500, 500));
     QMouseEvent move(QEvent::MouseMove, QPointF(300, 520), QPointF(), Qt::NoButton, Qt::LeftButton, {});
     QApplication::sendEvent(picture, &move);
     EXPECT_EQ(picture->pos(), QPoint(-200, 0));  // dragging down stops at the top edge
     QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(300, 520));
     // 200 of 378 overflow pixels is 53 %, which snaps to position 20 of 38.
-    EXPECT_EQ(window.hScroll1().value(), 20);
+    EXPECT_EQ(window.horizontalScrollBar().value(), 20);
     EXPECT_EQ(picture->x(), -200);
 
     QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(500, 500));
     QMouseEvent far(QEvent::MouseMove, QPointF(-2000, -2000), QPointF(), Qt::NoButton, Qt::LeftButton, {});
     QApplication::sendEvent(picture, &far);
-    const QSize inner = window.picture2().contentsRect().size();
+    const QSize inner = window.viewport().contentsRect().size();
     EXPECT_EQ(picture->pos(), QPoint(inner.width() - 1000, inner.height() - 900));
     EXPECT_TRUE(sys.messages.empty());
 }
@@ -102,15 +102,15 @@ TEST_F(PreviewWindowTest, ZoomStepsByAQuarterAndStopsAtItsBounds)
 {
     showWith(pictureOf(800, 600));
     click("PushButton1");
-    EXPECT_FLOAT_EQ(window.ViewZoom, 1.25f);
-    EXPECT_EQ(window.picture1().size(), QSize(1000, 750));
-    EXPECT_EQ(window.hScroll1().maximum(), 38);  // ranges follow the zoom
+    EXPECT_FLOAT_EQ(window.zoom(), 1.25f);
+    EXPECT_EQ(window.picture().size(), QSize(1000, 750));
+    EXPECT_EQ(window.horizontalScrollBar().maximum(), 38);  // ranges follow the zoom
     for (int i = 0; i < 20; ++i)
         click("PushButton2");
-    EXPECT_FLOAT_EQ(window.ViewZoom, 0.25f);
-    EXPECT_EQ(window.picture1().size(), QSize(200, 150));
-    EXPECT_FALSE(window.hScroll1().isEnabled());
-    EXPECT_EQ(window.picture1().picture().pixelColor(100, 75), QColor(0xFF, 0xF2, 0xCC));
+    EXPECT_FLOAT_EQ(window.zoom(), 0.25f);
+    EXPECT_EQ(window.picture().size(), QSize(200, 150));
+    EXPECT_FALSE(window.horizontalScrollBar().isEnabled());
+    EXPECT_EQ(window.picture().picture().pixelColor(100, 75), QColor(0xFF, 0xF2, 0xCC));
 }
 
 TEST_F(PreviewWindowTest, AZoomPastTheSizeLimitReturnsToOneWithoutRepainting)
@@ -118,11 +118,11 @@ TEST_F(PreviewWindowTest, AZoomPastTheSizeLimitReturnsToOneWithoutRepainting)
     showWith(pictureOf(3000, 200));
     click("PushButton1");  // 3750 wide
     click("PushButton1");  // 4500
-    EXPECT_FLOAT_EQ(window.ViewZoom, 1.5f);
+    EXPECT_FLOAT_EQ(window.zoom(), 1.5f);
     for (int i = 0; i < 8; ++i)
         click("PushButton1");  // 3.0 still fits (9000); 3.5 would be 10500
-    EXPECT_FLOAT_EQ(window.ViewZoom, 1.0f);
-    EXPECT_EQ(window.ImageWidth, 3000);
+    EXPECT_FLOAT_EQ(window.zoom(), 1.0f);
+    EXPECT_EQ(window.zoomedSize().width(), 3000);
 }
 
 TEST_F(PreviewWindowTest, ANewPictureGetsAFreshViewport)
@@ -130,10 +130,10 @@ TEST_F(PreviewWindowTest, ANewPictureGetsAFreshViewport)
     showWith(pictureOf(800, 600));
     click("PushButton1");
     window.loadPicture(pictureOf(300, 200));
-    EXPECT_FLOAT_EQ(window.ViewZoom, 1.0f);
-    EXPECT_EQ(window.OrigWidth, 300);
-    EXPECT_EQ(window.picture1().size(), QSize(300, 200));
-    EXPECT_FALSE(window.hScroll1().isEnabled());
+    EXPECT_FLOAT_EQ(window.zoom(), 1.0f);
+    EXPECT_EQ(window.originalSize().width(), 300);
+    EXPECT_EQ(window.picture().size(), QSize(300, 200));
+    EXPECT_FALSE(window.horizontalScrollBar().isEnabled());
 }
 
 TEST_F(PreviewWindowTest, SavingCopiesTheWorkbookWhereTheUserSays)
@@ -146,7 +146,7 @@ TEST_F(PreviewWindowTest, SavingCopiesTheWorkbookWhereTheUserSays)
     EXPECT_EQ(sys.saveDialogs[0], (QStringList{"Save File", "Excel Files (*.xls)|*.xls|", ""}));
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_EQ(sys.messages[0].text, "Done.");
-    EXPECT_TRUE(QFile::exists(window.mExcelFile));
+    EXPECT_TRUE(QFile::exists(window.workbookPath()));
 }
 
 TEST_F(PreviewWindowTest, OverwritingAsksFirst)
@@ -186,7 +186,7 @@ TEST_F(PreviewWindowTest, BackDeletesTheTemporaryWorkbookAndShowsTheMainWindow)
     window.setMainWindow(&mainWindow);
     showWith(pictureOf(100, 100));
     click("PushButton8");
-    EXPECT_FALSE(QFile::exists(window.mExcelFile));
+    EXPECT_FALSE(QFile::exists(window.workbookPath()));
     EXPECT_TRUE(mainWindow.isVisible());
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(sys.messages.empty());
@@ -196,7 +196,7 @@ TEST_F(PreviewWindowTest, ClosingDeletesTheTemporaryWorkbook)
 {
     showWith(pictureOf(100, 100));
     window.close();
-    EXPECT_FALSE(QFile::exists(window.mExcelFile));
+    EXPECT_FALSE(QFile::exists(window.workbookPath()));
 }
 
 }  // namespace

@@ -1,0 +1,50 @@
+#pragma once
+// The pointer rules both windows follow: the hand pointer over buttons, the
+// arrow over the window itself and over the window's arrow areas; anything
+// else leaves the pointer as it is. A report run's busy pointer is never
+// replaced by a mouse move.
+
+#include <QCursor>
+#include <QObject>
+
+#include <functional>
+
+class QWidget;
+
+namespace jubilo {
+
+class ErrorTrap;
+
+// The hand pointer's cursor file, beside the program.
+inline constexpr char kHandPointerFile[] = "HAND-M.CUR";
+
+class WindowPointer : public QObject {
+    Q_OBJECT
+public:
+    using ArrowArea = std::function<bool(const QWidget&)>;
+
+    WindowPointer(QWidget& window, ArrowArea isArrowArea);
+
+    // The arrow until loadHand() finds the cursor file.
+    const QCursor& hand() const { return hand_; }
+
+    // Steps 108 and 110 of both windows' load: the hand comes from the
+    // cursor file beside the program when the file exists.
+    void loadHand(ErrorTrap& trap);
+
+    // Follows the mouse entering and moving over `element`.
+    void watch(QWidget& element);
+
+    // Sets the window's pointer for the mouse being over `over`.
+    void update(QObject* over);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget& window_;
+    ArrowArea isArrowArea_;
+    QCursor hand_{Qt::ArrowCursor};
+};
+
+}  // namespace jubilo
