@@ -44,24 +44,41 @@ constexpr int kInputHeight = 345;
 // the frame), the budget when the tab has one, then Add and Delete side by
 // side with the table's list below them.
 struct TableTab {
-    const char* strip;
-    const char* page;
-    WidgetMember<QWidget> pageSlot;  // nullptr: not kept
-    const char* caption;
-    const char* frame;
-    int frameHeight;
-    std::span<const LabelledInput> inputs;
-    std::span<const Element> moreInFrame;
-    const char* budgetLabel;  // nullptr: no budget on this tab
-    const char* budgetBox;
-    WidgetMember<QLineEdit> budgetSlot;
-    const char* addButton;
-    const char* deleteButton;
-    int buttonsTop;
-    WidgetMember<QPushButton> addSlot, deleteSlot;
-    const char* list;
-    int listTop, listHeight;
-    WidgetMember<QTreeView> listSlot;
+    struct Page {
+        const char* strip;
+        const char* name;
+        const char* caption;
+        WidgetMember<QWidget> slot;  // nullptr: not kept
+    };
+    struct Frame {
+        const char* name;
+        int height;
+        std::span<const LabelledInput> inputs;
+        std::span<const Element> more;
+    };
+    struct Budget {
+        const char* label;  // nullptr: no budget on this tab
+        const char* box;
+        WidgetMember<QLineEdit> slot;
+    };
+    struct Buttons {
+        const char* add;
+        WidgetMember<QPushButton> addSlot;
+        const char* remove;
+        WidgetMember<QPushButton> removeSlot;
+        int top;
+    };
+    struct List {
+        const char* name;
+        int top, height;
+        WidgetMember<QTreeView> slot;
+    };
+
+    Page page;
+    Frame frame;
+    Budget budget;
+    Buttons buttons;
+    List list;
 };
 
 constexpr LabelledInput kGuestInputs[] = {
@@ -144,62 +161,85 @@ constexpr LabelledInput kActivityInputs[] = {
      &W::activityNotesBox},
 };
 
-// One row a tab, in the order of the strips' tabs.
+constexpr TableTab::Budget kNoBudget = {nullptr, nullptr, nullptr};
+
+// In the order of the strips' tabs.
 constexpr TableTab kTabs[] = {
-    {"SSTab1", "pageGuests", &W::guestsPage, "Guests", "frameGuests", 1770, kGuestInputs, {}, nullptr, nullptr, nullptr,
-     "PushButton2", "PushButton3", 1935, &W::addGuestButton, &W::deleteGuestButton,
-     "lvwGuests", 2430, 1230, &W::guestsList},
-    {"SSTab1", "pageMusic", nullptr, "Music", "frameMusic", 1320, kMusicInputs, {},
-     "lblMusicBudget", "txtMusicBudget", &W::musicBudgetBox,
-     "PushButton15", "PushButton16", 1935, &W::addMusicButton, &W::deleteMusicButton,
-     "lvwMusics", 2430, 1230, &W::musicList},
-    {"SSTab1", "pageDecorations", nullptr, "Decorations", "frameDecorations", 1320, kDecorationInputs, {},
-     "lblDecorationBudget", "txtDecorationBudget", &W::decorationBudgetBox,
-     "PushButton17", "PushButton18", 1935, &W::addDecorationButton, &W::deleteDecorationButton,
-     "lvwDecorations", 2430, 1230, &W::decorationsList},
-    {"SSTab1", "pageIncidentals", nullptr, "Incidentals", "frameIncidentals", 1320, kIncidentalInputs, {},
-     "lblIncidentalBudget", "txtIncidentalBudget", &W::incidentalBudgetBox,
-     "PushButton19", "PushButton20", 1935, &W::addIncidentalButton, &W::deleteIncidentalButton,
-     "lvwIncidentals", 2430, 1230, &W::incidentalsList},
-    {"SSTab2", "pageFood", nullptr, "Food && Drinks", "frameFood", 3120, kFoodInputs, kMoreFoodElements,
-     nullptr, nullptr, nullptr,
-     "PushButton6", "PushButton7", 3240, &W::addFoodButton, &W::deleteFoodButton,
-     "lvwFoodAndDrinks", 3690, 1005, &W::foodList},
-    {"SSTab2", "pageOtherSupplies", nullptr, "Other Supplies", "frameOtherSupplies", 1320, kOtherSupplyInputs, {},
-     "lblOtherSupplyBudget", "txtOtherSupplyBudget", &W::otherSupplyBudgetBox,
-     "PushButton8", "PushButton9", 1935, &W::addOtherSupplyButton, &W::deleteOtherSupplyButton,
-     "lvwOtherSupplies", 2430, 2265, &W::otherSuppliesList},
-    {"SSTab2", "pageSchedules", nullptr, "Schedules", "frameSchedules", 1320, kScheduleInputs, {}, nullptr, nullptr, nullptr,
-     "PushButton10", "PushButton11", 1440, &W::addScheduleButton, &W::deleteScheduleButton,
-     "lvwSchedules", 1935, 2760, &W::schedulesList},
-    {"SSTab2", "pageActivities", nullptr, "At The Party", "frameActivities", 1320, kActivityInputs, {},
-     nullptr, nullptr, nullptr,
-     "PushButton12", "PushButton13", 1440, &W::addActivityButton, &W::deleteActivityButton,
-     "lvwActivities", 1935, 2760, &W::activitiesList},
+    {{"SSTab1", "pageGuests", "Guests", &W::guestsPage},
+     {"frameGuests", 1770, kGuestInputs, {}},
+     kNoBudget,
+     {"PushButton2", &W::addGuestButton, "PushButton3", &W::deleteGuestButton, 1935},
+     {"lvwGuests", 2430, 1230, &W::guestsList}},
+    {{"SSTab1", "pageMusic", "Music", nullptr},
+     {"frameMusic", 1320, kMusicInputs, {}},
+     {"lblMusicBudget", "txtMusicBudget", &W::musicBudgetBox},
+     {"PushButton15", &W::addMusicButton, "PushButton16", &W::deleteMusicButton, 1935},
+     {"lvwMusics", 2430, 1230, &W::musicList}},
+    {{"SSTab1", "pageDecorations", "Decorations", nullptr},
+     {"frameDecorations", 1320, kDecorationInputs, {}},
+     {"lblDecorationBudget", "txtDecorationBudget", &W::decorationBudgetBox},
+     {"PushButton17", &W::addDecorationButton, "PushButton18", &W::deleteDecorationButton, 1935},
+     {"lvwDecorations", 2430, 1230, &W::decorationsList}},
+    {{"SSTab1", "pageIncidentals", "Incidentals", nullptr},
+     {"frameIncidentals", 1320, kIncidentalInputs, {}},
+     {"lblIncidentalBudget", "txtIncidentalBudget", &W::incidentalBudgetBox},
+     {"PushButton19", &W::addIncidentalButton, "PushButton20", &W::deleteIncidentalButton, 1935},
+     {"lvwIncidentals", 2430, 1230, &W::incidentalsList}},
+    {{"SSTab2", "pageFood", "Food && Drinks", nullptr},
+     {"frameFood", 3120, kFoodInputs, kMoreFoodElements},
+     kNoBudget,  // in the frame
+     {"PushButton6", &W::addFoodButton, "PushButton7", &W::deleteFoodButton, 3240},
+     {"lvwFoodAndDrinks", 3690, 1005, &W::foodList}},
+    {{"SSTab2", "pageOtherSupplies", "Other Supplies", nullptr},
+     {"frameOtherSupplies", 1320, kOtherSupplyInputs, {}},
+     {"lblOtherSupplyBudget", "txtOtherSupplyBudget", &W::otherSupplyBudgetBox},
+     {"PushButton8", &W::addOtherSupplyButton, "PushButton9", &W::deleteOtherSupplyButton, 1935},
+     {"lvwOtherSupplies", 2430, 2265, &W::otherSuppliesList}},
+    {{"SSTab2", "pageSchedules", "Schedules", nullptr},
+     {"frameSchedules", 1320, kScheduleInputs, {}},
+     kNoBudget,
+     {"PushButton10", &W::addScheduleButton, "PushButton11", &W::deleteScheduleButton, 1440},
+     {"lvwSchedules", 1935, 2760, &W::schedulesList}},
+    {{"SSTab2", "pageActivities", "At The Party", nullptr},
+     {"frameActivities", 1320, kActivityInputs, {}},
+     kNoBudget,
+     {"PushButton12", &W::addActivityButton, "PushButton13", &W::deleteActivityButton, 1440},
+     {"lvwActivities", 1935, 2760, &W::activitiesList}},
 };
+
+template <class T>
+ElementSlot<W> slotOf(WidgetMember<T> member)
+{
+    return member ? ElementSlot<W>(member) : ElementSlot<W>();
+}
+
+void appendFrame(std::vector<Element>& elements, const char* page, const TableTab::Frame& frame)
+{
+    elements.push_back({frame.name, K::Frame, page, nullptr, 90, 45, 6720, frame.height});
+    for (const LabelledInput& in : frame.inputs) {
+        elements.push_back({in.label, K::Label, frame.name, in.caption, in.labelLeft, in.top + kLabelDrop,
+                            in.labelWidth, kLabelHeight});
+        elements.push_back(
+            {in.input, in.kind, frame.name, nullptr, in.left, in.top, in.width, kInputHeight, in.slot});
+    }
+    elements.insert(elements.end(), frame.more.begin(), frame.more.end());
+}
 
 void appendTab(std::vector<Element>& elements, const TableTab& tab)
 {
+    const char* page = tab.page.name;
     // Tab pages take their place from the strip.
-    const ElementSlot<W> pageSlot = tab.pageSlot ? ElementSlot<W>(tab.pageSlot) : ElementSlot<W>();
-    elements.push_back({tab.page, K::TabPage, tab.strip, tab.caption, 0, 0, 0, 0, pageSlot});
-    elements.push_back({tab.frame, K::Frame, tab.page, nullptr, 90, 45, 6720, tab.frameHeight});
-    for (const LabelledInput& in : tab.inputs) {
-        elements.push_back({in.label, K::Label, tab.frame, in.caption, in.labelLeft, in.top + kLabelDrop,
-                            in.labelWidth, kLabelHeight});
-        elements.push_back({in.input, in.kind, tab.frame, nullptr, in.left, in.top, in.width, kInputHeight,
-                            in.slot});
+    elements.push_back({page, K::TabPage, tab.page.strip, tab.page.caption, 0, 0, 0, 0, slotOf(tab.page.slot)});
+    appendFrame(elements, page, tab.frame);
+    if (const TableTab::Budget& budget = tab.budget; budget.label) {
+        elements.push_back({budget.label, K::Label, page, "Budget:", 90, 1515, 705, kLabelHeight});
+        elements.push_back({budget.box, K::TextBox, page, nullptr, 810, 1470, 5980, kInputHeight, budget.slot});
     }
-    elements.insert(elements.end(), tab.moreInFrame.begin(), tab.moreInFrame.end());
-    if (tab.budgetLabel) {
-        elements.push_back({tab.budgetLabel, K::Label, tab.page, "Budget:", 90, 1515, 705, kLabelHeight});
-        elements.push_back({tab.budgetBox, K::TextBox, tab.page, nullptr, 810, 1470, 5980, kInputHeight,
-                            tab.budgetSlot});
-    }
-    elements.push_back({tab.addButton, K::Button, tab.page, "Add", 90, tab.buttonsTop, 3300, 400, tab.addSlot});
-    elements.push_back(
-        {tab.deleteButton, K::Button, tab.page, "Delete", 3510, tab.buttonsTop, 3300, 400, tab.deleteSlot});
-    elements.push_back({tab.list, K::List, tab.page, nullptr, 90, tab.listTop, 6720, tab.listHeight, tab.listSlot});
+    const TableTab::Buttons& buttons = tab.buttons;
+    elements.push_back({buttons.add, K::Button, page, "Add", 90, buttons.top, 3300, 400, buttons.addSlot});
+    elements.push_back({buttons.remove, K::Button, page, "Delete", 3510, buttons.top, 3300, 400, buttons.removeSlot});
+    const TableTab::List& list = tab.list;
+    elements.push_back({list.name, K::List, page, nullptr, 90, list.top, 6720, list.height, list.slot});
 }
 
 std::vector<Element> form1Elements()

@@ -19,6 +19,11 @@ Int roundHalfEven(double value)
     return static_cast<Int>(rounded);
 }
 
+int roundToInt32(double value)
+{
+    return roundHalfEven<std::int32_t>(value);
+}
+
 constexpr int kFineScrollLimit = 100;
 constexpr int kCoarseUnit = 10;
 
@@ -27,11 +32,6 @@ constexpr int kCoarseUnit = 10;
 int roundToInt16(double value)
 {
     return roundHalfEven<std::int16_t>(value);
-}
-
-int roundToInt32(double value)
-{
-    return roundHalfEven<std::int32_t>(value);
 }
 
 ScrollBarSetup scrollBarSetup(int imageExtent, int viewportExtent)

@@ -8,7 +8,6 @@ namespace jubilo {
 
 // Rounds halves to even; throws std::overflow_error outside the range.
 int roundToInt16(double value);
-int roundToInt32(double value);
 
 struct ScrollBarSetup {
     bool enabled;

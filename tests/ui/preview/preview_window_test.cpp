@@ -1,6 +1,7 @@
 #include "tests/support/scripted_system.h"
 #include "ui/preview/preview_window.h"
 
+#include <QEnterEvent>
 #include <QFile>
 #include <QPushButton>
 #include <QScrollBar>
@@ -190,6 +191,24 @@ TEST_F(PreviewWindowTest, BackDeletesTheTemporaryWorkbookAndShowsTheMainWindow)
     EXPECT_TRUE(mainWindow.isVisible());
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(sys.messages.empty());
+}
+
+TEST(PreviewPointerTest, HandOverTheButtonsArrowOverTheZoomFrameTheViewportLeavesItAlone)
+{
+    testing::ScriptedSystem sys;
+    sys.folder = QStringLiteral(JUBILO_RESOURCES_DIR);  // holds HAND-M.CUR
+    ScopedSystem installed{sys};
+    PreviewWindow window;
+    auto enter = [&](QWidget& widget) {
+        QEnterEvent event(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QApplication::sendEvent(&widget, &event);
+    };
+    enter(*window.findChild<QPushButton*>("PushButton6"));
+    EXPECT_EQ(window.cursor().shape(), Qt::BitmapCursor);
+    enter(window.viewport());
+    EXPECT_EQ(window.cursor().shape(), Qt::BitmapCursor);
+    enter(*window.findChild<QWidget*>("Frame1"));
+    EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(PreviewWindowTest, ClosingDeletesTheTemporaryWorkbook)
