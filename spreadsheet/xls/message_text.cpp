@@ -28,7 +28,7 @@ std::string utf8(std::u16string_view s)
     return out;
 }
 
-std::string cellName(uint16_t row, uint16_t column)
+std::string columnName(uint16_t column)
 {
     std::string letters;
     int c = column + 1;
@@ -36,8 +36,10 @@ std::string cellName(uint16_t row, uint16_t column)
         letters.insert(letters.begin(), char('A' + (c - 1) % 26));
         c = (c - 1) / 26;
     }
-    return letters + std::to_string(row + 1);
+    return letters;
 }
+
+std::string cellName(uint16_t row, uint16_t column) { return columnName(column) + std::to_string(row + 1); }
 
 std::string withThousands(std::size_t n)
 {

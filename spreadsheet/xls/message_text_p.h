@@ -12,7 +12,8 @@ namespace jubilo::xls {
 
 // UTF-8 of a UTF-16 text (a lone surrogate is kept as its own code).
 std::string utf8(std::u16string_view s);
-// A cell as "F26".
+// A column as "F", a cell as "F26".
+std::string columnName(uint16_t column);
 std::string cellName(uint16_t row, uint16_t column);
 // A count with thousands separators: "32,767".
 std::string withThousands(std::size_t n);

@@ -8,6 +8,7 @@
 
 #include "spreadsheet/xls/record_fields_p.h"
 #include "spreadsheet/xls/record_types_p.h"
+#include "spreadsheet/xls/xls_workbook.h"
 
 #include <cstdint>
 #include <string>
@@ -163,7 +164,7 @@ struct Font {
     static constexpr BitField kStrikeout{3, 1};
     static constexpr BitField kOutline{4, 1};
     static constexpr BitField kShadow{5, 1};
-    uint16_t height = 200, flags = 0, color = 0x7FFF, weight = 400, script = 0;
+    uint16_t height = 200, flags = 0, color = kIcvAutomaticFont, weight = 400, script = 0;
     uint8_t underline = 0, family = 0, charset = 0;
     std::u16string name;
     template <class Io, class Self>
@@ -561,7 +562,7 @@ struct Window2 {
     static constexpr BitField kShowOutline{7, 1};
     static constexpr BitField kSelectedAndActive{9, 2};
     static constexpr BitField kPageBreakPreview{11, 1};
-    uint16_t flags = 0x06B6, topRow = 0, leftColumn = 0, gridColor = 64;
+    uint16_t flags = 0x06B6, topRow = 0, leftColumn = 0, gridColor = kIcvWindowText;
     uint16_t zoomPageBreak = 0, zoomNormal = 0;
     template <class Io, class Self>
     static void fields(Io& io, Self& r)

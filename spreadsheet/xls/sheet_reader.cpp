@@ -181,7 +181,7 @@ void SheetReader::requireCellFormat(const RecordPlace& where, uint16_t xf, const
 void SheetReader::addCell(const RecordPlace& where, const rec::CellHeader& h, XlsValue value)
 {
     if (h.column > kMaxColumn)
-        where.damaged("a cell lies right of column IV");
+        where.damaged("a cell lies right of column " + columnName(kMaxColumn));
     requireCellFormat(where, h.xf, "a cell uses");
     sheet_.cells.push_back({h.row, h.column, h.xf, std::move(value)});
 }

@@ -243,7 +243,7 @@ private:
     {
         const std::string where = cellName(cell.row, std::min<uint16_t>(cell.column, kMaxColumn)) + in_;
         if (cell.column > kMaxColumn)
-            refuseToSave("a cell" + in_ + " lies right of column IV");
+            refuseToSave("a cell" + in_ + " lies right of column " + columnName(kMaxColumn));
         cellXf(cell.xf, "cell " + where);
         if (const auto* f = std::get_if<XlsFormula>(&cell.value))
             checkFormula(*f, where);

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 namespace jubilo::xls {
@@ -43,6 +44,32 @@ std::string refusal(std::span<const uint8_t> bytes, bool container = true)
 }
 
 bool mentions(const std::string& text, const std::string& words) { return text.find(words) != std::string::npos; }
+
+// Where the n-th record of a type starts in a stream; -1 when it has none.
+std::size_t findRecord(const std::vector<uint8_t>& s, uint16_t type, int n = 0)
+{
+    for (std::size_t at = 0; at + 4 <= s.size();) {
+        if ((s[at] | (s[at + 1] << 8)) == type && n-- == 0)
+            return at;
+        at += 4 + std::size_t(s[at + 2] | (s[at + 3] << 8));
+    }
+    return std::size_t(-1);
+}
+
+// The start of a message about the record at offset at: "damaged SST
+// record at offset 0x1A2F: ".
+std::string damagedRecord(const char* name, std::size_t at)
+{
+    char offset[24];
+    std::snprintf(offset, sizeof offset, "0x%04zX", at);
+    return std::string("damaged ") + name + " record at offset " + offset + ": ";
+}
+
+void put16(std::vector<uint8_t>& s, std::size_t at, uint16_t v)
+{
+    s.at(at) = uint8_t(v);
+    s.at(at + 1) = uint8_t(v >> 8);
+}
 
 class DamagedInput : public ::testing::Test {
 protected:
@@ -110,7 +137,8 @@ TEST_F(DamagedInput, ForeignFilesGetAClearMessage)
     EXPECT_TRUE(mentions(refusal(word), "no Excel workbook stream")) << refusal(word);
     // A stream that is no BIFF at all.
     const std::vector<uint8_t> noise(5000, 0x41);
-    EXPECT_TRUE(mentions(refusal(packWorkbookStream(noise)), "damaged")) << refusal(packWorkbookStream(noise));
+    EXPECT_EQ(refusal(packWorkbookStream(noise)),
+              "damaged 0x4141 record at offset 0x0000: it runs past the end of the workbook stream");
 }
 
 TEST_F(DamagedInput, OlderAndEncryptedWorkbooksAreNamed)
@@ -119,13 +147,12 @@ TEST_F(DamagedInput, OlderAndEncryptedWorkbooksAreNamed)
     EXPECT_TRUE(mentions(refusal(book), "BIFF5")) << refusal(book);
 
     auto biff5 = *stream;
-    biff5[4] = 0x00; // BOF version 0x0500
-    biff5[5] = 0x05;
+    put16(biff5, 4, rec::Bof::kBiff5); // the BOF's version
     EXPECT_TRUE(mentions(refusal(biff5, false), "BIFF5")) << refusal(biff5, false);
 
     // FILEPASS right after the globals' BOF.
     std::vector<uint8_t> encrypted(stream->begin(), stream->begin() + 20);
-    const uint8_t filePass[] = {0x2F, 0x00, 0x02, 0x00, 0x01, 0x00};
+    const uint8_t filePass[] = {uint8_t(kFilePassRecord), uint8_t(kFilePassRecord >> 8), 2, 0, 1, 0};
     encrypted.insert(encrypted.end(), std::begin(filePass), std::end(filePass));
     encrypted.insert(encrypted.end(), stream->begin() + 20, stream->end());
     EXPECT_TRUE(mentions(refusal(encrypted, false), "password")) << refusal(encrypted, false);
@@ -133,36 +160,65 @@ TEST_F(DamagedInput, OlderAndEncryptedWorkbooksAreNamed)
 
 TEST_F(DamagedInput, BrokenReferencesInsideTheStreamAreRefused)
 {
-    // Find a record by type.
-    const auto find = [](const std::vector<uint8_t>& s, uint16_t type) {
-        for (std::size_t at = 0; at + 4 <= s.size();) {
-            if ((s[at] | (s[at + 1] << 8)) == type)
-                return at;
-            at += 4 + std::size_t(s[at + 2] | (s[at + 3] << 8));
-        }
-        return std::size_t(-1);
-    };
     // A sheet position pointing back into the globals.
     auto backwards = *stream;
-    const std::size_t bs = find(backwards, rec::BoundSheet::kType);
-    backwards[bs + 4] = 0;
-    backwards[bs + 5] = 0;
-    backwards[bs + 6] = 0;
-    backwards[bs + 7] = 0;
-    EXPECT_TRUE(mentions(refusal(backwards, false), "position")) << refusal(backwards, false);
+    const std::size_t bs = findRecord(backwards, rec::BoundSheet::kType);
+    put16(backwards, bs + 4, 0);
+    put16(backwards, bs + 6, 0);
+    const std::string sheetPosition = refusal(backwards, false);
+    EXPECT_EQ(sheetPosition.find(damagedRecord("BOUNDSHEET", bs)), 0u) << sheetPosition;
+    EXPECT_TRUE(mentions(sheetPosition, "position")) << sheetPosition;
 
     // A shared-string index past the table.
     auto label = *stream;
-    const std::size_t l = find(label, rec::LabelSst::kType);
-    label[l + 10] = 0xFF;
-    label[l + 11] = 0xFF;
-    EXPECT_TRUE(mentions(refusal(label, false), "shared string")) << refusal(label, false);
+    const std::size_t l = findRecord(label, rec::LabelSst::kType);
+    put16(label, l + 10, 0xFFFF);
+    const std::string sharedString = refusal(label, false);
+    EXPECT_EQ(sharedString.find(damagedRecord("LABELSST", l)), 0u) << sharedString;
+    EXPECT_TRUE(mentions(sharedString, "shared string")) << sharedString;
 
     // A string table claiming four billion strings holds what it holds.
     auto sst = *stream;
-    const std::size_t t = find(sst, rec::Sst::kType);
-    sst[t + 8] = sst[t + 9] = sst[t + 10] = sst[t + 11] = 0xFF;
+    const std::size_t t = findRecord(sst, rec::Sst::kType);
+    put16(sst, t + 8, 0xFFFF);
+    put16(sst, t + 10, 0xFFFF);
     EXPECT_TRUE(readsOrRefuses(sst, false));
+}
+
+// One damaged field in a record of each kind: the message names the record
+// and where it starts, then what is wrong with it.
+TEST_F(DamagedInput, DamagedRecordsAreNamedWithTheirOffset)
+{
+    const struct {
+        const char* name;
+        uint16_t type;
+        int occurrence;         // of the record in the stream
+        std::size_t dataOffset; // of the field, from the end of the record header
+        uint16_t value;         // written there
+        const char* words;
+    } cases[] = {
+        {"FONT", rec::Font::kType, 0, 14, 0x00FF, "a text ends too early"},
+        {"XF", rec::Xf::kType, 17, 0, 4, "font 4"},
+        {"PALETTE", rec::Palette::kType, 0, 0, 0xFFFF, "it lists more colours than it holds"},
+        {"SST", rec::Sst::kType, 0, 8, 0xFFFF, "a text ends too early"},
+        {"NAME", rec::Name::kType, 0, 17, 0xFFFF, "external sheet entry"},
+        {"COLINFO", rec::ColInfo::kType, 0, 0, 0x00FF, "covers no columns"}, // first after last
+        {"ROW", rec::Row::kType, 0, 14, 0x0FFF, "the row uses format 4095, which is not there"},
+        {"NUMBER", rec::Number::kType, 0, 4, 999, "a cell uses format 999, which is not there"},
+        {"BOOLERR", rec::BoolErr::kType, 0, 6, 0x0199, "unknown error value"},
+        {"FORMULA", rec::Formula::kType, 0, 20, 0xFFFF, "its formula runs past the record"},
+        {"MERGECELLS", rec::MergeCells::kType, 0, 0, 0xFFFF, "it lists more ranges than it holds"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto damaged = *stream;
+        const std::size_t at = findRecord(damaged, c.type, c.occurrence);
+        ASSERT_NE(at, std::size_t(-1));
+        put16(damaged, at + 4 + c.dataOffset, c.value);
+        const std::string message = refusal(damaged, false);
+        EXPECT_EQ(message.find(damagedRecord(c.name, at)), 0u) << message;
+        EXPECT_TRUE(mentions(message, c.words)) << message;
+    }
 }
 
 } // namespace

@@ -5,9 +5,8 @@
 
 #include "sample_workbooks.h"
 
+#include "spreadsheet/xls/message_text_p.h"
 #include "spreadsheet/xls/xls_io.h"
-
-#include <QString>
 
 #include <gtest/gtest.h>
 
@@ -23,11 +22,6 @@ namespace jubilo::xls {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string utf8(std::u16string_view s)
-{
-    return QString::fromStdU16String(std::u16string(s)).toStdString();
-}
 
 std::string json(std::string_view s)
 {
@@ -249,7 +243,7 @@ TEST_F(ExternalReaders, LibreOfficeRecomputesTheSameValuesAndPrintsOnePage)
         rows.push_back(csvFields(line));
 
     for (const XlsCell& cell : wb.sheets[0].cells) {
-        const std::string where = testing::cellName(cell.row, cell.column);
+        const std::string where = cellName(cell.row, cell.column);
         ASSERT_LT(cell.row, rows.size()) << where;
         ASSERT_LT(cell.column, rows[cell.row].size()) << where;
         const std::string& got = rows[cell.row][cell.column];

@@ -7,11 +7,44 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace jubilo::xls {
 namespace {
+
+// A type that no record has.
+constexpr uint16_t kUnknownType = 0x1234;
+
+std::vector<uint8_t> operator+(std::vector<uint8_t> a, const std::vector<uint8_t>& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// A record header claiming length bytes of data.
+std::vector<uint8_t> header(uint16_t type, uint16_t length)
+{
+    return {uint8_t(type), uint8_t(type >> 8), uint8_t(length), uint8_t(length >> 8)};
+}
+
+// A whole record.
+std::vector<uint8_t> record(uint16_t type, const std::vector<uint8_t>& data)
+{
+    return header(type, uint16_t(data.size())) + data;
+}
+
+std::string refusal(const std::function<void()>& read)
+{
+    try {
+        read();
+    } catch (const XlsError& e) {
+        return e.what();
+    }
+    return "(no error)";
+}
 
 struct Physical {
     uint16_t type;
@@ -49,11 +82,11 @@ TEST(RecordStream, PlainDataSplitsAtTheLimitAndJoinsAgain)
         RecordBody body;
         body.bytes(payload);
         RecordWriter w;
-        w.write(0x1234, body);
+        w.write(kUnknownType, body);
 
         const auto records = physicalRecords(w.bytes());
         ASSERT_EQ(records.size(), (size + 8223) / 8224) << size;
-        EXPECT_EQ(records[0].type, 0x1234);
+        EXPECT_EQ(records[0].type, kUnknownType);
         for (std::size_t i = 0; i < records.size(); ++i) {
             EXPECT_LE(records[i].data.size(), kMaxRecordData);
             if (i > 0) {
@@ -78,7 +111,7 @@ TEST(RecordStream, StringHeaderNeverEndsARecordAndContinuationRepeatsTheOptionBy
     body.zeros(kMaxRecordData - 3);
     rec::putString16(body, u"abc");
     RecordWriter w;
-    w.write(0x00FC, body);
+    w.write(kSstRecord, body);
     auto records = physicalRecords(w.bytes());
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].data.size(), kMaxRecordData - 3);
@@ -91,7 +124,7 @@ TEST(RecordStream, StringHeaderNeverEndsARecordAndContinuationRepeatsTheOptionBy
     const std::u16string text = u"\u0100\u0101\u0102\u0103\u0104";
     rec::putString16(wide, text); // header 3 + first char 2 fit, then 1 more char, 1 byte left
     RecordWriter w2;
-    w2.write(0x00FC, wide);
+    w2.write(kSstRecord, wide);
     records = physicalRecords(w2.bytes());
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].data.size(), kMaxRecordData - 1);
@@ -116,7 +149,7 @@ TEST(RecordStream, SurrogatePairsStayTogetherAcrossContinuations)
     body.zeros(kMaxRecordData - 3 - 2 - 2); // header, 'x', then one unit of room
     rec::putString16(body, text);
     RecordWriter w;
-    w.write(0x0207, body);
+    w.write(kStringRecord, body);
     const auto records = physicalRecords(w.bytes());
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].data.size(), kMaxRecordData - 2); // the high surrogate waited
@@ -135,10 +168,8 @@ TEST(RecordStream, ReaderSwitchesWidthAtAContinuation)
 {
     // A text that starts narrow and goes on wide in its continuation, as
     // other writers produce.
-    const std::vector<uint8_t> stream{
-        0x07, 0x02, 5, 0, 4, 0, 0, 'a', 'b', // STRING: 4 characters, narrow, 2 here
-        0x3C, 0x00, 5, 0, 1, 0x00, 0x01, 'd', 0x00, // CONTINUE: wide, 2 more
-    };
+    const std::vector<uint8_t> stream = record(kStringRecord, {4, 0, 0, 'a', 'b'}) // 4 characters, narrow, 2 here
+                                        + record(kContinueRecord, {1, 0x00, 0x01, 'd', 0x00}); // wide, 2 more
     auto r = readOne(stream);
     auto c = r.cursor();
     EXPECT_EQ(rec::getString16(c), u"ab\u0100d");
@@ -147,7 +178,7 @@ TEST(RecordStream, ReaderSwitchesWidthAtAContinuation)
 TEST(RecordStream, MarksReportWhereTheyLanded)
 {
     RecordWriter w;
-    w.write(0x0001, [] {
+    w.write(kUnknownType, [] {
         RecordBody b;
         b.zeros(10);
         return b;
@@ -159,7 +190,7 @@ TEST(RecordStream, MarksReportWhereTheyLanded)
     body.zeros(kMaxRecordData - 8 - 8 - 2);
     body.mark();
     rec::putString16(body, u"second");
-    const auto marks = w.write(0x00FC, body);
+    const auto marks = w.write(kSstRecord, body);
     ASSERT_EQ(marks.size(), 2u);
     EXPECT_EQ(marks[0].recordStart, 14u);
     EXPECT_EQ(marks[0].offsetInRecord, 4 + 8);
@@ -172,32 +203,63 @@ TEST(RecordStream, MarksReportWhereTheyLanded)
 TEST(RecordStream, DamagedRecordsAreClearErrors)
 {
     // Length past the end of the stream.
-    const std::vector<uint8_t> pastEnd{0x09, 0x08, 0x10, 0x00, 1, 2, 3};
+    const auto pastEnd = header(kBofRecord, 16) + std::vector<uint8_t>{1, 2, 3};
     RecordReader reader(pastEnd);
     LogicalRecord r;
-    EXPECT_THROW(reader.next(r), XlsError);
+    EXPECT_EQ(refusal([&] { reader.next(r); }),
+              "damaged BOF record at offset 0x0000: it runs past the end of the workbook stream");
 
     // A half header.
-    const std::vector<uint8_t> half{0x09, 0x08, 0x00};
+    const auto half = std::vector<uint8_t>(pastEnd.begin(), pastEnd.begin() + 3);
     RecordReader halfReader(half);
-    EXPECT_THROW(halfReader.next(r), XlsError);
+    EXPECT_EQ(refusal([&] { halfReader.next(r); }),
+              "damaged workbook: the workbook stream ends inside the record header at offset 0x0000");
 
     // Reading beyond a record's data.
-    const std::vector<uint8_t> shortRecord{0x31, 0x00, 2, 0, 1, 2};
+    const auto shortRecord = record(kFontRecord, {1, 2});
     auto one = readOne(shortRecord);
     auto c = one.cursor();
     EXPECT_EQ(c.u16(), 0x0201);
-    EXPECT_THROW(c.u8(), XlsError);
+    EXPECT_EQ(refusal([&] { c.u8(); }), "damaged FONT record at offset 0x0000: it ends too early");
 
     // A text count larger than the record, and a wide character cut in half.
-    const std::vector<uint8_t> longCount{0x07, 0x02, 5, 0, 0xFF, 0x7F, 0, 'a', 'b'};
+    const auto longCount = record(kStringRecord, {0xFF, 0x7F, 0, 'a', 'b'});
     auto text = readOne(longCount);
     auto tc = text.cursor();
-    EXPECT_THROW(rec::getString16(tc), XlsError);
-    const std::vector<uint8_t> cutChar{0x07, 0x02, 6, 0, 2, 0, 1, 'a', 0, 'b'};
+    EXPECT_EQ(refusal([&] { rec::getString16(tc); }), "damaged STRING record at offset 0x0000: a text ends too early");
+    const auto cutChar = record(kStringRecord, {2, 0, 1, 'a', 0, 'b'});
     auto cut = readOne(cutChar);
     auto cc = cut.cursor();
-    EXPECT_THROW(rec::getString16(cc), XlsError);
+    EXPECT_EQ(refusal([&] { rec::getString16(cc); }),
+              "damaged STRING record at offset 0x0000: a character is split between records");
+}
+
+TEST(RecordStream, DamagedRecordsFurtherOnNameTheirOwnOffset)
+{
+    const auto lead = record(kCodePageRecord, {0xB0, 0x04}); // 6 bytes
+    const auto string = record(kStringRecord, {3, 0, 0, 'a'});
+    const struct {
+        const char* what;
+        std::vector<uint8_t> stream;
+        std::string message;
+    } cases[] = {
+        {"a record past the end", lead + header(kSstRecord, 9),
+         "damaged SST record at offset 0x0006: it runs past the end of the workbook stream"},
+        {"a continuation past the end", lead + string + header(kContinueRecord, 9),
+         "damaged CONTINUE record at offset 0x000E: it runs past the end of the workbook stream"},
+        {"a record of a type no one knows", lead + header(kUnknownType, 9),
+         "damaged 0x1234 record at offset 0x0006: it runs past the end of the workbook stream"},
+    };
+    for (const auto& c : cases) {
+        RecordReader reader(c.stream);
+        LogicalRecord r;
+        EXPECT_EQ(refusal([&] {
+                      while (reader.next(r)) {
+                      }
+                  }),
+                  c.message)
+            << c.what;
+    }
 }
 
 TEST(RecordStream, IndivisiblePieceLongerThanARecordIsRefused)
@@ -207,7 +269,46 @@ TEST(RecordStream, IndivisiblePieceLongerThanARecordIsRefused)
     body.zeros(kMaxRecordData + 1);
     body.endAtomic();
     RecordWriter w;
-    EXPECT_THROW(w.write(0x1234, body), XlsError);
+    EXPECT_THROW(w.write(kUnknownType, body), XlsError);
+}
+
+TEST(RecordTypes, NamesAreTheFormatsAndUnknownTypesShowTheirNumber)
+{
+    const std::pair<uint16_t, const char*> names[] = {
+        {kBofRecord, "BOF"},           {kSstRecord, "SST"},         {kRowRecord, "ROW"},
+        {kContinueRecord, "CONTINUE"}, {kShrFmlaRecord, "SHRFMLA"}, {kDefaultRowHeightRecord, "DEFAULTROWHEIGHT"},
+        {kUnknownType, "0x1234"},      {0x0000, "0x0000"},          {0xFFFF, "0xFFFF"},
+    };
+    for (const auto& [type, name] : names)
+        EXPECT_EQ(recordName(type), name);
+
+    // Every record this layer writes or reads has a name of its own.
+    const uint16_t types[] = {
+        rec::Backup::kType, rec::BookBool::kType, rec::CalcCount::kType, rec::CalcMode::kType,
+        rec::CalcPrecision::kType, rec::CodePage::kType, rec::Date1904::kType, rec::DefColWidth::kType,
+        rec::Dsf::kType, rec::FnGroupCount::kType, rec::GridSet::kType, rec::HCenter::kType, rec::HideObj::kType,
+        rec::InterfaceHdr::kType, rec::Iteration::kType, rec::Mms::kType, rec::Password::kType,
+        rec::PrintGridLines::kType, rec::PrintHeaders::kType, rec::Prot4Rev::kType, rec::Prot4RevPass::kType,
+        rec::Protect::kType, rec::RefMode::kType, rec::RefreshAll::kType, rec::SaveRecalc::kType,
+        rec::UsesElfs::kType, rec::VCenter::kType, rec::WindowProtect::kType, rec::WsBool::kType,
+        rec::Eof::kType, rec::InterfaceEnd::kType, rec::BottomMargin::kType, rec::Delta::kType,
+        rec::LeftMargin::kType, rec::RightMargin::kType, rec::TopMargin::kType, rec::Footer::kType,
+        rec::Header::kType, rec::Bof::kType, rec::WriteAccess::kType, rec::TabId::kType, rec::Window1::kType,
+        rec::Font::kType, rec::Format::kType, rec::Xf::kType, rec::Style::kType, rec::Palette::kType,
+        rec::BoundSheet::kType, rec::Country::kType, rec::SupBook::kType, rec::ExternSheet::kType,
+        rec::Name::kType, rec::Sst::kType, rec::ExtSst::kType, rec::Index::kType, rec::DbCell::kType,
+        rec::Guts::kType, rec::DefaultRowHeight::kType, rec::Setup::kType, rec::ColInfo::kType,
+        rec::Dimensions::kType, rec::Row::kType, rec::LabelSst::kType, rec::Number::kType, rec::Rk::kType,
+        rec::MulRk::kType, rec::MulBlank::kType, rec::Label::kType, rec::BoolErr::kType, rec::Blank::kType,
+        rec::Formula::kType, rec::String::kType, rec::Window2::kType, rec::Scl::kType, rec::Selection::kType,
+        rec::MergeCells::kType, kFilePassRecord, kArrayRecord,
+    };
+    std::set<std::string> seen;
+    for (uint16_t type : types) {
+        const std::string name = recordName(type);
+        EXPECT_NE(name.substr(0, 2), "0x") << name;
+        EXPECT_TRUE(seen.insert(name).second) << name << " names two records";
+    }
 }
 
 } // namespace

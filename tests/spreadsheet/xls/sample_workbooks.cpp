@@ -43,17 +43,6 @@ XlsBorder thin(int paletteEntry) { return {XlsLine::Thin, uint8_t(paletteIcv(pal
 
 } // namespace
 
-std::string cellName(uint16_t row, uint16_t column)
-{
-    std::string letters;
-    int c = column + 1;
-    while (c > 0) {
-        letters.insert(letters.begin(), char('A' + (c - 1) % 26));
-        c = (c - 1) / 26;
-    }
-    return letters + std::to_string(row + 1);
-}
-
 std::vector<uint8_t> sumAboveTokens(uint16_t row, uint16_t column, uint16_t count)
 {
     std::vector<uint8_t> v{0x25}; // PtgArea, reference class
@@ -103,11 +92,11 @@ std::vector<uint8_t> greaterTokens(int16_t a, int16_t b)
     return v;
 }
 
-XlsWorkbook representativeWorkbook()
-{
-    XlsWorkbook wb = makeDefaultWorkbook();
+namespace {
 
-    static constexpr uint32_t kPalette[56] = {
+void addPalette(XlsWorkbook& wb)
+{
+    static constexpr uint32_t kPaletteRrggbb[kPaletteSize] = {
         0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x6896CE, 0xFFFF00, 0xFF00FF, 0x00FFFF, 0x800000, 0x547D92,
         0xB8CBD6, 0x37525F, 0x81A478, 0x008080, 0xE0E0E0, 0x808080, 0x9999FF, 0x088483, 0xFEF8E8, 0xCCFFFF,
         0x660066, 0xFF8080, 0x0066CC, 0xCCCCFF, 0x000080, 0xFF00FF, 0xFFFF00, 0x00FFFF, 0x800080, 0x800000,
@@ -115,9 +104,16 @@ XlsWorkbook representativeWorkbook()
         0x3366FF, 0x33CCCC, 0xB1FFD1, 0xFFCC00, 0xFF9900, 0xFF6600, 0xFBF8EF, 0xCFCFCF, 0xBEBEBE, 0x339966,
         0x739ED3, 0xECF5D7, 0x993300, 0x993366, 0xCCFFCC, 0x333333,
     };
-    for (uint32_t rgb : kPalette)
-        wb.palette.push_back({uint8_t(rgb >> 16), uint8_t(rgb >> 8), uint8_t(rgb)});
+    for (uint32_t rrggbb : kPaletteRrggbb)
+        wb.palette.push_back(colorFromRrggbb(rrggbb));
+}
 
+struct SampleFonts {
+    uint16_t title, date, block, header, total, odd;
+};
+
+SampleFonts addFonts(XlsWorkbook& wb)
+{
     XlsFont base;
     base.name = u"Century Gothic";
     base.height = 180;
@@ -132,65 +128,30 @@ XlsWorkbook representativeWorkbook()
         wb.fonts.push_back(f);
         return uint16_t(wb.fonts.size() - 1);
     };
-    const uint16_t titleFont = font(u"Palatino Linotype", 480, true, true, 53); // logical 4: file font 5
-    const uint16_t dateFont = font(u"Palatino Linotype", 200, true, true, 53);
-    const uint16_t blockFont = font(u"Century Gothic", 200, true, false, 35);
-    const uint16_t headerFont = font(u"Century Gothic", 180, true, false, 13);
-    const uint16_t totalFont = font(u"Century Gothic", 180, true, false, 53);
+    SampleFonts fonts{};
+    fonts.title = font(u"Palatino Linotype", 480, true, true, 53); // logical 4: file font 5
+    fonts.date = font(u"Palatino Linotype", 200, true, true, 53);
+    fonts.block = font(u"Century Gothic", 200, true, false, 35);
+    fonts.header = font(u"Century Gothic", 180, true, false, 13);
+    fonts.total = font(u"Century Gothic", 180, true, false, 53);
     XlsFont odd = base;
     odd.underline = 1;
     odd.strikeout = true;
     odd.script = 1;
     odd.name = u"Noto Sans 日本語";
     wb.fonts.push_back(odd);
-    const uint16_t oddFont = uint16_t(wb.fonts.size() - 1);
+    fonts.odd = uint16_t(wb.fonts.size() - 1);
+    return fonts;
+}
 
-    wb.numberFormats.push_back({164, u"\"$\"#,##0.00"});
-    wb.numberFormats.push_back({165, u"0.0%;[Red]-0.0%"});
-    wb.numberFormats.push_back({166, u"yyyy-mm-dd \"€\""});
+struct SampleFormats {
+    uint16_t sheet, title, date, block, data, money, total, header, borders, dated, percent;
+};
 
-    const auto addXf = [&](const XlsXf& xf) {
-        wb.xfs.push_back(xf);
-        return uint16_t(wb.xfs.size() - 1);
-    };
-    const uint16_t sheetXf = addXf(cellXf(0));
-    XlsXf title = cellXf(titleFont);
-    title.vAlign = XlsVAlign::Bottom;
-    title.wrap = false;
-    const uint16_t titleXf = addXf(title);
-    XlsXf date = cellXf(dateFont);
-    date.hAlign = XlsHAlign::Right;
-    date.vAlign = XlsVAlign::Bottom;
-    date.wrap = false;
-    const uint16_t dateXf = addXf(date);
-    XlsXf block = cellXf(blockFont);
-    block.fillForeground = uint8_t(paletteIcv(13));
-    block.left = block.top = thin(1);
-    block.left.color = uint8_t(kIcvWindowText);
-    block.right = thin(48);
-    const uint16_t blockXf = addXf(block);
-    XlsXf data = cellXf(0);
-    data.fillForeground = uint8_t(paletteIcv(19));
-    data.indent = 1;
-    data.left = thin(48);
-    data.right = thin(48);
-    const uint16_t dataXf = addXf(data);
-    XlsXf money = data;
-    money.numberFormat = 164;
-    money.hAlign = XlsHAlign::Left;
-    const uint16_t moneyXf = addXf(money);
-    XlsXf total = cellXf(totalFont);
-    total.fillForeground = uint8_t(paletteIcv(39));
-    total.numberFormat = 164;
-    total.hAlign = XlsHAlign::Left;
-    total.indent = 1;
-    total.bottom = thin(1);
-    const uint16_t totalXf = addXf(total);
-    XlsXf header = cellXf(headerFont);
-    header.fillForeground = uint8_t(paletteIcv(35));
-    header.hAlign = XlsHAlign::Center;
-    const uint16_t headerXf = addXf(header);
-    XlsXf borders = cellXf(oddFont);
+// Every alignment, border and fill there is, in one format.
+XlsXf oddBordersXf(uint16_t font)
+{
+    XlsXf borders = cellXf(font);
     borders.left = {XlsLine::Dashed, uint8_t(paletteIcv(3))};
     borders.right = {XlsLine::Double, uint8_t(paletteIcv(4))};
     borders.top = {XlsLine::Thick, uint8_t(paletteIcv(5))};
@@ -207,25 +168,104 @@ XlsWorkbook representativeWorkbook()
     borders.locked = false;
     borders.formulaHidden = true;
     borders.numberFormat = 165;
-    const uint16_t bordersXf = addXf(borders);
-    XlsXf dated = data;
+    return borders;
+}
+
+// The plan's formats: title, date, block titles, striped data, money and
+// totals.
+void addPlanFormats(XlsWorkbook& wb, const SampleFonts& fonts, SampleFormats& f)
+{
+    const auto addXf = [&](const XlsXf& xf) {
+        wb.xfs.push_back(xf);
+        return uint16_t(wb.xfs.size() - 1);
+    };
+    f.sheet = addXf(cellXf(0));
+    XlsXf title = cellXf(fonts.title);
+    title.vAlign = XlsVAlign::Bottom;
+    title.wrap = false;
+    f.title = addXf(title);
+    XlsXf date = cellXf(fonts.date);
+    date.hAlign = XlsHAlign::Right;
+    date.vAlign = XlsVAlign::Bottom;
+    date.wrap = false;
+    f.date = addXf(date);
+    XlsXf block = cellXf(fonts.block);
+    block.fillForeground = uint8_t(paletteIcv(13));
+    block.left = block.top = thin(1);
+    block.left.color = uint8_t(kIcvWindowText);
+    block.right = thin(48);
+    f.block = addXf(block);
+    XlsXf data = cellXf(0);
+    data.fillForeground = uint8_t(paletteIcv(19));
+    data.indent = 1;
+    data.left = thin(48);
+    data.right = thin(48);
+    f.data = addXf(data);
+    XlsXf money = data;
+    money.numberFormat = 164;
+    money.hAlign = XlsHAlign::Left;
+    f.money = addXf(money);
+    XlsXf total = cellXf(fonts.total);
+    total.fillForeground = uint8_t(paletteIcv(39));
+    total.numberFormat = 164;
+    total.hAlign = XlsHAlign::Left;
+    total.indent = 1;
+    total.bottom = thin(1);
+    f.total = addXf(total);
+}
+
+SampleFormats addFormats(XlsWorkbook& wb, const SampleFonts& fonts)
+{
+    wb.numberFormats.push_back({164, u"\"$\"#,##0.00"});
+    wb.numberFormats.push_back({165, u"0.0%;[Red]-0.0%"});
+    wb.numberFormats.push_back({166, u"yyyy-mm-dd \"€\""});
+    const auto addXf = [&](const XlsXf& xf) {
+        wb.xfs.push_back(xf);
+        return uint16_t(wb.xfs.size() - 1);
+    };
+    SampleFormats f{};
+    addPlanFormats(wb, fonts, f);
+    XlsXf header = cellXf(fonts.header);
+    header.fillForeground = uint8_t(paletteIcv(35));
+    header.hAlign = XlsHAlign::Center;
+    f.header = addXf(header);
+    f.borders = addXf(oddBordersXf(fonts.odd));
+    XlsXf dated = wb.xfs[f.data];
     dated.numberFormat = 166;
-    const uint16_t datedXf = addXf(dated);
-    XlsXf percent = data;
+    f.dated = addXf(dated);
+    XlsXf percent = wb.xfs[f.data];
     percent.numberFormat = 10; // built-in 0.00%
-    const uint16_t percentXf = addXf(percent);
+    f.percent = addXf(percent);
 
     // A user style on its own style format.
     XlsXf styleXf = wb.xfs[0];
-    styleXf.font = blockFont;
+    styleXf.font = fonts.block;
     styleXf.fillPattern = 1;
     styleXf.fillForeground = uint8_t(paletteIcv(35));
     const uint16_t userStyleXf = addXf(styleXf);
     wb.styles.push_back({userStyleXf, false, 0, 0xFF, u"Block title ✓"});
+    return f;
+}
 
-    XlsSheet& s = wb.sheets[0];
-    s.name = u"Holiday Party Plans";
-    s.defaultRowHeight = 240;
+// Adds rows, cells and merges to a sheet.
+struct SheetFiller {
+    XlsSheet& s;
+
+    void row(uint16_t r, double points, std::optional<uint16_t> xf)
+    {
+        XlsRowInfo info;
+        info.row = r;
+        info.height = uint16_t(points * 20 + 0.5);
+        info.customHeight = true;
+        info.xf = xf;
+        s.rows.push_back(info);
+    }
+    void put(uint16_t r, uint16_t c, uint16_t xf, XlsValue v) { s.cells.push_back({r, c, xf, std::move(v)}); }
+    void merge(uint16_t r1, uint16_t c1, uint16_t r2, uint16_t c2) { s.merges.push_back({r1, r2, c1, c2}); }
+};
+
+void planColumns(XlsSheet& s, uint16_t sheetXf)
+{
     const double widths[6] = {2.43, 19.14, 17.57, 7.29, 13.86, 27.86};
     for (uint16_t c = 0; c < 6; ++c) {
         XlsColumnInfo col;
@@ -241,70 +281,69 @@ XlsWorkbook representativeWorkbook()
     rest.xf = sheetXf;
     rest.customWidth = false;
     s.columns.push_back(rest);
+}
 
-    const auto row = [&](uint16_t r, double points, std::optional<uint16_t> xf) {
-        XlsRowInfo info;
-        info.row = r;
-        info.height = uint16_t(points * 20 + 0.5);
-        info.customHeight = true;
-        info.xf = xf;
-        s.rows.push_back(info);
-    };
-    const auto put = [&](uint16_t r, uint16_t c, uint16_t xf, XlsValue v) { s.cells.push_back({r, c, xf, std::move(v)}); };
-    const auto merge = [&](uint16_t r1, uint16_t c1, uint16_t r2, uint16_t c2) { s.merges.push_back({r1, r2, c1, c2}); };
+// The title and the Music block: title row, three data rows, total row.
+void planBlock(SheetFiller& add, const SampleFormats& f)
+{
+    add.row(0, 4.5, f.sheet);
+    add.row(1, 42.75, f.sheet);
+    add.put(1, 1, f.title, std::u16string(u"Holiday Party Plans"));
+    add.put(1, 4, f.date, std::u16string(u"December 24"));
+    add.put(1, 5, f.date, XlsBlank{});
+    add.merge(1, 4, 1, 5);
 
-    row(0, 4.5, sheetXf);
-    row(1, 42.75, sheetXf);
-    put(1, 1, titleXf, std::u16string(u"Holiday Party Plans"));
-    put(1, 4, dateXf, std::u16string(u"December 24"));
-    put(1, 5, dateXf, XlsBlank{});
-    merge(1, 4, 1, 5);
-
-    // The Music block: title row, three data rows, total row.
-    row(2, 20, sheetXf);
-    put(2, 1, blockXf, std::u16string(u"Music"));
-    put(2, 2, blockXf, std::u16string(u"Format"));
-    put(2, 3, blockXf, XlsBlank{});
-    merge(2, 2, 2, 3);
-    put(2, 4, blockXf, std::u16string(u"Purchased?"));
-    put(2, 5, blockXf, std::u16string(u"Budget: $250"));
+    add.row(2, 20, f.sheet);
+    add.put(2, 1, f.block, std::u16string(u"Music"));
+    add.put(2, 2, f.block, std::u16string(u"Format"));
+    add.put(2, 3, f.block, XlsBlank{});
+    add.merge(2, 2, 2, 3);
+    add.put(2, 4, f.block, std::u16string(u"Purchased?"));
+    add.put(2, 5, f.block, std::u16string(u"Budget: $250"));
     const double amounts[3] = {12.5, 1999.99, 0.1};
     const char16_t* names[3] = {u"Jingle Bells", u"Stille Nacht — «Weihnacht»", u"きよしこの夜 🎄"};
     for (uint16_t i = 0; i < 3; ++i) {
         const uint16_t r = uint16_t(3 + i);
-        row(r, 14.25, sheetXf);
-        put(r, 1, dataXf, std::u16string(names[i]));
-        put(r, 2, dataXf, std::u16string(u"CD"));
-        put(r, 3, dataXf, XlsBlank{});
-        merge(r, 2, r, 3);
-        put(r, 4, dataXf, i != 1);
-        put(r, 5, moneyXf, amounts[i]);
+        add.row(r, 14.25, f.sheet);
+        add.put(r, 1, f.data, std::u16string(names[i]));
+        add.put(r, 2, f.data, std::u16string(u"CD"));
+        add.put(r, 3, f.data, XlsBlank{});
+        add.merge(r, 2, r, 3);
+        add.put(r, 4, f.data, i != 1);
+        add.put(r, 5, f.money, amounts[i]);
     }
-    put(7, 1, headerXf, std::u16string(u"Notes"));
-    put(6, 1, totalXf, std::u16string(u"Total:"));
+    add.put(7, 1, f.header, std::u16string(u"Notes"));
+    add.put(6, 1, f.total, std::u16string(u"Total:"));
     for (uint16_t c = 2; c <= 4; ++c)
-        put(6, c, totalXf, XlsBlank{});
-    merge(6, 1, 6, 4);
-    put(6, 5, totalXf, XlsFormula{sumAboveTokens(6, 5, 3), {}, 2012.59, true, true});
+        add.put(6, c, f.total, XlsBlank{});
+    add.merge(6, 1, 6, 4);
+    add.put(6, 5, f.total, XlsFormula{sumAboveTokens(6, 5, 3), {}, 2012.59, true, true});
+}
 
-    // A row of other values and formulas.
-    row(8, 30, std::nullopt);
-    put(8, 1, bordersXf, -0.25);
-    put(8, 2, percentXf, 0.125);
-    put(8, 3, datedXf, 45285.0);
-    put(8, 4, dataXf, XlsErrorCode::Div0);
-    put(8, 5, dataXf, XlsErrorCode::NA);
-    put(9, 1, dataXf, XlsFormula{addTokens(2, 3), {}, 5.0, true, true});
-    put(9, 2, dataXf, XlsFormula{concatTokens(u"Happy ", u"holidays ☃"), {}, std::u16string(u"Happy holidays ☃"), true, true});
-    put(9, 3, dataXf, XlsFormula{greaterTokens(1, 0), {}, true, true, true});
-    put(9, 4, dataXf, XlsFormula{divideTokens(1, 0), {}, XlsErrorCode::Div0, true, true});
-    put(9, 5, dataXf, XlsFormula{concatTokens(u"", u""), {}, std::u16string(), true, true});
-    put(10, 1, dataXf, 1e300);
-    put(10, 2, dataXf, -123456789.0);
-    put(10, 3, dataXf, 3.14159);
-    put(10, 4, dataXf, false);
-    put(10, 5, dataXf, 42.0);
+// A row of other values and formulas of every result type.
+void otherValues(SheetFiller& add, const SampleFormats& f)
+{
+    add.row(8, 30, std::nullopt);
+    add.put(8, 1, f.borders, -0.25);
+    add.put(8, 2, f.percent, 0.125);
+    add.put(8, 3, f.dated, 45285.0);
+    add.put(8, 4, f.data, XlsErrorCode::Div0);
+    add.put(8, 5, f.data, XlsErrorCode::NA);
+    add.put(9, 1, f.data, XlsFormula{addTokens(2, 3), {}, 5.0, true, true});
+    add.put(9, 2, f.data,
+            XlsFormula{concatTokens(u"Happy ", u"holidays ☃"), {}, std::u16string(u"Happy holidays ☃"), true, true});
+    add.put(9, 3, f.data, XlsFormula{greaterTokens(1, 0), {}, true, true, true});
+    add.put(9, 4, f.data, XlsFormula{divideTokens(1, 0), {}, XlsErrorCode::Div0, true, true});
+    add.put(9, 5, f.data, XlsFormula{concatTokens(u"", u""), {}, std::u16string(), true, true});
+    add.put(10, 1, f.data, 1e300);
+    add.put(10, 2, f.data, -123456789.0);
+    add.put(10, 3, f.data, 3.14159);
+    add.put(10, 4, f.data, false);
+    add.put(10, 5, f.data, 42.0);
+}
 
+void planPage(XlsSheet& s)
+{
     s.printArea = XlsRange{1, 10, 1, 5};
     s.page.paperSize = 9;
     s.page.portrait = true;
@@ -322,8 +361,11 @@ XlsWorkbook representativeWorkbook()
     s.selection.ranges = {XlsRange{14, 14, 2, 2}};
     s.window.showGridLines = false;
     s.window.zoom = 85;
+}
 
-    // The second sheet: hidden, non-Latin, emoji, the grid's last cell.
+// Hidden, non-Latin, emoji, the grid's last cell.
+XlsSheet secondSheet(uint16_t dataXf)
+{
     XlsSheet second;
     second.name = u"Ünïcödé 日本 ✓";
     second.visibility = XlsVisibility::Hidden;
@@ -347,8 +389,28 @@ XlsWorkbook representativeWorkbook()
     second.selection.activeColumn = 1;
     second.selection.ranges = {XlsRange{0, 3, 0, 3}, XlsRange{7, 9, 7, 9}};
     second.selection.activeRange = 0;
-    wb.sheets.push_back(second);
+    return second;
+}
 
+} // namespace
+
+XlsWorkbook representativeWorkbook()
+{
+    XlsWorkbook wb = makeDefaultWorkbook();
+    addPalette(wb);
+    const SampleFonts fonts = addFonts(wb);
+    const SampleFormats formats = addFormats(wb, fonts);
+
+    XlsSheet& s = wb.sheets[0];
+    s.name = u"Holiday Party Plans";
+    s.defaultRowHeight = 240;
+    planColumns(s, formats.sheet);
+    SheetFiller add{s};
+    planBlock(add, formats);
+    otherValues(add, formats);
+    planPage(s);
+
+    wb.sheets.push_back(secondSheet(formats.data));
     wb.activeSheet = 0;
     return wb;
 }

@@ -27,7 +27,4 @@ XlsWorkbook representativeWorkbook();
 // n rows of 5 styled columns (text, number, money, boolean, formula).
 XlsWorkbook styledRows(int rows);
 
-// Row and column names for messages ("F26").
-std::string cellName(uint16_t row, uint16_t column);
-
 } // namespace jubilo::xls::testing

@@ -4,6 +4,7 @@
 #include "sample_workbooks.h"
 
 #include "spreadsheet/xls/compound_file_p.h"
+#include "spreadsheet/xls/message_text_p.h"
 #include "spreadsheet/xls/record_stream_p.h"
 #include "spreadsheet/xls/records_p.h"
 #include "spreadsheet/xls/xls_io.h"
@@ -73,7 +74,7 @@ void expectSameWorkbook(XlsWorkbook written, const XlsWorkbook& read)
         EXPECT_EQ(a.rows, b.rows);
         ASSERT_EQ(a.cells.size(), b.cells.size());
         for (std::size_t k = 0; k < a.cells.size(); ++k)
-            EXPECT_EQ(a.cells[k], b.cells[k]) << testing::cellName(b.cells[k].row, b.cells[k].column);
+            EXPECT_EQ(a.cells[k], b.cells[k]) << cellName(b.cells[k].row, b.cells[k].column);
         EXPECT_EQ(a.merges, b.merges);
         EXPECT_EQ(a.printArea, b.printArea);
         EXPECT_EQ(a.page, b.page);
