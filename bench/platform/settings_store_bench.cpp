@@ -2,8 +2,8 @@
 // given size: QSettings rewrites and syncs the whole file on every write.
 
 #include "model/saved_plan.h"
-#include "model/table_text.h"
 #include "platform/ini_settings_store.h"
+#include "tests/support/sample_plans.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -15,25 +15,11 @@ namespace {
 
 using namespace jubilo;
 
-void fillStore(IniSettingsStore& store, int rowsPerTable)
-{
-    Plan plan;
-    for (TableId id : SavedPlan::tableOrder()) {
-        PlanTable& table = plan.table(id);
-        for (int i = 0; i < rowsPerTable; ++i)
-            table.append({QStringLiteral("Item number %1").arg(i), QStringLiteral("Some notes, here"),
-                           QStringLiteral("Yes"), QStringLiteral("12.50")});
-    }
-    SavedPlan saved(store);
-    for (const PlanStep& step : saved.saveSteps(plan))
-        step.run();
-}
-
 void BM_BudgetWriteOnStoredPlan(benchmark::State& state)
 {
     QTemporaryDir dir;
     IniSettingsStore store(dir.path());
-    fillStore(store, static_cast<int>(state.range(0)));
+    testing::storePlan(store, testing::planWithRows(static_cast<int>(state.range(0))));
     SavedPlan saved(store);
     int n = 0;
     for (auto _ : state)
@@ -46,9 +32,9 @@ void BM_SaveAndLoadWholePlan(benchmark::State& state)
 {
     QTemporaryDir dir;
     IniSettingsStore store(dir.path());
-    const int rows = static_cast<int>(state.range(0));
+    const Plan plan = testing::planWithRows(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        fillStore(store, rows);
+        testing::storePlan(store, plan);
         Plan loaded;
         SavedPlan saved(store);
         for (const PlanStep& step : saved.loadSteps(loaded, QDateTime::fromSecsSinceEpoch(0)))

@@ -6,15 +6,13 @@
 namespace jubilo {
 namespace {
 
-class EngineHostTest : public ::testing::Test {
+class EngineHostTest : public testing::ScriptedSystemTest {
 protected:
     void SetUp() override
     {
-        seam.hostFactory = createEngineHost;
-        seam.runningHostLookup = runningEngineHost;
+        sys.hostFactory = createEngineHost;
+        sys.runningHostLookup = runningEngineHost;
     }
-    testing::ScriptedSystem seam;
-    ScopedSystem scoped{seam};
 };
 
 // A cut-down report run through nothing but the interface.

@@ -1,7 +1,7 @@
 #include "platform/ini_settings_store.h"
+#include "tests/support/external_tools.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -73,11 +73,10 @@ TEST(IniSettingsStoreTest, EveryTextSurvivesExactlyAcrossAKilledWriter)
         out.write(texts[i].toUtf8());
         out.close();
 
-        QProcess writer;
-        writer.start(QStringLiteral(STORE_WRITER_TOOL),
-                     {dir.filePath("store"), QStringLiteral("Key%1").arg(i), valueFile});
-        ASSERT_TRUE(writer.waitForFinished(60'000));
-        ASSERT_EQ(writer.exitStatus(), QProcess::CrashExit) << "the writer was meant to be killed";
+        const auto writer = testing::runProcess(QStringLiteral(STORE_WRITER_TOOL),
+                                                {dir.filePath("store"), QStringLiteral("Key%1").arg(i), valueFile}, 60'000);
+        ASSERT_TRUE(writer.finished) << writer.output.toStdString();
+        ASSERT_EQ(writer.exitCode, -1) << "the writer was meant to be killed";
     }
     IniSettingsStore reader(dir.filePath("store"));
     for (int i = 0; i < texts.size(); ++i) {

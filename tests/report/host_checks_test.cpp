@@ -45,11 +45,7 @@ private:
     QString value_;
 };
 
-class HostChecksTest : public ::testing::Test {
-protected:
-    testing::ScriptedSystem sys;
-    ScopedSystem installed{sys};
-};
+using HostChecksTest = testing::ScriptedSystemTest;
 
 TEST_F(HostChecksTest, AHostThatStartsLetsTheProgramGoOnSilently)
 {

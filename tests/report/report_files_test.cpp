@@ -12,10 +12,8 @@
 namespace jubilo {
 namespace {
 
-class TempFilesTest : public ::testing::Test {
+class TempFilesTest : public testing::ScriptedSystemTest {
 protected:
-    testing::ScriptedSystem sys;
-    ScopedSystem installed{sys};
     QTemporaryDir dir;
 };
 

@@ -1,6 +1,7 @@
 #include "model/plan.h"
 #include "engine_host/engine_host.h"
 #include "report/report_run.h"
+#include "tests/support/sample_plans.h"
 #include "tests/support/scripted_system.h"
 
 #include <QDir>
@@ -37,19 +38,14 @@ public:
     QString workbook;
 };
 
-class ReportRunTest : public ::testing::Test {
+class ReportRunTest : public testing::ScriptedSystemTest {
 protected:
     void SetUp() override
     {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         sys.hostFactory = createEngineHost;
         sys.runningHostLookup = runningEngineHost;
         sys.env = {"Temp=" + temp.path()};
-        plan.table(TableId::Guests).append({"John", "NY City", "Yes", "1"});
-        plan.table(TableId::Music).append({"Dance", "CD", "No", "9.99"});
-        plan.setBudget(BudgetId::Music, "15.00");
     }
-    void TearDown() override { QLocale::setDefault(QLocale::system()); }
 
     QStringList errorBoxes() const
     {
@@ -59,10 +55,9 @@ protected:
         return boxes;
     }
 
-    testing::ScriptedSystem sys;
-    ScopedSystem installed{sys};
+    testing::UsEnglishLocale english;
     QTemporaryDir temp;
-    Plan plan;
+    Plan plan = testing::samplePlan();
     RecordingScreens screens;
 };
 

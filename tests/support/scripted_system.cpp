@@ -12,6 +12,17 @@ QString fullKey(const QString& app, const QString& section, const QString& key)
 {
     return app + QLatin1Char('/') + section + QLatin1Char('/') + key;
 }
+
+// The next scripted answer, or the fallback when the script has run out.
+template <typename T>
+T next(std::deque<T>& script, T fallback)
+{
+    if (script.empty())
+        return fallback;
+    T front = std::move(script.front());
+    script.pop_front();
+    return front;
+}
 }  // namespace
 
 QString MemorySettingsStore::read(const QString& app, const QString& section, const QString& key,
@@ -49,23 +60,14 @@ ScriptedSystem::ScriptedSystem()
 int ScriptedSystem::messageBox(const QString& text, int flags, const QString& caption)
 {
     messages.push_back({text, flags, caption});
-    if (!answers.empty()) {
-        const int answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    return (flags & 7) == msgbox::kYesNo ? msgbox::kAnswerNo : msgbox::kAnswerOk;
+    return next(answers, (flags & 7) == msgbox::kYesNo ? msgbox::kAnswerNo : msgbox::kAnswerOk);
 }
 
 QString ScriptedSystem::saveFileName(const QString& title, const QString& filter,
                                      const QString& fileName)
 {
     saveDialogs.push_back({title, filter, fileName});
-    if (savePaths.empty())
-        return {};
-    QString path = savePaths.front();
-    savePaths.pop_front();
-    return path;
+    return next(savePaths, QString());
 }
 
 void ScriptedSystem::openUrl(const QString& url)
@@ -88,11 +90,7 @@ QImage ScriptedSystem::clipboardImage()
 
 double ScriptedSystem::nextRandom()
 {
-    if (randoms.empty())
-        return 0.5;
-    const double r = randoms.front();
-    randoms.pop_front();
-    return r;
+    return next(randoms, 0.5);
 }
 
 std::unique_ptr<SpreadsheetHost> ScriptedSystem::createHost(const QString& className)

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <ostream>
 #include <functional>
@@ -80,6 +82,13 @@ public:
     std::vector<quint32> seeds;
     std::optional<int> endedWith;
     int clipboardFetches = 0;
+};
+
+// A test with the scripted seam installed as the program's.
+class ScriptedSystemTest : public ::testing::Test {
+protected:
+    ScriptedSystem sys;
+    ScopedSystem installed{sys};
 };
 
 }  // namespace jubilo::testing

@@ -1,11 +1,11 @@
 // The program as the user meets it: start-up with a stored plan, and the
 // report run from the click to the preview on screen.
 
-#include "model/saved_plan.h"
 #include "platform/qt_system.h"
 #include "engine_host/engine_host.h"
 #include "ui/main/main_window.h"
 #include "ui/preview/preview_window.h"
+#include "tests/support/sample_plans.h"
 
 #include <QApplication>
 #include <QFile>
@@ -39,25 +39,6 @@ private:
     QString temp_;
 };
 
-void storePlan(SettingsStore& store, int rows)
-{
-    Plan plan;
-    for (int i = 1; i <= rows; ++i) {
-        const QString n = QString::number(i);
-        plan.table(TableId::Guests).append({"Guest " + n, "Street " + n, "Yes", n});
-        plan.table(TableId::Music).append({"Song " + n, "CD", "No", "9.99"});
-        plan.table(TableId::Decorations).append({"Deco " + n, "2", "Yes", "3.04"});
-        plan.table(TableId::FoodAndDrinks).append({"Cake", "Item " + n, "No", "20.00"});
-        plan.table(TableId::OtherSupplies).append({"Supply " + n, "Yes", "14.99"});
-        plan.table(TableId::Incidentals).append({"Other " + n, "No", "0.00"});
-        plan.table(TableId::Schedules).append({"Task " + n, "11:10 AM", "Nearest store"});
-        plan.table(TableId::Activities).append({"Dance " + n, "07:00 PM", "If guests want to"});
-    }
-    SavedPlan saved(store);
-    for (const PlanStep& step : saved.saveSteps(plan))
-        step.run();
-}
-
 long residentKilobytes()
 {
     QFile status("/proc/self/status");
@@ -75,7 +56,7 @@ void BM_StartWithStoredPlan(benchmark::State& state)
     QTemporaryDir dir;
     BenchSystem sys(dir.path());
     ScopedSystem installed(sys);
-    storePlan(sys.settings(), static_cast<int>(state.range(0)));
+    testing::storePlan(sys.settings(), testing::planWithRows(static_cast<int>(state.range(0))));
     const long before = residentKilobytes();
     long grown = 0;
     for (auto _ : state) {
@@ -96,7 +77,7 @@ void BM_ReportFromClickToPreview(benchmark::State& state)
     QTemporaryDir dir;
     BenchSystem sys(dir.path());
     ScopedSystem installed(sys);
-    storePlan(sys.settings(), static_cast<int>(state.range(0)));
+    testing::storePlan(sys.settings(), testing::planWithRows(static_cast<int>(state.range(0))));
     MainWindow window;
     window.show();
     QApplication::processEvents();
@@ -120,7 +101,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const jubilo::testing::UsEnglishLocale english;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,9 +1,6 @@
 #include "file_samples.h"
 
-#include "spreadsheet/core/address.h"
-#include "spreadsheet/model/range_style.h"
-#include "spreadsheet/model/worksheet.h"
-#include "spreadsheet/model/xl_codes.h"
+#include "tests/support/engine_sheets.h"
 
 #include <gtest/gtest.h>
 
@@ -11,40 +8,9 @@
 
 namespace jubilo::spreadsheet::testing {
 
-namespace {
-
-quint32 bgr(int r, int g, int b) { return quint32(r) | quint32(g) << 8 | quint32(b) << 16; }
-
-struct Sheet {
-    std::shared_ptr<Worksheet> sheet;
-
-    Range operator()(const QString& a1) const { return {sheet, parseA1Range(a1)}; }
-    Range columns(const QString& a1) const { return {sheet, parseColumns(a1), RangeKind::Columns}; }
-    Range rows(const QString& a1) const { return {sheet, parseRows(a1), RangeKind::Rows}; }
-
-    // Writes the text into the range's first cell and merges the range.
-    Range put(const QString& a1, const QString& text) const
-    {
-        const Range r = (*this)(a1);
-        Range(sheet, CellRect::at(r.rect().top, r.rect().left)).setFormulaR1C1(text);
-        r.merge();
-        return r;
-    }
-};
-
-void frame(const Range& r, int insideColor)
-{
-    for (int edge : {xl::kEdgeLeft, xl::kEdgeTop, xl::kEdgeBottom, xl::kEdgeRight})
-        r.borders(edge).setLineStyle(xl::kContinuous);
-    r.borders(xl::kInsideVertical).setLineStyle(xl::kContinuous);
-    r.borders(xl::kInsideVertical).setColorIndex(insideColor);
-}
-
-}  // namespace
-
 void buildOddValues(Worksheet& ws, bool corners)
 {
-    const Sheet s{ws.shared_from_this()};
+    const SheetRanges s{ws.shared_from_this()};
     s("A1").setFormulaR1C1(QString(32767, QChar(u'é')));
     s("A2").setFormulaR1C1(QStringLiteral("Καλημέρα, мир, 你好, مرحبا, שלום"));
     s("A3").setFormulaR1C1(QStringLiteral("Party 🎉🥳 time 𝄞"));
@@ -125,7 +91,7 @@ namespace {
 
 void buildManyStringsAndMerges(Worksheet& ws)
 {
-    const Sheet s{ws.shared_from_this()};
+    const SheetRanges s{ws.shared_from_this()};
     for (int r = 1; r <= 5000; ++r)
         s(QStringLiteral("A%1").arg(r)).setFormulaR1C1(QStringLiteral("string number %1, ünïcödé %2").arg(r).arg(r * 7));
     for (int r = 1; r <= 1100; ++r)
@@ -230,79 +196,21 @@ void expectSameSheet(Worksheet& a, Worksheet& b)
 
 void buildPlanSheet(Application& app, Worksheet& ws)
 {
-    Workbook& book = ws.workbook();
-    const Sheet s{ws.shared_from_this()};
-    book.setColor(13, bgr(129, 164, 120));
-    book.setColor(19, bgr(254, 248, 232));
-    book.setColor(35, bgr(219, 235, 203));
-    book.setColor(39, bgr(234, 234, 234));
-    book.setColor(48, bgr(207, 207, 207));
-    book.setColor(53, bgr(153, 51, 0));
-
-    const Range all(ws.shared_from_this(), CellRect::sheet());
-    all.font().setName(QStringLiteral("Century Gothic"));
-    all.font().setSize(9);
-    all.setVerticalAlignment(xl::kCenter);
-    all.setWrapText(true);
-    all.interior().setColorIndex(2);
-    const char* columns[] = {"A:A", "B:B", "C:C", "D:D", "E:E", "F:F"};
-    const double widths[] = {2.43, 19.14, 17.57, 7.29, 13.86, 27.86};
-    for (int i = 0; i < 6; ++i)
-        s.columns(QLatin1String(columns[i])).setColumnWidth(widths[i]);
-    s.rows(QStringLiteral("1:1")).setRowHeight(4.5);
-    s.rows(QStringLiteral("2:2")).setRowHeight(42.75);
-
-    const auto look = [](const Range& r, double size, int color, bool bold) {
-        r.font().setSize(size);
-        r.font().setColorIndex(color);
-        r.font().setBold(bold);
-    };
+    const SheetRanges s{ws.shared_from_this()};
+    stylePlanSheet(s);
     Range title = s.put(QStringLiteral("B2"), QStringLiteral("Holiday Party Plans"));
-    look(title, 24, 53, true);
+    setFontLook(title, 24, 53, true);
     title.font().setName(QStringLiteral("Palatino Linotype"));
     title.font().setItalic(true);
     title.setWrapText(false);
     title.setVerticalAlignment(xl::kBottom);
     Range date = s.put(QStringLiteral("E2:F2"), QStringLiteral("2021 | August 31 | 09 PM"));
-    look(date, 10, 53, true);
+    setFontLook(date, 10, 53, true);
     date.setHorizontalAlignment(xl::kRight);
 
     int t = 3;
-    const QString blocks[] = {QStringLiteral("Music"), QStringLiteral("Decorations"), QStringLiteral("Food and Drinks")};
-    for (const QString& block : blocks) {
-        const int n = 3;
-        s.rows(QString::number(t)).setRowHeight(20);
-        s(QStringLiteral("B%1:F%1").arg(t)).interior().setColorIndex(13);
-        look(s.put(QStringLiteral("B%1").arg(t), block), 10, 35, true);
-        look(s.put(QStringLiteral("C%1:D%1").arg(t), QStringLiteral("Format")), 9, 35, true);
-        look(s.put(QStringLiteral("E%1").arg(t), QStringLiteral("Purchased?")), 9, 35, true);
-        look(s.put(QStringLiteral("F%1").arg(t), QStringLiteral("Budget: $250")), 9, 35, true);
-        frame(s(QStringLiteral("B%1:F%2").arg(t).arg(t + n + 1)), 48);
-        for (int i = 1; i <= n; ++i) {
-            const int r = t + i;
-            s(QStringLiteral("B%1:F%1").arg(r)).interior().setColorIndex(i % 2 ? 19 : 2);
-            s.rows(QString::number(r)).setRowHeight(14.25);
-            s.put(QStringLiteral("B%1").arg(r), QStringLiteral("%1 item %2").arg(block).arg(i)).setIndentLevel(1);
-            s.put(QStringLiteral("C%1:D%1").arg(r), QStringLiteral("detail %1").arg(i)).setIndentLevel(1);
-            s.put(QStringLiteral("E%1").arg(r), i % 2 ? QStringLiteral("Yes") : QStringLiteral("No")).setIndentLevel(1);
-            Range amount = s.put(QStringLiteral("F%1").arg(r), QString::number(i * 12.5 + t, 'f', 2));
-            amount.setHorizontalAlignment(xl::kLeft);
-            amount.setIndentLevel(1);
-            amount.setNumberFormat(QStringLiteral("$#,##0.00"));
-        }
-        const int total = t + n + 1;
-        s(QStringLiteral("B%1:F%1").arg(total)).interior().setColorIndex(35);
-        Range label = s.put(QStringLiteral("B%1:E%1").arg(total), QStringLiteral("Total:"));
-        look(label, 9, 53, true);
-        label.setHorizontalAlignment(xl::kRight);
-        s(QStringLiteral("F%1").arg(total)).interior().setColorIndex(39);
-        Range sum = s.put(QStringLiteral("F%1").arg(total), QStringLiteral("=SUM(R[-%1]C:R[-1]C)").arg(n));
-        sum.setHorizontalAlignment(xl::kLeft);
-        sum.setIndentLevel(1);
-        sum.setNumberFormat(QStringLiteral("$#,##0.00"));
-        look(sum, 9, 53, true);
-        t = total + 1;
-    }
+    for (const char* block : {"Music", "Decorations", "Food and Drinks"})
+        t = addPlanBlock(s, t, QString::fromLatin1(block));
 
     PageSetup& page = ws.pageSetup();
     page.setPrintArea(QStringLiteral("$B$2:$F$%1").arg(t - 1));

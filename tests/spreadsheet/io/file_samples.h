@@ -1,13 +1,24 @@
 #pragma once
-// Workbooks built through the object model for the file tests, and a
-// comparison of two workbooks by everything a saved file keeps.
+// Workbooks built through the object model for the file tests, a
+// comparison of two workbooks by everything a saved file keeps, and the
+// tests' starting point: a temporary folder and an engine without workbooks.
 
-#include "spreadsheet/model/application.h"
-#include "spreadsheet/model/workbook.h"
+#include "tests/support/engine_sheets.h"
 
-#include <memory>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 namespace jubilo::spreadsheet::testing {
+
+class SavedFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    std::shared_ptr<Application> app = englishApplication();
+};
 
 // A plan-like sheet: custom palette, a sheet-wide font and fill, widths,
 // heights, merged titles, striped rows with indents and a currency format,
@@ -20,10 +31,8 @@ void buildPlanSheet(Application& app, Worksheet& sheet);
 // formats, merges; with corners, values in the grid's last row and column.
 void buildOddValues(Worksheet& sheet, bool corners = true);
 
-// Three sheets: the plan sheet, a sheet of odd values (long, non-Latin and
-// emoji texts, booleans, errors, formulas of every result type, formatted
-// blanks, row and column formats, the grid's last cell) and a sheet of
-// thousands of strings and merges. The second sheet is left active.
+// Three sheets: the plan sheet, the odd values and thousands of strings and
+// merges. The second sheet is left active.
 std::shared_ptr<Workbook> everythingWorkbook(Application& app);
 
 // EXPECTs that b holds what a holds: sheets, names, active sheet, palette,

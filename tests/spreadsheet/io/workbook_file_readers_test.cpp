@@ -9,41 +9,22 @@
 #include "spreadsheet/core/address.h"
 #include "spreadsheet/model/worksheet.h"
 #include "spreadsheet/io/xls_export_p.h"
+#include "tests/support/external_tools.h"
 
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QFile>
 #include <QJsonObject>
-#include <QTemporaryDir>
 
 #include <cmath>
-#include <cstdio>
 #include <fstream>
-#include <sstream>
 
 namespace jubilo::spreadsheet {
 namespace {
 
-struct CommandResult {
-    int status = -1;
-    std::string output;
-};
-
-CommandResult run(const QString& command)
-{
-    CommandResult r;
-    FILE* p = popen((command + QStringLiteral(" 2>&1")).toLocal8Bit().constData(), "r");
-    if (!p)
-        return r;
-    char buf[4096];
-    while (std::size_t n = fread(buf, 1, sizeof buf, p))
-        r.output.append(buf, n);
-    r.status = pclose(p);
-    return r;
-}
-
-QString quoted(const QString& s) { return u'\'' + s + u'\''; }
+namespace tools = jubilo::testing;
 
 QJsonValue rgb(const Workbook& book, quint8 entry)
 {
@@ -115,53 +96,14 @@ QJsonObject expectations(Workbook& book)
     return {{"sheets", sheets}};
 }
 
-// One CSV line (LibreOffice's quoting) split into fields.
-std::vector<std::string> csvFields(const std::string& line)
-{
-    std::vector<std::string> out(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"')
-            out.back() += '"', ++i;
-        else if (c == '"')
-            quoted = !quoted;
-        else if (!quoted && c == ',')
-            out.emplace_back();
-        else
-            out.back() += c;
-    }
-    return out;
-}
-
-class SavedFileReaders : public ::testing::Test {
+class SavedFileReaders : public testing::SavedFilesTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        app = Application::create(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
-
-    // LibreOffice with a profile of its own, so no running instance or
-    // user settings take part.
-    CommandResult libreOffice(const QString& args)
-    {
-        return run(QStringLiteral("timeout 180 soffice -env:UserInstallation=file://%1 --headless --norestore %2")
-                       .arg(dir.filePath("profile"), args));
-    }
-
     // The first sheet as LibreOffice computes it, values unformatted.
-    std::vector<std::vector<std::string>> libreOfficeValues(const QString& file)
+    QList<QStringList> libreOfficeValues(const QString& file)
     {
-        const CommandResult r = libreOffice(
-            QStringLiteral("--convert-to 'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false' --outdir %1 %2")
-                .arg(quoted(dir.path()), quoted(file)));
-        const QString csvPath = QString(file).replace(QStringLiteral(".xls"), QStringLiteral(".csv"));
-        std::ifstream csv(csvPath.toStdString());
-        EXPECT_TRUE(csv.good()) << r.output;
-        std::vector<std::vector<std::string>> rows;
-        for (std::string line; std::getline(csv, line);)
-            rows.push_back(csvFields(line));
+        const auto r = office.convert(tools::kCsvAsStored, {file}, dir.path());
+        const auto rows = tools::readCsv(QString(file).replace(QStringLiteral(".xls"), QStringLiteral(".csv")));
+        EXPECT_FALSE(rows.isEmpty()) << r.output.toStdString();
         return rows;
     }
 
@@ -171,7 +113,7 @@ protected:
         int checked = 0;
         sheet.cells().forEach(CellRect::sheet(), [&](int r, const Cell& c) {
             const std::string at = columnName(c.col).toStdString() + std::to_string(r + 1);
-            const std::string got = std::size_t(r) < rows.size() && std::size_t(c.col) < rows[r].size() ? rows[r][c.col] : "";
+            const std::string got = rows.value(r).value(c.col).toStdString();
             const Value v = sheet.value(r, c.col);
             ++checked;
             if (const auto* d = std::get_if<double>(&v)) {
@@ -191,8 +133,7 @@ protected:
         EXPECT_GT(checked, 0);
     }
 
-    QTemporaryDir dir;
-    std::shared_ptr<Application> app;
+    const tools::LibreOffice office{dir.filePath("profile")};
 };
 
 TEST_F(SavedFileReaders, XlrdSeesWhatTheEngineHolds)
@@ -205,10 +146,9 @@ TEST_F(SavedFileReaders, XlrdSeesWhatTheEngineHolds)
             << QJsonDocument(expectations(*book)).toJson(QJsonDocument::Compact).toStdString();
     }
     const QString script = QStringLiteral(XLS_TEST_SOURCE_DIR "/check_with_xlrd.py");
-    const CommandResult r =
-        run(QStringLiteral("/usr/bin/python3 %1 %2 %3").arg(quoted(script), quoted(file), quoted(dir.filePath("expect.json"))));
-    EXPECT_EQ(r.status, 0) << r.output.substr(0, 4000);
-    EXPECT_NE(r.output.find(" 0 difference(s)"), std::string::npos) << r.output.substr(0, 4000);
+    const auto r = tools::runProcess("/usr/bin/python3", {script, file, dir.filePath("expect.json")});
+    EXPECT_TRUE(r.succeeded()) << r.output.left(4000).toStdString();
+    EXPECT_TRUE(r.output.contains(" 0 difference(s)")) << r.output.left(4000).toStdString();
 }
 
 TEST_F(SavedFileReaders, LibreOfficeComputesTheEnginesValuesAndPrintsThePlanOnOnePage)
@@ -219,14 +159,9 @@ TEST_F(SavedFileReaders, LibreOfficeComputesTheEnginesValuesAndPrintsThePlanOnOn
     plan->saveAs(planFile, xl::kWorkbookNormal);
     expectLibreOfficeAgrees(*plan->sheet(1), planFile);
 
-    const CommandResult r = libreOffice(QStringLiteral("--convert-to pdf --outdir %1 %2").arg(quoted(dir.path()), quoted(planFile)));
-    std::ifstream pdf(dir.filePath("plan.pdf").toStdString(), std::ios::binary);
-    ASSERT_TRUE(pdf.good()) << r.output;
-    const std::string bytes((std::istreambuf_iterator<char>(pdf)), std::istreambuf_iterator<char>());
-    std::size_t pages = 0;
-    for (std::size_t at = bytes.find("/Type/Page"); at != std::string::npos; at = bytes.find("/Type/Page", at + 1))
-        pages += bytes.compare(at, 11, "/Type/Pages") != 0;
-    EXPECT_EQ(pages, 1u);
+    const auto r = office.convert(QStringLiteral("pdf"), {planFile}, dir.path());
+    ASSERT_TRUE(QFile::exists(dir.filePath("plan.pdf"))) << r.output.toStdString();
+    EXPECT_EQ(tools::readPdfPages(dir.filePath("plan.pdf")).count, 1);
 
     auto odd = app->addWorkbook();
     testing::buildOddValues(*odd->sheet(1), false);

@@ -11,24 +11,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
-
-#include <filesystem>
-#include <fstream>
 
 namespace jubilo::spreadsheet {
 namespace {
 
-class WorkbookFile : public ::testing::Test {
+class WorkbookFile : public testing::SavedFilesTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        app = Application::create(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
-    QString path(const QString& name) const { return dir.filePath(name); }
     QByteArray bytes(const QString& name) const
     {
         QFile f(path(name));
@@ -40,9 +29,6 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(data);
     }
-
-    QTemporaryDir dir;
-    std::shared_ptr<Application> app;
 };
 
 TEST_F(WorkbookFile, EveryFeatureSurvivesSaveAndOpen)
@@ -51,7 +37,7 @@ TEST_F(WorkbookFile, EveryFeatureSurvivesSaveAndOpen)
     book->saveAs(path("everything.xls"), xl::kExcel8);
     EXPECT_EQ(book->name(), "everything.xls");
 
-    auto other = Application::create(QLocale(QLocale::English, QLocale::UnitedStates));
+    auto other = testing::englishApplication();
     auto reopened = other->openWorkbook(path("everything.xls"));
     EXPECT_EQ(reopened->name(), "everything.xls");
     testing::expectSameWorkbook(*book, *reopened);

@@ -1,18 +1,18 @@
-#include "spreadsheet/model/application.h"
 #include "spreadsheet/core/error.h"
-#include "spreadsheet/model/workbook.h"
+#include "tests/support/engine_workbook.h"
 
 #include <gtest/gtest.h>
 
 namespace jubilo::spreadsheet {
 namespace {
 
+using CellTextLimit = testing::EngineWorkbookTest;
+
 // A cell takes as much text as a saved workbook can hold, and no more: a
 // longer text is refused when it is typed, not later when the file is saved.
-TEST(CellTextLimit, TextsUpTo32767CharactersAreTakenLongerOnesRefused)
+
+TEST_F(CellTextLimit, TextsUpTo32767CharactersAreTakenLongerOnesRefused)
 {
-    auto app = Application::create(QLocale(QLocale::English, QLocale::UnitedStates));
-    app->addWorkbook();
     const QString longest(32767, QChar(0x00E9));
     app->range("B2").setFormulaR1C1(longest);
     EXPECT_EQ(std::get<QString>(app->range("B2").value()), longest);

@@ -1,101 +1,35 @@
-#include "spreadsheet/model/application.h"
+// Formulas in a workbook's cells: references between cells, results that
+// follow their inputs, every operator and registered function, circles, long
+// chains, and results in the cell's format.
+
+#include "spreadsheet/formula/functions_p.h"
 #include "spreadsheet/formula/parser_p.h"
-#include "spreadsheet/formula/printer_p.h"
-#include "spreadsheet/formula/rgce_p.h"
-#include "spreadsheet/model/workbook.h"
+#include "tests/support/engine_workbook.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
 
 namespace jubilo::spreadsheet {
 namespace {
 
-using namespace formula;
-
-QByteArray bytes(std::initializer_list<int> values)
+// The registered function a formula (R1C1, without "=") calls last, if any.
+const formula::FunctionInfo* outermostCall(const QString& text)
 {
-    QByteArray out;
-    for (int v : values)
-        out.append(char(v));
-    return out;
+    const auto tokens = formula::parseR1C1(text, {0, 0});
+    if (!tokens)
+        return nullptr;
+    const formula::Token& last = tokens->back();
+    if (last.base() == formula::ptg::Attr && (last.attr & formula::kAttrSum))
+        return formula::functionByIndex(formula::kSumIndex);
+    const bool call = last.base() == formula::ptg::Func || last.base() == formula::ptg::FuncVar;
+    return call ? formula::functionByIndex(last.data) : nullptr;
 }
 
-QByteArray compiled(const char* text, CellPos at)
-{
-    const auto tokens = parseR1C1(QString::fromUtf8(text), at);
-    return tokens ? encodeRgce(*tokens) : QByteArray("unparsed");
-}
-
-TEST(FormulaTokens, ReferencesAreAbsoluteWithRelativeFlags)
-{
-    const auto tokens = parseR1C1(u"SUM(R[-3]C:R[-1]C)", {9, 5});  // in F10
-    ASSERT_TRUE(tokens);
-    ASSERT_EQ(tokens->size(), 2u);
-    const Token& area = (*tokens)[0];
-    EXPECT_EQ(area.id, 0x25);  // reference class: SUM takes references
-    EXPECT_EQ(area.first, (CellOperand{6, 5, true, true}));
-    EXPECT_EQ(area.last, (CellOperand{8, 5, true, true}));
-    EXPECT_EQ((*tokens)[1], Token::attrSum());
-
-    const auto fixed = parseR1C1(u"R2C3", {0, 0});
-    ASSERT_TRUE(fixed);
-    EXPECT_EQ(fixed->front(), Token::ref(OperandClass::Value, {1, 2, false, false}));
-}
-
-TEST(FormulaTokens, EncodeToTheBytesFormulaRecordsHold)
-{
-    EXPECT_EQ(compiled("SUM(R[-3]C:R[-1]C)", {9, 5}),
-              bytes({0x25, 6, 0, 8, 0, 5, 0xC0, 5, 0xC0, 0x19, 0x10, 0, 0}));
-    EXPECT_EQ(compiled("R1C1+1", {1, 0}), bytes({0x44, 0, 0, 0, 0, 0x1E, 1, 0, 0x03}));
-    EXPECT_EQ(compiled("ROUND(RC[-1],2)", {0, 3}),
-              bytes({0x44, 0, 0, 2, 0xC0, 0x1E, 2, 0, 0x41, 27, 0}));
-    EXPECT_EQ(compiled("IF(TRUE,\"a\",-1.5)", {0, 0}),
-              bytes({0x1D, 1, 0x17, 1, 0, 'a', 0x1F, 0, 0, 0, 0, 0, 0, 0xF8, 0x3F, 0x13, 0x42, 3, 1, 0}));
-    EXPECT_EQ(compiled("(1)%&#N/A", {0, 0}), bytes({0x1E, 1, 0, 0x15, 0x14, 0x1C, 0x2A, 0x08}));
-    EXPECT_EQ(compiled("R[-1]C", {0, 0}), bytes({0x4A, 0, 0, 0, 0}));  // off the grid: #REF!
-    EXPECT_EQ(compiled("COUNT(C2)", {0, 0}),
-              bytes({0x25, 0, 0, 0xFF, 0xFF, 1, 0, 1, 0, 0x42, 1, 0, 0}));
-}
-
-TEST(FormulaTokens, BytesDecodeBackAndPrintAsTyped)
-{
-    const CellPos at{9, 5};
-    for (const char* text : {"SUM(R[-3]C:R[-1]C)", "R1C1+RC[1]*2-R[1]C3/4", "IF(R2C3>0,\"yes\",\"no \"\"q\"\"\")",
-                             "-R1C1^2%", "CONCATENATE(\"a\",UPPER(R1C1),LEN(\"xyz\"))", "AND(TRUE,NOT(FALSE))",
-                             "SUM(R2,C2:C4)", "ROUND(3.14159,2)", "MAX(R1C1:R5C5,1E+20)", "#DIV/0!",
-                             "IF(R1C1,,R1C2)", "(1+2)*3"}) {
-        const auto tokens = parseR1C1(QString::fromUtf8(text), at);
-        ASSERT_TRUE(tokens) << text;
-        const auto decoded = decodeRgce(encodeRgce(*tokens));
-        ASSERT_TRUE(decoded) << text;
-        EXPECT_EQ(*decoded, *tokens) << text;
-        EXPECT_EQ(printR1C1(*decoded, at), QString::fromUtf8(text)) << text;
-    }
-}
-
-TEST(FormulaTokens, MalformedTextAndBytesAreRefused)
-{
-    for (const char* text : {"", "SUM(", "1+", "R1C1:", "\"open", "ROUND(1)", "NOT(1,2)", "1 2", ")", "R0C1",
-                             "SUM(1;2)"}) {
-        EXPECT_FALSE(parseR1C1(QString::fromUtf8(text), {0, 0})) << text;
-    }
-    EXPECT_FALSE(parseR1C1(QString(300, u'(') + u'1' + QString(300, u')'), {0, 0}));
-    EXPECT_FALSE(parseR1C1(u'"' + QString(256, u'x') + u'"', {0, 0}));
-    EXPECT_FALSE(decodeRgce(bytes({0x44, 0, 0})));        // cut short
-    EXPECT_FALSE(decodeRgce(bytes({0x23, 1, 0, 0, 0})));  // a defined name
-    EXPECT_EQ(printR1C1({Token::op(ptg::Add)}, {0, 0}), "#VALUE!");
-}
-
-class FormulaSheet : public ::testing::Test {
+class FormulaSheet : public testing::EngineWorkbookTest {
 protected:
-    void SetUp() override
-    {
-        app = Application::create(QLocale(QLocale::English, QLocale::UnitedStates));
-        app->addWorkbook();
-    }
-    void put(const char* cell, const QString& text) { app->range(QString::fromLatin1(cell)).setFormulaR1C1(text); }
-    Value value(const char* cell) { return app->range(QString::fromLatin1(cell)).value(); }
-
-    std::shared_ptr<Application> app;
+    void put(const char* cell, const QString& text) { range(cell).setFormulaR1C1(text); }
 };
 
 TEST_F(FormulaSheet, RelativeAndAbsoluteReferences)
@@ -148,6 +82,8 @@ TEST_F(FormulaSheet, EveryErrorValue)
     EXPECT_EQ(app->range("A1").text(), "#DIV/0!");
 }
 
+// Every function the engine registers is the outermost call of one case at
+// least: the walk over the function table fails for one added without.
 TEST_F(FormulaSheet, FunctionsAndOperators)
 {
     put("A1", "3");
@@ -164,13 +100,32 @@ TEST_F(FormulaSheet, FunctionsAndOperators)
         {"=1+2*3-4/2", 5.0}, {"=(1+2)*3", 9.0}, {"=\"B\">\"a\"", true}, {"=1<\"1\"", true}, {"=R50C1=0", true},
         {"=2=2.0", true}, {"=R1C1<>3", false}, {"=\"3\"*2", 6.0}, {"=R30C30", 0.0}, {"=SQRT(-1)", ErrorCode::Num},
         {"=MOD(-3,2)", 1.0}, {"=LEFT(\"party\",2)&RIGHT(\"party\")", QStringLiteral("pay")},
+        {"=SUM(R1C1:R3C1)", -1.5}, {"=SUM(R1C1,\"4\",TRUE)", 8.0}, {"=COUNT(R1C1:R3C1,\"4\",\"x\")", 3.0},
+        {"=COUNTA(R1C1:R5C1)", 3.0}, {"=PRODUCT(R1C1:R3C1,2)", -27.0}, {"=PRODUCT(R9C9)", 0.0},
+        {"=INT(R2C1)", -5.0}, {"=INT(7.9)", 7.0}, {"=SQRT(16)", 4.0}, {"=MOD(1,0)", ErrorCode::Div0},
+        {"=PI()", M_PI}, {"=AND(R3C1)", ErrorCode::Value}, {"=TRUE()", true}, {"=FALSE()", false},
+        {"=NA()", ErrorCode::NA}, {"=ISERROR(1/0)", true}, {"=ISERROR(NA())", true}, {"=ISERROR(R3C1)", false},
+        {"=ISBLANK(R9C9)", true}, {"=ISBLANK(R1C1)", false}, {"=ISBLANK(\"\")", false},
+        {"=TRIM(\"  two   words \")", QStringLiteral("two words")}, {"=LEFT(\"party\",2)", QStringLiteral("pa")},
+        {"=RIGHT(\"party\")", QStringLiteral("y")},
     };
+    std::set<const formula::FunctionInfo*> called;
     int row = 10;
     for (const auto& [text, expected] : cases) {
         const QString cell = QStringLiteral("B%1").arg(++row);
         app->range(cell).setFormulaR1C1(QString::fromUtf8(text));
         EXPECT_EQ(app->range(cell).value(), expected) << text;
+        called.insert(outermostCall(QString::fromUtf8(text + 1)));
     }
+    called.erase(nullptr);
+    std::size_t registered = 0;
+    for (int index = 0; index <= 0xFFFF; ++index) {
+        if (const formula::FunctionInfo* f = formula::functionByIndex(quint16(index))) {
+            ++registered;
+            EXPECT_TRUE(called.contains(f)) << f->name << " is registered but no case calls it";
+        }
+    }
+    EXPECT_EQ(registered, called.size());
 }
 
 TEST_F(FormulaSheet, CircularReferencesSettleAtZero)

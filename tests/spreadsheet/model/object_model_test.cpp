@@ -3,22 +3,14 @@
 #include "spreadsheet/model/range_style.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/model/worksheet.h"
+#include "tests/support/engine_workbook.h"
 
 #include <gtest/gtest.h>
 
 namespace jubilo::spreadsheet {
 namespace {
 
-class ObjectModel : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        app = Application::create(QLocale(QLocale::English, QLocale::UnitedStates));
-        book = app->addWorkbook();
-    }
-    std::shared_ptr<Application> app;
-    std::shared_ptr<Workbook> book;
-};
+using ObjectModel = testing::EngineWorkbookTest;
 
 TEST_F(ObjectModel, ApplicationSettingsAndIdentity)
 {
@@ -151,7 +143,6 @@ TEST_F(ObjectModel, MergesKeepTheTopLeftValueAndRefuseOverlaps)
 
 TEST_F(ObjectModel, UsedRangeFollowsFillsMergesAndClears)
 {
-    auto sheet = app->activeSheet();
     EXPECT_EQ(sheet->usedRange(), CellRect::at(0, 0));
     app->range("C4").setFormulaR1C1("x");
     app->range("B2:B3").interior().setColorIndex(19);  // format only
@@ -173,7 +164,6 @@ TEST_F(ObjectModel, UsedRangeFollowsFillsMergesAndClears)
 
 TEST_F(ObjectModel, ColumnWidthsAndRowHeights)
 {
-    auto sheet = app->activeSheet();
     EXPECT_DOUBLE_EQ(sheet->columnWidth(0), kDefaultColumnWidth);
     app->columns("B:B").setColumnWidth(19.14);
     app->rows("2:2").setRowHeight(42.75);

@@ -4,30 +4,21 @@
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/model/worksheet.h"
 #include "spreadsheet/model/xl_codes.h"
+#include "tests/support/engine_workbook.h"
 
 #include <gtest/gtest.h>
 
 namespace jubilo::spreadsheet {
 namespace {
 
-class Styling : public ::testing::Test {
+class Styling : public testing::EngineWorkbookTest {
 protected:
-    void SetUp() override
-    {
-        app = Application::create(QLocale(QLocale::English, QLocale::UnitedStates));
-        book = app->addWorkbook();
-        sheet = app->activeSheet();
-    }
     const CellFormat& at(const char* cell)
     {
-        const Range r = app->range(QString::fromLatin1(cell));
+        const Range r = range(cell);
         return sheet->effectiveFormat(r.rect().top, r.rect().left);
     }
     const Font& fontAt(const char* cell) { return book->formats().font(at(cell).font); }
-
-    std::shared_ptr<Application> app;
-    std::shared_ptr<Workbook> book;
-    std::shared_ptr<Worksheet> sheet;
 };
 
 TEST_F(Styling, StylesApplyToTheCurrentSelection)
@@ -140,10 +131,8 @@ TEST_F(Styling, TypedInputBringsItsFormatOnlyToUnformattedCells)
 
 TEST_F(Styling, BlockBordersFrameTheRangeWithGreyColumnSeparators)
 {
-    const Range block = app->range("B3:F5");
-    for (int edge : {xl::kEdgeLeft, xl::kEdgeTop, xl::kEdgeBottom, xl::kEdgeRight, xl::kInsideVertical})
-        block.borders(edge).setLineStyle(xl::kContinuous);
-    block.borders(xl::kInsideVertical).setColorIndex(48);
+    const Range block = range("B3:F5");
+    testing::frame(block, 48);  // the outline and inside verticals continuous, the inside ones grey
 
     EXPECT_EQ(at("B3").borders[kLeft].style, LineStyle::Thin);
     EXPECT_EQ(at("B3").borders[kTop].style, LineStyle::Thin);

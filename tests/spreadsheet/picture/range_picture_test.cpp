@@ -7,6 +7,8 @@
 #include "spreadsheet/model/worksheet.h"
 #include "spreadsheet/model/xl_codes.h"
 #include "spreadsheet/xls/xls_workbook.h"
+#include "tests/support/engine_workbook.h"
+#include "tests/support/pixels.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -18,14 +20,6 @@
 
 namespace jubilo::spreadsheet::picture {
 namespace {
-
-std::string describe(const QColor& c)
-{
-    return QStringLiteral("(%1,%2,%3)").arg(c.red()).arg(c.green()).arg(c.blue()).toStdString();
-}
-
-#define EXPECT_PIXEL(image, x, y, color) \
-    EXPECT_EQ(describe((image).pixelColor((x), (y))), describe(color)) << "at " << (x) << "," << (y)
 
 const QColor kWhite(255, 255, 255), kCream(254, 248, 232), kGreen(129, 164, 120), kPaleGreen(219, 235, 203),
     kGrey(207, 207, 207), kBrown(153, 51, 0), kBlack(0, 0, 0), kGridline = QColor::fromRgb(kGridlineColor);
@@ -48,32 +42,10 @@ QRect inkBox(const QImage& image, const QRect& area, const QColor& background)
     return box;
 }
 
-quint32 bgr(const QColor& c) { return quint32(c.red()) | quint32(c.green()) << 8 | quint32(c.blue()) << 16; }
-
-class RangePicture : public ::testing::Test {
+class RangePicture : public spreadsheet::testing::EngineWorkbookTest {
 protected:
-    void SetUp() override
-    {
-        app = Application::create(QLocale(QLocale::English, QLocale::UnitedStates));
-        book = app->addWorkbook();
-        sheet = app->activeSheet();
-        // The plan sheet's palette entries.
-        book->setColor(2, bgr(kWhite));
-        book->setColor(13, bgr(kGreen));
-        book->setColor(19, bgr(kCream));
-        book->setColor(35, bgr(kPaleGreen));
-        book->setColor(48, bgr(kGrey));
-        book->setColor(53, bgr(kBrown));
-    }
-    Range range(const char* a1) const { return app->range(QString::fromLatin1(a1)); }
-    // Writes into the top-left cell and merges the range.
-    Range put(const char* a1, const QString& text) const
-    {
-        const Range r = range(a1);
-        Range(sheet, CellRect::at(r.rect().top, r.rect().left)).setFormulaR1C1(text);
-        r.merge();
-        return r;
-    }
+    void SetUp() override { spreadsheet::testing::setPlanPalette(*book); }
+    Range put(const char* a1, const QString& text) const { return spreadsheet::testing::putMerged(range(a1), text); }
     QImage draw(const char* a1, const PictureOptions& options = {}) const
     {
         return drawRange(*sheet, range(a1).rect(), options);
@@ -87,14 +59,9 @@ protected:
     }
     void planColumns() const
     {
-        const double widths[] = {2.43, 19.14, 17.57, 7.29, 13.86, 27.86};
         for (int c = 0; c < 6; ++c)
-            sheet->setColumnWidth(c, c, widths[c]);
+            sheet->setColumnWidth(c, c, spreadsheet::testing::kPlanColumnWidths[c]);
     }
-
-    std::shared_ptr<Application> app;
-    std::shared_ptr<Workbook> book;
-    std::shared_ptr<Worksheet> sheet;
 };
 
 TEST(PictureGeometry, ColumnWidthsAndRowHeightsInPixels)
@@ -192,11 +159,7 @@ TEST_F(RangePicture, BordersDrawTheirLinesAndColours)
     planColumns();
     range("B3:F6").interior().setColorIndex(19);
     put("C3:D3", "merged");
-    const Range block = range("B3:F6");
-    for (int edge : {xl::kEdgeLeft, xl::kEdgeTop, xl::kEdgeBottom, xl::kEdgeRight})
-        block.borders(edge).setLineStyle(xl::kContinuous);
-    block.borders(xl::kInsideVertical).setLineStyle(xl::kContinuous);
-    block.borders(xl::kInsideVertical).setColorIndex(48);
+    spreadsheet::testing::frame(range("B3:F6"), 48);
     const RangeGeometry g = geometry("A1:G8");
     const QImage image = draw("A1:G8");
 
