@@ -250,12 +250,14 @@ std::vector<Element> form1Elements()
     return elements;
 }
 
-struct TableList {
-    TableId table;
-    WidgetMember<QTreeView> list;
+// The member that keeps a table's list or a budget's box.
+template <class Key, class T>
+struct KeptFor {
+    Key key;
+    WidgetMember<T> member;
 };
 
-constexpr TableList kTableLists[] = {
+constexpr KeptFor<TableId, QTreeView> kTableLists[] = {
     {TableId::Guests, &W::guestsList},
     {TableId::Music, &W::musicList},
     {TableId::Decorations, &W::decorationsList},
@@ -267,18 +269,23 @@ constexpr TableList kTableLists[] = {
     {TableId::Activities, &W::activitiesList},
 };
 
-struct BudgetBox {
-    BudgetId budget;
-    WidgetMember<QLineEdit> box;
-};
-
-constexpr BudgetBox kBudgetBoxes[] = {
+constexpr KeptFor<BudgetId, QLineEdit> kBudgetBoxes[] = {
     {BudgetId::Music, &W::musicBudgetBox},
     {BudgetId::Decoration, &W::decorationBudgetBox},
     {BudgetId::Incidental, &W::incidentalBudgetBox},
     {BudgetId::Food, &W::foodBudgetBox},
     {BudgetId::OtherSupply, &W::otherSupplyBudgetBox},
 };
+
+template <class Key, class T>
+T& keptFor(const MainWindowWidgets& widgets, std::span<const KeptFor<Key, T>> entries, Key key)
+{
+    for (const KeptFor<Key, T>& entry : entries) {
+        if (entry.key == key)
+            return *(widgets.*entry.member);
+    }
+    throw std::out_of_range("The main window keeps no element for this table or budget");
+}
 
 }  // namespace
 
@@ -290,20 +297,12 @@ MainWindowWidgets buildForm1(QWidget& window)
 
 QTreeView& tableList(const MainWindowWidgets& widgets, TableId table)
 {
-    for (const TableList& entry : kTableLists) {
-        if (entry.table == table)
-            return *(widgets.*entry.list);
-    }
-    throw std::out_of_range("No list shows this table");
+    return keptFor<TableId, QTreeView>(widgets, kTableLists, table);
 }
 
 QLineEdit& budgetBox(const MainWindowWidgets& widgets, BudgetId budget)
 {
-    for (const BudgetBox& entry : kBudgetBoxes) {
-        if (entry.budget == budget)
-            return *(widgets.*entry.box);
-    }
-    throw std::out_of_range("No box holds this budget");
+    return keptFor<BudgetId, QLineEdit>(widgets, kBudgetBoxes, budget);
 }
 
 }  // namespace jubilo

@@ -58,6 +58,8 @@ void MainWindow::buildWindow()
     connectBudgetsAndDate();
 }
 
+// Every widget of the window by its class, the parts inside lists and tab
+// strips (headers, tab bars) included.
 void MainWindow::styleElements()
 {
     setBackground(*this, QPalette::Window, Qt::white);
