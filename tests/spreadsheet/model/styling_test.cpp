@@ -58,21 +58,16 @@ TEST_F(Styling, StylesApplyToTheCurrentSelection)
 // format, must still give its own result.
 TEST_F(Styling, RepeatedEditsGiveTheSameResultsAsFirstOnes)
 {
-    app->range("A1").interior().setColorIndex(6);
-    app->range("B1").font().setColorIndex(6);
-    app->range("C1").font().setBold(true);
-    app->range("C1").font().setItalic(true);
-    app->range("D1").font().setItalic(true);
-    app->range("E1").setIndentLevel(2);
-    app->range("E1").interior().setColorIndex(6);
-    for (const char* cell : {"A2", "A3"})
-        app->range(cell).interior().setColorIndex(6);
-    app->range("B2").font().setColorIndex(6);
-    app->range("C2").font().setBold(true);
-    app->range("C2").font().setItalic(true);
-    app->range("D2").font().setItalic(true);
-    app->range("E2").setIndentLevel(2);
-    app->range("E2").interior().setColorIndex(6);
+    for (const QString& row : {QStringLiteral("1"), QStringLiteral("2")}) {  // the same edits twice
+        app->range("A" + row).interior().setColorIndex(6);
+        app->range("B" + row).font().setColorIndex(6);
+        app->range("C" + row).font().setBold(true);
+        app->range("C" + row).font().setItalic(true);
+        app->range("D" + row).font().setItalic(true);
+        app->range("E" + row).setIndentLevel(2);
+        app->range("E" + row).interior().setColorIndex(6);
+    }
+    app->range("A3").interior().setColorIndex(6);
 
     EXPECT_EQ(at("A1").fillColor, 6);
     EXPECT_EQ(fontAt("A1").colorIndex, 0);
