@@ -310,7 +310,10 @@ void SheetReader::onSelection(RecordCursor& c)
 
 void SheetReader::onSetup(RecordCursor& c) { codec::fromRecord(rec::decode<rec::Setup>(c), sheet_.page); }
 
-void SheetReader::onWsBool(RecordCursor& c) { sheet_.page.fitToPage = codec::fitToPage(rec::decode<rec::WsBool>(c).value); }
+void SheetReader::onWsBool(RecordCursor& c)
+{
+    sheet_.page.fitToPage = codec::fitToPage(rec::decode<rec::WsBool>(c).value);
+}
 
 template <class Record>
 void SheetReader::onPageValue(RecordCursor& c, double XlsPageSetup::*field)
