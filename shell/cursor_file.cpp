@@ -20,8 +20,7 @@ QPoint hotSpotOf(const QByteArray& bytes)
 {
     const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
     if (bytes.size() < kHeaderSize || qFromLittleEndian<quint16>(data) != 0
-        || qFromLittleEndian<quint16>(data + 2) != kCursorType
-        || qFromLittleEndian<quint16>(data + 4) == 0)
+        || qFromLittleEndian<quint16>(data + 2) != kCursorType || qFromLittleEndian<quint16>(data + 4) == 0)
         throw std::runtime_error("The file is not a cursor file");
     return {qFromLittleEndian<quint16>(data + 6 + 4), qFromLittleEndian<quint16>(data + 6 + 6)};
 }

@@ -42,17 +42,28 @@ QWidget* makePictureBox(QWidget* parent)
 QWidget* makeElement(ElementKind kind, const QString& caption, QWidget* parent)
 {
     switch (kind) {
-    case ElementKind::Button: return new QPushButton(caption, parent);
-    case ElementKind::Frame: return new QGroupBox(caption, parent);
-    case ElementKind::Label: return new QLabel(caption, parent);
-    case ElementKind::TextBox: return new QLineEdit(parent);
-    case ElementKind::DropDown: return makeDropDown(parent);
-    case ElementKind::List: return makeList(parent);
-    case ElementKind::TabStrip: return new QTabWidget(parent);
-    case ElementKind::PictureBox: return makePictureBox(parent);
-    case ElementKind::HScrollBar: return new QScrollBar(Qt::Horizontal, parent);
-    case ElementKind::VScrollBar: return new QScrollBar(Qt::Vertical, parent);
-    case ElementKind::TabPage: return makePictureBox(parent);
+    case ElementKind::Button:
+        return new QPushButton(caption, parent);
+    case ElementKind::Frame:
+        return new QGroupBox(caption, parent);
+    case ElementKind::Label:
+        return new QLabel(caption, parent);
+    case ElementKind::TextBox:
+        return new QLineEdit(parent);
+    case ElementKind::DropDown:
+        return makeDropDown(parent);
+    case ElementKind::List:
+        return makeList(parent);
+    case ElementKind::TabStrip:
+        return new QTabWidget(parent);
+    case ElementKind::PictureBox:
+        return makePictureBox(parent);
+    case ElementKind::HScrollBar:
+        return new QScrollBar(Qt::Horizontal, parent);
+    case ElementKind::VScrollBar:
+        return new QScrollBar(Qt::Vertical, parent);
+    case ElementKind::TabPage:
+        return makePictureBox(parent);
     }
     throw std::logic_error("Unknown element kind");
 }
@@ -70,8 +81,8 @@ QWidget* FormBuilder::parentNamed(const char* parent, const char* child) const
     throw std::logic_error(std::string("Element ") + child + " names a missing parent");
 }
 
-QWidget* FormBuilder::add(const char* name, ElementKind kind, const char* parent,
-                          const char* caption, const QRect& twips)
+QWidget* FormBuilder::add(const char* name, ElementKind kind, const char* parent, const char* caption,
+                          const QRect& twips)
 {
     QWidget* parentWidget = parentNamed(parent, name);
     const QString text = QString::fromUtf8(caption ? caption : "");
@@ -85,8 +96,8 @@ QWidget* FormBuilder::add(const char* name, ElementKind kind, const char* parent
         strip->addTab(widget, text);
         return widget;
     }
-    widget->setGeometry(twipsToPixels(twips.left()), twipsToPixels(twips.top()),
-                        twipsToPixels(twips.width()), twipsToPixels(twips.height()));
+    widget->setGeometry(twipsToPixels(twips.left()), twipsToPixels(twips.top()), twipsToPixels(twips.width()),
+                        twipsToPixels(twips.height()));
     return widget;
 }
 

@@ -22,19 +22,18 @@
 namespace jubilo {
 
 // Both windows: a fixed size with title, system menu, minimize and close.
-inline constexpr Qt::WindowFlags kFormWindowFlags =
-    Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+inline constexpr Qt::WindowFlags kFormWindowFlags = Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
 enum class ElementKind {
-    Button,      // QPushButton
-    Frame,       // QGroupBox
-    Label,       // QLabel
-    TextBox,     // QLineEdit
-    DropDown,    // QComboBox holding "Yes" and "No", nothing chosen
-    List,        // QTreeView, whole rows selected one at a time
-    TabStrip,    // QTabWidget
-    TabPage,     // QWidget tagged as a picture box
+    Button,  // QPushButton
+    Frame,  // QGroupBox
+    Label,  // QLabel
+    TextBox,  // QLineEdit
+    DropDown,  // QComboBox holding "Yes" and "No", nothing chosen
+    List,  // QTreeView, whole rows selected one at a time
+    TabStrip,  // QTabWidget
+    TabPage,  // QWidget tagged as a picture box
     PictureBox,  // QWidget tagged as a picture box
     HScrollBar,  // QScrollBar
     VScrollBar,  // QScrollBar
@@ -42,10 +41,9 @@ enum class ElementKind {
 
 // The member of a window's widget struct `Widgets` that keeps an element.
 template <class Widgets>
-using ElementSlot =
-    std::variant<std::monostate, QPushButton* Widgets::*, QGroupBox* Widgets::*, QLabel* Widgets::*,
-                 QLineEdit* Widgets::*, QComboBox* Widgets::*, QTreeView* Widgets::*,
-                 QTabWidget* Widgets::*, QScrollBar* Widgets::*, QWidget* Widgets::*>;
+using ElementSlot = std::variant<std::monostate, QPushButton * Widgets::*, QGroupBox * Widgets::*, QLabel * Widgets::*,
+                                 QLineEdit * Widgets::*, QComboBox * Widgets::*, QTreeView * Widgets::*,
+                                 QTabWidget * Widgets::*, QScrollBar * Widgets::*, QWidget * Widgets::*>;
 
 template <class Widgets>
 struct FormElement {
@@ -59,10 +57,7 @@ struct FormElement {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-inline int twipsToPixels(int twips)
-{
-    return twips / kTwipsPerPixel;
-}
+inline int twipsToPixels(int twips) { return twips / kTwipsPerPixel; }
 
 // Creates elements in order under one window. Tab pages are added to their
 // strip in order; every other element is placed at its position. A parent
@@ -74,8 +69,7 @@ public:
     {
     }
 
-    QWidget* add(const char* name, ElementKind kind, const char* parent, const char* caption,
-                 const QRect& twips);
+    QWidget* add(const char* name, ElementKind kind, const char* parent, const char* caption, const QRect& twips);
 
 private:
     QWidget* parentNamed(const char* parent, const char* child) const;
@@ -90,8 +84,7 @@ Widgets buildForm(QWidget& window, std::span<const FormElement<Widgets>> element
     Widgets widgets;
     FormBuilder builder(window);
     for (const FormElement<Widgets>& e : elements) {
-        QWidget* widget = builder.add(e.name, e.kind, e.parent, e.caption,
-                                      QRect(e.left, e.top, e.width, e.height));
+        QWidget* widget = builder.add(e.name, e.kind, e.parent, e.caption, QRect(e.left, e.top, e.width, e.height));
         std::visit(
             [&](auto slot) {
                 if constexpr (!std::is_same_v<decltype(slot), std::monostate>) {

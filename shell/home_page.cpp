@@ -11,10 +11,7 @@ namespace {
 constexpr int kLuckyDraw = 7;
 }
 
-int homePageDraw(double r)
-{
-    return static_cast<int>(std::floor(r * 100.0)) + 1;
-}
+int homePageDraw(double r) { return static_cast<int>(std::floor(r * 100.0)) + 1; }
 
 void maybeShowHomePage()
 {

@@ -47,15 +47,9 @@ void SkinFramework::applyWindow(QWidget& window)
         window.update();
 }
 
-QString skinPath(const QString& programFolder)
-{
-    return QDir(programFolder).filePath(QStringLiteral("x/o.cjs"));
-}
+QString skinPath(const QString& programFolder) { return QDir(programFolder).filePath(QStringLiteral("x/o.cjs")); }
 
-QColor buttonFaceColour()
-{
-    return QApplication::palette().color(QPalette::Active, QPalette::Button);
-}
+QColor buttonFaceColour() { return QApplication::palette().color(QPalette::Active, QPalette::Button); }
 
 namespace {
 
@@ -70,8 +64,7 @@ void paintBackground(QWidget& widget, const QColor& colour)
 bool isFrame(const QWidget& widget)
 {
     // A QLabel is a QFrame too; only plain frames and group boxes count here.
-    return qobject_cast<const QGroupBox*>(&widget)
-           || widget.metaObject() == &QFrame::staticMetaObject;
+    return qobject_cast<const QGroupBox*>(&widget) || widget.metaObject() == &QFrame::staticMetaObject;
 }
 
 bool takesButtonFace(const QWidget& widget, bool includePictureBoxes)
@@ -108,9 +101,6 @@ void applySkin(QWidget& window, SkinFramework& skin)
     skin.applyWindow(window);
 }
 
-void useButtonFaceColours(QWidget& window)
-{
-    colourElements(window, /*includePictureBoxes=*/false);
-}
+void useButtonFaceColours(QWidget& window) { colourElements(window, /*includePictureBoxes=*/false); }
 
 }  // namespace jubilo

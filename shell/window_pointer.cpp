@@ -25,10 +25,7 @@ void WindowPointer::loadHand(ErrorTrap& trap)
         trap.step(110, [&] { hand_ = loadCursorFile(handFile); });
 }
 
-void WindowPointer::watch(QWidget& element)
-{
-    element.installEventFilter(this);
-}
+void WindowPointer::watch(QWidget& element) { element.installEventFilter(this); }
 
 bool WindowPointer::eventFilter(QObject* watched, QEvent* event)
 {

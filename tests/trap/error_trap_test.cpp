@@ -34,9 +34,15 @@ TEST_F(ErrorTrapTest, EveryFailureIsShownAndTheNextStepRuns)
 {
     std::vector<int> ran;
     ErrorTrap trap(locations::kMainWindowLoad);
-    trap.step(100, [&] { ran.push_back(100); throw std::runtime_error("first"); });
+    trap.step(100, [&] {
+        ran.push_back(100);
+        throw std::runtime_error("first");
+    });
     trap.step(102, [&] { ran.push_back(102); });
-    trap.step(104, [&] { ran.push_back(104); throw 42; });
+    trap.step(104, [&] {
+        ran.push_back(104);
+        throw 42;
+    });
     trap.step(106, [&] { ran.push_back(106); });
     EXPECT_EQ(ran, (std::vector<int>{100, 102, 104, 106}));
     ASSERT_EQ(sys.messages.size(), 2u);

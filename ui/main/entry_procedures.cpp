@@ -8,38 +8,54 @@ using namespace locations;
 using W = MainWindowWidgets;
 
 constexpr AddProcedure kAdds[] = {
-    {TableId::Guests, &W::addGuestButton,
+    {TableId::Guests,
+     &W::addGuestButton,
      {&W::guestNameBox, &W::guestAddressBox, &W::rsvpChoice, &W::numberInPartyBox},
      {&W::guestNameBox, &W::guestAddressBox, &W::numberInPartyBox},
-     "You forgot to input all entries for guest.", kAddGuestClick},
-    {TableId::Music, &W::addMusicButton,
+     "You forgot to input all entries for guest.",
+     kAddGuestClick},
+    {TableId::Music,
+     &W::addMusicButton,
      {&W::musicTypeBox, &W::musicFormatBox, &W::musicPurchasedChoice, &W::musicAmountBox},
      {&W::musicTypeBox, &W::musicFormatBox, &W::musicAmountBox},
-     "You forgot to input all entries for music.", kAddMusicClick},
-    {TableId::Decorations, &W::addDecorationButton,
+     "You forgot to input all entries for music.",
+     kAddMusicClick},
+    {TableId::Decorations,
+     &W::addDecorationButton,
      {&W::decorationTypeBox, &W::decorationNumberBox, &W::decorationPurchasedChoice, &W::decorationAmountBox},
      {&W::decorationTypeBox, &W::decorationNumberBox, &W::decorationAmountBox},
-     "You forgot to input all entries for decorations.", kAddDecorationClick},
-    {TableId::Incidentals, &W::addIncidentalButton,
+     "You forgot to input all entries for decorations.",
+     kAddDecorationClick},
+    {TableId::Incidentals,
+     &W::addIncidentalButton,
      {&W::incidentalNameBox, &W::incidentalPurchasedChoice, &W::incidentalAmountBox},
      {&W::incidentalNameBox, &W::incidentalAmountBox},
-     "You forgot to input all entries for incidentals.", kAddIncidentalClick},
-    {TableId::Ingredients, &W::addIngredientButton,
+     "You forgot to input all entries for incidentals.",
+     kAddIncidentalClick},
+    {TableId::Ingredients,
+     &W::addIngredientButton,
      {&W::ingredientBox, &W::ingredientPurchasedChoice, &W::ingredientAmountBox},
      {&W::ingredientBox, &W::ingredientAmountBox},
-     "You forgot to input all entries for ingredients.", kAddIngredientClick},
-    {TableId::OtherSupplies, &W::addOtherSupplyButton,
+     "You forgot to input all entries for ingredients.",
+     kAddIngredientClick},
+    {TableId::OtherSupplies,
+     &W::addOtherSupplyButton,
      {&W::otherSupplyNameBox, &W::otherSupplyPurchasedChoice, &W::otherSupplyAmountBox},
      {&W::otherSupplyNameBox, &W::otherSupplyAmountBox},
-     "You forgot to input all entries for other supplies.", kAddOtherSupplyClick},
-    {TableId::Schedules, &W::addScheduleButton,
+     "You forgot to input all entries for other supplies.",
+     kAddOtherSupplyClick},
+    {TableId::Schedules,
+     &W::addScheduleButton,
      {&W::taskBox, &W::taskTimeBox, &W::taskNotesBox},
      {&W::taskBox, &W::taskTimeBox, &W::taskNotesBox},
-     "You forgot to input all entries for schedules.", kAddScheduleClick},
-    {TableId::Activities, &W::addActivityButton,
+     "You forgot to input all entries for schedules.",
+     kAddScheduleClick},
+    {TableId::Activities,
+     &W::addActivityButton,
      {&W::activityBox, &W::activityTimeBox, &W::activityNotesBox},
      {&W::activityBox, &W::activityTimeBox, &W::activityNotesBox},
-     "You forgot to input all entries for activities.", kAddActivityClick},
+     "You forgot to input all entries for activities.",
+     kAddActivityClick},
 };
 
 constexpr DeleteProcedure kDeletes[] = {
@@ -56,14 +72,8 @@ constexpr DeleteProcedure kDeletes[] = {
 
 }  // namespace
 
-std::span<const AddProcedure> addProcedures()
-{
-    return kAdds;
-}
+std::span<const AddProcedure> addProcedures() { return kAdds; }
 
-std::span<const DeleteProcedure> deleteProcedures()
-{
-    return kDeletes;
-}
+std::span<const DeleteProcedure> deleteProcedures() { return kDeletes; }
 
 }  // namespace jubilo

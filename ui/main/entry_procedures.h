@@ -13,15 +13,14 @@ namespace jubilo {
 
 // Where a cell comes from: a text box, or a drop-down whose chosen item is
 // taken. Empty past the table's columns.
-using EntryInput =
-    std::variant<std::monostate, WidgetMember<QLineEdit>, WidgetMember<QComboBox>>;
+using EntryInput = std::variant<std::monostate, WidgetMember<QLineEdit>, WidgetMember<QComboBox>>;
 
 // Adds one row from the tab's inputs. Every input must be filled; cell c
 // comes from cells[c]; the emptied boxes are cleared afterwards.
 struct AddProcedure {
     TableId table;
     WidgetMember<QPushButton> button;
-    std::array<EntryInput, 4> cells;                  // the first columnCount are used
+    std::array<EntryInput, 4> cells;  // the first columnCount are used
     std::array<WidgetMember<QLineEdit>, 3> emptied;  // nullptr ends the list
     const char* reminder;
     ErrorLocation location;

@@ -16,8 +16,7 @@ constexpr Element kTopElements[] = {
     {"PushButton1", K::Button, nullptr, "Start Creating Template", 120, 120, 4680, 405,
      &W::startCreatingTemplateButton},
     {"PushButton14", K::Button, nullptr, "Help", 4920, 120, 4680, 405, &W::helpButton},
-    {"PushButton21", K::Button, nullptr, "Load Sample/Example Data", 9720, 120, 4680, 405,
-     &W::loadSampleDataButton},
+    {"PushButton21", K::Button, nullptr, "Load Sample/Example Data", 9720, 120, 4680, 405, &W::loadSampleDataButton},
     {"Frame13", K::Frame, nullptr, "Date", 120, 600, 7080, 830},
     {"txtDate", K::TextBox, "Frame13", nullptr, 240, 300, 6600, 345, &W::dateBox},
     {"SSTab1", K::TabStrip, nullptr, nullptr, 120, 1620, 7080, 4155, &W::leftTabs},
@@ -98,8 +97,7 @@ constexpr LabelledInput kMusicInputs[] = {
 };
 
 constexpr LabelledInput kDecorationInputs[] = {
-    {"lblDecorationType", "Type:", 120, 990, "txtDecorationType", K::TextBox, 1170, 270, 2220,
-     &W::decorationTypeBox},
+    {"lblDecorationType", "Type:", 120, 990, "txtDecorationType", K::TextBox, 1170, 270, 2220, &W::decorationTypeBox},
     {"lblNumberOfDecorations", "Number:", 3510, 750, "txtNumberOfDecorations", K::TextBox, 4320, 270, 2220,
      &W::decorationNumberBox},
     {"lblDecorationPurchased", "Purchased:", 120, 990, "cboDecorationPurchased", K::DropDown, 1170, 765, 2220,
@@ -109,8 +107,7 @@ constexpr LabelledInput kDecorationInputs[] = {
 };
 
 constexpr LabelledInput kIncidentalInputs[] = {
-    {"lblIncidentalName", "Name:", 120, 990, "txtIncidentalName", K::TextBox, 1170, 270, 5370,
-     &W::incidentalNameBox},
+    {"lblIncidentalName", "Name:", 120, 990, "txtIncidentalName", K::TextBox, 1170, 270, 5370, &W::incidentalNameBox},
     {"lblIncidentalPurchased", "Purchased:", 120, 990, "cboIncidentalPurchased", K::DropDown, 1170, 765, 2220,
      &W::incidentalPurchasedChoice},
     {"lblIncidentalAmount", "Amount:", 3510, 750, "txtIncidentalAmount", K::TextBox, 4320, 765, 2220,
@@ -118,8 +115,7 @@ constexpr LabelledInput kIncidentalInputs[] = {
 };
 
 constexpr LabelledInput kFoodInputs[] = {
-    {"lblFoodName", "Food and Drinks Name:", 45, 2055, "txtFoodName", K::TextBox, 2115, 225, 1860,
-     &W::foodNameBox},
+    {"lblFoodName", "Food and Drinks Name:", 45, 2055, "txtFoodName", K::TextBox, 2115, 225, 1860, &W::foodNameBox},
 };
 
 // The food's budget and the Ingredients frame, with its own Add, Delete
@@ -131,8 +127,7 @@ constexpr Element kMoreFoodElements[] = {
     {"lblIngredients", K::Label, "frameIngredients", "Ingredients:", 120, 285, 1080, 225},
     {"txtIngredients", K::TextBox, "frameIngredients", nullptr, 1260, 225, 4965, 345, &W::ingredientBox},
     {"lblFoodPurchased", K::Label, "frameIngredients", "Purchased:", 120, 735, 1080, 225},
-    {"cboFoodPurchased", K::DropDown, "frameIngredients", nullptr, 1260, 675, 1860, 345,
-     &W::ingredientPurchasedChoice},
+    {"cboFoodPurchased", K::DropDown, "frameIngredients", nullptr, 1260, 675, 1860, 345, &W::ingredientPurchasedChoice},
     {"lblFoodAmount", K::Label, "frameIngredients", "Amount:", 3240, 735, 1065, 225},
     {"txtFoodAmount", K::TextBox, "frameIngredients", nullptr, 4365, 675, 1860, 345, &W::ingredientAmountBox},
     {"PushButton4", K::Button, "frameIngredients", "Add", 180, 1080, 2940, 400, &W::addIngredientButton},
@@ -157,8 +152,7 @@ constexpr LabelledInput kScheduleInputs[] = {
 constexpr LabelledInput kActivityInputs[] = {
     {"lblActivity", "Activity:", 45, 795, "txtActivity", K::TextBox, 855, 270, 5685, &W::activityBox},
     {"lblActivityTime", "Time:", 120, 675, "txtActivityTime", K::TextBox, 855, 765, 2220, &W::activityTimeBox},
-    {"lblActivityNotes", "Notes:", 3195, 1065, "txtActivityNotes", K::TextBox, 4320, 765, 2220,
-     &W::activityNotesBox},
+    {"lblActivityNotes", "Notes:", 3195, 1065, "txtActivityNotes", K::TextBox, 4320, 765, 2220, &W::activityNotesBox},
 };
 
 constexpr TableTab::Budget kNoBudget = {nullptr, nullptr, nullptr};
@@ -219,8 +213,7 @@ void appendFrame(std::vector<Element>& elements, const char* page, const TableTa
     for (const LabelledInput& in : frame.inputs) {
         elements.push_back({in.label, K::Label, frame.name, in.caption, in.labelLeft, in.top + kLabelDrop,
                             in.labelWidth, kLabelHeight});
-        elements.push_back(
-            {in.input, in.kind, frame.name, nullptr, in.left, in.top, in.width, kInputHeight, in.slot});
+        elements.push_back({in.input, in.kind, frame.name, nullptr, in.left, in.top, in.width, kInputHeight, in.slot});
     }
     elements.insert(elements.end(), frame.more.begin(), frame.more.end());
 }
@@ -258,14 +251,10 @@ struct KeptFor {
 };
 
 constexpr KeptFor<TableId, QTreeView> kTableLists[] = {
-    {TableId::Guests, &W::guestsList},
-    {TableId::Music, &W::musicList},
-    {TableId::Decorations, &W::decorationsList},
-    {TableId::FoodAndDrinks, &W::foodList},
-    {TableId::Ingredients, &W::ingredientsList},
-    {TableId::OtherSupplies, &W::otherSuppliesList},
-    {TableId::Incidentals, &W::incidentalsList},
-    {TableId::Schedules, &W::schedulesList},
+    {TableId::Guests, &W::guestsList},           {TableId::Music, &W::musicList},
+    {TableId::Decorations, &W::decorationsList}, {TableId::FoodAndDrinks, &W::foodList},
+    {TableId::Ingredients, &W::ingredientsList}, {TableId::OtherSupplies, &W::otherSuppliesList},
+    {TableId::Incidentals, &W::incidentalsList}, {TableId::Schedules, &W::schedulesList},
     {TableId::Activities, &W::activitiesList},
 };
 

@@ -18,7 +18,7 @@ struct MainWindowWidgets {
     QPushButton* helpButton = nullptr;
     QPushButton* loadSampleDataButton = nullptr;
     QLineEdit* dateBox = nullptr;
-    QTabWidget* leftTabs = nullptr;   // guests, music, decorations, incidentals
+    QTabWidget* leftTabs = nullptr;  // guests, music, decorations, incidentals
     QTabWidget* rightTabs = nullptr;  // food and drinks, other supplies, schedules, activities
 
     QWidget* guestsPage = nullptr;

@@ -76,9 +76,9 @@ void MainWindow::styleElements()
             setBackground(*child, QPalette::Window, QApplication::palette().color(QPalette::Base));
         if (auto* box = qobject_cast<QLineEdit*>(child))
             selectAll_.watch(*box);
-        if (qobject_cast<QAbstractItemView*>(child) || qobject_cast<QGroupBox*>(child)
-            || qobject_cast<QLabel*>(child) || qobject_cast<QTabWidget*>(child)
-            || child->property(kPictureBoxProperty).toBool() || qobject_cast<QLineEdit*>(child))
+        if (qobject_cast<QAbstractItemView*>(child) || qobject_cast<QGroupBox*>(child) || qobject_cast<QLabel*>(child)
+            || qobject_cast<QTabWidget*>(child) || child->property(kPictureBoxProperty).toBool()
+            || qobject_cast<QLineEdit*>(child))
             pointer_.watch(*child);
     }
     for (auto* list : findChildren<QAbstractItemView*>())
@@ -94,8 +94,7 @@ void MainWindow::connectProcedures()
         connect(widgets_.*p.button, &QPushButton::clicked, this, [this, &p] { rowEntry_.remove(p); });
     connect(widgets_.loadSampleDataButton, &QPushButton::clicked, this, &MainWindow::loadSampleData);
     connect(widgets_.helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
-    connect(widgets_.startCreatingTemplateButton, &QPushButton::clicked, this,
-            &MainWindow::startReport);
+    connect(widgets_.startCreatingTemplateButton, &QPushButton::clicked, this, &MainWindow::startReport);
     connect(widgets_.leftTabs, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == 0)
             widgets_.guestNameBox->setFocus(Qt::OtherFocusReason);
@@ -185,10 +184,7 @@ void MainWindow::startReport()
     trap.step(110, [&] { setUpdatesEnabled(true); });
 }
 
-PreviewWindow* MainWindow::preview() const
-{
-    return screens_->preview();
-}
+PreviewWindow* MainWindow::preview() const { return screens_->preview(); }
 
 void MainWindow::saveTableNow(TableId id)
 {
@@ -221,9 +217,8 @@ void MainWindow::loadSampleData()
         int position = 0;
         trap.step(step.line, [&] { position = table.append({QString::fromUtf8(step.cells[0])}); });
         for (int c = 1; c < table.columnCount(); ++c) {
-            trap.step(sampleCellLine(step, c), [&] {
-                table.setCell(position, c, QString::fromUtf8(step.cells[static_cast<size_t>(c)]));
-            });
+            trap.step(sampleCellLine(step, c),
+                      [&] { table.setCell(position, c, QString::fromUtf8(step.cells[static_cast<size_t>(c)])); });
         }
     }
     trap.step(174, [&] {
@@ -236,8 +231,7 @@ void MainWindow::showHelp()
 {
     ErrorTrap trap(locations::kHelpClick);
     trap.step(100, [] {
-        msgBox(QStringLiteral("Questions? Please contact Team Tarvel at ")
-               + QString::fromUtf8(kContactPageAddress));
+        msgBox(QStringLiteral("Questions? Please contact Team Tarvel at ") + QString::fromUtf8(kContactPageAddress));
     });
 }
 
@@ -260,9 +254,8 @@ void MainWindow::enterEvent(QEnterEvent* event)
 bool MainWindow::isArrowArea(const QWidget& widget) const
 {
     return qobject_cast<const QAbstractItemView*>(&widget) || qobject_cast<const QGroupBox*>(&widget)
-           || qobject_cast<const QLabel*>(&widget) || &widget == widgets_.guestsPage
-           || &widget == widgets_.rightTabs || &widget == widgets_.dateBox
-           || &widget == widgets_.ingredientAmountBox;
+        || qobject_cast<const QLabel*>(&widget) || &widget == widgets_.guestsPage || &widget == widgets_.rightTabs
+        || &widget == widgets_.dateBox || &widget == widgets_.ingredientAmountBox;
 }
 
 }  // namespace jubilo

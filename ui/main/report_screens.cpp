@@ -47,8 +47,7 @@ void ReportScreensOfWindows::loadPreviewPicture(const QString& picturePath)
     QImageReader reader(picturePath);
     const QImage picture = reader.read();
     if (picture.isNull())
-        throw std::runtime_error("The picture of the sheet could not be loaded from "
-                                 + picturePath.toStdString() + ": "
+        throw std::runtime_error("The picture of the sheet could not be loaded from " + picturePath.toStdString() + ": "
                                  + reader.errorString().toStdString());
     preview.loadPicture(picture);
 }
@@ -58,14 +57,8 @@ void ReportScreensOfWindows::setPreviewWorkbook(const QString& workbookPath)
     previewWindow().setWorkbookPath(workbookPath);
 }
 
-void ReportScreensOfWindows::showPreview()
-{
-    previewWindow().show();
-}
+void ReportScreensOfWindows::showPreview() { previewWindow().show(); }
 
-void ReportScreensOfWindows::hideMainWindow()
-{
-    mainWindow_.hide();
-}
+void ReportScreensOfWindows::hideMainWindow() { mainWindow_.hide(); }
 
 }  // namespace jubilo

@@ -10,8 +10,7 @@
 
 namespace jubilo {
 
-RowEntry::RowEntry(const MainWindowWidgets& widgets, Plan& plan,
-                   std::function<void(TableId)> tableChanged)
+RowEntry::RowEntry(const MainWindowWidgets& widgets, Plan& plan, std::function<void(TableId)> tableChanged)
     : widgets_(widgets)
     , plan_(plan)
     , tableChanged_(std::move(tableChanged))
@@ -37,8 +36,7 @@ bool RowEntry::isFilled(const EntryInput& input) const
 int RowEntry::selectedPosition(TableId table) const
 {
     const QTreeView& list = tableList(widgets_, table);
-    const QModelIndexList rows = list.selectionModel() ? list.selectionModel()->selectedRows()
-                                                       : QModelIndexList();
+    const QModelIndexList rows = list.selectionModel() ? list.selectionModel()->selectedRows() : QModelIndexList();
     return rows.isEmpty() ? 0 : rows.constFirst().row() + 1;
 }
 
@@ -101,9 +99,8 @@ void RowEntry::addFood()
     PlanTable& food = plan_.table(TableId::FoodAndDrinks);
     PlanTable& ingredients = plan_.table(TableId::Ingredients);
     ErrorTrap trap(locations::kAddFoodClick);
-    const bool incomplete = trap.condition(100, [&] {
-        return widgets_.foodNameBox->text().isEmpty() || ingredients.rowCount() == 0;
-    });
+    const bool incomplete
+        = trap.condition(100, [&] { return widgets_.foodNameBox->text().isEmpty() || ingredients.rowCount() == 0; });
     if (incomplete) {
         trap.step(102, [&] { msgBox(QString::fromUtf8(kFoodReminder)); });
         return;

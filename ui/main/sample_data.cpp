@@ -27,9 +27,6 @@ constexpr SampleStep kSteps[] = {
 
 }  // namespace
 
-std::span<const SampleStep> sampleSteps()
-{
-    return kSteps;
-}
+std::span<const SampleStep> sampleSteps() { return kSteps; }
 
 }  // namespace jubilo

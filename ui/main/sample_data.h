@@ -22,9 +22,6 @@ struct SampleStep {
 std::span<const SampleStep> sampleSteps();
 
 // Lines of the row's further cells follow its append line two apart.
-inline int sampleCellLine(const SampleStep& step, int column)
-{
-    return step.line + 2 * column;
-}
+inline int sampleCellLine(const SampleStep& step, int column) { return step.line + 2 * column; }
 
 }  // namespace jubilo

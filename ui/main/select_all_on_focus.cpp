@@ -7,10 +7,7 @@
 
 namespace jubilo {
 
-void SelectAllOnFocus::watch(QLineEdit& box)
-{
-    box.installEventFilter(this);
-}
+void SelectAllOnFocus::watch(QLineEdit& box) { box.installEventFilter(this); }
 
 bool SelectAllOnFocus::eventFilter(QObject* watched, QEvent* event)
 {

@@ -15,15 +15,11 @@ constexpr FormElement<W> kElements[] = {
     {"PushButton1", K::Button, "Frame1", "Zoom In", 240, 300, 4440, 405, &W::zoomInButton},
     {"PushButton2", K::Button, "Frame1", "Zoom Out", 4800, 300, 4560, 405, &W::zoomOutButton},
     {"PushButton8", K::Button, nullptr, "< Back", 120, 8850, 4680, 405, &W::backButton},
-    {"PushButton6", K::Button, nullptr, "Save Results To Excel File", 4920, 8850, 4800, 405,
-     &W::saveResultsButton},
+    {"PushButton6", K::Button, nullptr, "Save Results To Excel File", 4920, 8850, 4800, 405, &W::saveResultsButton},
 };
 
 }  // namespace
 
-PreviewWindowWidgets buildForm3(QWidget& window)
-{
-    return buildForm<W>(window, kElements);
-}
+PreviewWindowWidgets buildForm3(QWidget& window) { return buildForm<W>(window, kElements); }
 
 }  // namespace jubilo

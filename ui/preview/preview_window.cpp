@@ -62,16 +62,15 @@ PreviewWindow::PreviewWindow(QWidget* parent)
     connect(widgets_.horizontalScrollBar, &QScrollBar::valueChanged, this, [this](int position) {
         picture_->move(offsetForPosition(horizontalScrollUnit_, position), picture_->y());
     });
-    connect(widgets_.verticalScrollBar, &QScrollBar::valueChanged, this, [this](int position) {
-        picture_->move(picture_->x(), offsetForPosition(verticalScrollUnit_, position));
-    });
+    connect(widgets_.verticalScrollBar, &QScrollBar::valueChanged, this,
+            [this](int position) { picture_->move(picture_->x(), offsetForPosition(verticalScrollUnit_, position)); });
     connect(widgets_.zoomInButton, &QPushButton::clicked, this, &PreviewWindow::zoomIn);
     connect(widgets_.zoomOutButton, &QPushButton::clicked, this, &PreviewWindow::zoomOut);
     connect(widgets_.saveResultsButton, &QPushButton::clicked, this, &PreviewWindow::saveResults);
     connect(widgets_.backButton, &QPushButton::clicked, this, &PreviewWindow::goBack);
-    const std::initializer_list<QWidget*> pointerAreas = {
-        widgets_.zoomInButton, widgets_.zoomOutButton, widgets_.saveResultsButton, widgets_.backButton,
-        widgets_.zoomFrame};
+    const std::initializer_list<QWidget*> pointerAreas
+        = {widgets_.zoomInButton, widgets_.zoomOutButton, widgets_.saveResultsButton, widgets_.backButton,
+           widgets_.zoomFrame};
     for (QWidget* area : pointerAreas)
         pointer_.watch(*area);
     setMouseTracking(true);
@@ -172,10 +171,7 @@ void PreviewWindow::setUpScrollBars()
     }
 }
 
-void PreviewWindow::stepZoom(bool zoomOut)
-{
-    setZoom(steppedZoom(zoom_, zoomOut));
-}
+void PreviewWindow::stepZoom(bool zoomOut) { setZoom(steppedZoom(zoom_, zoomOut)); }
 
 void PreviewWindow::setZoom(float zoom)
 {
@@ -211,13 +207,9 @@ void PreviewWindow::pictureMouseMove(const QPointF& at)
     ErrorTrap trap(locations::kPictureMouseMove);
     int newLeft = 0, newTop = 0;
     const QSize inner = widgets_.viewport->contentsRect().size();
-    trap.step(104, [&] {
-        newLeft = static_cast<int>(std::lround(picture_->x() - dragStartX_ + at.x()));
-    });
+    trap.step(104, [&] { newLeft = static_cast<int>(std::lround(picture_->x() - dragStartX_ + at.x())); });
     trap.step(106, [&] { newLeft = clampDragOffset(newLeft, inner.width(), picture_->width()); });
-    trap.step(114, [&] {
-        newTop = static_cast<int>(std::lround(picture_->y() - dragStartY_ + at.y()));
-    });
+    trap.step(114, [&] { newTop = static_cast<int>(std::lround(picture_->y() - dragStartY_ + at.y())); });
     trap.step(116, [&] { newTop = clampDragOffset(newTop, inner.height(), picture_->height()); });
     trap.step(124, [&] { picture_->move(newLeft, newTop); });
 }
@@ -226,12 +218,8 @@ void PreviewWindow::pictureMouseUp()
 {
     ErrorTrap trap(locations::kPictureMouseUp);
     int h = 0, v = 0;
-    trap.step(102, [&] {
-        h = offsetPercent(picture_->x(), picture_->width(), widgets_.viewport->width());
-    });
-    trap.step(106, [&] {
-        v = offsetPercent(picture_->y(), picture_->height(), widgets_.viewport->height());
-    });
+    trap.step(102, [&] { h = offsetPercent(picture_->x(), picture_->width(), widgets_.viewport->width()); });
+    trap.step(106, [&] { v = offsetPercent(picture_->y(), picture_->height(), widgets_.viewport->height()); });
     trap.step(108, [&] { setBarByPercent(*widgets_.horizontalScrollBar, roundToInt16(h)); });
     trap.step(110, [&] { setBarByPercent(*widgets_.verticalScrollBar, roundToInt16(v)); });
 }
@@ -248,14 +236,12 @@ void PreviewWindow::saveResults()
     QString chosen;
     int answer = 0;
     trap.step(112, [&] {
-        chosen = system().saveFileName(QString::fromUtf8(kSaveTitle), QString::fromUtf8(kSaveFilter),
-                                       QString());
+        chosen = system().saveFileName(QString::fromUtf8(kSaveTitle), QString::fromUtf8(kSaveFilter), QString());
     });
     if (!trap.condition(116, [&] { return chosen.isEmpty(); })) {
         if (trap.condition(118, [&] { return fileExists(chosen); })) {
             trap.step(120, [&] {
-                answer = msgBox(QStringLiteral("Are you sure you wish to overwrite ") + chosen
-                                    + QStringLiteral(" ?"),
+                answer = msgBox(QStringLiteral("Are you sure you wish to overwrite ") + chosen + QStringLiteral(" ?"),
                                 msgbox::kYesNo);
             });
             if (trap.condition(122, [&] { return answer == msgbox::kAnswerYes; }))
@@ -311,13 +297,18 @@ bool PreviewWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == picture_) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         switch (event->type()) {
-        case QEvent::MouseButtonPress: pictureMouseDown(mouse->position()); break;
+        case QEvent::MouseButtonPress:
+            pictureMouseDown(mouse->position());
+            break;
         case QEvent::MouseMove:
             if (mouse->buttons() != Qt::NoButton)
                 pictureMouseMove(mouse->position());
             break;
-        case QEvent::MouseButtonRelease: pictureMouseUp(); break;
-        default: break;
+        case QEvent::MouseButtonRelease:
+            pictureMouseUp();
+            break;
+        default:
+            break;
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -69,7 +69,7 @@ private:
     void setBarByPercent(QScrollBar& bar, int percent);
 
     PreviewWindowWidgets widgets_;
-    ImageBox* picture_ = nullptr;          // the picture as shown, zoomed
+    ImageBox* picture_ = nullptr;  // the picture as shown, zoomed
     ImageBox* originalPicture_ = nullptr;  // hidden, the picture as loaded
     WindowPointer pointer_;
     QWidget* mainWindow_ = nullptr;

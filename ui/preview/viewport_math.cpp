@@ -19,20 +19,14 @@ Int roundHalfEven(double value)
     return static_cast<Int>(rounded);
 }
 
-int roundToInt32(double value)
-{
-    return roundHalfEven<std::int32_t>(value);
-}
+int roundToInt32(double value) { return roundHalfEven<std::int32_t>(value); }
 
 constexpr int kFineScrollLimit = 100;
 constexpr int kCoarseUnit = 10;
 
 }  // namespace
 
-int roundToInt16(double value)
-{
-    return roundHalfEven<std::int16_t>(value);
-}
+int roundToInt16(double value) { return roundHalfEven<std::int16_t>(value); }
 
 ScrollBarSetup scrollBarSetup(int imageExtent, int viewportExtent)
 {
@@ -44,10 +38,7 @@ ScrollBarSetup scrollBarSetup(int imageExtent, int viewportExtent)
     return {true, roundToInt16(overflow / kCoarseUnit), kCoarseUnit};
 }
 
-int offsetForPosition(int unit, int position)
-{
-    return -roundToInt16(static_cast<double>(unit) * position);
-}
+int offsetForPosition(int unit, int position) { return -roundToInt16(static_cast<double>(unit) * position); }
 
 int clampDragOffset(int proposed, int innerViewportExtent, int imageExtent)
 {
@@ -74,24 +65,15 @@ std::optional<int> positionForPercent(int percent, int maximum)
     return roundToInt16(position);
 }
 
-float steppedZoom(float zoom, bool zoomOut)
-{
-    return zoomOut ? zoom - kZoomStep : zoom + kZoomStep;
-}
+float steppedZoom(float zoom, bool zoomOut) { return zoomOut ? zoom - kZoomStep : zoom + kZoomStep; }
 
-bool isZoomAllowed(float zoom)
-{
-    return zoom >= kMinZoom && zoom <= kMaxZoom;
-}
+bool isZoomAllowed(float zoom) { return zoom >= kMinZoom && zoom <= kMaxZoom; }
 
 int zoomedExtent(int original, float zoom)
 {
     return static_cast<int>(std::floor(static_cast<double>(original) * static_cast<double>(zoom)));
 }
 
-bool fitsZoomBound(int width, int height)
-{
-    return width < kMaxZoomedWidth && height < kMaxZoomedHeight;
-}
+bool fitsZoomBound(int width, int height) { return width < kMaxZoomedWidth && height < kMaxZoomedHeight; }
 
 }  // namespace jubilo

@@ -39,14 +39,15 @@ TEST_F(Form1LayoutTest, EveryAddReadsAndEmptiesInputsOnItsTablesTab)
                 continue;
             }
             const QWidget* box = std::holds_alternative<WidgetMember<QComboBox>>(input)
-                                     ? static_cast<const QWidget*>(widgets.*std::get<WidgetMember<QComboBox>>(input))
-                                     : widgets.*std::get<WidgetMember<QLineEdit>>(input);
+                ? static_cast<const QWidget*>(widgets.*std::get<WidgetMember<QComboBox>>(input))
+                : widgets.*std::get<WidgetMember<QLineEdit>>(input);
             ASSERT_NE(box, nullptr) << p.reminder << " column " << c;
             EXPECT_EQ(tabPageOf(box), tabPageOf(&list)) << p.reminder << " column " << c;
         }
         for (WidgetMember<QLineEdit> emptied : p.emptied) {
-            if (emptied)
+            if (emptied) {
                 EXPECT_EQ(tabPageOf(widgets.*emptied), tabPageOf(&list)) << p.reminder;
+            }
         }
     }
 }
@@ -77,8 +78,9 @@ TEST_F(Form1LayoutTest, BudgetBoxesStandOnTheirTablesTabAndNameTheirHandlers)
         EXPECT_EQ(tabPageOf(&box), tabPageOf(&tableList(widgets, budgetSpec(id).table))) << name;
     }
     for (const SampleStep& step : sampleSteps()) {
-        if (step.box)
+        if (step.box) {
             EXPECT_EQ(tabPageOf(widgets.*step.box), tabPageOf(&tableList(widgets, step.table))) << step.line;
+        }
     }
 }
 

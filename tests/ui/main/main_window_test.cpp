@@ -45,10 +45,7 @@ protected:
         return *w;
     }
     void type(const char* box, const QString& text) { get<QLineEdit>(box).setText(text); }
-    void choose(const char* box, const QString& item)
-    {
-        get<QComboBox>(box).setCurrentText(item);
-    }
+    void choose(const char* box, const QString& item) { get<QComboBox>(box).setCurrentText(item); }
     void click(const char* button) { QTest::mouseClick(&get<QPushButton>(button), Qt::LeftButton); }
     void selectRow(const char* list, int row)
     {
@@ -72,9 +69,8 @@ TEST_F(MainWindowTest, FirstStartShowsAnEmptyPlanWithHeadersAndTodaysDate)
     EXPECT_EQ(get<QPushButton>("PushButton1").geometry(), QRect(8, 8, 312, 27));
     EXPECT_EQ(get<QPushButton>("PushButton21").text(), "Load Sample/Example Data");
     EXPECT_EQ(get<QLineEdit>("txtDate").text(), "2021 | August 31 | 09 PM");
-    const char* lists[] = {"lvwGuests",      "lvwMusics",        "lvwDecorations",
-                           "lvwFoodAndDrinks", "lvwIngredients", "lvwOtherSupplies",
-                           "lvwIncidentals", "lvwSchedules",     "lvwActivities"};
+    const char* lists[] = {"lvwGuests",        "lvwMusics",      "lvwDecorations", "lvwFoodAndDrinks", "lvwIngredients",
+                           "lvwOtherSupplies", "lvwIncidentals", "lvwSchedules",   "lvwActivities"};
     ASSERT_EQ(tableSpecs().size(), std::size(lists));
     for (size_t i = 0; i < std::size(lists); ++i) {
         const TableSpec& spec = tableSpecs()[i];
@@ -83,8 +79,8 @@ TEST_F(MainWindowTest, FirstStartShowsAnEmptyPlanWithHeadersAndTodaysDate)
         EXPECT_EQ(list.model()->rowCount(), 0);
         EXPECT_EQ(list.model()->headerData(0, Qt::Horizontal).toString(), spec.columns[0].header);
     }
-    for (const char* box : {"cboRSVP", "cboMusicPurchased", "cboDecorationPurchased",
-                            "cboIncidentalPurchased", "cboFoodPurchased", "cboOtherSupplyPurchased"}) {
+    for (const char* box : {"cboRSVP", "cboMusicPurchased", "cboDecorationPurchased", "cboIncidentalPurchased",
+                            "cboFoodPurchased", "cboOtherSupplyPurchased"}) {
         auto& combo = get<QComboBox>(box);
         EXPECT_EQ(combo.currentIndex(), -1) << box;
         EXPECT_FALSE(combo.isEditable());
@@ -234,7 +230,8 @@ TEST_F(MainWindowTest, SampleDataAppendsOneRowEverywhereAndSetsTheBudgets)
     EXPECT_EQ(get<QLineEdit>("txtFoodName").text(), "Barbeque");
     EXPECT_EQ(get<QLineEdit>("txtOtherSupplyBudget").text(), "30.00");
     EXPECT_EQ(stored("Decoration Budget"), "25.00");
-    EXPECT_EQ(stored("Incidentals"), QString("Other||MySeparator12||No||MySeparator12||0.00||MySeparator11||").repeated(2));
+    EXPECT_EQ(stored("Incidentals"),
+              QString("Other||MySeparator12||No||MySeparator12||0.00||MySeparator11||").repeated(2));
 }
 
 TEST_F(MainWindowTest, HelpShowsWhereToAsk)

@@ -45,10 +45,7 @@ protected:
         window.loadPicture(picture);
         window.show();
     }
-    void click(const char* name)
-    {
-        QTest::mouseClick(window.findChild<QPushButton*>(name), Qt::LeftButton);
-    }
+    void click(const char* name) { QTest::mouseClick(window.findChild<QPushButton*>(name), Qt::LeftButton); }
 
     testing::ScriptedSystem sys;
     ScopedSystem installed{sys};

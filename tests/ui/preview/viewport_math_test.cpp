@@ -31,7 +31,7 @@ TEST(ViewportMathTest, ScrollBarsStepByOneUpToAHundredPixelsOverflowThenByTen)
     EXPECT_EQ(coarse.unit, 10);
     EXPECT_EQ(coarse.maximum, 10);
     EXPECT_EQ(scrollBarSetup(1000, 622).maximum, 38);  // 37.8
-    EXPECT_EQ(scrollBarSetup(747, 622).maximum, 12);   // 12.5 goes to even
+    EXPECT_EQ(scrollBarSetup(747, 622).maximum, 12);  // 12.5 goes to even
     EXPECT_EQ(offsetForPosition(10, 38), -380);
     EXPECT_THROW(offsetForPosition(10, 4000), std::overflow_error);
 }
