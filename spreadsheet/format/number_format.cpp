@@ -95,6 +95,12 @@ QString formatNumber(double number, const QStringList& sections, const QLocale& 
     return formatNumberSection(shown, section, locale);
 }
 
+// Digits before the decimal point of a non-zero magnitude; at least one.
+int integerDigits(double magnitude)
+{
+    return magnitude < 1 ? 1 : int(std::floor(std::log10(magnitude))) + 1;
+}
+
 }  // namespace
 
 QString generalText(double number, const QLocale& locale)
@@ -104,7 +110,7 @@ QString generalText(double number, const QLocale& locale)
         return QStringLiteral("0");
     if (magnitude >= 1e11 || magnitude < 1e-9)
         return exponentText(number, 6, locale);
-    const int intDigits = magnitude < 1 ? 1 : int(std::floor(std::log10(magnitude))) + 1;
+    const int intDigits = integerDigits(magnitude);
     const QString fixed = fixedText(number, 10 - intDigits, locale);
     if (magnitude >= 1)
         return fixed;
@@ -120,7 +126,7 @@ QString numberToText(double number, const QLocale& locale)
         return QStringLiteral("0");
     if (magnitude >= 1e15 || magnitude < 1e-15)
         return exponentText(number, 15, locale);
-    const int intDigits = magnitude < 1 ? 1 : int(std::floor(std::log10(magnitude))) + 1;
+    const int intDigits = integerDigits(magnitude);
     const int leadingZeros = magnitude < 1 ? int(-std::floor(std::log10(magnitude))) - 1 : 0;
     return fixedText(number, 15 - intDigits + leadingZeros, locale);
 }

@@ -56,14 +56,23 @@ std::vector<uint8_t> sumAboveTokens(uint16_t row, uint16_t column, uint16_t coun
     return v;
 }
 
-std::vector<uint8_t> addTokens(int16_t a, int16_t b)
+namespace {
+
+// Two integer operands and a binary operator token.
+std::vector<uint8_t> integerOperation(int16_t a, int16_t b, uint8_t ptg)
 {
     std::vector<uint8_t> v;
     putInt(v, a);
     putInt(v, b);
-    v.push_back(0x03); // PtgAdd
+    v.push_back(ptg);
     return v;
 }
+
+} // namespace
+
+std::vector<uint8_t> addTokens(int16_t a, int16_t b) { return integerOperation(a, b, 0x03); }     // PtgAdd
+std::vector<uint8_t> divideTokens(int16_t a, int16_t b) { return integerOperation(a, b, 0x06); }  // PtgDiv
+std::vector<uint8_t> greaterTokens(int16_t a, int16_t b) { return integerOperation(a, b, 0x0D); } // PtgGt
 
 std::vector<uint8_t> concatTokens(std::u16string_view a, std::u16string_view b)
 {
@@ -71,24 +80,6 @@ std::vector<uint8_t> concatTokens(std::u16string_view a, std::u16string_view b)
     putStr(v, a);
     putStr(v, b);
     v.push_back(0x08); // PtgConcat
-    return v;
-}
-
-std::vector<uint8_t> divideTokens(int16_t a, int16_t b)
-{
-    std::vector<uint8_t> v;
-    putInt(v, a);
-    putInt(v, b);
-    v.push_back(0x06); // PtgDiv
-    return v;
-}
-
-std::vector<uint8_t> greaterTokens(int16_t a, int16_t b)
-{
-    std::vector<uint8_t> v;
-    putInt(v, a);
-    putInt(v, b);
-    v.push_back(0x0D); // PtgGt
     return v;
 }
 
