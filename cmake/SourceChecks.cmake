@@ -8,3 +8,11 @@ add_test(NAME SourceChecks.EveryIncludePointsDownTheLayerOrder
 # The layer check itself rejects an upward include and accepts a downward one.
 add_test(NAME SourceChecks.LayerCheckRejectsAnUpwardInclude
          COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/scripts/check-layers.py --self-test)
+# Every source is in the house style (.clang-format).
+add_test(NAME SourceChecks.EverySourceIsInTheHouseStyle
+         COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/check-format.sh ${PROJECT_SOURCE_DIR})
+# No function is longer than 80 lines.
+add_test(NAME SourceChecks.NoFunctionIsLongerThan80Lines
+         COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/scripts/check-function-length.py --limit 80
+                 automation spreadsheet model host platform engine_host trap report shell ui app tests bench
+         WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})

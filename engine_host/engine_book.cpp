@@ -39,7 +39,10 @@ QVariant falseWhenZero(int pages) { return pages == 0 ? QVariant(false) : QVaria
 
 class PageSetup : public HostPageSetup {
 public:
-    explicit PageSetup(const std::shared_ptr<Worksheet>& sheet) : sheet_(sheet) {}
+    explicit PageSetup(const std::shared_ptr<Worksheet>& sheet)
+        : sheet_(sheet)
+    {
+    }
     QString printArea() const override { return page().printArea(); }
     void setPrintArea(const QString& area) override { page().setPrintArea(area); }
     double leftMargin() const override { return page().leftMargin(); }
@@ -84,7 +87,10 @@ private:
 
 class Sheet : public HostWorksheet {
 public:
-    explicit Sheet(const std::shared_ptr<Worksheet>& sheet) : sheet_(sheet) {}
+    explicit Sheet(const std::shared_ptr<Worksheet>& sheet)
+        : sheet_(sheet)
+    {
+    }
     QString name() const override { return lockSheet(sheet_)->name(); }
     void setName(const QString& name) override { lockSheet(sheet_)->setName(name); }
     void select() override
@@ -122,7 +128,10 @@ std::shared_ptr<Workbook> lockBook(const std::weak_ptr<Workbook>& weak)
 
 class Sheets : public HostSheets {
 public:
-    explicit Sheets(const std::shared_ptr<Workbook>& book) : book_(book) {}
+    explicit Sheets(const std::shared_ptr<Workbook>& book)
+        : book_(book)
+    {
+    }
     int count() const override { return lockBook(book_)->sheetCount(); }
     std::unique_ptr<HostWorksheet> item(int index) override { return wrapSheet(lockBook(book_)->sheet(index)); }
 
@@ -132,7 +141,10 @@ private:
 
 class Book : public HostWorkbook {
 public:
-    explicit Book(const std::shared_ptr<Workbook>& book) : book_(book) {}
+    explicit Book(const std::shared_ptr<Workbook>& book)
+        : book_(book)
+    {
+    }
     QString name() const override { return lockBook(book_)->name(); }
     int colors(int index) const override { return int(lockBook(book_)->color(index)); }
     void setColors(int index, int bgr) override
@@ -152,7 +164,10 @@ private:
 
 class Books : public HostWorkbooks {
 public:
-    explicit Books(const std::shared_ptr<spreadsheet::Application>& app) : app_(app) {}
+    explicit Books(const std::shared_ptr<spreadsheet::Application>& app)
+        : app_(app)
+    {
+    }
     std::unique_ptr<HostWorkbook> add() override { return wrapWorkbook(app_->addWorkbook()); }
     std::unique_ptr<HostWorkbook> open(const QString& path) override { return wrapWorkbook(app_->openWorkbook(path)); }
     int count() const override { return app_->workbookCount(); }
@@ -164,9 +179,15 @@ private:
 
 }  // namespace
 
-std::unique_ptr<HostWorksheet> wrapSheet(const std::shared_ptr<Worksheet>& sheet) { return std::make_unique<Sheet>(sheet); }
+std::unique_ptr<HostWorksheet> wrapSheet(const std::shared_ptr<Worksheet>& sheet)
+{
+    return std::make_unique<Sheet>(sheet);
+}
 std::unique_ptr<HostSheets> wrapSheets(const std::shared_ptr<Workbook>& book) { return std::make_unique<Sheets>(book); }
-std::unique_ptr<HostWorkbook> wrapWorkbook(const std::shared_ptr<Workbook>& book) { return std::make_unique<Book>(book); }
+std::unique_ptr<HostWorkbook> wrapWorkbook(const std::shared_ptr<Workbook>& book)
+{
+    return std::make_unique<Book>(book);
+}
 
 std::unique_ptr<HostWorkbooks> wrapWorkbooks(const std::shared_ptr<spreadsheet::Application>& app)
 {

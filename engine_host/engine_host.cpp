@@ -13,7 +13,10 @@ using spreadsheet::Application;
 
 class EngineHost : public SpreadsheetHost {
 public:
-    explicit EngineHost(std::shared_ptr<Application> app) : app_(std::move(app)) {}
+    explicit EngineHost(std::shared_ptr<Application> app)
+        : app_(std::move(app))
+    {
+    }
 
     bool screenUpdating() const override { return app_->screenUpdating(); }
     void setScreenUpdating(bool on) override { app_->setScreenUpdating(on); }

@@ -28,10 +28,7 @@ void putPictureOnClipboard(const QImage& picture)
     QGuiApplication::clipboard()->setImage(picture);
 }
 
-PictureSink setEnginePictureSink(PictureSink sink)
-{
-    return std::exchange(currentSink(), std::move(sink));
-}
+PictureSink setEnginePictureSink(PictureSink sink) { return std::exchange(currentSink(), std::move(sink)); }
 
 namespace engine {
 

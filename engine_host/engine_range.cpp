@@ -12,7 +12,10 @@ using spreadsheet::Range;
 
 class Font : public HostFont {
 public:
-    explicit Font(const Range& r) : f_(r) {}
+    explicit Font(const Range& r)
+        : f_(r)
+    {
+    }
     QString name() const override { return f_.name(); }
     void setName(const QString& name) override { f_.setName(name); }
     double size() const override { return f_.size(); }
@@ -32,7 +35,10 @@ private:
 
 class Interior : public HostInterior {
 public:
-    explicit Interior(const Range& r) : i_(r) {}
+    explicit Interior(const Range& r)
+        : i_(r)
+    {
+    }
     int colorIndex() const override { return i_.colorIndex(); }
     void setColorIndex(int index) override { i_.setColorIndex(index); }
 
@@ -42,7 +48,10 @@ private:
 
 class Border : public HostBorder {
 public:
-    Border(const Range& r, int index) : b_(r, index) {}
+    Border(const Range& r, int index)
+        : b_(r, index)
+    {
+    }
     int lineStyle() const override { return b_.lineStyle(); }
     void setLineStyle(int style) override { b_.setLineStyle(style); }
     int colorIndex() const override { return b_.colorIndex(); }
@@ -68,7 +77,10 @@ QVariant toVariant(const spreadsheet::Value& v)
 
 class RangeAdapter : public HostRange {
 public:
-    explicit RangeAdapter(const Range& r) : r_(r) {}
+    explicit RangeAdapter(const Range& r)
+        : r_(r)
+    {
+    }
     QString address() const override { return r_.address(); }
     void select() override { r_.select(); }
     void merge() override { r_.merge(); }
@@ -108,9 +120,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<HostRange> wrapRange(const spreadsheet::Range& range)
-{
-    return std::make_unique<RangeAdapter>(range);
-}
+std::unique_ptr<HostRange> wrapRange(const spreadsheet::Range& range) { return std::make_unique<RangeAdapter>(range); }
 
 }  // namespace jubilo::engine

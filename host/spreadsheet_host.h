@@ -90,7 +90,7 @@ public:
     virtual std::unique_ptr<HostRange> columns() = 0;
     virtual int count() const = 0;
     virtual std::unique_ptr<HostRange> item(int index) = 0;  // 1-based
-    virtual int row() const = 0;                             // 1-based
+    virtual int row() const = 0;  // 1-based
     virtual int column() const = 0;
 };
 

@@ -16,10 +16,7 @@ constexpr BudgetSpec kBudgets[kBudgetCount] = {
 
 }  // namespace
 
-std::span<const BudgetSpec> budgetSpecs()
-{
-    return kBudgets;
-}
+std::span<const BudgetSpec> budgetSpecs() { return kBudgets; }
 
 const BudgetSpec& budgetSpec(BudgetId id)
 {

@@ -17,7 +17,7 @@ inline constexpr int kBudgetCount = 5;
 struct BudgetSpec {
     BudgetId id;
     const char* storeKey;
-    TableId table;         // the table whose tab shows it
+    TableId table;  // the table whose tab shows it
 };
 
 // In the order the saved plan loads them.

@@ -9,25 +9,15 @@ PlanTableModel::PlanTableModel(PlanTable& table, QObject* parent)
     table_.setObserver(this);
 }
 
-PlanTableModel::~PlanTableModel()
-{
-    table_.setObserver(nullptr);
-}
+PlanTableModel::~PlanTableModel() { table_.setObserver(nullptr); }
 
-int PlanTableModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : table_.rowCount();
-}
+int PlanTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : table_.rowCount(); }
 
-int PlanTableModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : table_.columnCount();
-}
+int PlanTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : table_.columnCount(); }
 
 QVariant PlanTableModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= table_.rowCount()
-        || index.column() >= table_.columnCount())
+    if (!index.isValid() || index.row() >= table_.rowCount() || index.column() >= table_.columnCount())
         return {};
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
@@ -45,25 +35,13 @@ QVariant PlanTableModel::headerData(int section, Qt::Orientation orientation, in
     return table_.header(section);
 }
 
-void PlanTableModel::rowsAboutToBeInserted(int first, int last)
-{
-    beginInsertRows({}, first, last);
-}
+void PlanTableModel::rowsAboutToBeInserted(int first, int last) { beginInsertRows({}, first, last); }
 
-void PlanTableModel::rowsInserted()
-{
-    endInsertRows();
-}
+void PlanTableModel::rowsInserted() { endInsertRows(); }
 
-void PlanTableModel::rowsAboutToBeRemoved(int first, int last)
-{
-    beginRemoveRows({}, first, last);
-}
+void PlanTableModel::rowsAboutToBeRemoved(int first, int last) { beginRemoveRows({}, first, last); }
 
-void PlanTableModel::rowsRemoved()
-{
-    endRemoveRows();
-}
+void PlanTableModel::rowsRemoved() { endRemoveRows(); }
 
 void PlanTableModel::cellChanged(int row, int column)
 {

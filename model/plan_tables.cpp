@@ -9,36 +9,56 @@ namespace {
 using K = CellKind;
 
 constexpr TableSpec kSpecs[kTableCount] = {
-    {TableId::Guests, "Guests", "Guests", 4,
-     {{{"Guest(s)", K::FreeText}, {"Address", K::FreeText}, {"RSVP?", K::YesNo},
-       {"Number in Party", K::Count}}}},
-    {TableId::Music, "Music", "Musics", 4,
-     {{{"Music(s)", K::FreeText}, {"Format", K::FreeText}, {"Purchased?", K::YesNo},
-       {"Amount", K::Money}}}},
-    {TableId::Decorations, "Decorations", "Decorations", 4,
-     {{{"Type", K::FreeText}, {"Number", K::Count}, {"Purchased?", K::YesNo},
-       {"Amount", K::Money}}}},
-    {TableId::FoodAndDrinks, "Food and Drinks", "Food And Drinks", 4,
-     {{{"Name", K::FreeText}, {"Ingredients", K::FreeText}, {"Purchased?", K::YesNo},
-       {"Amount", K::Money}}}},
-    {TableId::Ingredients, "Ingredients", nullptr, 3,
+    {TableId::Guests,
+     "Guests",
+     "Guests",
+     4,
+     {{{"Guest(s)", K::FreeText}, {"Address", K::FreeText}, {"RSVP?", K::YesNo}, {"Number in Party", K::Count}}}},
+    {TableId::Music,
+     "Music",
+     "Musics",
+     4,
+     {{{"Music(s)", K::FreeText}, {"Format", K::FreeText}, {"Purchased?", K::YesNo}, {"Amount", K::Money}}}},
+    {TableId::Decorations,
+     "Decorations",
+     "Decorations",
+     4,
+     {{{"Type", K::FreeText}, {"Number", K::Count}, {"Purchased?", K::YesNo}, {"Amount", K::Money}}}},
+    {TableId::FoodAndDrinks,
+     "Food and Drinks",
+     "Food And Drinks",
+     4,
+     {{{"Name", K::FreeText}, {"Ingredients", K::FreeText}, {"Purchased?", K::YesNo}, {"Amount", K::Money}}}},
+    {TableId::Ingredients,
+     "Ingredients",
+     nullptr,
+     3,
      {{{"Ingredients", K::FreeText}, {"Purchased?", K::YesNo}, {"Amount", K::Money}, {}}}},
-    {TableId::OtherSupplies, "Other Supplies", "Other Supplies", 3,
+    {TableId::OtherSupplies,
+     "Other Supplies",
+     "Other Supplies",
+     3,
      {{{"Name", K::FreeText}, {"Purchased?", K::YesNo}, {"Amount", K::Money}, {}}}},
-    {TableId::Incidentals, "Incidentals", "Incidentals", 3,
+    {TableId::Incidentals,
+     "Incidentals",
+     "Incidentals",
+     3,
      {{{"Name", K::FreeText}, {"Purchased?", K::YesNo}, {"Amount", K::Money}, {}}}},
-    {TableId::Schedules, "Schedules", "Schedules", 3,
+    {TableId::Schedules,
+     "Schedules",
+     "Schedules",
+     3,
      {{{"Task", K::FreeText}, {"Time", K::Time}, {"Notes", K::FreeText}, {}}}},
-    {TableId::Activities, "Activities", "Activities", 3,
+    {TableId::Activities,
+     "Activities",
+     "Activities",
+     3,
      {{{"Activity", K::FreeText}, {"Time", K::Time}, {"Notes", K::FreeText}, {}}}},
 };
 
 }  // namespace
 
-std::span<const TableSpec> tableSpecs()
-{
-    return kSpecs;
-}
+std::span<const TableSpec> tableSpecs() { return kSpecs; }
 
 const TableSpec& tableSpec(TableId id)
 {
@@ -64,8 +84,8 @@ QString PlanTable::header(int column) const
 int PlanTable::checkedIndex(int position) const
 {
     if (position < 1 || position > rowCount())
-        throw std::out_of_range("Row " + std::to_string(position) + " does not exist in "
-                                + spec_->name + " (rows: " + std::to_string(rowCount()) + ")");
+        throw std::out_of_range("Row " + std::to_string(position) + " does not exist in " + spec_->name
+                                + " (rows: " + std::to_string(rowCount()) + ")");
     return position - 1;
 }
 
@@ -75,10 +95,7 @@ QString PlanTable::cell(int position, int column) const
     return column >= 0 && column < cells.size() ? cells[column] : QString();
 }
 
-const PlanRow& PlanTable::row(int position) const
-{
-    return rows_[static_cast<size_t>(checkedIndex(position))];
-}
+const PlanRow& PlanTable::row(int position) const { return rows_[static_cast<size_t>(checkedIndex(position))]; }
 
 int PlanTable::append(const PlanRow& cells)
 {

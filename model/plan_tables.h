@@ -35,7 +35,7 @@ struct ColumnSpec {
 
 struct TableSpec {
     TableId id;
-    const char* name;      // as the plan speaks of it
+    const char* name;  // as the plan speaks of it
     const char* storeKey;  // nullptr: never stored
     int columnCount;
     std::array<ColumnSpec, 4> columns;  // the first columnCount are used

@@ -49,8 +49,7 @@ public:
     // Writes the eight tables.
     std::vector<PlanStep> saveSteps(const Plan& plan);
     // Fills the eight tables, then the date, then the five budgets.
-    std::vector<PlanStep> loadSteps(Plan& plan, const QDateTime& now,
-                                    const QLocale& locale = QLocale());
+    std::vector<PlanStep> loadSteps(Plan& plan, const QDateTime& now, const QLocale& locale = QLocale());
 
 private:
     QString read(const QString& key, const QString& defaultValue);

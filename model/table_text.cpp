@@ -14,10 +14,9 @@ QString encodeTableText(const PlanTable& table)
         for (int column = 0; column < table.columnCount(); ++column) {
             const QString cell = table.cell(position, column);
             if (containsStoreSeparator(cell))
-                throw SeparatorInTextError(
-                    std::string("Row ") + std::to_string(position) + " of " + table.spec().name
-                    + " holds a store separator (\"||MySeparator11||\" or \"||MySeparator12||\")"
-                      " and cannot be saved.");
+                throw SeparatorInTextError(std::string("Row ") + std::to_string(position) + " of " + table.spec().name
+                                           + " holds a store separator (\"||MySeparator11||\" or \"||MySeparator12||\")"
+                                             " and cannot be saved.");
             if (column > 0)
                 text += kCellSeparator;
             text += cell;

@@ -38,10 +38,7 @@ QSettings& IniSettingsStore::fileFor(const QString& app)
     return *slot;
 }
 
-static QString keyPath(const QString& section, const QString& key)
-{
-    return section + QLatin1Char('/') + key;
-}
+static QString keyPath(const QString& section, const QString& key) { return section + QLatin1Char('/') + key; }
 
 QString IniSettingsStore::read(const QString& app, const QString& section, const QString& key,
                                const QString& defaultValue)
@@ -59,8 +56,7 @@ QString IniSettingsStore::read(const QString& app, const QString& section, const
     return value.toString();
 }
 
-void IniSettingsStore::write(const QString& app, const QString& section, const QString& key,
-                             const QString& value)
+void IniSettingsStore::write(const QString& app, const QString& section, const QString& key, const QString& value)
 {
     QSettings& file = fileFor(app);
     file.setValue(keyPath(section, key), value);

@@ -23,10 +23,8 @@ public:
     // "<per-user configuration folder>", where QSettings keeps its INI files.
     static QString defaultFolder();
 
-    QString read(const QString& app, const QString& section, const QString& key,
-                 const QString& defaultValue) override;
-    void write(const QString& app, const QString& section, const QString& key,
-               const QString& value) override;
+    QString read(const QString& app, const QString& section, const QString& key, const QString& defaultValue) override;
+    void write(const QString& app, const QString& section, const QString& key, const QString& value) override;
 
     QString filePath(const QString& app) const;
 

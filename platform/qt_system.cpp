@@ -30,37 +30,56 @@ namespace {
 QMessageBox::StandardButtons buttonsFor(int flags)
 {
     switch (flags & 7) {
-    case 1: return QMessageBox::Ok | QMessageBox::Cancel;
-    case 2: return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
-    case 3: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case 4: return QMessageBox::Yes | QMessageBox::No;
-    case 5: return QMessageBox::Retry | QMessageBox::Cancel;
-    default: return QMessageBox::Ok;
+    case 1:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case 2:
+        return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    case 3:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case 4:
+        return QMessageBox::Yes | QMessageBox::No;
+    case 5:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    default:
+        return QMessageBox::Ok;
     }
 }
 
 QMessageBox::Icon iconFor(int flags)
 {
     switch (flags & 0x70) {
-    case 16: return QMessageBox::Critical;
-    case 32: return QMessageBox::Question;
-    case 48: return QMessageBox::Warning;
-    case 64: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case 16:
+        return QMessageBox::Critical;
+    case 32:
+        return QMessageBox::Question;
+    case 48:
+        return QMessageBox::Warning;
+    case 64:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
 int answerFor(int button)
 {
     switch (button) {
-    case QMessageBox::Ok: return 1;
-    case QMessageBox::Cancel: return 2;
-    case QMessageBox::Abort: return 3;
-    case QMessageBox::Retry: return 4;
-    case QMessageBox::Ignore: return 5;
-    case QMessageBox::Yes: return 6;
-    case QMessageBox::No: return 7;
-    default: return 2;
+    case QMessageBox::Ok:
+        return 1;
+    case QMessageBox::Cancel:
+        return 2;
+    case QMessageBox::Abort:
+        return 3;
+    case QMessageBox::Retry:
+        return 4;
+    case QMessageBox::Ignore:
+        return 5;
+    case QMessageBox::Yes:
+        return 6;
+    case QMessageBox::No:
+        return 7;
+    default:
+        return 2;
     }
 }
 
@@ -76,8 +95,7 @@ QString displayText(QString text)
 
 int QtSystem::messageBox(const QString& text, int flags, const QString& caption)
 {
-    QMessageBox box(iconFor(flags), caption, displayText(text), buttonsFor(flags),
-                    QApplication::activeWindow());
+    QMessageBox box(iconFor(flags), caption, displayText(text), buttonsFor(flags), QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     return answerFor(box.exec());
 }
@@ -98,8 +116,7 @@ QString toQtFileFilter(const QString& pipeFilter)
     return entries.join(QStringLiteral(";;"));
 }
 
-QString QtSystem::saveFileName(const QString& title, const QString& filter,
-                               const QString& fileName)
+QString QtSystem::saveFileName(const QString& title, const QString& filter, const QString& fileName)
 {
     QFileDialog dialog(QApplication::activeWindow(), title, fileName, toQtFileFilter(filter));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
@@ -119,45 +136,21 @@ void QtSystem::openUrl(const QString& url)
         throw std::runtime_error("The web page could not be opened: " + url.toStdString());
 }
 
-QDateTime QtSystem::now()
-{
-    return QDateTime::currentDateTime();
-}
+QDateTime QtSystem::now() { return QDateTime::currentDateTime(); }
 
-void QtSystem::seedRandom(quint32 seed)
-{
-    random_.seed(seed ^ random_.generate());
-}
+void QtSystem::seedRandom(quint32 seed) { random_.seed(seed ^ random_.generate()); }
 
-QImage QtSystem::clipboardImage()
-{
-    return QGuiApplication::clipboard()->image();
-}
+QImage QtSystem::clipboardImage() { return QGuiApplication::clipboard()->image(); }
 
-double QtSystem::nextRandom()
-{
-    return random_.generateDouble();
-}
+double QtSystem::nextRandom() { return random_.generateDouble(); }
 
-QStringList QtSystem::environment()
-{
-    return QProcessEnvironment::systemEnvironment().toStringList();
-}
+QStringList QtSystem::environment() { return QProcessEnvironment::systemEnvironment().toStringList(); }
 
-QString QtSystem::programFolder()
-{
-    return QCoreApplication::applicationDirPath();
-}
+QString QtSystem::programFolder() { return QCoreApplication::applicationDirPath(); }
 
-SettingsStore& QtSystem::settings()
-{
-    return store_;
-}
+SettingsStore& QtSystem::settings() { return store_; }
 
-void QtSystem::endProgram(int exitCode)
-{
-    std::exit(exitCode);
-}
+void QtSystem::endProgram(int exitCode) { std::exit(exitCode); }
 
 std::unique_ptr<SpreadsheetHost> QtSystem::createHost(const QString& className)
 {

@@ -24,8 +24,7 @@ public:
     void setHostFactory(HostFactory create, RunningHostLookup running);
 
     int messageBox(const QString& text, int flags, const QString& caption) override;
-    QString saveFileName(const QString& title, const QString& filter,
-                         const QString& fileName) override;
+    QString saveFileName(const QString& title, const QString& filter, const QString& fileName) override;
     void openUrl(const QString& url) override;
     QDateTime now() override;
     void seedRandom(quint32 seed) override;

@@ -15,10 +15,7 @@ System& system()
     return *g_installed;
 }
 
-void installSystem(System* sys)
-{
-    g_installed = sys;
-}
+void installSystem(System* sys) { g_installed = sys; }
 
 ScopedSystem::ScopedSystem(System& sys)
     : previous_(g_installed)
@@ -26,9 +23,6 @@ ScopedSystem::ScopedSystem(System& sys)
     g_installed = &sys;
 }
 
-ScopedSystem::~ScopedSystem()
-{
-    g_installed = previous_;
-}
+ScopedSystem::~ScopedSystem() { g_installed = previous_; }
 
 }  // namespace jubilo

@@ -36,8 +36,7 @@ public:
 
     // Modal save-file dialog. `filter` uses "description|pattern|" pairs.
     // Returns the chosen path, or an empty text when the user cancels.
-    virtual QString saveFileName(const QString& title, const QString& filter,
-                                 const QString& fileName) = 0;
+    virtual QString saveFileName(const QString& title, const QString& filter, const QString& fileName) = 0;
 
     // Opens a web address the desktop's usual way; throws on failure.
     virtual void openUrl(const QString& url) = 0;

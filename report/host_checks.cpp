@@ -9,16 +9,16 @@ QString hostUnavailableMessage()
 {
     const QString paragraph = QStringLiteral("\r\n\r\n");
     return QStringLiteral("Error 842001. A normal instance of Excel could not be created.") + paragraph
-           + QStringLiteral("1. Please make sure Excel is installed on this computer.") + paragraph
-           + QStringLiteral("2. Please open Excel normally and make sure a blank spreadsheet opens "
-                            "immediately without any interrupting window (such as an Excel file "
-                            "recovery window).")
-           + paragraph
-           + QStringLiteral("3. Please make sure that when you double-click on a XLS or XLSX file "
-                            "that Excel opens normally without any interrupting messages.")
-           + paragraph
-           + QStringLiteral("4. All versions of Excel are supported by this software except for "
-                            "the rare Excel Starter and Student editions.");
+        + QStringLiteral("1. Please make sure Excel is installed on this computer.") + paragraph
+        + QStringLiteral("2. Please open Excel normally and make sure a blank spreadsheet opens "
+                         "immediately without any interrupting window (such as an Excel file "
+                         "recovery window).")
+        + paragraph
+        + QStringLiteral("3. Please make sure that when you double-click on a XLS or XLSX file "
+                         "that Excel opens normally without any interrupting messages.")
+        + paragraph
+        + QStringLiteral("4. All versions of Excel are supported by this software except for "
+                         "the rare Excel Starter and Student editions.");
 }
 
 QString hostRunningQuestion()

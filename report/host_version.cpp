@@ -19,8 +19,7 @@ int hostVersionNumber(const QString& version, const QLocale& locale)
     bool ok = false;
     const double value = locale.toDouble(text, &ok);
     if (!ok)
-        throw std::runtime_error("Type mismatch: the version \"" + version.toStdString()
-                                 + "\" is not a number");
+        throw std::runtime_error("Type mismatch: the version \"" + version.toStdString() + "\" is not a number");
     const double rounded = std::nearbyint(value);
     if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
         throw std::overflow_error("Overflow");

@@ -10,9 +10,9 @@
 namespace jubilo {
 
 enum class BlockKind {
-    FourColumnList,   // B | C:D | E | F, with a total row
+    FourColumnList,  // B | C:D | E | F, with a total row
     ThreeColumnList,  // B:D | E | F, with a total row
-    Timeline,         // B:C | D:E | F, with a header row and no total
+    Timeline,  // B:C | D:E | F, with a header row and no total
 };
 
 struct PlanBlock {

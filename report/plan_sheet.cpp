@@ -28,26 +28,19 @@ const QString kMoney = QStringLiteral("$#,##0.00");
 int checkedRow(qint64 row)
 {
     if (row < 1 || row > kLastSheetRow)
-        throw std::runtime_error("The plan does not fit on the sheet: it would need row "
-                                 + std::to_string(row) + ", and a sheet ends at row " + std::to_string(kLastSheetRow)
-                                 + ".");
+        throw std::runtime_error("The plan does not fit on the sheet: it would need row " + std::to_string(row)
+                                 + ", and a sheet ends at row " + std::to_string(kLastSheetRow) + ".");
     return static_cast<int>(row);
 }
 
-QString cellAt(char column, qint64 row)
-{
-    return QLatin1Char(column) + QString::number(checkedRow(row));
-}
+QString cellAt(char column, qint64 row) { return QLatin1Char(column) + QString::number(checkedRow(row)); }
 
 QString spanAt(char first, char last, qint64 row)
 {
     return first == last ? cellAt(first, row) : cellAt(first, row) + QLatin1Char(':') + cellAt(last, row);
 }
 
-QString blockRange(qint64 top, qint64 bottom)
-{
-    return cellAt('B', top) + QLatin1Char(':') + cellAt('F', bottom);
-}
+QString blockRange(qint64 top, qint64 bottom) { return cellAt('B', top) + QLatin1Char(':') + cellAt('F', bottom); }
 
 QString wholeRow(qint64 row)
 {
@@ -103,9 +96,8 @@ private:
         sheet->setVerticalAlignment(xl::kCenter);
         sheet->setWrapText(true);
         fillRange(host_, QString(), kWhite);
-        const std::pair<const char*, double> widths[] = {{"A:A", 2.43},  {"B:B", 19.14},
-                                                         {"C:C", 17.57}, {"D:D", 7.29},
-                                                         {"E:E", 13.86}, {"F:F", 27.86}};
+        const std::pair<const char*, double> widths[]
+            = {{"A:A", 2.43}, {"B:B", 19.14}, {"C:C", 17.57}, {"D:D", 7.29}, {"E:E", 13.86}, {"F:F", 27.86}};
         for (const auto& [columns, width] : widths)
             setColumnWidth(host_, QString::fromLatin1(columns), width);
         setRowHeight(host_, QStringLiteral("1:1"), 4.5);
@@ -187,10 +179,9 @@ private:
         fillRange(host_, blockRange(header, header), kPaleGreen);
         const auto spans = dataColumns(block.kind);
         for (size_t c = 0; c < spans.size(); ++c)
-            putStyled(spanAt(spans[c].first, spans[c].last, header),
-                      QString::fromUtf8(block.headers[c]), 9, kTitleGreen);
-        drawBlockBorders(host_, blockRange(title, header + table.rowCount()), false, true, true, true,
-                         true, true);
+            putStyled(spanAt(spans[c].first, spans[c].last, header), QString::fromUtf8(block.headers[c]), 9,
+                      kTitleGreen);
+        drawBlockBorders(host_, blockRange(title, header + table.rowCount()), false, true, true, true, true, true);
         row_ = header + 1;
         dataRows(block, table);
     }
@@ -239,8 +230,7 @@ private:
         putStyled(spanAt('B', 'E', total), QStringLiteral("Total:"), 9, kBrown);
         host_.selection()->setHorizontalAlignment(xl::kRight);
         fillRange(host_, cellAt('F', total), kTotalGrey);
-        const QString sum = n == 0 ? QStringLiteral("0")
-                                   : QStringLiteral("=SUM(R[-%1]C:R[-1]C)").arg(n);
+        const QString sum = n == 0 ? QStringLiteral("0") : QStringLiteral("=SUM(R[-%1]C:R[-1]C)").arg(n);
         putCell(host_, cellAt('F', total), sum, true);
         amountStyle(block.currency);
         look(9, kBrown);
@@ -253,9 +243,6 @@ private:
 
 }  // namespace
 
-void buildPlanSheet(SpreadsheetHost& host, const Plan& plan)
-{
-    PlanSheetBuilder(host, plan).build();
-}
+void buildPlanSheet(SpreadsheetHost& host, const Plan& plan) { PlanSheetBuilder(host, plan).build(); }
 
 }  // namespace jubilo

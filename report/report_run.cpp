@@ -121,9 +121,7 @@ void generateReport(const Plan& plan, ReportScreens& screens)
     trap.step(158, [&] { host.setEnableCancelKey(xl::kCancelKeyInterrupt); });
     QString workbookPath;
     trap.step(172, [&] { workbookPath = freshWorkbookPath(); });
-    trap.step(176, [&] {
-        present(reportBook, "workbook").saveAs(workbookPath, hostWorkbookFormat(&host));
-    });
+    trap.step(176, [&] { present(reportBook, "workbook").saveAs(workbookPath, hostWorkbookFormat(&host)); });
     trap.step(178, [&] { host.setDisplayAlerts(false); });
     trap.step(180, [&] { present(reportBook, "workbook").close(); });
     trap.step(182, [&] { host.quit(); });

@@ -50,13 +50,10 @@ void setFontLook(SpreadsheetHost& host, const QString& style, int size, int colo
     font->setColorIndex(colorIndex);
 }
 
-void drawEdge(SpreadsheetHost& host, int edge)
-{
-    host.selection()->borders(edge)->setLineStyle(xl::kContinuous);
-}
+void drawEdge(SpreadsheetHost& host, int edge) { host.selection()->borders(edge)->setLineStyle(xl::kContinuous); }
 
-void drawBlockBorders(SpreadsheetHost& host, const QString& range, bool insideHorizontal,
-                      bool left, bool right, bool top, bool bottom, bool insideVertical)
+void drawBlockBorders(SpreadsheetHost& host, const QString& range, bool insideHorizontal, bool left, bool right,
+                      bool top, bool bottom, bool insideVertical)
 {
     selectUnlessEmpty(host, range);
     if (left)

@@ -17,8 +17,8 @@ void fillRange(SpreadsheetHost& host, const QString& range, int colorIndex);
 void putCell(SpreadsheetHost& host, const QString& range, const QString& value, bool merge);
 void setFontLook(SpreadsheetHost& host, const QString& style, int size, int colorIndex);
 void drawEdge(SpreadsheetHost& host, int edge);
-void drawBlockBorders(SpreadsheetHost& host, const QString& range, bool insideHorizontal,
-                      bool left, bool right, bool top, bool bottom, bool insideVertical);
+void drawBlockBorders(SpreadsheetHost& host, const QString& range, bool insideHorizontal, bool left, bool right,
+                      bool top, bool bottom, bool insideVertical);
 // Half-inch margins, no header or footer margin, A4 portrait, one page.
 void applyPageSetup(SpreadsheetHost& host, const QString& printArea);
 

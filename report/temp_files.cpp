@@ -58,13 +58,9 @@ QString freshWorkbookPath()
         if (!fileExists(path))
             return path;
     }
-    throw std::runtime_error("No free name for the temporary workbook was found in "
-                             + folder.path().toStdString());
+    throw std::runtime_error("No free name for the temporary workbook was found in " + folder.path().toStdString());
 }
 
-QString temporaryPicturePath()
-{
-    return QDir(temporaryDirectory()).filePath(QStringLiteral("temp.bmp"));
-}
+QString temporaryPicturePath() { return QDir(temporaryDirectory()).filePath(QStringLiteral("temp.bmp")); }
 
 }  // namespace jubilo

@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Fails when a C++ source differs from what clang-format makes of it with
-# the project's .clang-format; prints the files and their first differences.
-# Fix with: scripts/check-format.sh --fix
+# the project's .clang-format, and prints the files and their first
+# differences. `scripts/check-format.sh --fix` formats them in place.
 set -uo pipefail
-root="$(cd "${1:-$(dirname "$0")/..}" && pwd)"
-[ "${1:-}" = "--fix" ] && root="$(cd "$(dirname "$0")/.." && pwd)"
+fix=false
+if [ "${1:-}" = "--fix" ]; then
+  fix=true
+  shift
+fi
+root="$(cd "${1:-$(dirname "$0")/..}" && pwd)" || exit 2
 cd "$root" || exit 2
 mapfile -t files < <(find automation spreadsheet model host platform engine_host trap report shell ui app tests bench \
   \( -name '*.cpp' -o -name '*.h' \) -not -path '*/fuzz_corpus/*' | sort)
-if [ "${1:-}" = "--fix" ]; then
+if $fix; then
   clang-format -i --style=file "${files[@]}"
   exit 0
 fi

@@ -19,14 +19,8 @@ QString appTitleFor(const QString& productName)
     return title;
 }
 
-void setAppTitle()
-{
-    g_appTitle = appTitleFor(QString::fromUtf8(kProductName));
-}
+void setAppTitle() { g_appTitle = appTitleFor(QString::fromUtf8(kProductName)); }
 
-QString appTitle()
-{
-    return g_appTitle;
-}
+QString appTitle() { return g_appTitle; }
 
 }  // namespace jubilo

@@ -7,17 +7,15 @@ namespace jubilo {
 
 QString errorBoxText(const QString& description, const QString& location, qint32 step)
 {
-    return description + QStringLiteral("\r\n") + location + QStringLiteral("at line ")
-           + QString::number(step) + QStringLiteral("\r\r")
-           + QStringLiteral("Please email screenshot of this message to ")
-           + QString::fromUtf8(kSupportEmailAddress);
+    return description + QStringLiteral("\r\n") + location + QStringLiteral("at line ") + QString::number(step)
+        + QStringLiteral("\r\r") + QStringLiteral("Please email screenshot of this message to ")
+        + QString::fromUtf8(kSupportEmailAddress);
 }
 
 void errorBox(const QString& description, const QString& location, qint32 step)
 {
     try {
-        system().messageBox(errorBoxText(description, location, step), msgbox::kExclamation,
-                            kErrorBoxTitle);
+        system().messageBox(errorBoxText(description, location, step), msgbox::kExclamation, kErrorBoxTitle);
     } catch (...) {
     }
 }

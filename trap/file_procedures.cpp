@@ -8,10 +8,7 @@ namespace jubilo {
 
 namespace {
 
-bool isUsablePath(const QString& path)
-{
-    return !path.isEmpty() && !path.contains(QChar(0));
-}
+bool isUsablePath(const QString& path) { return !path.isEmpty() && !path.contains(QChar(0)); }
 
 bool isRemovable(const QFileInfo& info)
 {
@@ -45,8 +42,7 @@ void deleteFileQuietly(const QString& path)
             return;
         if (QFile::remove(path))
             return;
-        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner
-                                        | QFileDevice::WriteUser);
+        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
         QFile::remove(path);
     } catch (...) {
     }

@@ -10,7 +10,6 @@
 
 namespace jubilo {
 
-int msgBox(const QString& text, int flags = msgbox::kOkOnly,
-           const std::optional<QString>& caption = std::nullopt);
+int msgBox(const QString& text, int flags = msgbox::kOkOnly, const std::optional<QString>& caption = std::nullopt);
 
 }  // namespace jubilo

@@ -22,10 +22,9 @@ struct Part {
 
 [[noreturn]] void offGrid(const QString& text)
 {
-    throw SpreadsheetError(
-        QStringLiteral("\"%1\" lies outside the sheet (columns A to %2, rows 1 to %3)")
-            .arg(text, columnName(kLastColumn))
-            .arg(kRowCount));
+    throw SpreadsheetError(QStringLiteral("\"%1\" lies outside the sheet (columns A to %2, rows 1 to %3)")
+                               .arg(text, columnName(kLastColumn))
+                               .arg(kRowCount));
 }
 
 std::optional<int> readColumn(QStringView s, qsizetype& i, const QString& whole)
@@ -114,8 +113,8 @@ CellRect parseColumns(const QString& text)
 {
     const QString t = text.trimmed();
     const QStringView letters = QStringView(t).mid(t.startsWith(u'$') ? 1 : 0);
-    const bool bare = !letters.isEmpty()
-                      && std::all_of(letters.begin(), letters.end(), [](QChar c) { return c.isLetter(); });
+    const bool bare
+        = !letters.isEmpty() && std::all_of(letters.begin(), letters.end(), [](QChar c) { return c.isLetter(); });
     CellRect r = parseA1Range(bare ? t + u':' + t : t);
     r.top = 0;
     r.bottom = kLastRow;
@@ -126,8 +125,8 @@ CellRect parseRows(const QString& text)
 {
     const QString t = text.trimmed();
     const QStringView digits = QStringView(t).mid(t.startsWith(u'$') ? 1 : 0);
-    const bool bare = !digits.isEmpty()
-                      && std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); });
+    const bool bare
+        = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); });
     CellRect r = parseA1Range(bare ? t + u':' + t : t);
     r.left = 0;
     r.right = kLastColumn;
@@ -136,9 +135,7 @@ CellRect parseRows(const QString& text)
 
 QString absoluteAddress(const CellRect& r)
 {
-    const auto cell = [](int row, int col) {
-        return QStringLiteral("$%1$%2").arg(columnName(col)).arg(row + 1);
-    };
+    const auto cell = [](int row, int col) { return QStringLiteral("$%1$%2").arg(columnName(col)).arg(row + 1); };
     if (r.spansAllRows() && !r.spansAllColumns())
         return QStringLiteral("$%1:$%2").arg(columnName(r.left), columnName(r.right));
     if (r.spansAllColumns() && !r.spansAllRows())

@@ -35,10 +35,7 @@ struct CellRect {
     bool isCell() const { return top == bottom && left == right; }
     bool spansAllRows() const { return top == 0 && bottom == kLastRow; }
     bool spansAllColumns() const { return left == 0 && right == kLastColumn; }
-    bool contains(int row, int col) const
-    {
-        return row >= top && row <= bottom && col >= left && col <= right;
-    }
+    bool contains(int row, int col) const { return row >= top && row <= bottom && col >= left && col <= right; }
     bool contains(const CellRect& o) const
     {
         return o.top >= top && o.bottom <= bottom && o.left >= left && o.right <= right;

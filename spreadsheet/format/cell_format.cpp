@@ -26,8 +26,8 @@ std::size_t hashFont(const Font& f)
 std::size_t hashFormat(const CellFormat& f)
 {
     const quint64 look = quint64(f.font) | quint64(f.numberFormat) << 16 | quint64(f.hAlign) << 32
-                         | quint64(f.vAlign) << 36 | quint64(f.indent) << 40 | quint64(f.fillColor) << 48
-                         | quint64(f.wrap) << 56 | quint64(f.quotePrefix) << 57;
+        | quint64(f.vAlign) << 36 | quint64(f.indent) << 40 | quint64(f.fillColor) << 48 | quint64(f.wrap) << 56
+        | quint64(f.quotePrefix) << 57;
     quint64 lines = 0;
     for (const BorderLine& b : f.borders)
         lines = lines << 16 | quint64(b.style) << 8 | b.colorIndex;

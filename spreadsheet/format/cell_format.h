@@ -29,8 +29,20 @@ enum BorderSide : quint8 { kLeft = 0, kRight, kTop, kBottom };
 
 // Line styles as XF records store them.
 enum class LineStyle : quint8 {
-    None = 0, Thin, Medium, Dashed, Dotted, Thick, Double, Hair,
-    MediumDashed, DashDot, MediumDashDot, DashDotDot, MediumDashDotDot, SlantDashDot,
+    None = 0,
+    Thin,
+    Medium,
+    Dashed,
+    Dotted,
+    Thick,
+    Double,
+    Hair,
+    MediumDashed,
+    DashDot,
+    MediumDashDot,
+    DashDotDot,
+    MediumDashDotDot,
+    SlantDashDot,
 };
 
 struct BorderLine {
@@ -40,14 +52,14 @@ struct BorderLine {
 };
 
 struct CellFormat {
-    quint16 font = 0;          // index into the workbook's font table
+    quint16 font = 0;  // index into the workbook's font table
     quint16 numberFormat = 0;  // format code index: built-in below 164, custom from 164
     HAlign hAlign = HAlign::General;
     VAlign vAlign = VAlign::Bottom;
     quint8 indent = 0;
     bool wrap = false;
     bool quotePrefix = false;  // typed with a leading apostrophe
-    quint8 fillColor = 0;      // 0: no fill; else a solid fill in that palette entry
+    quint8 fillColor = 0;  // 0: no fill; else a solid fill in that palette entry
     std::array<BorderLine, 4> borders{};
     bool operator==(const CellFormat&) const = default;
 };
@@ -56,13 +68,20 @@ struct CellFormat {
 // a key under which the workbook remembers what the edit gave for each
 // format it started from.
 enum class FormatSetter : quint8 {
-    Fill = 1, FontSize, FontColor, FontBold, FontItalic, FontStyle, HAlign, VAlign, Indent, Wrap, NumberFormat,
+    Fill = 1,
+    FontSize,
+    FontColor,
+    FontBold,
+    FontItalic,
+    FontStyle,
+    HAlign,
+    VAlign,
+    Indent,
+    Wrap,
+    NumberFormat,
 };
 
-constexpr quint32 setterKey(FormatSetter setter, quint32 value)
-{
-    return quint32(setter) << 24 | (value & 0xFFFFFF);
-}
+constexpr quint32 setterKey(FormatSetter setter, quint32 value) { return quint32(setter) << 24 | (value & 0xFFFFFF); }
 
 std::size_t hashFont(const Font& font);
 std::size_t hashFormat(const CellFormat& format);

@@ -51,12 +51,23 @@ std::vector<Piece> tokenize(QStringView s)
         const QChar lower = s[i].toLower();
         Kind kind = Kind::Literal;
         switch (lower.unicode()) {
-        case 'y': kind = Kind::Year; break;
-        case 'm': kind = Kind::Month; break;
-        case 'd': kind = Kind::Day; break;
-        case 'h': kind = Kind::Hour; break;
-        case 's': kind = Kind::Second; break;
-        default: break;
+        case 'y':
+            kind = Kind::Year;
+            break;
+        case 'm':
+            kind = Kind::Month;
+            break;
+        case 'd':
+            kind = Kind::Day;
+            break;
+        case 'h':
+            kind = Kind::Hour;
+            break;
+        case 's':
+            kind = Kind::Second;
+            break;
+        default:
+            break;
         }
         if (kind == Kind::Literal) {
             pieces.push_back({Kind::Literal, 0, QString(s[i])});
@@ -92,7 +103,10 @@ void resolveMinutes(std::vector<Piece>& pieces)
     }
 }
 
-QString twoDigits(int v, int count) { return count >= 2 ? QString::number(v).rightJustified(2, u'0') : QString::number(v); }
+QString twoDigits(int v, int count)
+{
+    return count >= 2 ? QString::number(v).rightJustified(2, u'0') : QString::number(v);
+}
 
 QString meridiem(const QString& designator, bool pm)
 {
@@ -117,7 +131,9 @@ QString formatDateSection(double serial, QStringView section, const QLocale& loc
     QString out;
     for (const Piece& p : pieces) {
         switch (p.kind) {
-        case Kind::Literal: out += p.text; break;
+        case Kind::Literal:
+            out += p.text;
+            break;
         case Kind::Year:
             out += p.count <= 2 ? QString::number(d.year % 100).rightJustified(2, u'0') : QString::number(d.year);
             break;
@@ -145,9 +161,15 @@ QString formatDateSection(double serial, QStringView section, const QLocale& loc
         case Kind::ElapsedHour:
             out += QString::number(qint64(d.wholeHours)).rightJustified(p.count, u'0');
             break;
-        case Kind::Minute: out += twoDigits(d.minute, p.count); break;
-        case Kind::Second: out += twoDigits(d.second, p.count); break;
-        case Kind::AmPm: out += meridiem(p.text, d.hour >= 12); break;
+        case Kind::Minute:
+            out += twoDigits(d.minute, p.count);
+            break;
+        case Kind::Second:
+            out += twoDigits(d.second, p.count);
+            break;
+        case Kind::AmPm:
+            out += meridiem(p.text, d.hour >= 12);
+            break;
         }
     }
     return out;

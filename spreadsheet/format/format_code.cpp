@@ -71,10 +71,7 @@ bool takeLiteral(QStringView code, qsizetype& i, QString& out)
     return false;
 }
 
-bool isGeneralSection(QStringView section)
-{
-    return section.contains(QLatin1String("general"), Qt::CaseInsensitive);
-}
+bool isGeneralSection(QStringView section) { return section.contains(QLatin1String("general"), Qt::CaseInsensitive); }
 
 bool isDateSection(QStringView section)
 {
@@ -90,7 +87,11 @@ bool isDateSection(QStringView section)
         if (takeLiteral(section, i, ignored))
             continue;
         switch (c.toLower().unicode()) {
-        case 'y': case 'm': case 'd': case 'h': case 's':
+        case 'y':
+        case 'm':
+        case 'd':
+        case 'h':
+        case 's':
             return true;
         default:
             ++i;

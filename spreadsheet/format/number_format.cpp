@@ -30,7 +30,7 @@ QString exponentText(double number, int significant, const QLocale& locale)
     }
     const int exp = s.mid(e + 1).toInt();
     return localized(mantissa, locale) + (exp < 0 ? QStringLiteral("E-") : QStringLiteral("E+"))
-           + QString::number(std::abs(exp)).rightJustified(2, u'0');
+        + QString::number(std::abs(exp)).rightJustified(2, u'0');
 }
 
 int significantDigits(const QString& text)
@@ -87,8 +87,7 @@ QString formatNumber(double number, const QStringList& sections, const QLocale& 
     if (isGeneralSection(section)) {
         QString literalParts = section.toString();
         const qsizetype at = literalParts.indexOf(QLatin1String("general"), 0, Qt::CaseInsensitive);
-        return literalParts.left(at).remove(u'"') + generalText(shown, locale)
-               + literalParts.mid(at + 7).remove(u'"');
+        return literalParts.left(at).remove(u'"') + generalText(shown, locale) + literalParts.mid(at + 7).remove(u'"');
     }
     if (isDateSection(section))
         return formatDateSection(shown, section, locale);
@@ -96,10 +95,7 @@ QString formatNumber(double number, const QStringList& sections, const QLocale& 
 }
 
 // Digits before the decimal point of a non-zero magnitude; at least one.
-int integerDigits(double magnitude)
-{
-    return magnitude < 1 ? 1 : int(std::floor(std::log10(magnitude))) + 1;
-}
+int integerDigits(double magnitude) { return magnitude < 1 ? 1 : int(std::floor(std::log10(magnitude))) + 1; }
 
 }  // namespace
 

@@ -13,9 +13,9 @@ bool isPlaceholder(QChar c) { return c == u'0' || c == u'#' || c == u'?'; }
 
 // What the digit pattern of one section asks for.
 struct Pattern {
-    QString intPart;   // placeholders before the point
+    QString intPart;  // placeholders before the point
     QString fracPart;  // placeholders after the point
-    QString expPart;   // placeholders after E+ / E-
+    QString expPart;  // placeholders after E+ / E-
     bool grouping = false;
     bool hasPoint = false;
     bool hasExponent = false;

@@ -21,9 +21,15 @@ Value arithmetic(quint8 op, double a, double b)
 {
     double r = 0;
     switch (op) {
-    case ptg::Add: r = a + b; break;
-    case ptg::Sub: r = a - b; break;
-    case ptg::Mul: r = a * b; break;
+    case ptg::Add:
+        r = a + b;
+        break;
+    case ptg::Sub:
+        r = a - b;
+        break;
+    case ptg::Mul:
+        r = a * b;
+        break;
     case ptg::Div:
         if (b == 0)
             return ErrorCode::Div0;
@@ -73,12 +79,18 @@ Value comparison(quint8 op, const Value& a, const Value& b)
 {
     const int c = compareValues(a, b);
     switch (op) {
-    case ptg::LT: return c < 0;
-    case ptg::LE: return c <= 0;
-    case ptg::EQ: return c == 0;
-    case ptg::GE: return c >= 0;
-    case ptg::GT: return c > 0;
-    default: return c != 0;
+    case ptg::LT:
+        return c < 0;
+    case ptg::LE:
+        return c <= 0;
+    case ptg::EQ:
+        return c == 0;
+    case ptg::GE:
+        return c >= 0;
+    case ptg::GT:
+        return c > 0;
+    default:
+        return c != 0;
     }
 }
 
@@ -128,15 +140,26 @@ Operand call(const Token& t, std::vector<Operand> args, const EvalContext& ctx)
 Operand constant(const Token& t)
 {
     switch (t.base()) {
-    case ptg::Int: return {double(t.data), {}, false};
-    case ptg::Num: return {t.number, {}, false};
-    case ptg::Str: return {t.text, {}, false};
-    case ptg::Bool: return {t.code != 0, {}, false};
-    case ptg::Err: return {ErrorCode(t.code), {}, false};
-    case ptg::MissArg: return {{}, {}, true};
-    case ptg::Ref: case ptg::Area: return {{}, areaOf(t), false};
-    case ptg::RefErr: case ptg::AreaErr: return {ErrorCode::Ref, {}, false};
-    default: return {ErrorCode::Value, {}, false};  // range operators are not supported
+    case ptg::Int:
+        return {double(t.data), {}, false};
+    case ptg::Num:
+        return {t.number, {}, false};
+    case ptg::Str:
+        return {t.text, {}, false};
+    case ptg::Bool:
+        return {t.code != 0, {}, false};
+    case ptg::Err:
+        return {ErrorCode(t.code), {}, false};
+    case ptg::MissArg:
+        return {{}, {}, true};
+    case ptg::Ref:
+    case ptg::Area:
+        return {{}, areaOf(t), false};
+    case ptg::RefErr:
+    case ptg::AreaErr:
+        return {ErrorCode::Ref, {}, false};
+    default:
+        return {ErrorCode::Value, {}, false};  // range operators are not supported
     }
 }
 

@@ -25,8 +25,9 @@ void assign(Tokens& tokens, const std::vector<Node>& nodes, std::size_t at, Oper
     if (isRef)
         t.id = withClass(t.id, want == OperandClass::Reference ? OperandClass::Reference : OperandClass::Value);
     if (f)
-        t.id = withClass(t.id, f->returnsReference && want == OperandClass::Reference ? OperandClass::Reference
-                                                                                        : OperandClass::Value);
+        t.id = withClass(t.id,
+                         f->returnsReference && want == OperandClass::Reference ? OperandClass::Reference
+                                                                                : OperandClass::Value);
     const auto& kids = nodes[at].children;
     for (std::size_t k = 0; k < kids.size(); ++k) {
         OperandClass childWant = OperandClass::Value;
@@ -45,16 +46,39 @@ void assign(Tokens& tokens, const std::vector<Node>& nodes, std::size_t at, Oper
 int tokenArity(const Token& t)
 {
     switch (t.base()) {
-    case ptg::Add: case ptg::Sub: case ptg::Mul: case ptg::Div: case ptg::Power: case ptg::Concat:
-    case ptg::LT: case ptg::LE: case ptg::EQ: case ptg::GE: case ptg::GT: case ptg::NE:
-    case ptg::Isect: case ptg::Union: case ptg::Range:
+    case ptg::Add:
+    case ptg::Sub:
+    case ptg::Mul:
+    case ptg::Div:
+    case ptg::Power:
+    case ptg::Concat:
+    case ptg::LT:
+    case ptg::LE:
+    case ptg::EQ:
+    case ptg::GE:
+    case ptg::GT:
+    case ptg::NE:
+    case ptg::Isect:
+    case ptg::Union:
+    case ptg::Range:
         return 2;
-    case ptg::Uplus: case ptg::Uminus: case ptg::Percent: case ptg::Paren:
+    case ptg::Uplus:
+    case ptg::Uminus:
+    case ptg::Percent:
+    case ptg::Paren:
         return 1;
     case ptg::Attr:
         return (t.attr & kAttrSum) ? 1 : 0;
-    case ptg::MissArg: case ptg::Str: case ptg::Err: case ptg::Bool: case ptg::Int: case ptg::Num:
-    case ptg::Ref: case ptg::Area: case ptg::RefErr: case ptg::AreaErr:
+    case ptg::MissArg:
+    case ptg::Str:
+    case ptg::Err:
+    case ptg::Bool:
+    case ptg::Int:
+    case ptg::Num:
+    case ptg::Ref:
+    case ptg::Area:
+    case ptg::RefErr:
+    case ptg::AreaErr:
         return 0;
     case ptg::Func: {
         const FunctionInfo* f = functionByIndex(t.data);

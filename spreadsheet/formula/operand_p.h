@@ -15,9 +15,9 @@
 namespace jubilo::spreadsheet::formula {
 
 struct Operand {
-    Value value;                    // when not an area
+    Value value;  // when not an area
     std::optional<CellRect> area;  // a reference to cells
-    bool missing = false;           // an argument left empty: f(1,,2)
+    bool missing = false;  // an argument left empty: f(1,,2)
 };
 
 // The sheet as a formula sees it.

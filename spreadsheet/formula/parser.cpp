@@ -41,7 +41,11 @@ struct RefText {
 
 class Parser {
 public:
-    Parser(QStringView text, CellPos at) : s_(text), at_(at) {}
+    Parser(QStringView text, CellPos at)
+        : s_(text)
+        , at_(at)
+    {
+    }
 
     std::optional<Tokens> run()
     {
@@ -112,7 +116,8 @@ private:
     // Deep nesting is refused rather than allowed to exhaust the stack.
     struct Nesting {
         Parser& p;
-        explicit Nesting(Parser& parser) : p(parser)
+        explicit Nesting(Parser& parser)
+            : p(parser)
         {
             if (++p.depth_ > kMaxNesting)
                 p.fail();
@@ -187,7 +192,8 @@ private:
             ++i_;
         if (peek() == u'.')
             for (++i_; peek().isDigit(); ++i_) {}
-        if ((peek() == u'E' || peek() == u'e') && (peek(1).isDigit() || ((peek(1) == u'+' || peek(1) == u'-') && peek(2).isDigit())))
+        if ((peek() == u'E' || peek() == u'e')
+            && (peek(1).isDigit() || ((peek(1) == u'+' || peek(1) == u'-') && peek(2).isDigit())))
             for (i_ += 2; peek().isDigit(); ++i_) {}
         bool ok = false;
         const double v = s_.mid(start, i_ - start).toString().toDouble(&ok);
@@ -201,8 +207,8 @@ private:
 
     void errorLiteral()
     {
-        for (const auto code : {ErrorCode::Div0, ErrorCode::NA, ErrorCode::Name, ErrorCode::Null,
-                                ErrorCode::Num, ErrorCode::Ref, ErrorCode::Value}) {
+        for (const auto code : {ErrorCode::Div0, ErrorCode::NA, ErrorCode::Name, ErrorCode::Null, ErrorCode::Num,
+                                ErrorCode::Ref, ErrorCode::Value}) {
             const QString text = errorText(code);
             if (s_.mid(i_, text.size()).compare(text, Qt::CaseInsensitive) == 0) {
                 i_ += text.size();

@@ -24,7 +24,8 @@ QString cellText(const CellOperand& c, CellPos at)
 
 QString areaText(const Token& t, CellPos at)
 {
-    const bool allColumns = t.first.col == 0 && t.last.col == kLastColumn && !t.first.colRelative && !t.last.colRelative;
+    const bool allColumns
+        = t.first.col == 0 && t.last.col == kLastColumn && !t.first.colRelative && !t.last.colRelative;
     const bool allRows = t.first.row == 0 && t.last.row == kLastRow && !t.first.rowRelative && !t.last.rowRelative;
     if (allColumns && !allRows) {
         const QString a = axisText(u'R', t.first.row, t.first.rowRelative, at.row);
@@ -42,36 +43,60 @@ QString areaText(const Token& t, CellPos at)
 QString binaryText(quint8 id)
 {
     switch (id) {
-    case ptg::Add: return QStringLiteral("+");
-    case ptg::Sub: return QStringLiteral("-");
-    case ptg::Mul: return QStringLiteral("*");
-    case ptg::Div: return QStringLiteral("/");
-    case ptg::Power: return QStringLiteral("^");
-    case ptg::Concat: return QStringLiteral("&");
-    case ptg::LT: return QStringLiteral("<");
-    case ptg::LE: return QStringLiteral("<=");
-    case ptg::EQ: return QStringLiteral("=");
-    case ptg::GE: return QStringLiteral(">=");
-    case ptg::GT: return QStringLiteral(">");
-    case ptg::NE: return QStringLiteral("<>");
-    case ptg::Range: return QStringLiteral(":");
-    case ptg::Union: return QStringLiteral(",");
-    default: return QStringLiteral(" ");
+    case ptg::Add:
+        return QStringLiteral("+");
+    case ptg::Sub:
+        return QStringLiteral("-");
+    case ptg::Mul:
+        return QStringLiteral("*");
+    case ptg::Div:
+        return QStringLiteral("/");
+    case ptg::Power:
+        return QStringLiteral("^");
+    case ptg::Concat:
+        return QStringLiteral("&");
+    case ptg::LT:
+        return QStringLiteral("<");
+    case ptg::LE:
+        return QStringLiteral("<=");
+    case ptg::EQ:
+        return QStringLiteral("=");
+    case ptg::GE:
+        return QStringLiteral(">=");
+    case ptg::GT:
+        return QStringLiteral(">");
+    case ptg::NE:
+        return QStringLiteral("<>");
+    case ptg::Range:
+        return QStringLiteral(":");
+    case ptg::Union:
+        return QStringLiteral(",");
+    default:
+        return QStringLiteral(" ");
     }
 }
 
 QString operandText(const Token& t, CellPos at)
 {
     switch (t.base()) {
-    case ptg::Int: return QString::number(t.data);
-    case ptg::Num: return QString::number(t.number, 'g', 15).toUpper();
-    case ptg::Str: return u'"' + QString(t.text).replace(u'"', QLatin1String("\"\"")) + u'"';
-    case ptg::Bool: return t.code ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
-    case ptg::Err: return errorText(ErrorCode(t.code));
-    case ptg::MissArg: return {};
-    case ptg::Ref: return cellText(t.first, at);
-    case ptg::Area: return areaText(t, at);
-    default: return QStringLiteral("#REF!");
+    case ptg::Int:
+        return QString::number(t.data);
+    case ptg::Num:
+        return QString::number(t.number, 'g', 15).toUpper();
+    case ptg::Str:
+        return u'"' + QString(t.text).replace(u'"', QLatin1String("\"\"")) + u'"';
+    case ptg::Bool:
+        return t.code ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+    case ptg::Err:
+        return errorText(ErrorCode(t.code));
+    case ptg::MissArg:
+        return {};
+    case ptg::Ref:
+        return cellText(t.first, at);
+    case ptg::Area:
+        return areaText(t, at);
+    default:
+        return QStringLiteral("#REF!");
     }
 }
 
@@ -79,7 +104,7 @@ QString callText(const Token& t, const QStringList& args)
 {
     const FunctionInfo* f = functionByIndex(t.data);
     const QString name = t.base() == ptg::Attr ? QStringLiteral("SUM")
-                         : f                   ? QString::fromLatin1(f->name)
+        : f                                    ? QString::fromLatin1(f->name)
                                                : QStringLiteral("#NAME?");
     return name + u'(' + args.join(u',') + u')';
 }

@@ -41,7 +41,10 @@ void putString(QByteArray& out, const QString& s)
 
 class Reader {
 public:
-    explicit Reader(const QByteArray& b) : b_(b) {}
+    explicit Reader(const QByteArray& b)
+        : b_(b)
+    {
+    }
     bool atEnd() const { return pos_ >= b_.size(); }
     bool ok() const { return ok_; }
     quint8 u8()
@@ -99,18 +102,32 @@ QString readString(Reader& r)
 bool readPayload(Reader& r, Token& t)
 {
     switch (t.base()) {
-    case ptg::Str: t.text = readString(r); return true;
+    case ptg::Str:
+        t.text = readString(r);
+        return true;
     case ptg::Attr:
         t.attr = r.u8();
         t.data = r.u16();
         if (t.attr & kAttrChoose)
             r.skip((qsizetype(t.data) + 1) * 2);
         return true;
-    case ptg::Err: case ptg::Bool: t.code = r.u8(); return true;
-    case ptg::Int: t.data = r.u16(); return true;
-    case ptg::Num: t.number = r.f64(); return true;
-    case ptg::Func: t.data = r.u16(); return true;
-    case ptg::FuncVar: t.argCount = r.u8(); t.data = r.u16(); return true;
+    case ptg::Err:
+    case ptg::Bool:
+        t.code = r.u8();
+        return true;
+    case ptg::Int:
+        t.data = r.u16();
+        return true;
+    case ptg::Num:
+        t.number = r.f64();
+        return true;
+    case ptg::Func:
+        t.data = r.u16();
+        return true;
+    case ptg::FuncVar:
+        t.argCount = r.u8();
+        t.data = r.u16();
+        return true;
     case ptg::Ref: {
         const quint16 row = r.u16();
         t.first = readCell(row, r.u16());
@@ -122,8 +139,12 @@ bool readPayload(Reader& r, Token& t)
         t.last = readCell(row2, col2);
         return true;
     }
-    case ptg::RefErr: r.skip(4); return true;
-    case ptg::AreaErr: r.skip(8); return true;
+    case ptg::RefErr:
+        r.skip(4);
+        return true;
+    case ptg::AreaErr:
+        r.skip(8);
+        return true;
     default:
         return t.id >= ptg::Add && t.id <= ptg::MissArg;
     }
@@ -137,28 +158,51 @@ QByteArray encodeRgce(const Tokens& tokens)
     for (const Token& t : tokens) {
         put8(out, t.id);
         switch (t.base()) {
-        case ptg::Str: putString(out, t.text); break;
-        case ptg::Attr: put8(out, t.attr); put16(out, t.data); break;
-        case ptg::Err: case ptg::Bool: put8(out, t.code); break;
-        case ptg::Int: put16(out, t.data); break;
+        case ptg::Str:
+            putString(out, t.text);
+            break;
+        case ptg::Attr:
+            put8(out, t.attr);
+            put16(out, t.data);
+            break;
+        case ptg::Err:
+        case ptg::Bool:
+            put8(out, t.code);
+            break;
+        case ptg::Int:
+            put16(out, t.data);
+            break;
         case ptg::Num: {
             char bytes[8];
             qToLittleEndian(t.number, bytes);
             out.append(bytes, 8);
             break;
         }
-        case ptg::Func: put16(out, t.data); break;
-        case ptg::FuncVar: put8(out, t.argCount); put16(out, t.data); break;
-        case ptg::Ref: put16(out, quint16(t.first.row)); putColumn(out, t.first); break;
+        case ptg::Func:
+            put16(out, t.data);
+            break;
+        case ptg::FuncVar:
+            put8(out, t.argCount);
+            put16(out, t.data);
+            break;
+        case ptg::Ref:
+            put16(out, quint16(t.first.row));
+            putColumn(out, t.first);
+            break;
         case ptg::Area:
             put16(out, quint16(t.first.row));
             put16(out, quint16(t.last.row));
             putColumn(out, t.first);
             putColumn(out, t.last);
             break;
-        case ptg::RefErr: out.append(4, '\0'); break;
-        case ptg::AreaErr: out.append(8, '\0'); break;
-        default: break;
+        case ptg::RefErr:
+            out.append(4, '\0');
+            break;
+        case ptg::AreaErr:
+            out.append(8, '\0');
+            break;
+        default:
+            break;
         }
     }
     return out;

@@ -39,15 +39,15 @@ struct CellOperand {
 };
 
 struct Token {
-    quint8 id = 0;        // as stored, class bits included
+    quint8 id = 0;  // as stored, class bits included
     quint8 argCount = 0;  // FuncVar
-    quint8 attr = 0;      // Attr option bits
-    quint8 code = 0;      // Bool (0/1), Err (error code)
-    quint16 data = 0;     // Int value, Func/FuncVar function index, Attr data
-    double number = 0;    // Num
-    QString text;         // Str
-    CellOperand first;    // Ref, and the first corner of Area
-    CellOperand last;     // Area
+    quint8 attr = 0;  // Attr option bits
+    quint8 code = 0;  // Bool (0/1), Err (error code)
+    quint16 data = 0;  // Int value, Func/FuncVar function index, Attr data
+    double number = 0;  // Num
+    QString text;  // Str
+    CellOperand first;  // Ref, and the first corner of Area
+    CellOperand last;  // Area
 
     // The id with a classed token's class folded to the reference class.
     quint8 base() const { return id < 0x20 ? id : quint8((id & 0x1F) | 0x20); }

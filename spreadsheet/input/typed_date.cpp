@@ -26,10 +26,7 @@ Order localeOrder(const QLocale& locale)
 
 // Reading the clock costs a time-zone lookup, so it happens only for the
 // rare date typed without a year.
-int currentYear(const QDate& today)
-{
-    return today.isValid() ? today.year() : QDate::currentDate().year();
-}
+int currentYear(const QDate& today) { return today.isValid() ? today.year() : QDate::currentDate().year(); }
 
 int fullYear(int year, int digits)
 {
@@ -78,10 +75,7 @@ bool mayBeNumericDate(QStringView s)
     return separator;
 }
 
-bool isNameChar(QChar c)
-{
-    return !isAsciiDigit(c) && !c.isSpace() && c != u'.' && c != u',' && c != u'-';
-}
+bool isNameChar(QChar c) { return !isAsciiDigit(c) && !c.isSpace() && c != u'.' && c != u',' && c != u'-'; }
 
 // "14-Mar-2024", "14. März 2024": a day, then one name, then only
 // separators and digits.
@@ -104,10 +98,7 @@ bool mayBeDayMonth(QStringView s)
 }
 
 // "March 14, 2024", "Mar-2024": a name first.
-bool mayBeMonthFirst(QStringView s)
-{
-    return !s.isEmpty() && (s.front().unicode() >= 0x80 || isNameChar(s.front()));
-}
+bool mayBeMonthFirst(QStringView s) { return !s.isEmpty() && (s.front().unicode() >= 0x80 || isNameChar(s.front())); }
 
 std::optional<Recognised> numericDate(const QString& s, const QLocale& locale, const QDate& today)
 {
@@ -145,8 +136,7 @@ std::optional<Recognised> namedDate(const QString& s, const QLocale& locale, con
 {
     static const QRegularExpression dayMonth(
         QStringLiteral("^(\\d{1,2})[-. ]+([^\\d\\s.,-]+)\\.?(?:[-, ]+(\\d{2}|\\d{4}))?$"));
-    static const QRegularExpression monthDay(
-        QStringLiteral("^([^\\d\\s.,-]+)\\.?[- ]+(\\d{1,2})(?:,?\\s*(\\d{4}))?$"));
+    static const QRegularExpression monthDay(QStringLiteral("^([^\\d\\s.,-]+)\\.?[- ]+(\\d{1,2})(?:,?\\s*(\\d{4}))?$"));
     static const QRegularExpression monthYear(QStringLiteral("^([^\\d\\s.,-]+)\\.?[- ]+(\\d{4})$"));
     const bool monthFirst = mayBeMonthFirst(s);
     if (monthFirst) {
@@ -182,15 +172,15 @@ struct Clock {
     int hour = 0;
     int minute = 0;
     int second = 0;
-    bool full = false;     // with minutes
+    bool full = false;  // with minutes
     bool seconds = false;
-    QString meridiem;      // "AM", "PM", "A", "P" or empty
+    QString meridiem;  // "AM", "PM", "A", "P" or empty
 };
 
 std::optional<Clock> matchClock(const QString& s)
 {
-    static const QRegularExpression clock(QStringLiteral(
-        "^(\\d{1,2}):(\\d{1,2})(?::(\\d{1,2}))?\\s*(AM|PM|A|P)?$"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression clock(QStringLiteral("^(\\d{1,2}):(\\d{1,2})(?::(\\d{1,2}))?\\s*(AM|PM|A|P)?$"),
+                                          QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression hourOnly(QStringLiteral("^(\\d{1,2})\\s*(AM|PM|A|P)$"),
                                              QRegularExpression::CaseInsensitiveOption);
     auto m = clock.match(s);
@@ -243,8 +233,8 @@ std::optional<Clock> scanClock(QStringView s)
     const QStringView rest = s.mid(at);
     if (rest.isEmpty())
         return c.full ? std::optional(c) : std::nullopt;
-    static const QString kMeridiems[] = {QStringLiteral("AM"), QStringLiteral("PM"), QStringLiteral("A"),
-                                         QStringLiteral("P")};
+    static const QString kMeridiems[]
+        = {QStringLiteral("AM"), QStringLiteral("PM"), QStringLiteral("A"), QStringLiteral("P")};
     for (const QString& meridiem : kMeridiems) {
         if (rest.compare(meridiem, Qt::CaseInsensitive) == 0) {
             c.meridiem = meridiem;
@@ -295,7 +285,8 @@ std::optional<Recognised> recogniseDate(const QString& text, const QLocale& loca
         const auto date = numericDate(s.left(space), locale, today);
         const auto time = date ? recogniseTime(s.mid(space + 1)) : std::nullopt;
         if (date && time) {
-            const QString timePart = time->format.contains(u'A') ? QStringLiteral(" h:mm AM/PM") : QStringLiteral(" h:mm");
+            const QString timePart
+                = time->format.contains(u'A') ? QStringLiteral(" h:mm AM/PM") : QStringLiteral(" h:mm");
             return Recognised{date->number + time->number, date->format + timePart};
         }
     }

@@ -16,16 +16,16 @@ namespace jubilo::spreadsheet {
 struct TypedInput {
     enum class Kind { Empty, Constant, Formula };
     Kind kind = Kind::Empty;
-    Value value;           // the constant (text, number, boolean, error)
+    Value value;  // the constant (text, number, boolean, error)
     QString numberFormat;  // the format the input implies; empty for none
-    QString formula;       // formula text after "=", for Kind::Formula
+    QString formula;  // formula text after "=", for Kind::Formula
     bool quotePrefix = false;
 };
 
 struct InputContext {
     const QLocale& locale;
-    QDate today;             // year for dates typed without one; invalid: the clock's
-    bool textFormat = false; // the cell's format is "@": everything stays text
+    QDate today;  // year for dates typed without one; invalid: the clock's
+    bool textFormat = false;  // the cell's format is "@": everything stays text
 };
 
 TypedInput readTypedInput(const QString& text, const InputContext& context);

@@ -169,8 +169,10 @@ const QRegularExpression& numberPattern(const QLocale& locale)
     if (found == cache.end()) {
         const QString group = QRegularExpression::escape(locale.groupSeparator());
         const QString point = QRegularExpression::escape(locale.decimalPoint());
-        found = cache.insert(key, QRegularExpression(QStringLiteral(
-            "^(\\d{1,3}(?:%1\\d{3})+|\\d*)(?:%2(\\d*))?(?:[eE]([+-]?\\d{1,3}))?$").arg(group, point)));
+        found = cache.insert(
+            key,
+            QRegularExpression(QStringLiteral("^(\\d{1,3}(?:%1\\d{3})+|\\d*)(?:%2(\\d*))?(?:[eE]([+-]?\\d{1,3}))?$")
+                                   .arg(group, point)));
     }
     return *found;
 }

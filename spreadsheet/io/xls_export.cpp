@@ -21,10 +21,10 @@ constexpr int kFirstCellXf = 15;  // the file's default cell format; styles come
 double digitEm(const QString& name)
 {
     static const std::pair<const char*, double> kFaces[] = {
-        {"arial", 0.556},          {"liberation sans", 0.556}, {"helvetica", 0.556}, {"arimo", 0.556},
-        {"calibri", 0.507},        {"carlito", 0.507},         {"cambria", 0.556},   {"tahoma", 0.546},
-        {"verdana", 0.636},        {"century gothic", 0.552},  {"times new roman", 0.5},
-        {"liberation serif", 0.5}, {"courier new", 0.6},       {"palatino linotype", 0.5},
+        {"arial", 0.556},     {"liberation sans", 0.556}, {"helvetica", 0.556},     {"arimo", 0.556},
+        {"calibri", 0.507},   {"carlito", 0.507},         {"cambria", 0.556},       {"tahoma", 0.546},
+        {"verdana", 0.636},   {"century gothic", 0.552},  {"times new roman", 0.5}, {"liberation serif", 0.5},
+        {"courier new", 0.6}, {"palatino linotype", 0.5},
     };
     const QString folded = name.trimmed().toLower();
     for (const auto& [face, em] : kFaces)
@@ -77,7 +77,11 @@ xls::XlsRange toXlsRange(const CellRect& r)
 // Engine format indexes in use, and the file's index for each.
 class FormatMap {
 public:
-    FormatMap(Workbook& book, xls::XlsWorkbook& file) : book_(book), file_(file) {}
+    FormatMap(Workbook& book, xls::XlsWorkbook& file)
+        : book_(book)
+        , file_(file)
+    {
+    }
 
     void use(quint32 xf) { used_.emplace(xf, 0); }
 

@@ -79,7 +79,9 @@ CellRect toRect(const xls::XlsRange& r)
 class FormatReader {
 public:
     FormatReader(const xls::XlsWorkbook& file, FormatTable& table)
-        : file_(file), table_(table), xfs_(file.xfs.size())
+        : file_(file)
+        , table_(table)
+        , xfs_(file.xfs.size())
     {
         for (const auto& f : file.numberFormats)
             codes_[f.index] = QString::fromStdU16String(f.code);
@@ -132,8 +134,8 @@ private:
         // The engine knows solid fills only; a pattern shows in its foreground.
         if (x.fillPattern != 0)
             f.fillColor = x.fillForeground == xls::kIcvWindowBackground ? 2
-                          : x.fillForeground == xls::kIcvWindowText ? 1
-                                                                      : paletteEntry(x.fillForeground);
+                : x.fillForeground == xls::kIcvWindowText               ? 1
+                                                                        : paletteEntry(x.fillForeground);
         return f;
     }
 
@@ -232,9 +234,9 @@ struct SheetLoader {
         tryPage([&] { page.setBottomMargin(p.bottomMargin * 72.0); });
         tryPage([&] { page.setHeaderMargin(p.headerMargin * 72.0); });
         tryPage([&] { page.setFooterMargin(p.footerMargin * 72.0); });
-        page.setPrintComments(!p.printNotes ? xl::kPrintNoComments
-                              : p.notesAtEnd ? xl::kPrintSheetEnd
-                                             : xl::kPrintInPlace);
+        page.setPrintComments(!p.printNotes      ? xl::kPrintNoComments
+                                  : p.notesAtEnd ? xl::kPrintSheetEnd
+                                                 : xl::kPrintInPlace);
     }
 
 private:
@@ -253,8 +255,7 @@ private:
             if (col.hidden)
                 sheet.setColumnWidth(col.first, last, 0.0);
             else if (col.customWidth || col.width != defaultUnits)
-                sheet.setColumnWidth(col.first, last,
-                                     std::min(xls::columnWidthCharacters(col.width, digit), 255.0));
+                sheet.setColumnWidth(col.first, last, std::min(xls::columnWidthCharacters(col.width, digit), 255.0));
         }
         std::optional<quint16> sheetXf;
         if (std::all_of(xfOf.begin(), xfOf.end(), [](const auto& xf) { return xf.has_value(); })) {
@@ -282,9 +283,9 @@ std::shared_ptr<Workbook> importWorkbook(const xls::XlsWorkbook& file, Applicati
         throw SpreadsheetError(QStringLiteral("The workbook has no sheets"));
     auto book = std::make_shared<Workbook>(app, name, int(file.sheets.size()));
 
-    const auto& palette = file.palette.size() == kPaletteSize ? file.palette
-                                                              : std::vector<xls::XlsColor>(xls::defaultPalette().begin(),
-                                                                                           xls::defaultPalette().end());
+    const auto& palette = file.palette.size() == kPaletteSize
+        ? file.palette
+        : std::vector<xls::XlsColor>(xls::defaultPalette().begin(), xls::defaultPalette().end());
     for (int i = 0; i < kPaletteSize; ++i)
         book->setColor(i + 1, toBgr(palette[std::size_t(i)]));
 

@@ -86,8 +86,8 @@ void Application::setEnableCancelKey(int value)
 void Application::setCursor(int value)
 {
     live();
-    static constexpr int kCursors[] = {xl::kCursorDefault, xl::kCursorNorthwestArrow, xl::kCursorWait,
-                                       xl::kCursorIBeam};
+    static constexpr int kCursors[]
+        = {xl::kCursorDefault, xl::kCursorNorthwestArrow, xl::kCursorWait, xl::kCursorIBeam};
     if (std::find(std::begin(kCursors), std::end(kCursors), value) == std::end(kCursors))
         throw SpreadsheetError(QStringLiteral("Cursor %1 is not a valid setting").arg(value));
     cursor_ = value;
@@ -124,7 +124,8 @@ std::shared_ptr<Workbook> Application::workbook(int index) const
 {
     live();
     if (index < 1 || index > int(workbooks_.size()))
-        throw SpreadsheetError(QStringLiteral("There is no workbook number %1 (%2 open)").arg(index).arg(workbooks_.size()));
+        throw SpreadsheetError(
+            QStringLiteral("There is no workbook number %1 (%2 open)").arg(index).arg(workbooks_.size()));
     return workbooks_[index - 1];
 }
 

@@ -83,7 +83,6 @@ public:
     void live() const;
 
 private:
-
     QLocale locale_;
     bool screenUpdating_ = true;
     bool displayAlerts_ = true;

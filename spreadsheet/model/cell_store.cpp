@@ -18,10 +18,7 @@ Cell* CellStore::find(int row, int col)
     return it != r->cells.end() && it->col == col ? &*it : nullptr;
 }
 
-const Cell* CellStore::find(int row, int col) const
-{
-    return const_cast<CellStore*>(this)->find(row, col);
-}
+const Cell* CellStore::find(int row, int col) const { return const_cast<CellStore*>(this)->find(row, col); }
 
 RowStore& CellStore::obtainRow(int r)
 {

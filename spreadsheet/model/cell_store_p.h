@@ -22,7 +22,7 @@ struct FormulaCell {
 struct Cell {
     int col = 0;
     quint32 xf = 0;  // index into the workbook's format table
-    Value value;     // the constant; empty for formula cells
+    Value value;  // the constant; empty for formula cells
     std::unique_ptr<FormulaCell> formula;
 
     // What the cell shows: the constant or the formula's last result.
@@ -30,9 +30,9 @@ struct Cell {
 };
 
 struct RowStore {
-    std::vector<Cell> cells;        // sorted by column
-    std::optional<quint32> xf;      // a format given to the whole row
-    std::optional<double> height;   // points, when set by hand
+    std::vector<Cell> cells;  // sorted by column
+    std::optional<quint32> xf;  // a format given to the whole row
+    std::optional<double> height;  // points, when set by hand
 };
 
 class CellStore {

@@ -27,8 +27,8 @@ std::shared_ptr<Worksheet> Range::worksheet() const
 {
     auto sheet = sheet_.lock();
     if (!sheet || !sheet->isAttached())
-        throw SpreadsheetError(QStringLiteral("The range %1 belongs to a sheet that no longer exists")
-                                   .arg(absoluteAddress(rect_)));
+        throw SpreadsheetError(
+            QStringLiteral("The range %1 belongs to a sheet that no longer exists").arg(absoluteAddress(rect_)));
     return sheet;
 }
 
@@ -38,8 +38,8 @@ void Range::select() const
 {
     auto sheet = worksheet();
     if (sheet->workbook().activeSheet() != sheet)
-        throw SpreadsheetError(QStringLiteral("Cannot select %1: its sheet \"%2\" is not the active sheet")
-                                   .arg(address(), sheet->name()));
+        throw SpreadsheetError(
+            QStringLiteral("Cannot select %1: its sheet \"%2\" is not the active sheet").arg(address(), sheet->name()));
     sheet->select(rect_);
 }
 
@@ -67,8 +67,8 @@ RangeBorder Range::borders(int index) const { return RangeBorder(*this, index); 
 void Range::setHorizontalAlignment(int xl) const
 {
     const HAlign a = horizontalFromXl(xl);
-    worksheet()->editFormat(rect_, [a](CellFormat& f, const Edges&) { f.hAlign = a; }, false,
-                            setterKey(FormatSetter::HAlign, quint32(a)));
+    worksheet()->editFormat(
+        rect_, [a](CellFormat& f, const Edges&) { f.hAlign = a; }, false, setterKey(FormatSetter::HAlign, quint32(a)));
 }
 
 int Range::horizontalAlignment() const
@@ -79,8 +79,8 @@ int Range::horizontalAlignment() const
 void Range::setVerticalAlignment(int xl) const
 {
     const VAlign a = verticalFromXl(xl);
-    worksheet()->editFormat(rect_, [a](CellFormat& f, const Edges&) { f.vAlign = a; }, false,
-                            setterKey(FormatSetter::VAlign, quint32(a)));
+    worksheet()->editFormat(
+        rect_, [a](CellFormat& f, const Edges&) { f.vAlign = a; }, false, setterKey(FormatSetter::VAlign, quint32(a)));
 }
 
 int Range::verticalAlignment() const
@@ -92,16 +92,17 @@ void Range::setIndentLevel(int level) const
 {
     if (level < 0 || level > kMaxIndent)
         throw SpreadsheetError(QStringLiteral("Indent level %1 is out of range (0 to 15)").arg(level));
-    worksheet()->editFormat(rect_, [level](CellFormat& f, const Edges&) { f.indent = quint8(level); }, false,
-                            setterKey(FormatSetter::Indent, quint32(level)));
+    worksheet()->editFormat(
+        rect_, [level](CellFormat& f, const Edges&) { f.indent = quint8(level); }, false,
+        setterKey(FormatSetter::Indent, quint32(level)));
 }
 
 int Range::indentLevel() const { return worksheet()->effectiveFormat(rect_.top, rect_.left).indent; }
 
 void Range::setWrapText(bool wrap) const
 {
-    worksheet()->editFormat(rect_, [wrap](CellFormat& f, const Edges&) { f.wrap = wrap; }, false,
-                            setterKey(FormatSetter::Wrap, wrap));
+    worksheet()->editFormat(
+        rect_, [wrap](CellFormat& f, const Edges&) { f.wrap = wrap; }, false, setterKey(FormatSetter::Wrap, wrap));
 }
 
 bool Range::wrapText() const { return worksheet()->effectiveFormat(rect_.top, rect_.left).wrap; }
@@ -109,9 +110,11 @@ bool Range::wrapText() const { return worksheet()->effectiveFormat(rect_.top, re
 void Range::setNumberFormat(const QString& code) const
 {
     auto sheet = worksheet();
-    const quint16 index = sheet->workbook().formats().internNumberFormat(code.isEmpty() ? QStringLiteral("General") : code);
-    sheet->editFormat(rect_, [index](CellFormat& f, const Edges&) { f.numberFormat = index; }, false,
-                      setterKey(FormatSetter::NumberFormat, index));
+    const quint16 index
+        = sheet->workbook().formats().internNumberFormat(code.isEmpty() ? QStringLiteral("General") : code);
+    sheet->editFormat(
+        rect_, [index](CellFormat& f, const Edges&) { f.numberFormat = index; }, false,
+        setterKey(FormatSetter::NumberFormat, index));
 }
 
 QString Range::numberFormat() const
@@ -128,9 +131,12 @@ double Range::rowHeight() const { return worksheet()->rowHeight(rect_.top); }
 int Range::count() const
 {
     switch (kind_) {
-    case RangeKind::Rows: return rect_.rowCount();
-    case RangeKind::Columns: return rect_.columnCount();
-    default: return int(rect_.area());
+    case RangeKind::Rows:
+        return rect_.rowCount();
+    case RangeKind::Columns:
+        return rect_.columnCount();
+    default:
+        return int(rect_.area());
     }
 }
 
@@ -138,11 +144,14 @@ Range Range::item(int index) const
 {
     auto sheet = worksheet();
     if (index < 1 || index > count())
-        throw SpreadsheetError(QStringLiteral("Item %1 is outside %2 (count %3)").arg(index).arg(address()).arg(count()));
+        throw SpreadsheetError(
+            QStringLiteral("Item %1 is outside %2 (count %3)").arg(index).arg(address()).arg(count()));
     const int i = index - 1;
     switch (kind_) {
-    case RangeKind::Rows: return {sheet, {rect_.top + i, rect_.left, rect_.top + i, rect_.right}};
-    case RangeKind::Columns: return {sheet, {rect_.top, rect_.left + i, rect_.bottom, rect_.left + i}};
+    case RangeKind::Rows:
+        return {sheet, {rect_.top + i, rect_.left, rect_.top + i, rect_.right}};
+    case RangeKind::Columns:
+        return {sheet, {rect_.top, rect_.left + i, rect_.bottom, rect_.left + i}};
     default: {
         const int r = rect_.top + i / rect_.columnCount(), c = rect_.left + i % rect_.columnCount();
         return {sheet, CellRect::at(r, c)};

@@ -8,7 +8,10 @@ namespace jubilo::spreadsheet {
 
 class RangeFont {
 public:
-    explicit RangeFont(Range range) : range_(std::move(range)) {}
+    explicit RangeFont(Range range)
+        : range_(std::move(range))
+    {
+    }
     QString name() const;
     void setName(const QString& name) const;
     double size() const;
@@ -30,7 +33,10 @@ private:
 
 class RangeInterior {
 public:
-    explicit RangeInterior(Range range) : range_(std::move(range)) {}
+    explicit RangeInterior(Range range)
+        : range_(std::move(range))
+    {
+    }
     int colorIndex() const;  // xlColorIndexNone when there is no fill
     void setColorIndex(int index) const;
 

@@ -52,7 +52,8 @@ Application& Workbook::application() const
 quint32 Workbook::color(int index) const
 {
     if (index < 1 || index > kPaletteSize)
-        throw SpreadsheetError(QStringLiteral("Colour index %1 is out of range (1 to %2)").arg(index).arg(kPaletteSize));
+        throw SpreadsheetError(
+            QStringLiteral("Colour index %1 is out of range (1 to %2)").arg(index).arg(kPaletteSize));
     return palette_[index - 1];
 }
 
@@ -68,9 +69,8 @@ std::shared_ptr<Worksheet> Workbook::sheet(int index) const
 {
     application();
     if (index < 1 || index > sheetCount())
-        throw SpreadsheetError(QStringLiteral("There is no sheet number %1 (the workbook has %2)")
-                                   .arg(index)
-                                   .arg(sheetCount()));
+        throw SpreadsheetError(
+            QStringLiteral("There is no sheet number %1 (the workbook has %2)").arg(index).arg(sheetCount()));
     return sheets_[index - 1];
 }
 
@@ -115,15 +115,8 @@ void Workbook::renameSheet(Worksheet& sheet, const QString& name)
     sheet.assignName(name);
 }
 
-void Workbook::close()
-{
-    application().closeWorkbook(*this);
-}
+void Workbook::close() { application().closeWorkbook(*this); }
 
-const QLocale& Workbook::locale() const
-{
-    return application().locale();
-}
-
+const QLocale& Workbook::locale() const { return application().locale(); }
 
 }  // namespace jubilo::spreadsheet

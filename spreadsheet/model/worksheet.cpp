@@ -32,10 +32,7 @@ Workbook& Worksheet::workbook() const
     return *book_;
 }
 
-void Worksheet::setName(const QString& name)
-{
-    workbook().renameSheet(*this, name);
-}
+void Worksheet::setName(const QString& name) { workbook().renameSheet(*this, name); }
 
 void Worksheet::setFormulaR1C1(int row, int col, const QString& text)
 {
@@ -129,15 +126,13 @@ void Worksheet::clear(const CellRect& rect)
         sheetXf_ = 0;
 }
 
-double Worksheet::columnWidth(int col) const
-{
-    return columns_[col].width.value_or(kDefaultColumnWidth);
-}
+double Worksheet::columnWidth(int col) const { return columns_[col].width.value_or(kDefaultColumnWidth); }
 
 void Worksheet::setColumnWidth(int first, int last, double width)
 {
     if (!std::isfinite(width) || width < 0 || width > kMaxColumnWidth)
-        throw SpreadsheetError(QStringLiteral("Column width %1 is out of range (0 to %2)").arg(width).arg(kMaxColumnWidth));
+        throw SpreadsheetError(
+            QStringLiteral("Column width %1 is out of range (0 to %2)").arg(width).arg(kMaxColumnWidth));
     for (int c = first; c <= last; ++c)
         columns_[c].width = width;
 }
@@ -157,7 +152,8 @@ bool Worksheet::hasCustomHeight(int row) const
 void Worksheet::setRowHeight(int first, int last, double points)
 {
     if (!std::isfinite(points) || points < 0 || points > kMaxRowHeight)
-        throw SpreadsheetError(QStringLiteral("Row height %1 is out of range (0 to %2 points)").arg(points).arg(kMaxRowHeight));
+        throw SpreadsheetError(
+            QStringLiteral("Row height %1 is out of range (0 to %2 points)").arg(points).arg(kMaxRowHeight));
     for (int r = first; r <= last; ++r)
         cells_.obtainRow(r).height = points;
 }

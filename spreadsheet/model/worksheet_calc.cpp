@@ -14,7 +14,10 @@ namespace jubilo::spreadsheet {
 
 class Worksheet::View : public formula::SheetView {
 public:
-    explicit View(Worksheet& sheet) : sheet_(sheet) {}
+    explicit View(Worksheet& sheet)
+        : sheet_(sheet)
+    {
+    }
 
     Value cellValue(int row, int col) const override
     {

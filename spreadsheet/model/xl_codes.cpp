@@ -28,24 +28,38 @@ int toXl(const std::pair<int, Code> (&table)[N], Code code)
 }
 
 const std::pair<int, HAlign> kHorizontal[] = {
-    {xl::kGeneral, HAlign::General}, {xl::kLeft, HAlign::Left}, {xl::kCenter, HAlign::Center}, {xl::kRight, HAlign::Right},
-    {xl::kFill, HAlign::Fill}, {xl::kJustify, HAlign::Justify}, {xl::kCenterAcrossSelection, HAlign::CenterAcross},
+    {xl::kGeneral, HAlign::General},
+    {xl::kLeft, HAlign::Left},
+    {xl::kCenter, HAlign::Center},
+    {xl::kRight, HAlign::Right},
+    {xl::kFill, HAlign::Fill},
+    {xl::kJustify, HAlign::Justify},
+    {xl::kCenterAcrossSelection, HAlign::CenterAcross},
     {xl::kDistributed, HAlign::Distributed},
 };
 
 const std::pair<int, VAlign> kVertical[] = {
-    {xl::kBottom, VAlign::Bottom}, {xl::kTop, VAlign::Top}, {xl::kCenter, VAlign::Center},
-    {xl::kJustify, VAlign::Justify}, {xl::kDistributed, VAlign::Distributed},
+    {xl::kBottom, VAlign::Bottom},           {xl::kTop, VAlign::Top},
+    {xl::kCenter, VAlign::Center},           {xl::kJustify, VAlign::Justify},
+    {xl::kDistributed, VAlign::Distributed},
 };
 
 // Thin weight for every style: the interface's default weight.
 const std::pair<int, LineStyle> kLineStyles[] = {
-    {xl::kContinuous, LineStyle::Thin}, {xl::kDash, LineStyle::Dashed}, {xl::kDashDot, LineStyle::DashDot},
-    {xl::kDashDotDot, LineStyle::DashDotDot}, {xl::kDot, LineStyle::Dotted}, {xl::kDouble, LineStyle::Double},
-    {xl::kSlantDashDot, LineStyle::SlantDashDot}, {xl::kLineStyleNone, LineStyle::None},
+    {xl::kContinuous, LineStyle::Thin},
+    {xl::kDash, LineStyle::Dashed},
+    {xl::kDashDot, LineStyle::DashDot},
+    {xl::kDashDotDot, LineStyle::DashDotDot},
+    {xl::kDot, LineStyle::Dotted},
+    {xl::kDouble, LineStyle::Double},
+    {xl::kSlantDashDot, LineStyle::SlantDashDot},
+    {xl::kLineStyleNone, LineStyle::None},
     // Read back only: heavier or finer variants of the same patterns.
-    {xl::kContinuous, LineStyle::Medium}, {xl::kContinuous, LineStyle::Thick}, {xl::kContinuous, LineStyle::Hair},
-    {xl::kDash, LineStyle::MediumDashed}, {xl::kDashDot, LineStyle::MediumDashDot},
+    {xl::kContinuous, LineStyle::Medium},
+    {xl::kContinuous, LineStyle::Thick},
+    {xl::kContinuous, LineStyle::Hair},
+    {xl::kDash, LineStyle::MediumDashed},
+    {xl::kDashDot, LineStyle::MediumDashDot},
     {xl::kDashDotDot, LineStyle::MediumDashDotDot},
 };
 
@@ -63,7 +77,8 @@ quint8 colorIndexFromXl(int value)
     if (value == xl::kColorIndexNone || value == xl::kColorIndexAutomatic)
         return 0;
     if (value < 1 || value > kPaletteSize)
-        throw SpreadsheetError(QStringLiteral("Colour index %1 is out of range (1 to %2)").arg(value).arg(kPaletteSize));
+        throw SpreadsheetError(
+            QStringLiteral("Colour index %1 is out of range (1 to %2)").arg(value).arg(kPaletteSize));
     return quint8(value);
 }
 

@@ -43,19 +43,31 @@ struct Stroke {
 Stroke strokeOf(LineStyle style)
 {
     switch (style) {
-    case LineStyle::Medium: return {2, {}, 0, false};
-    case LineStyle::Thick: return {3, {}, 0, false};
-    case LineStyle::Double: return {3, {}, 0, true};
+    case LineStyle::Medium:
+        return {2, {}, 0, false};
+    case LineStyle::Thick:
+        return {3, {}, 0, false};
+    case LineStyle::Double:
+        return {3, {}, 0, true};
     case LineStyle::Hair:
-    case LineStyle::Dotted: return {1, {1, 1}, 2, false};
-    case LineStyle::Dashed: return {1, {3, 1}, 2, false};
-    case LineStyle::DashDot: return {1, {6, 2, 2, 2}, 4, false};
-    case LineStyle::DashDotDot: return {1, {6, 2, 2, 2, 2, 2}, 6, false};
-    case LineStyle::MediumDashed: return {2, {6, 2}, 2, false};
-    case LineStyle::MediumDashDot: return {2, {6, 2, 2, 2}, 4, false};
-    case LineStyle::MediumDashDotDot: return {2, {6, 2, 2, 2, 2, 2}, 6, false};
-    case LineStyle::SlantDashDot: return {2, {8, 2, 2, 2}, 4, false};
-    default: return {};
+    case LineStyle::Dotted:
+        return {1, {1, 1}, 2, false};
+    case LineStyle::Dashed:
+        return {1, {3, 1}, 2, false};
+    case LineStyle::DashDot:
+        return {1, {6, 2, 2, 2}, 4, false};
+    case LineStyle::DashDotDot:
+        return {1, {6, 2, 2, 2, 2, 2}, 6, false};
+    case LineStyle::MediumDashed:
+        return {2, {6, 2}, 2, false};
+    case LineStyle::MediumDashDot:
+        return {2, {6, 2, 2, 2}, 4, false};
+    case LineStyle::MediumDashDotDot:
+        return {2, {6, 2, 2, 2, 2, 2}, 6, false};
+    case LineStyle::SlantDashDot:
+        return {2, {8, 2, 2, 2}, 4, false};
+    default:
+        return {};
     }
 }
 
@@ -221,10 +233,13 @@ private:
     {
         switch (v) {
         case VAlign::Top:
-        case VAlign::Justify: return top + 1;
+        case VAlign::Justify:
+            return top + 1;
         case VAlign::Center:
-        case VAlign::Distributed: return top + (bottom - top - height) / 2;
-        case VAlign::Bottom: break;
+        case VAlign::Distributed:
+            return top + (bottom - top - height) / 2;
+        case VAlign::Bottom:
+            break;
         }
         return bottom - 1 - height;
     }
@@ -232,11 +247,14 @@ private:
     static double alignedX(HAlign h, double left, double right, double width)
     {
         switch (h) {
-        case HAlign::Right: return right - width;
+        case HAlign::Right:
+            return right - width;
         case HAlign::Center:
         case HAlign::CenterAcross:
-        case HAlign::Distributed: return (left + right - width) / 2;
-        default: return left;
+        case HAlign::Distributed:
+            return (left + right - width) / 2;
+        default:
+            return left;
         }
     }
 
@@ -355,7 +373,8 @@ private:
             for (int c = d.left; c <= d.right; ++c) {
                 const int x0 = g_.left(c), x1 = g_.right(c);
                 const auto& b = format(r, c).borders;
-                if (x1 == x0 || std::all_of(b.begin(), b.end(), [](const BorderLine& l) { return l.style == LineStyle::None; }))
+                if (x1 == x0
+                    || std::all_of(b.begin(), b.end(), [](const BorderLine& l) { return l.style == LineStyle::None; }))
                     continue;
                 const int m = mergeOf(r, c);
                 const CellRect* area = m >= 0 ? &merges_[std::size_t(m)] : nullptr;

@@ -20,10 +20,7 @@ int columnPixels(double characters, int digit)
     return int((qint64(stored) + 128 / digit) * digit / 256);
 }
 
-int pointsToPixels(double points)
-{
-    return points > 0 ? int(std::lround(points * 96.0 / 72.0)) : 0;
-}
+int pointsToPixels(double points) { return points > 0 ? int(std::lround(points * 96.0 / 72.0)) : 0; }
 
 RangeGeometry measureRange(const Worksheet& sheet, const CellRect& range, int maxSide)
 {

@@ -53,15 +53,12 @@ struct ErrorFree {
     }
 };
 
-std::string describe(GError* err)
-{
-    return err && err->message ? std::string(": ") + err->message : std::string();
-}
+std::string describe(GError* err) { return err && err->message ? std::string(": ") + err->message : std::string(); }
 
 // The compound-file signature.
 constexpr uint8_t kSignature[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
 
-} // namespace
+}  // namespace
 
 std::vector<uint8_t> packWorkbookStream(std::span<const uint8_t> stream, const char* streamName)
 {
@@ -120,4 +117,4 @@ std::vector<uint8_t> unpackWorkbookStream(std::span<const uint8_t> file)
     return out;
 }
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

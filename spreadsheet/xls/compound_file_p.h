@@ -22,4 +22,4 @@ std::vector<uint8_t> packWorkbookStream(std::span<const uint8_t> stream, const c
 // workbook at all, or are damaged.
 std::vector<uint8_t> unpackWorkbookStream(std::span<const uint8_t> file);
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

@@ -10,7 +10,11 @@ namespace {
 // One handler a record type; the state between records is members.
 class GlobalsReader {
 public:
-    GlobalsReader(std::span<const uint8_t> stream, XlsWorkbook& wb) : reader_(stream), wb_(wb) {}
+    GlobalsReader(std::span<const uint8_t> stream, XlsWorkbook& wb)
+        : reader_(stream)
+        , wb_(wb)
+    {
+    }
 
     WorkbookGlobals read();
 
@@ -59,20 +63,34 @@ void GlobalsReader::dispatch(RecordCursor& c)
         throw XlsError("the workbook is password-protected (encrypted), which is not supported");
     case kBofRecord:
         c.fail("a sub-stream starts inside the workbook's global part");
-    case kWindow1Record: return onWindow1(c);
-    case kDate1904Record: return onDate1904(c);
-    case kFontRecord: return onFont(c);
-    case kFormatRecord: return onFormat(c);
-    case kXfRecord: return onXf(c);
-    case kStyleRecord: return onStyle(c);
-    case kPaletteRecord: return onPalette(c);
-    case kBoundSheetRecord: return onBoundSheet(c);
-    case kSupBookRecord: return onSupBook(c);
-    case kExternSheetRecord: return onExternSheet(c);
-    case kNameRecord: return onName(c);
-    case kSstRecord: return onSst(c);
-    case kEofRecord: return onEof();
-    default: return; // records of no interest here
+    case kWindow1Record:
+        return onWindow1(c);
+    case kDate1904Record:
+        return onDate1904(c);
+    case kFontRecord:
+        return onFont(c);
+    case kFormatRecord:
+        return onFormat(c);
+    case kXfRecord:
+        return onXf(c);
+    case kStyleRecord:
+        return onStyle(c);
+    case kPaletteRecord:
+        return onPalette(c);
+    case kBoundSheetRecord:
+        return onBoundSheet(c);
+    case kSupBookRecord:
+        return onSupBook(c);
+    case kExternSheetRecord:
+        return onExternSheet(c);
+    case kNameRecord:
+        return onName(c);
+    case kSstRecord:
+        return onSst(c);
+    case kEofRecord:
+        return onEof();
+    default:
+        return;  // records of no interest here
     }
 }
 
@@ -102,10 +120,7 @@ void GlobalsReader::onStyle(RecordCursor& c) { wb_.styles.push_back(codec::fromR
 
 void GlobalsReader::onPalette(RecordCursor& c) { palette_ = rec::decode<rec::Palette>(c).colors; }
 
-void GlobalsReader::onBoundSheet(RecordCursor& c)
-{
-    g_.sheets.push_back({rec::decode<rec::BoundSheet>(c), c.place()});
-}
+void GlobalsReader::onBoundSheet(RecordCursor& c) { g_.sheets.push_back({rec::decode<rec::BoundSheet>(c), c.place()}); }
 
 void GlobalsReader::onSupBook(RecordCursor& c) { g_.supBooks.push_back(rec::decode<rec::SupBook>(c)); }
 
@@ -130,11 +145,11 @@ void GlobalsReader::onEof()
     done_ = true;
 }
 
-} // namespace
+}  // namespace
 
 WorkbookGlobals readGlobals(std::span<const uint8_t> stream, XlsWorkbook& wb)
 {
     return GlobalsReader(stream, wb).read();
 }
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

@@ -25,10 +25,10 @@ struct WorkbookGlobals {
     std::vector<rec::ExternSheet::Entry> externs;
     std::vector<Placed<rec::Name>> names;
     std::vector<std::u16string> strings;
-    std::size_t end = 0; // stream offset after the globals' EOF
+    std::size_t end = 0;  // stream offset after the globals' EOF
 };
 
 // Reads the global part at the start of the stream. Throws XlsError.
 WorkbookGlobals readGlobals(std::span<const uint8_t> stream, XlsWorkbook& wb);
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

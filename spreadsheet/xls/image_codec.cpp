@@ -15,7 +15,10 @@ namespace {
 // FromRecord the other. Packed words must start out zero for ToRecord.
 struct ToRecord {
     template <class Field, class Image>
-    void operator()(Field& field, const Image& image) const { field = Field(image); }
+    void operator()(Field& field, const Image& image) const
+    {
+        field = Field(image);
+    }
     template <class Word, class Image>
     void operator()(Word& word, const Image& image, rec::BitField bits) const
     {
@@ -25,9 +28,15 @@ struct ToRecord {
 
 struct FromRecord {
     template <class Field, class Image>
-    void operator()(const Field& field, Image& image) const { image = Image(field); }
+    void operator()(const Field& field, Image& image) const
+    {
+        image = Image(field);
+    }
     template <class Word, class Image>
-    void operator()(const Word& word, Image& image, rec::BitField bits) const { image = Image(bits.extract(word)); }
+    void operator()(const Word& word, Image& image, rec::BitField bits) const
+    {
+        image = Image(bits.extract(word));
+    }
 };
 
 template <class Move, class Image, class Record>
@@ -195,12 +204,12 @@ void formulaFields(const Move& move, Image& f, Record& r)
 
 // FORMULA's cached result as its 8 bytes: a double, or a type in byte 0
 // with the value in byte 2 and 0xFFFF in the last two bytes.
-constexpr uint8_t kResultText = 0; // the text follows in a STRING record
+constexpr uint8_t kResultText = 0;  // the text follows in a STRING record
 constexpr uint8_t kResultBool = 1;
 constexpr uint8_t kResultError = 2;
 constexpr uint8_t kResultEmptyText = 3;
 constexpr std::size_t kResultValueAt = 2;
-constexpr uint8_t kResultMarker = 0xFF; // bytes 6 and 7 of a result that is no number
+constexpr uint8_t kResultMarker = 0xFF;  // bytes 6 and 7 of a result that is no number
 
 void encodeResult(const XlsFormulaResult& result, uint8_t out[8])
 {
@@ -255,7 +264,7 @@ bool decodeResult(const uint8_t in[8], XlsFormulaResult& result, const RecordPla
     }
 }
 
-} // namespace
+}  // namespace
 
 uint16_t fileFontIndex(uint16_t logical) { return logical < 4 ? logical : uint16_t(logical + 1); }
 
@@ -370,8 +379,7 @@ XlsRowInfo fromRecord(const rec::Row& r)
 
 rec::DefaultRowHeight defaultRowHeight(const XlsSheet& sheet)
 {
-    return {uint16_t(rec::DefaultRowHeight::kCustomHeight.place(sheet.defaultRowHeightCustom)),
-            sheet.defaultRowHeight};
+    return {uint16_t(rec::DefaultRowHeight::kCustomHeight.place(sheet.defaultRowHeightCustom)), sheet.defaultRowHeight};
 }
 
 void fromRecord(const rec::DefaultRowHeight& r, XlsSheet& sheet)
@@ -456,4 +464,4 @@ bool isKnownError(uint8_t code)
     return false;
 }
 
-} // namespace jubilo::xls::codec
+}  // namespace jubilo::xls::codec

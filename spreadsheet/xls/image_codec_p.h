@@ -56,4 +56,4 @@ XlsFormula fromRecord(const rec::Formula& r, bool& textFollows, const RecordPlac
 
 bool isKnownError(uint8_t code);
 
-} // namespace jubilo::xls::codec
+}  // namespace jubilo::xls::codec

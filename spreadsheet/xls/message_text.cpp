@@ -49,4 +49,4 @@ std::string withThousands(std::size_t n)
     return digits;
 }
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

@@ -18,4 +18,4 @@ std::string cellName(uint16_t row, uint16_t column);
 // A count with thousands separators: "32,767".
 std::string withThousands(std::size_t n);
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

@@ -50,22 +50,33 @@ struct BitField {
 // uint16_t and a uint16_t. A bool has no width of its own; flag8 gives it
 // one.
 template <class T>
-inline constexpr bool kIsNumberField = std::is_same_v<T, uint8_t> || std::is_same_v<T, uint16_t>
-                                       || std::is_same_v<T, int16_t> || std::is_same_v<T, uint32_t>
-                                       || std::is_same_v<T, double>;
+inline constexpr bool kIsNumberField
+    = std::is_same_v<
+          T,
+          uint8_t> || std::is_same_v<T, uint16_t> || std::is_same_v<T, int16_t> || std::is_same_v<T, uint32_t> || std::is_same_v<T, double>;
 
 class FieldWriter {
 public:
-    FieldWriter(RecordBody& body, uint16_t type) : b_(body), type_(type) {}
+    FieldWriter(RecordBody& body, uint16_t type)
+        : b_(body)
+        , type_(type)
+    {
+    }
 
     template <class... T>
-    void operator()(const T&... fields) { (number(fields), ...); }
+    void operator()(const T&... fields)
+    {
+        (number(fields), ...);
+    }
     // A byte that is 1 or 0.
     void flag8(bool v) { b_.u8(v ? 1 : 0); }
     // A 32-bit field of which only the mask's bits count.
     void masked32(uint32_t v, uint32_t mask) { b_.u32(v & mask); }
     template <std::size_t N>
-    void bytes(const uint8_t (&v)[N]) { b_.bytes(v); }
+    void bytes(const uint8_t (&v)[N])
+    {
+        b_.bytes(v);
+    }
     void string8(const std::u16string& s) { putString8(b_, s); }
     void string16(const std::u16string& s) { putString16(b_, s); }
     // A string that is left out when empty (and missing when read).
@@ -105,8 +116,7 @@ public:
     }
     // A 16-bit count of itemSize-byte items, then the items.
     template <class T, class Each>
-    void counted16(const std::vector<T>& items, std::size_t, const char* what, Each each,
-                   std::size_t maxItems = 0xFFFF)
+    void counted16(const std::vector<T>& items, std::size_t, const char* what, Each each, std::size_t maxItems = 0xFFFF)
     {
         if (items.size() > maxItems)
             throw XlsError(std::string("too many ") + what + " for one " + recordName(type_) + " record");
@@ -136,10 +146,16 @@ private:
 
 class FieldReader {
 public:
-    explicit FieldReader(RecordCursor& cursor) : c_(cursor) {}
+    explicit FieldReader(RecordCursor& cursor)
+        : c_(cursor)
+    {
+    }
 
     template <class... T>
-    void operator()(T&... fields) { (number(fields), ...); }
+    void operator()(T&... fields)
+    {
+        (number(fields), ...);
+    }
     void flag8(bool& v) { v = c_.u8() != 0; }
     void masked32(uint32_t& v, uint32_t mask) { v = c_.u32() & mask; }
     template <std::size_t N>
@@ -198,4 +214,4 @@ private:
     RecordCursor& c_;
 };
 
-} // namespace jubilo::xls::rec
+}  // namespace jubilo::xls::rec

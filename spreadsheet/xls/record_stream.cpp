@@ -28,8 +28,8 @@ void damagedWorkbook(const std::string& what) { throw XlsError("damaged workbook
 
 RecordBody::Piece& RecordBody::current(Split split)
 {
-    if (pieces_.empty() || pieces_.back().split != split || pendingMark_
-        || split == Split::NarrowChars || split == Split::WideChars) {
+    if (pieces_.empty() || pieces_.back().split != split || pendingMark_ || split == Split::NarrowChars
+        || split == Split::WideChars) {
         pieces_.push_back({data_.size(), data_.size(), split, pendingMark_ ? marks_ - 1 : -1});
         pendingMark_ = false;
     }
@@ -201,7 +201,7 @@ std::vector<StreamLocation> RecordWriter::write(uint16_t type, const RecordBody&
                 if (wide && take > 0 && i + take < end) {
                     const char16_t last = char16_t(data[i + take - 2] | (data[i + take - 1] << 8));
                     if (last >= 0xD800 && last <= 0xDBFF)
-                        take -= 2; // keep a surrogate pair together
+                        take -= 2;  // keep a surrogate pair together
                 }
                 if (take == 0) {
                     newContinue();
@@ -228,7 +228,8 @@ void RecordWriter::patchU32(std::size_t at, uint32_t value)
 // ---- RecordCursor ---------------------------------------------------------
 
 RecordCursor::RecordCursor(RecordPlace place, std::span<const std::span<const uint8_t>> fragments)
-    : place_(place), fragments_(fragments)
+    : place_(place)
+    , fragments_(fragments)
 {
     for (const auto& f : fragments_)
         total_ += f.size();
@@ -314,7 +315,7 @@ std::u16string RecordCursor::chars(std::size_t n, bool wide)
                 fail("a text ends too early");
             if (fragments_[frag_].empty())
                 continue;
-            wide = (fragments_[frag_][0] & 1) != 0; // option byte of the continuation
+            wide = (fragments_[frag_][0] & 1) != 0;  // option byte of the continuation
             pos_ = 1;
             ++consumed_;
             continue;
@@ -351,7 +352,8 @@ std::size_t LogicalRecord::size() const
 }
 
 RecordReader::RecordReader(std::span<const uint8_t> stream, std::size_t start)
-    : stream_(stream), pos_(start)
+    : stream_(stream)
+    , pos_(start)
 {
 }
 
@@ -390,4 +392,4 @@ bool RecordReader::next(LogicalRecord& out)
     return true;
 }
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

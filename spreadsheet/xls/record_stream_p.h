@@ -65,7 +65,7 @@ public:
         std::size_t begin;
         std::size_t end;
         Split split;
-        int mark; // -1: none
+        int mark;  // -1: none
     };
     const std::vector<Piece>& pieces() const { return pieces_; }
 
@@ -82,8 +82,8 @@ private:
 
 // Where a marked position of a record body ended up in the stream.
 struct StreamLocation {
-    uint32_t recordStart;    // stream offset of the record header holding it
-    uint16_t offsetInRecord; // offset from that header's first byte
+    uint32_t recordStart;  // stream offset of the record header holding it
+    uint16_t offsetInRecord;  // offset from that header's first byte
 };
 
 // Appends records to a workbook stream, splitting long ones into CONTINUE
@@ -150,7 +150,7 @@ private:
 
 struct LogicalRecord {
     uint16_t type = 0;
-    std::size_t offset = 0; // stream offset of the first header
+    std::size_t offset = 0;  // stream offset of the first header
     std::vector<std::span<const uint8_t>> fragments;
 
     RecordPlace place() const { return {type, offset}; }
@@ -176,4 +176,4 @@ private:
     std::size_t pos_;
 };
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

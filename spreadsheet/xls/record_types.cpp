@@ -107,7 +107,7 @@ constexpr bool eachTypeOnce()
 }
 static_assert(eachTypeOnce(), "a record type or name is listed twice");
 
-} // namespace
+}  // namespace
 
 std::string recordName(uint16_t type)
 {
@@ -120,4 +120,4 @@ std::string recordName(uint16_t type)
     return buf;
 }
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

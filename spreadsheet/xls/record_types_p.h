@@ -104,4 +104,4 @@ inline constexpr uint16_t kWsBoolRecord = 0x0081;
 // this layer does not know shows as its number, "0x1234".
 std::string recordName(uint16_t type);
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

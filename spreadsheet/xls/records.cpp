@@ -34,7 +34,7 @@ constexpr std::size_t kRunSize = 4;
 
 uint8_t optionByte(bool wide) { return wide ? kWideChars : 0; }
 
-} // namespace
+}  // namespace
 
 // ---- strings ---------------------------------------------------------------
 
@@ -61,7 +61,7 @@ void putCountedString(RecordBody& b, std::u16string_view s, std::size_t countByt
     putStringBody(b, s, wide);
 }
 
-} // namespace
+}  // namespace
 
 void putString16(RecordBody& b, std::u16string_view s) { putCountedString(b, s, 2, "a text"); }
 
@@ -140,17 +140,17 @@ constexpr std::size_t kArea3dSize = 11;
 // Column fields carry the relative-reference flags in their top bits.
 constexpr BitField kArea3dColumn{0, 14};
 
-std::vector<uint8_t> area3d(uint16_t externSheet, uint16_t firstRow, uint16_t lastRow,
-                            uint16_t firstColumn, uint16_t lastColumn)
+std::vector<uint8_t> area3d(uint16_t externSheet, uint16_t firstRow, uint16_t lastRow, uint16_t firstColumn,
+                            uint16_t lastColumn)
 {
     const auto lo = [](uint16_t v) { return uint8_t(v); };
     const auto hi = [](uint16_t v) { return uint8_t(v >> 8); };
-    return {kPtgArea3d, lo(externSheet), hi(externSheet), lo(firstRow), hi(firstRow), lo(lastRow), hi(lastRow),
-            lo(firstColumn), hi(firstColumn), lo(lastColumn), hi(lastColumn)};
+    return {kPtgArea3d,  lo(externSheet), hi(externSheet), lo(firstRow),   hi(firstRow),  lo(lastRow),
+            hi(lastRow), lo(firstColumn), hi(firstColumn), lo(lastColumn), hi(lastColumn)};
 }
 
-bool parseArea3d(const std::vector<uint8_t>& f, uint16_t& externSheet, uint16_t& firstRow,
-                 uint16_t& lastRow, uint16_t& firstColumn, uint16_t& lastColumn)
+bool parseArea3d(const std::vector<uint8_t>& f, uint16_t& externSheet, uint16_t& firstRow, uint16_t& lastRow,
+                 uint16_t& firstColumn, uint16_t& lastColumn)
 {
     if (f.size() != kArea3dSize || (f[0] != kPtgArea3d && f[0] != kPtgArea3dValue && f[0] != kPtgArea3dArray))
         return false;
@@ -173,7 +173,7 @@ std::vector<StreamLocation> Sst::write(RecordWriter& w) const
     for (std::size_t i = 0; i < strings.size(); ++i) {
         if (i % bucketSize == 0)
             b.mark();
-        putString16(b, strings[i]); // no rich text runs, no phonetic data
+        putString16(b, strings[i]);  // no rich text runs, no phonetic data
     }
     return w.write(kType, b);
 }
@@ -224,13 +224,13 @@ ExtSst decode<ExtSst>(RecordCursor& c)
 
 namespace {
 
-constexpr uint32_t kRkHundredths = 0x1; // the value is a hundredth of what is stored
-constexpr uint32_t kRkInteger = 0x2;    // a 30-bit integer, else the top of a double
+constexpr uint32_t kRkHundredths = 0x1;  // the value is a hundredth of what is stored
+constexpr uint32_t kRkInteger = 0x2;  // a 30-bit integer, else the top of a double
 constexpr double kRkMinInteger = -536870912.0;
 constexpr double kRkMaxInteger = 536870911.0;
 constexpr uint64_t kRkDroppedDoubleBits = 0x3FFFFFFFFull;
 
-} // namespace
+}  // namespace
 
 bool packRk(double value, uint32_t& rk)
 {
@@ -259,4 +259,4 @@ double unpackRk(uint32_t rk)
     return v;
 }
 
-} // namespace jubilo::xls::rec
+}  // namespace jubilo::xls::rec

@@ -24,7 +24,10 @@ struct OneValue {
     static constexpr uint16_t kType = Type;
     Value value{};
     template <class Io, class Self>
-    static void fields(Io& io, Self& r) { io(r.value); }
+    static void fields(Io& io, Self& r)
+    {
+        io(r.value);
+    }
 };
 
 template <uint16_t Type>
@@ -73,7 +76,9 @@ template <uint16_t Type>
 struct Empty {
     static constexpr uint16_t kType = Type;
     template <class Io, class Self>
-    static void fields(Io&, Self&) {}
+    static void fields(Io&, Self&)
+    {
+    }
 };
 
 using Eof = Empty<kEofRecord>;
@@ -91,7 +96,10 @@ struct PageText {
     static constexpr uint16_t kType = Type;
     std::u16string text;
     template <class Io, class Self>
-    static void fields(Io& io, Self& r) { io.optionalString16(r.text); }
+    static void fields(Io& io, Self& r)
+    {
+        io.optionalString16(r.text);
+    }
 };
 
 using Footer = PageText<kFooterRecord>;
@@ -115,7 +123,7 @@ struct Bof {
     static void fields(Io& io, Self& r)
     {
         io(r.version, r.kind);
-        if (io.more(12)) { // the build fields are of no interest here
+        if (io.more(12)) {  // the build fields are of no interest here
             io(r.build, r.year, r.history, r.lowestVersion);
         }
     }
@@ -123,7 +131,7 @@ struct Bof {
 
 struct WriteAccess {
     static constexpr uint16_t kType = kWriteAccessRecord;
-    static constexpr std::size_t kSize = 112; // padded with spaces
+    static constexpr std::size_t kSize = 112;  // padded with spaces
     std::u16string user;
     template <class Io, class Self>
     static void fields(Io& io, Self& r)
@@ -137,7 +145,10 @@ struct TabId {
     static constexpr uint16_t kType = kTabIdRecord;
     std::vector<uint16_t> ids;
     template <class Io, class Self>
-    static void fields(Io& io, Self& r) { io.tail(r.ids, 2, [](auto& io, auto& id) { io(id); }); }
+    static void fields(Io& io, Self& r)
+    {
+        io.tail(r.ids, 2, [](auto& io, auto& id) { io(id); });
+    }
 };
 
 struct Window1 {
@@ -192,7 +203,7 @@ struct Xf {
     static constexpr uint16_t kType = kXfRecord;
     // protection
     static constexpr BitField kLocked{0, 1}, kFormulaHidden{1, 1}, kIsStyle{2, 1}, kQuotePrefix{3, 1};
-    static constexpr BitField kParent{4, 12}; // all ones in a style format
+    static constexpr BitField kParent{4, 12};  // all ones in a style format
     // alignment
     static constexpr BitField kHAlign{0, 3}, kWrap{3, 1}, kVAlign{4, 3}, kJustifyLast{7, 1};
     // indentation
@@ -242,7 +253,7 @@ struct Style {
 struct Palette {
     static constexpr uint16_t kType = kPaletteRecord;
     static constexpr uint32_t kColorBits = 0x00FFFFFF;
-    std::vector<uint32_t> colors; // 0x00BBGGRR
+    std::vector<uint32_t> colors;  // 0x00BBGGRR
     template <class Io, class Self>
     static void fields(Io& io, Self& r)
     {
@@ -252,7 +263,7 @@ struct Palette {
 
 struct BoundSheet {
     static constexpr uint16_t kType = kBoundSheetRecord;
-    static constexpr std::size_t kPositionAt = kRecordHeaderSize; // patched once the sheet is written
+    static constexpr std::size_t kPositionAt = kRecordHeaderSize;  // patched once the sheet is written
     uint32_t position = 0;
     uint8_t state = 0, sheetType = 0;
     std::u16string name;
@@ -268,7 +279,10 @@ struct Country {
     static constexpr uint16_t kType = kCountryRecord;
     uint16_t defaults = 1, windows = 1;
     template <class Io, class Self>
-    static void fields(Io& io, Self& r) { io(r.defaults, r.windows); }
+    static void fields(Io& io, Self& r)
+    {
+        io(r.defaults, r.windows);
+    }
 };
 
 // The SUPBOOK of references into this workbook itself.
@@ -276,9 +290,12 @@ struct SupBook {
     static constexpr uint16_t kType = kSupBookRecord;
     static constexpr uint16_t kSelf = 0x0401;
     uint16_t sheets = 1;
-    uint16_t kind = kSelf; // this workbook; others are not written
+    uint16_t kind = kSelf;  // this workbook; others are not written
     template <class Io, class Self>
-    static void fields(Io& io, Self& r) { io(r.sheets, r.kind); }
+    static void fields(Io& io, Self& r)
+    {
+        io(r.sheets, r.kind);
+    }
 };
 
 struct ExternSheet {
@@ -302,7 +319,7 @@ struct Name {
     uint16_t flags = kBuiltIn;
     uint8_t shortcut = 0;
     uint16_t sheet = 0;  // 1-based sheet of a local name, 0 global
-    std::u16string name; // one character for built-in names
+    std::u16string name;  // one character for built-in names
     std::vector<uint8_t> formula;
 };
 
@@ -362,7 +379,10 @@ struct Guts {
     static constexpr uint16_t kType = kGutsRecord;
     uint16_t rowGutter = 0, columnGutter = 0, rowLevels = 0, columnLevels = 0;
     template <class Io, class Self>
-    static void fields(Io& io, Self& r) { io(r.rowGutter, r.columnGutter, r.rowLevels, r.columnLevels); }
+    static void fields(Io& io, Self& r)
+    {
+        io(r.rowGutter, r.columnGutter, r.rowLevels, r.columnLevels);
+    }
 };
 
 struct DefaultRowHeight {
@@ -370,15 +390,18 @@ struct DefaultRowHeight {
     static constexpr BitField kCustomHeight{0, 1};
     uint16_t flags = 0, height = 255;
     template <class Io, class Self>
-    static void fields(Io& io, Self& r) { io(r.flags, r.height); }
+    static void fields(Io& io, Self& r)
+    {
+        io(r.flags, r.height);
+    }
 };
 
 struct Setup {
     static constexpr uint16_t kType = kSetupRecord;
     static constexpr BitField kOverThenDown{0, 1}, kPortrait{1, 1};
-    static constexpr BitField kNoPrinterData{2, 1}; // paper, scale, resolution and copies not set
+    static constexpr BitField kNoPrinterData{2, 1};  // paper, scale, resolution and copies not set
     static constexpr BitField kBlackAndWhite{3, 1}, kDraft{4, 1}, kPrintNotes{5, 1};
-    static constexpr BitField kNoOrientation{6, 1}; // portrait not set
+    static constexpr BitField kNoOrientation{6, 1};  // portrait not set
     static constexpr BitField kUsePageStart{7, 1}, kNotesAtEnd{9, 1}, kPrintErrors{10, 2};
     uint16_t paperSize = 9, scale = 100, pageStart = 1, fitWidth = 1, fitHeight = 1, flags = 0;
     uint16_t resolution = 600, verticalResolution = 600;
@@ -440,7 +463,10 @@ struct Row {
 struct CellHeader {
     uint16_t row = 0, column = 0, xf = 0;
     template <class Io, class Self>
-    static void fields(Io& io, Self& r) { io(r.row, r.column, r.xf); }
+    static void fields(Io& io, Self& r)
+    {
+        io(r.row, r.column, r.xf);
+    }
 };
 
 // A cell record whose data is the cell header and one number: NUMBER's
@@ -471,7 +497,7 @@ double unpackRk(uint32_t rk);
 struct MulRk {
     static constexpr uint16_t kType = kMulRkRecord;
     uint16_t row = 0, firstColumn = 0, lastColumn = 0;
-    std::vector<std::pair<uint16_t, uint32_t>> cells; // xf, rk
+    std::vector<std::pair<uint16_t, uint32_t>> cells;  // xf, rk
     template <class Io, class Self>
     static void fields(Io& io, Self& r)
     {
@@ -526,14 +552,17 @@ struct Blank {
     static constexpr uint16_t kType = kBlankRecord;
     CellHeader cell;
     template <class Io, class Self>
-    static void fields(Io& io, Self& r) { CellHeader::fields(io, r.cell); }
+    static void fields(Io& io, Self& r)
+    {
+        CellHeader::fields(io, r.cell);
+    }
 };
 
 struct Formula {
     static constexpr uint16_t kType = kFormulaRecord;
     static constexpr BitField kAlwaysCalc{0, 1}, kCalcOnLoad{1, 1};
     CellHeader cell;
-    uint8_t result[8] = {}; // FormulaValue as stored
+    uint8_t result[8] = {};  // FormulaValue as stored
     uint16_t flags = 0;
     std::vector<uint8_t> rgce, rgcb;
     template <class Io, class Self>
@@ -552,7 +581,10 @@ struct String {
     static constexpr uint16_t kType = kStringRecord;
     std::u16string text;
     template <class Io, class Self>
-    static void fields(Io& io, Self& r) { io.string16(r.text); }
+    static void fields(Io& io, Self& r)
+    {
+        io.string16(r.text);
+    }
 };
 
 struct Window2 {
@@ -580,7 +612,10 @@ struct Scl {
     static constexpr uint16_t kType = kSclRecord;
     uint16_t numerator = 1, denominator = 1;
     template <class Io, class Self>
-    static void fields(Io& io, Self& r) { io(r.numerator, r.denominator); }
+    static void fields(Io& io, Self& r)
+    {
+        io(r.numerator, r.denominator);
+    }
 };
 
 struct Selection {
@@ -647,4 +682,4 @@ void encode<ExtSst>(const ExtSst& r, RecordBody& b);
 template <>
 ExtSst decode<ExtSst>(RecordCursor& c);
 
-} // namespace jubilo::xls::rec
+}  // namespace jubilo::xls::rec

@@ -16,7 +16,10 @@ class SheetReader {
 public:
     SheetReader(std::span<const uint8_t> stream, std::size_t at, const WorkbookGlobals& g, const XlsWorkbook& wb,
                 XlsSheet& sheet)
-        : reader_(stream, at), g_(g), wb_(wb), sheet_(sheet)
+        : reader_(stream, at)
+        , g_(g)
+        , wb_(wb)
+        , sheet_(sheet)
     {
     }
 
@@ -69,15 +72,12 @@ private:
     XlsSheet& sheet_;
     bool haveWindow_ = false, haveSelection_ = false, haveZoom_ = false;
     std::vector<Placed<rec::Row>> rows_;
-    std::optional<std::size_t> pendingString_; // formula cell waiting for its STRING
+    std::optional<std::size_t> pendingString_;  // formula cell waiting for its STRING
     bool done_ = false;
 };
 
 // Records another writer may put between a FORMULA and its STRING.
-bool continuesFormula(uint16_t type)
-{
-    return type == kStringRecord || type == kShrFmlaRecord || type == kArrayRecord;
-}
+bool continuesFormula(uint16_t type) { return type == kStringRecord || type == kShrFmlaRecord || type == kArrayRecord; }
 
 std::size_t SheetReader::read()
 {
@@ -99,48 +99,78 @@ void SheetReader::dispatch(RecordCursor& c)
 {
     using P = XlsPageSetup;
     switch (c.type()) {
-    case kBofRecord: return skipSubstream(reader_, c.place());
-    case kEofRecord: return onEof();
-    case kDefColWidthRecord: return onDefColWidth(c);
-    case kDefaultRowHeightRecord: return onDefaultRowHeight(c);
-    case kColInfoRecord: return onColInfo(c);
-    case kRowRecord: return onRow(c);
-    case kMergeCellsRecord: return onMergeCells(c);
-    case kNumberRecord: return onNumber(c);
-    case kRkRecord: return onRk(c);
-    case kMulRkRecord: return onMulRk(c);
-    case kLabelSstRecord: return onLabelSst(c);
-    case kLabelRecord: return onLabel(c);
-    case kBoolErrRecord: return onBoolErr(c);
-    case kBlankRecord: return onBlank(c);
-    case kMulBlankRecord: return onMulBlank(c);
-    case kFormulaRecord: return onFormula(c);
-    case kStringRecord: return onString(c);
-    case kWindow2Record: return onWindow2(c);
-    case kSclRecord: return onScl(c);
-    case kSelectionRecord: return onSelection(c);
-    case kSetupRecord: return onSetup(c);
-    case kWsBoolRecord: return onWsBool(c);
-    case kHeaderRecord: return onPageText<rec::Header>(c, &P::header);
-    case kFooterRecord: return onPageText<rec::Footer>(c, &P::footer);
-    case kHCenterRecord: return onPageSwitch<rec::HCenter>(c, &P::centerHorizontally);
-    case kVCenterRecord: return onPageSwitch<rec::VCenter>(c, &P::centerVertically);
-    case kLeftMarginRecord: return onPageValue<rec::LeftMargin>(c, &P::leftMargin);
-    case kRightMarginRecord: return onPageValue<rec::RightMargin>(c, &P::rightMargin);
-    case kTopMarginRecord: return onPageValue<rec::TopMargin>(c, &P::topMargin);
-    case kBottomMarginRecord: return onPageValue<rec::BottomMargin>(c, &P::bottomMargin);
-    case kPrintHeadersRecord: return onPageSwitch<rec::PrintHeaders>(c, &P::printHeadings);
-    case kPrintGridLinesRecord: return onPageSwitch<rec::PrintGridLines>(c, &P::printGridLines);
-    default: return;
+    case kBofRecord:
+        return skipSubstream(reader_, c.place());
+    case kEofRecord:
+        return onEof();
+    case kDefColWidthRecord:
+        return onDefColWidth(c);
+    case kDefaultRowHeightRecord:
+        return onDefaultRowHeight(c);
+    case kColInfoRecord:
+        return onColInfo(c);
+    case kRowRecord:
+        return onRow(c);
+    case kMergeCellsRecord:
+        return onMergeCells(c);
+    case kNumberRecord:
+        return onNumber(c);
+    case kRkRecord:
+        return onRk(c);
+    case kMulRkRecord:
+        return onMulRk(c);
+    case kLabelSstRecord:
+        return onLabelSst(c);
+    case kLabelRecord:
+        return onLabel(c);
+    case kBoolErrRecord:
+        return onBoolErr(c);
+    case kBlankRecord:
+        return onBlank(c);
+    case kMulBlankRecord:
+        return onMulBlank(c);
+    case kFormulaRecord:
+        return onFormula(c);
+    case kStringRecord:
+        return onString(c);
+    case kWindow2Record:
+        return onWindow2(c);
+    case kSclRecord:
+        return onScl(c);
+    case kSelectionRecord:
+        return onSelection(c);
+    case kSetupRecord:
+        return onSetup(c);
+    case kWsBoolRecord:
+        return onWsBool(c);
+    case kHeaderRecord:
+        return onPageText<rec::Header>(c, &P::header);
+    case kFooterRecord:
+        return onPageText<rec::Footer>(c, &P::footer);
+    case kHCenterRecord:
+        return onPageSwitch<rec::HCenter>(c, &P::centerHorizontally);
+    case kVCenterRecord:
+        return onPageSwitch<rec::VCenter>(c, &P::centerVertically);
+    case kLeftMarginRecord:
+        return onPageValue<rec::LeftMargin>(c, &P::leftMargin);
+    case kRightMarginRecord:
+        return onPageValue<rec::RightMargin>(c, &P::rightMargin);
+    case kTopMarginRecord:
+        return onPageValue<rec::TopMargin>(c, &P::topMargin);
+    case kBottomMarginRecord:
+        return onPageValue<rec::BottomMargin>(c, &P::bottomMargin);
+    case kPrintHeadersRecord:
+        return onPageSwitch<rec::PrintHeaders>(c, &P::printHeadings);
+    case kPrintGridLinesRecord:
+        return onPageSwitch<rec::PrintGridLines>(c, &P::printGridLines);
+    default:
+        return;
     }
 }
 
 // ---- sheet layout ----------------------------------------------------------
 
-void SheetReader::onDefColWidth(RecordCursor& c)
-{
-    sheet_.defaultColumnWidth = rec::decode<rec::DefColWidth>(c).value;
-}
+void SheetReader::onDefColWidth(RecordCursor& c) { sheet_.defaultColumnWidth = rec::decode<rec::DefColWidth>(c).value; }
 
 void SheetReader::onDefaultRowHeight(RecordCursor& c)
 {
@@ -351,15 +381,15 @@ void SheetReader::keepRows()
         if (info.xf)
             requireCellFormat(place, *info.xf, "the row uses");
         const bool plain = info.height == sheet_.defaultRowHeight && !info.customHeight && !info.hidden && !info.xf
-                           && info.outlineLevel == 0 && !info.collapsed;
+            && info.outlineLevel == 0 && !info.collapsed;
         if (!plain)
             sheet_.rows.push_back(info);
     }
     auto& rows = sheet_.rows;
     std::stable_sort(rows.begin(), rows.end(), [](const XlsRowInfo& a, const XlsRowInfo& b) { return a.row < b.row; });
-    rows.erase(std::unique(rows.begin(), rows.end(),
-                           [](const XlsRowInfo& a, const XlsRowInfo& b) { return a.row == b.row; }),
-               rows.end());
+    rows.erase(
+        std::unique(rows.begin(), rows.end(), [](const XlsRowInfo& a, const XlsRowInfo& b) { return a.row == b.row; }),
+        rows.end());
 }
 
 // Cells row by row; of two cells in one place the later counts. Files in
@@ -367,9 +397,8 @@ void SheetReader::keepRows()
 void SheetReader::orderCells()
 {
     auto& cells = sheet_.cells;
-    const auto before = [](const XlsCell& a, const XlsCell& b) {
-        return a.row != b.row ? a.row < b.row : a.column < b.column;
-    };
+    const auto before
+        = [](const XlsCell& a, const XlsCell& b) { return a.row != b.row ? a.row < b.row : a.column < b.column; };
     const auto same = [](const XlsCell& a, const XlsCell& b) { return a.row == b.row && a.column == b.column; };
     if (!std::is_sorted(cells.begin(), cells.end(), before))
         std::stable_sort(cells.begin(), cells.end(), before);
@@ -386,7 +415,7 @@ void SheetReader::orderCells()
     cells = std::move(unique);
 }
 
-} // namespace
+}  // namespace
 
 std::size_t readSheet(std::span<const uint8_t> stream, std::size_t at, const WorkbookGlobals& globals,
                       const XlsWorkbook& wb, XlsSheet& sheet)
@@ -394,4 +423,4 @@ std::size_t readSheet(std::span<const uint8_t> stream, std::size_t at, const Wor
     return SheetReader(stream, at, globals, wb, sheet).read();
 }
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

@@ -11,4 +11,4 @@ namespace jubilo::xls {
 std::size_t readSheet(std::span<const uint8_t> stream, std::size_t at, const WorkbookGlobals& globals,
                       const XlsWorkbook& wb, XlsSheet& sheet);
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

@@ -78,7 +78,11 @@ void writeCell(RecordWriter& w, const XlsCell& cell, uint32_t sstIndex)
 class SheetWriter {
 public:
     SheetWriter(RecordWriter& w, const XlsWorkbook& wb, std::size_t sheetIndex, const SheetCells& sorted)
-        : w_(w), wb_(wb), sheetIndex_(sheetIndex), sheet_(wb.sheets[sheetIndex]), sorted_(sorted)
+        : w_(w)
+        , wb_(wb)
+        , sheetIndex_(sheetIndex)
+        , sheet_(wb.sheets[sheetIndex])
+        , sorted_(sorted)
     {
     }
 
@@ -108,7 +112,7 @@ private:
         std::size_t firstCell = 0, endCell = 0;
     };
     struct Block {
-        std::size_t firstRow = 0, endRow = 0; // indexes into rows_
+        std::size_t firstRow = 0, endRow = 0;  // indexes into rows_
     };
 
     // A ROW record for every row with cells or a row entry.
@@ -316,11 +320,11 @@ private:
     std::size_t defColWidthAt_ = 0;
 };
 
-} // namespace
+}  // namespace
 
 void writeSheet(RecordWriter& w, const XlsWorkbook& wb, std::size_t sheetIndex, const SheetCells& sorted)
 {
     SheetWriter(w, wb, sheetIndex, sorted).write();
 }
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

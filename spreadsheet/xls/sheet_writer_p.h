@@ -21,8 +21,8 @@ struct SharedStrings {
 
 // A sheet's cells in row order, with the table index of each text.
 struct SheetCells {
-    std::vector<const XlsCell*> cells; // sorted row by row
-    std::vector<uint32_t> sst;         // string index per cell, parallel to cells
+    std::vector<const XlsCell*> cells;  // sorted row by row
+    std::vector<uint32_t> sst;  // string index per cell, parallel to cells
 };
 
 // Throws XlsError for two cells in one place.
@@ -31,4 +31,4 @@ SheetCells sortCells(const XlsSheet& sheet, SharedStrings& strings);
 // Writes sheet sheetIndex of wb, from its BOF to its EOF.
 void writeSheet(RecordWriter& w, const XlsWorkbook& wb, std::size_t sheetIndex, const SheetCells& sorted);
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

@@ -9,15 +9,15 @@ namespace {
 // Deeper nesting of sub-streams than any real file has.
 constexpr int kMaxNesting = 8;
 
-} // namespace
+}  // namespace
 
 void expectBof(RecordReader& reader, uint16_t kind)
 {
     const std::size_t at = reader.position();
     LogicalRecord r;
     if (!reader.next(r))
-        damagedWorkbook("the workbook stream ends at offset " + streamOffset(at) + ", where a "
-                        + recordName(kBofRecord) + " record should start a part of the workbook");
+        damagedWorkbook("the workbook stream ends at offset " + streamOffset(at) + ", where a " + recordName(kBofRecord)
+                        + " record should start a part of the workbook");
     if (r.type != rec::Bof::kType)
         r.place().damaged("a part of the workbook should start here, with a " + recordName(kBofRecord) + " record");
     auto c = r.cursor();
@@ -45,4 +45,4 @@ void skipSubstream(RecordReader& reader, const RecordPlace& bof, int depth)
     bof.damaged("the workbook stream ends inside the embedded object it starts");
 }
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

@@ -15,4 +15,4 @@ void expectBof(RecordReader& reader, uint16_t kind);
 // Reads past a nested sub-stream whose BOF record, at bof, was just read.
 void skipSubstream(RecordReader& reader, const RecordPlace& bof, int depth = 1);
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

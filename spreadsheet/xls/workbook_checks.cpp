@@ -16,20 +16,20 @@ namespace {
 // Limits of the file format this writer keeps to.
 constexpr std::size_t kMaxSheets = 4096;
 constexpr std::size_t kMaxSheetNameLength = 31;
-constexpr std::size_t kMaxShortText = 255; // names, number formats, page header and footer
+constexpr std::size_t kMaxShortText = 255;  // names, number formats, page header and footer
 constexpr std::size_t kMaxFonts = 0x7FFF;
-constexpr uint16_t kMinFontHeight = 20;   // twips
-constexpr uint16_t kMaxFontHeight = 8191; // twips
-constexpr std::size_t kMinXfs = 16;       // 15 style formats and the default cell format
+constexpr uint16_t kMinFontHeight = 20;  // twips
+constexpr uint16_t kMaxFontHeight = 8191;  // twips
+constexpr std::size_t kMinXfs = 16;  // 15 style formats and the default cell format
 constexpr std::size_t kMaxXfs = 4050;
 constexpr uint8_t kMaxRotation = 180;
 constexpr uint8_t kVerticalText = 255;
 constexpr uint8_t kMaxReadingOrder = 2;
 constexpr uint8_t kMaxFillPattern = 18;
-constexpr uint16_t kMaxRowHeight = 8192; // twips
+constexpr uint16_t kMaxRowHeight = 8192;  // twips
 constexpr uint16_t kMaxDefaultColumnWidth = 255;
 constexpr std::size_t kMaxFormulaTokens = 1800;
-constexpr std::size_t kMaxFormulaData = 8000; // tokens and their extra data
+constexpr std::size_t kMaxFormulaData = 8000;  // tokens and their extra data
 constexpr std::size_t kMaxSelectedRanges = 1000;
 constexpr uint16_t kMaxFitPages = 32767;
 constexpr double kMaxMarginInches = 49;
@@ -94,10 +94,9 @@ void checkSheetName(const std::vector<XlsSheet>& sheets, std::size_t index)
 bool alignmentFits(const XlsXf& xf)
 {
     using X = rec::Xf;
-    return xf.indent <= X::kIndent.mask() && xf.hAlign <= XlsHAlign::Distributed
-           && xf.vAlign <= XlsVAlign::Distributed && xf.readingOrder <= kMaxReadingOrder
-           && (xf.rotation <= kMaxRotation || xf.rotation == kVerticalText)
-           && xf.usedAttributes <= X::kUsedAttributes.mask() && xf.diagonalKind <= X::kDiagonalKind.mask();
+    return xf.indent <= X::kIndent.mask() && xf.hAlign <= XlsHAlign::Distributed && xf.vAlign <= XlsVAlign::Distributed
+        && xf.readingOrder <= kMaxReadingOrder && (xf.rotation <= kMaxRotation || xf.rotation == kVerticalText)
+        && xf.usedAttributes <= X::kUsedAttributes.mask() && xf.diagonalKind <= X::kDiagonalKind.mask();
 }
 
 bool bordersFit(const XlsXf& xf)
@@ -112,7 +111,7 @@ bool bordersFit(const XlsXf& xf)
 bool fillFits(const XlsXf& xf)
 {
     return xf.fillPattern <= kMaxFillPattern && xf.fillForeground <= rec::Xf::kFillForeground.mask()
-           && xf.fillBackground <= rec::Xf::kFillBackground.mask();
+        && xf.fillBackground <= rec::Xf::kFillBackground.mask();
 }
 
 void checkXf(const XlsWorkbook& wb, std::size_t index)
@@ -178,7 +177,9 @@ void checkFormats(const XlsWorkbook& wb)
 class SheetCheck {
 public:
     SheetCheck(const XlsWorkbook& wb, const XlsSheet& sheet)
-        : wb_(wb), sheet_(sheet), in_(" on sheet " + quoted(sheet.name))
+        : wb_(wb)
+        , sheet_(sheet)
+        , in_(" on sheet " + quoted(sheet.name))
     {
     }
 
@@ -344,7 +345,7 @@ void checkBook(const XlsWorkbook& wb)
         refuseToSave("a palette has " + std::to_string(kPaletteSize) + " colours");
 }
 
-} // namespace
+}  // namespace
 
 void refuseToSave(const std::string& what) { throw XlsError("cannot save the workbook: " + what); }
 
@@ -359,4 +360,4 @@ void checkWorkbook(const XlsWorkbook& wb)
     }
 }
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

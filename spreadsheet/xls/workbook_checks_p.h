@@ -15,4 +15,4 @@ namespace jubilo::xls {
 // Throws XlsError at the first thing the file cannot hold.
 void checkWorkbook(const XlsWorkbook& wb);
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

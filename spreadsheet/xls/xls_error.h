@@ -10,7 +10,10 @@ namespace jubilo::xls {
 // workbook. The message says which, in words a user can be shown.
 class XlsError : public std::runtime_error {
 public:
-    explicit XlsError(const std::string& what) : std::runtime_error(what) {}
+    explicit XlsError(const std::string& what)
+        : std::runtime_error(what)
+    {
+    }
 };
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

@@ -30,4 +30,4 @@ XlsWorkbook readWorkbookBytes(std::span<const uint8_t> file);
 std::vector<uint8_t> encodeWorkbookStream(const XlsWorkbook& workbook);
 XlsWorkbook decodeWorkbookStream(std::span<const uint8_t> stream);
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

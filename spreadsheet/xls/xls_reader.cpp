@@ -60,19 +60,19 @@ void applyPrintAreas(const WorkbookGlobals& g, XlsWorkbook& wb)
             continue;
         uint16_t ixti = 0, r1 = 0, r2 = 0, c1 = 0, c2 = 0;
         if (!rec::parseArea3d(name.formula, ixti, r1, r2, c1, c2))
-            continue; // several areas, or a form this layer does not write
+            continue;  // several areas, or a form this layer does not write
         if (ixti >= g.externs.size())
             place.damaged("the print area refers to an external sheet entry that is not there");
         const auto& e = g.externs[ixti];
         if (e.supBook >= g.supBooks.size() || g.supBooks[e.supBook].kind != rec::SupBook::kSelf)
-            continue; // a reference into another workbook
+            continue;  // a reference into another workbook
         if (r1 > r2 || c1 > c2 || c2 > kMaxColumn)
             place.damaged("the print area is not a range of the grid");
         wb.sheets[name.sheet - 1].printArea = XlsRange{r1, r2, c1, c2};
     }
 }
 
-} // namespace
+}  // namespace
 
 XlsWorkbook decodeWorkbookStream(std::span<const uint8_t> stream)
 {
@@ -110,4 +110,4 @@ XlsWorkbook readWorkbook(const std::filesystem::path& path)
     return readWorkbookBytes(bytes);
 }
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

@@ -52,15 +52,15 @@ constexpr XlsColor colorFromRrggbb(uint32_t rrggbb)
 const std::array<XlsColor, kPaletteSize>& defaultPalette();
 
 struct XlsFont {
-    uint16_t height = 200; // twips
+    uint16_t height = 200;  // twips
     bool italic = false;
     bool strikeout = false;
     bool outline = false;
     bool shadow = false;
     uint16_t color = kIcvAutomaticFont;
-    uint16_t weight = 400; // 400 normal, 700 bold
-    uint16_t script = 0;   // 0 none, 1 superscript, 2 subscript
-    uint8_t underline = 0; // 0 none, 1 single, 2 double, 0x21/0x22 accounting
+    uint16_t weight = 400;  // 400 normal, 700 bold
+    uint16_t script = 0;  // 0 none, 1 superscript, 2 subscript
+    uint8_t underline = 0;  // 0 none, 1 single, 2 double, 0x21/0x22 accounting
     uint8_t family = 0;
     uint8_t charset = 0;
     std::u16string name = u"Arial";
@@ -74,13 +74,25 @@ struct XlsNumberFormat {
 };
 
 enum class XlsLine : uint8_t {
-    None = 0, Thin, Medium, Dashed, Dotted, Thick, Double, Hair,
-    MediumDashed, DashDot, MediumDashDot, DashDotDot, MediumDashDotDot, SlantDashDot,
+    None = 0,
+    Thin,
+    Medium,
+    Dashed,
+    Dotted,
+    Thick,
+    Double,
+    Hair,
+    MediumDashed,
+    DashDot,
+    MediumDashDot,
+    DashDotDot,
+    MediumDashDotDot,
+    SlantDashDot,
 };
 
 struct XlsBorder {
     XlsLine line = XlsLine::None;
-    uint8_t color = 0; // icv, 7 bits
+    uint8_t color = 0;  // icv, 7 bits
     bool operator==(const XlsBorder&) const = default;
 };
 
@@ -89,10 +101,10 @@ enum class XlsVAlign : uint8_t { Top = 0, Center, Bottom, Justify, Distributed }
 
 // One cell or style format (XF record).
 struct XlsXf {
-    uint16_t font = 0;         // index into XlsWorkbook::fonts (not the file's)
-    uint16_t numberFormat = 0; // built-in (< 164) or an XlsNumberFormat::index
+    uint16_t font = 0;  // index into XlsWorkbook::fonts (not the file's)
+    uint16_t numberFormat = 0;  // built-in (< 164) or an XlsNumberFormat::index
     bool isStyle = false;
-    uint16_t parent = 0; // cell formats: the style format they build on
+    uint16_t parent = 0;  // cell formats: the style format they build on
     bool locked = true;
     bool formulaHidden = false;
     bool quotePrefix = false;
@@ -100,17 +112,17 @@ struct XlsXf {
     XlsVAlign vAlign = XlsVAlign::Bottom;
     bool wrap = false;
     bool justifyLast = false;
-    uint8_t rotation = 0; // 0-180, 255 vertical text
-    uint8_t indent = 0;   // 0-15
+    uint8_t rotation = 0;  // 0-180, 255 vertical text
+    uint8_t indent = 0;  // 0-15
     bool shrinkToFit = false;
-    uint8_t readingOrder = 0; // 0 context, 1 left-to-right, 2 right-to-left
+    uint8_t readingOrder = 0;  // 0 context, 1 left-to-right, 2 right-to-left
     // Which attribute groups the format sets itself (cell formats) or does
     // not take part in (style formats): bit 0 number format, 1 font,
     // 2 alignment, 3 borders, 4 fill, 5 protection.
     uint8_t usedAttributes = 0;
     XlsBorder left, right, top, bottom;
     XlsBorder diagonal;
-    uint8_t diagonalKind = 0; // bit 0 down, bit 1 up
+    uint8_t diagonalKind = 0;  // bit 0 down, bit 1 up
     uint8_t fillPattern = 0;  // 0 none, 1 solid, 2-18 patterns
     uint8_t fillForeground = kIcvWindowText;
     uint8_t fillBackground = kIcvWindowBackground;
@@ -121,14 +133,20 @@ struct XlsXf {
 struct XlsStyle {
     uint16_t xf = 0;
     bool builtIn = true;
-    uint8_t builtInId = 0; // 0 Normal, 3 Comma, 4 Currency, 5 Percent, ...
+    uint8_t builtInId = 0;  // 0 Normal, 3 Comma, 4 Currency, 5 Percent, ...
     uint8_t outlineLevel = 0xFF;
-    std::u16string name; // user-defined styles only
+    std::u16string name;  // user-defined styles only
     bool operator==(const XlsStyle&) const = default;
 };
 
 enum class XlsErrorCode : uint8_t {
-    Null = 0x00, Div0 = 0x07, Value = 0x0F, Ref = 0x17, Name = 0x1D, Num = 0x24, NA = 0x2A,
+    Null = 0x00,
+    Div0 = 0x07,
+    Value = 0x0F,
+    Ref = 0x17,
+    Name = 0x1D,
+    Num = 0x24,
+    NA = 0x2A,
 };
 
 struct XlsBlank {
@@ -139,11 +157,11 @@ struct XlsBlank {
 using XlsFormulaResult = std::variant<double, std::u16string, bool, XlsErrorCode>;
 
 struct XlsFormula {
-    std::vector<uint8_t> rgce; // parsed tokens, opaque to this layer
-    std::vector<uint8_t> rgcb; // extra token data (array constants)
+    std::vector<uint8_t> rgce;  // parsed tokens, opaque to this layer
+    std::vector<uint8_t> rgcb;  // extra token data (array constants)
     XlsFormulaResult cached = 0.0;
-    bool alwaysCalc = true;    // recalculated at every recalculation
-    bool calcOnLoad = true;    // recalculated when the file is opened
+    bool alwaysCalc = true;  // recalculated at every recalculation
+    bool calcOnLoad = true;  // recalculated when the file is opened
     bool operator==(const XlsFormula&) const = default;
 };
 
@@ -165,7 +183,7 @@ struct XlsRange {
 
 struct XlsColumnInfo {
     uint16_t first = 0, last = 0;
-    uint16_t width = 2340; // 1/256 character, padding included
+    uint16_t width = 2340;  // 1/256 character, padding included
     uint16_t xf = 15;
     bool hidden = false;
     bool customWidth = true;
@@ -179,21 +197,21 @@ struct XlsColumnInfo {
 // format, hiding or outline, default height) are not kept by the reader.
 struct XlsRowInfo {
     uint16_t row = 0;
-    uint16_t height = 255; // twips
+    uint16_t height = 255;  // twips
     bool customHeight = false;
     bool hidden = false;
-    std::optional<uint16_t> xf; // the row's format, when it has one
+    std::optional<uint16_t> xf;  // the row's format, when it has one
     uint8_t outlineLevel = 0;
     bool collapsed = false;
     bool operator==(const XlsRowInfo&) const = default;
 };
 
 struct XlsPageSetup {
-    uint16_t paperSize = 9; // 1 letter, 9 A4, ...
-    uint16_t scale = 100;   // percent, 10-400
+    uint16_t paperSize = 9;  // 1 letter, 9 A4, ...
+    uint16_t scale = 100;  // percent, 10-400
     uint16_t firstPageNumber = 1;
     bool useFirstPageNumber = false;
-    bool fitToPage = false; // scale onto fitWidth x fitHeight pages
+    bool fitToPage = false;  // scale onto fitWidth x fitHeight pages
     uint16_t fitWidth = 1, fitHeight = 1;
     bool portrait = true;
     bool overThenDown = false;
@@ -201,13 +219,13 @@ struct XlsPageSetup {
     bool draft = false;
     bool printNotes = false;
     bool notesAtEnd = false;
-    uint8_t printErrors = 0; // 0 displayed, 1 blank, 2 dashes, 3 #N/A
+    uint8_t printErrors = 0;  // 0 displayed, 1 blank, 2 dashes, 3 #N/A
     uint16_t resolution = 600, verticalResolution = 600;
     uint16_t copies = 1;
     double leftMargin = 0.75, rightMargin = 0.75, topMargin = 1.0, bottomMargin = 1.0;
     double headerMargin = 0.5, footerMargin = 0.5;
     bool centerHorizontally = false, centerVertically = false;
-    std::u16string header, footer; // at most 255 characters each
+    std::u16string header, footer;  // at most 255 characters each
     bool printHeadings = false, printGridLines = false;
     bool operator==(const XlsPageSetup&) const = default;
 };
@@ -222,7 +240,7 @@ struct XlsSheetWindow {
     bool defaultGridColor = true;
     uint16_t gridColor = kIcvWindowText;
     uint16_t topRow = 0, leftColumn = 0;
-    uint16_t zoom = 100; // percent, 10-400
+    uint16_t zoom = 100;  // percent, 10-400
     bool pageBreakPreview = false;
     bool operator==(const XlsSheetWindow&) const = default;
 };
@@ -230,7 +248,7 @@ struct XlsSheetWindow {
 struct XlsSelection {
     uint16_t activeRow = 0, activeColumn = 0;
     std::vector<XlsRange> ranges{XlsRange{}};
-    uint16_t activeRange = 0; // index into ranges
+    uint16_t activeRange = 0;  // index into ranges
     bool operator==(const XlsSelection&) const = default;
 };
 
@@ -239,12 +257,12 @@ enum class XlsVisibility : uint8_t { Visible = 0, Hidden = 1, VeryHidden = 2 };
 struct XlsSheet {
     std::u16string name = u"Sheet1";
     XlsVisibility visibility = XlsVisibility::Visible;
-    uint16_t defaultColumnWidth = 8; // characters, padding not included
-    uint16_t defaultRowHeight = 255; // twips
+    uint16_t defaultColumnWidth = 8;  // characters, padding not included
+    uint16_t defaultRowHeight = 255;  // twips
     bool defaultRowHeightCustom = false;
-    std::vector<XlsColumnInfo> columns; // sorted, not overlapping
-    std::vector<XlsRowInfo> rows;       // sorted by row, one per row
-    std::vector<XlsCell> cells;         // any order; read back row by row
+    std::vector<XlsColumnInfo> columns;  // sorted, not overlapping
+    std::vector<XlsRowInfo> rows;  // sorted by row, one per row
+    std::vector<XlsCell> cells;  // any order; read back row by row
     std::vector<XlsRange> merges;
     // The built-in Print_Area name of this sheet; the writer adds the
     // external-sheet records it needs.
@@ -257,18 +275,18 @@ struct XlsSheet {
 
 struct XlsBookWindow {
     int16_t x = 0, y = 0;
-    uint16_t width = 16384, height = 8192; // twips
-    uint16_t tabRatio = 600;               // 1/1000 of the window width
+    uint16_t width = 16384, height = 8192;  // twips
+    uint16_t tabRatio = 600;  // 1/1000 of the window width
     uint16_t firstVisibleTab = 0;
     bool showHorizontalScroll = true, showVerticalScroll = true, showTabs = true;
     bool operator==(const XlsBookWindow&) const = default;
 };
 
 struct XlsWorkbook {
-    std::vector<XlsColor> palette; // empty (default palette) or kPaletteSize colours
-    std::vector<XlsFont> fonts;    // at least one; fonts[0] is the default
+    std::vector<XlsColor> palette;  // empty (default palette) or kPaletteSize colours
+    std::vector<XlsFont> fonts;  // at least one; fonts[0] is the default
     std::vector<XlsNumberFormat> numberFormats;
-    std::vector<XlsXf> xfs;        // at least 16: 15 style formats, then cell format 15
+    std::vector<XlsXf> xfs;  // at least 16: 15 style formats, then cell format 15
     std::vector<XlsStyle> styles;
     std::vector<XlsSheet> sheets;  // at least one
     uint16_t activeSheet = 0;
@@ -288,4 +306,4 @@ XlsWorkbook makeDefaultWorkbook();
 uint16_t columnWidthUnits(double characters, int maxDigitWidthPx);
 double columnWidthCharacters(uint16_t units, int maxDigitWidthPx);
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

@@ -60,7 +60,7 @@ void writeBookOptions(RecordWriter& w, const XlsWorkbook& wb)
 void writeFormats(RecordWriter& w, const XlsWorkbook& wb)
 {
     for (const auto& f : wb.fonts)
-        w.put(codec::toRecord(f)); // the fifth record is font 5: index 4 does not exist
+        w.put(codec::toRecord(f));  // the fifth record is font 5: index 4 does not exist
     for (const auto& f : wb.numberFormats)
         w.put(rec::Format{f.index, f.code});
     for (const auto& xf : wb.xfs)
@@ -123,7 +123,7 @@ void writeSharedStrings(RecordWriter& w, SharedStrings& strings)
     w.put(rec::ExtSst{strings.sst.bucketSize, buckets});
 }
 
-} // namespace
+}  // namespace
 
 std::vector<uint8_t> encodeWorkbookStream(const XlsWorkbook& wb)
 {
@@ -186,4 +186,4 @@ void writeWorkbook(const XlsWorkbook& workbook, const std::filesystem::path& pat
     }
 }
 
-} // namespace jubilo::xls
+}  // namespace jubilo::xls

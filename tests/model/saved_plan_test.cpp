@@ -23,8 +23,7 @@ TEST(DefaultDateTextTest, YearMonthDayAndTwelveHourClock)
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     const QDate day(2021, 8, 31);
     EXPECT_EQ(defaultDateText(QDateTime(day, QTime(21, 0)), english), "2021 | August 31 | 09 PM");
-    EXPECT_EQ(defaultDateText(QDateTime(QDate(2024, 1, 5), QTime(0, 30)), english),
-              "2024 | January 05 | 12 AM");
+    EXPECT_EQ(defaultDateText(QDateTime(QDate(2024, 1, 5), QTime(0, 30)), english), "2024 | January 05 | 12 AM");
     EXPECT_EQ(defaultDateText(QDateTime(day, QTime(12, 59)), english), "2021 | August 31 | 12 PM");
     EXPECT_EQ(defaultDateText(QDateTime(day, QTime(11, 59)), english), "2021 | August 31 | 11 AM");
 
@@ -47,9 +46,8 @@ TEST_F(SavedPlanTest, SaveWritesEveryStoredTableInOrderEvenWhenEmpty)
     plan.table(TableId::Schedules).append({"A", "B", "C"});
     plan.table(TableId::Ingredients).append({"flour", "No", "2"});
     runAll(saved.saveSteps(plan));
-    const std::vector<QString> expected = {"Guests",          "Musics",         "Decorations",
-                                           "Incidentals",     "Food And Drinks", "Other Supplies",
-                                           "Schedules",       "Activities"};
+    const std::vector<QString> expected = {"Guests",          "Musics",         "Decorations", "Incidentals",
+                                           "Food And Drinks", "Other Supplies", "Schedules",   "Activities"};
     EXPECT_EQ(store.writtenKeys, expected);
     EXPECT_EQ(store.value("Guests"), "");
     EXPECT_TRUE(store.contains("Guests"));
@@ -68,11 +66,20 @@ TEST_F(SavedPlanTest, LoadFillsTablesDateAndBudgetsInOrder)
     std::vector<QString> names;
     for (const PlanStep& step : steps)
         names.push_back(step.name);
-    const std::vector<QString> expected = {
-        "Guests",      "Musics",          "Decorations",      "Incidentals",
-        "Food And Drinks", "Other Supplies", "Schedules",     "Activities",
-        "Date",        "Decoration Budget", "Food Budget",    "Incidental Budget",
-        "Music Budget", "Other Supply Budget"};
+    const std::vector<QString> expected = {"Guests",
+                                           "Musics",
+                                           "Decorations",
+                                           "Incidentals",
+                                           "Food And Drinks",
+                                           "Other Supplies",
+                                           "Schedules",
+                                           "Activities",
+                                           "Date",
+                                           "Decoration Budget",
+                                           "Food Budget",
+                                           "Incidental Budget",
+                                           "Music Budget",
+                                           "Other Supply Budget"};
     EXPECT_EQ(names, expected);
     runAll(steps);
 

@@ -9,10 +9,7 @@ namespace {
 const QString S = kCellSeparator;
 const QString T = kRowTerminator;
 
-std::vector<PlanRow> decode(const QString& text, int columns = 3)
-{
-    return decodeTableText(text, columns);
-}
+std::vector<PlanRow> decode(const QString& text, int columns = 3) { return decodeTableText(text, columns); }
 
 TEST(TableTextTest, EncodesCellsSeparatedAndEveryRowTerminated)
 {
@@ -62,8 +59,8 @@ TEST(TableTextTest, ShortRowsLoadWithEmptyCells)
 
 TEST(TableTextTest, EmptyFirstCellStartsItsOwnRowAndExtraCellsAreDropped)
 {
-    const auto rows = decode("A" + S + "B" + S + "C" + T + S + "x" + S + "y" + T
-                             + "D" + S + "E" + S + "F" + S + "overflow" + T);
+    const auto rows
+        = decode("A" + S + "B" + S + "C" + T + S + "x" + S + "y" + T + "D" + S + "E" + S + "F" + S + "overflow" + T);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0], (PlanRow{"A", "B", "C"}));  // not overwritten by the next row
     EXPECT_EQ(rows[1], (PlanRow{"", "x", "y"}));

@@ -73,8 +73,9 @@ TEST(IniSettingsStoreTest, EveryTextSurvivesExactlyAcrossAKilledWriter)
         out.write(texts[i].toUtf8());
         out.close();
 
-        const auto writer = testing::runProcess(QStringLiteral(STORE_WRITER_TOOL),
-                                                {dir.filePath("store"), QStringLiteral("Key%1").arg(i), valueFile}, 60'000);
+        const auto writer
+            = testing::runProcess(QStringLiteral(STORE_WRITER_TOOL),
+                                  {dir.filePath("store"), QStringLiteral("Key%1").arg(i), valueFile}, 60'000);
         ASSERT_TRUE(writer.finished) << writer.output.toStdString();
         ASSERT_EQ(writer.exitCode, -1) << "the writer was meant to be killed";
     }

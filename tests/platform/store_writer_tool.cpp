@@ -19,8 +19,7 @@ int main(int argc, char* argv[])
         return 3;
     const QString value = QString::fromUtf8(valueFile.readAll());
     jubilo::IniSettingsStore store(QString::fromLocal8Bit(argv[1]));
-    store.write(QStringLiteral("Tarvel"), QStringLiteral("Jubilo"), QString::fromLocal8Bit(argv[2]),
-                value);
+    store.write(QStringLiteral("Tarvel"), QStringLiteral("Jubilo"), QString::fromLocal8Bit(argv[2]), value);
     ::kill(::getpid(), SIGKILL);
     return 0;
 }

@@ -12,7 +12,10 @@ namespace {
 // Only the members the checks touch answer; the rest are never called.
 class AnsweringHost : public SpreadsheetHost {
 public:
-    explicit AnsweringHost(QString value) : value_(std::move(value)) {}
+    explicit AnsweringHost(QString value)
+        : value_(std::move(value))
+    {
+    }
     QString defaultValue() const override { return value_; }
 
     bool screenUpdating() const override { return true; }
@@ -71,9 +74,9 @@ TEST_F(HostChecksTest, NoHostExplainsWhyAndEndsTheProgram)
         checkHostAvailable();
         ASSERT_EQ(local.messages.size(), 1u);
         EXPECT_EQ(local.messages[0].flags, 0);
-        EXPECT_TRUE(local.messages[0].text.startsWith(
-            "Error 842001. A normal instance of Excel could not be created.\r\n\r\n"
-            "1. Please make sure Excel is installed on this computer.\r\n\r\n2. "));
+        EXPECT_TRUE(
+            local.messages[0].text.startsWith("Error 842001. A normal instance of Excel could not be created.\r\n\r\n"
+                                              "1. Please make sure Excel is installed on this computer.\r\n\r\n2. "));
         EXPECT_TRUE(local.messages[0].text.endsWith("except for the rare Excel Starter and Student editions."));
         EXPECT_EQ(local.messages[0].text.count("\r\n\r\n"), 4);
         EXPECT_EQ(local.endedWith, 0);
@@ -90,9 +93,8 @@ TEST_F(HostChecksTest, TheWarningAsksOnlyWhenARealHostRuns)
     EXPECT_FALSE(warnHostRunning());
     EXPECT_TRUE(sys.messages.empty());
 
-    sys.runningHostLookup = [](const QString&) -> std::shared_ptr<SpreadsheetHost> {
-        throw std::runtime_error("lookup failed");
-    };
+    sys.runningHostLookup
+        = [](const QString&) -> std::shared_ptr<SpreadsheetHost> { throw std::runtime_error("lookup failed"); };
     EXPECT_FALSE(isHostRunning());
 
     sys.runningHostLookup = [](const QString&) { return std::make_shared<AnsweringHost>("Microsoft Excel"); };

@@ -71,9 +71,9 @@ TEST_F(PlanSheetTest, SamplePlanLandsOnTheRowsAndCellsOfTheLayout)
     EXPECT_EQ(text("B2"), "Holiday Party Plans");
     EXPECT_EQ(text("E2"), "2021 | August 31 | 09 PM");
     EXPECT_EQ(mergeOf("F2"), "$E$2:$F$2");
-    const std::pair<const char*, const char*> titles[] = {
-        {"B3", "Guests"}, {"B6", "Music"}, {"B9", "Decorations"}, {"B12", "Food and Drinks"},
-        {"B15", "Other Supplies"}, {"B18", "Incidentals"}, {"B21", "Schedule"}, {"B24", "At The Party"}};
+    const std::pair<const char*, const char*> titles[]
+        = {{"B3", "Guests"},          {"B6", "Music"},        {"B9", "Decorations"}, {"B12", "Food and Drinks"},
+           {"B15", "Other Supplies"}, {"B18", "Incidentals"}, {"B21", "Schedule"},   {"B24", "At The Party"}};
     for (const auto& [cell, title] : titles) {
         EXPECT_EQ(text(cell), title) << cell;
         EXPECT_EQ(fill(cell), 13) << cell;
@@ -169,8 +169,11 @@ TEST_F(PlanSheetTest, StripesAndFoodNamesGroupAdjacentRuns)
 {
     Plan plan;
     appendRows(plan, TableId::FoodAndDrinks,
-               {{"Cake", "Flour", "No", "2"}, {"Cake", "Eggs", "Yes", "3"}, {"Punch", "Juice", "No", "4"},
-                {"Cake", "Icing", "No", "1"}, {"", "Ice", "No", "0.5"}});
+               {{"Cake", "Flour", "No", "2"},
+                {"Cake", "Eggs", "Yes", "3"},
+                {"Punch", "Juice", "No", "4"},
+                {"Cake", "Icing", "No", "1"},
+                {"", "Ice", "No", "0.5"}});
     appendRows(plan, TableId::OtherSupplies, {{"Cups", "No", "1"}, {"Plates", "No", "2"}});
     build(plan);
     // Food block: title 9, rows 10 to 14, total 15.
@@ -192,8 +195,7 @@ TEST_F(PlanSheetTest, StripesAndFoodNamesGroupAdjacentRuns)
 TEST_F(PlanSheetTest, CellTextsAreReadLikeTypedInput)
 {
     Plan plan;
-    appendRows(plan, TableId::Music,
-               {{"=1+2", "'007", "No", "1,234.50"}, {"=(", "CD", "Yes", "abc"}});
+    appendRows(plan, TableId::Music, {{"=1+2", "'007", "No", "1,234.50"}, {"=(", "CD", "Yes", "abc"}});
     plan.setDate("12/25/2026");
     build(plan);
     EXPECT_DOUBLE_EQ(value("B6").toDouble(), 3);
@@ -226,11 +228,11 @@ TEST_F(PlanSheetTest, APlanLongerThanTheSheetIsRefusedBeforeWriting)
 Plan partyPlan()
 {
     Plan plan = samplePlan();
-    appendRows(plan, TableId::Guests, {{"Mary and Tom", "12 Elm Street", "Yes", "2"},
-                                                {"The Garcias", "4 Harbour Road, Apt 7", "No", "4"}});
+    appendRows(plan, TableId::Guests,
+               {{"Mary and Tom", "12 Elm Street", "Yes", "2"}, {"The Garcias", "4 Harbour Road, Apt 7", "No", "4"}});
     appendRows(plan, TableId::Music, {{"Jazz night", "Vinyl", "Yes", "1234.5"}});
     appendRows(plan, TableId::FoodAndDrinks,
-                        {{"Barbeque", "Charcoal", "No", "7.5"}, {"Punch", "Fruit juice", "Yes", "12"}});
+               {{"Barbeque", "Charcoal", "No", "7.5"}, {"Punch", "Fruit juice", "Yes", "12"}});
     plan.setBudget(BudgetId::Music, "1500.00");
     return plan;
 }
@@ -280,19 +282,19 @@ TEST_F(HostPicture, PlanSheetPictureShowsItsBlocks)
     const QColor green(129, 164, 120), paleGreen(219, 235, 203), cream(254, 248, 232), white(255, 255, 255),
         totalGrey(234, 234, 234), lineGrey(207, 207, 207), black(0, 0, 0);
     const int row3 = title, row4 = row3 + bar, row5 = row4 + data, row6 = row5 + data, row7 = row6 + data;
-    EXPECT_PIXEL(image, b + c + 40, row3 + 3, green);      // Guests title bar in D3
-    EXPECT_PIXEL(image, b + c + 40, row4 + 3, cream);      // first guest
-    EXPECT_PIXEL(image, b + c + 40, row5 + 3, white);      // second guest
-    EXPECT_PIXEL(image, b + c + 40, row6 + 3, cream);      // third guest
+    EXPECT_PIXEL(image, b + c + 40, row3 + 3, green);  // Guests title bar in D3
+    EXPECT_PIXEL(image, b + c + 40, row4 + 3, cream);  // first guest
+    EXPECT_PIXEL(image, b + c + 40, row5 + 3, white);  // second guest
+    EXPECT_PIXEL(image, b + c + 40, row6 + 3, cream);  // third guest
     EXPECT_PIXEL(image, b + c + 40, row7 + 3, paleGreen);  // the total label
     EXPECT_PIXEL(image, b + c + d + e + f - 5, row7 + 3, totalGrey);
-    EXPECT_PIXEL(image, b, row5 + 8, lineGrey);            // B|C inside line
-    EXPECT_PIXEL(image, b + c, row5 + 8, white);           // C:D merged: no line
-    EXPECT_PIXEL(image, b + c + d, row5 + 8, lineGrey);    // D|E
-    EXPECT_PIXEL(image, 0, row5 + 8, black);               // the block's frame
+    EXPECT_PIXEL(image, b, row5 + 8, lineGrey);  // B|C inside line
+    EXPECT_PIXEL(image, b + c, row5 + 8, white);  // C:D merged: no line
+    EXPECT_PIXEL(image, b + c + d, row5 + 8, lineGrey);  // D|E
+    EXPECT_PIXEL(image, 0, row5 + 8, black);  // the block's frame
     EXPECT_PIXEL(image, b + c + d + e + f, row5 + 8, black);
-    EXPECT_PIXEL(image, 10, row7 + plain, black);     // between the Guests total and Music title bar
-    EXPECT_PIXEL(image, 10, 10, white);                    // no gridlines through the white sheet
+    EXPECT_PIXEL(image, 10, row7 + plain, black);  // between the Guests total and Music title bar
+    EXPECT_PIXEL(image, 10, 10, white);  // no gridlines through the white sheet
     EXPECT_PIXEL(image, b, 10, white);
     EXPECT_EQ(host->range("F10")->text(), "$1,234.50");
 }

@@ -29,9 +29,10 @@ ProcessResult runProcess(const QString& program, const QStringList& arguments, i
 
 ProcessResult LibreOffice::convert(const QString& filter, const QStringList& files, const QString& outFolder) const
 {
-    ProcessResult r = runProcess("soffice", QStringList{"-env:UserInstallation=file://" + profile_, "--headless",
-                                                        "--norestore", "--convert-to", filter, "--outdir", outFolder}
-                                                + files);
+    ProcessResult r = runProcess("soffice",
+                                 QStringList{"-env:UserInstallation=file://" + profile_, "--headless", "--norestore",
+                                             "--convert-to", filter, "--outdir", outFolder}
+                                     + files);
     if (!r.started)
         r.output += "\nthis test needs LibreOffice; scripts/install-deps.sh installs it";
     return r;

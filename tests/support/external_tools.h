@@ -9,9 +9,9 @@
 namespace jubilo::testing {
 
 struct ProcessResult {
-    bool started = false;   // false: missing or not runnable
+    bool started = false;  // false: missing or not runnable
     bool finished = false;  // false: killed at the time limit
-    int exitCode = -1;      // -1 also when killed by a signal
+    int exitCode = -1;  // -1 also when killed by a signal
     QString output;  // standard output and error as written
 
     bool succeeded() const { return started && finished && exitCode == 0; }
@@ -28,7 +28,10 @@ inline constexpr char kCsvAsStored[] = "csv:Text - txt - csv (StarCalc):44,34,76
 // filter) into outFolder, each under its base name.
 class LibreOffice {
 public:
-    explicit LibreOffice(const QString& profileFolder) : profile_(profileFolder) {}
+    explicit LibreOffice(const QString& profileFolder)
+        : profile_(profileFolder)
+    {
+    }
     ProcessResult convert(const QString& filter, const QStringList& files, const QString& outFolder) const;
 
 private:

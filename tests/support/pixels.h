@@ -15,6 +15,6 @@ inline std::string describe(const QColor& c)
 
 }  // namespace jubilo::testing
 
-#define EXPECT_PIXEL(image, x, y, color)                                                               \
-    EXPECT_EQ(jubilo::testing::describe((image).pixelColor((x), (y))), jubilo::testing::describe(color)) \
+#define EXPECT_PIXEL(image, x, y, color)                                                                               \
+    EXPECT_EQ(jubilo::testing::describe((image).pixelColor((x), (y))), jubilo::testing::describe(color))               \
         << "at " << (x) << "," << (y)

@@ -33,8 +33,7 @@ QString MemorySettingsStore::read(const QString& app, const QString& section, co
     return values.value(fullKey(app, section, key), defaultValue);
 }
 
-void MemorySettingsStore::write(const QString& app, const QString& section, const QString& key,
-                                const QString& value)
+void MemorySettingsStore::write(const QString& app, const QString& section, const QString& key, const QString& value)
 {
     if (failWrites)
         throw StoreError("The settings store could not be written");
@@ -63,8 +62,7 @@ int ScriptedSystem::messageBox(const QString& text, int flags, const QString& ca
     return next(answers, (flags & 7) == msgbox::kYesNo ? msgbox::kAnswerNo : msgbox::kAnswerOk);
 }
 
-QString ScriptedSystem::saveFileName(const QString& title, const QString& filter,
-                                     const QString& fileName)
+QString ScriptedSystem::saveFileName(const QString& title, const QString& filter, const QString& fileName)
 {
     saveDialogs.push_back({title, filter, fileName});
     return next(savePaths, QString());
@@ -88,10 +86,7 @@ QImage ScriptedSystem::clipboardImage()
     return QGuiApplication::clipboard()->image();
 }
 
-double ScriptedSystem::nextRandom()
-{
-    return next(randoms, 0.5);
-}
+double ScriptedSystem::nextRandom() { return next(randoms, 0.5); }
 
 std::unique_ptr<SpreadsheetHost> ScriptedSystem::createHost(const QString& className)
 {

@@ -28,10 +28,8 @@ struct ShownMessage {
 
 class MemorySettingsStore : public SettingsStore {
 public:
-    QString read(const QString& app, const QString& section, const QString& key,
-                 const QString& defaultValue) override;
-    void write(const QString& app, const QString& section, const QString& key,
-               const QString& value) override;
+    QString read(const QString& app, const QString& section, const QString& key, const QString& defaultValue) override;
+    void write(const QString& app, const QString& section, const QString& key, const QString& value) override;
 
     bool contains(const QString& key) const;
     QString value(const QString& key) const;  // under Tarvel/Jubilo
@@ -47,8 +45,7 @@ public:
     ScriptedSystem();
 
     int messageBox(const QString& text, int flags, const QString& caption) override;
-    QString saveFileName(const QString& title, const QString& filter,
-                         const QString& fileName) override;
+    QString saveFileName(const QString& title, const QString& filter, const QString& fileName) override;
     void openUrl(const QString& url) override;
     QDateTime now() override { return clock; }
     void seedRandom(quint32 seed) override { seeds.push_back(seed); }
@@ -94,7 +91,4 @@ protected:
 }  // namespace jubilo::testing
 
 // Readable QString values in test failure messages.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }

@@ -39,6 +39,6 @@ void BM_OpenStyledRows(benchmark::State& state)
 BENCHMARK(BM_SaveStyledRows)->Arg(1000)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenStyledRows)->Arg(1000)->Arg(20000)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

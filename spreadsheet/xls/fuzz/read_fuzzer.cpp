@@ -24,13 +24,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         else
             read = decodeWorkbookStream(bytes);
     } catch (const XlsError&) {
-        return 0; // a clear refusal is the expected outcome for most inputs
+        return 0;  // a clear refusal is the expected outcome for most inputs
     }
     std::vector<uint8_t> written;
     try {
         written = encodeWorkbookStream(read);
     } catch (const XlsError&) {
-        return 0; // read, but not a workbook this writer would produce
+        return 0;  // read, but not a workbook this writer would produce
     }
     const XlsWorkbook again = decodeWorkbookStream(written);
     if (!(again == read)) {

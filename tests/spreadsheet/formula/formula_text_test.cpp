@@ -46,26 +46,23 @@ TEST(FormulaTokens, ReferencesAreAbsoluteWithRelativeFlags)
 
 TEST(FormulaTokens, EncodeToTheBytesFormulaRecordsHold)
 {
-    EXPECT_EQ(compiled("SUM(R[-3]C:R[-1]C)", {9, 5}),
-              bytes({0x25, 6, 0, 8, 0, 5, 0xC0, 5, 0xC0, 0x19, 0x10, 0, 0}));
+    EXPECT_EQ(compiled("SUM(R[-3]C:R[-1]C)", {9, 5}), bytes({0x25, 6, 0, 8, 0, 5, 0xC0, 5, 0xC0, 0x19, 0x10, 0, 0}));
     EXPECT_EQ(compiled("R1C1+1", {1, 0}), bytes({0x44, 0, 0, 0, 0, 0x1E, 1, 0, 0x03}));
-    EXPECT_EQ(compiled("ROUND(RC[-1],2)", {0, 3}),
-              bytes({0x44, 0, 0, 2, 0xC0, 0x1E, 2, 0, 0x41, 27, 0}));
+    EXPECT_EQ(compiled("ROUND(RC[-1],2)", {0, 3}), bytes({0x44, 0, 0, 2, 0xC0, 0x1E, 2, 0, 0x41, 27, 0}));
     EXPECT_EQ(compiled("IF(TRUE,\"a\",-1.5)", {0, 0}),
               bytes({0x1D, 1, 0x17, 1, 0, 'a', 0x1F, 0, 0, 0, 0, 0, 0, 0xF8, 0x3F, 0x13, 0x42, 3, 1, 0}));
     EXPECT_EQ(compiled("(1)%&#N/A", {0, 0}), bytes({0x1E, 1, 0, 0x15, 0x14, 0x1C, 0x2A, 0x08}));
     EXPECT_EQ(compiled("R[-1]C", {0, 0}), bytes({0x4A, 0, 0, 0, 0}));  // off the grid: #REF!
-    EXPECT_EQ(compiled("COUNT(C2)", {0, 0}),
-              bytes({0x25, 0, 0, 0xFF, 0xFF, 1, 0, 1, 0, 0x42, 1, 0, 0}));
+    EXPECT_EQ(compiled("COUNT(C2)", {0, 0}), bytes({0x25, 0, 0, 0xFF, 0xFF, 1, 0, 1, 0, 0x42, 1, 0, 0}));
 }
 
 TEST(FormulaTokens, BytesDecodeBackAndPrintAsTyped)
 {
     const CellPos at{9, 5};
-    for (const char* text : {"SUM(R[-3]C:R[-1]C)", "R1C1+RC[1]*2-R[1]C3/4", "IF(R2C3>0,\"yes\",\"no \"\"q\"\"\")",
-                             "-R1C1^2%", "CONCATENATE(\"a\",UPPER(R1C1),LEN(\"xyz\"))", "AND(TRUE,NOT(FALSE))",
-                             "SUM(R2,C2:C4)", "ROUND(3.14159,2)", "MAX(R1C1:R5C5,1E+20)", "#DIV/0!",
-                             "IF(R1C1,,R1C2)", "(1+2)*3"}) {
+    for (const char* text :
+         {"SUM(R[-3]C:R[-1]C)", "R1C1+RC[1]*2-R[1]C3/4", "IF(R2C3>0,\"yes\",\"no \"\"q\"\"\")", "-R1C1^2%",
+          "CONCATENATE(\"a\",UPPER(R1C1),LEN(\"xyz\"))", "AND(TRUE,NOT(FALSE))", "SUM(R2,C2:C4)", "ROUND(3.14159,2)",
+          "MAX(R1C1:R5C5,1E+20)", "#DIV/0!", "IF(R1C1,,R1C2)", "(1+2)*3"}) {
         const auto tokens = parseR1C1(QString::fromUtf8(text), at);
         ASSERT_TRUE(tokens) << text;
         const auto decoded = decodeRgce(encodeRgce(*tokens));
@@ -77,13 +74,13 @@ TEST(FormulaTokens, BytesDecodeBackAndPrintAsTyped)
 
 TEST(FormulaTokens, MalformedTextAndBytesAreRefused)
 {
-    for (const char* text : {"", "SUM(", "1+", "R1C1:", "\"open", "ROUND(1)", "NOT(1,2)", "1 2", ")", "R0C1",
-                             "SUM(1;2)"}) {
+    for (const char* text :
+         {"", "SUM(", "1+", "R1C1:", "\"open", "ROUND(1)", "NOT(1,2)", "1 2", ")", "R0C1", "SUM(1;2)"}) {
         EXPECT_FALSE(parseR1C1(QString::fromUtf8(text), {0, 0})) << text;
     }
     EXPECT_FALSE(parseR1C1(QString(300, u'(') + u'1' + QString(300, u')'), {0, 0}));
     EXPECT_FALSE(parseR1C1(u'"' + QString(256, u'x') + u'"', {0, 0}));
-    EXPECT_FALSE(decodeRgce(bytes({0x44, 0, 0})));        // cut short
+    EXPECT_FALSE(decodeRgce(bytes({0x44, 0, 0})));  // cut short
     EXPECT_FALSE(decodeRgce(bytes({0x23, 1, 0, 0, 0})));  // a defined name
     EXPECT_EQ(printR1C1({Token::op(ptg::Add)}, {0, 0}), "#VALUE!");
 }

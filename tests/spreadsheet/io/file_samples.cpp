@@ -93,7 +93,8 @@ void buildManyStringsAndMerges(Worksheet& ws)
 {
     const SheetRanges s{ws.shared_from_this()};
     for (int r = 1; r <= 5000; ++r)
-        s(QStringLiteral("A%1").arg(r)).setFormulaR1C1(QStringLiteral("string number %1, ünïcödé %2").arg(r).arg(r * 7));
+        s(QStringLiteral("A%1").arg(r))
+            .setFormulaR1C1(QStringLiteral("string number %1, ünïcödé %2").arg(r).arg(r * 7));
     for (int r = 1; r <= 1100; ++r)
         s(QStringLiteral("B%1:C%1").arg(r)).merge();
     s("D1:E3000").setFormulaR1C1(QStringLiteral("=RC1"));
@@ -214,8 +215,8 @@ void buildPlanSheet(Application& app, Worksheet& ws)
 
     PageSetup& page = ws.pageSetup();
     page.setPrintArea(QStringLiteral("$B$2:$F$%1").arg(t - 1));
-    for (auto set : {&PageSetup::setLeftMargin, &PageSetup::setRightMargin, &PageSetup::setTopMargin,
-                     &PageSetup::setBottomMargin})
+    for (auto set :
+         {&PageSetup::setLeftMargin, &PageSetup::setRightMargin, &PageSetup::setTopMargin, &PageSetup::setBottomMargin})
         (page.*set)(app.inchesToPoints(0.5));
     page.setHeaderMargin(0);
     page.setFooterMargin(0);

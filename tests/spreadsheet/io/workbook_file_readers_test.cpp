@@ -67,7 +67,8 @@ QJsonObject expectations(Workbook& book)
             QJsonArray borders;
             for (BorderSide side : {kLeft, kRight, kTop, kBottom}) {
                 const BorderLine& b = f.borders[side];
-                borders.append(QJsonArray{int(b.style), b.style == LineStyle::None ? QJsonValue() : rgb(book, b.colorIndex)});
+                borders.append(
+                    QJsonArray{int(b.style), b.style == LineStyle::None ? QJsonValue() : rgb(book, b.colorIndex)});
             }
             cell["borders"] = borders;
             cell["align"] = QJsonArray{int(f.hAlign), int(f.vAlign), f.indent, f.wrap};
@@ -85,13 +86,14 @@ QJsonObject expectations(Workbook& book)
             if (sheet.hasCustomHeight(r))
                 heights[QString::number(r)] = QJsonArray{int(std::lround(sheet.rowHeight(r) * 20)), true};
         const QString area = sheet.pageSetup().printArea();
-        sheets.append(QJsonObject{{"name", sheet.name()},
-                                  {"hidden", false},
-                                  {"cells", cells},
-                                  {"merges", merges},
-                                  {"widths", widths},
-                                  {"heights", heights},
-                                  {"print_area", area.isEmpty() ? QJsonValue() : QJsonValue(span(parseA1Range(area)))}});
+        sheets.append(
+            QJsonObject{{"name", sheet.name()},
+                        {"hidden", false},
+                        {"cells", cells},
+                        {"merges", merges},
+                        {"widths", widths},
+                        {"heights", heights},
+                        {"print_area", area.isEmpty() ? QJsonValue() : QJsonValue(span(parseA1Range(area)))}});
     }
     return {{"sheets", sheets}};
 }
@@ -120,8 +122,7 @@ protected:
                 // Percentages keep their sign even in unformatted output.
                 const double shown = std::strtod(got.c_str(), nullptr) / (got.ends_with('%') ? 100 : 1);
                 EXPECT_NEAR(shown, *d, std::abs(*d) * 1e-12) << at << ": " << got;
-            }
-            else if (const auto* s = std::get_if<QString>(&v))
+            } else if (const auto* s = std::get_if<QString>(&v))
                 EXPECT_EQ(got, s->toStdString()) << at;
             else if (const auto* b = std::get_if<bool>(&v))
                 EXPECT_TRUE(got == (*b ? "TRUE" : "FALSE") || got == (*b ? "1" : "0")) << at << ": " << got;

@@ -170,8 +170,9 @@ TEST_F(WorkbookFile, FailuresAreClearErrorsAndLeaveNothingBehind)
     };
     EXPECT_NE(message([&] { book->saveAs(path("x.xlsx"), 51); }).find("51"), std::string::npos);
     EXPECT_FALSE(QFile::exists(path("x.xlsx")));
-    EXPECT_NE(message([&] { book->saveAs(QStringLiteral("/nonexistent-dir/x.xls"), 56); }).find("/nonexistent-dir/x.xls"),
-              std::string::npos);
+    EXPECT_NE(
+        message([&] { book->saveAs(QStringLiteral("/nonexistent-dir/x.xls"), 56); }).find("/nonexistent-dir/x.xls"),
+        std::string::npos);
 
     // Too long a text for a cell of the file is refused when typed, so a
     // save never meets one and the file stays as it was.

@@ -206,10 +206,10 @@ TEST_F(ObjectModel, PageSetup)
 TEST_F(ObjectModel, PaletteStartsAsTheDefaultAndTakesNewColours)
 {
     EXPECT_EQ(book->color(1), 0x000000u);
-    EXPECT_EQ(book->color(3), 0x0000FFu);   // red sits in the low byte
-    EXPECT_EQ(book->color(5), 0xFF0000u);   // blue in the high one
+    EXPECT_EQ(book->color(3), 0x0000FFu);  // red sits in the low byte
+    EXPECT_EQ(book->color(5), 0xFF0000u);  // blue in the high one
     EXPECT_EQ(book->color(53), 0x003399u);  // 153,51,0
-    book->setColor(19, 0xE8F8FE);           // 254,248,232
+    book->setColor(19, 0xE8F8FE);  // 254,248,232
     EXPECT_EQ(book->color(19), 0xE8F8FEu);
     EXPECT_THROW(book->color(0), SpreadsheetError);
     EXPECT_THROW(book->color(57), SpreadsheetError);

@@ -137,7 +137,7 @@ TEST_F(Styling, BlockBordersFrameTheRangeWithGreyColumnSeparators)
     EXPECT_EQ(at("D4").borders[kLeft].colorIndex, 48);
     EXPECT_EQ(at("D4").borders[kRight].colorIndex, 48);
     EXPECT_EQ(at("D4").borders[kTop].style, LineStyle::None);  // no lines between rows
-    EXPECT_EQ(at("B4").borders[kLeft].colorIndex, 0);          // the frame keeps its colour
+    EXPECT_EQ(at("B4").borders[kLeft].colorIndex, 0);  // the frame keeps its colour
     EXPECT_EQ(at("G4").borders[kLeft].style, LineStyle::None);
 
     EXPECT_EQ(block.borders(xl::kEdgeBottom).lineStyle(), xl::kContinuous);

@@ -35,7 +35,7 @@ QRect inkBox(const QImage& image, const QRect& area, const QColor& background)
             if (c == kGridline)
                 continue;
             const int d = std::abs(c.red() - background.red()) + std::abs(c.green() - background.green())
-                          + std::abs(c.blue() - background.blue());
+                + std::abs(c.blue() - background.blue());
             if (d > 96)
                 box = box.united(QRect(x, y, 1, 1));
         }
@@ -67,11 +67,12 @@ protected:
 TEST(PictureGeometry, ColumnWidthsAndRowHeightsInPixels)
 {
     // Character widths as a spreadsheet shows them next to their pixels.
-    const std::pair<double, int> columns[] = {{8.43, 64}, {2.43, 22}, {19.14, 139}, {17.57, 128}, {7.29, 56},
-                                              {13.86, 102}, {27.86, 200}, {1, 12}, {0, 0}, {255, 1790}};
+    const std::pair<double, int> columns[] = {{8.43, 64},   {2.43, 22},   {19.14, 139}, {17.57, 128}, {7.29, 56},
+                                              {13.86, 102}, {27.86, 200}, {1, 12},      {0, 0},       {255, 1790}};
     for (auto [characters, pixels] : columns)
         EXPECT_EQ(columnPixels(characters), pixels) << characters;
-    const std::pair<double, int> rows[] = {{12.75, 17}, {14.25, 19}, {20, 27}, {4.5, 6}, {42.75, 57}, {0, 0}, {409, 545}};
+    const std::pair<double, int> rows[]
+        = {{12.75, 17}, {14.25, 19}, {20, 27}, {4.5, 6}, {42.75, 57}, {0, 0}, {409, 545}};
     for (auto [points, pixels] : rows)
         EXPECT_EQ(pointsToPixels(points), pixels) << points;
 }
@@ -83,7 +84,8 @@ TEST(PictureGeometry, ColumnPixelsAgreeWithTheWidthsTheFileStores)
         const double characters = hundredths / 100.0;
         const int stored = xls::columnWidthUnits(characters, kDefaultDigitWidth);
         EXPECT_EQ(columnPixels(characters), (stored + 128 / 7) * 7 / 256) << characters;
-        EXPECT_EQ(columnPixels(xls::columnWidthCharacters(quint16(stored), kDefaultDigitWidth)), columnPixels(characters))
+        EXPECT_EQ(columnPixels(xls::columnWidthCharacters(quint16(stored), kDefaultDigitWidth)),
+                  columnPixels(characters))
             << characters;
     }
 }
@@ -102,8 +104,8 @@ TEST_F(RangePicture, SizeIsTheColumnsAndRowsPlusTheClosingBoundary)
 
     const RangeGeometry g = geometry("B2:F6");
     EXPECT_EQ(g.left(3), 139 + 128);  // D
-    EXPECT_EQ(g.top(3), 57 + 27);     // row 4
-    sheet->setColumnWidth(2, 2, 0);   // a hidden column takes no room
+    EXPECT_EQ(g.top(3), 57 + 27);  // row 4
+    sheet->setColumnWidth(2, 2, 0);  // a hidden column takes no room
     EXPECT_EQ(draw("B2:F6").width(), 139 + 56 + 102 + 200 + 1);
 }
 
@@ -129,7 +131,7 @@ TEST_F(RangePicture, FillsComeFromTheWorkbookPaletteAndHideGridlines)
 {
     planColumns();
     range("B3:F3").interior().setColorIndex(13);  // a title bar
-    for (int r = 4; r <= 7; ++r)                   // stripes, cream first
+    for (int r = 4; r <= 7; ++r)  // stripes, cream first
         range(QStringLiteral("B%1:F%1").arg(r).toLatin1().constData()).interior().setColorIndex(r % 2 == 0 ? 19 : 2);
     const RangeGeometry g = geometry("A2:G8");
     const QImage image = draw("A2:G8");
@@ -164,15 +166,15 @@ TEST_F(RangePicture, BordersDrawTheirLinesAndColours)
     const QImage image = draw("A1:G8");
 
     const int mid = g.top(3) + 8;  // inside row 4
-    EXPECT_PIXEL(image, g.left(1), mid, kBlack);    // left edge
-    EXPECT_PIXEL(image, g.right(5), mid, kBlack);   // right edge
-    EXPECT_PIXEL(image, g.left(3) - 30, g.top(2), kBlack);      // top edge
-    EXPECT_PIXEL(image, g.left(3) - 30, g.bottom(5), kBlack);   // bottom edge
-    EXPECT_PIXEL(image, g.left(2), mid, kGrey);     // inside vertical between B and C
-    EXPECT_PIXEL(image, g.left(3), mid, kGrey);     // between C and D below the merge
+    EXPECT_PIXEL(image, g.left(1), mid, kBlack);  // left edge
+    EXPECT_PIXEL(image, g.right(5), mid, kBlack);  // right edge
+    EXPECT_PIXEL(image, g.left(3) - 30, g.top(2), kBlack);  // top edge
+    EXPECT_PIXEL(image, g.left(3) - 30, g.bottom(5), kBlack);  // bottom edge
+    EXPECT_PIXEL(image, g.left(2), mid, kGrey);  // inside vertical between B and C
+    EXPECT_PIXEL(image, g.left(3), mid, kGrey);  // between C and D below the merge
     EXPECT_PIXEL(image, g.left(5), mid, kGrey);
     EXPECT_PIXEL(image, g.left(3) - 30, g.top(4), kCream);  // no inside horizontal lines
-    EXPECT_PIXEL(image, g.left(1) - 1, mid, kWhite);         // the lines are one pixel wide
+    EXPECT_PIXEL(image, g.left(1) - 1, mid, kWhite);  // the lines are one pixel wide
     EXPECT_PIXEL(image, g.left(2) + 1, mid, kCream);
     // The merged C3:D3 is one cell: no line between C and D in row 3.
     EXPECT_PIXEL(image, g.left(3), g.top(2) + 3, kCream);
@@ -304,7 +306,8 @@ TEST_F(RangePicture, TextRunsOnIntoEmptyNeighboursUnlessItWraps)
     EXPECT_PIXEL(image, g.left(1), g.top(1) + 1, kGridline);
 
     // Wrapped: several lines inside the cell, one below the other.
-    const QRect wrapped = inkBox(image, QRect(QPoint(1, g.top(2) + 1), QPoint(g.right(3) - 1, g.bottom(2) - 1)), kWhite);
+    const QRect wrapped
+        = inkBox(image, QRect(QPoint(1, g.top(2) + 1), QPoint(g.right(3) - 1, g.bottom(2) - 1)), kWhite);
     EXPECT_LT(wrapped.right(), g.right(0));
     EXPECT_GT(wrapped.height(), 2 * QFontMetricsF(cellFont(Font{})).ascent());
 }
@@ -324,8 +327,8 @@ TEST_F(RangePicture, FontsKeepTheirColourWeightAndSize)
     const RangeGeometry g = geometry("A1:F3");
     const QImage image = draw("A1:F3");
 
-    const QRect big = inkBox(image, QRect(QPoint(g.left(1) + 1, g.top(1) + 1), QPoint(g.right(5) - 1, g.bottom(1) - 1)),
-                             kWhite);
+    const QRect big
+        = inkBox(image, QRect(QPoint(g.left(1) + 1, g.top(1) + 1), QPoint(g.right(5) - 1, g.bottom(1) - 1)), kWhite);
     EXPECT_GT(big.right(), g.right(1));  // runs on past B
     EXPECT_GE(big.height(), 20);
     bool brown = false;

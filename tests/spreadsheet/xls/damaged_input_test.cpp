@@ -147,7 +147,7 @@ TEST_F(DamagedInput, OlderAndEncryptedWorkbooksAreNamed)
     EXPECT_TRUE(mentions(refusal(book), "BIFF5")) << refusal(book);
 
     auto biff5 = *stream;
-    put16(biff5, 4, rec::Bof::kBiff5); // the BOF's version
+    put16(biff5, 4, rec::Bof::kBiff5);  // the BOF's version
     EXPECT_TRUE(mentions(refusal(biff5, false), "BIFF5")) << refusal(biff5, false);
 
     // FILEPASS right after the globals' BOF.
@@ -192,9 +192,9 @@ TEST_F(DamagedInput, DamagedRecordsAreNamedWithTheirOffset)
     const struct {
         const char* name;
         uint16_t type;
-        int occurrence;         // of the record in the stream
-        std::size_t dataOffset; // of the field, from the end of the record header
-        uint16_t value;         // written there
+        int occurrence;  // of the record in the stream
+        std::size_t dataOffset;  // of the field, from the end of the record header
+        uint16_t value;  // written there
         const char* words;
     } cases[] = {
         {"FONT", rec::Font::kType, 0, 14, 0x00FF, "a text ends too early"},
@@ -202,7 +202,7 @@ TEST_F(DamagedInput, DamagedRecordsAreNamedWithTheirOffset)
         {"PALETTE", rec::Palette::kType, 0, 0, 0xFFFF, "it lists more colours than it holds"},
         {"SST", rec::Sst::kType, 0, 8, 0xFFFF, "a text ends too early"},
         {"NAME", rec::Name::kType, 0, 17, 0xFFFF, "external sheet entry"},
-        {"COLINFO", rec::ColInfo::kType, 0, 0, 0x00FF, "covers no columns"}, // first after last
+        {"COLINFO", rec::ColInfo::kType, 0, 0, 0x00FF, "covers no columns"},  // first after last
         {"ROW", rec::Row::kType, 0, 14, 0x0FFF, "the row uses format 4095, which is not there"},
         {"NUMBER", rec::Number::kType, 0, 4, 999, "a cell uses format 999, which is not there"},
         {"BOOLERR", rec::BoolErr::kType, 0, 6, 0x0199, "unknown error value"},
@@ -221,5 +221,5 @@ TEST_F(DamagedInput, DamagedRecordsAreNamedWithTheirOffset)
     }
 }
 
-} // namespace
-} // namespace jubilo::xls
+}  // namespace
+}  // namespace jubilo::xls

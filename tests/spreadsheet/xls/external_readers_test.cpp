@@ -52,8 +52,14 @@ std::string json(double v)
 // nothing for the system and automatic colours.
 std::string rgbJson(const XlsWorkbook& wb, uint16_t icv)
 {
-    static constexpr std::array<XlsColor, 8> fixed{{{0, 0, 0}, {255, 255, 255}, {255, 0, 0}, {0, 255, 0},
-                                                     {0, 0, 255}, {255, 255, 0}, {255, 0, 255}, {0, 255, 255}}};
+    static constexpr std::array<XlsColor, 8> fixed{{{0, 0, 0},
+                                                    {255, 255, 255},
+                                                    {255, 0, 0},
+                                                    {0, 255, 0},
+                                                    {0, 0, 255},
+                                                    {255, 255, 0},
+                                                    {255, 0, 255},
+                                                    {0, 255, 255}}};
     XlsColor c;
     if (icv < 8)
         c = fixed[icv];
@@ -69,10 +75,13 @@ std::string formatCode(const XlsWorkbook& wb, uint16_t index)
     for (const auto& f : wb.numberFormats)
         if (f.index == index)
             return utf8(f.code);
-    switch (index) { // the built-in codes the samples use, as xlrd names them
-    case 0: return "General";
-    case 10: return "0.00%";
-    default: return "?";
+    switch (index) {  // the built-in codes the samples use, as xlrd names them
+    case 0:
+        return "General";
+    case 10:
+        return "0.00%";
+    default:
+        return "?";
     }
 }
 
@@ -107,13 +116,12 @@ std::string expectations(const XlsWorkbook& wb)
             const XlsFont& font = wb.fonts[xf.font];
             const auto border = [&](const XlsBorder& b) {
                 return "[" + std::to_string(int(b.line)) + ","
-                       + (b.line == XlsLine::None ? std::string("null") : rgbJson(wb, b.color)) + "]";
+                    + (b.line == XlsLine::None ? std::string("null") : rgbJson(wb, b.color)) + "]";
             };
             o << (ci ? "," : "") << "{\"r\":" << cell.row << ",\"c\":" << cell.column << ",\"type\":\"" << type
-              << "\",\"value\":" << value << ",\"format\":" << json(formatCode(wb, xf.numberFormat))
-              << ",\"font\":[" << json(utf8(font.name)) << "," << font.height << ","
-              << (font.weight >= 700 ? "true" : "false") << "," << (font.italic ? "true" : "false") << ","
-              << rgbJson(wb, font.color) << "]"
+              << "\",\"value\":" << value << ",\"format\":" << json(formatCode(wb, xf.numberFormat)) << ",\"font\":["
+              << json(utf8(font.name)) << "," << font.height << "," << (font.weight >= 700 ? "true" : "false") << ","
+              << (font.italic ? "true" : "false") << "," << rgbJson(wb, font.color) << "]"
               << ",\"fill\":[" << int(xf.fillPattern) << "," << rgbJson(wb, xf.fillForeground) << "]"
               << ",\"borders\":[" << border(xf.left) << "," << border(xf.right) << "," << border(xf.top) << ","
               << border(xf.bottom) << "]"
@@ -195,7 +203,7 @@ TEST_F(ExternalReaders, XlrdSeesValuesFormatsMergesWidthsAndHeights)
     std::ofstream(dir / "expect.json") << expectations(wb);
     const fs::path script = fs::path(XLS_TEST_SOURCE_DIR) / "check_with_xlrd.py";
     const CommandResult r = run("/usr/bin/python3 " + quoted(script) + " " + quoted(dir / "report.xls") + " "
-                      + quoted(dir / "expect.json"));
+                                + quoted(dir / "expect.json"));
     EXPECT_EQ(r.status, 0) << r.output;
     EXPECT_NE(r.output.find("0 difference(s)"), std::string::npos) << r.output;
 }
@@ -228,14 +236,14 @@ std::vector<std::string> csvFields(const std::string& line)
 TEST_F(ExternalReaders, LibreOfficeRecomputesTheSameValuesAndPrintsOnePage)
 {
     XlsWorkbook wb = testing::representativeWorkbook();
-    wb.sheets.resize(1); // the CSV export takes the first sheet
+    wb.sheets.resize(1);  // the CSV export takes the first sheet
     for (auto& xf : wb.xfs)
-        xf.numberFormat = 0; // numbers as General: the export writes them as shown
+        xf.numberFormat = 0;  // numbers as General: the export writes them as shown
     writeWorkbook(wb, dir / "report.xls");
 
     // UTF-8.
-    CommandResult r = libreOffice("--convert-to 'csv:Text - txt - csv (StarCalc):44,34,76' --outdir "
-                        + quoted(dir) + " " + quoted(dir / "report.xls"));
+    CommandResult r = libreOffice("--convert-to 'csv:Text - txt - csv (StarCalc):44,34,76' --outdir " + quoted(dir)
+                                  + " " + quoted(dir / "report.xls"));
     ASSERT_TRUE(fs::exists(dir / "report.csv")) << r.output;
     std::ifstream csv(dir / "report.csv");
     std::vector<std::vector<std::string>> rows;
@@ -274,5 +282,5 @@ TEST_F(ExternalReaders, LibreOfficeRecomputesTheSameValuesAndPrintsOnePage)
     EXPECT_EQ(pages, 1u);
 }
 
-} // namespace
-} // namespace jubilo::xls
+}  // namespace
+}  // namespace jubilo::xls

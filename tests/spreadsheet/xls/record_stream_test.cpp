@@ -57,8 +57,9 @@ std::vector<Physical> physicalRecords(const std::vector<uint8_t>& s)
     for (std::size_t at = 0; at + 4 <= s.size();) {
         const uint16_t type = uint16_t(s[at] | (s[at + 1] << 8));
         const uint16_t length = uint16_t(s[at + 2] | (s[at + 3] << 8));
-        out.push_back({type, std::vector<uint8_t>(s.begin() + std::ptrdiff_t(at + 4),
-                                                  s.begin() + std::ptrdiff_t(at + 4 + length))});
+        out.push_back(
+            {type,
+             std::vector<uint8_t>(s.begin() + std::ptrdiff_t(at + 4), s.begin() + std::ptrdiff_t(at + 4 + length))});
         at += 4 + std::size_t(length);
     }
     return out;
@@ -122,7 +123,7 @@ TEST(RecordStream, StringHeaderNeverEndsARecordAndContinuationRepeatsTheOptionBy
     RecordBody wide;
     wide.zeros(kMaxRecordData - 8);
     const std::u16string text = u"\u0100\u0101\u0102\u0103\u0104";
-    rec::putString16(wide, text); // header 3 + first char 2 fit, then 1 more char, 1 byte left
+    rec::putString16(wide, text);  // header 3 + first char 2 fit, then 1 more char, 1 byte left
     RecordWriter w2;
     w2.write(kSstRecord, wide);
     records = physicalRecords(w2.bytes());
@@ -146,13 +147,13 @@ TEST(RecordStream, SurrogatePairsStayTogetherAcrossContinuations)
     for (int i = 0; i < 10; ++i)
         text += u"😀";
     RecordBody body;
-    body.zeros(kMaxRecordData - 3 - 2 - 2); // header, 'x', then one unit of room
+    body.zeros(kMaxRecordData - 3 - 2 - 2);  // header, 'x', then one unit of room
     rec::putString16(body, text);
     RecordWriter w;
     w.write(kStringRecord, body);
     const auto records = physicalRecords(w.bytes());
     ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0].data.size(), kMaxRecordData - 2); // the high surrogate waited
+    EXPECT_EQ(records[0].data.size(), kMaxRecordData - 2);  // the high surrogate waited
     EXPECT_EQ(records[1].data[0], 1);
     EXPECT_EQ(records[1].data[1] | (records[1].data[2] << 8), 0xD83D);
 
@@ -168,8 +169,8 @@ TEST(RecordStream, ReaderSwitchesWidthAtAContinuation)
 {
     // A text that starts narrow and goes on wide in its continuation, as
     // other writers produce.
-    const std::vector<uint8_t> stream = record(kStringRecord, {4, 0, 0, 'a', 'b'}) // 4 characters, narrow, 2 here
-                                        + record(kContinueRecord, {1, 0x00, 0x01, 'd', 0x00}); // wide, 2 more
+    const std::vector<uint8_t> stream = record(kStringRecord, {4, 0, 0, 'a', 'b'})  // 4 characters, narrow, 2 here
+        + record(kContinueRecord, {1, 0x00, 0x01, 'd', 0x00});  // wide, 2 more
     auto r = readOne(stream);
     auto c = r.cursor();
     EXPECT_EQ(rec::getString16(c), u"ab\u0100d");
@@ -236,7 +237,7 @@ TEST(RecordStream, DamagedRecordsAreClearErrors)
 
 TEST(RecordStream, DamagedRecordsFurtherOnNameTheirOwnOffset)
 {
-    const auto lead = record(kCodePageRecord, {0xB0, 0x04}); // 6 bytes
+    const auto lead = record(kCodePageRecord, {0xB0, 0x04});  // 6 bytes
     const auto string = record(kStringRecord, {3, 0, 0, 'a'});
     const struct {
         const char* what;
@@ -254,8 +255,7 @@ TEST(RecordStream, DamagedRecordsFurtherOnNameTheirOwnOffset)
         RecordReader reader(c.stream);
         LogicalRecord r;
         EXPECT_EQ(refusal([&] {
-                      while (reader.next(r)) {
-                      }
+                      while (reader.next(r)) {}
                   }),
                   c.message)
             << c.what;
@@ -272,6 +272,88 @@ TEST(RecordStream, IndivisiblePieceLongerThanARecordIsRefused)
     EXPECT_THROW(w.write(kUnknownType, body), XlsError);
 }
 
+// Every record type this layer writes or reads.
+const uint16_t kTypesInUse[] = {
+    rec::Backup::kType,
+    rec::BookBool::kType,
+    rec::CalcCount::kType,
+    rec::CalcMode::kType,
+    rec::CalcPrecision::kType,
+    rec::CodePage::kType,
+    rec::Date1904::kType,
+    rec::DefColWidth::kType,
+    rec::Dsf::kType,
+    rec::FnGroupCount::kType,
+    rec::GridSet::kType,
+    rec::HCenter::kType,
+    rec::HideObj::kType,
+    rec::InterfaceHdr::kType,
+    rec::Iteration::kType,
+    rec::Mms::kType,
+    rec::Password::kType,
+    rec::PrintGridLines::kType,
+    rec::PrintHeaders::kType,
+    rec::Prot4Rev::kType,
+    rec::Prot4RevPass::kType,
+    rec::Protect::kType,
+    rec::RefMode::kType,
+    rec::RefreshAll::kType,
+    rec::SaveRecalc::kType,
+    rec::UsesElfs::kType,
+    rec::VCenter::kType,
+    rec::WindowProtect::kType,
+    rec::WsBool::kType,
+    rec::Eof::kType,
+    rec::InterfaceEnd::kType,
+    rec::BottomMargin::kType,
+    rec::Delta::kType,
+    rec::LeftMargin::kType,
+    rec::RightMargin::kType,
+    rec::TopMargin::kType,
+    rec::Footer::kType,
+    rec::Header::kType,
+    rec::Bof::kType,
+    rec::WriteAccess::kType,
+    rec::TabId::kType,
+    rec::Window1::kType,
+    rec::Font::kType,
+    rec::Format::kType,
+    rec::Xf::kType,
+    rec::Style::kType,
+    rec::Palette::kType,
+    rec::BoundSheet::kType,
+    rec::Country::kType,
+    rec::SupBook::kType,
+    rec::ExternSheet::kType,
+    rec::Name::kType,
+    rec::Sst::kType,
+    rec::ExtSst::kType,
+    rec::Index::kType,
+    rec::DbCell::kType,
+    rec::Guts::kType,
+    rec::DefaultRowHeight::kType,
+    rec::Setup::kType,
+    rec::ColInfo::kType,
+    rec::Dimensions::kType,
+    rec::Row::kType,
+    rec::LabelSst::kType,
+    rec::Number::kType,
+    rec::Rk::kType,
+    rec::MulRk::kType,
+    rec::MulBlank::kType,
+    rec::Label::kType,
+    rec::BoolErr::kType,
+    rec::Blank::kType,
+    rec::Formula::kType,
+    rec::String::kType,
+    rec::Window2::kType,
+    rec::Scl::kType,
+    rec::Selection::kType,
+    rec::MergeCells::kType,
+    kFilePassRecord,
+    kArrayRecord,
+};
+
 TEST(RecordTypes, NamesAreTheFormatsAndUnknownTypesShowTheirNumber)
 {
     const std::pair<uint16_t, const char*> names[] = {
@@ -283,33 +365,13 @@ TEST(RecordTypes, NamesAreTheFormatsAndUnknownTypesShowTheirNumber)
         EXPECT_EQ(recordName(type), name);
 
     // Every record this layer writes or reads has a name of its own.
-    const uint16_t types[] = {
-        rec::Backup::kType, rec::BookBool::kType, rec::CalcCount::kType, rec::CalcMode::kType,
-        rec::CalcPrecision::kType, rec::CodePage::kType, rec::Date1904::kType, rec::DefColWidth::kType,
-        rec::Dsf::kType, rec::FnGroupCount::kType, rec::GridSet::kType, rec::HCenter::kType, rec::HideObj::kType,
-        rec::InterfaceHdr::kType, rec::Iteration::kType, rec::Mms::kType, rec::Password::kType,
-        rec::PrintGridLines::kType, rec::PrintHeaders::kType, rec::Prot4Rev::kType, rec::Prot4RevPass::kType,
-        rec::Protect::kType, rec::RefMode::kType, rec::RefreshAll::kType, rec::SaveRecalc::kType,
-        rec::UsesElfs::kType, rec::VCenter::kType, rec::WindowProtect::kType, rec::WsBool::kType,
-        rec::Eof::kType, rec::InterfaceEnd::kType, rec::BottomMargin::kType, rec::Delta::kType,
-        rec::LeftMargin::kType, rec::RightMargin::kType, rec::TopMargin::kType, rec::Footer::kType,
-        rec::Header::kType, rec::Bof::kType, rec::WriteAccess::kType, rec::TabId::kType, rec::Window1::kType,
-        rec::Font::kType, rec::Format::kType, rec::Xf::kType, rec::Style::kType, rec::Palette::kType,
-        rec::BoundSheet::kType, rec::Country::kType, rec::SupBook::kType, rec::ExternSheet::kType,
-        rec::Name::kType, rec::Sst::kType, rec::ExtSst::kType, rec::Index::kType, rec::DbCell::kType,
-        rec::Guts::kType, rec::DefaultRowHeight::kType, rec::Setup::kType, rec::ColInfo::kType,
-        rec::Dimensions::kType, rec::Row::kType, rec::LabelSst::kType, rec::Number::kType, rec::Rk::kType,
-        rec::MulRk::kType, rec::MulBlank::kType, rec::Label::kType, rec::BoolErr::kType, rec::Blank::kType,
-        rec::Formula::kType, rec::String::kType, rec::Window2::kType, rec::Scl::kType, rec::Selection::kType,
-        rec::MergeCells::kType, kFilePassRecord, kArrayRecord,
-    };
     std::set<std::string> seen;
-    for (uint16_t type : types) {
+    for (uint16_t type : kTypesInUse) {
         const std::string name = recordName(type);
         EXPECT_NE(name.substr(0, 2), "0x") << name;
         EXPECT_TRUE(seen.insert(name).second) << name << " names two records";
     }
 }
 
-} // namespace
-} // namespace jubilo::xls
+}  // namespace
+}  // namespace jubilo::xls

@@ -12,15 +12,15 @@ void put16(std::vector<uint8_t>& v, uint16_t x)
 
 void putInt(std::vector<uint8_t>& v, int16_t x)
 {
-    v.push_back(0x1E); // PtgInt
+    v.push_back(0x1E);  // PtgInt
     put16(v, uint16_t(x));
 }
 
 void putStr(std::vector<uint8_t>& v, std::u16string_view s)
 {
-    v.push_back(0x17); // PtgStr
+    v.push_back(0x17);  // PtgStr
     v.push_back(uint8_t(s.size()));
-    v.push_back(1); // UTF-16
+    v.push_back(1);  // UTF-16
     for (char16_t c : s)
         put16(v, uint16_t(c));
 }
@@ -41,18 +41,18 @@ XlsXf cellXf(uint16_t font)
 
 XlsBorder thin(int paletteEntry) { return {XlsLine::Thin, uint8_t(paletteIcv(paletteEntry))}; }
 
-} // namespace
+}  // namespace
 
 std::vector<uint8_t> sumAboveTokens(uint16_t row, uint16_t column, uint16_t count)
 {
-    std::vector<uint8_t> v{0x25}; // PtgArea, reference class
+    std::vector<uint8_t> v{0x25};  // PtgArea, reference class
     put16(v, uint16_t(row - count));
     put16(v, uint16_t(row - 1));
     put16(v, uint16_t(column | kRelativeRowAndColumn));
     put16(v, uint16_t(column | kRelativeRowAndColumn));
-    v.push_back(0x22); // PtgFuncVar, value class
-    v.push_back(1);    // one argument
-    put16(v, 4);       // SUM
+    v.push_back(0x22);  // PtgFuncVar, value class
+    v.push_back(1);  // one argument
+    put16(v, 4);  // SUM
     return v;
 }
 
@@ -68,18 +68,18 @@ std::vector<uint8_t> integerOperation(int16_t a, int16_t b, uint8_t ptg)
     return v;
 }
 
-} // namespace
+}  // namespace
 
-std::vector<uint8_t> addTokens(int16_t a, int16_t b) { return integerOperation(a, b, 0x03); }     // PtgAdd
+std::vector<uint8_t> addTokens(int16_t a, int16_t b) { return integerOperation(a, b, 0x03); }  // PtgAdd
 std::vector<uint8_t> divideTokens(int16_t a, int16_t b) { return integerOperation(a, b, 0x06); }  // PtgDiv
-std::vector<uint8_t> greaterTokens(int16_t a, int16_t b) { return integerOperation(a, b, 0x0D); } // PtgGt
+std::vector<uint8_t> greaterTokens(int16_t a, int16_t b) { return integerOperation(a, b, 0x0D); }  // PtgGt
 
 std::vector<uint8_t> concatTokens(std::u16string_view a, std::u16string_view b)
 {
     std::vector<uint8_t> v;
     putStr(v, a);
     putStr(v, b);
-    v.push_back(0x08); // PtgConcat
+    v.push_back(0x08);  // PtgConcat
     return v;
 }
 
@@ -120,7 +120,7 @@ SampleFonts addFonts(XlsWorkbook& wb)
         return uint16_t(wb.fonts.size() - 1);
     };
     SampleFonts fonts{};
-    fonts.title = font(u"Palatino Linotype", 480, true, true, 53); // logical 4: file font 5
+    fonts.title = font(u"Palatino Linotype", 480, true, true, 53);  // logical 4: file font 5
     fonts.date = font(u"Palatino Linotype", 200, true, true, 53);
     fonts.block = font(u"Century Gothic", 200, true, false, 35);
     fonts.header = font(u"Century Gothic", 180, true, false, 13);
@@ -225,7 +225,7 @@ SampleFormats addFormats(XlsWorkbook& wb, const SampleFonts& fonts)
     dated.numberFormat = 166;
     f.dated = addXf(dated);
     XlsXf percent = wb.xfs[f.data];
-    percent.numberFormat = 10; // built-in 0.00%
+    percent.numberFormat = 10;  // built-in 0.00%
     f.percent = addXf(percent);
 
     // A user style on its own style format.
@@ -362,7 +362,7 @@ XlsSheet secondSheet(uint16_t dataXf)
     second.visibility = XlsVisibility::Hidden;
     second.cells.push_back({0, 0, dataXf, std::u16string(u"Ελληνικά, русский, עברית, العربية, 中文, 한국어")});
     second.cells.push_back({0, 1, dataXf, std::u16string(u"😀👍🏽👨‍👩‍👧‍👦 𝄞 𠜎")});
-    second.cells.push_back({1, 0, 15, std::u16string(u"Holiday Party Plans")}); // shared with sheet 1
+    second.cells.push_back({1, 0, 15, std::u16string(u"Holiday Party Plans")});  // shared with sheet 1
     second.cells.push_back({kMaxRow, kMaxColumn, 15, std::u16string(u"the last cell")});
     second.merges.push_back({100, 200, 10, 20});
     second.page.portrait = false;
@@ -383,7 +383,7 @@ XlsSheet secondSheet(uint16_t dataXf)
     return second;
 }
 
-} // namespace
+}  // namespace
 
 XlsWorkbook representativeWorkbook()
 {
@@ -416,10 +416,10 @@ XlsWorkbook styledRows(int rows)
     XlsXf even = odd;
     even.fillForeground = uint8_t(paletteIcv(2));
     wb.xfs.push_back(odd);  // 16
-    wb.xfs.push_back(even); // 17
+    wb.xfs.push_back(even);  // 17
     XlsXf money = odd;
     money.numberFormat = 164;
-    wb.xfs.push_back(money); // 18
+    wb.xfs.push_back(money);  // 18
     XlsSheet& s = wb.sheets[0];
     s.name = u"Rows";
     const auto add = [&s](uint16_t r, uint16_t c, uint16_t xf, XlsValue v) {
@@ -454,4 +454,4 @@ XlsWorkbook styledRows(int rows)
     return wb;
 }
 
-} // namespace jubilo::xls::testing
+}  // namespace jubilo::xls::testing

@@ -25,7 +25,7 @@ int main(int argc, char** argv)
         std::vector<uint8_t> stream = encodeWorkbookStream(wb);
         while (!stream.empty() && stream.back() == 0)
             stream.pop_back();
-        stream.resize(stream.size() + 3, 0); // the last EOF's zero length
+        stream.resize(stream.size() + 3, 0);  // the last EOF's zero length
         std::ofstream(dir / (std::string(name) + ".biff"), std::ios::binary)
             .write(reinterpret_cast<const char*>(stream.data()), std::streamsize(stream.size()));
     };

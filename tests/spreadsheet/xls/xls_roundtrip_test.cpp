@@ -28,7 +28,7 @@ std::vector<std::pair<uint16_t, std::size_t>> recordTypes(const std::vector<uint
         const uint16_t type = uint16_t(s[at] | (s[at + 1] << 8));
         const uint16_t length = uint16_t(s[at + 2] | (s[at + 3] << 8));
         if (type == 0 && length == 0)
-            break; // padding after the last record
+            break;  // padding after the last record
         out.emplace_back(type, length);
         at += 4 + std::size_t(length);
     }
@@ -81,7 +81,7 @@ void expectSameWorkbook(XlsWorkbook written, const XlsWorkbook& read)
         EXPECT_EQ(a.window, b.window);
         EXPECT_EQ(a.selection, b.selection);
     }
-    EXPECT_TRUE(read == written); // nothing left out of the checks above
+    EXPECT_TRUE(read == written);  // nothing left out of the checks above
 }
 
 TEST(XlsRoundTrip, EveryFeatureComesBackAsWritten)
@@ -99,7 +99,7 @@ TEST(XlsRoundTrip, ThroughAFileOnDisk)
     XlsWorkbook wb = representativeWorkbook();
     writeWorkbook(wb, path);
     wb.sheets[0].cells.push_back({20, 1, 16, std::u16string(u"second save")});
-    writeWorkbook(wb, path); // replaces the first file
+    writeWorkbook(wb, path);  // replaces the first file
     expectSameWorkbook(wb, readWorkbook(path));
     EXPECT_FALSE(std::filesystem::exists(dir / "vemqal12345678.xls.saving"));
     std::filesystem::remove_all(dir);
@@ -125,7 +125,7 @@ TEST(XlsRoundTrip, StreamHasTheRecordsSpreadsheetsExpect)
     EXPECT_EQ(countOf(records, rec::Name::kType), 2u);
     EXPECT_EQ(countOf(records, rec::Sst::kType), 1u);
     EXPECT_EQ(countOf(records, rec::ExtSst::kType), 1u);
-    EXPECT_EQ(countOf(records, rec::String::kType), 1u); // the one non-empty text result
+    EXPECT_EQ(countOf(records, rec::String::kType), 1u);  // the one non-empty text result
     EXPECT_EQ(countOf(records, rec::Index::kType), 2u);
     EXPECT_EQ(countOf(records, rec::Window2::kType), 2u);
     EXPECT_EQ(countOf(records, rec::Scl::kType), 1u);
@@ -192,7 +192,7 @@ TEST(XlsRoundTrip, OffsetsInTheStreamPointAtTheirRecords)
     const uint32_t firstString = v.u32(ext[0] + 6);
     const uint16_t offset = v.u16(ext[0] + 10);
     EXPECT_EQ(v.u16(firstString - offset), rec::Sst::kType);
-    EXPECT_EQ(v.u16(firstString), 19); // "Holiday Party Plans" is the first string
+    EXPECT_EQ(v.u16(firstString), 19);  // "Holiday Party Plans" is the first string
 }
 
 TEST(XlsRoundTrip, FontIndexFourIsSkippedInTheFile)
@@ -221,14 +221,13 @@ TEST(XlsRoundTrip, ManyStringsCrossContinuationsAndComeBack)
     auto& cells = wb.sheets[0].cells;
     // Mixed widths and lengths so that string boundaries, headers and
     // characters fall on every kind of record boundary.
-    const std::u16string pieces[] = {u"plain ascii", u"Größe", u"日本語のテキスト", u"emoji 😀🎄", u"𝄞𠜎",
-                                     u"", u"x"};
+    const std::u16string pieces[] = {u"plain ascii", u"Größe", u"日本語のテキスト", u"emoji 😀🎄", u"𝄞𠜎", u"", u"x"};
     for (uint16_t i = 0; i < 6000; ++i) {
         std::u16string s = pieces[i % 7];
         s.append(std::size_t(i % 23), char16_t(i % 5 == 0 ? u'é' : u'a' + i % 26));
         s += u" #" + std::u16string(1, char16_t(u'0' + i % 10));
         if (i % 11 == 0)
-            s += u"😀"; // surrogate pair at the end
+            s += u"😀";  // surrogate pair at the end
         cells.push_back({uint16_t(i / 4), uint16_t(i % 4), 15, s});
     }
     // Long texts: several continuations each, narrow and wide.
@@ -292,8 +291,9 @@ TEST(XlsRoundTrip, MergedRangesGo1026ToARecord)
 TEST(XlsRoundTrip, NumbersKeepEveryBit)
 {
     XlsWorkbook wb = makeDefaultWorkbook();
-    const double values[] = {0.0, -0.0, 1.0, -1.0, 536870911.0, -536870912.0, 536870912.0, 0.5, 0.1,
-                             1e-300, 1e300, 4.9e-324, 1.7976931348623157e308, -2.5, 123456.789, 0.25};
+    const double values[] = {0.0,        -0.0, 1.0,    -1.0,  536870911.0, -536870912.0,           536870912.0,
+                             0.5,        0.1,  1e-300, 1e300, 4.9e-324,    1.7976931348623157e308, -2.5,
+                             123456.789, 0.25};
     uint16_t r = 0;
     for (double v : values)
         wb.sheets[0].cells.push_back({r++, 0, 15, v});
@@ -328,7 +328,7 @@ TEST(XlsRoundTrip, ImpossibleWorkbooksAreRefusedWithAReason)
     wb.sheets[0].cells = {{0, 0, 99, 1.0}};
     refused(wb, "format 99");
     wb = makeDefaultWorkbook();
-    wb.sheets[0].cells = {{0, 0, 0, 1.0}}; // a style format
+    wb.sheets[0].cells = {{0, 0, 0, 1.0}};  // a style format
     refused(wb, "no cell format");
     wb = makeDefaultWorkbook();
     wb.sheets[0].cells = {{0, 0, 15, 1.0}, {0, 0, 15, 2.0}};
@@ -361,7 +361,7 @@ TEST(XlsRoundTrip, ImpossibleWorkbooksAreRefusedWithAReason)
     wb.palette.resize(10);
     refused(wb, "56");
     wb = makeDefaultWorkbook();
-    wb.sheets[0].defaultRowHeight = 65273; // found by the fuzzer: rows of cells got that height
+    wb.sheets[0].defaultRowHeight = 65273;  // found by the fuzzer: rows of cells got that height
     refused(wb, "default row height");
 }
 
@@ -391,5 +391,5 @@ TEST(XlsRoundTrip, ColumnWidthsAreCharactersPlusPadding)
     EXPECT_DOUBLE_EQ(columnWidthCharacters(columnWidthUnits(13.86, 9), 9), 13.86);
 }
 
-} // namespace
-} // namespace jubilo::xls
+}  // namespace
+}  // namespace jubilo::xls
