@@ -12,6 +12,9 @@ endif
 
 # The engine's and the file layer's tests run a second time, built with
 # AddressSanitizer and UndefinedBehaviorSanitizer, in a build of their own.
+# Warnings are not errors there: the instrumentation makes GCC report
+# "may be used uninitialized" where nothing is; the main build compiles the
+# same sources with warnings as errors.
 SANITIZE_DIR ?= build-sanitize
 
 .PHONY: all deps configure build run test test-sanitized bench clean fuzz
@@ -36,7 +39,7 @@ test: build
 
 test-sanitized: deps
 	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DJUBILO_SANITIZE=ON \
-		-DJUBILO_BUILD_BENCHMARKS=OFF $(filter -DJUBILO_WARNINGS_AS_ERRORS=ON,$(CMAKE_FLAGS))
+		-DJUBILO_BUILD_BENCHMARKS=OFF
 	cmake --build $(SANITIZE_DIR) --parallel $(JOBS)
 	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen \
 		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

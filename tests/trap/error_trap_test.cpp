@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 #include <stdexcept>
 
@@ -109,56 +108,6 @@ TEST(ErrorLocationTest, ThirtySixDistinctLocationsInTheBoxFormat)
     EXPECT_TRUE(texts.count("in Quenby2021/08/31.Form3.picture1_MouseDown "));
     EXPECT_TRUE(texts.count("in Quenby2021/08/31.Form3.Picture1_MouseUp "));
     EXPECT_TRUE(texts.count("in Quenby2021/08/31.Excel1.saveCellsActivesheet "));
-}
-
-TEST(ErrorLocationTest, EveryLocationNamesItsProcedureAsTheBoxShowsIt)
-{
-    using namespace locations;
-    const std::pair<ErrorLocation, const char*> expected[] = {
-        {kSaveSheetPicture, "Excel1.saveCellsActivesheet"},
-        {kGenerateReport, "DuzodIduz.GenerateReport0"},
-        {kMainWindowLoad, "Form1.Form_Load"},
-        {kMainWindowClose, "Form1.Form_QueryUnload"},
-        {kStartCreatingTemplateClick, "Form1.PushButton1_Click"},
-        {kHelpClick, "Form1.PushButton14_Click"},
-        {kLoadSampleDataClick, "Form1.PushButton21_Click"},
-        {kAddGuestClick, "Form1.PushButton2_Click"},
-        {kAddIngredientClick, "Form1.PushButton4_Click"},
-        {kAddOtherSupplyClick, "Form1.PushButton8_Click"},
-        {kAddScheduleClick, "Form1.PushButton10_Click"},
-        {kAddActivityClick, "Form1.PushButton12_Click"},
-        {kAddMusicClick, "Form1.PushButton15_Click"},
-        {kAddDecorationClick, "Form1.PushButton17_Click"},
-        {kAddIncidentalClick, "Form1.PushButton19_Click"},
-        {kAddFoodClick, "Form1.chkAddFood_Click"},
-        {kDeleteActivityClick, "Form1.chkDeleteActivities_Click"},
-        {kDeleteDecorationClick, "Form1.chkDeleteDecorations_Click"},
-        {kDeleteFoodClick, "Form1.chkDeleteFood_Click"},
-        {kDeleteGuestClick, "Form1.chkDeleteGuest_Click"},
-        {kDeleteIncidentalClick, "Form1.chkDeleteIncidentals_Click"},
-        {kDeleteIngredientClick, "Form1.chkDeleteIngredients_Click"},
-        {kDeleteMusicClick, "Form1.chkDeleteMusic_Click"},
-        {kDeleteOtherSupplyClick, "Form1.chkDeleteOtherSupplies_Click"},
-        {kDeleteScheduleClick, "Form1.chkDeleteSchedules_Click"},
-        {kPreviewActivate, "Form3.Form_Activate"},
-        {kPreviewLoad, "Form3.Form_Load"},
-        {kPreviewClose, "Form3.Form_QueryUnload"},
-        {kZoomInClick, "Form3.PushButton1_Click"},
-        {kZoomOutClick, "Form3.PushButton2_Click"},
-        {kSaveResultsClick, "Form3.PushButton6_Click"},
-        {kBackClick, "Form3.PushButton8_Click"},
-        {kRedrawPicture, "Form3.RedrawImage"},
-        {kPictureMouseDown, "Form3.picture1_MouseDown"},
-        {kPictureMouseMove, "Form3.picture1_MouseMove"},
-        {kPictureMouseUp, "Form3.Picture1_MouseUp"},
-    };
-    ASSERT_EQ(std::size(expected), all().size());
-    for (const auto& [location, procedure] : expected) {
-        EXPECT_EQ(location.text(), QStringLiteral("in Quenby2021/08/31.%1 ").arg(procedure)) << procedure;
-        EXPECT_TRUE(std::any_of(all().begin(), all().end(), [&](const ErrorLocation& listed) {
-            return listed.procedure == location.procedure;
-        })) << procedure;
-    }
 }
 
 }  // namespace
