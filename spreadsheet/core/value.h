@@ -2,6 +2,8 @@
 // A cell's value: empty, number, boolean, error or text. Error codes are the
 // ones the file format stores in BOOLERR records and PtgErr tokens.
 
+#include "spreadsheet/xls/xls_codes.h"
+
 #include <QString>
 
 #include <optional>
@@ -9,15 +11,7 @@
 
 namespace jubilo::spreadsheet {
 
-enum class ErrorCode : quint8 {
-    Null = 0x00,
-    Div0 = 0x07,
-    Value = 0x0F,
-    Ref = 0x17,
-    Name = 0x1D,
-    Num = 0x24,
-    NA = 0x2A,
-};
+using ErrorCode = xls::XlsErrorCode;
 
 QString errorText(ErrorCode code);
 std::optional<ErrorCode> errorFromText(QStringView text);

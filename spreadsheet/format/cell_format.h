@@ -3,6 +3,8 @@
 // record), a number format code (FORMAT record) and the rest (XF record).
 // Codes inside are the file format's own, so a writer copies them as they are.
 
+#include "spreadsheet/xls/xls_codes.h"
+
 #include <QString>
 
 #include <array>
@@ -22,28 +24,13 @@ struct Font {
     bool operator==(const Font&) const = default;
 };
 
-enum class HAlign : quint8 { General = 0, Left, Center, Right, Fill, Justify, CenterAcross, Distributed };
-enum class VAlign : quint8 { Top = 0, Center, Bottom, Justify, Distributed };
+// Alignments and line styles are the file format's codes.
+using HAlign = xls::XlsHAlign;
+using VAlign = xls::XlsVAlign;
 
 enum BorderSide : quint8 { kLeft = 0, kRight, kTop, kBottom };
 
-// Line styles as XF records store them.
-enum class LineStyle : quint8 {
-    None = 0,
-    Thin,
-    Medium,
-    Dashed,
-    Dotted,
-    Thick,
-    Double,
-    Hair,
-    MediumDashed,
-    DashDot,
-    MediumDashDot,
-    DashDotDot,
-    MediumDashDotDot,
-    SlantDashDot,
-};
+using LineStyle = xls::XlsLine;
 
 struct BorderLine {
     LineStyle style = LineStyle::None;

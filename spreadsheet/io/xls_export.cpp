@@ -51,10 +51,7 @@ xls::XlsFont toXlsFont(const Font& f)
     return out;
 }
 
-xls::XlsBorder toXlsBorder(const BorderLine& b)
-{
-    return {xls::XlsLine(b.style), quint8(icv(b.colorIndex, xls::kIcvWindowText))};
-}
+xls::XlsBorder toXlsBorder(const BorderLine& b) { return {b.style, quint8(icv(b.colorIndex, xls::kIcvWindowText))}; }
 
 xls::XlsFormulaResult toResult(const Value& v)
 {
@@ -65,7 +62,7 @@ xls::XlsFormulaResult toResult(const Value& v)
     if (const auto* b = std::get_if<bool>(&v))
         return *b;
     if (const auto* e = std::get_if<ErrorCode>(&v))
-        return xls::XlsErrorCode(*e);
+        return *e;
     return 0.0;  // a reference to an empty cell shows as 0
 }
 
@@ -105,8 +102,8 @@ public:
             }
             out.font = font->second;
             out.numberFormat = numberFormat(f.numberFormat, codes);
-            out.hAlign = xls::XlsHAlign(f.hAlign);
-            out.vAlign = xls::XlsVAlign(f.vAlign);
+            out.hAlign = f.hAlign;
+            out.vAlign = f.vAlign;
             out.indent = f.indent;
             out.wrap = f.wrap;
             out.quotePrefix = f.quotePrefix;
@@ -256,7 +253,7 @@ xls::XlsSheet exportSheet(Worksheet& sheet, const FormatMap& formats, int digit)
             } else if (const auto* b = std::get_if<bool>(&cell.value)) {
                 x.value = *b;
             } else if (const auto* e = std::get_if<ErrorCode>(&cell.value)) {
-                x.value = xls::XlsErrorCode(*e);
+                x.value = *e;
             }
             out.cells.push_back(std::move(x));
         }

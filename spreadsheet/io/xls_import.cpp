@@ -50,7 +50,7 @@ BorderLine toBorder(const xls::XlsBorder& b)
 {
     if (b.line == xls::XlsLine::None)
         return {};
-    return {LineStyle(b.line), paletteEntry(b.color)};
+    return {b.line, paletteEntry(b.color)};
 }
 
 Value toValue(const xls::XlsFormulaResult& r)
@@ -61,7 +61,7 @@ Value toValue(const xls::XlsFormulaResult& r)
             if constexpr (std::is_same_v<T, std::u16string>)
                 return QString::fromStdU16String(v);
             else if constexpr (std::is_same_v<T, xls::XlsErrorCode>)
-                return ErrorCode(v);
+                return v;
             else
                 return v;
         },
@@ -122,8 +122,8 @@ private:
         CellFormat f;
         f.font = x.font < file_.fonts.size() ? table_.internFont(toFont(file_.fonts[x.font])) : 0;
         f.numberFormat = numberFormat(x.numberFormat);
-        f.hAlign = x.hAlign <= xls::XlsHAlign::Distributed ? HAlign(x.hAlign) : HAlign::General;
-        f.vAlign = x.vAlign <= xls::XlsVAlign::Distributed ? VAlign(x.vAlign) : VAlign::Bottom;
+        f.hAlign = x.hAlign <= HAlign::Distributed ? x.hAlign : HAlign::General;
+        f.vAlign = x.vAlign <= VAlign::Distributed ? x.vAlign : VAlign::Bottom;
         f.indent = std::min<quint8>(x.indent, 15);
         f.wrap = x.wrap;
         f.quotePrefix = x.quotePrefix;
@@ -203,7 +203,7 @@ struct SheetLoader {
                     } else if constexpr (std::is_same_v<T, std::u16string>) {
                         cell.value = QString::fromStdU16String(v);
                     } else if constexpr (std::is_same_v<T, xls::XlsErrorCode>) {
-                        cell.value = ErrorCode(v);
+                        cell.value = v;
                     } else if constexpr (std::is_same_v<T, double> || std::is_same_v<T, bool>) {
                         cell.value = v;
                     }

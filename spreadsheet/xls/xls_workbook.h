@@ -12,6 +12,8 @@
 // entries 1-56 (paletteIcv), 64 the window text colour, 65 the window
 // background, 0x7FFF the automatic font colour.
 
+#include "spreadsheet/xls/xls_codes.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -73,31 +75,11 @@ struct XlsNumberFormat {
     bool operator==(const XlsNumberFormat&) const = default;
 };
 
-enum class XlsLine : uint8_t {
-    None = 0,
-    Thin,
-    Medium,
-    Dashed,
-    Dotted,
-    Thick,
-    Double,
-    Hair,
-    MediumDashed,
-    DashDot,
-    MediumDashDot,
-    DashDotDot,
-    MediumDashDotDot,
-    SlantDashDot,
-};
-
 struct XlsBorder {
     XlsLine line = XlsLine::None;
     uint8_t color = 0;  // icv, 7 bits
     bool operator==(const XlsBorder&) const = default;
 };
-
-enum class XlsHAlign : uint8_t { General = 0, Left, Center, Right, Fill, Justify, CenterAcross, Distributed };
-enum class XlsVAlign : uint8_t { Top = 0, Center, Bottom, Justify, Distributed };
 
 // One cell or style format (XF record).
 struct XlsXf {
@@ -137,16 +119,6 @@ struct XlsStyle {
     uint8_t outlineLevel = 0xFF;
     std::u16string name;  // user-defined styles only
     bool operator==(const XlsStyle&) const = default;
-};
-
-enum class XlsErrorCode : uint8_t {
-    Null = 0x00,
-    Div0 = 0x07,
-    Value = 0x0F,
-    Ref = 0x17,
-    Name = 0x1D,
-    Num = 0x24,
-    NA = 0x2A,
 };
 
 struct XlsBlank {

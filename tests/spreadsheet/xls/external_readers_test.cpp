@@ -7,6 +7,7 @@
 
 #include "spreadsheet/xls/message_text_p.h"
 #include "spreadsheet/xls/xls_io.h"
+#include "tests/support/external_tools.h"
 
 #include <gtest/gtest.h>
 
@@ -155,25 +156,7 @@ std::string expectations(const XlsWorkbook& wb)
     return o.str();
 }
 
-struct CommandResult {
-    int status;
-    std::string output;
-};
-
-CommandResult run(const std::string& command)
-{
-    CommandResult r{-1, {}};
-    FILE* p = popen((command + " 2>&1").c_str(), "r");
-    if (!p)
-        return r;
-    char buf[4096];
-    while (std::size_t n = fread(buf, 1, sizeof buf, p))
-        r.output.append(buf, n);
-    r.status = pclose(p);
-    return r;
-}
-
-std::string quoted(const fs::path& p) { return "'" + p.string() + "'"; }
+QString native(const fs::path& p) { return QString::fromStdString(p.string()); }
 
 class ExternalReaders : public ::testing::Test {
 protected:
@@ -185,12 +168,11 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    // LibreOffice with a profile of its own, so that no running instance
-    // or user settings take part.
-    CommandResult libreOffice(const std::string& args)
+    // Converts the file into dir with LibreOffice; the result says why not.
+    std::string convert(const QString& filter, const fs::path& file)
     {
-        return run("timeout 180 soffice -env:UserInstallation=file://" + (dir / "profile").string()
-                   + " --headless --norestore " + args);
+        const jubilo::testing::LibreOffice office(native(dir / "profile"));
+        return office.convert(filter, {native(file)}, native(dir)).output.toStdString();
     }
 
     fs::path dir;
@@ -202,35 +184,10 @@ TEST_F(ExternalReaders, XlrdSeesValuesFormatsMergesWidthsAndHeights)
     writeWorkbook(wb, dir / "report.xls");
     std::ofstream(dir / "expect.json") << expectations(wb);
     const fs::path script = fs::path(XLS_TEST_SOURCE_DIR) / "check_with_xlrd.py";
-    const CommandResult r = run("/usr/bin/python3 " + quoted(script) + " " + quoted(dir / "report.xls") + " "
-                                + quoted(dir / "expect.json"));
-    EXPECT_EQ(r.status, 0) << r.output;
-    EXPECT_NE(r.output.find("0 difference(s)"), std::string::npos) << r.output;
-}
-
-// Splits one CSV line (LibreOffice's quoting) into fields.
-std::vector<std::string> csvFields(const std::string& line)
-{
-    std::vector<std::string> out(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"')
-                out.back() += '"', ++i;
-            else if (c == '"')
-                quoted = false;
-            else
-                out.back() += c;
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            out.emplace_back();
-        } else {
-            out.back() += c;
-        }
-    }
-    return out;
+    const jubilo::testing::ProcessResult r = jubilo::testing::runProcess(
+        QStringLiteral("/usr/bin/python3"), {native(script), native(dir / "report.xls"), native(dir / "expect.json")});
+    EXPECT_TRUE(r.succeeded()) << r.output.toStdString();
+    EXPECT_TRUE(r.output.contains(QLatin1String("0 difference(s)"))) << r.output.toStdString();
 }
 
 TEST_F(ExternalReaders, LibreOfficeRecomputesTheSameValuesAndPrintsOnePage)
@@ -242,19 +199,15 @@ TEST_F(ExternalReaders, LibreOfficeRecomputesTheSameValuesAndPrintsOnePage)
     writeWorkbook(wb, dir / "report.xls");
 
     // UTF-8.
-    CommandResult r = libreOffice("--convert-to 'csv:Text - txt - csv (StarCalc):44,34,76' --outdir " + quoted(dir)
-                                  + " " + quoted(dir / "report.xls"));
-    ASSERT_TRUE(fs::exists(dir / "report.csv")) << r.output;
-    std::ifstream csv(dir / "report.csv");
-    std::vector<std::vector<std::string>> rows;
-    for (std::string line; std::getline(csv, line);)
-        rows.push_back(csvFields(line));
+    std::string output = convert(QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76"), dir / "report.xls");
+    ASSERT_TRUE(fs::exists(dir / "report.csv")) << output;
+    const QList<QStringList> rows = jubilo::testing::readCsv(native(dir / "report.csv"));
 
     for (const XlsCell& cell : wb.sheets[0].cells) {
         const std::string where = cellName(cell.row, cell.column);
-        ASSERT_LT(cell.row, rows.size()) << where;
-        ASSERT_LT(cell.column, rows[cell.row].size()) << where;
-        const std::string& got = rows[cell.row][cell.column];
+        ASSERT_LT(qsizetype(cell.row), rows.size()) << where;
+        ASSERT_LT(qsizetype(cell.column), rows[cell.row].size()) << where;
+        const std::string got = rows[cell.row][cell.column].toStdString();
         XlsValue v = cell.value;
         if (const auto* f = std::get_if<XlsFormula>(&cell.value))
             std::visit([&](const auto& res) { v = res; }, f->cached);
@@ -272,14 +225,9 @@ TEST_F(ExternalReaders, LibreOfficeRecomputesTheSameValuesAndPrintsOnePage)
     }
 
     // The print area fitted to one page.
-    r = libreOffice("--convert-to pdf --outdir " + quoted(dir) + " " + quoted(dir / "report.xls"));
-    ASSERT_TRUE(fs::exists(dir / "report.pdf")) << r.output;
-    std::ifstream pdf(dir / "report.pdf", std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(pdf)), std::istreambuf_iterator<char>());
-    std::size_t pages = 0;
-    for (std::size_t at = bytes.find("/Type/Page"); at != std::string::npos; at = bytes.find("/Type/Page", at + 1))
-        pages += bytes.compare(at, 11, "/Type/Pages") != 0;
-    EXPECT_EQ(pages, 1u);
+    output = convert(QStringLiteral("pdf"), dir / "report.xls");
+    ASSERT_TRUE(fs::exists(dir / "report.pdf")) << output;
+    EXPECT_EQ(jubilo::testing::readPdfPages(native(dir / "report.pdf")).count, 1);
 }
 
 }  // namespace
