@@ -5,7 +5,7 @@ build_dir="${1:-build}"
 export QT_QPA_PLATFORM=offscreen
 shopt -s nullglob
 for program in "$build_dir"/bench/*; do
-  [ -x "$program" ] || continue
+  [ -f "$program" ] && [ -x "$program" ] || continue
   echo "== $(basename "$program")"
   "$program" --benchmark_counters_tabular=true
 done
