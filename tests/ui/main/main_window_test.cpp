@@ -1,5 +1,6 @@
 #include "model/table_text.h"
 #include "engine_host/engine_host.h"
+#include "tests/support/sample_plans.h"
 #include "tests/support/scripted_system.h"
 #include "ui/main/main_window.h"
 #include "ui/preview/preview_window.h"
@@ -232,6 +233,16 @@ TEST_F(MainWindowTest, SampleDataAppendsOneRowEverywhereAndSetsTheBudgets)
     EXPECT_EQ(stored("Decoration Budget"), "25.00");
     EXPECT_EQ(stored("Incidentals"),
               QString("Other||MySeparator12||No||MySeparator12||0.00||MySeparator11||").repeated(2));
+
+    // The tests' example plan is what this button enters.
+    const Plan sample = testing::samplePlan();
+    for (const TableSpec& spec : tableSpecs()) {
+        if (spec.id != TableId::Ingredients) {
+            EXPECT_EQ(table(spec.id).row(1), sample.table(spec.id).row(1)) << spec.name;
+        }
+    }
+    for (const BudgetSpec& budget : budgetSpecs())
+        EXPECT_EQ(stored(QString::fromUtf8(budget.storeKey)), sample.budget(budget.id)) << budget.storeKey;
 }
 
 TEST_F(MainWindowTest, HelpShowsWhereToAsk)
