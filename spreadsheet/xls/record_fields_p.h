@@ -49,11 +49,10 @@ struct BitField {
 // A number field's width is its type's: io(r.height, r.flags) walks a
 // uint16_t and a uint16_t. A bool has no width of its own; flag8 gives it
 // one.
+template <class T, class... Options>
+inline constexpr bool kIsOneOf = (std::is_same_v<T, Options> || ...);
 template <class T>
-inline constexpr bool kIsNumberField
-    = std::is_same_v<
-          T,
-          uint8_t> || std::is_same_v<T, uint16_t> || std::is_same_v<T, int16_t> || std::is_same_v<T, uint32_t> || std::is_same_v<T, double>;
+inline constexpr bool kIsNumberField = kIsOneOf<T, uint8_t, uint16_t, int16_t, uint32_t, double>;
 
 class FieldWriter {
 public:

@@ -16,12 +16,12 @@ namespace jubilo {
 using EntryInput = std::variant<std::monostate, WidgetMember<QLineEdit>, WidgetMember<QComboBox>>;
 
 // Adds one row from the tab's inputs. Every input must be filled; cell c
-// comes from cells[c]; the emptied boxes are cleared afterwards.
+// comes from cells[c]; the text boxes among them are emptied afterwards
+// (a drop-down keeps its choice).
 struct AddProcedure {
     TableId table;
     WidgetMember<QPushButton> button;
     std::array<EntryInput, 4> cells;  // the first columnCount are used
-    std::array<WidgetMember<QLineEdit>, 3> emptied;  // nullptr ends the list
     const char* reminder;
     ErrorLocation location;
 };

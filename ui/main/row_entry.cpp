@@ -85,11 +85,11 @@ void RowEntry::add(const AddProcedure& p)
     int line = 106;
     for (int c = 1; c < columns; ++c, line += 2)
         trap.step(line, [&] { table.setCell(position, c, texts[c]); });
-    for (WidgetMember<QLineEdit> box : p.emptied) {
-        if (!box)
-            break;
-        trap.step(line, [&] { (widgets_.*box)->setText(QString()); });
-        line += 2;
+    for (int c = 0; c < columns; ++c) {
+        if (const auto* box = std::get_if<WidgetMember<QLineEdit>>(&p.cells[static_cast<size_t>(c)])) {
+            trap.step(line, [&] { (widgets_.**box)->setText(QString()); });
+            line += 2;
+        }
     }
     trap.step(line, [&] { tableChanged_(p.table); });
 }
