@@ -10,13 +10,17 @@
 #include "trap/file_procedures.h"
 #include "report/host_checks.h"
 
+#include <QDeadlineTimer>
+#include <QThread>
+
 #include <stdexcept>
 
 namespace jubilo {
 
 namespace {
 
-constexpr int kClipboardAttempts = 1000;
+// The pause between looks at a clipboard that holds no picture yet.
+constexpr std::chrono::milliseconds kClipboardPause{10};
 
 template <class T>
 T& present(const std::unique_ptr<T>& object, const char* what)
@@ -37,21 +41,29 @@ std::unique_ptr<SpreadsheetHost> openWorkbookInNewHost(const QString& path)
     return host;
 }
 
-QImage fetchClipboardPicture()
+QImage fetchClipboardPicture(std::chrono::milliseconds patience)
 {
-    for (int attempt = 0; attempt < kClipboardAttempts; ++attempt) {
+    const QDeadlineTimer deadline(patience);
+    QString lastError;
+    while (true) {
         try {
             QImage picture = system().clipboardImage();
             if (!picture.isNull())
                 return picture;
         } catch (...) {
+            lastError = describeCurrentException();
         }
+        if (deadline.hasExpired())
+            break;
+        QThread::msleep(kClipboardPause.count());
     }
-    return {};
+    if (!lastError.isEmpty())
+        throw std::runtime_error("The clipboard could not be read: " + lastError.toStdString());
+    throw std::runtime_error("The clipboard holds no picture of the sheet");
 }
 
 // Steps are numbered as the error box reports them.
-void saveCellsActivesheet(HostWorkbook& workbook, const QString& path)
+bool saveCellsActivesheet(HostWorkbook& workbook, const QString& path)
 {
     ErrorTrap trap(locations::kSaveSheetPicture);
     std::unique_ptr<HostWorksheet> sheet;
@@ -66,20 +78,23 @@ void saveCellsActivesheet(HostWorkbook& workbook, const QString& path)
         lastColumn = columns->item(columns->count())->column();
     });
     if (!trap.condition(106, [&] { return lastRow > 1 && lastColumn > 1; }))
-        return;
+        return trap.failureCount() == 0;
     trap.step(110, [&] { present(sheet, "sheet").usedRange()->copyPicture(); });
     trap.step(112, [&] {
         const QImage picture = fetchClipboardPicture();
-        if (picture.isNull())
-            throw std::runtime_error("The clipboard holds no picture of the sheet");
         if (!picture.save(path, "BMP"))
             throw std::runtime_error("The picture could not be written to " + path.toStdString());
     });
+    return trap.failureCount() == 0;
 }
 
-void generateReport(const Plan& plan, ReportScreens& screens)
+namespace {
+
+// Steps 106 to 184: the plan workbook built in its own host and saved to the
+// temporary folder. Returns the saved workbook's path, empty when it was not
+// saved.
+QString buildAndSaveWorkbook(ErrorTrap& trap, const Plan& plan)
 {
-    ErrorTrap trap(locations::kGenerateReport);
     std::unique_ptr<SpreadsheetHost> reportHost;
     std::unique_ptr<HostWorkbook> reportBook;
     trap.step(106, [&] {
@@ -89,7 +104,7 @@ void generateReport(const Plan& plan, ReportScreens& screens)
     });
     // Without a host every later step would fail in turn; say so once.
     if (!reportHost)
-        return;
+        return {};
     SpreadsheetHost& host = *reportHost;
     trap.step(108, [&] { host.setScreenUpdating(false); });
     trap.step(110, [&] { host.setDisplayAlerts(false); });
@@ -120,8 +135,9 @@ void generateReport(const Plan& plan, ReportScreens& screens)
     trap.step(156, [&] { host.setEnableEvents(true); });
     trap.step(158, [&] { host.setEnableCancelKey(xl::kCancelKeyInterrupt); });
     QString workbookPath;
-    trap.step(172, [&] { workbookPath = freshWorkbookPath(); });
-    trap.step(176, [&] { present(reportBook, "workbook").saveAs(workbookPath, hostWorkbookFormat(&host)); });
+    bool saved = trap.step(172, [&] { workbookPath = freshWorkbookPath(); });
+    saved = saved
+        && trap.step(176, [&] { present(reportBook, "workbook").saveAs(workbookPath, hostWorkbookFormat(&host)); });
     trap.step(178, [&] { host.setDisplayAlerts(false); });
     trap.step(180, [&] { present(reportBook, "workbook").close(); });
     trap.step(182, [&] { host.quit(); });
@@ -129,25 +145,55 @@ void generateReport(const Plan& plan, ReportScreens& screens)
         reportBook.reset();
         reportHost.reset();
     });
+    return saved ? workbookPath : QString();
+}
 
+// Steps 186 to 200: the saved workbook reopened in a second host and its
+// picture written to `picturePath`. False when there is no picture.
+bool drawSavedWorkbook(ErrorTrap& trap, const QString& workbookPath, const QString& picturePath, ReportScreens& screens)
+{
     std::unique_ptr<SpreadsheetHost> previewHost;
     std::unique_ptr<HostWorkbook> previewBook;
-    const QString picturePath = temporaryPicturePath();
-    trap.step(186, [&] { previewHost = openWorkbookInNewHost(workbookPath); });
+    if (!trap.step(186, [&] { previewHost = openWorkbookInNewHost(workbookPath); }))
+        return false;
     trap.step(188, [&] { screens.setBusyPointer(true); });
-    trap.step(190, [&] {
+    bool drawn = trap.step(190, [&] {
         const auto books = present(previewHost, "host").workbooks();
         previewBook = books->item(books->count());
     });
-    trap.step(192, [&] { saveCellsActivesheet(present(previewBook, "workbook"), picturePath); });
-    trap.step(194, [&] { present(previewHost, "host").setDisplayAlerts(false); });
-    trap.step(196, [&] { present(previewBook, "workbook").close(); });
-    trap.step(198, [&] { present(previewHost, "host").quit(); });
+    bool pictured = false;
+    drawn = drawn && trap.step(192, [&] { pictured = saveCellsActivesheet(*previewBook, picturePath); }) && pictured;
+    if (previewBook) {
+        trap.step(194, [&] { previewHost->setDisplayAlerts(false); });
+        trap.step(196, [&] { previewBook->close(); });
+    }
+    trap.step(198, [&] { previewHost->quit(); });
     trap.step(200, [&] { screens.setBusyPointer(false); });
-    trap.step(202, [&] { screens.loadPreviewPicture(picturePath); });
-    trap.step(204, [&] { screens.setPreviewWorkbook(workbookPath); });
-    trap.step(206, [&] { screens.showPreview(); });
-    trap.step(208, [&] { screens.hideMainWindow(); });
+    return drawn;
+}
+
+}  // namespace
+
+// Steps are numbered as the error box reports them. A step that the rest of
+// the run needs (the workbook saved, reopened and drawn, its picture loaded)
+// ends the run when it fails: its one box is all the user sees, and nothing
+// half-made is shown.
+void generateReport(const Plan& plan, ReportScreens& screens)
+{
+    ErrorTrap trap(locations::kGenerateReport);
+    const QString workbookPath = buildAndSaveWorkbook(trap, plan);
+    if (workbookPath.isEmpty())
+        return;
+    const QString picturePath = temporaryPicturePath();
+    const bool shown = drawSavedWorkbook(trap, workbookPath, picturePath, screens)
+        && trap.step(202, [&] { screens.loadPreviewPicture(picturePath); })
+        && trap.step(204, [&] { screens.setPreviewWorkbook(workbookPath); });
+    if (shown) {
+        trap.step(206, [&] { screens.showPreview(); });
+        trap.step(208, [&] { screens.hideMainWindow(); });
+    } else {
+        deleteFileQuietly(workbookPath);
+    }
     trap.step(210, [&] { deleteFileQuietly(picturePath); });
 }
 

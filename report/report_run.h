@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QString>
 
+#include <chrono>
 #include <memory>
 
 namespace jubilo {
@@ -32,10 +33,15 @@ void generateReport(const Plan& plan, ReportScreens& screens);
 std::unique_ptr<SpreadsheetHost> openWorkbookInNewHost(const QString& path);
 
 // Writes a picture of the used cells of the workbook's active sheet; a
-// sheet whose used cells end in row 1 or column 1 gives no file.
-void saveCellsActivesheet(HostWorkbook& workbook, const QString& path);
+// sheet whose used cells end in row 1 or column 1 gives no file. False when
+// one of its steps failed (each failure has shown its box).
+bool saveCellsActivesheet(HostWorkbook& workbook, const QString& path);
 
-// The clipboard's picture, asking up to 1000 times; null when none came.
-QImage fetchClipboardPicture();
+// How long the run waits for the host's picture to reach the clipboard.
+inline constexpr std::chrono::milliseconds kClipboardPatience{2000};
+
+// The clipboard's picture, asking until one comes or `patience` has passed;
+// then throws, with the clipboard's own error when reading it failed.
+QImage fetchClipboardPicture(std::chrono::milliseconds patience = kClipboardPatience);
 
 }  // namespace jubilo

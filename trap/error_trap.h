@@ -31,14 +31,18 @@ public:
     {
     }
 
+    // True when the step ran to its end. A run whose later steps need what
+    // a step made ends there instead of failing at each of them in turn.
     template <class Step>
-    void step(int line, Step&& run)
+    bool step(int line, Step&& run)
     {
         reached_ = line;
         try {
             std::forward<Step>(run)();
+            return true;
         } catch (...) {
             report();
+            return false;
         }
     }
 

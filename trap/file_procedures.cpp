@@ -1,6 +1,5 @@
 #include "trap/file_procedures.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -33,8 +32,6 @@ bool fileExists(const QString& path)
 void deleteFileQuietly(const QString& path)
 {
     try {
-        if (QCoreApplication::instance())
-            QCoreApplication::processEvents();
         if (!isUsablePath(path))
             return;
         const QFileInfo info(path);

@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <limits>
+
 namespace jubilo {
 namespace {
 
@@ -93,17 +96,85 @@ TEST_F(ReportRunTest, NoHostGivesOneBoxAndEndsTheRun)
     EXPECT_TRUE(screens.calls.isEmpty());
 }
 
-TEST_F(ReportRunTest, AClipboardWithoutAPictureIsReportedAndThePreviewStillShows)
+// A step the rest of the run needs ends the run after its one box: the main
+// window stays, nothing half-made is shown and no workbook is left behind.
+class ReportRunEndsEarlyTest : public ReportRunTest {
+protected:
+    void expectEndedAfter(const QString& box)
+    {
+        const QStringList boxes = errorBoxes();
+        ASSERT_EQ(boxes.size(), 1) << boxes.join('\n').toStdString();
+        EXPECT_EQ(boxes[0], box);
+        EXPECT_FALSE(screens.calls.contains("show"));
+        EXPECT_FALSE(screens.calls.contains("hide"));
+        EXPECT_FALSE(screens.calls.contains("picture"));
+        EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files), QStringList()) << "files left in the temporary folder";
+        EXPECT_EQ(runningEngineHost("Excel.Application"), nullptr) << "every host was told to quit";
+    }
+};
+
+TEST_F(ReportRunEndsEarlyTest, WhenTheWorkbookCannotBeSaved)
 {
-    sys.clipboardFailures = 100000;
+    // Not even root may create files in /proc.
+    sys.env = {QStringLiteral("TEMP=/proc")};
     generateReport(plan, screens);
-    EXPECT_EQ(sys.clipboardFetches, 1000);
-    const QStringList boxes = errorBoxes();
-    ASSERT_EQ(boxes.size(), 2) << boxes.join('\n').toStdString();
-    EXPECT_EQ(boxes[0], "in Quenby2021/08/31.Excel1.saveCellsActivesheet at line 112");
-    EXPECT_EQ(boxes[1], "in Quenby2021/08/31.DuzodIduz.GenerateReport0 at line 202");
+    expectEndedAfter("in Quenby2021/08/31.DuzodIduz.GenerateReport0 at line 176");
+    EXPECT_TRUE(screens.calls.isEmpty());
+}
+
+TEST_F(ReportRunEndsEarlyTest, WhenTheSavedWorkbookCannotBeReopened)
+{
+    int started = 0;
+    sys.hostFactory = [&started](const QString& name) -> std::unique_ptr<SpreadsheetHost> {
+        if (++started > 1)
+            throw std::runtime_error("no second host");
+        return createEngineHost(name);
+    };
+    generateReport(plan, screens);
+    expectEndedAfter("in Quenby2021/08/31.DuzodIduz.GenerateReport0 at line 186");
+}
+
+TEST_F(ReportRunEndsEarlyTest, WhenTheClipboardNeverHoldsThePicture)
+{
+    sys.clipboardFailures = std::numeric_limits<int>::max();
+    generateReport(plan, screens);
+    expectEndedAfter("in Quenby2021/08/31.Excel1.saveCellsActivesheet at line 112");
+    EXPECT_EQ(screens.calls, (QStringList{"busy", "normal"}));
+}
+
+TEST_F(ReportRunTest, APictureThatReachesTheClipboardLateIsStillTaken)
+{
+    sys.clipboardFailures = 5;
+    generateReport(plan, screens);
+    EXPECT_TRUE(sys.messages.empty()) << errorBoxes().join('\n').toStdString();
+    EXPECT_EQ(sys.clipboardFetches, 6);
     EXPECT_TRUE(screens.calls.contains("show"));
-    EXPECT_TRUE(QFile::exists(screens.workbook));
+}
+
+TEST_F(ReportRunTest, TheClipboardWaitIsBoundedAndReportsTheRealError)
+{
+    using namespace std::chrono_literals;
+    sys.clipboardFailures = std::numeric_limits<int>::max();
+    EXPECT_THROW(
+        {
+            try {
+                fetchClipboardPicture(30ms);
+            } catch (const std::runtime_error& e) {
+                EXPECT_STREQ(e.what(), "The clipboard holds no picture of the sheet");
+                throw;
+            }
+        },
+        std::runtime_error);
+    EXPECT_GT(sys.clipboardFetches, 1) << "asked again while waiting";
+    EXPECT_LT(sys.clipboardFetches, 30) << "paused between looks";
+
+    sys.clipboardError = QStringLiteral("the clipboard owner went away");
+    try {
+        fetchClipboardPicture(30ms);
+        ADD_FAILURE() << "no picture was expected";
+    } catch (const std::runtime_error& e) {
+        EXPECT_NE(std::string(e.what()).find("the clipboard owner went away"), std::string::npos) << e.what();
+    }
 }
 
 }  // namespace

@@ -79,6 +79,8 @@ void ScriptedSystem::openUrl(const QString& url)
 QImage ScriptedSystem::clipboardImage()
 {
     ++clipboardFetches;
+    if (!clipboardError.isEmpty())
+        throw std::runtime_error(clipboardError.toStdString());
     if (clipboardFailures > 0) {
         --clipboardFailures;
         return {};

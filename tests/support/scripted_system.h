@@ -67,6 +67,7 @@ public:
     QString folder;
     bool failOpenUrl = false;
     int clipboardFailures = 0;  // fetches that find no picture before one does
+    QString clipboardError;  // when set, every fetch throws this
     std::function<std::unique_ptr<SpreadsheetHost>(const QString&)> hostFactory;
     std::function<std::shared_ptr<SpreadsheetHost>(const QString&)> runningHostLookup;
     MemorySettingsStore memoryStore;
