@@ -15,6 +15,9 @@ inline constexpr char kApplicationDefaultValue[] = "Microsoft Excel";
 // columns A to IV.
 inline constexpr int kSheetRowCount = 65536, kSheetColumnCount = 256;
 
+// The most characters one cell holds.
+inline constexpr int kMaxCellTextLength = 32767;
+
 // Horizontal and vertical alignment.
 inline constexpr int kGeneral = 1, kLeft = -4131, kCenter = -4108, kRight = -4152, kFill = 5;
 inline constexpr int kJustify = -4130, kCenterAcrossSelection = 7, kDistributed = -4117;

@@ -3,6 +3,10 @@
 #include "model/table_text.h"
 #include "model/settings_store.h"
 
+#include <QStringList>
+
+#include <algorithm>
+
 namespace jubilo {
 
 namespace {
@@ -27,6 +31,27 @@ QString defaultDateText(const QDateTime& now, const QLocale& locale)
         + QStringLiteral(" | ") + twoDigits(hour12) + QLatin1Char(' ') + designator;
 }
 
+QString keptTablesMessage(std::span<const KeptTable> kept, const QString& storeLocation)
+{
+    QStringList counts;
+    QStringList names;
+    for (const KeptTable& table : kept) {
+        const QString name = QString::fromUtf8(tableSpec(table.id).name);
+        counts << QStringLiteral("The %1 list holds %2 rows in the settings store.").arg(name).arg(table.storedRows);
+        names << QLatin1Char('"') + QString::fromUtf8(tableSpec(table.id).storeKey) + QLatin1Char('"');
+    }
+    const QString file = storeLocation.isEmpty() ? QStringLiteral("the settings file")
+                                                 : QStringLiteral("the settings file (%1)").arg(storeLocation);
+    return counts.join(QLatin1Char(' '))
+        + QStringLiteral(" A list shows at most %1 rows, so only the first %1 are shown. All the rows are kept in the "
+                         "store unchanged, and changes to %2 are not saved while it holds more than %1.\n\n"
+                         "To split the plan: make a copy of %3, then remove rows from the %4 entry of the file and "
+                         "of its copy so that each holds at most %1 rows.")
+              .arg(PlanTable::kMaxRows)
+              .arg(kept.size() == 1 ? QStringLiteral("this list") : QStringLiteral("these lists"), file,
+                   names.join(QStringLiteral(", ")));
+}
+
 SavedPlan::SavedPlan(SettingsStore& store)
     : store_(store)
 {
@@ -44,10 +69,17 @@ void SavedPlan::write(const QString& key, const QString& value)
     store_.write(kStoreApplication, kStoreSection, key, value);
 }
 
+bool SavedPlan::isKept(TableId id) const
+{
+    return std::any_of(kept_.begin(), kept_.end(), [id](const KeptTable& kept) { return kept.id == id; });
+}
+
 void SavedPlan::saveTable(const PlanTable& table)
 {
     if (!table.spec().isStored())
         throw std::logic_error(std::string(table.spec().name) + " is never stored");
+    if (isKept(table.spec().id))
+        return;
     write(QString::fromUtf8(table.spec().storeKey), encodeTableText(table));
 }
 
@@ -56,8 +88,13 @@ void SavedPlan::loadTable(PlanTable& table)
     if (!table.spec().isStored())
         throw std::logic_error(std::string(table.spec().name) + " is never stored");
     const QString text = read(QString::fromUtf8(table.spec().storeKey), QString());
-    for (const PlanRow& row : decodeTableText(text, table.columnCount()))
-        table.append(row);
+    const std::vector<PlanRow> rows = decodeTableText(text, table.columnCount());
+    const qsizetype room = PlanTable::kMaxRows - table.rowCount();
+    const qsizetype shown = std::min<qsizetype>(room, static_cast<qsizetype>(rows.size()));
+    if (shown < static_cast<qsizetype>(rows.size()) && !isKept(table.spec().id))
+        kept_.push_back({table.spec().id, static_cast<qsizetype>(rows.size())});
+    for (qsizetype i = 0; i < shown; ++i)
+        table.append(rows[static_cast<size_t>(i)]);
 }
 
 QString SavedPlan::loadDate(const QDateTime& now, const QLocale& locale)

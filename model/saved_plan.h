@@ -31,6 +31,18 @@ struct PlanStep {
     std::function<void()> run;
 };
 
+// A stored table with more rows than a table can hold: the table shows the
+// first PlanTable::kMaxRows, and the stored text is kept as it is.
+struct KeptTable {
+    TableId id;
+    qsizetype storedRows;
+};
+
+// The one message that names every kept table, says the rest of their rows
+// stay in the store and how to split the plan. `storeLocation` is the
+// settings file's path, or empty when unknown.
+QString keptTablesMessage(std::span<const KeptTable> kept, const QString& storeLocation);
+
 class SavedPlan {
 public:
     explicit SavedPlan(SettingsStore& store);
@@ -38,9 +50,14 @@ public:
     // The eight stored tables, in the order they are saved and loaded.
     static std::span<const TableId> tableOrder();
 
+    // A kept table is never written: its stored text holds rows the table
+    // does not, and writing would lose them.
     void saveTable(const PlanTable& table);
-    // Appends the stored rows to the table.
+    // Appends the stored rows to the table, up to its limit; a table whose
+    // stored text holds more is kept (see keptTables()).
     void loadTable(PlanTable& table);
+    std::span<const KeptTable> keptTables() const { return kept_; }
+    bool isKept(TableId id) const;
     QString loadDate(const QDateTime& now, const QLocale& locale = QLocale());
     QString loadBudget(BudgetId id);
     void writeBudget(BudgetId id, const QString& text);
@@ -56,6 +73,7 @@ private:
     void write(const QString& key, const QString& value);
 
     SettingsStore& store_;
+    std::vector<KeptTable> kept_;
 };
 
 }  // namespace jubilo

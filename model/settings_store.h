@@ -21,6 +21,13 @@ public:
     virtual QString read(const QString& app, const QString& section, const QString& key, const QString& defaultValue)
         = 0;
     virtual void write(const QString& app, const QString& section, const QString& key, const QString& value) = 0;
+    // Where the application's values are kept, as a user would look for
+    // them (a file's path); empty when there is no such place.
+    virtual QString location(const QString& app) const
+    {
+        (void)app;
+        return {};
+    }
 };
 
 }  // namespace jubilo

@@ -22,6 +22,11 @@ public:
 
 bool containsStoreSeparator(const QString& text);
 
+// True when the row, stored, loads back as exactly this row. A text that is
+// not a separator may still form one with its neighbour (a name ending in
+// "||MySeparator12|"); such a row must never be stored.
+bool survivesStore(const PlanRow& row, int columnCount);
+
 // Throws SeparatorInTextError rather than write a text that would load
 // back as different rows.
 QString encodeTableText(const PlanTable& table);

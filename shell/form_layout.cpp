@@ -4,6 +4,8 @@
 
 #include <QHeaderView>
 
+#include <limits>
+
 namespace jubilo {
 
 namespace {
@@ -39,6 +41,15 @@ QWidget* makePictureBox(QWidget* parent)
     return box;
 }
 
+// A box takes whatever is typed or pasted: a text a cell cannot hold is
+// refused, with a message, when its row is added, never cut here silently.
+QLineEdit* makeTextBox(QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setMaxLength(std::numeric_limits<int>::max());
+    return box;
+}
+
 QWidget* makeElement(ElementKind kind, const QString& caption, QWidget* parent)
 {
     switch (kind) {
@@ -49,7 +60,7 @@ QWidget* makeElement(ElementKind kind, const QString& caption, QWidget* parent)
     case ElementKind::Label:
         return new QLabel(caption, parent);
     case ElementKind::TextBox:
-        return new QLineEdit(parent);
+        return makeTextBox(parent);
     case ElementKind::DropDown:
         return makeDropDown(parent);
     case ElementKind::List:

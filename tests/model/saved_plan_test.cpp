@@ -121,6 +121,53 @@ TEST_F(SavedPlanTest, TableWithASeparatorIsRefusedAndTheStoredTextKept)
     EXPECT_EQ(store.value("Schedules"), "old" + S + S + T);
 }
 
+QString guestRows(int count)
+{
+    QString text;
+    for (int i = 1; i <= count; ++i)
+        text += QString::number(i) + S + "Elm St" + S + "Yes" + S + "1" + T;
+    return text;
+}
+
+// A stored table longer than a table can hold shows its first rows, and its
+// stored text is never written over while that is so: nothing is lost.
+TEST_F(SavedPlanTest, ATableStoredLongerThanItsLimitIsShownCutAndKeptWhole)
+{
+    const int stored = PlanTable::kMaxRows + 7235;
+    const QString whole = guestRows(stored);
+    store.write("Tarvel", "Jubilo", "Guests", whole);
+    store.write("Tarvel", "Jubilo", "Musics", "Waltz" + S + "CD" + S + "No" + S + "3" + T);
+    runAll(saved.loadSteps(plan, now, english));
+
+    const PlanTable& guests = plan.table(TableId::Guests);
+    ASSERT_EQ(guests.rowCount(), PlanTable::kMaxRows);
+    EXPECT_EQ(guests.cell(PlanTable::kMaxRows, 0), QString::number(PlanTable::kMaxRows));
+    ASSERT_EQ(saved.keptTables().size(), 1u);
+    EXPECT_EQ(saved.keptTables()[0].id, TableId::Guests);
+    EXPECT_EQ(saved.keptTables()[0].storedRows, stored);
+    EXPECT_TRUE(saved.isKept(TableId::Guests));
+    EXPECT_FALSE(saved.isKept(TableId::Music));
+
+    plan.table(TableId::Guests).removeAt(1);
+    plan.table(TableId::Music).append({"Tango", "LP", "Yes", "4"});
+    runAll(saved.saveSteps(plan));
+    EXPECT_EQ(store.value("Guests"), whole);
+    EXPECT_EQ(decodeTableText(store.value("Musics"), 4).size(), 2u) << "other tables are saved as ever";
+
+    const QString message = keptTablesMessage(saved.keptTables(), "/home/ann/.config/Tarvel.ini");
+    for (const char* part : {"Guests list holds 40002 rows", "first 32767 are shown", "kept in the store unchanged",
+                             "/home/ann/.config/Tarvel.ini", "\"Guests\" entry"})
+        EXPECT_TRUE(message.contains(QString::fromUtf8(part))) << part << " not in: " << message.toStdString();
+}
+
+TEST_F(SavedPlanTest, ATableStoredAtItsLimitIsNotKept)
+{
+    store.write("Tarvel", "Jubilo", "Guests", guestRows(PlanTable::kMaxRows));
+    runAll(saved.loadSteps(plan, now, english));
+    EXPECT_EQ(plan.table(TableId::Guests).rowCount(), PlanTable::kMaxRows);
+    EXPECT_TRUE(saved.keptTables().empty());
+}
+
 TEST_F(SavedPlanTest, BudgetsAndDateAreWrittenWholeAndFailuresSurface)
 {
     saved.writeBudget(BudgetId::OtherSupply, "50,00 €");

@@ -67,6 +67,45 @@ TEST(TableTextTest, EmptyFirstCellStartsItsOwnRowAndExtraCellsAreDropped)
     EXPECT_EQ(rows[2], (PlanRow{"D", "E", "F"}));
 }
 
+// Texts that are no separator themselves but make one with the separator or
+// terminator beside them; every one of them would corrupt its row (and the
+// next) when the table is next loaded.
+TEST(TableTextTest, RowsThatWouldNotComeBackAreFound)
+{
+    struct Case {
+        PlanRow row;
+        bool survives;
+    };
+    const Case cases[] = {
+        {{"Ann", "Elm St", "Yes"}, true},
+        {{"|", "||", "|||"}, true},
+        {{"Ann|", "|Elm St", "|"}, true},
+        {{"MySeparator12||", "||MySeparator1", "Separator11||"}, true},
+        {{"MySeparator11||", "Elm St", "Yes"}, true},
+        {{"Ann||MySeparator12|", "Elm St", "Yes"}, false},
+        {{"Ann", "Elm St", "Yes||MySeparator11|"}, false},
+        {{"Ann", "Elm||MySeparator12|", "Yes"}, false},
+        {{"Ann||MySeparator11|", "Elm St", "Yes"}, false},
+        {{"Ann", "Elm St||MySeparator11|", "Yes"}, false},
+        {{"Ann||MySeparator12||Bob", "Elm St", "Yes"}, false},
+        {{"Ann", "MySeparator11||", "Yes"}, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(survivesStore(c.row, 3), c.survives) << c.row.join(" / ").toStdString();
+        if (!c.survives)
+            continue;
+        // Whatever survives alone survives among other rows.
+        Plan plan;
+        PlanTable& schedules = plan.table(TableId::Schedules);
+        schedules.append({"before|", "|", "x||MySeparator1"});
+        schedules.append(c.row);
+        schedules.append({"|after", "Separator11||", "|"});
+        const auto rows = decode(encodeTableText(schedules));
+        ASSERT_EQ(rows.size(), 3u);
+        EXPECT_EQ(rows[1], c.row);
+    }
+}
+
 TEST(TableTextTest, RefusesToEncodeACellHoldingASeparator)
 {
     for (const QString& bad : {QStringLiteral("a||MySeparator11||b"), QStringLiteral("||MySeparator12||")}) {
