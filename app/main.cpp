@@ -2,6 +2,10 @@
 
 #include "platform/qt_system.h"
 #include "engine_host/engine_host.h"
+#include "model/saved_plan.h"
+#include "model/settings_store.h"
+#include "shell/plan_lock.h"
+#include "trap/app_title.h"
 #include "ui/main/main_window.h"
 
 #include <QApplication>
@@ -18,6 +22,13 @@ int main(int argc, char* argv[])
     jubilo::QtSystem qtSystem;
     qtSystem.setHostFactory(jubilo::createEngineHost, jubilo::runningEngineHost);
     jubilo::installSystem(&qtSystem);
+
+    jubilo::setAppTitle();
+    jubilo::PlanLock planLock(jubilo::planLockPath(qtSystem.settings().location(jubilo::kStoreApplication)));
+    if (!jubilo::claimPlanOrSayOpen(planLock)) {
+        jubilo::installSystem(nullptr);
+        return 0;
+    }
 
     jubilo::MainWindow window;
     if (const QScreen* screen = window.screen())
