@@ -1,5 +1,6 @@
 #include "ui/main/main_window.h"
 
+#include "model/settings_store.h"
 #include "platform/system.h"
 #include "report/host_checks.h"
 #include "report/report_run.h"
@@ -170,6 +171,29 @@ void MainWindow::formLoad()
         repaint();
     });
     trap.step(line + 6, [] { checkHostAvailable(); });
+    trap.step(line + 8, [&] { tellOfKeptTables(); });
+}
+
+QString MainWindow::keptTablesText(std::span<const KeptTable> kept) const
+{
+    return keptTablesMessage(kept, system().settings().location(kStoreApplication));
+}
+
+void MainWindow::tellOfKeptTables()
+{
+    if (saved_ && !saved_->keptTables().empty())
+        msgBox(keptTablesText(saved_->keptTables()));
+}
+
+bool MainWindow::refusesChanges(TableId id)
+{
+    if (!saved_ || !saved_->isKept(id))
+        return false;
+    for (const KeptTable& kept : saved_->keptTables()) {
+        if (kept.id == id)
+            msgBox(keptTablesText({&kept, 1}));
+    }
+    return true;
 }
 
 void MainWindow::startReport()

@@ -52,6 +52,11 @@ private:
     void formLoad();
     void attachTables();
     void saveTableNow(TableId id);
+    // Tables whose stored text holds more rows than they show are never
+    // changed, so that text is never written over.
+    void tellOfKeptTables();
+    bool refusesChanges(TableId id);
+    QString keptTablesText(std::span<const KeptTable> kept) const;
     bool isArrowArea(const QWidget& widget) const;
 
     Plan plan_;

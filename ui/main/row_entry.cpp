@@ -4,16 +4,20 @@
 #include "trap/error_trap.h"
 #include "trap/message.h"
 
+#include "automation/xl_constants.h"
+
 #include <QItemSelectionModel>
 
 #include <stdexcept>
 
 namespace jubilo {
 
-RowEntry::RowEntry(const MainWindowWidgets& widgets, Plan& plan, std::function<void(TableId)> tableChanged)
+RowEntry::RowEntry(const MainWindowWidgets& widgets, Plan& plan, std::function<void(TableId)> tableChanged,
+                   std::function<bool(TableId)> refusesChanges)
     : widgets_(widgets)
     , plan_(plan)
     , tableChanged_(std::move(tableChanged))
+    , refusesChanges_(std::move(refusesChanges))
 {
 }
 
@@ -40,16 +44,33 @@ int RowEntry::selectedPosition(TableId table) const
     return rows.isEmpty() ? 0 : rows.constFirst().row() + 1;
 }
 
-bool RowEntry::canStore(const PlanTable& table, int newRows, const QStringList& texts) const
+bool RowEntry::fitsCells(const PlanTable& table, const PlanRow& row) const
 {
-    for (const QString& text : texts) {
-        if (containsStoreSeparator(text)) {
+    for (int column = 0; column < row.size() && column < table.columnCount(); ++column) {
+        if (row[column].size() > xl::kMaxCellTextLength) {
+            msgBox(QStringLiteral("The text in the \"%1\" box is too long: it has %2 characters, and a cell of the "
+                                  "plan holds at most %3. Please shorten it and try again.")
+                       .arg(table.header(column))
+                       .arg(row[column].size())
+                       .arg(xl::kMaxCellTextLength));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool RowEntry::canStore(const PlanTable& table, const std::vector<PlanRow>& rows) const
+{
+    for (const PlanRow& row : rows) {
+        if (!survivesStore(row, table.columnCount())) {
             msgBox(QStringLiteral("An entry cannot contain the text \"||MySeparator11||\" or "
                                   "\"||MySeparator12||\". Please change it and try again."));
             return false;
         }
+        if (!fitsCells(table, row))
+            return false;
     }
-    if (table.rowCount() + newRows > PlanTable::kMaxRows) {
+    if (table.rowCount() + static_cast<qsizetype>(rows.size()) > PlanTable::kMaxRows) {
         msgBox(QStringLiteral("The %1 list is full: it holds at most %2 rows.")
                    .arg(QString::fromUtf8(table.spec().name))
                    .arg(PlanTable::kMaxRows));
@@ -77,7 +98,7 @@ void RowEntry::add(const AddProcedure& p)
     QStringList texts;
     for (int c = 0; c < columns; ++c)
         texts << inputText(p.cells[static_cast<size_t>(c)]);
-    if (!canStore(table, 1, texts))
+    if (refusesChanges_(p.table) || !canStore(table, {texts}))
         return;
 
     int position = 0;
@@ -108,7 +129,10 @@ void RowEntry::addFood()
     const QString name = widgets_.foodNameBox->text();
     int count = 0;
     trap.step(104, [&] { count = ingredients.rowCount(); });
-    if (!canStore(food, count, {name}))
+    std::vector<PlanRow> rows;
+    for (int i = 1; i <= count; ++i)
+        rows.push_back({name, ingredients.cell(i, 0), ingredients.cell(i, 1), ingredients.cell(i, 2)});
+    if (refusesChanges_(TableId::FoodAndDrinks) || !canStore(food, rows))
         return;
 
     for (int i = 1; i <= count; ++i) {
@@ -128,6 +152,8 @@ void RowEntry::remove(const DeleteProcedure& p)
     PlanTable& table = plan_.table(p.table);
     ErrorTrap trap(p.location);
     if (trap.condition(100, [&] { return table.rowCount() == 0; }))
+        return;
+    if (refusesChanges_(p.table))
         return;
     bool removed = false;
     trap.step(102, [&] {

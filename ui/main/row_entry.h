@@ -9,13 +9,16 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 namespace jubilo {
 
 class RowEntry {
 public:
-    // `tableChanged` runs after every successful change of a table.
-    RowEntry(const MainWindowWidgets& widgets, Plan& plan, std::function<void(TableId)> tableChanged);
+    // `tableChanged` runs after every successful change of a table;
+    // `refusesChanges` says why and answers true when a table must not change.
+    RowEntry(const MainWindowWidgets& widgets, Plan& plan, std::function<void(TableId)> tableChanged,
+             std::function<bool(TableId)> refusesChanges);
 
     void add(const AddProcedure& procedure);
     void addFood();
@@ -28,11 +31,14 @@ private:
     // The 1-based position of the list's selected row; 0 when none.
     int selectedPosition(TableId table) const;
     // Refuses, with a message, rows the table or the store cannot hold.
-    bool canStore(const PlanTable& table, int newRows, const QStringList& texts) const;
+    bool canStore(const PlanTable& table, const std::vector<PlanRow>& rows) const;
+    // Refuses, with a message naming the box, a text no cell can hold.
+    bool fitsCells(const PlanTable& table, const PlanRow& row) const;
 
     const MainWindowWidgets& widgets_;
     Plan& plan_;
     std::function<void(TableId)> tableChanged_;
+    std::function<bool(TableId)> refusesChanges_;
 };
 
 }  // namespace jubilo

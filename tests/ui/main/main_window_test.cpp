@@ -2,6 +2,7 @@
 #include "engine_host/engine_host.h"
 #include "tests/support/sample_plans.h"
 #include "tests/support/scripted_system.h"
+#include "main_window_fixture.h"
 #include "ui/main/main_window.h"
 #include "ui/preview/preview_window.h"
 
@@ -21,46 +22,6 @@
 
 namespace jubilo {
 namespace {
-
-class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        sys.hostFactory = createEngineHost;
-        sys.runningHostLookup = runningEngineHost;
-    }
-    void TearDown() override { QLocale::setDefault(QLocale::system()); }
-
-    MainWindow& start()
-    {
-        window = std::make_unique<MainWindow>();
-        return *window;
-    }
-    template <class W>
-    W& get(const char* name)
-    {
-        auto* w = window->findChild<W*>(QString::fromUtf8(name));
-        if (!w)
-            throw std::runtime_error(std::string("no element ") + name);
-        return *w;
-    }
-    void type(const char* box, const QString& text) { get<QLineEdit>(box).setText(text); }
-    void choose(const char* box, const QString& item) { get<QComboBox>(box).setCurrentText(item); }
-    void click(const char* button) { QTest::mouseClick(&get<QPushButton>(button), Qt::LeftButton); }
-    void selectRow(const char* list, int row)
-    {
-        auto& view = get<QAbstractItemView>(list);
-        view.selectionModel()->select(view.model()->index(row, 0),
-                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    }
-    QString stored(const QString& key) { return sys.memoryStore.value(key); }
-    PlanTable& table(TableId id) { return window->plan().table(id); }
-
-    testing::ScriptedSystem sys;
-    ScopedSystem installed{sys};
-    std::unique_ptr<MainWindow> window;
-};
 
 TEST_F(MainWindowTest, FirstStartShowsAnEmptyPlanWithHeadersAndTodaysDate)
 {

@@ -1,0 +1,107 @@
+// What the main window refuses so that the store never loses or corrupts a
+// row: rows that would not load back, texts no cell holds, and tables whose
+// stored text holds more rows than they can show.
+#include "model/table_text.h"
+#include "main_window_fixture.h"
+
+namespace jubilo {
+namespace {
+
+const QString S = kCellSeparator;
+const QString T = kRowTerminator;
+
+class StoredRowsTest : public MainWindowTest {
+protected:
+    void addGuest(const QString& name, const QString& address)
+    {
+        type("txtGuestName", name);
+        type("txtAddress", address);
+        choose("cboRSVP", "Yes");
+        type("txtNumberParty", "2");
+        click("PushButton2");
+    }
+};
+
+TEST_F(StoredRowsTest, ATextThatWouldFormASeparatorWithItsNeighbourIsRefused)
+{
+    start();
+    addGuest("Ann||MySeparator12|", "Elm St");
+    ASSERT_EQ(sys.messages.size(), 1u);
+    EXPECT_TRUE(sys.messages[0].text.contains("cannot contain")) << sys.messages[0].text.toStdString();
+    EXPECT_EQ(table(TableId::Guests).rowCount(), 0);
+    EXPECT_EQ(get<QLineEdit>("txtGuestName").text(), "Ann||MySeparator12|");
+
+    // Pipes that make no separator are texts like any other.
+    sys.messages.clear();
+    addGuest("Bob|", "|Oak St");
+    EXPECT_TRUE(sys.messages.empty());
+    const auto rows = decodeTableText(stored("Guests"), 4);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0], (PlanRow{"Bob|", "|Oak St", "Yes", "2"}));
+}
+
+TEST_F(StoredRowsTest, ADishWhoseNameWouldFormASeparatorIsRefused)
+{
+    start();
+    table(TableId::Ingredients).append({"flour", "No", "2"});
+    type("txtFoodName", "Cake||MySeparator11|");
+    click("PushButton6");
+    ASSERT_EQ(sys.messages.size(), 1u);
+    EXPECT_TRUE(sys.messages[0].text.contains("cannot contain"));
+    EXPECT_EQ(table(TableId::FoodAndDrinks).rowCount(), 0);
+    EXPECT_EQ(table(TableId::Ingredients).rowCount(), 1) << "the ingredients stay for another try";
+}
+
+TEST_F(StoredRowsTest, APasteLongerThanACellHoldsIsKeptInTheBoxAndRefusedAtAdd)
+{
+    start();
+    const QString pasted(40000, QLatin1Char('a'));
+    addGuest("Ann", pasted);
+    EXPECT_EQ(get<QLineEdit>("txtAddress").text().size(), 40000) << "never cut silently";
+    ASSERT_EQ(sys.messages.size(), 1u);
+    EXPECT_EQ(sys.messages[0].text,
+              "The text in the \"Address\" box is too long: it has 40000 characters, and a cell of the plan holds at "
+              "most 32767. Please shorten it and try again.");
+    EXPECT_EQ(table(TableId::Guests).rowCount(), 0);
+
+    sys.messages.clear();
+    addGuest("Ann", QString(32767, QLatin1Char('a')));
+    EXPECT_TRUE(sys.messages.empty());
+    EXPECT_EQ(table(TableId::Guests).cell(1, 1).size(), 32767);
+}
+
+// A table stored with more rows than a list shows: one message at start, no
+// change is taken, and the stored text survives closing untouched.
+TEST_F(StoredRowsTest, ATableStoredLongerThanAListIsShownCutAndNeverWrittenOver)
+{
+    QString whole;
+    for (int i = 1; i <= PlanTable::kMaxRows + 5; ++i)
+        whole += QString::number(i) + S + "Elm St" + S + "Yes" + S + "1" + T;
+    sys.memoryStore.write("Tarvel", "Jubilo", "Guests", whole);
+    start();
+    ASSERT_EQ(sys.messages.size(), 1u);
+    EXPECT_TRUE(sys.messages[0].text.contains("The Guests list holds 32772 rows in the settings store."))
+        << sys.messages[0].text.toStdString();
+    EXPECT_EQ(table(TableId::Guests).rowCount(), PlanTable::kMaxRows);
+
+    sys.messages.clear();
+    selectRow("lvwGuests", 0);
+    click("PushButton3");
+    ASSERT_EQ(sys.messages.size(), 1u);
+    EXPECT_TRUE(sys.messages[0].text.contains("changes to this list are not saved"));
+    EXPECT_EQ(table(TableId::Guests).rowCount(), PlanTable::kMaxRows);
+
+    sys.messages.clear();
+    addGuest("Zed", "Oak St");
+    ASSERT_EQ(sys.messages.size(), 1u);
+    EXPECT_TRUE(sys.messages[0].text.contains("32772 rows"));
+
+    sys.messages.clear();
+    click("PushButton21");  // the example data adds to every list it can
+    window->saveTables();
+    EXPECT_EQ(stored("Guests"), whole);
+    EXPECT_EQ(decodeTableText(stored("Musics"), 4).size(), 1u);
+}
+
+}  // namespace
+}  // namespace jubilo
