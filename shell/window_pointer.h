@@ -3,6 +3,10 @@
 // arrow over the window itself and over the window's arrow areas; anything
 // else leaves the pointer as it is. A report run's busy pointer is never
 // replaced by a mouse move.
+//
+// The rules are applied on every move over the window, not only when the
+// pointer enters an element: moving off a button onto the background under
+// it gives the arrow back.
 
 #include <QCursor>
 #include <QObject>
@@ -23,6 +27,7 @@ class WindowPointer : public QObject {
 public:
     using ArrowArea = std::function<bool(const QWidget&)>;
 
+    // Follows the mouse over every widget of `window` from now on.
     WindowPointer(QWidget& window, ArrowArea isArrowArea);
 
     // The arrow until loadHand() finds the cursor file.
@@ -32,16 +37,13 @@ public:
     // cursor file beside the program when the file exists.
     void loadHand(ErrorTrap& trap);
 
-    // Follows the mouse entering and moving over `element`.
-    void watch(QWidget& element);
-
-    // Sets the window's pointer for the mouse being over `over`.
-    void update(QObject* over);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Sets the window's pointer for the mouse being over `element`.
+    void update(const QWidget& element);
+
     QWidget& window_;
     ArrowArea isArrowArea_;
     QCursor hand_{Qt::ArrowCursor};

@@ -67,7 +67,6 @@ void MainWindow::styleElements()
     for (QWidget* child : findChildren<QWidget*>()) {
         if (qobject_cast<QPushButton*>(child)) {
             child->setFont(arialBold(11.25));
-            pointer_.watch(*child);
             continue;
         }
         child->setFont(arialBold(9));
@@ -77,10 +76,6 @@ void MainWindow::styleElements()
             setBackground(*child, QPalette::Window, QApplication::palette().color(QPalette::Base));
         if (auto* box = qobject_cast<QLineEdit*>(child))
             selectAll_.watch(*box);
-        if (qobject_cast<QAbstractItemView*>(child) || qobject_cast<QGroupBox*>(child) || qobject_cast<QLabel*>(child)
-            || qobject_cast<QTabWidget*>(child) || child->property(kPictureBoxProperty).toBool()
-            || qobject_cast<QLineEdit*>(child))
-            pointer_.watch(*child);
     }
     for (auto* list : findChildren<QAbstractItemView*>())
         list->setFont(QFont(QStringLiteral("Arial"), 9));
@@ -265,12 +260,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->accept();
     // Closing the main window ends the program, other windows included.
     QApplication::exit(0);
-}
-
-void MainWindow::enterEvent(QEnterEvent* event)
-{
-    pointer_.update(this);
-    QWidget::enterEvent(event);
 }
 
 // Over these the pointer turns back into the arrow; over other inputs it

@@ -42,7 +42,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
 
 private:
     void buildWindow();

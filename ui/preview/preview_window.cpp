@@ -7,11 +7,10 @@
 #include "trap/file_procedures.h"
 #include "trap/message.h"
 #include "ui/preview/viewport_math.h"
+#include "ui/preview/workbook_copy.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -24,16 +23,11 @@ namespace {
 
 inline constexpr char kSaveTitle[] = "Save File";
 inline constexpr char kSaveFilter[] = "Excel Files (*.xls)|*.xls|";
-
-void copyReplacing(const QString& from, const QString& to)
-{
-    if (QFileInfo::exists(to) && !QFile::remove(to))
-        throw std::runtime_error("The file " + to.toStdString() + " could not be replaced.");
-    QFile source(from);
-    if (!source.copy(to))
-        throw std::runtime_error("The workbook could not be copied to " + to.toStdString() + ": "
-                                 + source.errorString().toStdString());
-}
+// The workbook on show is this window's own, deleted on the way out: never
+// a place to keep a copy.
+inline constexpr char kRefusedTarget[]
+    = " is the workbook this preview shows, which is deleted when the preview closes. "
+      "Please save the copy under another name.";
 
 }  // namespace
 
@@ -68,12 +62,6 @@ PreviewWindow::PreviewWindow(QWidget* parent)
     connect(widgets_.zoomOutButton, &QPushButton::clicked, this, &PreviewWindow::zoomOut);
     connect(widgets_.saveResultsButton, &QPushButton::clicked, this, &PreviewWindow::saveResults);
     connect(widgets_.backButton, &QPushButton::clicked, this, &PreviewWindow::goBack);
-    const std::initializer_list<QWidget*> pointerAreas
-        = {widgets_.zoomInButton, widgets_.zoomOutButton, widgets_.saveResultsButton, widgets_.backButton,
-           widgets_.zoomFrame};
-    for (QWidget* area : pointerAreas)
-        pointer_.watch(*area);
-    setMouseTracking(true);
 
     formLoad();
 }
@@ -230,29 +218,38 @@ void PreviewWindow::setBarByPercent(QScrollBar& bar, int percent)
         bar.setValue(*position);
 }
 
+// A failed step ends the save without "Done.", and the old file stays as
+// it was: the copy replaces it only once complete.
 void PreviewWindow::saveResults()
 {
     ErrorTrap trap(locations::kSaveResultsClick);
     QString chosen;
     int answer = 0;
+    bool refused = true;
     trap.step(112, [&] {
         chosen = system().saveFileName(QString::fromUtf8(kSaveTitle), QString::fromUtf8(kSaveFilter), QString());
     });
+    trap.step(114, [&] {
+        refused = isSameFile(chosen, workbookPath_);
+        if (refused)
+            msgBox(chosen + QString::fromUtf8(kRefusedTarget), msgbox::kExclamation);
+    });
+    if (refused)
+        return;
     if (!trap.condition(116, [&] { return chosen.isEmpty(); })) {
         if (trap.condition(118, [&] { return fileExists(chosen); })) {
             trap.step(120, [&] {
                 answer = msgBox(QStringLiteral("Are you sure you wish to overwrite ") + chosen + QStringLiteral(" ?"),
                                 msgbox::kYesNo);
             });
-            if (trap.condition(122, [&] { return answer == msgbox::kAnswerYes; }))
-                trap.step(124, [&] { deleteFileQuietly(chosen); });
         } else {
             trap.step(126, [&] { answer = msgbox::kAnswerYes; });
         }
         if (trap.condition(128, [&] { return answer == msgbox::kAnswerYes; }))
-            trap.step(130, [&] { copyReplacing(workbookPath_, chosen); });
+            trap.step(130, [&] { saveCopy(workbookPath_, chosen); });
     }
-    trap.step(132, [] { msgBox(QStringLiteral("Done.")); });
+    if (trap.failureCount() == 0)
+        trap.step(132, [] { msgBox(QStringLiteral("Done.")); });
 }
 
 void PreviewWindow::goBack()

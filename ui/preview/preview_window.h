@@ -47,6 +47,8 @@ public:
 
     void zoomIn();
     void zoomOut();
+    // A copy of the workbook where the user says, never over the workbook
+    // itself.
     void saveResults();
     void goBack();
 

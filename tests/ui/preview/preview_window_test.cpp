@@ -1,14 +1,21 @@
 #include "tests/support/scripted_system.h"
 #include "ui/preview/preview_window.h"
+#include "full_disk.h"
 
+#include <QDir>
 #include <QEnterEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <optional>
+
+#include <unistd.h>
 
 namespace jubilo {
 namespace {
@@ -32,6 +39,25 @@ QByteArray readFile(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// The mouse entering `widget`, and moving over it with no button held.
+void enter(QWidget& widget, QPoint at = {2, 2})
+{
+    QEnterEvent event(at, at, widget.mapToGlobal(at));
+    QApplication::sendEvent(&widget, &event);
+}
+
+void moveOver(QWidget& widget, QPoint at = {2, 2})
+{
+    QMouseEvent event(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &event);
+}
+
+// A report run's busy pointer, put back however the test ends.
+struct BusyPointer {
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+};
 
 class PreviewWindowTest : public ::testing::Test {
 protected:
@@ -162,20 +188,65 @@ TEST_F(PreviewWindowTest, OverwritingAsksFirst)
 
     click("PushButton6");
     EXPECT_EQ(readFile(existing), "workbook bytes");
+    ASSERT_EQ(sys.messages.size(), 4u);
+    EXPECT_EQ(sys.messages[3].text, "Done.");
 }
 
-TEST_F(PreviewWindowTest, CancelAndFailedCopiesStillEndWithDone)
+TEST_F(PreviewWindowTest, CancelSaysDoneAFailedCopySaysOnlyWhatWentWrong)
 {
     click("PushButton6");
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_EQ(sys.messages[0].text, "Done.");
 
-    sys.savePaths = {dir.filePath("no/such/folder/party.xls")};
+    QDir(dir.path()).mkdir("plain");
+    writeFile(dir.filePath("plain/file"), "not a folder");
+    sys.savePaths = {dir.filePath("no/such/folder/party.xls"), dir.filePath("plain/file/party.xls")};
+    click("PushButton6");
     click("PushButton6");
     ASSERT_EQ(sys.messages.size(), 3u);
-    EXPECT_EQ(sys.messages[1].caption, "Application Error");
+    for (size_t i : {1u, 2u}) {
+        EXPECT_EQ(sys.messages[i].caption, "Application Error");
+        EXPECT_TRUE(sys.messages[i].text.contains("could not be saved to")) << sys.messages[i].text.toStdString();
+        EXPECT_TRUE(sys.messages[i].text.contains("Form3.PushButton6_Click at line 130"));
+    }
+}
+
+TEST_F(PreviewWindowTest, AWriteThatFailsHalfWayLeavesTheOldFileAsItWas)
+{
+    const QString existing = dir.filePath("old.xls");
+    writeFile(existing, "old bytes");
+    sys.savePaths = {existing};
+    sys.answers = {msgbox::kAnswerYes};
+    {
+        const testing::FullDisk fullDisk(4);  // the workbook is 14 bytes
+        click("PushButton6");
+    }
+    EXPECT_EQ(readFile(existing), "old bytes");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2u);  // no copy left behind
+    ASSERT_EQ(sys.messages.size(), 2u);
     EXPECT_TRUE(sys.messages[1].text.contains("Form3.PushButton6_Click at line 130"));
-    EXPECT_EQ(sys.messages[2].text, "Done.");
+}
+
+TEST_F(PreviewWindowTest, TheWorkbookOnShowIsNeverATarget)
+{
+    QDir(dir.path()).mkdir("sub");
+    const QString respelt = dir.filePath("sub/../vemqal12345678.xls");
+    ASSERT_NE(respelt, window.workbookPath());
+    const QString soft = dir.filePath("soft.xls"), hard = dir.filePath("hard.xls");
+    ASSERT_TRUE(QFile::link(window.workbookPath(), soft));
+    ASSERT_EQ(::link(QFile::encodeName(window.workbookPath()), QFile::encodeName(hard)), 0);
+    sys.savePaths = {respelt, soft, hard};
+    sys.answers = {msgbox::kAnswerYes, msgbox::kAnswerYes, msgbox::kAnswerYes};
+    for (int i = 0; i < 3; ++i)
+        click("PushButton6");
+    EXPECT_EQ(readFile(window.workbookPath()), "workbook bytes");
+    EXPECT_TRUE(QFileInfo(soft).isSymLink());
+    ASSERT_EQ(sys.messages.size(), 3u);  // no overwrite question, no "Done."
+    EXPECT_EQ(sys.messages[0].flags, msgbox::kExclamation);
+    const QString said = " is the workbook this preview shows";
+    EXPECT_TRUE(sys.messages[0].text.startsWith(respelt + said));
+    EXPECT_TRUE(sys.messages[1].text.startsWith(soft + said));
+    EXPECT_TRUE(sys.messages[2].text.startsWith(hard + said));
 }
 
 TEST_F(PreviewWindowTest, BackDeletesTheTemporaryWorkbookAndShowsTheMainWindow)
@@ -190,22 +261,60 @@ TEST_F(PreviewWindowTest, BackDeletesTheTemporaryWorkbookAndShowsTheMainWindow)
     EXPECT_TRUE(sys.messages.empty());
 }
 
-TEST(PreviewPointerTest, HandOverTheButtonsArrowOverTheZoomFrameTheViewportLeavesItAlone)
-{
+class PreviewPointerTest : public ::testing::Test {
+protected:
+    QWidget& element(const char* name) { return *window.findChild<QWidget*>(name); }
+    Qt::CursorShape shape() const { return window.cursor().shape(); }
+
     testing::ScriptedSystem sys;
-    sys.folder = QStringLiteral(JUBILO_RESOURCES_DIR);  // holds HAND-M.CUR
     ScopedSystem installed{sys};
-    PreviewWindow window;
-    auto enter = [&](QWidget& widget) {
-        QEnterEvent event(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-        QApplication::sendEvent(&widget, &event);
-    };
-    enter(*window.findChild<QPushButton*>("PushButton6"));
-    EXPECT_EQ(window.cursor().shape(), Qt::BitmapCursor);
-    enter(window.viewport());
-    EXPECT_EQ(window.cursor().shape(), Qt::BitmapCursor);
-    enter(*window.findChild<QWidget*>("Frame1"));
-    EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
+    std::optional<PreviewWindow> made;
+    PreviewWindow& window = makeWindow();
+
+private:
+    PreviewWindow& makeWindow()
+    {
+        sys.folder = QStringLiteral(JUBILO_RESOURCES_DIR);  // holds HAND-M.CUR
+        return made.emplace();
+    }
+};
+
+TEST_F(PreviewPointerTest, EveryMoveFollowsTheRules)
+{
+    enter(element("PushButton6"));
+    EXPECT_EQ(shape(), Qt::BitmapCursor);
+    moveOver(window, {2, 2});  // off the button onto the window
+    EXPECT_EQ(shape(), Qt::ArrowCursor);
+    moveOver(element("PushButton8"));
+    EXPECT_EQ(shape(), Qt::BitmapCursor);
+    moveOver(element("Frame1"), {4, 40});  // off its zoom buttons onto the frame
+    EXPECT_EQ(shape(), Qt::ArrowCursor);
+    // A move the window receives counts for the element under the pointer.
+    moveOver(window, element("PushButton1").mapTo(&window, QPoint(3, 3)));
+    EXPECT_EQ(shape(), Qt::BitmapCursor);
+}
+
+TEST_F(PreviewPointerTest, ThePictureAndItsBarsLeaveThePointerAlone)
+{
+    moveOver(element("PushButton2"));
+    for (QWidget* other : {&window.viewport(), static_cast<QWidget*>(&window.picture()),
+                           static_cast<QWidget*>(&window.verticalScrollBar())}) {
+        moveOver(*other);
+        EXPECT_EQ(shape(), Qt::BitmapCursor) << other->objectName().toStdString();
+    }
+}
+
+TEST_F(PreviewPointerTest, TheBusyPointerOutlastsMoves)
+{
+    moveOver(element("PushButton6"));
+    {
+        const BusyPointer busy;
+        moveOver(window, {2, 2});
+        EXPECT_EQ(shape(), Qt::BitmapCursor);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    moveOver(window, {2, 2});
+    EXPECT_EQ(shape(), Qt::ArrowCursor);
 }
 
 TEST_F(PreviewWindowTest, ClosingDeletesTheTemporaryWorkbook)
