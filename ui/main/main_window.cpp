@@ -38,7 +38,8 @@ void setBackground(QWidget& widget, QPalette::ColorRole role, const QColor& colo
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, kFormWindowFlags)
-    , rowEntry_(widgets_, plan_, [this](TableId id) { saveTableNow(id); })
+    , rowEntry_(
+          widgets_, plan_, [this](TableId id) { saveTableNow(id); }, [this](TableId id) { return refusesChanges(id); })
     , selectAll_(this)
     , pointer_(*this, [this](const QWidget& widget) { return isArrowArea(widget); })
     , screens_(std::make_unique<ReportScreensOfWindows>(*this))
