@@ -6,6 +6,7 @@
 #include "model/settings_store.h"
 #include "shell/plan_lock.h"
 #include "trap/app_title.h"
+#include "trap/message.h"
 #include "ui/main/main_window.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/jubilo/jubilo.svg")));
 
     jubilo::QtSystem qtSystem;
+    qtSystem.setSettingsNotice([](const QString& text) { jubilo::msgBox(text, jubilo::msgbox::kExclamation); });
     qtSystem.setHostFactory(jubilo::createEngineHost, jubilo::runningEngineHost);
     jubilo::installSystem(&qtSystem);
 

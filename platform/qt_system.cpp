@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProcessEnvironment>
+#include <QRandomGenerator>
 #include <QUrl>
 
 #include <cstdlib>
@@ -24,6 +25,8 @@ void QtSystem::setHostFactory(HostFactory create, RunningHostLookup running)
     createHost_ = std::move(create);
     runningHost_ = std::move(running);
 }
+
+void QtSystem::setSettingsNotice(IniSettingsStore::Notice notice) { store_.setNotice(std::move(notice)); }
 
 namespace {
 
@@ -138,11 +141,13 @@ void QtSystem::openUrl(const QString& url)
 
 QDateTime QtSystem::now() { return QDateTime::currentDateTime(); }
 
-void QtSystem::seedRandom(quint32 seed) { random_.seed(seed ^ random_.generate()); }
+// The system's generator cannot be seeded: its draws stay unpredictable
+// whatever a caller seeds with.
+void QtSystem::seedRandom(quint32 seed) { (void)seed; }
 
 QImage QtSystem::clipboardImage() { return QGuiApplication::clipboard()->image(); }
 
-double QtSystem::nextRandom() { return random_.generateDouble(); }
+double QtSystem::nextRandom() { return QRandomGenerator::system()->generateDouble(); }
 
 QStringList QtSystem::environment() { return QProcessEnvironment::systemEnvironment().toStringList(); }
 

@@ -1,12 +1,11 @@
 #pragma once
 // The seam as the real desktop provides it: Qt's own dialogs (never the
 // platform's native ones, which a headless run cannot drive), the desktop's
-// browser, the real clock and environment, and the per-user INI store.
+// browser, the real clock and environment, the system's secure random
+// source, and the per-user INI store.
 
 #include "platform/ini_settings_store.h"
 #include "platform/system.h"
-
-#include <QRandomGenerator>
 
 #include <functional>
 
@@ -22,6 +21,9 @@ public:
     // The spreadsheet engine registers itself here at start-up, so that this
     // library does not depend on it.
     void setHostFactory(HostFactory create, RunningHostLookup running);
+    // Given the text to show when a damaged settings file was copied aside
+    // before its rewrite; the program shows it as a message box.
+    void setSettingsNotice(IniSettingsStore::Notice notice);
 
     int messageBox(const QString& text, int flags, const QString& caption) override;
     QString saveFileName(const QString& title, const QString& filter, const QString& fileName) override;
@@ -38,7 +40,6 @@ public:
     std::shared_ptr<SpreadsheetHost> runningHost(const QString& className) override;
 
 private:
-    QRandomGenerator random_;
     IniSettingsStore store_;
     HostFactory createHost_;
     RunningHostLookup runningHost_;

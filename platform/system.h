@@ -42,10 +42,11 @@ public:
     virtual void openUrl(const QString& url) = 0;
 
     virtual QDateTime now() = 0;
-    // Mixes the seed into the generator's state: re-seeding with the same
-    // value does not restart the sequence.
+    // Never restarts the sequence: re-seeding with the same value does not
+    // repeat draws. Qt's implementation draws from the system's secure
+    // source, which ignores seeds.
     virtual void seedRandom(quint32 seed) = 0;
-    // Uniform in [0, 1).
+    // Uniform in [0, 1); unpredictable in Qt's implementation.
     virtual double nextRandom() = 0;
 
     // The process environment as "NAME=value" entries.

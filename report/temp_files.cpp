@@ -43,7 +43,6 @@ QString randomWorkbookName()
     System& sys = system();
     QString name = QStringLiteral("vemqal");
     for (int i = 0; i < kNameDigits; ++i) {
-        sys.seedRandom(static_cast<quint32>(sys.now().time().msecsSinceStartOfDay()));
         const int digit = static_cast<int>(std::floor(sys.nextRandom() * 9.0)) + 1;
         name += QString::number(digit);
     }

@@ -10,8 +10,9 @@ namespace jubilo {
 // folder; otherwise the platform's temporary folder. Never the root.
 QString temporaryDirectory();
 
-// "vemqal" + eight digits 1 to 9; the generator is re-seeded from the time
-// of day before every digit.
+// "vemqal" + eight digits 1 to 9, each a fresh draw from the seam's
+// generator (the system's secure source in the program), so another user
+// cannot foresee the name.
 QString randomWorkbookName();
 
 // A workbook path in the temporary directory that no file holds yet.

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace jubilo {
 namespace {
 
@@ -36,6 +38,13 @@ QStringList awkwardTexts()
             big};
 }
 
+mode_t modeOf(const QString& path)
+{
+    struct stat info {};
+    EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+    return info.st_mode & 0777;
+}
+
 TEST(IniSettingsStoreTest, MissingValuesReadAsTheDefault)
 {
     QTemporaryDir dir;
@@ -44,6 +53,20 @@ TEST(IniSettingsStoreTest, MissingValuesReadAsTheDefault)
     store.write(kApp, kSection, "Guests", "");
     EXPECT_EQ(store.read(kApp, kSection, "Guests", "fallback"), "");
     EXPECT_TRUE(QFile::exists(store.filePath(kApp)));
+}
+
+TEST(IniSettingsStoreTest, ANewFileIsItsOwnersAloneAndStaysSo)
+{
+    QTemporaryDir dir;
+    IniSettingsStore store(dir.filePath("config"));
+    EXPECT_EQ(store.location(kApp), dir.filePath("config/Tarvel.ini"));
+    store.write(kApp, kSection, "Date", "May 1st");
+    EXPECT_EQ(modeOf(store.location(kApp)), 0600u);
+    // Every later write replaces the file through a fresh one.
+    IniSettingsStore again(dir.filePath("config"));
+    again.write(kApp, kSection, "Time", "8pm");
+    EXPECT_EQ(modeOf(store.location(kApp)), 0600u);
+    EXPECT_EQ(again.read(kApp, kSection, "Date", ""), "May 1st");
 }
 
 TEST(IniSettingsStoreTest, UnwritableStoreRaisesAnError)

@@ -29,11 +29,15 @@ TEST_F(TempFilesTest, TempIsFoundInAnyCaseAndMustBeAFolder)
     }
 }
 
-TEST_F(TempFilesTest, WorkbookNamesAreEightDigitsOneToNine)
+TEST_F(TempFilesTest, WorkbookNamesAreEightDigitsOneToNineEachAFreshDraw)
 {
-    sys.randoms = {0.0, 0.999, 0.5, 0.11, 0.12, 0.23, 0.34, 0.889};
+    sys.clock = QDateTime(QDate(2026, 5, 1), QTime(12, 0));
+    sys.randoms = {0.0, 0.999, 0.5, 0.11, 0.12, 0.23, 0.34, 0.889, 0.7, 0.6, 0.5, 0.4, 0.3, 0.2, 0.1, 0.0};
     EXPECT_EQ(randomWorkbookName(), "vemqal19512349");
-    EXPECT_EQ(sys.seeds.size(), 8u);  // re-seeded before every digit
+    // Eight draws per name, none of them seeded, so the clock has no say.
+    sys.clock = sys.clock.addMSecs(1);
+    EXPECT_EQ(randomWorkbookName(), "vemqal76543211");
+    EXPECT_TRUE(sys.seeds.empty());
     const QRegularExpression shape("^vemqal[1-9]{8}$");
     for (int i = 0; i < 20; ++i)
         EXPECT_TRUE(shape.match(randomWorkbookName()).hasMatch());

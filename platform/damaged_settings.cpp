@@ -1,0 +1,92 @@
+#include "platform/damaged_settings.h"
+
+#include "platform/private_file.h"
+
+#include <QList>
+#include <QStringDecoder>
+
+#include <stdexcept>
+
+namespace jubilo {
+
+namespace {
+
+// Copies of one day's damage are numbered up to this; more means something
+// keeps breaking the file and a further copy would help no one.
+constexpr int kMaxCopiesPerDay = 1000;
+
+bool isUtf8(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    [[maybe_unused]] const QString text = decoder(bytes);
+    return !decoder.hasError();
+}
+
+// Splits at LF, CR LF and lone CR, as QSettings reads lines.
+QList<QByteArray> physicalLines(const QByteArray& bytes)
+{
+    QByteArray text = bytes;
+    text.replace("\r\n", "\n");
+    text.replace('\r', '\n');
+    return text.split('\n');
+}
+
+// An odd number of backslashes at the very end joins the next line; an
+// even number is escaped backslashes, and one followed by a space is not.
+bool continuesOnNextLine(const QByteArray& line)
+{
+    qsizetype backslashes = 0;
+    while (backslashes < line.size() && line[line.size() - 1 - backslashes] == '\\')
+        ++backslashes;
+    return backslashes % 2 == 1;
+}
+
+bool isReadableLine(const QByteArray& line)
+{
+    const QByteArray trimmed = line.trimmed();
+    if (trimmed.isEmpty() || trimmed.startsWith(';'))
+        return true;
+    if (trimmed.startsWith('['))
+        return trimmed.endsWith(']');
+    return trimmed.contains('=');
+}
+
+}  // namespace
+
+bool hasUnreadableLines(const QByteArray& bytes)
+{
+    if (bytes.contains('\0') || !isUtf8(bytes))
+        return true;
+    QByteArray logical;
+    for (const QByteArray& line : physicalLines(bytes)) {
+        logical += line;
+        if (continuesOnNextLine(line))
+            continue;
+        if (!isReadableLine(logical))
+            return true;
+        logical.clear();
+    }
+    return !isReadableLine(logical);
+}
+
+QString keepDamagedCopy(const QString& path, const QByteArray& bytes, const QDate& date)
+{
+    const QString base = path + QStringLiteral(".damaged-") + date.toString(QStringLiteral("yyyy-MM-dd"));
+    for (int number = 1; number <= kMaxCopiesPerDay; ++number) {
+        const QString copy = number == 1 ? base : base + QLatin1Char('-') + QString::number(number);
+        if (createPrivateFile(copy, bytes))
+            return copy;
+    }
+    throw std::runtime_error("No free name for a copy of the damaged settings file was found beside "
+                             + path.toStdString());
+}
+
+QString damagedSettingsNotice(const QString& path, const QString& copyPath)
+{
+    return QStringLiteral("The settings file %1 had lines that could not be read. Jubilo keeps what it could read "
+                          "and writes the file afresh, so those lines will be gone from it.\n\n"
+                          "A copy of the file as it was is kept in %2.")
+        .arg(path, copyPath);
+}
+
+}  // namespace jubilo
