@@ -104,12 +104,23 @@ QString SavedPlan::loadDate(const QDateTime& now, const QLocale& locale)
 
 QString SavedPlan::loadBudget(BudgetId id) { return read(QString::fromUtf8(budgetSpec(id).storeKey), QString()); }
 
-void SavedPlan::writeBudget(BudgetId id, const QString& text)
+// A value the store already holds is not written again: loading the budgets
+// into their boxes would otherwise rewrite the whole store once per budget.
+void SavedPlan::writeChanged(const QString& key, const QString& value)
 {
-    write(QString::fromUtf8(budgetSpec(id).storeKey), text);
+    // No typed text is a lone noncharacter, so this tells "absent" from "".
+    static const QString absent(QChar(0xFFFF));
+    if (read(key, absent) == value)
+        return;
+    write(key, value);
 }
 
-void SavedPlan::writeDate(const QString& text) { write(kDateKey, text); }
+void SavedPlan::writeBudget(BudgetId id, const QString& text)
+{
+    writeChanged(QString::fromUtf8(budgetSpec(id).storeKey), text);
+}
+
+void SavedPlan::writeDate(const QString& text) { writeChanged(kDateKey, text); }
 
 std::vector<PlanStep> SavedPlan::saveSteps(const Plan& plan)
 {

@@ -60,6 +60,7 @@ public:
     bool isKept(TableId id) const;
     QString loadDate(const QDateTime& now, const QLocale& locale = QLocale());
     QString loadBudget(BudgetId id);
+    // Both skip a value the store already holds.
     void writeBudget(BudgetId id, const QString& text);
     void writeDate(const QString& text);
 
@@ -71,6 +72,7 @@ public:
 private:
     QString read(const QString& key, const QString& defaultValue);
     void write(const QString& key, const QString& value);
+    void writeChanged(const QString& key, const QString& value);
 
     SettingsStore& store_;
     std::vector<KeptTable> kept_;

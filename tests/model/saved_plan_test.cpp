@@ -181,5 +181,20 @@ TEST_F(SavedPlanTest, BudgetsAndDateAreWrittenWholeAndFailuresSurface)
     EXPECT_THROW(saved.writeBudget(BudgetId::Food, "1"), StoreError);
 }
 
+TEST_F(SavedPlanTest, AValueTheStoreAlreadyHoldsIsNotWrittenAgain)
+{
+    saved.writeBudget(BudgetId::Food, "20");
+    saved.writeDate("");
+    store.writtenKeys.clear();
+    saved.writeBudget(BudgetId::Food, "20");
+    saved.writeDate("");
+    EXPECT_TRUE(store.writtenKeys.empty());
+
+    saved.writeBudget(BudgetId::Food, "21");
+    saved.writeDate("Friday");
+    EXPECT_EQ(store.writtenKeys, (std::vector<QString>{"Food Budget", "Date"}));
+    EXPECT_EQ(store.value("Food Budget"), "21");
+}
+
 }  // namespace
 }  // namespace jubilo

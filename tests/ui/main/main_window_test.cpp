@@ -230,6 +230,17 @@ TEST_F(MainWindowTest, BudgetsAreWrittenAsTypedAndTheDateOnlyWhenTheUserEditsIt)
     EXPECT_EQ(stored("Date"), "Friday");
 }
 
+TEST_F(MainWindowTest, StartingWritesNothingTheStoreAlreadyHolds)
+{
+    for (const BudgetSpec& budget : budgetSpecs())
+        sys.memoryStore.write("Tarvel", "Jubilo", QString::fromUtf8(budget.storeKey), "25");
+    sys.memoryStore.write("Tarvel", "Jubilo", "Date", "Saturday");
+    sys.memoryStore.writtenKeys.clear();
+    start();
+    EXPECT_EQ(get<QLineEdit>("txtFoodBudget").text(), "25");
+    EXPECT_TRUE(sys.memoryStore.writtenKeys.empty()) << sys.memoryStore.writtenKeys.front().toStdString();
+}
+
 TEST_F(MainWindowTest, AStoreThatCannotBeWrittenIsReportedNotFatal)
 {
     start();
