@@ -1,6 +1,7 @@
 #include "report/report_run.h"
 
 #include "model/plan.h"
+#include "platform/private_file.h"
 #include "platform/system.h"
 #include "report/host_version.h"
 #include "report/plan_sheet.h"
@@ -10,6 +11,7 @@
 #include "trap/file_procedures.h"
 #include "report/host_checks.h"
 
+#include <QBuffer>
 #include <QDeadlineTimer>
 #include <QThread>
 
@@ -81,9 +83,12 @@ bool saveCellsActivesheet(HostWorkbook& workbook, const QString& path)
         return trap.failureCount() == 0;
     trap.step(110, [&] { present(sheet, "sheet").usedRange()->copyPicture(); });
     trap.step(112, [&] {
-        const QImage picture = fetchClipboardPicture();
-        if (!picture.save(path, "BMP"))
-            throw std::runtime_error("The picture could not be written to " + path.toStdString());
+        QByteArray bitmap;
+        QBuffer buffer(&bitmap);
+        buffer.open(QIODevice::WriteOnly);
+        if (!fetchClipboardPicture().save(&buffer, "BMP"))
+            throw std::runtime_error("The picture could not be encoded for " + path.toStdString());
+        writePrivateFile(path, bitmap);
     });
     return trap.failureCount() == 0;
 }

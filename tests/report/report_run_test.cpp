@@ -87,6 +87,26 @@ TEST_F(ReportRunTest, BuildsSavesPicturesAndHandsOverToThePreview)
     reader->quit();
 }
 
+// Another user of a shared temporary folder may plant a link where the run
+// writes its picture; the link is replaced, never followed.
+TEST_F(ReportRunTest, ALinkPlantedAtThePicturesNameLeavesItsTargetAlone)
+{
+    QTemporaryDir elsewhere;
+    const QString victim = QDir(elsewhere.path()).filePath("notes.txt");
+    {
+        QFile file(victim);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("precious");
+    }
+    ASSERT_TRUE(QFile::link(victim, QDir(temp.path()).filePath("temp.bmp")));
+    generateReport(plan, screens);
+    EXPECT_TRUE(sys.messages.empty()) << errorBoxes().join('\n').toStdString();
+    EXPECT_TRUE(screens.calls.contains("show"));
+    QFile file(victim);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "precious");
+}
+
 TEST_F(ReportRunTest, NoHostGivesOneBoxAndEndsTheRun)
 {
     sys.hostFactory = nullptr;
