@@ -12,10 +12,11 @@
 
 namespace jubilo::xls {
 
-// Writes the workbook as an .xls file, replacing the file at path only once
-// the new one is complete. Throws XlsError when the workbook cannot be
-// written as it stands (a text over 32,767 characters, a format that is not
-// there, overlapping merges, ...) or the file cannot be written.
+// Writes the workbook as an .xls file readable by its owner only, replacing
+// the file at path only once the new one is complete (see private_file_p.h).
+// Throws XlsError when the workbook cannot be written as it stands (a text
+// over 32,767 characters, a format that is not there, overlapping merges,
+// ...) or the file cannot be written; the file at path is then untouched.
 void writeWorkbook(const XlsWorkbook& workbook, const std::filesystem::path& path);
 
 // Opens an .xls file. Throws XlsError when it is not a BIFF8 workbook, or

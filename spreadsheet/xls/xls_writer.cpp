@@ -3,13 +3,12 @@
 
 #include "spreadsheet/xls/compound_file_p.h"
 #include "spreadsheet/xls/image_codec_p.h"
+#include "spreadsheet/xls/private_file_p.h"
 #include "spreadsheet/xls/sheet_writer_p.h"
 #include "spreadsheet/xls/workbook_checks_p.h"
 #include "spreadsheet/xls/xls_io.h"
 
 #include <algorithm>
-#include <fstream>
-#include <system_error>
 
 namespace jubilo::xls {
 
@@ -162,28 +161,7 @@ std::vector<uint8_t> writeWorkbookBytes(const XlsWorkbook& workbook)
 
 void writeWorkbook(const XlsWorkbook& workbook, const std::filesystem::path& path)
 {
-    const std::vector<uint8_t> bytes = writeWorkbookBytes(workbook);
-    std::filesystem::path temp = path;
-    temp += ".saving";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            throw XlsError("cannot create " + path.string());
-        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-            throw XlsError("cannot write " + path.string());
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-        throw XlsError("cannot write " + path.string() + ": " + ec.message());
-    }
+    replaceFilePrivately(path, writeWorkbookBytes(workbook));
 }
 
 }  // namespace jubilo::xls
