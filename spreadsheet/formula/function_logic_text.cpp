@@ -50,6 +50,26 @@ Value onText(const Args& args, const EvalContext& ctx, F f)
     return f(std::get<QString>(t));
 }
 
+// TRIM's rule: spaces (U+0020 only) go from both ends and runs of them
+// inside become one; tabs, line breaks and other blanks stay as they are.
+QString trimSpaces(const QString& s)
+{
+    QString out;
+    out.reserve(s.size());
+    bool pendingSpace = false;
+    for (const QChar c : s) {
+        if (c == u' ') {
+            pendingSpace = !out.isEmpty();
+            continue;
+        }
+        if (pendingSpace)
+            out += u' ';
+        pendingSpace = false;
+        out += c;
+    }
+    return out;
+}
+
 Value side(const Args& args, const EvalContext& ctx, bool fromLeft)
 {
     double n = 1;
@@ -126,7 +146,7 @@ Value lower(const Args& args, const EvalContext& ctx)
 
 Value trim(const Args& args, const EvalContext& ctx)
 {
-    return onText(args, ctx, [](const QString& s) -> Value { return s.simplified(); });
+    return onText(args, ctx, [](const QString& s) -> Value { return trimSpaces(s); });
 }
 
 Value left(const Args& args, const EvalContext& ctx) { return side(args, ctx, true); }

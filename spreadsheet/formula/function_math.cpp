@@ -4,7 +4,12 @@
 
 #include "spreadsheet/formula/functions_p.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace jubilo::spreadsheet::formula::fn {
@@ -63,12 +68,46 @@ std::optional<ErrorCode> numbers(const Args& args, const EvalContext& ctx, doubl
     return std::nullopt;
 }
 
-// Half away from zero, after trimming binary noise (2.675 rounds to 2.68).
-double roundHalfAway(double v, int digits)
+// Significant digits a spreadsheet keeps of a number.
+constexpr int kSignificantDigits = 15;
+// Decimal places past which rounding changes nothing: a double's decimal
+// exponent lies within -324 to 308, and 15 digits are kept.
+constexpr double kMaxRoundPlaces = 400;
+
+// Half away from zero at `places` decimals (negative: left of the point),
+// done on the number's 15-digit decimal form, so binary noise does not
+// decide: 2.675 and 1.005 round up to 2.68 and 1.01. More places than the
+// number has digits return it as it is; a place above its first digit gives 0.
+double roundHalfAway(double v, double places)
 {
-    const double scale = std::pow(10.0, qBound(-308, digits, 308));
-    const double scaled = QString::number(std::abs(v) * scale, 'g', 15).toDouble();
-    return std::copysign(std::floor(scaled + 0.5) / scale, v);
+    if (v == 0 || !std::isfinite(v))
+        return v;
+    const int at = int(std::clamp(std::trunc(places), -kMaxRoundPlaces, kMaxRoundPlaces));
+    char text[32];  // d.ddddddddddddddde+xxx
+    const auto written = std::to_chars(text, text + sizeof text - 1, std::abs(v), std::chars_format::scientific,
+                                       kSignificantDigits - 1);
+    *written.ptr = 0;
+    const int exponent = std::atoi(std::strchr(text, 'e') + 1);
+    const int keep = exponent + 1 + at;  // digits before the rounding place
+    if (keep >= kSignificantDigits)
+        return v;
+    if (keep < 0)
+        return 0.0;
+    char digits[kSignificantDigits + 1] = {text[0]};
+    std::memcpy(digits + 1, text + 2, kSignificantDigits - 1);
+    long long kept = 0;
+    for (int i = 0; i < keep; ++i)
+        kept = kept * 10 + (digits[i] - '0');
+    if (digits[keep] >= '5')
+        ++kept;
+    if (kept == 0)
+        return 0.0;
+    // kept * 10^-at, parsed rather than multiplied so it is the nearest
+    // double (infinite past the largest, which ROUND reports as #NUM!). No
+    // decimal point, so the C locale's does not matter.
+    char result[48];
+    std::snprintf(result, sizeof result, "%llde%d", kept, -at);
+    return std::copysign(std::strtod(result, nullptr), v);
 }
 
 }  // namespace
@@ -146,7 +185,7 @@ Value round(const Args& args, const EvalContext& ctx)
     double v[2];
     if (const auto e = numbers(args, ctx, v))
         return *e;
-    return checked(roundHalfAway(v[0], int(std::trunc(v[1]))));
+    return checked(roundHalfAway(v[0], v[1]));
 }
 
 Value abs(const Args& args, const EvalContext& ctx)

@@ -168,6 +168,73 @@ TEST_F(FormulaSheet, FunctionsAndOperators)
     EXPECT_EQ(registered, called.size());
 }
 
+// ROUND at any number of places: the 15-digit decimal form decides halves,
+// places past the number's digits keep it, places above it give 0.
+const std::pair<const char*, Value> kRoundCases[] = {
+    {"=ROUND(2,308)", 2.0},
+    {"=ROUND(2,309)", 2.0},
+    {"=ROUND(2.5,1E+300)", 2.5},
+    {"=ROUND(1.23456789012345,30)", 1.23456789012345},
+    {"=ROUND(1234.5,-2)", 1200.0},
+    {"=ROUND(-1250,-2)", -1300.0},
+    {"=ROUND(499,-3)", 0.0},
+    {"=ROUND(500,-3)", 1000.0},
+    {"=ROUND(500,-4)", 0.0},
+    {"=ROUND(123,-308)", 0.0},
+    {"=ROUND(1E+300,-1E+300)", 0.0},
+    {"=ROUND(2.5,0)", 3.0},
+    {"=ROUND(-2.5,0)", -3.0},
+    {"=ROUND(0.5,0)", 1.0},
+    {"=ROUND(-0.4,0)", 0.0},
+    {"=ROUND(1.005,2)", 1.01},
+    {"=ROUND(2.675,2)", 2.68},
+    {"=ROUND(9.995,2)", 10.0},
+    {"=ROUND(0.1+0.2,15)", 0.1 + 0.2},
+    {"=ROUND(0.1+0.2,1)", 0.3},
+    {"=ROUND(3.7,0.9)", 4.0},
+    {"=ROUND(3.14159,-0.9)", 3.0},
+    {"=ROUND(1E-300,305)", 1e-300},
+    {"=ROUND(1.5E-300,300)", 2e-300},
+    {"=ROUND(9.9E+307,-307)", 1e308},
+    {"=ROUND(0,5)", 0.0},
+    {"=ROUND(\"x\",1)", ErrorCode::Value},
+};
+
+TEST_F(FormulaSheet, RoundTakesAnyNumberOfPlaces)
+{
+    int row = 0;
+    for (const auto& [text, expected] : kRoundCases) {
+        const QString cell = QStringLiteral("A%1").arg(++row);
+        app->range(cell).setFormulaR1C1(QString::fromUtf8(text));
+        EXPECT_EQ(app->range(cell).value(), expected) << text;
+    }
+    put("B1", "=ROUND(-0.4,0)");  // no negative zero
+    EXPECT_FALSE(std::signbit(std::get<double>(value("B1"))));
+}
+
+// TRIM takes spaces from the ends and shortens runs of them to one; tabs
+// and line breaks are text like any other.
+const std::pair<const char*, const char*> kTrimCases[] = {
+    {"  two   words ", "two words"},
+    {"   ", ""},
+    {"", ""},
+    {"one", "one"},
+    {"\ta  b\t", "\ta b\t"},
+    {"line one \n  line two", "line one \n line two"},
+    {" a \r\n b ", "a \r\n b"},
+    {"a\t\tb", "a\t\tb"},
+    {"a\u00A0\u00A0b", "a\u00A0\u00A0b"},  // no-break spaces are not spaces to TRIM
+};
+
+TEST_F(FormulaSheet, TrimShortensSpacesOnly)
+{
+    for (const auto& [input, expected] : kTrimCases) {
+        sheet->setFormulaR1C1(0, 0, QStringLiteral("'") + QString::fromUtf8(input));
+        put("B1", "=TRIM(R1C1)");
+        EXPECT_EQ(value("B1"), Value(QString::fromUtf8(expected))) << "\"" << input << "\"";
+    }
+}
+
 TEST_F(FormulaSheet, CircularReferencesSettleAtZero)
 {
     put("A1", "=R2C1+1");
