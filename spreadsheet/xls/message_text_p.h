@@ -10,7 +10,8 @@
 
 namespace jubilo::xls {
 
-// UTF-8 of a UTF-16 text (a lone surrogate is kept as its own code).
+// UTF-8 of a UTF-16 text; half a surrogate pair becomes U+FFFD, so the
+// result is always valid UTF-8.
 std::string utf8(std::u16string_view s);
 // A column as "F", a cell as "F26".
 std::string columnName(uint16_t column);
