@@ -155,13 +155,12 @@ void collectFormats(const Worksheet& sheet, FormatMap& formats)
         if (sheet.column(c).xf)
             formats.use(*sheet.column(c).xf);
     const CellStore& store = sheet.cells();
-    for (int r = 0; r < store.rowLimit(); ++r) {
-        const RowStore* row = store.row(r);
-        if (row->xf)
-            formats.use(*row->xf);
-        for (const Cell& cell : row->cells)
+    store.forEachRow(0, kLastRow, [&](int, const RowStore& row) {
+        if (row.xf)
+            formats.use(*row.xf);
+        for (const Cell& cell : row.cells)
             formats.use(cell.xf);
-    }
+    });
 }
 
 // COLINFO records: every column whose width or format differs from the
@@ -221,21 +220,20 @@ xls::XlsSheet exportSheet(Worksheet& sheet, const FormatMap& formats, int digit)
 
     const CellStore& store = sheet.cells();
     out.cells.reserve(store.cellCount());
-    for (int r = 0; r < store.rowLimit(); ++r) {
-        const RowStore* row = store.row(r);
-        if (row->height || row->xf) {
+    store.forEachRow(0, kLastRow, [&](int r, const RowStore& row) {
+        if (row.height || row.xf) {
             xls::XlsRowInfo info;
             info.row = quint16(r);
-            if (row->height) {
-                info.height = quint16(std::lround(*row->height * 20.0));
+            if (row.height) {
+                info.height = quint16(std::lround(*row.height * 20.0));
                 info.customHeight = true;
                 info.hidden = info.height == 0;
             }
-            if (row->xf)
-                info.xf = formats[*row->xf];
+            if (row.xf)
+                info.xf = formats[*row.xf];
             out.rows.push_back(info);
         }
-        for (const Cell& cell : row->cells) {
+        for (const Cell& cell : row.cells) {
             xls::XlsCell x;
             x.row = quint16(r);
             x.column = quint16(cell.col);
@@ -257,7 +255,7 @@ xls::XlsSheet exportSheet(Worksheet& sheet, const FormatMap& formats, int digit)
             }
             out.cells.push_back(std::move(x));
         }
-    }
+    });
 
     for (const CellRect& m : sheet.merges().areas())
         out.merges.push_back(toXlsRange(m));

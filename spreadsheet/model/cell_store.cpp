@@ -9,22 +9,35 @@ std::vector<Cell>::iterator CellStore::lowerBound(std::vector<Cell>& cells, int 
     return std::lower_bound(cells.begin(), cells.end(), col, [](const Cell& c, int v) { return c.col < v; });
 }
 
+Cell* CellStore::findIn(RowStore& row, int col)
+{
+    const auto it = lowerBound(row.cells, col);
+    return it != row.cells.end() && it->col == col ? &*it : nullptr;
+}
+
+const Cell* CellStore::findIn(const RowStore& row, int col) { return findIn(const_cast<RowStore&>(row), col); }
+
 Cell* CellStore::find(int row, int col)
 {
     RowStore* r = this->row(row);
-    if (!r)
-        return nullptr;
-    const auto it = lowerBound(r->cells, col);
-    return it != r->cells.end() && it->col == col ? &*it : nullptr;
+    return r ? findIn(*r, col) : nullptr;
 }
 
 const Cell* CellStore::find(int row, int col) const { return const_cast<CellStore*>(this)->find(row, col); }
 
 RowStore& CellStore::obtainRow(int r)
 {
-    if (r >= int(rows_.size()))
-        rows_.resize(r + 1);
-    return rows_[r];
+    const std::size_t p = std::size_t(r) / kRowsPerPage;
+    if (p >= pages_.size())
+        pages_.resize(p + 1);
+    if (!pages_[p])
+        pages_[p] = std::make_unique<Page>();
+    return (*pages_[p])[std::size_t(r) % kRowsPerPage];
+}
+
+std::size_t CellStore::pageCount() const
+{
+    return std::size_t(std::count_if(pages_.begin(), pages_.end(), [](const auto& page) { return page != nullptr; }));
 }
 
 Cell& CellStore::obtain(int row, int col, quint32 xf)
@@ -42,33 +55,31 @@ Cell& CellStore::obtain(int row, int col, quint32 xf)
 
 void CellStore::erase(const CellRect& rect)
 {
-    const int last = qMin(rect.bottom, rowLimit() - 1);
-    for (int r = rect.top; r <= last; ++r) {
-        auto& cells = rows_[r].cells;
+    forEachRow(rect.top, rect.bottom, [&](int, RowStore& row) {
+        auto& cells = row.cells;
         const auto from = lowerBound(cells, rect.left);
         const auto to = std::find_if(from, cells.end(), [&](const Cell& c) { return c.col > rect.right; });
         cells.erase(from, to);
-    }
+    });
 }
 
 std::optional<CellRect> CellStore::bounds() const
 {
     std::optional<CellRect> box;
-    for (int r = 0; r < rowLimit(); ++r) {
-        const auto& cells = rows_[r].cells;
+    forEachRow(0, kLastRow, [&](int r, const RowStore& row) {
+        const auto& cells = row.cells;
         if (cells.empty())
-            continue;
+            return;
         const CellRect line{r, cells.front().col, r, cells.back().col};
         box = box ? box->united(line) : line;
-    }
+    });
     return box;
 }
 
 std::size_t CellStore::cellCount() const
 {
     std::size_t n = 0;
-    for (const auto& r : rows_)
-        n += r.cells.size();
+    forEachRow(0, kLastRow, [&](int, const RowStore& row) { n += row.cells.size(); });
     return n;
 }
 

@@ -117,8 +117,7 @@ void Worksheet::clear(const CellRect& rect)
     cells_.erase(rect);
     merges_.removeIntersecting(rect);
     if (rect.spansAllColumns())
-        for (int r = rect.top; r <= qMin(rect.bottom, cells_.rowLimit() - 1); ++r)
-            cells_.obtainRow(r).xf.reset();
+        cells_.forEachRow(rect.top, rect.bottom, [](int, RowStore& row) { row.xf.reset(); });
     if (rect.spansAllRows())
         for (int c = rect.left; c <= rect.right; ++c)
             columns_[c].xf.reset();

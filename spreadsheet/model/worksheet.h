@@ -74,6 +74,17 @@ public:
     void setColumnWidth(int first, int last, double width);
     double rowHeight(int row) const;
     bool hasCustomHeight(int row) const;
+    // Calls f(row, points) for each row from first to last that has a height
+    // of its own, in order; every other row is kDefaultRowHeight high. Rows
+    // never written are skipped a page at a time.
+    template <typename F>
+    void forEachCustomHeight(int first, int last, F&& f) const
+    {
+        cells_.forEachRow(first, last, [&](int r, const RowStore& row) {
+            if (row.height)
+                f(r, *row.height);
+        });
+    }
     void setRowHeight(int first, int last, double points);
 
     void merge(const CellRect& rect);

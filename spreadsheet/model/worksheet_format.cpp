@@ -24,7 +24,7 @@ quint32 edgeBits(const Edges& e) { return e.top | e.bottom << 1 | e.left << 2 | 
 quint32 Worksheet::effectiveXf(int row, int col) const
 {
     if (const RowStore* r = cells_.row(row)) {
-        if (const Cell* cell = cells_.find(row, col))
+        if (const Cell* cell = CellStore::findIn(*r, col))
             return cell->xf;
         if (r->xf)
             return *r->xf;
@@ -121,19 +121,21 @@ void Worksheet::editSheet(const std::function<quint32(quint32, const Edges&)>& a
         for (int c : {0, kLastColumn})
             if (!columns_[c].xf)
                 columns_[c].xf = sheetXf_;
-        for (int r = 0; r < cells_.rowLimit(); ++r)
-            if (cells_.row(r)->xf)
+        cells_.forEachRow(0, kLastRow, [&](int r, const RowStore& row) {
+            if (row.xf)
                 for (int c : {0, kLastColumn})
                     materialise(r, c);
+        });
         for (int c = 0; c < kColumnCount; ++c)
             if (columns_[c].xf)
                 for (int r : {0, kLastRow})
                     materialise(r, c);
     }
     sheetXf_ = apply(sheetXf_, {});
-    for (int r = 0; r < cells_.rowLimit(); ++r)
-        if (auto& xf = cells_.row(r)->xf)
+    cells_.forEachRow(0, kLastRow, [&](int r, RowStore& row) {
+        if (auto& xf = row.xf)
             xf = apply(*xf, {r == 0, r == kLastRow, false, false});
+    });
     for (int c = 0; c < kColumnCount; ++c)
         if (auto& xf = columns_[c].xf)
             xf = apply(*xf, {false, false, c == 0, c == kLastColumn});
@@ -145,10 +147,11 @@ void Worksheet::editSheet(const std::function<quint32(quint32, const Edges&)>& a
 void Worksheet::editColumns(const CellRect& rect, const std::function<quint32(quint32, const Edges&)>& apply,
                             bool edgeSensitive)
 {
-    for (int r = 0; r < cells_.rowLimit(); ++r)
-        if (cells_.row(r)->xf)
+    cells_.forEachRow(0, kLastRow, [&](int r, const RowStore& row) {
+        if (row.xf)
             for (int c = rect.left; c <= rect.right; ++c)
                 materialise(r, c);
+    });
     if (edgeSensitive)
         for (int c = rect.left; c <= rect.right; ++c)
             materialise(0, c), materialise(kLastRow, c);

@@ -10,6 +10,18 @@ namespace {
 
 int padding(int digit) { return 2 * ((digit + 3) / 4) + 1; }
 
+// Rows first..last together, from the rows with a height of their own: the
+// others all have the default.
+int rowSpanPixels(const Worksheet& sheet, int first, int last)
+{
+    if (last < first)
+        return 0;
+    const int normal = pointsToPixels(kDefaultRowHeight);
+    int total = (last - first + 1) * normal;
+    sheet.forEachCustomHeight(first, last, [&](int, double points) { total += pointsToPixels(points) - normal; });
+    return total;
+}
+
 }  // namespace
 
 int columnPixels(double characters, int digit)
@@ -72,16 +84,9 @@ int rowOffset(const Worksheet& sheet, const RangeGeometry& g, int row)
 {
     if (row >= g.drawn.top && row <= g.drawn.bottom + 1)
         return g.y[std::size_t(row - g.drawn.top)];
-    int at = 0;
-    if (row < g.drawn.top) {
-        for (int r = row; r < g.drawn.top; ++r)
-            at -= pointsToPixels(sheet.rowHeight(r));
-        return at;
-    }
-    at = g.y.back();
-    for (int r = g.drawn.bottom + 1; r < row; ++r)
-        at += pointsToPixels(sheet.rowHeight(r));
-    return at;
+    if (row < g.drawn.top)
+        return -rowSpanPixels(sheet, row, g.drawn.top - 1);
+    return g.y.back() + rowSpanPixels(sheet, g.drawn.bottom + 1, row - 1);
 }
 
 }  // namespace jubilo::spreadsheet::picture

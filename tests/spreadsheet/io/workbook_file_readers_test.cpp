@@ -82,9 +82,9 @@ QJsonObject expectations(Workbook& book)
             if (const auto w = sheet.column(c).width)  // a width of 0 hides the column
                 widths[QString::number(c)] = *w > 0 ? std::floor((*w * 7 + 5) / 7 * 256) : 0.0;
         QJsonObject heights;
-        for (int r = 0; r < sheet.cells().rowLimit(); ++r)
-            if (sheet.hasCustomHeight(r))
-                heights[QString::number(r)] = QJsonArray{int(std::lround(sheet.rowHeight(r) * 20)), true};
+        sheet.forEachCustomHeight(0, kLastRow, [&](int r, double points) {
+            heights[QString::number(r)] = QJsonArray{int(std::lround(points * 20)), true};
+        });
         const QString area = sheet.pageSetup().printArea();
         sheets.append(
             QJsonObject{{"name", sheet.name()},

@@ -54,6 +54,39 @@ TEST(CellStore, KeepsCellsSortedAndSparse)
     EXPECT_EQ(store.bounds(), (CellRect{5, 0, 9, 2}));
 }
 
+TEST(CellStore, AFarRowCostsOnePageNotTheRowsAboveIt)
+{
+    CellStore store;
+    store.obtain(kLastRow, kLastColumn, 0).value = 1.0;
+    EXPECT_EQ(store.pageCount(), 1u);
+    EXPECT_EQ(store.row(0), nullptr);
+    EXPECT_EQ(store.row(kLastRow - CellStore::kRowsPerPage), nullptr);
+    ASSERT_NE(store.row(kLastRow - CellStore::kRowsPerPage + 1), nullptr);  // same page: there, and empty
+    EXPECT_TRUE(store.row(kLastRow - 1)->cells.empty());
+    EXPECT_EQ(store.row(-1), nullptr);
+    EXPECT_EQ(store.row(kRowCount), nullptr);
+
+    int visited = 0;
+    store.forEachRow(0, kLastRow, [&](int, const RowStore&) { ++visited; });
+    EXPECT_EQ(visited, CellStore::kRowsPerPage);
+    EXPECT_EQ(store.bounds(), CellRect::at(kLastRow, kLastColumn));
+
+    // Rows either side of a page border, and ranges cut inside pages.
+    store.obtainRow(CellStore::kRowsPerPage - 1).height = 20.0;
+    store.obtainRow(CellStore::kRowsPerPage).height = 30.0;
+    EXPECT_EQ(store.pageCount(), 3u);
+    std::vector<int> rows;
+    store.forEachRow(CellStore::kRowsPerPage - 1, CellStore::kRowsPerPage, [&](int r, const RowStore& row) {
+        if (row.height)
+            rows.push_back(r);
+    });
+    EXPECT_EQ(rows, (std::vector<int>{CellStore::kRowsPerPage - 1, CellStore::kRowsPerPage}));
+    visited = 0;
+    store.forEachRow(4 * CellStore::kRowsPerPage + 10, 4 * CellStore::kRowsPerPage + 20,
+                     [&](int, const RowStore&) { ++visited; });
+    EXPECT_EQ(visited, 0);  // a page that was never written
+}
+
 TEST(MergeSet, FindsOverlapsAmongManyAreas)
 {
     MergeSet merges;

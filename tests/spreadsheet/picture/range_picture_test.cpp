@@ -127,6 +127,26 @@ TEST_F(RangePicture, LargeRangesAreCutAtTheSizeLimitFromTheTopLeft)
     EXPECT_EQ(draw("A1:IV65536", {true, 500}).size(), QSize(500, 500));
 }
 
+// Merged areas reaching outside the drawn part are placed by offsets that
+// add up the rows between; only rows with heights of their own are visited.
+TEST_F(RangePicture, OffsetsOfFarRowsAddUpEveryRowBetween)
+{
+    for (int row : {0, 255, 256, 511, 1000, 4095, 4096, kLastRow - 1, kLastRow})
+        sheet->setRowHeight(row, row, 3.0 + row % 40);
+    sheet->setRowHeight(700, 710, 0);  // hidden
+    const auto naive = [&](int from, int to) {  // rows from..to-1
+        int at = 0;
+        for (int r = from; r < to; ++r)
+            at += pointsToPixels(sheet->rowHeight(r));
+        return at;
+    };
+    const RangeGeometry g = measureRange(*sheet, CellRect{300, 1, 310, 2});
+    for (int row : {0, 1, 255, 256, 257, 299, 300, 305, 311, 312, 700, 711, 4096, kLastRow, kRowCount}) {
+        const int expected = row < 300 ? -naive(row, 300) : naive(300, row);
+        EXPECT_EQ(rowOffset(*sheet, g, row), expected) << "row " << row;
+    }
+}
+
 TEST_F(RangePicture, FillsComeFromTheWorkbookPaletteAndHideGridlines)
 {
     planColumns();

@@ -1,0 +1,58 @@
+// Files that claim more than they hold cost memory by what they hold: each
+// hostile input is read or refused with an XlsError within a small budget,
+// whatever extent, size or count it claims.
+
+#include "heap_meter.h"
+#include "hostile_workbooks.h"
+
+#include "spreadsheet/xls/xls_io.h"
+
+#include <gtest/gtest.h>
+
+namespace jubilo::xls {
+namespace {
+
+// The stream copied out of its container, what the records hold in the
+// image (a few times their bytes), and a fixed allowance for the rest.
+constexpr std::size_t kBudgetPerInputByte = 16;
+constexpr std::size_t kFixedBudget = std::size_t(256) << 10;
+
+TEST(HostileInput, EachIsReadOrRefusedWithinAMemoryBudget)
+{
+    {
+        const testing::HeapMeter meter;  // the meter sees what containers take
+        std::vector<char> taken(kFixedBudget * 2);
+        volatile char* touched = taken.data();
+        touched[0] = 1;
+        EXPECT_GE(meter.peakBytes(), taken.size());
+    }
+    for (const testing::HostileInput& input : testing::hostileInputs()) {
+        const std::string name = input.name + (input.container ? ".xls" : ".biff");
+        std::string outcome = "read";
+        const testing::HeapMeter meter;
+        try {
+            const XlsWorkbook wb = input.container ? readWorkbookBytes(input.bytes) : decodeWorkbookStream(input.bytes);
+        } catch (const XlsError& e) {
+            outcome = e.what();
+        }
+        EXPECT_LE(meter.peakBytes(), kFixedBudget + kBudgetPerInputByte * input.bytes.size())
+            << name << " (" << input.bytes.size() << " bytes): " << outcome;
+    }
+}
+
+TEST(HostileInput, AFarCellOrAClaimedExtentKeepsOnlyWhatTheFileHolds)
+{
+    for (const testing::HostileInput& input : testing::hostileInputs()) {
+        if (input.name != "far_cell" && input.name != "claimed_extent" && input.name != "tallest_widest")
+            continue;
+        const XlsWorkbook wb = input.container ? readWorkbookBytes(input.bytes) : decodeWorkbookStream(input.bytes);
+        ASSERT_EQ(wb.sheets.size(), 1u) << input.name;
+        const XlsSheet& sheet = wb.sheets[0];
+        EXPECT_LE(sheet.cells.size(), 2u) << input.name;
+        EXPECT_LE(sheet.rows.size(), 3u) << input.name;  // the rows that are not the default
+        EXPECT_LE(sheet.columns.size(), 1u) << input.name;
+    }
+}
+
+}  // namespace
+}  // namespace jubilo::xls
