@@ -1,12 +1,14 @@
 #include "spreadsheet/picture/range_picture.h"
 
 #include "automation/color_packing.h"
+#include "spreadsheet/core/address.h"
 #include "spreadsheet/core/error.h"
 #include "spreadsheet/picture/cell_fonts_p.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/model/worksheet.h"
 
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPainter>
 #include <QTextLayout>
 
@@ -86,12 +88,12 @@ struct Box {
 
 class Renderer {
 public:
-    Renderer(Worksheet& sheet, const CellRect& range, const PictureOptions& options)
+    Renderer(Worksheet& sheet, RangeGeometry geometry, const PictureOptions& options)
         : sheet_(sheet)
         , book_(sheet.workbook())
         , table_(book_.formats())
         , options_(options)
-        , g_(measureRange(sheet, range, options.maxSide))
+        , g_(std::move(geometry))
     {
     }
 
@@ -430,6 +432,23 @@ private:
     std::vector<std::optional<FontEntry>> fonts_;
 };
 
+QString withSeparators(qint64 n) { return QLocale(QLocale::English).toString(n); }
+
+// Refuses a picture past the pixel or cell limit, naming the range and
+// its size.
+void checkPictureSize(const RangeGeometry& g)
+{
+    const qint64 pixels = qint64(g.size.width()) * g.size.height();
+    const QString range = absoluteAddress(g.range);
+    if (pixels > kMaxPicturePixels)
+        throw PictureTooLarge(QStringLiteral("The picture of %1 would be %2 by %3 pixels; a picture holds at most %4")
+                                  .arg(range, withSeparators(g.size.width()), withSeparators(g.size.height()),
+                                       withSeparators(kMaxPicturePixels)));
+    if (g.drawn.area() > kMaxPictureCells)
+        throw PictureTooLarge(QStringLiteral("The picture of %1 would draw %2 cells; a picture draws at most %3")
+                                  .arg(range, withSeparators(g.drawn.area()), withSeparators(kMaxPictureCells)));
+}
+
 }  // namespace
 
 QImage drawRange(Worksheet& sheet, const CellRect& range, const PictureOptions& options)
@@ -439,8 +458,10 @@ QImage drawRange(Worksheet& sheet, const CellRect& range, const PictureOptions& 
         throw SpreadsheetError(QStringLiteral("The range to draw lies outside the sheet"));
     if (options.maxSide < 1)
         throw SpreadsheetError(QStringLiteral("A picture needs at least one pixel on each side"));
+    RangeGeometry geometry = measureRange(sheet, range, options.maxSide);
+    checkPictureSize(geometry);
     registerFontSubstitutes();
-    return Renderer(sheet, range, options).draw();
+    return Renderer(sheet, std::move(geometry), options).draw();
 }
 
 }  // namespace jubilo::spreadsheet::picture
