@@ -1,48 +1,24 @@
 #include "engine_host/engine_picture.h"
 
-#include "spreadsheet/picture/range_picture.h"
+#include "platform/bitmap_picture.h"
+#include "platform/system.h"
 #include "spreadsheet/model/range.h"
 #include "spreadsheet/model/worksheet.h"
-
-#include <QClipboard>
-#include <QGuiApplication>
+#include "spreadsheet/picture/range_picture.h"
 
 #include <stdexcept>
 
-namespace jubilo {
+namespace jubilo::engine {
 
-namespace {
-
-PictureSink& currentSink()
-{
-    static PictureSink sink;
-    return sink;
-}
-
-}  // namespace
-
-void putPictureOnClipboard(const QImage& picture)
-{
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        throw std::runtime_error("CopyPicture needs the desktop's clipboard, and no GUI application is running");
-    QGuiApplication::clipboard()->setImage(picture);
-}
-
-PictureSink setEnginePictureSink(PictureSink sink) { return std::exchange(currentSink(), std::move(sink)); }
-
-namespace engine {
-
-void copyPicture(const spreadsheet::Range& range)
+std::shared_ptr<const HostPicture> pictureOfRange(const spreadsheet::Range& range)
 {
     const auto sheet = range.worksheet();
-    const QImage picture = spreadsheet::picture::drawRange(*sheet, range.rect());
-    if (picture.isNull())
+    QImage bitmap = spreadsheet::picture::drawRange(*sheet, range.rect());
+    if (bitmap.isNull())
         throw std::runtime_error("The picture of the range could not be drawn");
-    if (const PictureSink& sink = currentSink())
-        sink(picture);
-    else
-        putPictureOnClipboard(picture);
+    return std::make_shared<BitmapPicture>(std::move(bitmap));
 }
 
-}  // namespace engine
-}  // namespace jubilo
+void copyPicture(const spreadsheet::Range& range) { system().setClipboardPicture(pictureOfRange(range)); }
+
+}  // namespace jubilo::engine

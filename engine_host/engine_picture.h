@@ -1,32 +1,21 @@
 #pragma once
-// CopyPicture for the engine's ranges: the range is drawn as its sheet shows
-// it and the picture handed to a sink, the system clipboard unless a sink of
-// the program's or a test's own is installed. The engine library itself
-// never touches the clipboard.
+// CopyPicture for the engine's ranges: the range as a picture that draws
+// itself, put on the clipboard through the seam.
 
-#include <QImage>
+#include "host/host_picture.h"
 
-#include <functional>
+#include <memory>
 
 namespace jubilo::spreadsheet {
 class Range;
 }
 
-namespace jubilo {
+namespace jubilo::engine {
 
-using PictureSink = std::function<void(const QImage&)>;
-
-// The default sink: QGuiApplication::clipboard(), which needs a running
-// QGuiApplication.
-void putPictureOnClipboard(const QImage& picture);
-
-// Where every engine host of the process sends its pictures from now on;
-// an empty sink restores the clipboard. Returns the sink it replaces.
-PictureSink setEnginePictureSink(PictureSink sink);
-
-namespace engine {
+// The range as its sheet shows it on screen. The picture keeps what it
+// draws, so it outlives the range's workbook.
+std::shared_ptr<const HostPicture> pictureOfRange(const spreadsheet::Range& range);
 
 void copyPicture(const spreadsheet::Range& range);
 
-}  // namespace engine
-}  // namespace jubilo
+}  // namespace jubilo::engine

@@ -1,8 +1,6 @@
 #include "platform/private_file.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstring>
@@ -17,10 +15,6 @@ namespace jubilo {
 namespace {
 
 constexpr mode_t kOwnerOnly = S_IRUSR | S_IWUSR;
-// A fresh name beside the target is drawn again while one exists; this
-// many collisions mean someone is filling the folder on purpose.
-constexpr int kMaxScratchAttempts = 100;
-constexpr int kScratchSuffixDigits = 16;
 
 [[noreturn]] void fail(const std::string& what, const QString& path, int error)
 {
@@ -70,25 +64,6 @@ void fillNewFile(int fd, const QString& path, const QByteArray& bytes)
     }
 }
 
-QString scratchNameBeside(const QString& path)
-{
-    const quint64 draw = QRandomGenerator::system()->generate64();
-    return path + QStringLiteral(".tmp-") + QStringLiteral("%1").arg(draw, kScratchSuffixDigits, 16, QLatin1Char('0'));
-}
-
-// Makes a renamed file's entry in its folder durable; a folder that cannot
-// be opened or synced leaves the file written, only less certain to survive
-// a power cut, so this is best effort.
-void syncFolderOf(const QString& path)
-{
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    syncRetrying(fd);
-    ::close(fd);
-}
-
 }  // namespace
 
 bool createPrivateFile(const QString& path, const QByteArray& bytes)
@@ -105,23 +80,6 @@ bool createPrivateFile(const QString& path, const QByteArray& bytes)
     }
     fillNewFile(fd, path, bytes);
     return true;
-}
-
-void writePrivateFile(const QString& path, const QByteArray& bytes)
-{
-    for (int attempt = 0; attempt < kMaxScratchAttempts; ++attempt) {
-        const QString scratch = scratchNameBeside(path);
-        if (!createPrivateFile(scratch, bytes))
-            continue;
-        if (::rename(QFile::encodeName(scratch).constData(), QFile::encodeName(path).constData()) != 0) {
-            const int error = errno;
-            ::unlink(QFile::encodeName(scratch).constData());
-            fail("Could not replace", path, error);
-        }
-        syncFolderOf(path);
-        return;
-    }
-    fail("Could not find a free temporary name beside", path, EEXIST);
 }
 
 }  // namespace jubilo

@@ -15,10 +15,4 @@ namespace jubilo {
 // leaves nothing behind.
 bool createPrivateFile(const QString& path, const QByteArray& bytes);
 
-// Writes `bytes` to a fresh owner-only file beside `path` and renames it
-// over `path`: a link planted at `path` is itself replaced, never followed.
-// On failure throws std::runtime_error naming the path and the reason;
-// `path` is then as it was and no partial file is left.
-void writePrivateFile(const QString& path, const QByteArray& bytes);
-
 }  // namespace jubilo

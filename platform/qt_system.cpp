@@ -1,5 +1,8 @@
 #include "platform/qt_system.h"
 
+#include "platform/bitmap_picture.h"
+#include "platform/picture_mime_data.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -145,7 +148,21 @@ QDateTime QtSystem::now() { return QDateTime::currentDateTime(); }
 // whatever a caller seeds with.
 void QtSystem::seedRandom(quint32 seed) { (void)seed; }
 
-QImage QtSystem::clipboardImage() { return QGuiApplication::clipboard()->image(); }
+void QtSystem::setClipboardPicture(std::shared_ptr<const HostPicture> picture)
+{
+    QGuiApplication::clipboard()->setMimeData(new PictureMimeData(std::move(picture)));
+}
+
+std::shared_ptr<const HostPicture> QtSystem::clipboardPicture()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (const auto* ours = dynamic_cast<const PictureMimeData*>(data))
+        return ours->picture();
+    if (!data || !data->hasImage())
+        return nullptr;
+    const QImage bitmap = qvariant_cast<QImage>(data->imageData());
+    return bitmap.isNull() ? nullptr : std::make_shared<BitmapPicture>(bitmap);
+}
 
 double QtSystem::nextRandom() { return QRandomGenerator::system()->generateDouble(); }
 

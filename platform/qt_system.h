@@ -32,7 +32,8 @@ public:
     void seedRandom(quint32 seed) override;
     double nextRandom() override;
     QStringList environment() override;
-    QImage clipboardImage() override;
+    void setClipboardPicture(std::shared_ptr<const HostPicture> picture) override;
+    std::shared_ptr<const HostPicture> clipboardPicture() override;
     QString programFolder() override;
     SettingsStore& settings() override;
     void endProgram(int exitCode) override;

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "host/host_picture.h"
 #include "host/spreadsheet_host.h"
 
 #include <memory>
@@ -52,8 +53,12 @@ public:
     // The process environment as "NAME=value" entries.
     virtual QStringList environment() = 0;
 
-    // The picture on the system clipboard; a null image when it holds none.
-    virtual QImage clipboardImage() = 0;
+    // Puts a picture on the system clipboard; other programs that paste it
+    // get a bitmap, drawn when they ask.
+    virtual void setClipboardPicture(std::shared_ptr<const HostPicture> picture) = 0;
+    // The picture on the system clipboard: the one this program put there,
+    // or the bitmap another program put there; null when it holds none.
+    virtual std::shared_ptr<const HostPicture> clipboardPicture() = 0;
 
     // Folder of the program file, without a trailing separator.
     virtual QString programFolder() = 0;

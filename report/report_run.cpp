@@ -1,7 +1,6 @@
 #include "report/report_run.h"
 
 #include "model/plan.h"
-#include "platform/private_file.h"
 #include "platform/system.h"
 #include "report/host_version.h"
 #include "report/plan_sheet.h"
@@ -11,7 +10,6 @@
 #include "trap/file_procedures.h"
 #include "report/host_checks.h"
 
-#include <QBuffer>
 #include <QDeadlineTimer>
 #include <QThread>
 
@@ -43,14 +41,13 @@ std::unique_ptr<SpreadsheetHost> openWorkbookInNewHost(const QString& path)
     return host;
 }
 
-QImage fetchClipboardPicture(std::chrono::milliseconds patience)
+std::shared_ptr<const HostPicture> fetchClipboardPicture(std::chrono::milliseconds patience)
 {
     const QDeadlineTimer deadline(patience);
     QString lastError;
     while (true) {
         try {
-            QImage picture = system().clipboardImage();
-            if (!picture.isNull())
+            if (auto picture = system().clipboardPicture())
                 return picture;
         } catch (...) {
             lastError = describeCurrentException();
@@ -65,9 +62,10 @@ QImage fetchClipboardPicture(std::chrono::milliseconds patience)
 }
 
 // Steps are numbered as the error box reports them.
-bool saveCellsActivesheet(HostWorkbook& workbook, const QString& path)
+TakenPicture saveCellsActivesheet(HostWorkbook& workbook)
 {
     ErrorTrap trap(locations::kSaveSheetPicture);
+    std::shared_ptr<const HostPicture> picture;
     std::unique_ptr<HostWorksheet> sheet;
     int lastRow = 0, lastColumn = 0;
     trap.step(100, [&] { sheet = workbook.activeSheet(); });
@@ -80,17 +78,10 @@ bool saveCellsActivesheet(HostWorkbook& workbook, const QString& path)
         lastColumn = columns->item(columns->count())->column();
     });
     if (!trap.condition(106, [&] { return lastRow > 1 && lastColumn > 1; }))
-        return trap.failureCount() == 0;
+        return trap.failureCount() == 0 ? TakenPicture(nullptr) : std::nullopt;
     trap.step(110, [&] { present(sheet, "sheet").usedRange()->copyPicture(); });
-    trap.step(112, [&] {
-        QByteArray bitmap;
-        QBuffer buffer(&bitmap);
-        buffer.open(QIODevice::WriteOnly);
-        if (!fetchClipboardPicture().save(&buffer, "BMP"))
-            throw std::runtime_error("The picture could not be encoded for " + path.toStdString());
-        writePrivateFile(path, bitmap);
-    });
-    return trap.failureCount() == 0;
+    trap.step(112, [&] { picture = fetchClipboardPicture(); });
+    return trap.failureCount() == 0 ? TakenPicture(picture) : std::nullopt;
 }
 
 namespace {
@@ -154,27 +145,27 @@ QString buildAndSaveWorkbook(ErrorTrap& trap, const Plan& plan)
 }
 
 // Steps 186 to 200: the saved workbook reopened in a second host and its
-// picture written to `picturePath`. False when there is no picture.
-bool drawSavedWorkbook(ErrorTrap& trap, const QString& workbookPath, const QString& picturePath, ReportScreens& screens)
+// picture taken; nothing when a step failed.
+TakenPicture drawSavedWorkbook(ErrorTrap& trap, const QString& workbookPath, ReportScreens& screens)
 {
     std::unique_ptr<SpreadsheetHost> previewHost;
     std::unique_ptr<HostWorkbook> previewBook;
     if (!trap.step(186, [&] { previewHost = openWorkbookInNewHost(workbookPath); }))
-        return false;
+        return std::nullopt;
     trap.step(188, [&] { screens.setBusyPointer(true); });
-    bool drawn = trap.step(190, [&] {
+    trap.step(190, [&] {
         const auto books = present(previewHost, "host").workbooks();
         previewBook = books->item(books->count());
     });
-    bool pictured = false;
-    drawn = drawn && trap.step(192, [&] { pictured = saveCellsActivesheet(*previewBook, picturePath); }) && pictured;
+    TakenPicture picture;
     if (previewBook) {
+        trap.step(192, [&] { picture = saveCellsActivesheet(*previewBook); });
         trap.step(194, [&] { previewHost->setDisplayAlerts(false); });
         trap.step(196, [&] { previewBook->close(); });
     }
     trap.step(198, [&] { previewHost->quit(); });
     trap.step(200, [&] { screens.setBusyPointer(false); });
-    return drawn;
+    return picture;
 }
 
 }  // namespace
@@ -189,17 +180,18 @@ void generateReport(const Plan& plan, ReportScreens& screens)
     const QString workbookPath = buildAndSaveWorkbook(trap, plan);
     if (workbookPath.isEmpty())
         return;
-    const QString picturePath = temporaryPicturePath();
-    const bool shown = drawSavedWorkbook(trap, workbookPath, picturePath, screens)
-        && trap.step(202, [&] { screens.loadPreviewPicture(picturePath); })
-        && trap.step(204, [&] { screens.setPreviewWorkbook(workbookPath); });
+    const TakenPicture picture = drawSavedWorkbook(trap, workbookPath, screens);
+    const bool shown = picture && trap.step(202, [&] {
+        if (!*picture)
+            throw std::runtime_error("The sheet has no cells to show");
+        screens.loadPreviewPicture(*picture);
+    }) && trap.step(204, [&] { screens.setPreviewWorkbook(workbookPath); });
     if (shown) {
         trap.step(206, [&] { screens.showPreview(); });
         trap.step(208, [&] { screens.hideMainWindow(); });
     } else {
         deleteFileQuietly(workbookPath);
     }
-    trap.step(210, [&] { deleteFileQuietly(picturePath); });
 }
 
 }  // namespace jubilo

@@ -60,6 +60,4 @@ QString freshWorkbookPath()
     throw std::runtime_error("No free name for the temporary workbook was found in " + folder.path().toStdString());
 }
 
-QString temporaryPicturePath() { return QDir(temporaryDirectory()).filePath(QStringLiteral("temp.bmp")); }
-
 }  // namespace jubilo

@@ -1,6 +1,6 @@
 #pragma once
-// Where a report run keeps its files: the temporary workbook under a fresh
-// random name, and the picture file, in the temporary directory.
+// Where a report run keeps its one file: the temporary workbook, under a
+// fresh random name in the temporary directory.
 
 #include <QString>
 
@@ -17,7 +17,5 @@ QString randomWorkbookName();
 
 // A workbook path in the temporary directory that no file holds yet.
 QString freshWorkbookPath();
-
-QString temporaryPicturePath();
 
 }  // namespace jubilo

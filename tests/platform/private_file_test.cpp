@@ -41,54 +41,43 @@ protected:
     }
 };
 
-TEST_F(PrivateFileTest, APlantedLinkIsReplacedNeverFollowed)
+TEST_F(PrivateFileTest, ANewFileIsOwnerOnlyAndWrittenWhole)
 {
-    const QString victim = dir.filePath("victim");
-    put(victim, "precious");
-    const QString path = dir.filePath("temp.bmp");
-    ASSERT_TRUE(QFile::link(victim, path));
-
-    writePrivateFile(path, "picture bytes");
-
-    EXPECT_EQ(contents(victim), "precious");
-    EXPECT_TRUE(S_ISREG(modeOf(path)));
-    EXPECT_EQ(modeOf(path) & 0777, 0600u);
-    EXPECT_EQ(contents(path), "picture bytes");
-    EXPECT_EQ(entries(), QStringList({"temp.bmp", "victim"}));  // no scratch file left
-}
-
-TEST_F(PrivateFileTest, AnOldFileIsReplacedWholeAndMadeOwnerOnly)
-{
-    const QString path = dir.filePath("temp.bmp");
-    put(path, QByteArray(100'000, 'x'));
-    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0644), 0);
-    const QByteArray big(3'000'000, 'b');
-
-    writePrivateFile(path, big);
-
+    const QString path = QDir(dir.path()).filePath("copy");
+    const QByteArray big(3 << 20, 'x');
+    ASSERT_TRUE(createPrivateFile(path, big));
     EXPECT_EQ(contents(path), big);
     EXPECT_EQ(modeOf(path) & 0777, 0600u);
-    EXPECT_EQ(entries(), QStringList({"temp.bmp"}));
 }
 
-TEST_F(PrivateFileTest, FailuresThrowNamingThePathAndLeaveNothingBehind)
+// Whatever holds the name already, a file or a link planted by someone
+// else, is left as it is, and so is the file a link points at.
+TEST_F(PrivateFileTest, ANameAlreadyTakenIsNeverWrittenThroughOrOver)
 {
-    const QString missing = dir.filePath("missing/temp.bmp");
+    QTemporaryDir elsewhere;
+    const QString victim = QDir(elsewhere.path()).filePath("notes");
+    put(victim, "precious");
+    const QString link = QDir(dir.path()).filePath("link");
+    ASSERT_TRUE(QFile::link(victim, link));
+    EXPECT_FALSE(createPrivateFile(link, "planted"));
+    EXPECT_EQ(contents(victim), "precious");
+
+    const QString taken = QDir(dir.path()).filePath("taken");
+    put(taken, "old");
+    EXPECT_FALSE(createPrivateFile(taken, "new"));
+    EXPECT_EQ(contents(taken), "old");
+}
+
+TEST_F(PrivateFileTest, AFailureThrowsNamingThePathAndLeavesNothingBehind)
+{
+    const QString missing = QDir(dir.path()).filePath("no-such-folder/copy");
     try {
-        writePrivateFile(missing, "bytes");
-        ADD_FAILURE() << "a missing folder was written to";
-    } catch (const std::runtime_error& error) {
-        EXPECT_NE(std::string(error.what()).find(missing.toStdString()), std::string::npos) << error.what();
+        createPrivateFile(missing, "bytes");
+        ADD_FAILURE() << "a file in a missing folder was made";
+    } catch (const std::runtime_error& e) {
+        EXPECT_NE(std::string(e.what()).find("no-such-folder/copy"), std::string::npos) << e.what();
     }
     EXPECT_TRUE(entries().isEmpty());
-
-    // A folder at the path: the fresh file is written, the rename is refused
-    // and the fresh file removed again.
-    const QString folder = dir.filePath("temp.bmp");
-    ASSERT_TRUE(QDir().mkdir(folder));
-    EXPECT_THROW(writePrivateFile(folder, "bytes"), std::runtime_error);
-    EXPECT_TRUE(QFileInfo(folder).isDir());
-    EXPECT_EQ(entries(), QStringList({"temp.bmp"}));
 }
 
 }  // namespace

@@ -3,15 +3,14 @@
 // path to keep the plan's picture.
 
 #include "engine_host/engine_host.h"
-#include "engine_host/engine_picture.h"
+#include "platform/bitmap_picture.h"
 #include "report/plan_sheet.h"
 #include "report/sheet_palette.h"
 #include "spreadsheet/picture/sheet_geometry_p.h"
 #include "tests/support/pixels.h"
 #include "tests/support/sample_plans.h"
+#include "tests/support/scripted_system.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -32,11 +31,7 @@ protected:
         host->setDisplayAlerts(false);
         host->workbooks()->add();
     }
-    void TearDown() override
-    {
-        setEnginePictureSink({});
-        host->quit();
-    }
+    void TearDown() override { host->quit(); }
 
     void build(const Plan& plan) { buildPlanSheet(*host, plan); }
     std::unique_ptr<HostRange> at(const QString& a1) { return host->range(a1); }
@@ -52,18 +47,20 @@ protected:
     QString printArea() { return host->activeSheet()->pageSetup()->printArea(); }
     QImage copied(HostRange& range)
     {
-        QImage image;
-        const PictureSink previous = setEnginePictureSink([&](const QImage& picture) { image = picture; });
+        sys.clipboard.reset();
         range.copyPicture();
-        setEnginePictureSink(previous);
-        return image;
+        if (!sys.clipboard)
+            throw std::runtime_error("CopyPicture put nothing on the clipboard");
+        return drawPictureBitmap(*sys.clipboard);
     }
 
+    testing::ScriptedSystem sys;
+    ScopedSystem installed{sys};
     testing::UsEnglishLocale english;
     std::unique_ptr<SpreadsheetHost> host;
 };
 
-using HostPicture = PlanSheetTest;
+using PlanSheetPictureTest = PlanSheetTest;
 
 TEST_F(PlanSheetTest, SamplePlanLandsOnTheRowsAndCellsOfTheLayout)
 {
@@ -237,31 +234,21 @@ Plan partyPlan()
     return plan;
 }
 
-TEST_F(HostPicture, CopyPicturePutsTheRangeOnTheClipboard)
+TEST_F(PlanSheetPictureTest, CopyPicturePutsTheRangeOnTheClipboard)
 {
     host->range("B2")->setFormulaR1C1("42");
     host->range("A1:C3")->interior()->setColorIndex(6);
-    QGuiApplication::clipboard()->clear();
-    host->range("A1:C3")->copyPicture();
-    const QImage image = QGuiApplication::clipboard()->image();
-    ASSERT_FALSE(image.isNull());
+    const QImage image = copied(*host->range("A1:C3"));
+    EXPECT_EQ(sys.clipboard->size(), QSize(3 * 64 + 1, 3 * 17 + 1));
     EXPECT_EQ(image.size(), QSize(3 * 64 + 1, 3 * 17 + 1));
     EXPECT_PIXEL(image, 5, 5, QColor(255, 255, 0));  // entry 6 of a new workbook's palette
-}
-
-TEST_F(HostPicture, AnInstalledSinkReceivesThePictureInstead)
-{
-    QGuiApplication::clipboard()->clear();
-    const QImage image = copied(*host->range("B2:D4"));
-    EXPECT_EQ(image.size(), QSize(3 * 64 + 1, 3 * 17 + 1));
-    EXPECT_TRUE(QGuiApplication::clipboard()->image().isNull());
 
     const auto gone = host->range("A1");
     host->activeWorkbook()->close();
     EXPECT_THROW(gone->copyPicture(), std::runtime_error);
 }
 
-TEST_F(HostPicture, PlanSheetPictureShowsItsBlocks)
+TEST_F(PlanSheetPictureTest, PlanSheetPictureShowsItsBlocks)
 {
     buildPlanSheet(*host, partyPlan());
     const auto used = host->activeSheet()->usedRange();

@@ -1,5 +1,6 @@
 #include "model/plan.h"
 #include "engine_host/engine_host.h"
+#include "platform/bitmap_picture.h"
 #include "report/report_run.h"
 #include "tests/support/sample_plans.h"
 #include "tests/support/scripted_system.h"
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-#include <QImageReader>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -21,12 +21,12 @@ namespace {
 class RecordingScreens : public ReportScreens {
 public:
     void setBusyPointer(bool busy) override { calls << (busy ? "busy" : "normal"); }
-    void loadPreviewPicture(const QString& path) override
+    void loadPreviewPicture(std::shared_ptr<const HostPicture> shown) override
     {
         calls << "picture";
-        picture = QImageReader(path).read();
-        if (picture.isNull())
-            throw std::runtime_error("no picture in " + path.toStdString());
+        picture = drawPictureBitmap(*shown);
+        if (!watchedFolder.isEmpty())
+            filesAtPicture = QDir(watchedFolder).entryList(QDir::Files | QDir::Hidden | QDir::System);
     }
     void setPreviewWorkbook(const QString& path) override
     {
@@ -38,6 +38,8 @@ public:
 
     QStringList calls;
     QImage picture;
+    QString watchedFolder;
+    QStringList filesAtPicture;
     QString workbook;
 };
 
@@ -72,7 +74,6 @@ TEST_F(ReportRunTest, BuildsSavesPicturesAndHandsOverToThePreview)
     EXPECT_TRUE(QFileInfo(screens.workbook).fileName().contains(QRegularExpression("^vemqal[1-9]{8}\\.xls$")));
     EXPECT_EQ(QFileInfo(screens.workbook).dir(), QDir(temp.path()));
     EXPECT_TRUE(QFile::exists(screens.workbook));
-    EXPECT_FALSE(QFile::exists(QDir(temp.path()).filePath("temp.bmp")));
     EXPECT_GT(screens.picture.width(), 300);
     EXPECT_GT(screens.picture.height(), 200);
     EXPECT_EQ(runningEngineHost("Excel.Application"), nullptr) << "both hosts were told to quit";
@@ -87,24 +88,17 @@ TEST_F(ReportRunTest, BuildsSavesPicturesAndHandsOverToThePreview)
     reader->quit();
 }
 
-// Another user of a shared temporary folder may plant a link where the run
-// writes its picture; the link is replaced, never followed.
-TEST_F(ReportRunTest, ALinkPlantedAtThePicturesNameLeavesItsTargetAlone)
+// The picture goes to the preview in memory: while the run works, the
+// temporary folder holds nothing but the workbook.
+TEST_F(ReportRunTest, TheWorkbookIsTheOnlyFileTheRunPutsInTheTemporaryFolder)
 {
-    QTemporaryDir elsewhere;
-    const QString victim = QDir(elsewhere.path()).filePath("notes.txt");
-    {
-        QFile file(victim);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("precious");
-    }
-    ASSERT_TRUE(QFile::link(victim, QDir(temp.path()).filePath("temp.bmp")));
+    screens.watchedFolder = temp.path();
     generateReport(plan, screens);
-    EXPECT_TRUE(sys.messages.empty()) << errorBoxes().join('\n').toStdString();
-    EXPECT_TRUE(screens.calls.contains("show"));
-    QFile file(victim);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "precious");
+    ASSERT_TRUE(sys.messages.empty()) << errorBoxes().join('\n').toStdString();
+    EXPECT_EQ(screens.filesAtPicture, QStringList{QFileInfo(screens.workbook).fileName()})
+        << "when the preview gets the picture, only the saved workbook is there";
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              QStringList{QFileInfo(screens.workbook).fileName()});
 }
 
 TEST_F(ReportRunTest, NoHostGivesOneBoxAndEndsTheRun)

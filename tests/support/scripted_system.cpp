@@ -1,8 +1,5 @@
 #include "tests/support/scripted_system.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-
 #include <stdexcept>
 
 namespace jubilo::testing {
@@ -75,17 +72,16 @@ void ScriptedSystem::openUrl(const QString& url)
     openedUrls << url;
 }
 
-// The real, in-process clipboard of the headless platform, unless told to fail.
-QImage ScriptedSystem::clipboardImage()
+std::shared_ptr<const HostPicture> ScriptedSystem::clipboardPicture()
 {
     ++clipboardFetches;
     if (!clipboardError.isEmpty())
         throw std::runtime_error(clipboardError.toStdString());
     if (clipboardFailures > 0) {
         --clipboardFailures;
-        return {};
+        return nullptr;
     }
-    return QGuiApplication::clipboard()->image();
+    return clipboard;
 }
 
 double ScriptedSystem::nextRandom() { return next(randoms, 0.5); }

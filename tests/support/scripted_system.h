@@ -51,7 +51,8 @@ public:
     void seedRandom(quint32 seed) override { seeds.push_back(seed); }
     double nextRandom() override;
     QStringList environment() override { return env; }
-    QImage clipboardImage() override;
+    void setClipboardPicture(std::shared_ptr<const HostPicture> picture) override { clipboard = std::move(picture); }
+    std::shared_ptr<const HostPicture> clipboardPicture() override;
     QString programFolder() override { return folder; }
     SettingsStore& settings() override { return *store; }
     void endProgram(int exitCode) override { endedWith = exitCode; }
@@ -66,6 +67,7 @@ public:
     QStringList env;
     QString folder;
     bool failOpenUrl = false;
+    std::shared_ptr<const HostPicture> clipboard;  // a clipboard of the test's own
     int clipboardFailures = 0;  // fetches that find no picture before one does
     QString clipboardError;  // when set, every fetch throws this
     std::function<std::unique_ptr<SpreadsheetHost>(const QString&)> hostFactory;

@@ -3,7 +3,6 @@
 #include "ui/preview/preview_window.h"
 
 #include <QApplication>
-#include <QImageReader>
 #include <QScreen>
 
 #include <stdexcept>
@@ -41,15 +40,9 @@ void ReportScreensOfWindows::setBusyPointer(bool busy)
         QApplication::restoreOverrideCursor();
 }
 
-void ReportScreensOfWindows::loadPreviewPicture(const QString& picturePath)
+void ReportScreensOfWindows::loadPreviewPicture(std::shared_ptr<const HostPicture> picture)
 {
-    PreviewWindow& preview = previewWindow();
-    QImageReader reader(picturePath);
-    const QImage picture = reader.read();
-    if (picture.isNull())
-        throw std::runtime_error("The picture of the sheet could not be loaded from " + picturePath.toStdString() + ": "
-                                 + reader.errorString().toStdString());
-    preview.loadPicture(picture);
+    previewWindow().loadPicture(std::move(picture));
 }
 
 void ReportScreensOfWindows::setPreviewWorkbook(const QString& workbookPath)

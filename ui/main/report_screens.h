@@ -18,7 +18,7 @@ public:
     ~ReportScreensOfWindows() override;
 
     void setBusyPointer(bool busy) override;
-    void loadPreviewPicture(const QString& picturePath) override;
+    void loadPreviewPicture(std::shared_ptr<const HostPicture> picture) override;
     void setPreviewWorkbook(const QString& workbookPath) override;
     void showPreview() override;
     void hideMainWindow() override;

@@ -1,5 +1,6 @@
 #include "ui/preview/preview_window.h"
 
+#include "platform/bitmap_picture.h"
 #include "platform/system.h"
 #include "shell/skin.h"
 #include "trap/app_title.h"
@@ -79,10 +80,10 @@ void PreviewWindow::formLoad()
     pointer_.loadHand(trap);
 }
 
-void PreviewWindow::loadPicture(const QImage& picture)
+void PreviewWindow::loadPicture(std::shared_ptr<const HostPicture> picture)
 {
     picture_->setAutoSize(true);
-    picture_->setPicture(picture);
+    picture_->setPicture(drawPictureBitmap(*picture));
     // Every new picture gets a fresh viewport, never the last one's zoom.
     needsViewportSetUp_ = true;
     if (isVisible())

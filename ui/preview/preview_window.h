@@ -5,6 +5,7 @@
 //
 // Sizes and offsets are in pixels.
 
+#include "host/host_picture.h"
 #include "shell/window_pointer.h"
 #include "ui/preview/form3_layout.h"
 #include "ui/preview/image_box.h"
@@ -12,6 +13,8 @@
 #include <QSize>
 #include <QString>
 #include <QWidget>
+
+#include <memory>
 
 namespace jubilo {
 
@@ -28,7 +31,7 @@ public:
     void setMainWindow(QWidget* window) { mainWindow_ = window; }
 
     // A new picture; the viewport is set up afresh on the next activation.
-    void loadPicture(const QImage& picture);
+    void loadPicture(std::shared_ptr<const HostPicture> picture);
 
     // The picture as shown, inside the viewport that clips it.
     ImageBox& picture() const { return *picture_; }

@@ -1,4 +1,5 @@
 #include "tests/support/scripted_system.h"
+#include "platform/bitmap_picture.h"
 #include "ui/preview/preview_window.h"
 #include "full_disk.h"
 
@@ -68,7 +69,7 @@ protected:
     }
     void showWith(const QImage& picture)
     {
-        window.loadPicture(picture);
+        window.loadPicture(std::make_shared<BitmapPicture>(picture));
         window.show();
     }
     void click(const char* name) { QTest::mouseClick(window.findChild<QPushButton*>(name), Qt::LeftButton); }
@@ -153,7 +154,7 @@ TEST_F(PreviewWindowTest, ANewPictureGetsAFreshViewport)
 {
     showWith(pictureOf(800, 600));
     click("PushButton1");
-    window.loadPicture(pictureOf(300, 200));
+    window.loadPicture(std::make_shared<BitmapPicture>(pictureOf(300, 200)));
     EXPECT_FLOAT_EQ(window.zoom(), 1.0f);
     EXPECT_EQ(window.originalSize().width(), 300);
     EXPECT_EQ(window.picture().size(), QSize(300, 200));
