@@ -19,7 +19,7 @@ QVariant PlanTableModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= table_.rowCount() || index.column() >= table_.columnCount())
         return {};
-    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != Qt::EditRole)
         return {};
     return table_.cell(index.row() + 1, index.column());
 }
@@ -35,6 +35,20 @@ QVariant PlanTableModel::headerData(int section, Qt::Orientation orientation, in
     return table_.header(section);
 }
 
+Qt::ItemFlags PlanTableModel::flags(const QModelIndex& index) const
+{
+    return QAbstractTableModel::flags(index) | (index.isValid() ? Qt::ItemIsEditable : Qt::NoItemFlags);
+}
+
+bool PlanTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid() || index.row() >= table_.rowCount()
+        || index.column() >= table_.columnCount())
+        return false;
+    table_.setCell(index.row() + 1, index.column(), value.toString());
+    return true;
+}
+
 void PlanTableModel::rowsAboutToBeInserted(int first, int last) { beginInsertRows({}, first, last); }
 
 void PlanTableModel::rowsInserted() { endInsertRows(); }
@@ -42,6 +56,12 @@ void PlanTableModel::rowsInserted() { endInsertRows(); }
 void PlanTableModel::rowsAboutToBeRemoved(int first, int last) { beginRemoveRows({}, first, last); }
 
 void PlanTableModel::rowsRemoved() { endRemoveRows(); }
+
+// Qt counts the destination before the move: one further down when the row
+// goes down.
+void PlanTableModel::rowAboutToMove(int from, int to) { beginMoveRows({}, from, from, {}, to > from ? to + 1 : to); }
+
+void PlanTableModel::rowMoved() { endMoveRows(); }
 
 void PlanTableModel::cellChanged(int row, int column)
 {

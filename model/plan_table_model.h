@@ -20,6 +20,10 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // Every cell can be edited where it stands; what may be stored is for
+    // the editor to decide before it sets the text.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
 private:
     void rowsAboutToBeInserted(int first, int last) override;
@@ -27,6 +31,8 @@ private:
     void rowsAboutToBeRemoved(int first, int last) override;
     void rowsRemoved() override;
     void cellChanged(int row, int column) override;
+    void rowAboutToMove(int from, int to) override;
+    void rowMoved() override;
 
     PlanTable& table_;
 };

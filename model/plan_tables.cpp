@@ -134,6 +134,21 @@ void PlanTable::removeAt(int position)
         observer_->rowsRemoved();
 }
 
+void PlanTable::move(int position, int to)
+{
+    const int from = checkedIndex(position);
+    const int target = checkedIndex(to);
+    if (from == target)
+        return;
+    if (observer_)
+        observer_->rowAboutToMove(from, target);
+    PlanRow row = std::move(rows_[static_cast<size_t>(from)]);
+    rows_.erase(rows_.begin() + from);
+    rows_.insert(rows_.begin() + target, std::move(row));
+    if (observer_)
+        observer_->rowMoved();
+}
+
 void PlanTable::clear()
 {
     if (rows_.empty())

@@ -61,6 +61,8 @@ public:
     virtual void rowsAboutToBeRemoved(int first, int last) = 0;
     virtual void rowsRemoved() = 0;
     virtual void cellChanged(int row, int column) = 0;
+    virtual void rowAboutToMove(int from, int to) = 0;  // 0-based; `to` is where it ends up
+    virtual void rowMoved() = 0;
 };
 
 using PlanRow = QStringList;
@@ -86,6 +88,9 @@ public:
     int append(const PlanRow& cells);
     void setCell(int position, int column, const QString& text);
     void removeAt(int position);
+    // Moves the row at `position` so that it stands at `to`; the rows
+    // between close up. Both 1-based.
+    void move(int position, int to);
     void clear();
 
     void setObserver(PlanTableObserver* observer) { observer_ = observer; }

@@ -109,7 +109,22 @@ QWidget* FormBuilder::add(const char* name, ElementKind kind, const char* parent
     }
     widget->setGeometry(twipsToPixels(twips.left()), twipsToPixels(twips.top()), twipsToPixels(twips.width()),
                         twipsToPixels(twips.height()));
+    nameAfterLabel(*widget, kind, parentWidget);
+    lastLabel_ = kind == ElementKind::Label ? qobject_cast<QLabel*>(widget) : nullptr;
     return widget;
+}
+
+// An input placed right after a label beside it is what the label names:
+// screen readers hear the label's text without its colon.
+void FormBuilder::nameAfterLabel(QWidget& input, ElementKind kind, const QWidget* parent) const
+{
+    if ((kind != ElementKind::TextBox && kind != ElementKind::DropDown) || !lastLabel_
+        || lastLabel_->parentWidget() != parent)
+        return;
+    QString name = lastLabel_->text();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    input.setAccessibleName(name.trimmed());
 }
 
 }  // namespace jubilo

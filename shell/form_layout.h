@@ -73,9 +73,11 @@ public:
 
 private:
     QWidget* parentNamed(const char* parent, const char* child) const;
+    void nameAfterLabel(QWidget& input, ElementKind kind, const QWidget* parent) const;
 
     QWidget& window_;
     std::vector<std::pair<std::string, QWidget*>> built_;
+    const QLabel* lastLabel_ = nullptr;
 };
 
 template <class Widgets>

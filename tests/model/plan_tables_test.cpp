@@ -1,6 +1,7 @@
 #include "model/plan.h"
 #include "model/plan_table_model.h"
 
+#include <QAbstractItemModelTester>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -80,6 +81,42 @@ TEST(PlanTableModelTest, ViewSeesExactlyTheTableRowsInOrder)
     music.clear();
     EXPECT_EQ(model.rowCount(), 0);
     EXPECT_FALSE(model.data(model.index(0, 0)).isValid());
+}
+
+// Moving and editing through the model: a view sees the rows in their new
+// order, and Qt's model tester finds the move and edit signals consistent.
+TEST(PlanTableModelTest, RowsMoveOnePlaceAndCellsEditWhereTheyStand)
+{
+    Plan plan;
+    PlanTable& activities = plan.table(TableId::Activities);
+    for (const char* name : {"a", "b", "c", "d"})
+        activities.append({name, "19:00", "x"});
+    PlanTableModel model(activities);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QSignalSpy moved(&model, &QAbstractItemModel::rowsMoved);
+    const auto names = [&] {
+        QStringList all;
+        for (int row = 0; row < model.rowCount(); ++row)
+            all << model.index(row, 0).data().toString();
+        return all.join("");
+    };
+
+    activities.move(1, 2);
+    EXPECT_EQ(names(), "bacd");
+    activities.move(4, 3);
+    EXPECT_EQ(names(), "badc");
+    activities.move(2, 2);
+    EXPECT_EQ(names(), "badc");
+    EXPECT_EQ(moved.count(), 2);
+    EXPECT_THROW(activities.move(4, 5), std::out_of_range);
+    EXPECT_THROW(activities.move(0, 1), std::out_of_range);
+
+    const QModelIndex notes = model.index(2, 2);
+    EXPECT_TRUE(model.flags(notes) & Qt::ItemIsEditable);
+    EXPECT_EQ(notes.data(Qt::EditRole).toString(), "x");
+    EXPECT_TRUE(model.setData(notes, "bring cups"));
+    EXPECT_EQ(activities.cell(3, 2), "bring cups");
+    EXPECT_FALSE(model.setData(model.index(2, 2), "y", Qt::DisplayRole));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "ui/main/entry_procedures.h"
 
+#include <stdexcept>
+
 namespace jubilo {
 
 namespace {
@@ -67,5 +69,16 @@ constexpr DeleteProcedure kDeletes[] = {
 std::span<const AddProcedure> addProcedures() { return kAdds; }
 
 std::span<const DeleteProcedure> deleteProcedures() { return kDeletes; }
+
+const char* reminderFor(TableId table)
+{
+    if (table == TableId::FoodAndDrinks)
+        return kFoodReminder;
+    for (const AddProcedure& add : kAdds) {
+        if (add.table == table)
+            return add.reminder;
+    }
+    throw std::out_of_range("No reminder for this table");
+}
 
 }  // namespace jubilo

@@ -39,4 +39,7 @@ std::span<const DeleteProcedure> deleteProcedures();
 // Food and Drinks: one row per Ingredients row, under the dish's name.
 inline constexpr char kFoodReminder[] = "You forgot to input all entries for food.";
 
+// The reminder a table's Add shows for an empty input.
+const char* reminderFor(TableId table);
+
 }  // namespace jubilo

@@ -9,6 +9,9 @@
 #include "trap/app_title.h"
 #include "trap/error_trap.h"
 #include "trap/message.h"
+#include "ui/main/accessible_names.h"
+#include "ui/main/cell_editor.h"
+#include "ui/main/entry_keys.h"
 #include "ui/main/sample_data.h"
 
 #include <QApplication>
@@ -58,6 +61,43 @@ void MainWindow::buildWindow()
     styleElements();
     connectProcedures();
     connectBudgetsAndDate();
+    connectListEditing();
+    nameForScreenReaders(widgets_);
+}
+
+// Cells are edited where they stand, rows moved by keyboard, and Return in
+// a frame adds its row. Failures are reported naming the list's handler.
+void MainWindow::connectListEditing()
+{
+    for (const TableSpec& spec : tableSpecs()) {
+        QTreeView& list = tableList(widgets_, spec.id);
+        const std::string location = "Form1." + list.objectName().toStdString() + "_AfterLabelEdit";
+        const TableId id = spec.id;
+        list.setItemDelegate(new CellEditor(
+            spec,
+            [this, id, location](int position, int column, const QString& text) {
+                bool taken = false;
+                guardHandler(ErrorLocation{location}, [&] { taken = rowEntry_.editCell(id, position, column, text); });
+                return taken;
+            },
+            &list));
+        list.setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    }
+    entryKeys_ = std::make_unique<EntryKeys>(
+        widgets_, [this](TableId id, int by) { moveSelectedRow(id, by); }, this);
+}
+
+void MainWindow::moveSelectedRow(TableId id, int by)
+{
+    QTreeView& list = tableList(widgets_, id);
+    const std::string location = "Form1." + list.objectName().toStdString() + "_KeyDown";
+    guardHandler(ErrorLocation{location}, [&] {
+        const QModelIndex current = list.currentIndex();
+        if (!current.isValid() || !rowEntry_.moveRow(id, current.row() + 1, by))
+            return;
+        const QModelIndex moved = list.model()->index(current.row() + by, current.column());
+        list.selectionModel()->setCurrentIndex(moved, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    });
 }
 
 // Every widget of the window by its class, the parts inside lists and tab

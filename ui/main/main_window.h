@@ -7,6 +7,7 @@
 #include "model/saved_plan.h"
 #include "shell/skin.h"
 #include "shell/window_pointer.h"
+#include "ui/main/entry_keys.h"
 #include "ui/main/form1_layout.h"
 #include "ui/main/report_screens.h"
 #include "ui/main/row_entry.h"
@@ -26,6 +27,7 @@ public:
     ~MainWindow() override;
 
     Plan& plan() { return plan_; }
+    const MainWindowWidgets& widgets() const { return widgets_; }
 
     // "Start Creating Template": builds the workbook and shows its preview.
     void startReport();
@@ -48,6 +50,8 @@ private:
     void styleElements();
     void connectProcedures();
     void connectBudgetsAndDate();
+    void connectListEditing();
+    void moveSelectedRow(TableId id, int by);
     void formLoad();
     void attachTables();
     void saveTableNow(TableId id);
@@ -67,6 +71,7 @@ private:
     SkinFramework skin_;
     WindowPointer pointer_;
     std::unique_ptr<ReportScreensOfWindows> screens_;
+    std::unique_ptr<EntryKeys> entryKeys_;
 };
 
 }  // namespace jubilo

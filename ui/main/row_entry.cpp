@@ -61,6 +61,19 @@ bool RowEntry::fitsCells(const PlanTable& table, const PlanRow& row) const
 
 bool RowEntry::canStore(const PlanTable& table, const std::vector<PlanRow>& rows) const
 {
+    if (!canHold(table, rows))
+        return false;
+    if (table.rowCount() + static_cast<qsizetype>(rows.size()) > PlanTable::kMaxRows) {
+        msgBox(QStringLiteral("The %1 list is full: it holds at most %2 rows.")
+                   .arg(QString::fromUtf8(table.spec().name))
+                   .arg(PlanTable::kMaxRows));
+        return false;
+    }
+    return true;
+}
+
+bool RowEntry::canHold(const PlanTable& table, const std::vector<PlanRow>& rows) const
+{
     for (const PlanRow& row : rows) {
         if (!survivesStore(row, table.columnCount())) {
             msgBox(QStringLiteral("An entry cannot contain the text \"||MySeparator11||\" or "
@@ -69,12 +82,6 @@ bool RowEntry::canStore(const PlanTable& table, const std::vector<PlanRow>& rows
         }
         if (!fitsCells(table, row))
             return false;
-    }
-    if (table.rowCount() + static_cast<qsizetype>(rows.size()) > PlanTable::kMaxRows) {
-        msgBox(QStringLiteral("The %1 list is full: it holds at most %2 rows.")
-                   .arg(QString::fromUtf8(table.spec().name))
-                   .arg(PlanTable::kMaxRows));
-        return false;
     }
     return true;
 }
@@ -165,6 +172,35 @@ void RowEntry::remove(const DeleteProcedure& p)
     });
     if (removed)
         trap.step(104, [&] { tableChanged_(p.table); });
+}
+
+bool RowEntry::editCell(TableId id, int position, int column, const QString& text)
+{
+    PlanTable& table = plan_.table(id);
+    if (refusesChanges_(id))
+        return false;
+    if (text.isEmpty()) {
+        msgBox(QString::fromUtf8(reminderFor(id)));
+        return false;
+    }
+    PlanRow row = table.row(position);
+    row[column] = text;
+    if (!canHold(table, {row}))
+        return false;
+    table.setCell(position, column, text);
+    tableChanged_(id);
+    return true;
+}
+
+bool RowEntry::moveRow(TableId id, int position, int by)
+{
+    PlanTable& table = plan_.table(id);
+    const int to = position + by;
+    if (position < 1 || to < 1 || to > table.rowCount() || refusesChanges_(id))
+        return false;
+    table.move(position, to);
+    tableChanged_(id);
+    return true;
 }
 
 }  // namespace jubilo

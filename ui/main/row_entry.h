@@ -23,6 +23,12 @@ public:
     void add(const AddProcedure& procedure);
     void addFood();
     void remove(const DeleteProcedure& procedure);
+    // A cell edited where it stands, under the rules of Add: an empty text
+    // is refused with the table's reminder, a text the store cannot hold
+    // with its message. False, having said why, when refused.
+    bool editCell(TableId table, int position, int column, const QString& text);
+    // Moves the table's row at `position` by -1 or +1; false at either end.
+    bool moveRow(TableId table, int position, int by);
 
 private:
     // The text of a text box, or the chosen item of a drop-down.
@@ -32,6 +38,7 @@ private:
     int selectedPosition(TableId table) const;
     // Refuses, with a message, rows the table or the store cannot hold.
     bool canStore(const PlanTable& table, const std::vector<PlanRow>& rows) const;
+    bool canHold(const PlanTable& table, const std::vector<PlanRow>& rows) const;
     // Refuses, with a message naming the box, a text no cell can hold.
     bool fitsCells(const PlanTable& table, const PlanRow& row) const;
 
