@@ -1,6 +1,7 @@
 #include "spreadsheet/xls/globals_reader_p.h"
 
 #include "spreadsheet/xls/image_codec_p.h"
+#include "spreadsheet/xls/message_text_p.h"
 #include "spreadsheet/xls/substreams_p.h"
 
 namespace jubilo::xls {
@@ -120,7 +121,12 @@ void GlobalsReader::onStyle(RecordCursor& c) { wb_.styles.push_back(codec::fromR
 
 void GlobalsReader::onPalette(RecordCursor& c) { palette_ = rec::decode<rec::Palette>(c).colors; }
 
-void GlobalsReader::onBoundSheet(RecordCursor& c) { g_.sheets.push_back({rec::decode<rec::BoundSheet>(c), c.place()}); }
+void GlobalsReader::onBoundSheet(RecordCursor& c)
+{
+    if (g_.sheets.size() == kMaxSheets)
+        throw XlsError("the workbook has more than " + withThousands(kMaxSheets) + " sheets, which is not supported");
+    g_.sheets.push_back({rec::decode<rec::BoundSheet>(c), c.place()});
+}
 
 void GlobalsReader::onSupBook(RecordCursor& c) { g_.supBooks.push_back(rec::decode<rec::SupBook>(c)); }
 

@@ -14,7 +14,6 @@ namespace jubilo::xls {
 namespace {
 
 // Limits of the file format this writer keeps to.
-constexpr std::size_t kMaxSheets = 4096;
 constexpr std::size_t kMaxSheetNameLength = 31;
 constexpr std::size_t kMaxShortText = 255;  // names, number formats, page header and footer
 constexpr std::size_t kMaxFonts = 0x7FFF;
@@ -336,7 +335,7 @@ void checkBook(const XlsWorkbook& wb)
     if (wb.sheets.empty())
         refuseToSave("a workbook needs at least one sheet");
     if (wb.sheets.size() > kMaxSheets)
-        refuseToSave("too many sheets");
+        refuseToSave("a workbook has at most " + withThousands(kMaxSheets) + " sheets");
     if (wb.activeSheet >= wb.sheets.size() || wb.sheets[wb.activeSheet].visibility != XlsVisibility::Visible)
         refuseToSave("the active sheet is not a visible sheet of the workbook");
     if (wb.window.firstVisibleTab >= wb.sheets.size())

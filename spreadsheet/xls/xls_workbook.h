@@ -26,6 +26,9 @@ namespace jubilo::xls {
 inline constexpr uint16_t kMaxRow = 65535;
 inline constexpr uint16_t kMaxColumn = 255;
 inline constexpr std::size_t kMaxCellText = 32767;
+// Sheets a workbook may have, written or read: each costs the engine a few
+// kilobytes while a file spends a few dozen bytes on it.
+inline constexpr std::size_t kMaxSheets = 4096;
 inline constexpr uint16_t kFirstCustomFormat = 164;
 inline constexpr std::size_t kPaletteSize = 56;
 inline constexpr uint8_t kMaxOutlineLevel = 7;

@@ -54,5 +54,19 @@ TEST(HostileInput, AFarCellOrAClaimedExtentKeepsOnlyWhatTheFileHolds)
     }
 }
 
+TEST(HostileInput, SheetsAreReadUpToTheLimit)
+{
+    EXPECT_EQ(decodeWorkbookStream(testing::streamWithSheets(kMaxSheets)).sheets.size(), kMaxSheets);
+    const std::vector<uint8_t> tooMany = testing::streamWithSheets(kMaxSheets + 1);
+    const testing::HeapMeter meter;
+    try {
+        decodeWorkbookStream(tooMany);
+        ADD_FAILURE() << "read";
+    } catch (const XlsError& e) {
+        EXPECT_STREQ(e.what(), "the workbook has more than 4,096 sheets, which is not supported");
+    }
+    EXPECT_LE(meter.peakBytes(), kFixedBudget + kBudgetPerInputByte * tooMany.size());
+}
+
 }  // namespace
 }  // namespace jubilo::xls

@@ -97,6 +97,27 @@ std::vector<uint8_t> containerClaimingAHugeStream()
 
 }  // namespace
 
+std::vector<uint8_t> streamWithSheets(std::size_t count)
+{
+    const std::vector<uint8_t> s = encodeWorkbookStream(makeDefaultWorkbook());
+    const auto at = [&](std::size_t i) { return s.begin() + std::ptrdiff_t(i); };
+    const std::size_t bound = findRecord(s, rec::BoundSheet::kType);
+    const std::size_t boundEnd = bound + 4 + std::size_t(s[bound + 2] | (s[bound + 3] << 8));
+    const std::size_t sheetStart = findRecord(s, kEofRecord) + 4, sheetEnd = findRecord(s, kEofRecord, 1) + 4;
+    const std::size_t globals = bound + count * (boundEnd - bound) + (sheetStart - boundEnd);
+
+    std::vector<uint8_t> out(s.begin(), at(bound));
+    for (std::size_t i = 0; i < count; ++i) {
+        out.insert(out.end(), at(bound), at(boundEnd));
+        put32(out, out.size() - (boundEnd - bound) + rec::BoundSheet::kPositionAt,
+              uint32_t(globals + i * (sheetEnd - sheetStart)));
+    }
+    out.insert(out.end(), at(boundEnd), at(sheetStart));
+    for (std::size_t i = 0; i < count; ++i)
+        out.insert(out.end(), at(sheetStart), at(sheetEnd));
+    return out;
+}
+
 XlsWorkbook farCellWorkbook()
 {
     XlsWorkbook wb = makeDefaultWorkbook();

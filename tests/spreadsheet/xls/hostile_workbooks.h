@@ -27,4 +27,7 @@ XlsWorkbook tallestAndWidestWorkbook();
 
 std::vector<HostileInput> hostileInputs();
 
+// A workbook stream of `count` copies of one empty sheet.
+std::vector<uint8_t> streamWithSheets(std::size_t count);
+
 }  // namespace jubilo::xls::testing
