@@ -6,8 +6,6 @@
 #include "spreadsheet/core/error.h"
 #include "spreadsheet/model/range_style.h"
 #include "spreadsheet/model/worksheet.h"
-#include "spreadsheet/xls/compound_file_p.h"
-#include "spreadsheet/xls/record_types_p.h"
 #include "spreadsheet/xls/xls_io.h"
 #include "spreadsheet/io/xls_export_p.h"
 
@@ -155,31 +153,6 @@ TEST_F(WorkbookFile, FormulasAreComputedAgainFromTheirInputs)
     EXPECT_EQ(reopened->sheet(1)->value(1, 0), Value(20.0));
     reopened->sheet(1)->setFormulaR1C1(0, 0, QStringLiteral("3"));
     EXPECT_EQ(reopened->sheet(1)->value(1, 0), Value(30.0));
-}
-
-// A damaged file's message reaches the caller with its sheet's name as the
-// file spells it, in any script.
-TEST_F(WorkbookFile, DamageMessagesNameSheetsInTheirOwnScript)
-{
-    for (const QString& name : {QStringLiteral("Gäste"), QStringLiteral("Гости"), QStringLiteral("宴会 \U0001F389")}) {
-        xls::XlsWorkbook wb = xls::makeDefaultWorkbook();
-        wb.sheets[0].name = name.toStdU16String();
-        std::vector<uint8_t> stream = xls::encodeWorkbookStream(wb);
-        std::size_t lastEof = 0;  // the sheet's EOF record; cut there
-        for (std::size_t at = 0; at + 4 <= stream.size() && stream[at] | stream[at + 1];
-             at += 4 + std::size_t(stream[at + 2] | (stream[at + 3] << 8)))
-            if ((stream[at] | (stream[at + 1] << 8)) == xls::kEofRecord)
-                lastEof = at;
-        stream.resize(lastEof);
-        const std::vector<uint8_t> file = xls::packWorkbookStream(stream);
-        writeBytes("cut.xls", QByteArray(reinterpret_cast<const char*>(file.data()), qsizetype(file.size())));
-        try {
-            app->openWorkbook(path("cut.xls"));
-            ADD_FAILURE() << "no error";
-        } catch (const SpreadsheetError& e) {
-            EXPECT_TRUE(QString::fromUtf8(e.what()).contains(u'"' + name + u'"')) << e.what();
-        }
-    }
 }
 
 TEST_F(WorkbookFile, FailuresAreClearErrorsAndLeaveNothingBehind)
