@@ -1,6 +1,5 @@
 #include "ui/preview/preview_window.h"
 
-#include "platform/bitmap_picture.h"
 #include "platform/system.h"
 #include "shell/skin.h"
 #include "trap/app_title.h"
@@ -13,7 +12,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMouseEvent>
-#include <QPainter>
 
 #include <cmath>
 #include <stdexcept>
@@ -47,18 +45,16 @@ PreviewWindow::PreviewWindow(QWidget* parent)
     grey.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
     viewport->setPalette(grey);
 
-    picture_ = new ImageBox(viewport);
+    picture_ = new PictureCanvas(viewport);
     picture_->setObjectName(QStringLiteral("Picture1"));
     picture_->installEventFilter(this);
-    originalPicture_ = new ImageBox(this);
-    originalPicture_->setObjectName(QStringLiteral("Zoom_Ori"));
-    originalPicture_->hide();
 
     connect(widgets_.horizontalScrollBar, &QScrollBar::valueChanged, this, [this](int position) {
-        picture_->move(offsetForPosition(horizontalScrollUnit_, position), picture_->y());
+        picture_->moveBox({offsetForPosition(horizontalScroll_, position), picture_->offset().y()});
     });
-    connect(widgets_.verticalScrollBar, &QScrollBar::valueChanged, this,
-            [this](int position) { picture_->move(picture_->x(), offsetForPosition(verticalScrollUnit_, position)); });
+    connect(widgets_.verticalScrollBar, &QScrollBar::valueChanged, this, [this](int position) {
+        picture_->moveBox({picture_->offset().x(), offsetForPosition(verticalScroll_, position)});
+    });
     connect(widgets_.zoomInButton, &QPushButton::clicked, this, &PreviewWindow::zoomIn);
     connect(widgets_.zoomOutButton, &QPushButton::clicked, this, &PreviewWindow::zoomOut);
     connect(widgets_.saveResultsButton, &QPushButton::clicked, this, &PreviewWindow::saveResults);
@@ -82,8 +78,10 @@ void PreviewWindow::formLoad()
 
 void PreviewWindow::loadPicture(std::shared_ptr<const HostPicture> picture)
 {
+    if (!picture || picture->size().isEmpty())
+        throw std::runtime_error("The picture is empty");
     picture_->setAutoSize(true);
-    picture_->setPicture(drawPictureBitmap(*picture));
+    picture_->setPicture(ScaledPicture(std::move(picture), 1.0f));
     // Every new picture gets a fresh viewport, never the last one's zoom.
     needsViewportSetUp_ = true;
     if (isVisible())
@@ -96,13 +94,11 @@ void PreviewWindow::formActivate()
         return;
     ErrorTrap trap(locations::kPreviewActivate);
     trap.step(102, [&] { picture_->setAutoSize(true); });
-    trap.step(112, [&] {
-        originalPicture_->resize(picture_->size());
-        originalPicture_->setPicture(picture_->picture());
-    });
+    // Zooms draw from the picture as loaded, never from a zoomed one.
+    trap.step(112, [&] { original_ = picture_->picture().source(); });
     trap.step(124, [&] { zoom_ = 1.0f; });
-    trap.step(126, [&] { originalWidth_ = originalPicture_->picture().width(); });
-    trap.step(128, [&] { originalHeight_ = originalPicture_->picture().height(); });
+    trap.step(126, [&] { originalWidth_ = sizeOfOriginal().width(); });
+    trap.step(128, [&] { originalHeight_ = sizeOfOriginal().height(); });
     trap.step(130, [&] { zoomedWidth_ = zoomedExtent(originalWidth_, 1.0f); });
     trap.step(132, [&] { zoomedHeight_ = zoomedExtent(originalHeight_, 1.0f); });
     trap.step(134, [&] { redrawImage(); });
@@ -117,18 +113,11 @@ void PreviewWindow::redrawImage()
     trap.step(102, [&] { zoomedHeight_ = zoomedExtent(originalHeight_, zoom_); });
     if (trap.condition(104, [&] { return fitsZoomBound(zoomedWidth_, zoomedHeight_); })) {
         trap.step(106, [&] { picture_->clearPicture(); });
-        trap.step(108, [&] { picture_->resize(zoomedWidth_, picture_->height()); });
-        trap.step(110, [&] { picture_->resize(picture_->width(), zoomedHeight_); });
+        trap.step(108, [&] { picture_->resizeBox({zoomedWidth_, picture_->boxSize().height()}); });
+        trap.step(110, [&] { picture_->resizeBox({picture_->boxSize().width(), zoomedHeight_}); });
         trap.step(112, [&] {
-            const QImage& original = originalPicture_->picture();
-            QImage zoomed(zoomedWidth_, zoomedHeight_, QImage::Format_RGB32);
-            zoomed.fill(Qt::white);
-            QPainter painter(&zoomed);
-            painter.drawImage(QRect(0, 0, zoomedWidth_, zoomedHeight_), original,
-                              QRect(0, 0, originalWidth_, originalHeight_));
-            painter.end();
             picture_->setAutoSize(false);
-            picture_->setPicture(zoomed);
+            picture_->setPicture(ScaledPicture(original_, zoom_));
         });
         trap.step(114, [&] { unsetCursor(); });
         trap.step(116, [&] { widgets_.horizontalScrollBar->setValue(0); });
@@ -138,19 +127,21 @@ void PreviewWindow::redrawImage()
         return;
     }
     trap.step(124, [&] { zoom_ = 1.0f; });
-    trap.step(126, [&] { originalWidth_ = originalPicture_->picture().width(); });
-    trap.step(128, [&] { originalHeight_ = originalPicture_->picture().height(); });
+    trap.step(126, [&] { originalWidth_ = sizeOfOriginal().width(); });
+    trap.step(128, [&] { originalHeight_ = sizeOfOriginal().height(); });
     trap.step(130, [&] { zoomedWidth_ = originalWidth_; });
     trap.step(132, [&] { zoomedHeight_ = originalHeight_; });
 }
 
+QSize PreviewWindow::sizeOfOriginal() const { return original_ ? original_->size() : QSize(0, 0); }
+
 void PreviewWindow::setUpScrollBars()
 {
-    picture_->move(0, 0);
-    const ScrollBarSetup h = scrollBarSetup(picture_->width(), widgets_.viewport->width());
-    const ScrollBarSetup v = scrollBarSetup(picture_->height(), widgets_.viewport->height());
-    horizontalScrollUnit_ = h.unit;
-    verticalScrollUnit_ = v.unit;
+    picture_->moveBox({0, 0});
+    const ScrollBarSetup h = scrollBarSetup(picture_->boxSize().width(), widgets_.viewport->width());
+    const ScrollBarSetup v = scrollBarSetup(picture_->boxSize().height(), widgets_.viewport->height());
+    horizontalScroll_ = h;
+    verticalScroll_ = v;
     for (auto [bar, setup] : {std::pair{widgets_.horizontalScrollBar, h}, std::pair{widgets_.verticalScrollBar, v}}) {
         bar->setEnabled(setup.enabled);
         if (setup.enabled) {
@@ -187,8 +178,8 @@ void PreviewWindow::zoomOut()
 void PreviewWindow::pictureMouseDown(const QPointF& at)
 {
     ErrorTrap trap(locations::kPictureMouseDown);
-    trap.step(100, [&] { dragStartX_ = static_cast<float>(at.x()); });
-    trap.step(102, [&] { dragStartY_ = static_cast<float>(at.y()); });
+    trap.step(100, [&] { dragStartX_ = at.x(); });
+    trap.step(102, [&] { dragStartY_ = at.y(); });
 }
 
 void PreviewWindow::pictureMouseMove(const QPointF& at)
@@ -196,19 +187,23 @@ void PreviewWindow::pictureMouseMove(const QPointF& at)
     ErrorTrap trap(locations::kPictureMouseMove);
     int newLeft = 0, newTop = 0;
     const QSize inner = widgets_.viewport->contentsRect().size();
-    trap.step(104, [&] { newLeft = static_cast<int>(std::lround(picture_->x() - dragStartX_ + at.x())); });
-    trap.step(106, [&] { newLeft = clampDragOffset(newLeft, inner.width(), picture_->width()); });
-    trap.step(114, [&] { newTop = static_cast<int>(std::lround(picture_->y() - dragStartY_ + at.y())); });
-    trap.step(116, [&] { newTop = clampDragOffset(newTop, inner.height(), picture_->height()); });
-    trap.step(124, [&] { picture_->move(newLeft, newTop); });
+    const QPoint offset = picture_->offset();
+    const QSize box = picture_->boxSize();
+    trap.step(104, [&] { newLeft = static_cast<int>(std::lround(offset.x() - dragStartX_ + at.x())); });
+    trap.step(106, [&] { newLeft = clampDragOffset(newLeft, inner.width(), box.width()); });
+    trap.step(114, [&] { newTop = static_cast<int>(std::lround(offset.y() - dragStartY_ + at.y())); });
+    trap.step(116, [&] { newTop = clampDragOffset(newTop, inner.height(), box.height()); });
+    trap.step(124, [&] { picture_->moveBox({newLeft, newTop}); });
 }
 
 void PreviewWindow::pictureMouseUp()
 {
     ErrorTrap trap(locations::kPictureMouseUp);
     int h = 0, v = 0;
-    trap.step(102, [&] { h = offsetPercent(picture_->x(), picture_->width(), widgets_.viewport->width()); });
-    trap.step(106, [&] { v = offsetPercent(picture_->y(), picture_->height(), widgets_.viewport->height()); });
+    const QPoint offset = picture_->offset();
+    const QSize box = picture_->boxSize();
+    trap.step(102, [&] { h = offsetPercent(offset.x(), box.width(), widgets_.viewport->width()); });
+    trap.step(106, [&] { v = offsetPercent(offset.y(), box.height(), widgets_.viewport->height()); });
     trap.step(108, [&] { setBarByPercent(*widgets_.horizontalScrollBar, roundToInt16(h)); });
     trap.step(110, [&] { setBarByPercent(*widgets_.verticalScrollBar, roundToInt16(v)); });
 }
@@ -293,14 +288,15 @@ void PreviewWindow::closeEvent(QCloseEvent* event)
 bool PreviewWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == picture_) {
+        // The handlers take points of the whole picture, wherever it has scrolled.
         auto* mouse = static_cast<QMouseEvent*>(event);
         switch (event->type()) {
         case QEvent::MouseButtonPress:
-            pictureMouseDown(mouse->position());
+            pictureMouseDown(picture_->toBox(mouse->position()));
             break;
         case QEvent::MouseMove:
             if (mouse->buttons() != Qt::NoButton)
-                pictureMouseMove(mouse->position());
+                pictureMouseMove(picture_->toBox(mouse->position()));
             break;
         case QEvent::MouseButtonRelease:
             pictureMouseUp();

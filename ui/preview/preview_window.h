@@ -8,7 +8,8 @@
 #include "host/host_picture.h"
 #include "shell/window_pointer.h"
 #include "ui/preview/form3_layout.h"
-#include "ui/preview/image_box.h"
+#include "ui/preview/picture_canvas.h"
+#include "ui/preview/viewport_math.h"
 
 #include <QSize>
 #include <QString>
@@ -31,10 +32,11 @@ public:
     void setMainWindow(QWidget* window) { mainWindow_ = window; }
 
     // A new picture; the viewport is set up afresh on the next activation.
+    // Throws std::runtime_error when there is no picture or it is empty.
     void loadPicture(std::shared_ptr<const HostPicture> picture);
 
     // The picture as shown, inside the viewport that clips it.
-    ImageBox& picture() const { return *picture_; }
+    PictureCanvas& picture() const { return *picture_; }
     QWidget& viewport() const { return *widgets_.viewport; }
     QScrollBar& horizontalScrollBar() const { return *widgets_.horizontalScrollBar; }
     QScrollBar& verticalScrollBar() const { return *widgets_.verticalScrollBar; }
@@ -43,8 +45,8 @@ public:
     QSize originalSize() const { return {originalWidth_, originalHeight_}; }
     QSize zoomedSize() const { return {zoomedWidth_, zoomedHeight_}; }
     // Picture pixels per scroll bar step: 0 (bar disabled), 1 or 10.
-    int horizontalScrollUnit() const { return horizontalScrollUnit_; }
-    int verticalScrollUnit() const { return verticalScrollUnit_; }
+    int horizontalScrollUnit() const { return horizontalScroll_.unit; }
+    int verticalScrollUnit() const { return verticalScroll_.unit; }
     // True until the next activation has set up the viewport.
     bool needsViewportSetUp() const { return needsViewportSetUp_; }
 
@@ -72,16 +74,17 @@ private:
     void pictureMouseMove(const QPointF& at);
     void pictureMouseUp();
     void setBarByPercent(QScrollBar& bar, int percent);
+    QSize sizeOfOriginal() const;
 
     PreviewWindowWidgets widgets_;
-    ImageBox* picture_ = nullptr;  // the picture as shown, zoomed
-    ImageBox* originalPicture_ = nullptr;  // hidden, the picture as loaded
+    PictureCanvas* picture_ = nullptr;  // the picture as shown, zoomed
+    std::shared_ptr<const HostPicture> original_;  // the picture as loaded
     WindowPointer pointer_;
     QWidget* mainWindow_ = nullptr;
     QString workbookPath_;
 
-    float dragStartX_ = 0, dragStartY_ = 0;
-    int horizontalScrollUnit_ = 0, verticalScrollUnit_ = 0;
+    double dragStartX_ = 0, dragStartY_ = 0;  // in pixels of the zoomed picture
+    ScrollBarSetup horizontalScroll_{}, verticalScroll_{};
     int originalWidth_ = 0, originalHeight_ = 0;
     int zoomedWidth_ = 0, zoomedHeight_ = 0;
     float zoom_ = 1.0f;

@@ -19,8 +19,6 @@ Int roundHalfEven(double value)
     return static_cast<Int>(rounded);
 }
 
-int roundToInt32(double value) { return roundHalfEven<std::int32_t>(value); }
-
 constexpr int kFineScrollLimit = 100;
 constexpr int kCoarseUnit = 10;
 
@@ -28,17 +26,26 @@ constexpr int kCoarseUnit = 10;
 
 int roundToInt16(double value) { return roundHalfEven<std::int16_t>(value); }
 
+int roundToInt32(double value) { return roundHalfEven<std::int32_t>(value); }
+
 ScrollBarSetup scrollBarSetup(int imageExtent, int viewportExtent)
 {
     if (imageExtent <= viewportExtent)
-        return {false, 0, 0};
-    const float overflow = static_cast<float>(imageExtent - viewportExtent);
+        return {false, 0, 0, 0};
+    const int overflow = imageExtent - viewportExtent;
     if (overflow <= kFineScrollLimit)
-        return {true, roundToInt16(overflow), 1};
-    return {true, roundToInt16(overflow / kCoarseUnit), kCoarseUnit};
+        return {true, overflow, 1, overflow};
+    return {true, roundToInt32(static_cast<double>(overflow) / kCoarseUnit), kCoarseUnit, overflow};
 }
 
-int offsetForPosition(int unit, int position) { return -roundToInt16(static_cast<double>(unit) * position); }
+int offsetForPosition(int unit, int position) { return -roundToInt32(static_cast<double>(unit) * position); }
+
+int offsetForPosition(const ScrollBarSetup& setup, int position)
+{
+    if (setup.enabled && position >= setup.maximum)
+        return -setup.overflow;
+    return offsetForPosition(setup.unit, position);
+}
 
 int clampDragOffset(int proposed, int innerViewportExtent, int imageExtent)
 {
@@ -62,7 +69,7 @@ std::optional<int> positionForPercent(int percent, int maximum)
     const double position = percent / 100.0 * maximum;
     if (position > maximum)
         return std::nullopt;
-    return roundToInt16(position);
+    return roundToInt32(position);
 }
 
 float steppedZoom(float zoom, bool zoomOut) { return zoomOut ? zoom - kZoomStep : zoom + kZoomStep; }

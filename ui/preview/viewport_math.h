@@ -6,20 +6,27 @@
 
 namespace jubilo {
 
-// Rounds halves to even; throws std::overflow_error outside the range.
+// Round halves to even; throw std::overflow_error outside the range.
 int roundToInt16(double value);
+int roundToInt32(double value);
 
 struct ScrollBarSetup {
     bool enabled;
     int maximum;
     int unit;  // image offset per bar step: 0 (disabled), 1 or 10
+    int overflow;  // how far the image reaches past the viewport; 0 when it fits
 };
 
 // Overflows up to 100 pixels scroll pixel by pixel, larger ones ten at a time.
 ScrollBarSetup scrollBarSetup(int imageExtent, int viewportExtent);
 
-// Image offset for a bar position (a 16-bit product, as the bars hold it).
+// Image offset for a bar position (a 32-bit product).
 int offsetForPosition(int unit, int position);
+
+// The same, except that the bar's last position shows the image's far edge
+// exactly, where whole units would stop up to half a unit short of it or
+// past it.
+int offsetForPosition(const ScrollBarSetup& setup, int position);
 
 // Where a dragged image edge may go: never past the viewport's leading
 // edge, and not so far that its trailing edge leaves the inner area.

@@ -90,7 +90,7 @@ TEST_F(PreviewWindowTest, LayoutAndFirstActivationSetUpTheViewport)
     EXPECT_FLOAT_EQ(window.zoom(), 1.0f);
     EXPECT_EQ(window.originalSize().width(), 1000);
     EXPECT_EQ(window.zoomedSize().height(), 400);
-    EXPECT_EQ(window.picture().size(), QSize(1000, 400));
+    EXPECT_EQ(window.picture().boxSize(), QSize(1000, 400));
     EXPECT_TRUE(window.horizontalScrollBar().isEnabled());
     EXPECT_EQ(window.horizontalScrollUnit(), 10);
     EXPECT_EQ(window.horizontalScrollBar().maximum(), 38);
@@ -98,7 +98,9 @@ TEST_F(PreviewWindowTest, LayoutAndFirstActivationSetUpTheViewport)
     EXPECT_EQ(window.verticalScrollUnit(), 0);
 
     window.horizontalScrollBar().setValue(7);
-    EXPECT_EQ(window.picture().pos(), QPoint(-70, 0));
+    EXPECT_EQ(window.picture().offset(), QPoint(-70, 0));
+    // The picture widget covers what the viewport shows of the picture, no more.
+    EXPECT_EQ(window.picture().geometry(), QRect(0, 0, 622, 400));
     EXPECT_TRUE(sys.messages.empty());
 }
 
@@ -109,17 +111,17 @@ TEST_F(PreviewWindowTest, DraggingPansWithinTheEdgesAndReleaseSnapsTheBars)
     QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(500, 500));
     QMouseEvent move(QEvent::MouseMove, QPointF(300, 520), QPointF(), Qt::NoButton, Qt::LeftButton, {});
     QApplication::sendEvent(picture, &move);
-    EXPECT_EQ(picture->pos(), QPoint(-200, 0));  // dragging down stops at the top edge
+    EXPECT_EQ(picture->offset(), QPoint(-200, 0));  // dragging down stops at the top edge
     QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(300, 520));
     // 200 of 378 overflow pixels is 53 %, which snaps to position 20 of 38.
     EXPECT_EQ(window.horizontalScrollBar().value(), 20);
-    EXPECT_EQ(picture->x(), -200);
+    EXPECT_EQ(picture->offset().x(), -200);
 
     QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(500, 500));
     QMouseEvent far(QEvent::MouseMove, QPointF(-2000, -2000), QPointF(), Qt::NoButton, Qt::LeftButton, {});
     QApplication::sendEvent(picture, &far);
     const QSize inner = window.viewport().contentsRect().size();
-    EXPECT_EQ(picture->pos(), QPoint(inner.width() - 1000, inner.height() - 900));
+    EXPECT_EQ(picture->offset(), QPoint(inner.width() - 1000, inner.height() - 900));
     EXPECT_TRUE(sys.messages.empty());
 }
 
@@ -128,14 +130,19 @@ TEST_F(PreviewWindowTest, ZoomStepsByAQuarterAndStopsAtItsBounds)
     showWith(pictureOf(800, 600));
     click("PushButton1");
     EXPECT_FLOAT_EQ(window.zoom(), 1.25f);
-    EXPECT_EQ(window.picture().size(), QSize(1000, 750));
+    EXPECT_EQ(window.picture().boxSize(), QSize(1000, 750));
+    EXPECT_EQ(window.picture().picture().size(), QSize(1000, 750));
     EXPECT_EQ(window.horizontalScrollBar().maximum(), 38);  // ranges follow the zoom
     for (int i = 0; i < 20; ++i)
         click("PushButton2");
     EXPECT_FLOAT_EQ(window.zoom(), 0.25f);
-    EXPECT_EQ(window.picture().size(), QSize(200, 150));
+    EXPECT_EQ(window.picture().boxSize(), QSize(200, 150));
     EXPECT_FALSE(window.horizontalScrollBar().isEnabled());
-    EXPECT_EQ(window.picture().picture().pixelColor(100, 75), QColor(0xFF, 0xF2, 0xCC));
+    // The picture in its corner of the viewport, the viewport's grey around it.
+    const QImage shown = window.viewport().grab().toImage();
+    EXPECT_EQ(shown.pixelColor(199, 149), QColor(0xFF, 0xF2, 0xCC));
+    EXPECT_EQ(shown.pixelColor(200, 75), QColor(0x80, 0x80, 0x80));
+    EXPECT_EQ(shown.pixelColor(100, 150), QColor(0x80, 0x80, 0x80));
 }
 
 TEST_F(PreviewWindowTest, AZoomPastTheSizeLimitReturnsToOneWithoutRepainting)
@@ -148,17 +155,28 @@ TEST_F(PreviewWindowTest, AZoomPastTheSizeLimitReturnsToOneWithoutRepainting)
         click("PushButton1");  // 3.0 still fits (9000); 3.5 would be 10500
     EXPECT_FLOAT_EQ(window.zoom(), 1.0f);
     EXPECT_EQ(window.zoomedSize().width(), 3000);
+    EXPECT_FLOAT_EQ(window.picture().picture().zoom(), 3.25f);  // still as last drawn
+    EXPECT_EQ(window.picture().boxSize().width(), 9750);
 }
 
 TEST_F(PreviewWindowTest, ANewPictureGetsAFreshViewport)
 {
     showWith(pictureOf(800, 600));
     click("PushButton1");
-    window.loadPicture(std::make_shared<BitmapPicture>(pictureOf(300, 200)));
+    window.verticalScrollBar().setValue(10);
+    ASSERT_EQ(window.picture().offset(), QPoint(0, -100));
+    window.loadPicture(std::make_shared<BitmapPicture>(pictureOf(300, 1200)));
     EXPECT_FLOAT_EQ(window.zoom(), 1.0f);
     EXPECT_EQ(window.originalSize().width(), 300);
-    EXPECT_EQ(window.picture().size(), QSize(300, 200));
+    EXPECT_EQ(window.picture().boxSize(), QSize(300, 1200));
+    EXPECT_FLOAT_EQ(window.picture().picture().zoom(), 1.0f);
+    EXPECT_EQ(window.picture().offset(), QPoint(0, 0));
+    EXPECT_EQ(window.verticalScrollBar().value(), 0);
+    EXPECT_EQ(window.verticalScrollBar().maximum(), 70);  // 70.5 goes to even
     EXPECT_FALSE(window.horizontalScrollBar().isEnabled());
+
+    EXPECT_THROW(window.loadPicture(std::make_shared<BitmapPicture>(QImage())), std::runtime_error);
+    EXPECT_THROW(window.loadPicture(nullptr), std::runtime_error);
 }
 
 TEST_F(PreviewWindowTest, SavingCopiesTheWorkbookWhereTheUserSays)

@@ -16,6 +16,10 @@ TEST(ViewportMathTest, RoundingTakesHalvesToEvenAndRefusesOverflow)
     EXPECT_EQ(roundToInt16(32767.4), 32767);
     EXPECT_THROW(roundToInt16(32767.5 + 1), std::overflow_error);
     EXPECT_THROW(roundToInt16(-40000), std::overflow_error);
+    EXPECT_EQ(roundToInt32(131022.5), 131022);
+    EXPECT_EQ(roundToInt32(-1310225.5), -1310226);
+    EXPECT_EQ(roundToInt32(2147483647.0), 2147483647);
+    EXPECT_THROW(roundToInt32(2147483647.5 + 1), std::overflow_error);
 }
 
 TEST(ViewportMathTest, ScrollBarsStepByOneUpToAHundredPixelsOverflowThenByTen)
@@ -33,7 +37,24 @@ TEST(ViewportMathTest, ScrollBarsStepByOneUpToAHundredPixelsOverflowThenByTen)
     EXPECT_EQ(scrollBarSetup(1000, 622).maximum, 38);  // 37.8
     EXPECT_EQ(scrollBarSetup(747, 622).maximum, 12);  // 12.5 goes to even
     EXPECT_EQ(offsetForPosition(10, 38), -380);
-    EXPECT_THROW(offsetForPosition(10, 4000), std::overflow_error);
+}
+
+// The engine's whole grid, 65,536 rows of 20 pixels, in a 495-pixel viewport.
+TEST(ViewportMathTest, ScrollingReachesTheEndOfTheTallestPicture)
+{
+    const auto tall = scrollBarSetup(1310720, 495);
+    EXPECT_EQ(tall.unit, 10);
+    EXPECT_EQ(tall.maximum, 131022);  // 131,022.5 goes to even
+    EXPECT_EQ(tall.overflow, 1310225);
+    EXPECT_EQ(offsetForPosition(10, 4000), -40000);
+    EXPECT_EQ(offsetForPosition(tall, 131021), -1310210);
+    // The last position shows the far edge, whichever way the units round.
+    EXPECT_EQ(offsetForPosition(tall, 131022), -1310225);
+    EXPECT_EQ(offsetForPosition(scrollBarSetup(1000, 622), 38), -378);
+    EXPECT_EQ(offsetForPosition(scrollBarSetup(722, 622), 100), -100);
+    EXPECT_EQ(positionForPercent(100, 131022), 131022);
+    EXPECT_EQ(positionForPercent(50, 131023), 65512);  // 65,511.5 goes to even
+    EXPECT_THROW(offsetForPosition(10, 300'000'000), std::overflow_error);
 }
 
 TEST(ViewportMathTest, DragsStopAtTheViewportEdges)
