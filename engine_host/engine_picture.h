@@ -12,8 +12,8 @@ class Range;
 
 namespace jubilo::engine {
 
-// The range as its sheet shows it on screen. The picture keeps what it
-// draws, so it outlives the range's workbook.
+// The range as its sheet shows it on screen, drawn on demand at any scale.
+// The picture keeps what it draws, so it outlives the range's workbook.
 std::shared_ptr<const HostPicture> pictureOfRange(const spreadsheet::Range& range);
 
 void copyPicture(const spreadsheet::Range& range);

@@ -10,16 +10,13 @@
 // when left-aligned, to the left when right-aligned, both ways when
 // centred), unless it wraps or sits in a merged area; numbers never run on
 // and show as #### when they do not fit.
+//
+// SheetDrawing keeps a range that way and paints it at any scale; drawRange
+// paints one whole into a bitmap.
 
-#include "spreadsheet/core/error.h"
-#include "spreadsheet/core/grid.h"
-#include "spreadsheet/picture/sheet_geometry_p.h"
+#include "spreadsheet/picture/sheet_drawing.h"
 
 #include <QImage>
-
-namespace jubilo::spreadsheet {
-class Worksheet;
-}
 
 namespace jubilo::spreadsheet::picture {
 
@@ -28,27 +25,14 @@ inline constexpr QRgb kGridlineColor = 0xFFD9D9D9;
 inline constexpr int kTextMargin = 2;
 inline constexpr int kIndentPixels = 9;
 
-// A picture holds at most this many pixels (400 MB at four bytes each) and
-// draws at most this many cells, hidden rows and columns included. A range
-// a file makes look huge is measured (a few bytes a row and column of the
-// grid at most) and refused before its picture or cell index is allocated.
-inline constexpr qint64 kMaxPicturePixels = 100'000'000;
-inline constexpr qint64 kMaxPictureCells = 4'000'000;
-
-// The refusal of a range whose picture would be larger than that.
-class PictureTooLarge : public SpreadsheetError {
-public:
-    using SpreadsheetError::SpreadsheetError;
-};
-
 struct PictureOptions {
     bool gridlines = true;
     int maxSide = kMaxPictureSide;
 };
 
-// Formula cells are computed first, so the sheet is not const. Throws
-// PictureTooLarge past the limits above, SpreadsheetError for a range off
-// the grid.
+// The range as a bitmap at 100%, cut to `maxSide` pixels a side from its
+// top left. Throws PictureTooLarge past kMaxPicturePixels or
+// kMaxPictureCells, SpreadsheetError for a range off the grid.
 QImage drawRange(Worksheet& sheet, const CellRect& range, const PictureOptions& options = {});
 
 }  // namespace jubilo::spreadsheet::picture
