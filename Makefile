@@ -17,7 +17,7 @@ endif
 # same sources with warnings as errors.
 SANITIZE_DIR ?= build-sanitize
 
-.PHONY: all deps configure build run test test-sanitized bench clean fuzz
+.PHONY: all deps configure build run test test-sanitized bench clean fuzz package
 
 all: build
 
@@ -44,6 +44,10 @@ test-sanitized: deps
 	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen \
 		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure --parallel $(JOBS)
+
+# A Debian package of the program, made by CPack: $(BUILD_DIR)/jubilo_*.deb
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 bench: build
 	bash scripts/run-benchmarks.sh $(BUILD_DIR)

@@ -24,6 +24,8 @@ PACKAGES=(
   libclang-rt-14-dev
   python3-xlrd
   libreoffice-calc-nogui
+  appstream
+  desktop-file-utils
 )
 
 missing=()

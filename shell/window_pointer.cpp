@@ -2,11 +2,11 @@
 
 #include "platform/system.h"
 #include "shell/cursor_file.h"
+#include "shell/data_files.h"
 #include "trap/error_trap.h"
 #include "trap/file_procedures.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QEvent>
 #include <QPushButton>
 #include <QSinglePointEvent>
@@ -64,7 +64,7 @@ WindowPointer::WindowPointer(QWidget& window, ArrowArea isArrowArea)
 
 void WindowPointer::loadHand(ErrorTrap& trap)
 {
-    const QString handFile = QDir(system().programFolder()).filePath(kHandPointerFile);
+    const QString handFile = dataFilePath(system().programFolder(), QLatin1String(kHandPointerFile));
     if (trap.condition(108, [&] { return fileExists(handFile); }))
         trap.step(110, [&] { hand_ = loadCursorFile(handFile); });
 }

@@ -19,7 +19,8 @@ namespace jubilo {
 
 class ErrorTrap;
 
-// The hand pointer's cursor file, beside the program.
+// The hand pointer's cursor file, a data file (see data_files.h): beside
+// the program in a build tree, in share/jubilo/ once installed.
 inline constexpr char kHandPointerFile[] = "HAND-M.CUR";
 
 class WindowPointer : public QObject {
@@ -34,7 +35,7 @@ public:
     const QCursor& hand() const { return hand_; }
 
     // Steps 108 and 110 of both windows' load: the hand comes from the
-    // cursor file beside the program when the file exists.
+    // cursor file when it is found beside the program or in share/jubilo/.
     void loadHand(ErrorTrap& trap);
 
 protected:
