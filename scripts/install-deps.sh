@@ -24,6 +24,7 @@ PACKAGES=(
   libclang-rt-14-dev
   python3-xlrd
   libreoffice-calc-nogui
+  poppler-utils
   appstream
   desktop-file-utils
 )

@@ -1,0 +1,43 @@
+// Writing a sheet's PDF: plan blocks of three items (five rows each) in the
+// plan's look on A4 at 100%, 50 rows (two pages) and 8,000 rows (167
+// pages), into memory.
+
+#include "spreadsheet/model/page_setup.h"
+#include "spreadsheet/picture/page_pdf.h"
+#include "tests/support/engine_sheets.h"
+
+#include <QBuffer>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace jubilo::spreadsheet;
+
+void BM_SheetPdf(benchmark::State& state)
+{
+    const int blocks = int(state.range(0)) / 5;
+    auto app = testing::englishApplication();
+    app->addWorkbook();
+    auto sheet = app->activeSheet();
+    const testing::SheetRanges s{sheet};
+    testing::stylePlanSheet(s);
+    int row = 3;
+    for (int b = 0; b < blocks; ++b)
+        row = testing::addPlanBlock(s, row, QStringLiteral("Block %1").arg(b + 1));
+    sheet->pageSetup().setPaperSize(jubilo::xl::kPaperA4);
+    sheet->pageSetup().setPrintArea(QStringLiteral("B2:F%1").arg(row - 1));
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        picture::writeSheetPdf(*sheet, buffer);
+        bytes = buffer.size();
+    }
+    state.counters["rows"] = row - 2;
+    state.counters["pdf_bytes"] = double(bytes);
+    state.counters["pages"] = picture::layoutPages(*sheet).pages.size();
+}
+BENCHMARK(BM_SheetPdf)->Arg(50)->Arg(8000)->Unit(benchmark::kMillisecond);
+
+}  // namespace

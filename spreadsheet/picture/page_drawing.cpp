@@ -1,0 +1,46 @@
+#include "spreadsheet/picture/page_drawing.h"
+
+#include "spreadsheet/model/worksheet.h"
+#include "spreadsheet/picture/picture_limits_p.h"
+
+#include <cmath>
+#include <limits>
+
+namespace jubilo::spreadsheet::picture {
+
+namespace {
+
+constexpr double kPointsPerPixel = 72.0 / 96.0;
+
+int scaled(int pixels, double factor) { return int(std::lround(pixels * factor)); }
+
+}  // namespace
+
+PageDrawing::PageDrawing(Worksheet& sheet, const PageOptions& options)
+{
+    const CellRect area = printedRange(sheet);
+    checkOnGrid(area);
+    const RangeGeometry geometry = measureRange(sheet, area, std::numeric_limits<int>::max());
+    checkCellCount(geometry);
+    layout_ = layoutPages(sheet.pageSetup(), geometry, options);
+    drawings_.reserve(layout_.pages.size());
+    for (const PrintedPage& page : layout_.pages)
+        drawings_.emplace_back(sheet, page.cells, false);
+}
+
+void PageDrawing::paintPage(QPainter& painter, int index, double dotsPerPoint) const
+{
+    const PrintedPage& page = layout_.pages.at(std::size_t(index));
+    const QRectF printable(layout_.printable.topLeft() * dotsPerPoint, layout_.printable.size() * dotsPerPoint);
+    // Drawing pixels to painter units.
+    const double factor = layout_.scale * kPointsPerPixel * dotsPerPoint;
+    const QRect area(0, 0, scaled(page.part.width(), factor), scaled(page.part.height(), factor));
+    const QPointF origin = page.placed.topLeft() * dotsPerPoint;
+    painter.save();
+    painter.setClipRect(printable, Qt::IntersectClip);
+    painter.translate(std::round(origin.x()), std::round(origin.y()));
+    drawings_[std::size_t(index)].paint(painter, area, factor);
+    painter.restore();
+}
+
+}  // namespace jubilo::spreadsheet::picture

@@ -1,0 +1,35 @@
+#pragma once
+// A sheet's printed pages (see page_layout.h) as vectors: each page is a
+// drawing of its own cells painted at the page scale, clipped to the
+// printable rectangle, so text stays text and lines stay lines on any
+// device, and no text of a cell on another page is written, even where the
+// clip would hide it. Gridlines do not print.
+
+#include "spreadsheet/picture/page_layout.h"
+#include "spreadsheet/picture/sheet_drawing.h"
+
+#include <QPainter>
+
+#include <vector>
+
+namespace jubilo::spreadsheet::picture {
+
+class PageDrawing {
+public:
+    // Formula cells are computed first. Throws PictureTooLarge for a printed
+    // range of more than kMaxPictureCells cells.
+    explicit PageDrawing(Worksheet& sheet, const PageOptions& options = {});
+
+    const PageLayout& layout() const { return layout_; }
+    int pageCount() const { return int(layout_.pages.size()); }
+
+    // Paints page `index` (0-based) with the paper's top left at the
+    // painter's origin, `dotsPerPoint` painter units to a point.
+    void paintPage(QPainter& painter, int index, double dotsPerPoint) const;
+
+private:
+    PageLayout layout_;
+    std::vector<SheetDrawing> drawings_;  // one a page
+};
+
+}  // namespace jubilo::spreadsheet::picture

@@ -1,0 +1,164 @@
+// Laying a sheet out on pages: where pages break, the order they come in,
+// the zoom or the fitted scale, centring, and the paper in each orientation.
+
+#include "spreadsheet/model/page_setup.h"
+#include "spreadsheet/picture/page_layout.h"
+#include "tests/support/engine_workbook.h"
+
+#include <gtest/gtest.h>
+
+namespace jubilo::spreadsheet::picture {
+namespace {
+
+using spreadsheet::testing::EngineWorkbookTest;
+
+// 17-pixel default rows: on A4 inside the default margins (734 points, 978
+// pixels at 100%) a page holds 57 rows; 64-pixel columns, 10 to a page.
+constexpr int kRowsPerA4Page = 57;
+constexpr int kColumnsPerA4Page = 10;
+
+TEST(PageBreaksTest, PagesHoldWholeRowsAndAtLeastOne)
+{
+    const std::vector<int> bounds{0, 10, 20, 30, 40};
+    // The closing line counts: two rows take 21 pixels.
+    EXPECT_EQ(pageBreaks(bounds, 1.0, 21), (std::vector<int>{0, 2, 4}));
+    EXPECT_EQ(pageBreaks(bounds, 1.0, 20.9), (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(pageBreaks(bounds, 0.5, 10.5), (std::vector<int>{0, 2, 4}));
+    EXPECT_EQ(pageBreaks(bounds, 1.0, 1000), (std::vector<int>{0, 4}));
+    // A row taller than the page still takes a page of its own.
+    EXPECT_EQ(pageBreaks({0, 5, 500, 505}, 1.0, 100), (std::vector<int>{0, 1, 2, 3}));
+}
+
+TEST(PaperTest, PaperNumbersAndOrientation)
+{
+    EXPECT_EQ(paperPoints(xl::kPaperA4), QSizeF(595, 842));
+    EXPECT_EQ(paperPoints(xl::kPaperLetter), QSizeF(612, 792));
+    EXPECT_EQ(paperPoints(256), QSizeF(612, 792));  // a size of the user's: Letter
+}
+
+class PageLayoutTest : public EngineWorkbookTest {
+protected:
+    PageSetup& setup() { return sheet->pageSetup(); }
+
+    // Text in the first column of rows 1 to n and in column `farColumn`.
+    void fillRows(int n, int farColumn = 0)
+    {
+        for (int r = 0; r < n; ++r) {
+            sheet->setFormulaR1C1(r, 0, QStringLiteral("Row %1").arg(r + 1));
+            if (farColumn > 0)
+                sheet->setFormulaR1C1(r, farColumn, QStringLiteral("Far %1").arg(r + 1));
+        }
+    }
+
+    // Each cell of the area on exactly one page, every page inside the
+    // printable rectangle.
+    static void expectTiled(const PageLayout& layout)
+    {
+        qint64 cells = 0;
+        for (const PrintedPage& page : layout.pages) {
+            EXPECT_TRUE(layout.area.contains(page.cells));
+            cells += qint64(page.cells.rowCount()) * page.cells.columnCount();
+            EXPECT_TRUE(layout.printable.adjusted(-0.01, -0.01, 0.01, 0.01).contains(page.placed));
+        }
+        EXPECT_EQ(cells, qint64(layout.area.rowCount()) * layout.area.columnCount());
+        EXPECT_EQ(int(layout.pages.size()), layout.pagesWide * layout.pagesTall);
+    }
+};
+
+TEST_F(PageLayoutTest, PrintAreaAtTheZoomSplitsDownThenOver)
+{
+    setup().setPaperSize(xl::kPaperA4);
+    setup().setPrintArea(QStringLiteral("A1:N120"));
+    fillRows(200, 13);
+    const PageLayout layout = layoutPages(*sheet);
+    EXPECT_EQ(layout.area, parseA1Range(QStringLiteral("A1:N120")));
+    EXPECT_EQ(layout.scale, 1.0);
+    ASSERT_EQ(layout.pagesWide, 2);
+    ASSERT_EQ(layout.pagesTall, 3);
+    expectTiled(layout);
+    const auto& pages = layout.pages;
+    EXPECT_EQ(pages[0].cells, CellRect(0, 0, kRowsPerA4Page - 1, kColumnsPerA4Page - 1));
+    EXPECT_EQ(pages[1].cells, CellRect(kRowsPerA4Page, 0, 2 * kRowsPerA4Page - 1, kColumnsPerA4Page - 1));
+    EXPECT_EQ(pages[2].cells, CellRect(2 * kRowsPerA4Page, 0, 119, kColumnsPerA4Page - 1));
+    EXPECT_EQ(pages[3].cells, CellRect(0, kColumnsPerA4Page, kRowsPerA4Page - 1, 13));
+    // Each page's part starts where its first cell does.
+    EXPECT_EQ(pages[1].part.top(), kRowsPerA4Page * 17);
+    EXPECT_EQ(pages[3].part.left(), kColumnsPerA4Page * 64);
+    EXPECT_EQ(pages[1].placed.topLeft(), layout.printable.topLeft());
+}
+
+TEST_F(PageLayoutTest, OverThenDownAndTheZoom)
+{
+    setup().setPaperSize(xl::kPaperA4);
+    setup().setPrintArea(QStringLiteral("A1:N120"));
+    setup().setZoom(50);
+    PageOptions options;
+    options.downThenOver = false;
+    PageLayout layout = layoutPages(*sheet, options);
+    EXPECT_EQ(layout.scale, 0.5);
+    EXPECT_EQ(layout.pagesWide, 1);
+    EXPECT_EQ(layout.pagesTall, 2);
+    EXPECT_EQ(layout.pages[1].cells.top, 2 * kRowsPerA4Page + 1);  // twice the rows and the line between
+
+    setup().setZoom(100);
+    layout = layoutPages(*sheet, options);
+    ASSERT_EQ(layout.pages.size(), 6u);
+    EXPECT_EQ(layout.pages[1].cells, CellRect(0, kColumnsPerA4Page, kRowsPerA4Page - 1, 13));
+    EXPECT_EQ(layout.pages[2].cells.top, kRowsPerA4Page);
+    expectTiled(layout);
+}
+
+TEST_F(PageLayoutTest, FittedScaleIsTheLargestWholePercentThatFits)
+{
+    setup().setPaperSize(xl::kPaperA4);
+    fillRows(300);
+    setup().setZoom(std::nullopt);
+    const PageLayout layout = layoutPages(*sheet);
+    EXPECT_EQ(layout.area, parseA1Range(QStringLiteral("A1:A300")));
+    ASSERT_EQ(layout.pages.size(), 1u);
+    expectTiled(layout);
+    // 300 rows of 17 pixels and the closing line: 3,826 points at 100%.
+    const double full = (300 * 17 + 1) * 0.75;
+    EXPECT_LE(layout.scale * full, layout.printable.height());
+    EXPECT_GT((layout.scale + 0.01) * full, layout.printable.height());
+
+    // Only the width limited: a narrow area prints at 100% over many pages.
+    setup().setFitToPagesTall(0);
+    const PageLayout wide = layoutPages(*sheet);
+    EXPECT_EQ(wide.scale, 1.0);
+    EXPECT_EQ(wide.pagesTall, 6);  // 300 rows, 57 to a page
+}
+
+TEST_F(PageLayoutTest, FittedScaleStopsAtTenPercent)
+{
+    setup().setPaperSize(xl::kPaperA4);
+    setup().setZoom(std::nullopt);
+    setup().setPrintArea(QStringLiteral("A1:A6000"));
+    const PageLayout layout = layoutPages(*sheet);
+    EXPECT_EQ(layout.scale, 0.1);
+    EXPECT_EQ(layout.pagesTall, 11);  // 575 rows a page at 10%
+    expectTiled(layout);
+}
+
+TEST_F(PageLayoutTest, CentringAndMarginsAndOrientation)
+{
+    setup().setOrientation(xl::kLandscape);
+    setup().setLeftMargin(36);
+    setup().setTopMargin(72);
+    setup().setRightMargin(18);
+    setup().setBottomMargin(0);
+    setup().setPrintArea(QStringLiteral("B2:C3"));
+    PageLayout layout = layoutPages(*sheet);
+    EXPECT_EQ(layout.paper, QSizeF(792, 612));
+    EXPECT_EQ(layout.printable, QRectF(36, 72, 792 - 54, 612 - 72));
+    EXPECT_EQ(layout.pages.at(0).placed, QRectF(36, 72, 129 * 0.75, 35 * 0.75));
+
+    PageOptions centred;
+    centred.centerHorizontally = true;
+    centred.centerVertically = true;
+    layout = layoutPages(*sheet, centred);
+    EXPECT_EQ(layout.pages.at(0).placed.center(), layout.printable.center());
+}
+
+}  // namespace
+}  // namespace jubilo::spreadsheet::picture
