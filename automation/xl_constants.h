@@ -37,6 +37,8 @@ inline constexpr int kColorIndexNone = -4142, kColorIndexAutomatic = -4105;
 inline constexpr int kPortrait = 1, kLandscape = 2;
 inline constexpr int kPrintNoComments = -4142, kPrintInPlace = 16, kPrintSheetEnd = 1;
 inline constexpr int kPaperLetter = 1, kPaperA4 = 9;
+// ExportAsFixedFormat's Type.
+inline constexpr int kTypePDF = 0;
 
 // The application's mouse pointer.
 inline constexpr int kCursorDefault = -4143, kCursorNorthwestArrow = 1, kCursorWait = 2, kCursorIBeam = 3;

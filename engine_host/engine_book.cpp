@@ -3,6 +3,10 @@
 #include "engine_host/engine_objects_p.h"
 #include "spreadsheet/core/address.h"
 #include "spreadsheet/core/error.h"
+#include "spreadsheet/picture/page_pdf.h"
+
+#include <QDir>
+#include <QSaveFile>
 
 namespace jubilo::engine {
 
@@ -139,6 +143,25 @@ private:
     std::weak_ptr<Workbook> book_;
 };
 
+// The sheet's pages written to a temporary file that replaces `path` once
+// complete; a failure leaves any file there as it was.
+void exportPdf(Worksheet& sheet, int type, const QString& path)
+{
+    if (type != xl::kTypePDF)
+        throw SpreadsheetError(QStringLiteral("Fixed format type %1 is not supported").arg(type));
+    const QString shown = QDir::toNativeSeparators(path);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw SpreadsheetError(QStringLiteral("Cannot write %1: %2").arg(shown, file.errorString()));
+    try {
+        spreadsheet::picture::writeSheetPdf(sheet, file);
+    } catch (const SpreadsheetError& e) {
+        throw SpreadsheetError(QStringLiteral("Cannot write %1: %2").arg(shown, QString::fromStdString(e.what())));
+    }
+    if (!file.commit())
+        throw SpreadsheetError(QStringLiteral("Cannot write %1: %2").arg(shown, file.errorString()));
+}
+
 class Book : public HostWorkbook {
 public:
     explicit Book(const std::shared_ptr<Workbook>& book)
@@ -155,6 +178,10 @@ public:
     }
     void close() override { lockBook(book_)->close(); }
     void saveAs(const QString& path, int fileFormat) override { lockBook(book_)->saveAs(path, fileFormat); }
+    void exportAsFixedFormat(int type, const QString& path) override
+    {
+        exportPdf(*lockBook(book_)->activeSheet(), type, path);
+    }
     std::unique_ptr<HostWorksheet> activeSheet() override { return wrapSheet(lockBook(book_)->activeSheet()); }
     std::unique_ptr<HostSheets> sheets() override { return wrapSheets(lockBook(book_)); }
 

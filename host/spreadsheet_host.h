@@ -155,6 +155,9 @@ public:
     virtual void close() = 0;
     // SaveAs with FileFormat xl::kWorkbookNormal or xl::kExcel8: an .xls file.
     virtual void saveAs(const QString& path, int fileFormat) = 0;
+    // The active sheet's printed pages as a PDF file (type xl::kTypePDF),
+    // replacing the file only once it is complete.
+    virtual void exportAsFixedFormat(int type, const QString& path) = 0;
     virtual std::unique_ptr<HostWorksheet> activeSheet() = 0;
     virtual std::unique_ptr<HostSheets> sheets() = 0;
 };

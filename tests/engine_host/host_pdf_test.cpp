@@ -1,0 +1,41 @@
+// ExportAsFixedFormat through the host interface: the active sheet's pages
+// land in the file, a failed export names the path and leaves an existing
+// file as it was.
+
+#include "engine_host/engine_host.h"
+#include "tests/support/external_tools.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace jubilo {
+namespace {
+
+TEST(HostPdf, ActiveSheetExportsAndFailuresNameThePath)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("plan.pdf"));
+    auto host = createEngineHost(QStringLiteral("Excel.Application"));
+    auto book = host->workbooks()->add();
+    host->range(QStringLiteral("B2"))->setFormulaR1C1(QStringLiteral("Holiday Party Plans"));
+    book->exportAsFixedFormat(xl::kTypePDF, path);
+    const testing::PdfPages pages = testing::readPdfPages(path);
+    EXPECT_EQ(pages.count, 1);
+    EXPECT_EQ(pages.firstSize, QSizeF(612, 792));  // Letter, the default paper
+
+    const QString missing = dir.filePath(QStringLiteral("no/such/folder/plan.pdf"));
+    try {
+        book->exportAsFixedFormat(xl::kTypePDF, missing);
+        ADD_FAILURE() << "no error for a path in a missing folder";
+    } catch (const std::runtime_error& e) {
+        EXPECT_TRUE(QString::fromUtf8(e.what()).contains(missing)) << e.what();
+    }
+    EXPECT_THROW(book->exportAsFixedFormat(1, path), std::runtime_error);  // XPS
+    EXPECT_EQ(testing::readPdfPages(path).count, 1);
+}
+
+}  // namespace
+}  // namespace jubilo
