@@ -111,6 +111,14 @@ public:
     {
         return wrapRange({lockSheet(sheet_), spreadsheet::parseA1Range(a1)});
     }
+    std::unique_ptr<HostRange> range(const HostRange& cell1, const HostRange& cell2) override
+    {
+        return wrapRange(spreadsheet::Range::spanning(lockSheet(sheet_), engineRange(cell1), engineRange(cell2)));
+    }
+    std::unique_ptr<HostRange> cells(int row, int column) override
+    {
+        return wrapRange(spreadsheet::Range::cell(lockSheet(sheet_), row, column));
+    }
     std::unique_ptr<HostRange> usedRange() override
     {
         auto sheet = lockSheet(sheet_);

@@ -43,7 +43,15 @@ public:
     std::unique_ptr<HostWorksheet> activeSheet() override { return engine::wrapSheet(app_->activeSheet()); }
 
     std::unique_ptr<HostRange> range(const QString& a1) override { return engine::wrapRange(app_->range(a1)); }
+    std::unique_ptr<HostRange> range(const HostRange& cell1, const HostRange& cell2) override
+    {
+        return engine::wrapRange(app_->range(engine::engineRange(cell1), engine::engineRange(cell2)));
+    }
     std::unique_ptr<HostRange> cells() override { return engine::wrapRange(app_->cells()); }
+    std::unique_ptr<HostRange> cells(int row, int column) override
+    {
+        return engine::wrapRange(app_->cells(row, column));
+    }
     std::unique_ptr<HostRange> columns(const QString& a1) override { return engine::wrapRange(app_->columns(a1)); }
     std::unique_ptr<HostRange> rows(const QString& a1) override { return engine::wrapRange(app_->rows(a1)); }
     std::unique_ptr<HostRange> selection() override { return engine::wrapRange(app_->selection()); }

@@ -10,6 +10,8 @@
 namespace jubilo::engine {
 
 std::unique_ptr<HostRange> wrapRange(const spreadsheet::Range& range);
+// The engine's range behind a range of this host; throws for any other.
+const spreadsheet::Range& engineRange(const HostRange& range);
 std::unique_ptr<HostWorksheet> wrapSheet(const std::shared_ptr<spreadsheet::Worksheet>& sheet);
 std::unique_ptr<HostSheets> wrapSheets(const std::shared_ptr<spreadsheet::Workbook>& book);
 std::unique_ptr<HostWorkbook> wrapWorkbook(const std::shared_ptr<spreadsheet::Workbook>& book);

@@ -2,6 +2,7 @@
 
 #include "engine_host/engine_objects_p.h"
 #include "engine_host/engine_picture.h"
+#include "spreadsheet/core/error.h"
 #include "spreadsheet/model/range_style.h"
 
 namespace jubilo::engine {
@@ -113,6 +114,7 @@ public:
     std::unique_ptr<HostRange> item(int index) override { return wrapRange(r_.item(index)); }
     int row() const override { return r_.row(); }
     int column() const override { return r_.column(); }
+    const Range& engineRange() const { return r_; }
 
 private:
     Range r_;
@@ -121,5 +123,14 @@ private:
 }  // namespace
 
 std::unique_ptr<HostRange> wrapRange(const spreadsheet::Range& range) { return std::make_unique<RangeAdapter>(range); }
+
+const spreadsheet::Range& engineRange(const HostRange& range)
+{
+    const auto* ours = dynamic_cast<const RangeAdapter*>(&range);
+    if (!ours)
+        throw spreadsheet::SpreadsheetError(
+            QStringLiteral("The range %1 is not one of this application's").arg(range.address()));
+    return ours->engineRange();
+}
 
 }  // namespace jubilo::engine

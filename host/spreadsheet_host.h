@@ -134,6 +134,10 @@ public:
     virtual void select() = 0;
     virtual void remove() = 0;  // Delete, without asking
     virtual std::unique_ptr<HostRange> range(const QString& a1) = 0;
+    // Range(cell1, cell2): the smallest rectangle holding both ranges, which
+    // must be this sheet's.
+    virtual std::unique_ptr<HostRange> range(const HostRange& cell1, const HostRange& cell2) = 0;
+    virtual std::unique_ptr<HostRange> cells(int row, int column) = 0;  // 1-based
     virtual std::unique_ptr<HostRange> usedRange() = 0;
     virtual std::unique_ptr<HostPageSetup> pageSetup() = 0;
 };
@@ -201,7 +205,12 @@ public:
 
     // On the active sheet.
     virtual std::unique_ptr<HostRange> range(const QString& a1) = 0;
+    virtual std::unique_ptr<HostRange> range(const HostRange& cell1, const HostRange& cell2)
+    {
+        return activeSheet()->range(cell1, cell2);
+    }
     virtual std::unique_ptr<HostRange> cells() = 0;
+    virtual std::unique_ptr<HostRange> cells(int row, int column) { return activeSheet()->cells(row, column); }
     virtual std::unique_ptr<HostRange> columns(const QString& a1) = 0;
     virtual std::unique_ptr<HostRange> rows(const QString& a1) = 0;
     virtual std::unique_ptr<HostRange> selection() = 0;

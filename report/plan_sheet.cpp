@@ -33,19 +33,20 @@ int checkedRow(qint64 row)
     return static_cast<int>(row);
 }
 
-QString cellAt(char column, qint64 row) { return QLatin1Char(column) + QString::number(checkedRow(row)); }
+// Column letters as the layout names them ('B' is column 2).
+int columnNumber(char letter) { return letter - 'A' + 1; }
 
-QString spanAt(char first, char last, qint64 row)
+CellBlock cellAt(char column, qint64 row) { return CellBlock::cell(checkedRow(row), columnNumber(column)); }
+
+CellBlock spanAt(char first, char last, qint64 row)
 {
-    return first == last ? cellAt(first, row) : cellAt(first, row) + QLatin1Char(':') + cellAt(last, row);
+    return CellBlock::rowSpan(checkedRow(row), columnNumber(first), columnNumber(last));
 }
 
-QString blockRange(qint64 top, qint64 bottom) { return cellAt('B', top) + QLatin1Char(':') + cellAt('F', bottom); }
-
-QString wholeRow(qint64 row)
+// Columns B to F of rows top to bottom.
+CellBlock blockRange(qint64 top, qint64 bottom)
 {
-    const QString n = QString::number(checkedRow(row));
-    return n + QLatin1Char(':') + n;
+    return {checkedRow(top), columnNumber('B'), checkedRow(bottom), columnNumber('F')};
 }
 
 class PlanSheetBuilder {
@@ -68,7 +69,7 @@ public:
                 listBlock(block);
         }
         applyPageSetup(host_, QStringLiteral("$B$2:$F$") + QString::number(checkedRow(row_ - 1)));
-        host_.range(QStringLiteral("C15"))->select();
+        hostRange(host_, cellAt('C', 15))->select();
     }
 
 private:
@@ -95,20 +96,22 @@ private:
         sheet->font()->setSize(9);
         sheet->setVerticalAlignment(xl::kCenter);
         sheet->setWrapText(true);
-        fillRange(host_, QString(), kWhite);
+        fillRange(host_, std::nullopt, kWhite);
         const std::pair<const char*, double> widths[]
             = {{"A:A", 2.43}, {"B:B", 19.14}, {"C:C", 17.57}, {"D:D", 7.29}, {"E:E", 13.86}, {"F:F", 27.86}};
         for (const auto& [columns, width] : widths)
             setColumnWidth(host_, QString::fromLatin1(columns), width);
-        setRowHeight(host_, QStringLiteral("1:1"), 4.5);
-        setRowHeight(host_, QStringLiteral("2:2"), 42.75);
+        rowHeight(1, 4.5);
+        rowHeight(2, 42.75);
     }
+
+    void rowHeight(qint64 row, double points) { setRowHeight(host_, checkedRow(row), checkedRow(row), points); }
 
     void titleBlock()
     {
-        putCell(host_, QStringLiteral("B2"), kPlanSheetTitle, true);
+        putCell(host_, cellAt('B', 2), kPlanSheetTitle, true);
         titleLook(24);
-        putCell(host_, QStringLiteral("E2:F2"), plan_.date(), true);
+        putCell(host_, spanAt('E', 'F', 2), plan_.date(), true);
         titleLook(10);
         host_.selection()->setHorizontalAlignment(xl::kRight);
         host_.selection()->setVerticalAlignment(xl::kBottom);
@@ -133,9 +136,9 @@ private:
         host_.selection()->font()->setBold(true);
     }
 
-    void putStyled(const QString& range, const QString& text, int size, int colour)
+    void putStyled(const CellBlock& cells, const QString& text, int size, int colour)
     {
-        putCell(host_, range, text, true);
+        putCell(host_, cells, text, true);
         look(size, colour);
     }
 
@@ -151,7 +154,7 @@ private:
         const PlanTable& table = plan_.table(block.table);
         const qint64 title = row_;
         const qint64 n = table.rowCount();
-        setRowHeight(host_, wholeRow(title), 20);
+        rowHeight(title, 20);
         fillRange(host_, blockRange(title, title), kTitleGreen);
         const char titleEnd = block.kind == BlockKind::FourColumnList ? 'B' : 'D';
         putStyled(spanAt('B', titleEnd, title), QString::fromUtf8(block.title), 10, kPaleGreen);
@@ -173,7 +176,7 @@ private:
         const PlanTable& table = plan_.table(block.table);
         const qint64 title = row_;
         const qint64 header = title + 1;
-        setRowHeight(host_, wholeRow(title), 20);
+        rowHeight(title, 20);
         fillRange(host_, blockRange(title, title), kTitleGreen);
         putStyled(blockRange(title, title), QString::fromUtf8(block.title), 10, kPaleGreen);
         fillRange(host_, blockRange(header, header), kPaleGreen);
@@ -193,7 +196,7 @@ private:
         const auto spans = dataColumns(block.kind);
         for (int i = 1; i <= table.rowCount(); ++i) {
             fillRange(host_, blockRange(row_, row_), stripe ? kWhite : kCream);
-            setRowHeight(host_, wholeRow(row_), 14.25);
+            rowHeight(row_, 14.25);
             for (size_t c = 0; c < spans.size(); ++c) {
                 QString text = table.cell(i, static_cast<int>(c));
                 if (block.groupsNames && c == 0) {

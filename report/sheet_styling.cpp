@@ -8,13 +8,20 @@ namespace {
 
 constexpr int kGreyLines = 48;
 
-void selectUnlessEmpty(SpreadsheetHost& host, const QString& range)
+void selectUnlessEmpty(SpreadsheetHost& host, const std::optional<CellBlock>& cells)
 {
-    if (!range.isEmpty())
-        host.range(range)->select();
+    if (cells)
+        hostRange(host, *cells)->select();
 }
 
 }  // namespace
+
+std::unique_ptr<HostRange> hostRange(SpreadsheetHost& host, const CellBlock& block)
+{
+    if (block.isCell())
+        return host.cells(block.top, block.left);
+    return host.range(*host.cells(block.top, block.left), *host.cells(block.bottom, block.right));
+}
 
 void setColumnWidth(SpreadsheetHost& host, const QString& columns, double width)
 {
@@ -22,21 +29,22 @@ void setColumnWidth(SpreadsheetHost& host, const QString& columns, double width)
     host.selection()->setColumnWidth(width);
 }
 
-void setRowHeight(SpreadsheetHost& host, const QString& rows, double height)
+// A range's RowHeight is its rows': the first column's cells name them
+// without selecting, or probing, whole rows.
+void setRowHeight(SpreadsheetHost& host, int firstRow, int lastRow, double height)
 {
-    host.rows(rows)->select();
-    host.selection()->setRowHeight(height);
+    hostRange(host, {firstRow, 1, lastRow, 1})->setRowHeight(height);
 }
 
-void fillRange(SpreadsheetHost& host, const QString& range, int colorIndex)
+void fillRange(SpreadsheetHost& host, const std::optional<CellBlock>& cells, int colorIndex)
 {
-    selectUnlessEmpty(host, range);
+    selectUnlessEmpty(host, cells);
     host.selection()->interior()->setColorIndex(colorIndex);
 }
 
-void putCell(SpreadsheetHost& host, const QString& range, const QString& value, bool merge)
+void putCell(SpreadsheetHost& host, const std::optional<CellBlock>& cells, const QString& value, bool merge)
 {
-    selectUnlessEmpty(host, range);
+    selectUnlessEmpty(host, cells);
     host.activeCell()->setFormulaR1C1(value);
     if (merge)
         host.selection()->merge();
@@ -52,10 +60,10 @@ void setFontLook(SpreadsheetHost& host, const QString& style, int size, int colo
 
 void drawEdge(SpreadsheetHost& host, int edge) { host.selection()->borders(edge)->setLineStyle(xl::kContinuous); }
 
-void drawBlockBorders(SpreadsheetHost& host, const QString& range, bool insideHorizontal, bool left, bool right,
-                      bool top, bool bottom, bool insideVertical)
+void drawBlockBorders(SpreadsheetHost& host, const std::optional<CellBlock>& cells, bool insideHorizontal, bool left,
+                      bool right, bool top, bool bottom, bool insideVertical)
 {
-    selectUnlessEmpty(host, range);
+    selectUnlessEmpty(host, cells);
     if (left)
         drawEdge(host, xl::kEdgeLeft);
     if (top)

@@ -3,6 +3,7 @@
 
 #include "spreadsheet/format/date_serial.h"
 #include "spreadsheet/format/format_code_p.h"
+#include "spreadsheet/format/locale_names_p.h"
 
 #include <vector>
 
@@ -128,6 +129,7 @@ QString formatDateSection(double serial, QStringView section, const QLocale& loc
     for (const Piece& p : pieces)
         twelveHour = twelveHour || p.kind == Kind::AmPm;
     const DateTimeParts& d = *parts;
+    const LocaleNames& names = localeNames(locale);
     QString out;
     for (const Piece& p : pieces) {
         switch (p.kind) {
@@ -141,17 +143,17 @@ QString formatDateSection(double serial, QStringView section, const QLocale& loc
             if (p.count <= 2)
                 out += twoDigits(d.month, p.count);
             else if (p.count == 3)
-                out += locale.monthName(d.month, QLocale::ShortFormat);
+                out += names.month(d.month, QLocale::ShortFormat);
             else if (p.count == 4)
-                out += locale.monthName(d.month, QLocale::LongFormat);
+                out += names.month(d.month, QLocale::LongFormat);
             else
-                out += locale.monthName(d.month, QLocale::LongFormat).left(1);
+                out += names.month(d.month, QLocale::LongFormat).left(1);
             break;
         case Kind::Day:
             if (p.count <= 2)
                 out += twoDigits(d.day, p.count);
             else
-                out += locale.dayName(d.dayOfWeek, p.count == 3 ? QLocale::ShortFormat : QLocale::LongFormat);
+                out += names.day(d.dayOfWeek, p.count == 3 ? QLocale::ShortFormat : QLocale::LongFormat);
             break;
         case Kind::Hour: {
             const int h = twelveHour ? (d.hour % 12 == 0 ? 12 : d.hour % 12) : d.hour;

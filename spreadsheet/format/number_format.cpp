@@ -2,7 +2,9 @@
 
 #include "spreadsheet/format/format_code_p.h"
 
+#include <array>
 #include <cmath>
+#include <utility>
 
 namespace jubilo::spreadsheet {
 
@@ -94,6 +96,22 @@ QString formatNumber(double number, const QStringList& sections, const QLocale& 
     return formatNumberSection(shown, section, locale);
 }
 
+// A sheet shows thousands of cells in a handful of formats, so the last
+// few codes read are kept split.
+const QStringList& sectionsOf(const QString& code)
+{
+    constexpr std::size_t kKept = 8;
+    thread_local std::array<std::pair<QString, QStringList>, kKept> kept;
+    thread_local std::size_t next = 0;
+    for (const auto& [keptCode, sections] : kept)
+        if (!sections.isEmpty() && keptCode == code)
+            return sections;
+    auto& slot = kept[next];
+    next = (next + 1) % kKept;
+    slot = {code, splitSections(code)};
+    return slot.second;
+}
+
 // Digits before the decimal point of a non-zero magnitude; at least one.
 int integerDigits(double magnitude) { return magnitude < 1 ? 1 : int(std::floor(std::log10(magnitude))) + 1; }
 
@@ -129,7 +147,7 @@ QString numberToText(double number, const QLocale& locale)
 
 QString formatValue(const Value& value, const QString& code, const QLocale& locale)
 {
-    const QStringList sections = splitSections(code.isEmpty() ? QStringLiteral("General") : code);
+    const QStringList& sections = sectionsOf(code.isEmpty() ? QStringLiteral("General") : code);
     if (const auto* number = std::get_if<double>(&value))
         return formatNumber(*number, sections, locale);
     if (const auto* text = std::get_if<QString>(&value))

@@ -3,6 +3,7 @@
 // and a date followed by a time.
 
 #include "spreadsheet/format/date_serial.h"
+#include "spreadsheet/format/locale_names_p.h"
 #include "spreadsheet/input/typed_parts_p.h"
 
 #include <QRegularExpression>
@@ -17,7 +18,7 @@ enum class Order { MDY, DMY, YMD };
 
 Order localeOrder(const QLocale& locale)
 {
-    const QString f = locale.dateFormat(QLocale::ShortFormat);
+    const QString& f = localeNames(locale).shortDateFormat;
     const auto d = f.indexOf(u'd'), m = f.indexOf(u'M'), y = f.indexOf(u'y');
     if (y >= 0 && y < m && y < d)
         return Order::YMD;
@@ -43,16 +44,26 @@ std::optional<double> serialOf(int year, int month, int day)
     return serialFromDate(date);
 }
 
-// English names always work; the locale's own names too.
-std::optional<int> monthFromName(const QString& name, const QLocale& locale)
+bool sameWord(QStringView typed, const QString& name)
+{
+    return typed.size() == name.size() && typed.compare(name, Qt::CaseInsensitive) == 0;
+}
+
+// English names always work; the locale's own names too, short ones typed
+// without their dots.
+std::optional<int> monthFromName(QStringView name, const QLocale& locale)
 {
     static const QLocale english(QLocale::English, QLocale::UnitedStates);
-    for (const QLocale* l : {&english, &locale}) {
+    const LocaleNames& englishNames = localeNames(english);
+    const LocaleNames& localNames = localeNames(locale);
+    for (const LocaleNames* names : {&englishNames, &localNames}) {
         for (int m = 1; m <= 12; ++m) {
-            if (name.compare(l->monthName(m, QLocale::LongFormat), Qt::CaseInsensitive) == 0
-                || name.compare(l->monthName(m, QLocale::ShortFormat).remove(u'.'), Qt::CaseInsensitive) == 0)
+            if (sameWord(name, names->month(m, QLocale::LongFormat))
+                || sameWord(name, names->typedShortMonths[std::size_t(m - 1)]))
                 return m;
         }
+        if (&localNames == &englishNames)
+            break;
     }
     return std::nullopt;
 }
@@ -61,7 +72,14 @@ std::optional<int> monthFromName(const QString& name, const QLocale& locale)
 // is turned away without running one. Each is a necessary condition only:
 // text that passes still goes through the pattern, and characters outside
 // ASCII always do, since the patterns read digits and spaces as Unicode does.
+// A name where a pattern wants a month must be one ("Guest 12" and
+// "10 guests" are turned away before any pattern runs).
 bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+bool isAscii(QStringView s)
+{
+    return std::all_of(s.begin(), s.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
 
 bool mayBeNumericDate(QStringView s)
 {
@@ -77,28 +95,47 @@ bool mayBeNumericDate(QStringView s)
 
 bool isNameChar(QChar c) { return !isAsciiDigit(c) && !c.isSpace() && c != u'.' && c != u',' && c != u'-'; }
 
-// "14-Mar-2024", "14. März 2024": a day, then one name, then only
-// separators and digits.
-bool mayBeDayMonth(QStringView s)
+// The run of name characters from `from` on.
+QStringView nameAt(QStringView s, qsizetype from)
 {
-    if (!std::all_of(s.begin(), s.end(), [](QChar c) { return c.unicode() < 0x80; }))
+    qsizetype end = from;
+    while (end < s.size() && isNameChar(s[end]))
+        ++end;
+    return s.mid(from, end - from);
+}
+
+// "14-Mar-2024", "14. März 2024": a day, then a month's name, then only
+// separators and digits.
+bool mayBeDayMonth(QStringView s, const QLocale& locale)
+{
+    if (!isAscii(s))
         return true;
     if (s.isEmpty() || !isAsciiDigit(s.front()))
         return false;
     qsizetype i = 0;
     while (i < s.size() && !isNameChar(s[i]))
         ++i;
-    if (i == s.size())
+    const QStringView name = nameAt(s, i);
+    if (name.isEmpty())
         return false;
-    while (i < s.size() && isNameChar(s[i]))
-        ++i;
-    return std::all_of(s.begin() + i, s.end(), [](QChar c) {
-        return isAsciiDigit(c) || c == u'.' || c == u'-' || c == u',' || c == u' ' || c == u'\n';
-    });
+    i += name.size();
+    return std::all_of(s.begin() + i, s.end(),
+                       [](QChar c) {
+                           return isAsciiDigit(c) || c == u'.' || c == u'-' || c == u',' || c == u' ' || c == u'\n';
+                       })
+        && monthFromName(name, locale);
 }
 
-// "March 14, 2024", "Mar-2024": a name first.
-bool mayBeMonthFirst(QStringView s) { return !s.isEmpty() && (s.front().unicode() >= 0x80 || isNameChar(s.front())); }
+// "March 14, 2024", "Mar-2024": a month's name first.
+bool mayBeMonthFirst(QStringView s, const QLocale& locale)
+{
+    if (s.isEmpty())
+        return false;
+    if (!isAscii(s))
+        return s.front().unicode() >= 0x80 || isNameChar(s.front());
+    const QStringView name = nameAt(s, 0);
+    return !name.isEmpty() && monthFromName(name, locale);
+}
 
 std::optional<Recognised> numericDate(const QString& s, const QLocale& locale, const QDate& today)
 {
@@ -107,7 +144,7 @@ std::optional<Recognised> numericDate(const QString& s, const QLocale& locale, c
     static const QRegularExpression dots(QStringLiteral("^(\\d{1,4})([/.-])(\\d{1,2})(?:\\2(\\d{1,4}))?\\.?$"));
     if (!mayBeNumericDate(s))
         return std::nullopt;
-    const bool localeDots = s.contains(u'.') && locale.dateFormat(QLocale::ShortFormat).contains(u'.');
+    const bool localeDots = s.contains(u'.') && localeNames(locale).shortDateFormat.contains(u'.');
     const auto m = (localeDots ? dots : slashes).match(s);
     if (!m.hasMatch())
         return std::nullopt;
@@ -138,7 +175,7 @@ std::optional<Recognised> namedDate(const QString& s, const QLocale& locale, con
         QStringLiteral("^(\\d{1,2})[-. ]+([^\\d\\s.,-]+)\\.?(?:[-, ]+(\\d{2}|\\d{4}))?$"));
     static const QRegularExpression monthDay(QStringLiteral("^([^\\d\\s.,-]+)\\.?[- ]+(\\d{1,2})(?:,?\\s*(\\d{4}))?$"));
     static const QRegularExpression monthYear(QStringLiteral("^([^\\d\\s.,-]+)\\.?[- ]+(\\d{4})$"));
-    const bool monthFirst = mayBeMonthFirst(s);
+    const bool monthFirst = mayBeMonthFirst(s, locale);
     if (monthFirst) {
         if (const auto m = monthYear.match(s); m.hasMatch()) {
             const auto month = monthFromName(m.captured(1), locale);
@@ -147,7 +184,7 @@ std::optional<Recognised> namedDate(const QString& s, const QLocale& locale, con
         }
     }
     for (const auto* re : {&dayMonth, &monthDay}) {
-        if (!(re == &dayMonth ? mayBeDayMonth(s) : monthFirst))
+        if (!(re == &dayMonth ? mayBeDayMonth(s, locale) : monthFirst))
             continue;
         const auto m = re->match(s);
         if (!m.hasMatch())
@@ -252,8 +289,7 @@ std::optional<Recognised> recogniseTime(const QString& text)
     if (!s.contains(u':') && !s.endsWith(u'M', Qt::CaseInsensitive) && !s.endsWith(u'A', Qt::CaseInsensitive)
         && !s.endsWith(u'P', Qt::CaseInsensitive))
         return std::nullopt;
-    const bool ascii = std::all_of(s.begin(), s.end(), [](QChar c) { return c.unicode() < 0x80; });
-    const auto clock = ascii ? scanClock(s) : matchClock(s);
+    const auto clock = isAscii(s) ? scanClock(s) : matchClock(s);
     if (!clock)
         return std::nullopt;
     const bool full = clock->full, seconds = clock->seconds;

@@ -159,7 +159,12 @@ std::shared_ptr<Workbook> Application::activeWorkbook() const
 std::shared_ptr<Worksheet> Application::activeSheet() const { return activeWorkbook()->activeSheet(); }
 
 Range Application::range(const QString& a1) const { return {activeSheet(), parseA1Range(a1)}; }
+Range Application::range(const Range& cell1, const Range& cell2) const
+{
+    return Range::spanning(activeSheet(), cell1, cell2);
+}
 Range Application::cells() const { return {activeSheet(), CellRect::sheet()}; }
+Range Application::cells(int row, int column) const { return Range::cell(activeSheet(), row, column); }
 Range Application::columns(const QString& a1) const { return {activeSheet(), parseColumns(a1), RangeKind::Columns}; }
 Range Application::rows(const QString& a1) const { return {activeSheet(), parseRows(a1), RangeKind::Rows}; }
 

@@ -67,7 +67,9 @@ public:
 
     // Shortcuts on the active sheet.
     Range range(const QString& a1) const;
+    Range range(const Range& cell1, const Range& cell2) const;
     Range cells() const;
+    Range cells(int row, int column) const;  // 1-based
     Range columns(const QString& a1) const;
     Range rows(const QString& a1) const;
     Range selection() const;

@@ -7,86 +7,72 @@
 
 namespace jubilo::spreadsheet {
 
-namespace {
-
-constexpr qint64 kIndexedArea = 1024;
-
-quint32 key(int row, int col) { return quint32(row) << 8 | quint32(col); }
-
-}  // namespace
-
-void MergeSet::index(int id, const CellRect& area, bool add)
+// An area that intersects rect starts at most tallestShort_ - 1 rows above
+// it, so the ordered walk begins there and ends below rect's last row.
+template <typename F>
+void MergeSet::forEachIntersecting(const CellRect& rect, F&& f) const
 {
-    if (area.area() > kIndexedArea) {
-        if (add)
-            large_.push_back(id);
-        else
-            large_.erase(std::remove(large_.begin(), large_.end(), id), large_.end());
-        return;
-    }
-    for (int r = area.top; r <= area.bottom; ++r)
-        for (int c = area.left; c <= area.right; ++c)
-            add ? void(byCell_[key(r, c)] = id) : void(byCell_.erase(key(r, c)));
-}
-
-std::vector<int> MergeSet::idsIntersecting(const CellRect& rect) const
-{
-    std::vector<int> ids;
-    if (rect.area() > kIndexedArea * 4) {
-        for (const auto& [id, area] : areas_)
-            if (area.intersects(rect))
-                ids.push_back(id);
-        return ids;
-    }
-    for (int r = rect.top; r <= rect.bottom; ++r) {
-        for (int c = rect.left; c <= rect.right; ++c) {
-            const auto it = byCell_.find(key(r, c));
-            if (it != byCell_.end() && std::find(ids.begin(), ids.end(), it->second) == ids.end())
-                ids.push_back(it->second);
-        }
-    }
-    for (int id : large_)
-        if (areas_.at(id).intersects(rect))
-            ids.push_back(id);
-    return ids;
+    for (auto it = short_.lower_bound(rect.top - (tallestShort_ - 1));
+         it != short_.end() && it->area.top <= rect.bottom; ++it)
+        if (it->area.intersects(rect))
+            f(*it);
+    for (const Entry& entry : tall_)
+        if (entry.area.intersects(rect))
+            f(entry);
 }
 
 void MergeSet::add(const CellRect& area)
 {
-    const std::vector<int> clash = idsIntersecting(area);
-    if (clash.size() == 1 && areas_.at(clash.front()) == area)
+    std::vector<CellRect> clash = intersecting(area);
+    if (clash.size() == 1 && clash.front() == area)
         return;
     if (!clash.empty())
         throw SpreadsheetError(QStringLiteral("Cannot merge %1: it overlaps the merged cells %2")
-                                   .arg(absoluteAddress(area), absoluteAddress(areas_.at(clash.front()))));
-    const int id = nextId_++;
-    areas_.emplace(id, area);
-    index(id, area, true);
+                                   .arg(absoluteAddress(area), absoluteAddress(clash.front())));
+    const Entry entry{area, added_++};
+    if (area.rowCount() > kShortRows) {
+        tall_.push_back(entry);
+        return;
+    }
+    short_.insert(short_.end(), entry);  // the hint holds when areas come top to bottom
+    tallestShort_ = std::max(tallestShort_, area.rowCount());
 }
 
 std::vector<CellRect> MergeSet::intersecting(const CellRect& rect) const
 {
     std::vector<CellRect> out;
-    for (int id : idsIntersecting(rect))
-        out.push_back(areas_.at(id));
+    forEachIntersecting(rect, [&](const Entry& entry) { out.push_back(entry.area); });
     return out;
 }
 
 void MergeSet::removeIntersecting(const CellRect& rect)
 {
-    for (int id : idsIntersecting(rect)) {
-        index(id, areas_.at(id), false);
-        areas_.erase(id);
-    }
+    std::vector<Entry> gone;
+    forEachIntersecting(rect, [&](const Entry& entry) { gone.push_back(entry); });
+    for (const Entry& entry : gone)
+        short_.erase(entry);
+    std::erase_if(tall_, [&](const Entry& entry) { return entry.area.intersects(rect); });
 }
 
 std::vector<CellRect> MergeSet::areas() const
 {
+    std::vector<Entry> all(short_.begin(), short_.end());
+    all.insert(all.end(), tall_.begin(), tall_.end());
+    std::sort(all.begin(), all.end(), [](const Entry& a, const Entry& b) { return a.order < b.order; });
     std::vector<CellRect> out;
-    out.reserve(areas_.size());
-    for (const auto& [id, area] : areas_)
-        out.push_back(area);
+    out.reserve(all.size());
+    for (const Entry& entry : all)
+        out.push_back(entry.area);
     return out;
+}
+
+std::optional<CellRect> MergeSet::bounds() const
+{
+    std::optional<CellRect> box;
+    const auto take = [&box](const Entry& entry) { box = box ? box->united(entry.area) : entry.area; };
+    std::for_each(short_.begin(), short_.end(), take);
+    std::for_each(tall_.begin(), tall_.end(), take);
+    return box;
 }
 
 }  // namespace jubilo::spreadsheet

@@ -1,12 +1,14 @@
 #pragma once
-// The merged areas of a sheet. Areas never overlap; small ones are indexed
-// by cell so that looking up the merges around a selection stays cheap when
-// a sheet holds thousands of them.
+// The merged areas of a sheet. Areas never overlap. They are kept ordered
+// by their top row, so finding the merges around a range looks only at the
+// areas that start in or just above its rows: a whole-row selection on a
+// sheet of thousands of merges reads the few in that row.
 
 #include "spreadsheet/core/grid.h"
 
-#include <map>
-#include <unordered_map>
+#include <cstdint>
+#include <optional>
+#include <set>
 #include <vector>
 
 namespace jubilo::spreadsheet {
@@ -18,17 +20,40 @@ public:
     void add(const CellRect& area);
     std::vector<CellRect> intersecting(const CellRect& rect) const;
     void removeIntersecting(const CellRect& rect);
+    // In the order they were added.
     std::vector<CellRect> areas() const;
-    std::size_t size() const { return areas_.size(); }
+    // The box around every area; none when there are none.
+    std::optional<CellRect> bounds() const;
+    std::size_t size() const { return short_.size() + tall_.size(); }
+
+    // Areas of more rows than this are few (a merged block, a banner) and
+    // are checked against every lookup rather than ordered.
+    static constexpr int kShortRows = 64;
 
 private:
-    std::vector<int> idsIntersecting(const CellRect& rect) const;
-    void index(int id, const CellRect& area, bool add);
+    struct Entry {
+        CellRect area;
+        std::uint64_t order;  // when it was added
+    };
+    // By top row, then by age; a bare row number finds the first area
+    // starting there.
+    struct ByTop {
+        using is_transparent = void;
+        bool operator()(const Entry& a, const Entry& b) const
+        {
+            return a.area.top != b.area.top ? a.area.top < b.area.top : a.order < b.order;
+        }
+        bool operator()(const Entry& a, int top) const { return a.area.top < top; }
+        bool operator()(int top, const Entry& b) const { return top < b.area.top; }
+    };
 
-    std::map<int, CellRect> areas_;
-    std::unordered_map<quint32, int> byCell_;  // areas up to kIndexedArea cells
-    std::vector<int> large_;
-    int nextId_ = 0;
+    template <typename F>
+    void forEachIntersecting(const CellRect& rect, F&& f) const;
+
+    std::set<Entry, ByTop> short_;
+    std::vector<Entry> tall_;
+    int tallestShort_ = 1;  // rows of the tallest area ever kept in short_
+    std::uint64_t added_ = 0;
 };
 
 }  // namespace jubilo::spreadsheet

@@ -23,6 +23,27 @@ Range::Range(const std::shared_ptr<Worksheet>& sheet, const CellRect& rect, Rang
 {
 }
 
+Range Range::cell(const std::shared_ptr<Worksheet>& sheet, int row, int column)
+{
+    if (row < 1 || row > kRowCount || column < 1 || column > kColumnCount)
+        throw SpreadsheetError(QStringLiteral("Cells(%1, %2) is off the sheet (rows 1 to %3, columns 1 to %4)")
+                                   .arg(row)
+                                   .arg(column)
+                                   .arg(kRowCount)
+                                   .arg(kColumnCount));
+    return {sheet, CellRect::at(row - 1, column - 1)};
+}
+
+Range Range::spanning(const std::shared_ptr<Worksheet>& sheet, const Range& cell1, const Range& cell2)
+{
+    for (const Range* corner : {&cell1, &cell2}) {
+        if (corner->worksheet() != sheet)
+            throw SpreadsheetError(QStringLiteral("Cannot make a range of %1 on the sheet \"%2\": it lies on \"%3\"")
+                                       .arg(corner->address(), sheet->name(), corner->worksheet()->name()));
+    }
+    return {sheet, cell1.rect().united(cell2.rect())};
+}
+
 std::shared_ptr<Worksheet> Range::worksheet() const
 {
     auto sheet = sheet_.lock();

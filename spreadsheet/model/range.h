@@ -24,6 +24,12 @@ class Range {
 public:
     Range(const std::shared_ptr<Worksheet>& sheet, const CellRect& rect, RangeKind kind = RangeKind::Cells);
 
+    // Cells(row, column) of the sheet, 1-based; throws off the grid.
+    static Range cell(const std::shared_ptr<Worksheet>& sheet, int row, int column);
+    // Range(cell1, cell2): the smallest rectangle holding both ranges, which
+    // must lie on `sheet`.
+    static Range spanning(const std::shared_ptr<Worksheet>& sheet, const Range& cell1, const Range& cell2);
+
     std::shared_ptr<Worksheet> worksheet() const;  // throws when gone
     const CellRect& rect() const { return rect_; }
     QString address() const;

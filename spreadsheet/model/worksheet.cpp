@@ -192,8 +192,8 @@ void Worksheet::select(const CellRect& rect)
 CellRect Worksheet::usedRange() const
 {
     std::optional<CellRect> box = cells_.bounds();
-    for (const CellRect& m : merges_.areas())
-        box = box ? box->united(m) : m;
+    if (const std::optional<CellRect> merged = merges_.bounds())
+        box = box ? box->united(*merged) : *merged;
     return box.value_or(CellRect::at(0, 0));
 }
 

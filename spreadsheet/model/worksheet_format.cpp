@@ -9,6 +9,7 @@
 #include "spreadsheet/model/worksheet.h"
 
 #include <array>
+#include <vector>
 
 namespace jubilo::spreadsheet {
 
@@ -165,11 +166,14 @@ void Worksheet::editColumns(const CellRect& rect, const std::function<quint32(qu
 void Worksheet::editRows(const CellRect& rect, const std::function<quint32(quint32, const Edges&)>& apply,
                          bool edgeSensitive)
 {
+    std::vector<int> formattedColumns;
+    for (int c = 0; c < kColumnCount; ++c)
+        if (columns_[c].xf)
+            formattedColumns.push_back(c);
     for (int r = rect.top; r <= rect.bottom; ++r) {
         if (!cells_.obtainRow(r).xf)
-            for (int c = 0; c < kColumnCount; ++c)
-                if (columns_[c].xf)
-                    materialise(r, c);
+            for (int c : formattedColumns)
+                materialise(r, c);
         if (edgeSensitive)
             materialise(r, 0), materialise(r, kLastColumn);
     }

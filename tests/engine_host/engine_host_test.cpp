@@ -124,6 +124,35 @@ TEST_F(EngineHostTest, FailuresArriveAsExceptionsNeverAsCrashes)
     EXPECT_THROW(book->sheets(), std::runtime_error);
 }
 
+// Cells(row, column) and Range(cell1, cell2) on the application (the active
+// sheet) and on any sheet; corners must be that sheet's and this host's.
+TEST_F(EngineHostTest, CellsByNumberAndRangesBetweenThem)
+{
+    auto host = system().createHost("Excel.Application");
+    host->workbooks()->add();
+    host->range(*host->cells(3, 2), *host->cells(3, 6))->select();
+    host->activeCell()->setFormulaR1C1("Music");
+    host->selection()->merge();
+    host->cells(5, 4)->setRowHeight(20);
+    EXPECT_EQ(host->range("B3")->text(), "Music");
+    EXPECT_EQ(host->selection()->address(), "$B$3:$F$3");
+    EXPECT_DOUBLE_EQ(host->rows("5:5")->rowHeight(), 20);
+    EXPECT_EQ(host->activeCell()->address(), "$B$3") << "setting a row height selects nothing";
+    EXPECT_THROW(host->cells(65537, 1), std::runtime_error);
+    EXPECT_THROW(host->cells(1, 0), std::runtime_error);
+
+    auto second = host->sheets()->item(2);
+    EXPECT_EQ(second->range(*second->cells(9, 1), *second->cells(2, 3))->address(), "$A$2:$C$9");
+    EXPECT_THROW(host->range(*host->cells(1, 1), *second->cells(2, 2)), std::runtime_error);
+    EXPECT_THROW(second->range(*host->cells(1, 1), *host->cells(2, 2)), std::runtime_error);
+
+    auto other = system().createHost("Excel.Application");
+    other->workbooks()->add();
+    EXPECT_THROW(host->range(*host->cells(1, 1), *other->cells(2, 2)), std::runtime_error);
+    other->quit();
+    host->quit();
+}
+
 TEST_F(EngineHostTest, ErrorValuesComeBackMarked)
 {
     auto host = system().createHost("Excel.Application");

@@ -69,6 +69,19 @@ TEST(NumberFormat, DatesAndTimes)
     EXPECT_EQ(shown(61, "yyyy-mm-dd"), "1900-03-01");
 }
 
+// Names are read once per locale: each locale keeps its own, in any order.
+TEST(NumberFormat, MonthAndDayNamesFollowEachCallsLocale)
+{
+    const double piDay = serialFromDate(QDate(2024, 3, 14));
+    const QLocale french(QLocale::French, QLocale::France);
+    EXPECT_EQ(shown(piDay, "dddd d mmmm", kGerman), QStringLiteral("Donnerstag 14 März"));
+    EXPECT_EQ(shown(piDay, "dddd d mmmm"), "Thursday 14 March");
+    EXPECT_EQ(shown(piDay, "ddd d mmm", french),
+              french.dayName(4, QLocale::ShortFormat) + " 14 " + french.monthName(3, QLocale::ShortFormat));
+    EXPECT_EQ(shown(piDay, "mmmmm dddd", kGerman), QStringLiteral("M Donnerstag"));
+    EXPECT_EQ(shown(piDay, "ddd mmm"), "Thu Mar");
+}
+
 TEST(NumberFormat, OtherValueKinds)
 {
     EXPECT_EQ(formatValue(QStringLiteral("Guests"), "$#,##0.00", kEnglish), "Guests");

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace jubilo::spreadsheet {
 namespace {
 
@@ -88,6 +90,49 @@ TEST(TypedInput, TextWithDigitsThatIsNoDateStaysText)
         expectText(QString::fromUtf8(text));
     expectNumber("14 Mar 2024", kPiDay2024, "d-mmm-yy");
     expectNumber("Mar 14", kPiDay2024, "d-mmm");
+}
+
+// Text is turned away before any pattern runs when it cannot be a date or
+// time: no digit, or a word where a month's name must stand. These are the
+// shapes on either side of those checks.
+TEST(TypedInput, DateAndTimeShapesOnEitherSideOfTheQuickChecks)
+{
+    const auto day = [](int month, int dayOfMonth) { return serialFromDate(QDate(kToday.year(), month, dayOfMonth)); };
+    const QLocale french(QLocale::French, QLocale::France);
+    struct Case {
+        const char* text;
+        std::optional<double> number;  // none: stays text
+        const char* format;
+        const QLocale& locale;
+    };
+    const Case cases[] = {
+        {"March", std::nullopt, "", kEnglish},  // a month alone names no day
+        {"noon", std::nullopt, "", kEnglish},
+        {"Dr. Who", std::nullopt, "", kEnglish},
+        {"10 guests", std::nullopt, "", kEnglish},
+        {"Guest 12", std::nullopt, "", kEnglish},
+        {"Maybe 3", std::nullopt, "", kEnglish},  // starts like "May"
+        {"Ma 3", std::nullopt, "", kEnglish},
+        {"3 Mai", std::nullopt, "", kEnglish},  // German, not English
+        {"1-Mar", day(3, 1), "d-mmm", kEnglish},
+        {"Mar 3", day(3, 3), "d-mmm", kEnglish},
+        {"mAR 3", day(3, 3), "d-mmm", kEnglish},  // names in any case
+        {"Dec. 25", day(12, 25), "d-mmm", kEnglish},
+        {"3 march", day(3, 3), "d-mmm", kEnglish},
+        {"May 2024", serialFromDate(QDate(2024, 5, 1)), "mmm-yy", kEnglish},
+        {"3/4", day(3, 4), "d-mmm", kEnglish},
+        {"12:30", 12.5 / 24, "h:mm", kEnglish},
+        {"3. Mai", day(5, 3), "d-mmm", kGerman},
+        {"3 March", day(3, 3), "d-mmm", kGerman},  // English names work everywhere
+        {"3 janv. 2024", serialFromDate(QDate(2024, 1, 3)), "d-mmm-yy", french},  // "janv." typed with its dot
+        {"3 janv 2024", serialFromDate(QDate(2024, 1, 3)), "d-mmm-yy", french},
+    };
+    for (const Case& c : cases) {
+        if (c.number)
+            expectNumber(QString::fromUtf8(c.text), *c.number, QString::fromUtf8(c.format), c.locale);
+        else
+            expectText(QString::fromUtf8(c.text), c.locale);
+    }
 }
 
 TEST(TypedInput, TimesBecomeDayFractionsWithAMatchingFormat)

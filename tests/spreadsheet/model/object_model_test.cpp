@@ -128,6 +128,25 @@ TEST_F(ObjectModel, GridLimits)
     EXPECT_THROW(app->rows("3:3").item(2), SpreadsheetError);
 }
 
+// Cells(row, column) and Range(cell1, cell2): positions by number, no
+// address text.
+TEST_F(ObjectModel, CellsByNumberAndRangesBetweenThem)
+{
+    EXPECT_EQ(app->cells(3, 2).address(), "$B$3");
+    EXPECT_EQ(app->cells(65536, 256).address(), "$IV$65536");
+    for (const auto& [row, column] : {std::pair{0, 1}, {1, 0}, {65537, 1}, {1, 257}})
+        EXPECT_THROW(app->cells(row, column), SpreadsheetError) << row << ", " << column;
+    // Either corner first, and ranges of more than one cell: the box around both.
+    EXPECT_EQ(app->range(app->cells(5, 6), app->cells(3, 2)).address(), "$B$3:$F$5");
+    EXPECT_EQ(app->range(app->range("C4:D9"), app->cells(2, 5)).address(), "$C$2:$E$9");
+    app->range(app->cells(3, 2), app->cells(3, 4)).merge();
+    EXPECT_EQ(app->activeSheet()->merges().areas(), (std::vector<CellRect>{{2, 1, 2, 3}}));
+
+    const Range elsewhere = Range::cell(book->sheet(2), 1, 1);
+    EXPECT_THROW(app->range(app->cells(1, 1), elsewhere), SpreadsheetError);
+    EXPECT_EQ(Range::spanning(book->sheet(2), elsewhere, Range::cell(book->sheet(2), 2, 2)).address(), "$A$1:$B$2");
+}
+
 TEST_F(ObjectModel, MergesKeepTheTopLeftValueAndRefuseOverlaps)
 {
     app->range("B2").setFormulaR1C1("title");

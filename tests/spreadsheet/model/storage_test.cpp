@@ -104,5 +104,33 @@ TEST(MergeSet, FindsOverlapsAmongManyAreas)
     merges.add(CellRect{5, 2, 5, 4});  // free again
 }
 
+// Areas are found from any row they cover, however tall and in whatever
+// order they came, and keep the order they were added in.
+TEST(MergeSet, FindsAreasFromEveryRowTheyCover)
+{
+    MergeSet merges;
+    const CellRect low{900, 1, 902, 2}, band{10, 5, 10 + MergeSet::kShortRows, 6}, high{3, 1, 7, 1},
+        tall{0, 8, kLastRow, 8};
+    for (const CellRect& area : {low, band, high, tall})  // bottom to top, then the tallest
+        merges.add(area);
+    EXPECT_EQ(merges.intersecting(CellRect::at(902, 2)), std::vector<CellRect>{low});
+    EXPECT_EQ(merges.intersecting(CellRect::at(7, 1)), std::vector<CellRect>{high});
+    EXPECT_EQ(merges.intersecting(CellRect::at(10 + MergeSet::kShortRows, 6)), std::vector<CellRect>{band});
+    EXPECT_EQ(merges.intersecting(CellRect::at(60000, 8)), std::vector<CellRect>{tall});
+    EXPECT_EQ(merges.intersecting(CellRect{8, 0, 9, kLastColumn}), std::vector<CellRect>{tall});  // whole rows
+    EXPECT_TRUE(merges.intersecting(CellRect{903, 0, 1000, 7}).empty());
+    EXPECT_THROW(merges.add(CellRect{50, 6, 50, 7}), SpreadsheetError);  // inside the band's rows
+    EXPECT_EQ(merges.areas(), (std::vector<CellRect>{low, band, high, tall}));
+    EXPECT_EQ(merges.bounds(), (CellRect{0, 1, kLastRow, 8}));
+
+    merges.removeIntersecting(CellRect{5, 0, 5, kLastColumn});
+    EXPECT_EQ(merges.areas(), (std::vector<CellRect>{low, band}));
+    EXPECT_EQ(merges.bounds(), (CellRect{10, 1, 902, 6}));
+    merges.add(CellRect{5, 8, 5, 9});  // where the tall area was
+    EXPECT_EQ(merges.intersecting(CellRect::sheet()).size(), 3u);
+    merges.removeIntersecting(CellRect::sheet());
+    EXPECT_EQ(merges.bounds(), std::nullopt);
+}
+
 }  // namespace
 }  // namespace jubilo::spreadsheet
