@@ -97,21 +97,47 @@ QString PlanTable::cell(int position, int column) const
 
 const PlanRow& PlanTable::row(int position) const { return rows_[static_cast<size_t>(checkedIndex(position))]; }
 
-int PlanTable::append(const PlanRow& cells)
+void PlanTable::checkRoom(std::size_t rows) const
 {
-    if (rowCount() >= kMaxRows)
+    if (rows > static_cast<std::size_t>(kMaxRows - rowCount()))
         throw TableFullError(std::string("The ") + spec_->name + " table is full: it holds at most "
                              + std::to_string(kMaxRows) + " rows.");
-    PlanRow row = cells.mid(0, columnCount());
-    while (row.size() < columnCount())
-        row.append(QString());
+}
+
+PlanRow PlanTable::fitted(PlanRow cells) const
+{
+    if (cells.size() > columnCount())
+        cells.resize(columnCount());
+    while (cells.size() < columnCount())
+        cells.append(QString());
+    return cells;
+}
+
+int PlanTable::append(const PlanRow& cells)
+{
+    checkRoom(1);
     const int index = rowCount();
     if (observer_)
         observer_->rowsAboutToBeInserted(index, index);
-    rows_.push_back(std::move(row));
+    rows_.push_back(fitted(cells));
     if (observer_)
         observer_->rowsInserted();
     return index + 1;
+}
+
+void PlanTable::appendRows(std::vector<PlanRow> rows)
+{
+    checkRoom(rows.size());
+    if (rows.empty())
+        return;
+    const int first = rowCount();
+    if (observer_)
+        observer_->rowsAboutToBeInserted(first, first + static_cast<int>(rows.size()) - 1);
+    rows_.reserve(rows_.size() + rows.size());
+    for (PlanRow& row : rows)
+        rows_.push_back(fitted(std::move(row)));
+    if (observer_)
+        observer_->rowsInserted();
 }
 
 void PlanTable::setCell(int position, int column, const QString& text)

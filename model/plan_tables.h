@@ -86,6 +86,10 @@ public:
     // Appends a row (missing cells are empty, extra cells are dropped) and
     // returns its position. Throws TableFullError when the table is full.
     int append(const PlanRow& cells);
+    // Appends the rows as append() does, in one insertion the observer is
+    // told of once. Throws TableFullError, appending none, when they do
+    // not all fit.
+    void appendRows(std::vector<PlanRow> rows);
     void setCell(int position, int column, const QString& text);
     void removeAt(int position);
     // Moves the row at `position` so that it stands at `to`; the rows
@@ -97,6 +101,8 @@ public:
 
 private:
     int checkedIndex(int position) const;
+    void checkRoom(std::size_t rows) const;
+    PlanRow fitted(PlanRow cells) const;  // missing cells empty, extra ones dropped
 
     const TableSpec* spec_;
     std::vector<PlanRow> rows_;

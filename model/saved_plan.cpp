@@ -88,13 +88,13 @@ void SavedPlan::loadTable(PlanTable& table)
     if (!table.spec().isStored())
         throw std::logic_error(std::string(table.spec().name) + " is never stored");
     const QString text = read(QString::fromUtf8(table.spec().storeKey), QString());
-    const std::vector<PlanRow> rows = decodeTableText(text, table.columnCount());
+    std::vector<PlanRow> rows = decodeTableText(text, table.columnCount());
     const qsizetype room = PlanTable::kMaxRows - table.rowCount();
     const qsizetype shown = std::min<qsizetype>(room, static_cast<qsizetype>(rows.size()));
     if (shown < static_cast<qsizetype>(rows.size()) && !isKept(table.spec().id))
         kept_.push_back({table.spec().id, static_cast<qsizetype>(rows.size())});
-    for (qsizetype i = 0; i < shown; ++i)
-        table.append(rows[static_cast<size_t>(i)]);
+    rows.resize(static_cast<size_t>(shown));
+    table.appendRows(std::move(rows));  // one insertion for a list to show
 }
 
 QString SavedPlan::loadDate(const QDateTime& now, const QLocale& locale)

@@ -51,24 +51,39 @@ bool survivesStore(const PlanRow& row, int columnCount)
     return back.size() == 1 && back.front() == expected;
 }
 
+namespace {
+
+// One row's cells, split at the leftmost separators; cells beyond
+// columnCount are dropped, missing ones stay empty.
+PlanRow decodeRow(QStringView piece, int columnCount)
+{
+    PlanRow row(columnCount);
+    qsizetype from = 0;
+    for (int column = 0; column < columnCount; ++column) {
+        const qsizetype end = piece.indexOf(kCellSeparator, from);
+        row[column] = piece.sliced(from, (end < 0 ? piece.size() : end) - from).toString();
+        if (end < 0)
+            break;
+        from = end + kCellSeparator.size();
+    }
+    return row;
+}
+
+}  // namespace
+
+// Scanned in place: a stored table of thousands of rows is read at start,
+// and splitting it into lists of pieces first cost more than the rows.
 std::vector<PlanRow> decodeTableText(const QString& text, int columnCount)
 {
     std::vector<PlanRow> rows;
     const QStringView whole(text);
-    for (QStringView piece : whole.split(kRowTerminator)) {
-        if (piece.isEmpty())
-            continue;
-        PlanRow row;
-        row.reserve(columnCount);
-        for (int i = 0; i < columnCount; ++i)
-            row.append(QString());
-        int column = 0;
-        for (QStringView cell : piece.split(kCellSeparator)) {
-            if (column >= columnCount)
-                break;
-            row[column++] = cell.toString();
-        }
-        rows.push_back(std::move(row));
+    for (qsizetype from = 0; from <= whole.size();) {
+        qsizetype end = whole.indexOf(kRowTerminator, from);
+        if (end < 0)
+            end = whole.size();
+        if (end > from)
+            rows.push_back(decodeRow(whole.sliced(from, end - from), columnCount));
+        from = end + kRowTerminator.size();
     }
     return rows;
 }

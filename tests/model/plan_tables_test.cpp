@@ -83,6 +83,35 @@ TEST(PlanTableModelTest, ViewSeesExactlyTheTableRowsInOrder)
     EXPECT_FALSE(model.data(model.index(0, 0)).isValid());
 }
 
+// Loading appends a whole table at once: a view hears of one insertion,
+// rows are fitted as append() fits them, and rows that do not all fit are
+// refused whole.
+TEST(PlanTableModelTest, RowsAppendedTogetherArriveInOneInsertion)
+{
+    Plan plan;
+    PlanTable& guests = plan.table(TableId::Guests);
+    guests.append({"Ann"});
+    PlanTableModel model(guests);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+
+    guests.appendRows({{"Bo", "Elm St"}, {"Cy", "Oak St", "Yes", "2", "extra"}, {}});
+    ASSERT_EQ(inserted.count(), 1);
+    EXPECT_EQ(inserted[0][1].toInt(), 1);
+    EXPECT_EQ(inserted[0][2].toInt(), 3);
+    EXPECT_EQ(model.rowCount(), 4);
+    EXPECT_EQ(guests.row(2), (PlanRow{"Bo", "Elm St", "", ""}));
+    EXPECT_EQ(guests.row(3), (PlanRow{"Cy", "Oak St", "Yes", "2"}));
+    EXPECT_EQ(guests.row(4), (PlanRow{"", "", "", ""}));
+
+    guests.appendRows({});
+    EXPECT_EQ(inserted.count(), 1);  // nothing to tell
+    EXPECT_THROW(guests.appendRows(std::vector<PlanRow>(PlanTable::kMaxRows - 3, PlanRow{"x"})), TableFullError);
+    EXPECT_EQ(model.rowCount(), 4);
+    guests.appendRows(std::vector<PlanRow>(PlanTable::kMaxRows - 4, PlanRow{"x"}));
+    EXPECT_EQ(model.rowCount(), PlanTable::kMaxRows);
+}
+
 // Moving and editing through the model: a view sees the rows in their new
 // order, and Qt's model tester finds the move and edit signals consistent.
 TEST(PlanTableModelTest, RowsMoveOnePlaceAndCellsEditWhereTheyStand)
