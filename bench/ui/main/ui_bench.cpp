@@ -1,6 +1,9 @@
-// The program as the user meets it: start-up with a stored plan, and the
-// report run from the click to the preview on screen.
+// The program as the user meets it: start-up with a stored plan and every
+// budget set, a keystroke in a budget box, and the report run from the
+// click to the preview on screen. The store is the settings file on disk;
+// each benchmark counts the writes that reach it.
 
+#include "platform/ini_settings_store.h"
 #include "platform/qt_system.h"
 #include "engine_host/engine_host.h"
 #include "ui/main/main_window.h"
@@ -8,15 +11,44 @@
 #include "tests/support/sample_plans.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 namespace {
 
 using namespace jubilo;
+
+// The settings file, counting what is written to it.
+class CountingStore : public SettingsStore {
+public:
+    explicit CountingStore(const QString& folder)
+        : file_(folder)
+    {
+    }
+    QString read(const QString& app, const QString& section, const QString& key, const QString& defaultValue) override
+    {
+        return file_.read(app, section, key, defaultValue);
+    }
+    void write(const QString& app, const QString& section, const QString& key, const QString& value) override
+    {
+        ++writes;
+        file_.write(app, section, key, value);
+    }
+    QString location(const QString& app) const override { return file_.location(app); }
+
+    int writes = 0;
+
+private:
+    IniSettingsStore file_;
+};
 
 // The desktop seam, but with its store, temporary folder and boxes kept
 // away from the user's own.
@@ -32,12 +64,24 @@ public:
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
     void openUrl(const QString&) override {}
     QStringList environment() override { return {"TEMP=" + temp_}; }
-    SettingsStore& settings() override { return store_; }
+    CountingStore& settings() override { return store_; }
 
 private:
-    IniSettingsStore store_;
+    CountingStore store_;
     QString temp_;
 };
+
+// A plan of `rows` rows in every table with all five budgets set, stored.
+void storeFullPlan(SettingsStore& store, int rows)
+{
+    Plan plan = testing::planWithRows(rows);
+    for (const BudgetSpec& budget : budgetSpecs())
+        plan.setBudget(budget.id, QStringLiteral("25.00"));
+    testing::storePlan(store, plan);
+    SavedPlan saved(store);
+    for (const BudgetSpec& budget : budgetSpecs())
+        saved.writeBudget(budget.id, plan.budget(budget.id));
+}
 
 long residentKilobytes()
 {
@@ -51,26 +95,75 @@ long residentKilobytes()
     return 0;
 }
 
+// From an unread settings file to the window on screen. Qt keeps files it
+// has read, by path, so each start gets a copy in a folder of its own and
+// reads it from disk, as the program does when it starts.
 void BM_StartWithStoredPlan(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    QString stored;
+    {
+        BenchSystem writer(dir.path() + "/stored");
+        storeFullPlan(writer.settings(), static_cast<int>(state.range(0)));
+        stored = writer.settings().location(kStoreApplication);
+    }
+    const long before = residentKilobytes();
+    long grown = 0;
+    int writes = 0;
+    int starts = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const QString folder = dir.path() + "/start" + QString::number(++starts);
+        QDir().mkpath(folder + "/config");
+        QFile::copy(stored, folder + "/config/" + QFileInfo(stored).fileName());
+        state.ResumeTiming();
+        auto sys = std::make_unique<BenchSystem>(folder);
+        auto installed = std::make_unique<ScopedSystem>(*sys);
+        auto window = std::make_unique<MainWindow>();
+        window->show();
+        QApplication::processEvents();
+        state.PauseTiming();
+        grown = residentKilobytes() - before;
+        writes += sys->settings().writes;
+        window.reset();
+        installed.reset();
+        sys.reset();
+        QDir(folder).removeRecursively();
+        state.ResumeTiming();
+    }
+    state.counters["rows_per_table"] = static_cast<double>(state.range(0));
+    state.counters["rss_growth_kB"] = static_cast<double>(grown);
+    state.counters["store_writes"] = benchmark::Counter(writes, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_StartWithStoredPlan)->Arg(1)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// One keystroke in the music budget, a digit typed or taken back in turn:
+// its change handler writes the budget to the store.
+void BM_BudgetKeystroke(benchmark::State& state)
 {
     QTemporaryDir dir;
     BenchSystem sys(dir.path());
     ScopedSystem installed(sys);
-    testing::storePlan(sys.settings(), testing::planWithRows(static_cast<int>(state.range(0))));
-    const long before = residentKilobytes();
-    long grown = 0;
-    for (auto _ : state) {
-        MainWindow window;
-        window.show();
-        QApplication::processEvents();
-        grown = residentKilobytes() - before;
-        state.PauseTiming();
-        window.hide();
-        state.ResumeTiming();
+    storeFullPlan(sys.settings(), static_cast<int>(state.range(0)));
+    MainWindow window;
+    window.show();
+    QApplication::processEvents();
+    auto* box = window.findChild<QLineEdit*>("txtMusicBudget");
+    if (!box) {
+        state.SkipWithError("no music budget box");
+        return;
     }
-    state.counters["rss_growth_kB"] = static_cast<double>(grown);
+    sys.settings().writes = 0;
+    bool typed = false;
+    for (auto _ : state) {
+        typed ? box->backspace() : box->insert(QStringLiteral("5"));
+        typed = !typed;
+        QApplication::processEvents();
+    }
+    state.counters["rows_per_table"] = static_cast<double>(state.range(0));
+    state.counters["store_writes"] = benchmark::Counter(sys.settings().writes, benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_StartWithStoredPlan)->Arg(1)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BudgetKeystroke)->Arg(10)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 void BM_ReportFromClickToPreview(benchmark::State& state)
 {
