@@ -149,8 +149,9 @@ TEST_F(KeyboardTest, EveryInputListAndButtonHasAName)
     // None is left unnamed.
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget) || qobject_cast<QPushButton*>(widget)
-            || qobject_cast<QTreeView*>(widget))
+            || qobject_cast<QTreeView*>(widget)) {
             EXPECT_FALSE(spokenName(*widget).isEmpty()) << widget->objectName().toStdString();
+        }
     }
 }
 
