@@ -1,4 +1,5 @@
 #include "platform/damaged_settings.h"
+#include "tests/support/test_files.h"
 #include "platform/ini_settings_store.h"
 #include "tests/support/scripted_system.h"
 
@@ -12,23 +13,13 @@
 namespace jubilo {
 namespace {
 
+using testing::readFile;
+using testing::writeFile;
+
 const QString kApp = QStringLiteral("Tarvel");
 const QString kSection = QStringLiteral("Jubilo");
 const QByteArray kReadable = "[Jubilo]\nKeep=yes\n";
 const QString kCopyName = QStringLiteral("Tarvel.ini.damaged-2026-05-01");
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void put(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // Each holds Jubilo/Keep=yes and Other/Kept=1 besides its damage.
 struct DamagedFile {
@@ -69,7 +60,7 @@ TEST_F(DamagedSettingsTest, ACopyIsKeptBeforeTheFirstRewriteAndTheUserToldOnce)
         const QDir folder(dir.filePath(damaged.name));
         ASSERT_TRUE(folder.mkpath("."));
         const QString file = folder.filePath("Tarvel.ini");
-        put(file, damaged.bytes);
+        writeFile(file, damaged.bytes);
         QStringList notices;
         IniSettingsStore store = storeTelling(folder.path(), notices);
         EXPECT_EQ(store.read(kApp, kSection, "Keep", ""), "yes");
@@ -78,7 +69,7 @@ TEST_F(DamagedSettingsTest, ACopyIsKeptBeforeTheFirstRewriteAndTheUserToldOnce)
         EXPECT_NO_THROW(store.write(kApp, kSection, "Time", "8pm"));
 
         const QString copy = folder.filePath(kCopyName);
-        EXPECT_EQ(contents(copy), damaged.bytes);
+        EXPECT_EQ(readFile(copy), damaged.bytes);
         ASSERT_EQ(notices.size(), 1);
         EXPECT_TRUE(notices[0].contains(file));
         EXPECT_TRUE(notices[0].contains(copy));
@@ -87,26 +78,26 @@ TEST_F(DamagedSettingsTest, ACopyIsKeptBeforeTheFirstRewriteAndTheUserToldOnce)
         EXPECT_EQ(reader.read(kApp, kSection, "Date", ""), "May 1st");
         EXPECT_EQ(reader.read(kApp, kSection, "Time", ""), "8pm");
         EXPECT_EQ(reader.read(kApp, "Other", "Kept", ""), "1");
-        EXPECT_FALSE(hasUnreadableLines(contents(file)));
+        EXPECT_FALSE(hasUnreadableLines(readFile(file)));
     }
 }
 
 TEST_F(DamagedSettingsTest, ACopyNeverReplacesAFileOrFollowsALink)
 {
     const QByteArray damaged = kReadable + "garbage\n";
-    put(path(), damaged);
-    put(dir.filePath(kCopyName), "yesterday's copy");
+    writeFile(path(), damaged);
+    writeFile(dir.filePath(kCopyName), "yesterday's copy");
     const QString victim = dir.filePath("victim");
-    put(victim, "precious");
+    writeFile(victim, "precious");
     ASSERT_TRUE(QFile::link(victim, dir.filePath(kCopyName + "-2")));
     QStringList notices;
     IniSettingsStore store = storeTelling(dir.path(), notices);
 
     store.write(kApp, kSection, "Date", "May 1st");
 
-    EXPECT_EQ(contents(dir.filePath(kCopyName)), "yesterday's copy");
-    EXPECT_EQ(contents(victim), "precious");
-    EXPECT_EQ(contents(dir.filePath(kCopyName + "-3")), damaged);
+    EXPECT_EQ(readFile(dir.filePath(kCopyName)), "yesterday's copy");
+    EXPECT_EQ(readFile(victim), "precious");
+    EXPECT_EQ(readFile(dir.filePath(kCopyName + "-3")), damaged);
     ASSERT_EQ(notices.size(), 1);
     EXPECT_TRUE(notices[0].contains(kCopyName + "-3"));
 }
@@ -116,7 +107,7 @@ TEST_F(DamagedSettingsTest, ReadableFilesAreRewrittenWithoutACopy)
     const QByteArray readable = "; a comment\r\n\r\n[Jubilo]\r\nKeep = yes ; note\r\n# not=a comment\r\n"
                                 "Long=first\\\n second\r\nPath=C:\\\\Temp\\\\\n[Other]\nList=a, b\n=odd but read\n";
     EXPECT_FALSE(hasUnreadableLines(readable));
-    put(path(), readable);
+    writeFile(path(), readable);
     QStringList notices;
     IniSettingsStore store = storeTelling(dir.path(), notices);
     store.write(kApp, kSection, "Date", "May 1st");
@@ -143,16 +134,16 @@ TEST_F(DamagedSettingsTest, AFailedWriteStillThrowsAfterAParseError)
     // the failure of the write that follows.
     const QString folder = dir.filePath("store");
     ASSERT_TRUE(QDir().mkdir(folder));
-    put(QDir(folder).filePath("Tarvel.ini"), kReadable + "[\n");
+    writeFile(QDir(folder).filePath("Tarvel.ini"), kReadable + "[\n");
     IniSettingsStore store(folder);
     EXPECT_EQ(store.read(kApp, kSection, "Keep", ""), "yes");
     ASSERT_TRUE(QDir(folder).removeRecursively());
-    put(folder, "a file where the folder was");
+    writeFile(folder, "a file where the folder was");
 
     EXPECT_THROW(store.write(kApp, kSection, "Date", "May 1st"), StoreError);
 
     // A folder in the file's place: the name stays but nothing replaces it.
-    put(path(), kReadable + "[\n");
+    writeFile(path(), kReadable + "[\n");
     IniSettingsStore blocked(dir.path());
     EXPECT_EQ(blocked.read(kApp, kSection, "Keep", ""), "yes");
     ASSERT_TRUE(QFile::remove(path()));
@@ -166,12 +157,12 @@ TEST_F(DamagedSettingsTest, NoCopyMeansNoRewrite)
     const QString app = QString(240, QLatin1Char('a'));
     const QString file = dir.filePath(app + ".ini");
     const QByteArray damaged = kReadable + "garbage\n";
-    put(file, damaged);
+    writeFile(file, damaged);
     QStringList notices;
     IniSettingsStore store = storeTelling(dir.path(), notices);
 
     EXPECT_THROW(store.write(app, kSection, "Date", "May 1st"), StoreError);
-    EXPECT_EQ(contents(file), damaged);
+    EXPECT_EQ(readFile(file), damaged);
     EXPECT_TRUE(notices.isEmpty());
 }
 

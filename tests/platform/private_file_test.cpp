@@ -1,4 +1,5 @@
 #include "platform/private_file.h"
+#include "tests/support/test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,18 +13,8 @@
 namespace jubilo {
 namespace {
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void put(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+using testing::readFile;
+using testing::writeFile;
 
 mode_t modeOf(const QString& path)
 {
@@ -46,7 +37,7 @@ TEST_F(PrivateFileTest, ANewFileIsOwnerOnlyAndWrittenWhole)
     const QString path = QDir(dir.path()).filePath("copy");
     const QByteArray big(3 << 20, 'x');
     ASSERT_TRUE(createPrivateFile(path, big));
-    EXPECT_EQ(contents(path), big);
+    EXPECT_EQ(readFile(path), big);
     EXPECT_EQ(modeOf(path) & 0777, 0600u);
 }
 
@@ -56,16 +47,16 @@ TEST_F(PrivateFileTest, ANameAlreadyTakenIsNeverWrittenThroughOrOver)
 {
     QTemporaryDir elsewhere;
     const QString victim = QDir(elsewhere.path()).filePath("notes");
-    put(victim, "precious");
+    writeFile(victim, "precious");
     const QString link = QDir(dir.path()).filePath("link");
     ASSERT_TRUE(QFile::link(victim, link));
     EXPECT_FALSE(createPrivateFile(link, "planted"));
-    EXPECT_EQ(contents(victim), "precious");
+    EXPECT_EQ(readFile(victim), "precious");
 
     const QString taken = QDir(dir.path()).filePath("taken");
-    put(taken, "old");
+    writeFile(taken, "old");
     EXPECT_FALSE(createPrivateFile(taken, "new"));
-    EXPECT_EQ(contents(taken), "old");
+    EXPECT_EQ(readFile(taken), "old");
 }
 
 TEST_F(PrivateFileTest, AFailureThrowsNamingThePathAndLeavesNothingBehind)

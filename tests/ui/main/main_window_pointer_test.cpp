@@ -1,4 +1,5 @@
 #include "main_window_fixture.h"
+#include "tests/support/pointer_events.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -9,18 +10,8 @@
 namespace jubilo {
 namespace {
 
-// The mouse moving over `widget` with no button held.
-void moveOver(QWidget& widget, QPoint at = {2, 2})
-{
-    QMouseEvent event(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&widget, &event);
-}
-
-// A report run's busy pointer, put back however the test ends.
-struct BusyPointer {
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-};
+using testing::BusyPointer;
+using testing::moveOver;
 
 class MainWindowPointerTest : public MainWindowTest {
 protected:

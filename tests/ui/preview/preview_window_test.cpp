@@ -1,4 +1,6 @@
+#include "tests/support/pointer_events.h"
 #include "tests/support/scripted_system.h"
+#include "tests/support/test_files.h"
 #include "platform/bitmap_picture.h"
 #include "ui/preview/preview_window.h"
 #include "full_disk.h"
@@ -21,44 +23,18 @@
 namespace jubilo {
 namespace {
 
+using testing::BusyPointer;
+using testing::enter;
+using testing::moveOver;
+using testing::readFile;
+using testing::writeFile;
+
 QImage pictureOf(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(QColor(0xFF, 0xF2, 0xCC));
     return image;
 }
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The mouse entering `widget`, and moving over it with no button held.
-void enter(QWidget& widget, QPoint at = {2, 2})
-{
-    QEnterEvent event(at, at, widget.mapToGlobal(at));
-    QApplication::sendEvent(&widget, &event);
-}
-
-void moveOver(QWidget& widget, QPoint at = {2, 2})
-{
-    QMouseEvent event(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&widget, &event);
-}
-
-// A report run's busy pointer, put back however the test ends.
-struct BusyPointer {
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-};
 
 class PreviewWindowTest : public ::testing::Test {
 protected:
