@@ -1,10 +1,12 @@
 // Workbooks, sheets and page setup.
 
 #include "engine_host/engine_objects_p.h"
+#include "engine_host/engine_pages.h"
 #include "spreadsheet/core/address.h"
 #include "spreadsheet/core/error.h"
 #include "spreadsheet/picture/page_pdf.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QSaveFile>
 
@@ -125,6 +127,7 @@ public:
         return wrapRange({sheet, sheet->usedRange()});
     }
     std::unique_ptr<HostPageSetup> pageSetup() override { return std::make_unique<PageSetup>(lockSheet(sheet_)); }
+    PrintResult printOut() override { return engine::printOut(*lockSheet(sheet_)); }
 
 private:
     std::weak_ptr<Worksheet> sheet_;
@@ -151,23 +154,34 @@ private:
     std::weak_ptr<Workbook> book_;
 };
 
-// The sheet's pages written to a temporary file that replaces `path` once
-// complete; a failure leaves any file there as it was.
+[[noreturn]] void cannotWrite(const QString& path, const QString& reason)
+{
+    throw SpreadsheetError(QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), reason));
+}
+
+// The sheet's pages made in memory, then written in one unbuffered write to
+// a temporary file that replaces `path` once complete: the PDF writer does
+// not check its writes, and a buffered file can take a short write for a
+// whole one. A failure leaves any file at `path` as it was.
 void exportPdf(Worksheet& sheet, int type, const QString& path)
 {
     if (type != xl::kTypePDF)
         throw SpreadsheetError(QStringLiteral("Fixed format type %1 is not supported").arg(type));
-    const QString shown = QDir::toNativeSeparators(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw SpreadsheetError(QStringLiteral("Cannot write %1: %2").arg(shown, file.errorString()));
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
     try {
-        spreadsheet::picture::writeSheetPdf(sheet, file);
+        spreadsheet::picture::writeSheetPdf(sheet, buffer);
     } catch (const SpreadsheetError& e) {
-        throw SpreadsheetError(QStringLiteral("Cannot write %1: %2").arg(shown, QString::fromStdString(e.what())));
+        cannotWrite(path, QString::fromStdString(e.what()));
     }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        cannotWrite(path, file.errorString());
+    const qint64 written = file.write(pdf);
+    if (written != pdf.size())
+        cannotWrite(path, written < 0 ? file.errorString() : QStringLiteral("the disk took only part of it"));
     if (!file.commit())
-        throw SpreadsheetError(QStringLiteral("Cannot write %1: %2").arg(shown, file.errorString()));
+        cannotWrite(path, file.errorString());
 }
 
 class Book : public HostWorkbook {

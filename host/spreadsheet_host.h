@@ -8,6 +8,7 @@
 // failure by throwing std::runtime_error with a readable description.
 
 #include "automation/xl_constants.h"
+#include "host/host_pages.h"
 
 #include <QString>
 #include <QVariant>
@@ -140,6 +141,8 @@ public:
     virtual std::unique_ptr<HostRange> cells(int row, int column) = 0;  // 1-based
     virtual std::unique_ptr<HostRange> usedRange() = 0;
     virtual std::unique_ptr<HostPageSetup> pageSetup() = 0;
+    // PrintOut: the sheet's printed pages, through the print dialog.
+    virtual PrintResult printOut() = 0;
 };
 
 class HostSheets {

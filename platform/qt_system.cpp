@@ -1,6 +1,7 @@
 #include "platform/qt_system.h"
 
 #include "platform/bitmap_picture.h"
+#include "platform/page_printing.h"
 #include "platform/picture_mime_data.h"
 
 #include <QApplication>
@@ -9,10 +10,14 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcessEnvironment>
 #include <QRandomGenerator>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -122,18 +127,23 @@ QString toQtFileFilter(const QString& pipeFilter)
     return entries.join(QStringLiteral(";;"));
 }
 
-QString QtSystem::saveFileName(const QString& title, const QString& filter, const QString& fileName)
+// The caller gives a name without a known ending its type's extension, so
+// the dialog adds none.
+SaveFileChoice QtSystem::saveFileName(const QString& title, const QString& filter, const QString& fileName,
+                                      int fileType)
 {
-    QFileDialog dialog(QApplication::activeWindow(), title, fileName, toQtFileFilter(filter));
+    const QStringList types = toQtFileFilter(filter).split(QStringLiteral(";;"));
+    QFileDialog dialog(QApplication::activeWindow(), title, fileName, types.join(QStringLiteral(";;")));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The program asks about overwriting itself.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog.setDefaultSuffix(QStringLiteral("xls"));
+    if (fileType >= 0 && fileType < types.size())
+        dialog.selectNameFilter(types[fileType]);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().constFirst();
+    return {dialog.selectedFiles().constFirst(), std::max(0, int(types.indexOf(dialog.selectedNameFilter())))};
 }
 
 void QtSystem::openUrl(const QString& url)
@@ -151,6 +161,23 @@ void QtSystem::seedRandom(quint32 seed) { (void)seed; }
 void QtSystem::setClipboardPicture(std::shared_ptr<const HostPicture> picture)
 {
     QGuiApplication::clipboard()->setMimeData(new PictureMimeData(std::move(picture)));
+}
+
+// Without a printer Qt's dialog could only print to a file, which "Save as
+// PDF" does better; the caller tells the user instead.
+PrintResult QtSystem::printPages(std::shared_ptr<const HostPages> pages)
+{
+    if (QPrinterInfo::availablePrinters().isEmpty())
+        return PrintResult::NoPrinter;
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer, *pages);
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setMinMax(1, pages->count());
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return PrintResult::Cancelled;
+    printPagesOn(printer, *pages);
+    return PrintResult::Printed;
 }
 
 std::shared_ptr<const HostPicture> QtSystem::clipboardPicture()

@@ -26,7 +26,8 @@ public:
     void setSettingsNotice(IniSettingsStore::Notice notice);
 
     int messageBox(const QString& text, int flags, const QString& caption) override;
-    QString saveFileName(const QString& title, const QString& filter, const QString& fileName) override;
+    SaveFileChoice saveFileName(const QString& title, const QString& filter, const QString& fileName,
+                                int fileType) override;
     void openUrl(const QString& url) override;
     QDateTime now() override;
     void seedRandom(quint32 seed) override;
@@ -34,6 +35,7 @@ public:
     QStringList environment() override;
     void setClipboardPicture(std::shared_ptr<const HostPicture> picture) override;
     std::shared_ptr<const HostPicture> clipboardPicture() override;
+    PrintResult printPages(std::shared_ptr<const HostPages> pages) override;
     QString programFolder() override;
     SettingsStore& settings() override;
     void endProgram(int exitCode) override;

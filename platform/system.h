@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "host/host_pages.h"
 #include "host/host_picture.h"
 #include "host/spreadsheet_host.h"
 
@@ -28,6 +29,13 @@ inline constexpr int kAnswerYes = 6;
 inline constexpr int kAnswerNo = 7;
 }  // namespace msgbox
 
+// What the user chose in a save dialog: the path (empty when cancelled)
+// and the file type, numbered as the dialog's filter lists them from 0.
+struct SaveFileChoice {
+    QString path;
+    int fileType = 0;
+};
+
 class System {
 public:
     virtual ~System() = default;
@@ -35,9 +43,12 @@ public:
     // Modal message box; returns the answer (kAnswerOk, kAnswerYes, kAnswerNo).
     virtual int messageBox(const QString& text, int flags, const QString& caption) = 0;
 
-    // Modal save-file dialog. `filter` uses "description|pattern|" pairs.
-    // Returns the chosen path, or an empty text when the user cancels.
-    virtual QString saveFileName(const QString& title, const QString& filter, const QString& fileName) = 0;
+    // Modal save-file dialog. `filter` uses "description|pattern|" pairs;
+    // the pair numbered `fileType` (0-based) is chosen when it opens. An
+    // empty path when the user cancels.
+    virtual SaveFileChoice saveFileName(const QString& title, const QString& filter, const QString& fileName,
+                                        int fileType)
+        = 0;
 
     // Opens a web address the desktop's usual way; throws on failure.
     virtual void openUrl(const QString& url) = 0;
@@ -59,6 +70,10 @@ public:
     // The picture on the system clipboard: the one this program put there,
     // or the bitmap another program put there; null when it holds none.
     virtual std::shared_ptr<const HostPicture> clipboardPicture() = 0;
+
+    // Modal print dialog, then the pages on the printer chosen there. Shows
+    // nothing when the system has no printer. Throws when printing fails.
+    virtual PrintResult printPages(std::shared_ptr<const HostPages> pages) = 0;
 
     // Folder of the program file, without a trailing separator.
     virtual QString programFolder() = 0;

@@ -48,6 +48,8 @@ constexpr ErrorLocation kAll[] = {
     kPictureMouseDown,
     kPictureMouseMove,
     kPictureMouseUp,
+    kPrintClick,
+    kCopyPictureClick,
 };
 }  // namespace
 

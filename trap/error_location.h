@@ -57,8 +57,11 @@ inline constexpr ErrorLocation kRedrawPicture{"Form3.RedrawImage"};
 inline constexpr ErrorLocation kPictureMouseDown{"Form3.picture1_MouseDown"};
 inline constexpr ErrorLocation kPictureMouseMove{"Form3.picture1_MouseMove"};
 inline constexpr ErrorLocation kPictureMouseUp{"Form3.Picture1_MouseUp"};
+// The picture's context menu (Save as PDF is the save procedure's).
+inline constexpr ErrorLocation kPrintClick{"Form3.mnuPrint_Click"};
+inline constexpr ErrorLocation kCopyPictureClick{"Form3.mnuCopyPicture_Click"};
 
-// The 36 procedures that run under the error trap.
+// The 38 procedures that run under the error trap.
 std::span<const ErrorLocation> all();
 }  // namespace locations
 

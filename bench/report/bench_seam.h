@@ -19,7 +19,8 @@ public:
     explicit BenchSeam(const QString& temporaryFolder);
 
     int messageBox(const QString& text, int flags, const QString& caption) override;
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    SaveFileChoice saveFileName(const QString&, const QString&, const QString&, int) override { return {}; }
+    PrintResult printPages(std::shared_ptr<const HostPages>) override { return PrintResult::Cancelled; }
     void openUrl(const QString&) override {}
     QDateTime now() override { return QDateTime::currentDateTime(); }
     void seedRandom(quint32) override {}

@@ -43,4 +43,13 @@ void PageDrawing::paintPage(QPainter& painter, int index, double dotsPerPoint) c
     painter.restore();
 }
 
+QPageLayout PageDrawing::paperLayout() const
+{
+    const QSizeF paper = layout_.paper;
+    const bool landscape = paper.width() > paper.height();
+    const QSizeF portrait = landscape ? paper.transposed() : paper;
+    return QPageLayout(QPageSize(portrait, QPageSize::Point, QString(), QPageSize::FuzzyMatch),
+                       landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(), QPageLayout::Point);
+}
+
 }  // namespace jubilo::spreadsheet::picture

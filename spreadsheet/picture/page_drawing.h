@@ -8,6 +8,7 @@
 #include "spreadsheet/picture/page_layout.h"
 #include "spreadsheet/picture/sheet_drawing.h"
 
+#include <QPageLayout>
 #include <QPainter>
 
 #include <vector>
@@ -22,6 +23,9 @@ public:
 
     const PageLayout& layout() const { return layout_; }
     int pageCount() const { return int(layout_.pages.size()); }
+    // The paper and its orientation, without margins (the pages hold their
+    // own), as a printer or PDF writer takes it.
+    QPageLayout paperLayout() const;
 
     // Paints page `index` (0-based) with the paper's top left at the
     // painter's origin, `dotsPerPoint` painter units to a point.

@@ -4,20 +4,11 @@
 #include "spreadsheet/model/worksheet.h"
 #include "spreadsheet/picture/page_drawing.h"
 
-#include <QPageLayout>
 #include <QPdfWriter>
 
 namespace jubilo::spreadsheet::picture {
 
 namespace {
-
-QPageLayout pdfPageLayout(const PageLayout& layout)
-{
-    const bool landscape = layout.paper.width() > layout.paper.height();
-    const QSizeF portrait = landscape ? layout.paper.transposed() : layout.paper;
-    return QPageLayout(QPageSize(portrait, QPageSize::Point, QString(), QPageSize::FuzzyMatch),
-                       landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(), QPageLayout::Point);
-}
 
 void cannotWrite(const QIODevice& device)
 {
@@ -37,7 +28,7 @@ void writeSheetPdf(Worksheet& sheet, QIODevice& device, const PageOptions& optio
     writer.setResolution(kPdfResolution);
     writer.setTitle(sheet.name());
     writer.setCreator(QStringLiteral("Jubilo"));
-    if (!writer.setPageLayout(pdfPageLayout(pages.layout())))
+    if (!writer.setPageLayout(pages.paperLayout()))
         throw SpreadsheetError(QStringLiteral("The PDF could not take the page setup's paper"));
     QPainter painter;
     if (!painter.begin(&writer))

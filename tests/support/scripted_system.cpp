@@ -59,10 +59,17 @@ int ScriptedSystem::messageBox(const QString& text, int flags, const QString& ca
     return next(answers, (flags & 7) == msgbox::kYesNo ? msgbox::kAnswerNo : msgbox::kAnswerOk);
 }
 
-QString ScriptedSystem::saveFileName(const QString& title, const QString& filter, const QString& fileName)
+SaveFileChoice ScriptedSystem::saveFileName(const QString& title, const QString& filter, const QString& fileName,
+                                            int fileType)
 {
-    saveDialogs.push_back({title, filter, fileName});
-    return next(savePaths, QString());
+    saveDialogs.push_back({title, filter, fileName, QString::number(fileType)});
+    return {next(savePaths, QString()), next(saveTypes, fileType)};
+}
+
+PrintResult ScriptedSystem::printPages(std::shared_ptr<const HostPages> pages)
+{
+    printed.push_back(std::move(pages));
+    return next(printResults, PrintResult::Printed);
 }
 
 void ScriptedSystem::openUrl(const QString& url)

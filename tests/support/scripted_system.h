@@ -45,7 +45,8 @@ public:
     ScriptedSystem();
 
     int messageBox(const QString& text, int flags, const QString& caption) override;
-    QString saveFileName(const QString& title, const QString& filter, const QString& fileName) override;
+    SaveFileChoice saveFileName(const QString& title, const QString& filter, const QString& fileName,
+                                int fileType) override;
     void openUrl(const QString& url) override;
     QDateTime now() override { return clock; }
     void seedRandom(quint32 seed) override { seeds.push_back(seed); }
@@ -53,6 +54,7 @@ public:
     QStringList environment() override { return env; }
     void setClipboardPicture(std::shared_ptr<const HostPicture> picture) override { clipboard = std::move(picture); }
     std::shared_ptr<const HostPicture> clipboardPicture() override;
+    PrintResult printPages(std::shared_ptr<const HostPages> pages) override;
     QString programFolder() override { return folder; }
     SettingsStore& settings() override { return *store; }
     void endProgram(int exitCode) override { endedWith = exitCode; }
@@ -62,6 +64,8 @@ public:
     // Script.
     std::deque<int> answers;  // next message box answers; OK/No when empty
     std::deque<QString> savePaths;  // next save dialog results; cancel when empty
+    std::deque<int> saveTypes;  // file types chosen there; the one it opened with when empty
+    std::deque<PrintResult> printResults;  // next print dialog outcomes; Printed when empty
     std::deque<double> randoms;  // next draws; 0.5 when empty
     QDateTime clock;
     QStringList env;
@@ -77,7 +81,8 @@ public:
 
     // Record.
     std::vector<ShownMessage> messages;
-    std::vector<QStringList> saveDialogs;  // title, filter, file name
+    std::vector<QStringList> saveDialogs;  // title, filter, file name, file type it opened with
+    std::vector<std::shared_ptr<const HostPages>> printed;  // pages each print dialog was given
     QStringList openedUrls;
     std::vector<quint32> seeds;
     std::optional<int> endedWith;

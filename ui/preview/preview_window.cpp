@@ -21,7 +21,11 @@ namespace jubilo {
 namespace {
 
 inline constexpr char kSaveTitle[] = "Save File";
-inline constexpr char kSaveFilter[] = "Excel Files (*.xls)|*.xls|";
+// The types in SavedFileType's order.
+inline constexpr char kSaveFilter[] = "Excel Files (*.xls)|*.xls|PDF Files (*.pdf)|*.pdf|";
+inline constexpr char kNoPrinter[]
+    = "No printer is set up on this computer, so the sheet cannot be printed from here. "
+      "Use \"Save as PDF…\" to keep it as a PDF file, which any computer with a printer can print.";
 // The workbook on show is this window's own, deleted on the way out: never
 // a place to keep a copy.
 inline constexpr char kRefusedTarget[]
@@ -57,10 +61,26 @@ PreviewWindow::PreviewWindow(QWidget* parent)
     });
     connect(widgets_.zoomInButton, &QPushButton::clicked, this, &PreviewWindow::zoomIn);
     connect(widgets_.zoomOutButton, &QPushButton::clicked, this, &PreviewWindow::zoomOut);
-    connect(widgets_.saveResultsButton, &QPushButton::clicked, this, &PreviewWindow::saveResults);
+    connect(widgets_.saveResultsButton, &QPushButton::clicked, this, [this] { saveResults(); });
     connect(widgets_.backButton, &QPushButton::clicked, this, &PreviewWindow::goBack);
 
+    addPictureMenu();
     formLoad();
+}
+
+// Ctrl+P works anywhere in the window; the menu opens on the picture.
+void PreviewWindow::addPictureMenu()
+{
+    printAction_ = new QAction(QStringLiteral("Print…"), this);
+    printAction_->setShortcut(QKeySequence::Print);
+    connect(printAction_, &QAction::triggered, this, &PreviewWindow::printSheet);
+    savePdfAction_ = new QAction(QStringLiteral("Save as PDF…"), this);
+    connect(savePdfAction_, &QAction::triggered, this, [this] { saveResults(SavedFileType::Pdf); });
+    copyPictureAction_ = new QAction(QStringLiteral("Copy picture"), this);
+    connect(copyPictureAction_, &QAction::triggered, this, &PreviewWindow::copyPicture);
+    addAction(printAction_);
+    picture_->addActions({printAction_, savePdfAction_, copyPictureAction_});
+    picture_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 // Steps are numbered as the error box reports them.
@@ -216,15 +236,21 @@ void PreviewWindow::setBarByPercent(QScrollBar& bar, int percent)
 
 // A failed step ends the save without "Done.", and the old file stays as
 // it was: the copy replaces it only once complete.
-void PreviewWindow::saveResults()
+// A name ending in ".pdf" writes the sheet's pages as a PDF instead of
+// copying the workbook.
+void PreviewWindow::saveResults(SavedFileType fileType)
 {
     ErrorTrap trap(locations::kSaveResultsClick);
-    QString chosen;
+    SaveTarget target{QString(), fileType};
     int answer = 0;
     bool refused = true;
     trap.step(112, [&] {
-        chosen = system().saveFileName(QString::fromUtf8(kSaveTitle), QString::fromUtf8(kSaveFilter), QString());
+        const SaveFileChoice choice = system().saveFileName(
+            QString::fromUtf8(kSaveTitle), QString::fromUtf8(kSaveFilter), QString(), static_cast<int>(fileType));
+        if (!choice.path.isEmpty())
+            target = saveTarget(choice.path, static_cast<SavedFileType>(choice.fileType));
     });
+    const QString& chosen = target.path;
     trap.step(114, [&] {
         refused = isSameFile(chosen, workbookPath_);
         if (refused)
@@ -242,10 +268,41 @@ void PreviewWindow::saveResults()
             trap.step(126, [&] { answer = msgbox::kAnswerYes; });
         }
         if (trap.condition(128, [&] { return answer == msgbox::kAnswerYes; }))
-            trap.step(130, [&] { saveCopy(workbookPath_, chosen); });
+            trap.step(130, [&] { writeSaved(target); });
     }
     if (trap.failureCount() == 0)
         trap.step(132, [] { msgBox(QStringLiteral("Done.")); });
+}
+
+void PreviewWindow::writeSaved(const SaveTarget& target)
+{
+    if (target.type == SavedFileType::Pdf)
+        saveSheetPdf(workbookPath_, target.path);
+    else
+        saveCopy(workbookPath_, target.path);
+}
+
+// Printing ends quietly when the user closes the print dialog; printing
+// says nothing when it succeeds, as printing does elsewhere.
+void PreviewWindow::printSheet()
+{
+    ErrorTrap trap(locations::kPrintClick);
+    PrintResult result = PrintResult::Cancelled;
+    trap.step(100, [&] { result = jubilo::printSheet(workbookPath_); });
+    if (result == PrintResult::NoPrinter)
+        trap.step(102, [] { msgBox(QString::fromUtf8(kNoPrinter), msgbox::kExclamation); });
+}
+
+// The picture as loaded, at 100%: other programs get a bitmap when they paste.
+void PreviewWindow::copyPicture()
+{
+    ErrorTrap trap(locations::kCopyPictureClick);
+    trap.step(100, [&] {
+        const auto picture = original_ ? original_ : picture_->picture().source();
+        if (!picture)
+            throw std::runtime_error("There is no picture to copy");
+        system().setClipboardPicture(picture);
+    });
 }
 
 void PreviewWindow::goBack()

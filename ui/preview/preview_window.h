@@ -1,7 +1,9 @@
 #pragma once
 // Form3, the preview window: the picture of the plan sheet in a clipping
 // viewport with scroll bars, drag-to-pan and zoom; saving a copy of the
-// workbook, going back, or closing the program.
+// workbook or a PDF of its sheet, printing the sheet, going back, or
+// closing the program. The picture's context menu holds "Print…" (Ctrl+P),
+// "Save as PDF…" and "Copy picture".
 //
 // Sizes and offsets are in pixels.
 
@@ -9,8 +11,10 @@
 #include "shell/window_pointer.h"
 #include "ui/preview/form3_layout.h"
 #include "ui/preview/picture_canvas.h"
+#include "ui/preview/sheet_output.h"
 #include "ui/preview/viewport_math.h"
 
+#include <QAction>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -52,10 +56,17 @@ public:
 
     void zoomIn();
     void zoomOut();
-    // A copy of the workbook where the user says, never over the workbook
-    // itself.
-    void saveResults();
+    // A copy of the workbook or a PDF of its sheet where the user says,
+    // never over the workbook itself. The dialog opens with `fileType` chosen.
+    void saveResults(SavedFileType fileType = SavedFileType::Workbook);
+    void printSheet();
+    void copyPicture();
     void goBack();
+
+    // The picture's context menu, in its order.
+    QAction& printAction() const { return *printAction_; }
+    QAction& savePdfAction() const { return *savePdfAction_; }
+    QAction& copyPictureAction() const { return *copyPictureAction_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -74,10 +85,15 @@ private:
     void pictureMouseMove(const QPointF& at);
     void pictureMouseUp();
     void setBarByPercent(QScrollBar& bar, int percent);
+    void addPictureMenu();
+    void writeSaved(const SaveTarget& target);
     QSize sizeOfOriginal() const;
 
     PreviewWindowWidgets widgets_;
     PictureCanvas* picture_ = nullptr;  // the picture as shown, zoomed
+    QAction* printAction_ = nullptr;
+    QAction* savePdfAction_ = nullptr;
+    QAction* copyPictureAction_ = nullptr;
     std::shared_ptr<const HostPicture> original_;  // the picture as loaded
     WindowPointer pointer_;
     QWidget* mainWindow_ = nullptr;

@@ -61,7 +61,8 @@ public:
         setHostFactory(createEngineHost, runningEngineHost);
     }
     int messageBox(const QString&, int, const QString&) override { return msgbox::kAnswerOk; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    SaveFileChoice saveFileName(const QString&, const QString&, const QString&, int) override { return {}; }
+    PrintResult printPages(std::shared_ptr<const HostPages>) override { return PrintResult::Cancelled; }
     void openUrl(const QString&) override {}
     QStringList environment() override { return {"TEMP=" + temp_}; }
     CountingStore& settings() override { return store_; }

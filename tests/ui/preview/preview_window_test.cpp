@@ -162,7 +162,8 @@ TEST_F(PreviewWindowTest, SavingCopiesTheWorkbookWhereTheUserSays)
     click("PushButton6");
     EXPECT_EQ(readFile(fresh), "workbook bytes");
     ASSERT_EQ(sys.saveDialogs.size(), 1u);
-    EXPECT_EQ(sys.saveDialogs[0], (QStringList{"Save File", "Excel Files (*.xls)|*.xls|", ""}));
+    EXPECT_EQ(sys.saveDialogs[0],
+              (QStringList{"Save File", "Excel Files (*.xls)|*.xls|PDF Files (*.pdf)|*.pdf|", "", "0"}));
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_EQ(sys.messages[0].text, "Done.");
     EXPECT_TRUE(QFile::exists(window.workbookPath()));
