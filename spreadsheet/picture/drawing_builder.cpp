@@ -25,11 +25,12 @@ quint64 lookKey(const CellFormat& f)
 
 }  // namespace
 
-DrawingBuilder::DrawingBuilder(Worksheet& sheet, const RangeGeometry& geometry, bool gridlines)
+DrawingBuilder::DrawingBuilder(Worksheet& sheet, const RangeGeometry& geometry, bool gridlines, TextShapes shapes)
     : sheet_(sheet)
     , book_(sheet.workbook())
     , table_(book_.formats())
     , g_(geometry)
+    , keepShapes_(shapes == TextShapes::Kept)
 {
     data_.gridlines = gridlines;
 }

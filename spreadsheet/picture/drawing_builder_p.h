@@ -4,6 +4,7 @@
 // the sheet shows it (see range_picture.h for the rules).
 
 #include "spreadsheet/picture/drawing_data_p.h"
+#include "spreadsheet/picture/sheet_drawing.h"
 #include "spreadsheet/picture/sheet_geometry_p.h"
 
 #include <QFontMetricsF>
@@ -21,7 +22,8 @@ namespace jubilo::spreadsheet::picture {
 
 class DrawingBuilder {
 public:
-    DrawingBuilder(Worksheet& sheet, const RangeGeometry& geometry, bool gridlines);
+    DrawingBuilder(Worksheet& sheet, const RangeGeometry& geometry, bool gridlines,
+                   TextShapes shapes = TextShapes::Painted);
     DrawingData build();
 
 private:
@@ -71,6 +73,7 @@ private:
     const Workbook& book_;
     const FormatTable& table_;
     const RangeGeometry& g_;
+    const bool keepShapes_;
     DrawingData data_;
     std::vector<CellRect> mergeAreas_;  // parallel to data_.merges
     std::unordered_map<quint32, quint32> lookOfXf_;

@@ -12,11 +12,14 @@
 #include "spreadsheet/picture/vertical_index_p.h"
 
 #include <QFont>
+#include <QGlyphRun>
+#include <QList>
 #include <QRgb>
 #include <QSize>
 #include <QString>
 
 #include <array>
+#include <unordered_map>
 #include <vector>
 
 namespace jubilo::spreadsheet::picture {
@@ -96,6 +99,8 @@ struct DrawingData {
     VerticalIndex textIndex;
     std::vector<GridGap> gaps;  // by top
     VerticalIndex gapIndex;
+    // Texts as shaped while placed, by string << 32 | font; kept only when asked.
+    std::unordered_map<quint64, QList<QGlyphRun>> shapes;
 
     // The pattern of a row, columns.count() cells.
     const PatternCell* pattern(int row) const;

@@ -2,6 +2,8 @@
 
 #include "spreadsheet/picture/text_cache_p.h"
 
+#include <QPaintEngine>
+
 #include <algorithm>
 #include <limits>
 
@@ -79,6 +81,13 @@ void DrawingPainter::paintTexts()
                      [&](std::size_t a, std::size_t b) { return d_.texts[a].font < d_.texts[b].font; });
     const double scale = grid_.scale();
     const QTransform base = painter_.transform();
+    // The raster engine draws a static text from its glyph cache; the others
+    // (PDF, printers) would lay it out again at every draw, so they get
+    // glyph runs shaped once, under one transform.
+    const bool runs = painter_.paintEngine() && painter_.paintEngine()->type() != QPaintEngine::Raster;
+    const QTransform scaled = QTransform::fromScale(scale, scale) * base;
+    if (runs)
+        painter_.setTransform(scaled);
     quint32 font = std::numeric_limits<quint32>::max();
     for (std::size_t i : shown) {
         const TextRun& run = d_.texts[i];
@@ -92,11 +101,18 @@ void DrawingPainter::paintTexts()
             painter_.save();
             painter_.setTransform(base);
             painter_.setClipRect(grid_.pixels(run.left, run.top, run.right - 1, run.bottom - 1), Qt::IntersectClip);
+            painter_.setTransform(scaled);
         }
         // The pen position on whole device pixels, the glyphs scaled from
         // there; a static text is placed by its top.
-        painter_.setTransform(QTransform(scale, 0, 0, scale, grid_.x(run.x), grid_.y(run.baseline)) * base);
-        painter_.drawStaticText(QPointF(0, -look.ascent), texts_.line(d_, run.text, run.font, scale));
+        if (runs) {
+            const QPointF top(grid_.x(run.x) / scale, grid_.y(run.baseline) / scale - look.ascent);
+            for (const QGlyphRun& glyphs : texts_.glyphs(d_, run.text, run.font))
+                painter_.drawGlyphRun(top, glyphs);
+        } else {
+            painter_.setTransform(QTransform(scale, 0, 0, scale, grid_.x(run.x), grid_.y(run.baseline)) * base);
+            painter_.drawStaticText(QPointF(0, -look.ascent), texts_.line(d_, run.text, run.font, scale));
+        }
         if (run.clipped)
             painter_.restore();
     }

@@ -4,6 +4,7 @@
 #include "spreadsheet/picture/drawing_builder_p.h"
 #include "spreadsheet/picture/palette_colors_p.h"
 #include "spreadsheet/picture/range_picture.h"
+#include "spreadsheet/picture/text_cache_p.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/model/worksheet.h"
 
@@ -200,13 +201,18 @@ quint32 DrawingBuilder::fontOf(quint16 index)
     return at->second;
 }
 
-// Each distinct text is measured once in each font.
+// Each distinct text is measured once in each font; when shapes are kept,
+// by shaping it as it will be drawn.
 double DrawingBuilder::widthOf(const QString& text, quint32 font)
 {
     const auto key = qMakePair(text, font);
     if (const auto known = widths_.constFind(key); known != widths_.cend())
         return *known;
-    const double width = metrics_[font].horizontalAdvance(text);
+    double width = 0;
+    if (keepShapes_)
+        data_.shapes.emplace(quint64(stringOf(text)) << 32 | font, shapeLine(text, data_.fonts[font].font, &width));
+    else
+        width = metrics_[font].horizontalAdvance(text);
     widths_.insert(key, width);
     return width;
 }

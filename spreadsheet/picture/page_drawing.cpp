@@ -25,7 +25,7 @@ PageDrawing::PageDrawing(Worksheet& sheet, const PageOptions& options)
     layout_ = layoutPages(sheet.pageSetup(), geometry, options);
     drawings_.reserve(layout_.pages.size());
     for (const PrintedPage& page : layout_.pages)
-        drawings_.emplace_back(sheet, page.cells, false);
+        drawings_.emplace_back(sheet, page.cells, false, TextShapes::Kept);
 }
 
 void PageDrawing::paintPage(QPainter& painter, int index, double dotsPerPoint) const

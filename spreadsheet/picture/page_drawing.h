@@ -3,7 +3,8 @@
 // drawing of its own cells painted at the page scale, clipped to the
 // printable rectangle, so text stays text and lines stay lines on any
 // device, and no text of a cell on another page is written, even where the
-// clip would hide it. Gridlines do not print.
+// clip would hide it. Gridlines do not print. Texts are shaped once, while
+// the pages are laid out.
 
 #include "spreadsheet/picture/page_layout.h"
 #include "spreadsheet/picture/sheet_drawing.h"

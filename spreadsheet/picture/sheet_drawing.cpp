@@ -22,16 +22,16 @@ RangeGeometry measured(const Worksheet& sheet, const CellRect& range)
 
 }  // namespace
 
-SheetDrawing::SheetDrawing(Worksheet& sheet, const CellRect& range, bool gridlines)
-    : SheetDrawing(sheet, measured(sheet, range), gridlines)
+SheetDrawing::SheetDrawing(Worksheet& sheet, const CellRect& range, bool gridlines, TextShapes shapes)
+    : SheetDrawing(sheet, measured(sheet, range), gridlines, shapes)
 {
 }
 
-SheetDrawing::SheetDrawing(Worksheet& sheet, const RangeGeometry& geometry, bool gridlines)
+SheetDrawing::SheetDrawing(Worksheet& sheet, const RangeGeometry& geometry, bool gridlines, TextShapes shapes)
 {
     checkCellCount(geometry);
     registerFontSubstitutes();
-    data_ = std::make_unique<const DrawingData>(DrawingBuilder(sheet, geometry, gridlines).build());
+    data_ = std::make_unique<const DrawingData>(DrawingBuilder(sheet, geometry, gridlines, shapes).build());
     texts_ = std::make_unique<TextCache>();
 }
 

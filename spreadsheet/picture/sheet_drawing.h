@@ -24,14 +24,22 @@ namespace jubilo::spreadsheet::picture {
 struct DrawingData;
 class TextCache;
 
+// Whether a drawing keeps its texts as shaped while placing them. Kept
+// suits a drawing painted once on a device that draws glyph runs (PDF,
+// printers), which then shapes no text again; a picture kept for the screen
+// would carry them for nothing.
+enum class TextShapes { Painted, Kept };
+
 class SheetDrawing {
 public:
     // The whole range, at any size. Formula cells are computed first, so
     // the sheet is not const. Throws PictureTooLarge for a range of more
     // than kMaxPictureCells cells, SpreadsheetError for a range off the grid.
-    SheetDrawing(Worksheet& sheet, const CellRect& range, bool gridlines = true);
+    SheetDrawing(Worksheet& sheet, const CellRect& range, bool gridlines = true,
+                 TextShapes shapes = TextShapes::Painted);
     // The part of a range `geometry` measured (maybe cut to a side).
-    SheetDrawing(Worksheet& sheet, const RangeGeometry& geometry, bool gridlines);
+    SheetDrawing(Worksheet& sheet, const RangeGeometry& geometry, bool gridlines,
+                 TextShapes shapes = TextShapes::Painted);
     SheetDrawing(SheetDrawing&&) noexcept;
     SheetDrawing& operator=(SheetDrawing&&) noexcept;
     ~SheetDrawing();

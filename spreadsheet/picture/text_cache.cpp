@@ -2,6 +2,8 @@
 
 #include "spreadsheet/picture/drawing_data_p.h"
 
+#include <QTextLayout>
+
 #include <functional>
 
 namespace jubilo::spreadsheet::picture {
@@ -22,6 +24,29 @@ const QStaticText& TextCache::line(const DrawingData& data, quint32 text, quint3
     line.setTextFormat(Qt::PlainText);
     line.prepare(QTransform::fromScale(scale, scale), data.fonts[font].font);
     return lines_.emplace(key, std::move(line)).first->second;
+}
+
+QList<QGlyphRun> shapeLine(const QString& text, const QFont& font, double* advance)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();  // laid out unbounded by endLayout
+    layout.endLayout();
+    if (advance)
+        *advance = line.horizontalAdvance();
+    return layout.glyphRuns();
+}
+
+const QList<QGlyphRun>& TextCache::glyphs(const DrawingData& data, quint32 text, quint32 font)
+{
+    const quint64 key = quint64(text) << 32 | font;
+    if (const auto kept = data.shapes.find(key); kept != data.shapes.end())
+        return kept->second;
+    if (const auto found = glyphs_.find(key); found != glyphs_.end())
+        return found->second;
+    if (glyphs_.size() >= kMaxCachedLines)
+        glyphs_.clear();
+    return glyphs_.emplace(key, shapeLine(data.strings[text], data.fonts[font].font)).first->second;
 }
 
 }  // namespace jubilo::spreadsheet::picture

@@ -1,13 +1,14 @@
 // PDF files of sheets, read back with poppler's tools: a plan-like sheet is
 // one A4 page whose text reads in order with its fonts embedded and no
 // bitmaps; a print area too big for a page splits down, then over; a tall
-// area fitted to one page keeps every row's text.
+// area fitted to one page keeps every row's text; lines the layout makes
+// print too.
 
 #include "spreadsheet/core/error.h"
 #include "spreadsheet/model/page_setup.h"
 #include "spreadsheet/picture/page_pdf.h"
 #include "tests/support/engine_workbook.h"
-#include "tests/support/external_tools.h"
+#include "tests/support/pdf_readers.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -19,7 +20,12 @@
 namespace jubilo::spreadsheet::picture {
 namespace {
 
-using jubilo::testing::runProcess;
+using jubilo::testing::fontEmbedded;
+using jubilo::testing::inOrder;
+using jubilo::testing::pdfFonts;
+using jubilo::testing::pdfImages;
+using jubilo::testing::pdfInfo;
+using jubilo::testing::pdfText;
 using spreadsheet::testing::addPlanBlock;
 using spreadsheet::testing::SheetRanges;
 
@@ -27,39 +33,18 @@ class PagePdfTest : public spreadsheet::testing::EngineWorkbookTest {
 protected:
     void SetUp() override
     {
-        if (!runProcess(QStringLiteral("pdfinfo"), {QStringLiteral("-v")}).started)
+        if (!jubilo::testing::popplerInstalled())
             GTEST_SKIP() << "poppler-utils (pdfinfo, pdftotext, pdffonts, pdfimages) is not installed";
         ASSERT_TRUE(dir_.isValid());
     }
 
-    QString written(const PageOptions& options = {})
+    QString written()
     {
         const QString path = dir_.filePath(QStringLiteral("sheet.pdf"));
         QFile file(path);
-        writeSheetPdf(*sheet, file, options);
+        writeSheetPdf(*sheet, file);
         file.close();
         return path;
-    }
-
-    static QString tool(const QString& program, QStringList arguments)
-    {
-        const auto result = runProcess(program, arguments, 60'000);
-        EXPECT_TRUE(result.succeeded()) << program.toStdString() << ": " << result.output.toStdString();
-        return result.output;
-    }
-    static QString pageText(const QString& path, int page)
-    {
-        const QString n = QString::number(page);
-        return tool(
-            QStringLiteral("pdftotext"),
-            {QStringLiteral("-layout"), QStringLiteral("-f"), n, QStringLiteral("-l"), n, path, QStringLiteral("-")});
-    }
-    static QString info(const QString& path, const char* field)
-    {
-        const auto m = QRegularExpression(QStringLiteral("^%1:\\s*(.*)$").arg(QLatin1String(field)),
-                                          QRegularExpression::MultilineOption)
-                           .match(tool(QStringLiteral("pdfinfo"), {path}));
-        return m.captured(1).trimmed();
     }
 
     void fillRows(int n, const QString& label, int farColumn = 0)
@@ -74,20 +59,6 @@ protected:
     QTemporaryDir dir_;
 };
 
-// Where each string first appears after the previous one; -1 when missing.
-bool inOrder(const QString& text, const QStringList& strings)
-{
-    qsizetype at = 0;
-    for (const QString& s : strings) {
-        at = text.indexOf(s, at);
-        if (at < 0) {
-            ADD_FAILURE() << "missing or out of order: " << s.toStdString();
-            return false;
-        }
-    }
-    return true;
-}
-
 TEST_F(PagePdfTest, PlanSheetIsOneA4PageOfTextInReadingOrder)
 {
     const SheetRanges s{sheet};
@@ -101,9 +72,9 @@ TEST_F(PagePdfTest, PlanSheetIsOneA4PageOfTextInReadingOrder)
     sheet->pageSetup().setPrintArea(QStringLiteral("B2:F%1").arg(row + 5));
 
     const QString pdf = written();
-    EXPECT_EQ(info(pdf, "Pages"), QStringLiteral("1"));
-    EXPECT_EQ(info(pdf, "Page size"), QStringLiteral("595 x 842 pts (A4)"));
-    const QString text = pageText(pdf, 1);
+    EXPECT_EQ(pdfInfo(pdf, "Pages"), QStringLiteral("1"));
+    EXPECT_EQ(pdfInfo(pdf, "Page size"), QStringLiteral("595 x 842 pts (A4)"));
+    const QString text = pdfText(pdf, 1, 1);
     EXPECT_TRUE(inOrder(text,
                         {QStringLiteral("Holiday Party Plans"), QStringLiteral("Food"), QStringLiteral("Purchased?"),
                          QStringLiteral("Food item 1"), QStringLiteral("$16.50"), QStringLiteral("Total:"),
@@ -111,15 +82,11 @@ TEST_F(PagePdfTest, PlanSheetIsOneA4PageOfTextInReadingOrder)
                          QStringLiteral("Decorations"), QStringLiteral("Total:")}))
         << text.toStdString();
 
-    const QStringList fonts = tool(QStringLiteral("pdffonts"), {pdf}).split(u'\n', Qt::SkipEmptyParts).mid(2);
+    const QStringList fonts = pdfFonts(pdf);
     ASSERT_FALSE(fonts.isEmpty());
     for (const QString& font : fonts)
-        EXPECT_TRUE(
-            font.contains(QRegularExpression(QStringLiteral("\\s+yes\\s+(yes|no)\\s+(yes|no)\\s+\\d+\\s+\\d+$"))))
-            << "not embedded: " << font.toStdString();
-    const QStringList images
-        = tool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).split(u'\n', Qt::SkipEmptyParts);
-    EXPECT_EQ(images.size(), 2) << "header lines only: " << images.join(u'\n').toStdString();
+        EXPECT_TRUE(fontEmbedded(font)) << "not embedded: " << font.toStdString();
+    EXPECT_EQ(pdfImages(pdf), QStringList());
 }
 
 TEST_F(PagePdfTest, PrintAreaSplitsIntoPagesDownThenOver)
@@ -128,17 +95,17 @@ TEST_F(PagePdfTest, PrintAreaSplitsIntoPagesDownThenOver)
     sheet->pageSetup().setPaperSize(xl::kPaperA4);
     sheet->pageSetup().setPrintArea(QStringLiteral("A1:N120"));
     const QString pdf = written();
-    EXPECT_EQ(info(pdf, "Pages"), QStringLiteral("6"));  // 57 rows and 10 columns a page
+    EXPECT_EQ(pdfInfo(pdf, "Pages"), QStringLiteral("6"));  // 57 rows and 10 columns a page
 
-    const QString first = pageText(pdf, 1);
+    const QString first = pdfText(pdf, 1, 1);
     EXPECT_TRUE(inOrder(first, {QStringLiteral("Row 1\n"), QStringLiteral("Row 2\n"), QStringLiteral("Row 57")}));
     EXPECT_FALSE(first.contains(QStringLiteral("Row 58")));
     EXPECT_FALSE(first.contains(QStringLiteral("Far")));
-    const QString second = pageText(pdf, 2);
+    const QString second = pdfText(pdf, 2, 2);
     EXPECT_TRUE(inOrder(second, {QStringLiteral("Row 58"), QStringLiteral("Row 114")}));
     EXPECT_FALSE(second.contains(QStringLiteral("Row 57")));
-    EXPECT_FALSE(pageText(pdf, 3).contains(QStringLiteral("Row 121")));
-    const QString fourth = pageText(pdf, 4);
+    EXPECT_FALSE(pdfText(pdf, 3, 3).contains(QStringLiteral("Row 121")));
+    const QString fourth = pdfText(pdf, 4, 4);
     EXPECT_TRUE(inOrder(fourth, {QStringLiteral("Far 1\n"), QStringLiteral("Far 57")}));
     EXPECT_FALSE(fourth.contains(QStringLiteral("Row")));
 }
@@ -149,10 +116,34 @@ TEST_F(PagePdfTest, TallAreaFittedToOnePageKeepsEveryRow)
     sheet->pageSetup().setPaperSize(xl::kPaperA4);
     sheet->pageSetup().setZoom(std::nullopt);
     const QString pdf = written();
-    EXPECT_EQ(info(pdf, "Pages"), QStringLiteral("1"));
-    const QString text = pageText(pdf, 1);
+    EXPECT_EQ(pdfInfo(pdf, "Pages"), QStringLiteral("1"));
+    const QString text = pdfText(pdf, 1, 1);
     for (int r = 1; r <= 300; ++r)
         EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("\\bLine %1\\b").arg(r)))) << r;
+}
+
+// Lines the layout makes rather than the cell's own text (wrapped lines,
+// a fill's repeats, a number too wide) print as well as repeated texts.
+TEST_F(PagePdfTest, WrappedFilledAndTooWideCellsPrintTheLinesTheyShow)
+{
+    const SheetRanges s{sheet};
+    s.columns(QStringLiteral("A:A")).setColumnWidth(12);
+    s(QStringLiteral("A1")).setWrapText(true);
+    sheet->setFormulaR1C1(0, 0, QStringLiteral("Wrapped words keep going past the edge"));
+    sheet->setFormulaR1C1(1, 0, QStringLiteral("ab"));
+    s(QStringLiteral("A2")).setHorizontalAlignment(xl::kFill);
+    sheet->setFormulaR1C1(2, 0, QStringLiteral("1234567890123"));
+    s(QStringLiteral("A3")).setNumberFormat(QStringLiteral("#,##0.00"));
+    for (int r = 3; r < 6; ++r)
+        sheet->setFormulaR1C1(r, 0, QStringLiteral("Again"));
+    const QString pdf = written();
+    const QString text = pdfText(pdf, 1, 1);
+    EXPECT_TRUE(inOrder(text,
+                        {QStringLiteral("Wrapped"), QStringLiteral("going"), QStringLiteral("edge"),
+                         QStringLiteral("ababab"), QStringLiteral("######")}))
+        << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("890")));
+    EXPECT_EQ(text.count(QStringLiteral("Again")), 3) << text.toStdString();
 }
 
 TEST(PagePdfDeviceTest, UnwritableDeviceThrows)
