@@ -37,6 +37,7 @@ inline constexpr int kColorIndexNone = -4142, kColorIndexAutomatic = -4105;
 inline constexpr int kPortrait = 1, kLandscape = 2;
 inline constexpr int kPrintNoComments = -4142, kPrintInPlace = 16, kPrintSheetEnd = 1;
 inline constexpr int kPaperLetter = 1, kPaperA4 = 9;
+inline constexpr int kDownThenOver = 1, kOverThenDown = 2;  // the order pages print in
 // ExportAsFixedFormat's Type.
 inline constexpr int kTypePDF = 0;
 

@@ -69,6 +69,12 @@ public:
     void setOrientation(int v) override { page().setOrientation(v); }
     int paperSize() const override { return page().paperSize(); }
     void setPaperSize(int v) override { page().setPaperSize(v); }
+    bool centerHorizontally() const override { return page().centerHorizontally(); }
+    void setCenterHorizontally(bool on) override { page().setCenterHorizontally(on); }
+    bool centerVertically() const override { return page().centerVertically(); }
+    void setCenterVertically(bool on) override { page().setCenterVertically(on); }
+    int order() const override { return page().order(); }
+    void setOrder(int v) override { page().setOrder(v); }
     QVariant zoom() const override
     {
         const auto z = page().zoom();

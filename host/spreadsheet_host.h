@@ -118,6 +118,12 @@ public:
     virtual void setOrientation(int value) = 0;
     virtual int paperSize() const = 0;
     virtual void setPaperSize(int value) = 0;
+    virtual bool centerHorizontally() const = 0;
+    virtual void setCenterHorizontally(bool on) = 0;
+    virtual bool centerVertically() const = 0;
+    virtual void setCenterVertically(bool on) = 0;
+    virtual int order() const = 0;  // xl::kDownThenOver or xl::kOverThenDown
+    virtual void setOrder(int value) = 0;
     // false for "no fixed zoom", or a percentage.
     virtual QVariant zoom() const = 0;
     virtual void setZoom(const QVariant& zoom) = 0;

@@ -208,6 +208,9 @@ void exportPage(const PageSetup& page, xls::XlsSheet& out)
     p.footerMargin = page.footerMargin() / 72.0;
     p.printNotes = page.printComments() != xl::kPrintNoComments;
     p.notesAtEnd = page.printComments() == xl::kPrintSheetEnd;
+    p.centerHorizontally = page.centerHorizontally();
+    p.centerVertically = page.centerVertically();
+    p.overThenDown = page.order() == xl::kOverThenDown;
     if (!page.printArea().isEmpty())
         out.printArea = toXlsRange(parseA1Range(page.printArea()));
 }

@@ -237,6 +237,9 @@ struct SheetLoader {
         page.setPrintComments(!p.printNotes      ? xl::kPrintNoComments
                                   : p.notesAtEnd ? xl::kPrintSheetEnd
                                                  : xl::kPrintInPlace);
+        page.setCenterHorizontally(p.centerHorizontally);
+        page.setCenterVertically(p.centerVertically);
+        page.setOrder(p.overThenDown ? xl::kOverThenDown : xl::kDownThenOver);
     }
 
 private:

@@ -60,6 +60,13 @@ void PageSetup::setPaperSize(int value)
     paperSize_ = value;
 }
 
+void PageSetup::setOrder(int value)
+{
+    if (value != xl::kDownThenOver && value != xl::kOverThenDown)
+        outOfRange("Order", value);
+    order_ = value;
+}
+
 void PageSetup::setZoom(std::optional<int> percent)
 {
     if (percent && (*percent < 10 || *percent > 400))

@@ -36,6 +36,15 @@ public:
     void setOrientation(int value);
     int paperSize() const { return paperSize_; }
     void setPaperSize(int value);
+    // The printed area centred between the margins, across and down.
+    bool centerHorizontally() const { return centerHorizontally_; }
+    bool centerVertically() const { return centerVertically_; }
+    void setCenterHorizontally(bool on) { centerHorizontally_ = on; }
+    void setCenterVertically(bool on) { centerVertically_ = on; }
+    // Which way an area of several pages is cut: xl::kDownThenOver or
+    // xl::kOverThenDown.
+    int order() const { return order_; }
+    void setOrder(int value);
 
     // Nothing means "no fixed zoom": the fit-to-pages settings apply.
     std::optional<int> zoom() const { return zoom_; }
@@ -56,6 +65,8 @@ private:
     int printComments_ = xl::kPrintNoComments;
     int orientation_ = xl::kPortrait;
     int paperSize_ = xl::kPaperLetter;
+    bool centerHorizontally_ = false, centerVertically_ = false;
+    int order_ = xl::kDownThenOver;
     std::optional<int> zoom_ = 100;
     int fitWide_ = 1;
     int fitTall_ = 1;

@@ -16,13 +16,13 @@ int scaled(int pixels, double factor) { return int(std::lround(pixels * factor))
 
 }  // namespace
 
-PageDrawing::PageDrawing(Worksheet& sheet, const PageOptions& options)
+PageDrawing::PageDrawing(Worksheet& sheet)
 {
     const CellRect area = printedRange(sheet);
     checkOnGrid(area);
     const RangeGeometry geometry = measureRange(sheet, area, std::numeric_limits<int>::max());
     checkCellCount(geometry);
-    layout_ = layoutPages(sheet.pageSetup(), geometry, options);
+    layout_ = layoutPages(sheet.pageSetup(), geometry);
     drawings_.reserve(layout_.pages.size());
     for (const PrintedPage& page : layout_.pages)
         drawings_.emplace_back(sheet, page.cells, false, TextShapes::Kept);

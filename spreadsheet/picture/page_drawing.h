@@ -20,7 +20,7 @@ class PageDrawing {
 public:
     // Formula cells are computed first. Throws PictureTooLarge for a printed
     // range of more than kMaxPictureCells cells.
-    explicit PageDrawing(Worksheet& sheet, const PageOptions& options = {});
+    explicit PageDrawing(Worksheet& sheet);
 
     const PageLayout& layout() const { return layout_; }
     int pageCount() const { return int(layout_.pages.size()); }

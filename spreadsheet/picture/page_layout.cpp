@@ -46,7 +46,7 @@ double fittedScale(const RangeGeometry& g, const PageLayout& layout, int wide, i
     return low / 100.0;
 }
 
-void placePages(const RangeGeometry& g, const PageOptions& options, PageLayout& layout)
+void placePages(const RangeGeometry& g, const PageSetup& setup, PageLayout& layout)
 {
     const double ppp = kPointsPerPixel * layout.scale;
     const std::vector<int> across = pageBreaks(g.x, ppp, layout.printable.width());
@@ -59,17 +59,18 @@ void placePages(const RangeGeometry& g, const PageOptions& options, PageLayout& 
         const QSizeF size(part.width() * ppp, part.height() * ppp);
         const QRectF& p = layout.printable;
         const double left
-            = options.centerHorizontally ? p.left() + std::max(0.0, (p.width() - size.width()) / 2) : p.left();
+            = setup.centerHorizontally() ? p.left() + std::max(0.0, (p.width() - size.width()) / 2) : p.left();
         const double top
-            = options.centerVertically ? p.top() + std::max(0.0, (p.height() - size.height()) / 2) : p.top();
+            = setup.centerVertically() ? p.top() + std::max(0.0, (p.height() - size.height()) / 2) : p.top();
         const CellRect cells{g.range.top + down[j], g.range.left + across[i], g.range.top + down[j + 1] - 1,
                              g.range.left + across[i + 1] - 1};
         layout.pages.push_back({cells, part, QRectF(QPointF(left, top), size)});
     };
     layout.pages.reserve(std::size_t(layout.pagesWide) * std::size_t(layout.pagesTall));
-    for (int outer = 0; outer < (options.downThenOver ? layout.pagesWide : layout.pagesTall); ++outer)
-        for (int inner = 0; inner < (options.downThenOver ? layout.pagesTall : layout.pagesWide); ++inner)
-            options.downThenOver ? add(outer, inner) : add(inner, outer);
+    const bool downThenOver = setup.order() == xl::kDownThenOver;
+    for (int outer = 0; outer < (downThenOver ? layout.pagesWide : layout.pagesTall); ++outer)
+        for (int inner = 0; inner < (downThenOver ? layout.pagesTall : layout.pagesWide); ++inner)
+            downThenOver ? add(outer, inner) : add(inner, outer);
 }
 
 }  // namespace
@@ -103,7 +104,7 @@ std::vector<int> pageBreaks(const std::vector<int>& bounds, double pointsPerPixe
     return breaks;
 }
 
-PageLayout layoutPages(const PageSetup& setup, const RangeGeometry& geometry, const PageOptions& options)
+PageLayout layoutPages(const PageSetup& setup, const RangeGeometry& geometry)
 {
     PageLayout layout;
     layout.paper = paperPoints(setup.paperSize());
@@ -117,14 +118,13 @@ PageLayout layoutPages(const PageSetup& setup, const RangeGeometry& geometry, co
     layout.area = geometry.range;
     layout.scale = setup.zoom() ? *setup.zoom() / 100.0
                                 : fittedScale(geometry, layout, setup.fitToPagesWide(), setup.fitToPagesTall());
-    placePages(geometry, options, layout);
+    placePages(geometry, setup, layout);
     return layout;
 }
 
-PageLayout layoutPages(const Worksheet& sheet, const PageOptions& options)
+PageLayout layoutPages(const Worksheet& sheet)
 {
-    return layoutPages(sheet.pageSetup(), measureRange(sheet, printedRange(sheet), std::numeric_limits<int>::max()),
-                       options);
+    return layoutPages(sheet.pageSetup(), measureRange(sheet, printedRange(sheet), std::numeric_limits<int>::max()));
 }
 
 }  // namespace jubilo::spreadsheet::picture

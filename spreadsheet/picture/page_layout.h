@@ -5,8 +5,9 @@
 // when there is none) at the zoom or at the largest whole percent up to
 // 100% that fits the pages wide and tall asked (at least 10%, as
 // spreadsheet programs do), then cut at row and column boundaries into
-// pages that fit the printable rectangle, in down-then-over order unless
-// asked otherwise. Every size is in points; parts of the drawing are in its
+// pages that fit the printable rectangle, in the setup's order (down, then
+// over, or over, then down), each centred between the margins when the
+// setup asks. Every size is in points; parts of the drawing are in its
 // 96-dpi pixels at 100%.
 //
 // Headers and footers sit at their own margins from the paper's edges and
@@ -29,13 +30,6 @@ class Worksheet;
 namespace jubilo::spreadsheet::picture {
 
 inline constexpr int kMinFittedPercent = 10;
-
-// What a page setup may ask beyond the sheet's PageSetup.
-struct PageOptions {
-    bool centerHorizontally = false;
-    bool centerVertically = false;
-    bool downThenOver = true;  // false: over, then down
-};
 
 struct PrintedPage {
     CellRect cells;  // the rows and columns on the page
@@ -60,9 +54,9 @@ QSizeF paperPoints(int xlPaperSize);
 CellRect printedRange(const Worksheet& sheet);
 
 // Lays out the range `geometry` measured (unlimited in size).
-PageLayout layoutPages(const PageSetup& setup, const RangeGeometry& geometry, const PageOptions& options = {});
+PageLayout layoutPages(const PageSetup& setup, const RangeGeometry& geometry);
 // Lays out the sheet's printed range.
-PageLayout layoutPages(const Worksheet& sheet, const PageOptions& options = {});
+PageLayout layoutPages(const Worksheet& sheet);
 
 // Where pages start: indexes into `bounds` (the boundaries of the rows or
 // columns, in pixels), each page holding as many whole rows or columns as

@@ -17,9 +17,9 @@ void cannotWrite(const QIODevice& device)
 
 }  // namespace
 
-void writeSheetPdf(Worksheet& sheet, QIODevice& device, const PageOptions& options)
+void writeSheetPdf(Worksheet& sheet, QIODevice& device)
 {
-    const PageDrawing pages(sheet, options);
+    const PageDrawing pages(sheet);
     if (!device.isOpen() && !device.open(QIODevice::WriteOnly))
         cannotWrite(device);
     if (!device.isWritable())

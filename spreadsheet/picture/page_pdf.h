@@ -15,6 +15,6 @@ inline constexpr int kPdfResolution = 1200;
 // Writes the PDF to `device` (opened for writing, or opened here). Throws
 // SpreadsheetError when the device cannot be written, PictureTooLarge for a
 // printed range of more than kMaxPictureCells cells.
-void writeSheetPdf(Worksheet& sheet, QIODevice& device, const PageOptions& options = {});
+void writeSheetPdf(Worksheet& sheet, QIODevice& device);
 
 }  // namespace jubilo::spreadsheet::picture

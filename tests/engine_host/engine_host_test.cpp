@@ -57,6 +57,8 @@ TEST_F(EngineHostTest, BuildsASheetTheWayTheReportDoes)
     page->setZoom(false);
     page->setFitToPagesWide(1);
     page->setPaperSize(xl::kPaperA4);
+    page->setCenterVertically(true);
+    page->setOrder(xl::kOverThenDown);
     host->range("C15")->select();
 
     EXPECT_EQ(host->selection()->address(), "$C$15");
@@ -70,6 +72,9 @@ TEST_F(EngineHostTest, BuildsASheetTheWayTheReportDoes)
     EXPECT_DOUBLE_EQ(host->range("B1")->columnWidth(), 19.14);
     EXPECT_EQ(page->zoom(), QVariant(false));
     EXPECT_DOUBLE_EQ(page->leftMargin(), 36);
+    EXPECT_FALSE(page->centerHorizontally());
+    EXPECT_TRUE(page->centerVertically());
+    EXPECT_EQ(page->order(), xl::kOverThenDown);
 
     auto used = host->activeSheet()->usedRange();
     EXPECT_EQ(used->rows()->item(used->rows()->count())->row(), 5);
@@ -115,6 +120,7 @@ TEST_F(EngineHostTest, FailuresArriveAsExceptionsNeverAsCrashes)
     EXPECT_THROW(host->range("B3:F"), std::runtime_error);
     EXPECT_THROW(host->range("A1")->borders(13), std::runtime_error);
     EXPECT_THROW(host->activeSheet()->pageSetup()->setZoom(true), std::runtime_error);
+    EXPECT_THROW(host->activeSheet()->pageSetup()->setOrder(0), std::runtime_error);
     EXPECT_THROW(book->setColors(57, 0), std::runtime_error);
     host->range("A1:B1")->merge();
     EXPECT_THROW(host->range("B1:C1")->merge(), std::runtime_error);

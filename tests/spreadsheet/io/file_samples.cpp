@@ -86,6 +86,8 @@ void buildOddValues(Worksheet& ws, bool corners)
     page.setHeaderMargin(5);
     page.setFooterMargin(7.2);
     page.setPrintComments(xl::kPrintSheetEnd);
+    page.setCenterHorizontally(true);
+    page.setOrder(xl::kOverThenDown);
 }
 
 namespace {
@@ -189,6 +191,9 @@ void expectSameSheet(Worksheet& a, Worksheet& b)
     EXPECT_EQ(pa.fitToPagesWide(), pb.fitToPagesWide());
     EXPECT_EQ(pa.fitToPagesTall(), pb.fitToPagesTall());
     EXPECT_EQ(pa.printComments(), pb.printComments());
+    EXPECT_EQ(pa.centerHorizontally(), pb.centerHorizontally());
+    EXPECT_EQ(pa.centerVertically(), pb.centerVertically());
+    EXPECT_EQ(pa.order(), pb.order());
     EXPECT_NEAR(pa.leftMargin(), pb.leftMargin(), 1e-9);
     EXPECT_NEAR(pa.rightMargin(), pb.rightMargin(), 1e-9);
     EXPECT_NEAR(pa.topMargin(), pb.topMargin(), 1e-9);

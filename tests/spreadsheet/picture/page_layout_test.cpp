@@ -92,16 +92,15 @@ TEST_F(PageLayoutTest, OverThenDownAndTheZoom)
     setup().setPaperSize(xl::kPaperA4);
     setup().setPrintArea(QStringLiteral("A1:N120"));
     setup().setZoom(50);
-    PageOptions options;
-    options.downThenOver = false;
-    PageLayout layout = layoutPages(*sheet, options);
+    setup().setOrder(xl::kOverThenDown);
+    PageLayout layout = layoutPages(*sheet);
     EXPECT_EQ(layout.scale, 0.5);
     EXPECT_EQ(layout.pagesWide, 1);
     EXPECT_EQ(layout.pagesTall, 2);
     EXPECT_EQ(layout.pages[1].cells.top, 2 * kRowsPerA4Page + 1);  // twice the rows and the line between
 
     setup().setZoom(100);
-    layout = layoutPages(*sheet, options);
+    layout = layoutPages(*sheet);
     ASSERT_EQ(layout.pages.size(), 6u);
     EXPECT_EQ(layout.pages[1].cells, CellRect(0, kColumnsPerA4Page, kRowsPerA4Page - 1, 13));
     EXPECT_EQ(layout.pages[2].cells.top, kRowsPerA4Page);
@@ -153,10 +152,9 @@ TEST_F(PageLayoutTest, CentringAndMarginsAndOrientation)
     EXPECT_EQ(layout.printable, QRectF(36, 72, 792 - 54, 612 - 72));
     EXPECT_EQ(layout.pages.at(0).placed, QRectF(36, 72, 129 * 0.75, 35 * 0.75));
 
-    PageOptions centred;
-    centred.centerHorizontally = true;
-    centred.centerVertically = true;
-    layout = layoutPages(*sheet, centred);
+    setup().setCenterHorizontally(true);
+    setup().setCenterVertically(true);
+    layout = layoutPages(*sheet);
     EXPECT_EQ(layout.pages.at(0).placed.center(), layout.printable.center());
 }
 
