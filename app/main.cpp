@@ -4,16 +4,23 @@
 #include "engine_host/engine_host.h"
 #include "model/saved_plan.h"
 #include "model/settings_store.h"
+#include "shell/command_line.h"
 #include "shell/plan_lock.h"
 #include "trap/app_title.h"
 #include "trap/message.h"
 #include "ui/main/main_window.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QProcessEnvironment>
 #include <QScreen>
 
-int main(int argc, char* argv[])
+#include <iostream>
+
+namespace {
+
+int runWindow(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Jubilo"));
@@ -39,4 +46,41 @@ int main(int argc, char* argv[])
     const int status = app.exec();
     jubilo::installSystem(nullptr);
     return status;
+}
+
+// --pdf and --xls: no window, no start-up steps, no lock; Qt sees none of
+// the arguments, which are ours.
+int runExport(char* argv[], const jubilo::CommandLine& command)
+{
+    if (jubilo::needsOffscreenPlatform(QProcessEnvironment::systemEnvironment().toStringList()))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Jubilo"));
+
+    jubilo::QtSystem qtSystem;
+    qtSystem.setHostFactory(jubilo::createEngineHost, jubilo::runningEngineHost);
+    jubilo::installSystem(&qtSystem);
+    const int status = jubilo::runCommand(command, std::cout, std::cerr);
+    jubilo::installSystem(nullptr);
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const jubilo::CommandLine command = jubilo::parseCommandLine(arguments);
+    switch (command.form) {
+    case jubilo::CommandLine::Form::Window:
+        return runWindow(argc, argv);
+    case jubilo::CommandLine::Form::Pdf:
+    case jubilo::CommandLine::Form::Xls:
+        return runExport(argv, command);
+    default:
+        return jubilo::runCommand(command, std::cout, std::cerr);
+    }
 }

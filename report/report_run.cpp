@@ -4,6 +4,7 @@
 #include "platform/system.h"
 #include "report/host_version.h"
 #include "report/plan_sheet.h"
+#include "report/plan_workbook.h"
 #include "host/spreadsheet_host.h"
 #include "report/temp_files.h"
 #include "trap/error_trap.h"
@@ -34,9 +35,7 @@ T& present(const std::unique_ptr<T>& object, const char* what)
 
 std::unique_ptr<SpreadsheetHost> openWorkbookInNewHost(const QString& path)
 {
-    auto host = system().createHost(kHostClassName);
-    if (!host)
-        throw std::runtime_error("The spreadsheet host could not be started");
+    auto host = startSpreadsheetHost();
     host->workbooks()->open(path);
     return host;
 }
@@ -93,11 +92,7 @@ QString buildAndSaveWorkbook(ErrorTrap& trap, const Plan& plan)
 {
     std::unique_ptr<SpreadsheetHost> reportHost;
     std::unique_ptr<HostWorkbook> reportBook;
-    trap.step(106, [&] {
-        reportHost = system().createHost(kHostClassName);
-        if (!reportHost)
-            throw std::runtime_error("The spreadsheet host could not be started");
-    });
+    trap.step(106, [&] { reportHost = startSpreadsheetHost(); });
     // Without a host every later step would fail in turn; say so once.
     if (!reportHost)
         return {};
@@ -109,18 +104,9 @@ QString buildAndSaveWorkbook(ErrorTrap& trap, const Plan& plan)
     trap.step(116, [&] { host.setCursor(xl::kCursorWait); });
     trap.step(120, [&] { reportBook = host.workbooks()->add(); });
     int extraSheets = 0;
-    trap.step(122, [&] {
-        const int count = host.sheets()->count();
-        extraSheets = count == 1 ? 0 : count - 1;
-    });
-    trap.step(124, [&] {
-        for (int i = 0; i < extraSheets; ++i)
-            host.sheets()->item(2)->remove();
-    });
-    trap.step(126, [&] {
-        const auto sheets = host.sheets();
-        sheets->item(sheets->count())->setName(kPlanSheetTitle);
-    });
+    trap.step(122, [&] { extraSheets = extraSheetCount(host); });
+    trap.step(124, [&] { removeExtraSheets(host, extraSheets); });
+    trap.step(126, [&] { namePlanSheet(host); });
     trap.step(128, [&] { buildPlanSheet(host, plan); });
     trap.step(130, [&] { host.sheets()->item(1)->select(); });
     trap.step(146, [&] { host.range(QStringLiteral("B2"))->select(); });

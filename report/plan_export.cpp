@@ -1,0 +1,95 @@
+#include "report/plan_export.h"
+
+#include "automation/xl_constants.h"
+#include "host/spreadsheet_host.h"
+#include "model/plan.h"
+#include "report/host_version.h"
+#include "report/plan_sheet.h"
+#include "report/plan_workbook.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace jubilo {
+
+std::vector<KeptTable> loadStoredPlan(SettingsStore& store, Plan& plan, const QDateTime& now)
+{
+    SavedPlan saved(store);
+    for (const PlanStep& step : saved.loadSteps(plan, now)) {
+        try {
+            step.run();
+        } catch (const std::exception& error) {
+            throw std::runtime_error("The stored plan's \"" + step.name.toStdString()
+                                     + "\" could not be read: " + error.what());
+        }
+    }
+    return {saved.keptTables().begin(), saved.keptTables().end()};
+}
+
+namespace {
+
+// Closes the workbook and quits the host however the export ends; errors
+// while closing after a failure would only hide the failure's own message.
+class HostSession {
+public:
+    explicit HostSession(std::unique_ptr<SpreadsheetHost> host)
+        : host_(std::move(host))
+    {
+    }
+    ~HostSession()
+    {
+        try {
+            if (book_)
+                book_->close();
+        } catch (...) {
+        }
+        try {
+            host_->quit();
+        } catch (...) {
+        }
+    }
+    HostSession(const HostSession&) = delete;
+    HostSession& operator=(const HostSession&) = delete;
+
+    SpreadsheetHost& host() { return *host_; }
+    HostWorkbook& addWorkbook()
+    {
+        book_ = host_->workbooks()->add();
+        return *book_;
+    }
+
+private:
+    std::unique_ptr<SpreadsheetHost> host_;
+    std::unique_ptr<HostWorkbook> book_;
+};
+
+void buildAndWrite(const Plan& plan, ExportFormat format, const QString& path)
+{
+    HostSession session(startSpreadsheetHost());
+    SpreadsheetHost& host = session.host();
+    host.setDisplayAlerts(false);
+    host.setScreenUpdating(false);
+    HostWorkbook& book = session.addWorkbook();
+    removeExtraSheets(host, extraSheetCount(host));
+    namePlanSheet(host);
+    buildPlanSheet(host, plan);
+    host.sheets()->item(1)->select();
+    host.range(QStringLiteral("B2"))->select();  // where the window's report leaves it
+    if (format == ExportFormat::Pdf)
+        book.exportAsFixedFormat(xl::kTypePDF, path);
+    else
+        book.saveAs(path, hostWorkbookFormat(&host));
+}
+
+}  // namespace
+
+void exportPlan(const Plan& plan, ExportFormat format, const QString& path)
+{
+    try {
+        buildAndWrite(plan, format, path);
+    } catch (const std::exception& error) {
+        throw std::runtime_error("The plan was not written to " + path.toStdString() + ": " + error.what());
+    }
+}
+
+}  // namespace jubilo

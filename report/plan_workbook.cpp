@@ -1,0 +1,38 @@
+#include "report/plan_workbook.h"
+
+#include "host/spreadsheet_host.h"
+#include "platform/system.h"
+#include "report/host_checks.h"
+#include "report/plan_sheet.h"
+
+#include <stdexcept>
+
+namespace jubilo {
+
+std::unique_ptr<SpreadsheetHost> startSpreadsheetHost()
+{
+    auto host = system().createHost(kHostClassName);
+    if (!host)
+        throw std::runtime_error("The spreadsheet host could not be started");
+    return host;
+}
+
+int extraSheetCount(SpreadsheetHost& host)
+{
+    const int count = host.sheets()->count();
+    return count == 1 ? 0 : count - 1;
+}
+
+void removeExtraSheets(SpreadsheetHost& host, int count)
+{
+    for (int i = 0; i < count; ++i)
+        host.sheets()->item(2)->remove();
+}
+
+void namePlanSheet(SpreadsheetHost& host)
+{
+    const auto sheets = host.sheets();
+    sheets->item(sheets->count())->setName(kPlanSheetTitle);
+}
+
+}  // namespace jubilo

@@ -1,0 +1,130 @@
+#include "shell/command_line.h"
+
+#include "model/plan.h"
+#include "model/read_only_settings_store.h"
+#include "platform/system.h"
+#include "report/plan_export.h"
+
+#include <ostream>
+
+namespace jubilo {
+
+namespace {
+
+const char kProgram[] = "jubilo";
+
+CommandLine wrong(const QString& problem) { return {CommandLine::Form::Wrong, {}, problem}; }
+
+bool isOption(const QString& argument) { return argument.startsWith(QLatin1Char('-')); }
+
+// The form a first argument names; Wrong for anything else.
+CommandLine::Form formOf(const QString& option)
+{
+    if (option == QLatin1String("--help") || option == QLatin1String("-h"))
+        return CommandLine::Form::Help;
+    if (option == QLatin1String("--pdf"))
+        return CommandLine::Form::Pdf;
+    if (option == QLatin1String("--xls"))
+        return CommandLine::Form::Xls;
+    return CommandLine::Form::Wrong;
+}
+
+std::ostream& operator<<(std::ostream& stream, const QString& text) { return stream << text.toStdString(); }
+
+void warnOfKeptTables(const std::vector<KeptTable>& kept, std::ostream& err)
+{
+    for (const KeptTable& table : kept) {
+        err << kProgram << ": warning: the stored " << tableSpec(table.id).name << " list holds " << table.storedRows
+            << " rows; a list holds at most " << PlanTable::kMaxRows << ", so the sheet shows only the first "
+            << PlanTable::kMaxRows << ".\n";
+    }
+}
+
+int exportStoredPlan(const CommandLine& command, std::ostream& err)
+{
+    try {
+        ReadOnlySettingsStore store(system().settings());
+        Plan plan;
+        warnOfKeptTables(loadStoredPlan(store, plan, system().now()), err);
+        exportPlan(plan, command.form == CommandLine::Form::Pdf ? ExportFormat::Pdf : ExportFormat::Xls, command.path);
+        return exit_status::kDone;
+    } catch (const std::exception& error) {
+        err << kProgram << ": " << error.what() << '\n';
+        return exit_status::kFailed;
+    }
+}
+
+}  // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments)
+{
+    if (arguments.isEmpty())
+        return {};
+    const QString& first = arguments.first();
+    CommandLine command{formOf(first), {}, {}};
+    if (command.form == CommandLine::Form::Wrong)
+        return wrong(isOption(first) ? QStringLiteral("unknown option %1").arg(first)
+                                     : QStringLiteral("unexpected argument %1").arg(first));
+    qsizetype used = 1;
+    if (command.form != CommandLine::Form::Help) {
+        // A name that starts with '-' is far likelier a forgotten name than
+        // a file; such a file is still reached as ./-name.
+        if (arguments.size() < 2 || arguments[1].isEmpty() || isOption(arguments[1]))
+            return wrong(QStringLiteral("%1 needs the name of the file to write").arg(first));
+        command.path = arguments[1];
+        used = 2;
+    }
+    if (arguments.size() > used)
+        return wrong(QStringLiteral("unexpected argument %1").arg(arguments[used]));
+    return command;
+}
+
+QString usageText()
+{
+    return QStringLiteral("Usage: jubilo              open the window to plan the party\n"
+                          "       jubilo --pdf FILE   write the stored plan's sheet to FILE as a PDF\n"
+                          "       jubilo --xls FILE   write the stored plan's workbook to FILE (Excel 97 .xls)\n"
+                          "       jubilo --help       show this help\n"
+                          "\n"
+                          "--pdf and --xls show no window and need no display. They only read the\n"
+                          "stored plan (~/.config/Tarvel.ini) and replace FILE once the new one is\n"
+                          "complete.\n"
+                          "\n"
+                          "Exit status: 0 done; 1 the file could not be built or written; 2 the\n"
+                          "command line is none of the forms above.\n");
+}
+
+bool needsOffscreenPlatform(const QStringList& environment)
+{
+    const auto isSet = [&](const QString& name) {
+        const QString prefix = name + QLatin1Char('=');
+        for (const QString& entry : environment) {
+            if (entry.startsWith(prefix) && entry.size() > prefix.size())
+                return true;
+        }
+        return false;
+    };
+    return !isSet(QStringLiteral("DISPLAY")) && !isSet(QStringLiteral("WAYLAND_DISPLAY"))
+        && !isSet(QStringLiteral("QT_QPA_PLATFORM"));
+}
+
+int runCommand(const CommandLine& command, std::ostream& out, std::ostream& err)
+{
+    switch (command.form) {
+    case CommandLine::Form::Help:
+        out << usageText();
+        return exit_status::kDone;
+    case CommandLine::Form::Pdf:
+    case CommandLine::Form::Xls:
+        return exportStoredPlan(command, err);
+    case CommandLine::Form::Window:
+        err << kProgram << ": the window is not opened from here\n";
+        return exit_status::kFailed;
+    case CommandLine::Form::Wrong:
+        break;
+    }
+    err << kProgram << ": " << command.problem << "\n\n" << usageText();
+    return exit_status::kUsage;
+}
+
+}  // namespace jubilo

@@ -1,0 +1,43 @@
+#pragma once
+// The program's command line: no argument opens the window; the scripting
+// forms write the stored plan to a file and end without showing anything,
+// reading the plan only.
+
+#include <QString>
+#include <QStringList>
+
+#include <iosfwd>
+
+namespace jubilo {
+
+namespace exit_status {
+inline constexpr int kDone = 0;
+inline constexpr int kFailed = 1;  // the file could not be built or written
+inline constexpr int kUsage = 2;  // the command line is none of the forms
+}  // namespace exit_status
+
+struct CommandLine {
+    enum class Form { Window, Help, Pdf, Xls, Wrong };
+    Form form = Form::Window;
+    QString path;  // the file --pdf or --xls writes
+    QString problem;  // what makes a Wrong command line wrong
+};
+
+// The arguments after the program's name.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// Every form, one a line, and the exit statuses.
+QString usageText();
+
+// True when no display can be reached (neither DISPLAY nor WAYLAND_DISPLAY
+// is set) and no Qt platform is chosen (QT_QPA_PLATFORM unset): the
+// scripting forms then run on Qt's offscreen platform. `environment` holds
+// "NAME=value" entries.
+bool needsOffscreenPlatform(const QStringList& environment);
+
+// Runs any form but the window: help on `out`, every message on `err`.
+// Returns the exit status. --pdf and --xls need a Qt application and the
+// installed seam; they read the plan through a read-only store.
+int runCommand(const CommandLine& command, std::ostream& out, std::ostream& err);
+
+}  // namespace jubilo

@@ -1,0 +1,102 @@
+// The program itself run with no display, as over ssh or from cron, on a
+// plan in a settings folder of the test's own: --pdf writes one page and
+// leaves the settings file, its folder and its time stamp as they were;
+// --help and a wrong option exit as documented.
+
+#include "model/saved_plan.h"
+#include "platform/ini_settings_store.h"
+#include "tests/support/external_tools.h"
+#include "tests/support/sample_plans.h"
+#include "tests/support/test_files.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace jubilo {
+namespace {
+
+struct Finished {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(home.isValid());
+        ASSERT_TRUE(QDir(home.path()).mkpath("config"));
+        IniSettingsStore store(config());
+        testing::storePlan(store, testing::samplePlan());
+        store.write(kStoreApplication, kStoreSection, kDateKey, "2021 | August 31 | 09 PM");
+    }
+
+    QString config() const { return home.filePath("config"); }
+    QString ini() const { return QDir(config()).filePath("Tarvel.ini"); }
+
+    // No display, no platform chosen, and this test's folders as home and
+    // settings folder.
+    Finished run(const QStringList& arguments)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(name);
+        env.insert("HOME", home.path());
+        env.insert("XDG_CONFIG_HOME", config());
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(home.path());
+        process.start(JUBILO_PROGRAM, arguments);
+        EXPECT_TRUE(process.waitForFinished(120'000)) << process.errorString().toStdString();
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+    QTemporaryDir home;
+};
+
+TEST_F(ProgramTest, PdfWithNoDisplayOnlyReadsThePlan)
+{
+    const QByteArray before = testing::readFile(ini());
+    const QDateTime modified = QFileInfo(ini()).lastModified();
+    const QStringList filesBefore = QDir(config()).entryList(QDir::Files | QDir::Hidden);
+    const QString pdf = home.filePath("plan.pdf");
+
+    const Finished done = run({"--pdf", pdf});
+    ASSERT_EQ(done.exitCode, 0) << done.err.toStdString();
+    EXPECT_EQ(done.out, "");
+
+    const auto info = testing::runProcess("pdfinfo", {pdf}, 60'000);
+    if (info.started)
+        EXPECT_TRUE(info.output.contains(QRegularExpression("Pages:\\s+1\\n"))) << info.output.toStdString();
+    else
+        EXPECT_EQ(testing::readPdfPages(pdf).count, 1);
+    EXPECT_EQ(testing::readFile(ini()), before);
+    EXPECT_EQ(QFileInfo(ini()).lastModified(), modified);
+    // No lock and no damaged copy beside the settings file.
+    EXPECT_EQ(QDir(config()).entryList(QDir::Files | QDir::Hidden), filesBefore);
+    EXPECT_FALSE(QFileInfo::exists(QDir(config()).filePath("Jubilo.lock")));
+}
+
+TEST_F(ProgramTest, HelpAndAWrongOptionExitAsDocumented)
+{
+    const Finished help = run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains("--pdf") && help.out.contains("--xls")) << help.out.toStdString();
+
+    const Finished wrong = run({"--pfd", "plan.pdf"});
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_TRUE(wrong.err.contains("unknown option --pfd")) << wrong.err.toStdString();
+    EXPECT_TRUE(wrong.err.contains("Usage:")) << wrong.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(home.filePath("plan.pdf")));
+}
+
+}  // namespace
+}  // namespace jubilo
