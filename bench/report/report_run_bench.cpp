@@ -4,13 +4,11 @@
 // 1,000 and 8,000 rows in every table, the example plan, and the peak
 // resident memory of one run at 1,000 rows, measured in a child process of
 // its own so no earlier benchmark's pages count. LibreOffice's conversion of
-// the same workbook to PDF is the reference, run on request.
+// the same workbook to PDF, the reference, is in plan_pdf_bench.cpp.
 
 #include "bench_seam.h"
 
 #include "engine_host/engine_host.h"
-#include "report/plan_sheet.h"
-#include "tests/support/external_tools.h"
 #include "tests/support/sample_plans.h"
 
 #include <QFile>
@@ -28,16 +26,6 @@ using namespace jubilo;
 
 constexpr char kChildOption[] = "--report-peak-rss-child=";
 constexpr double kKiBPerMiB = 1024;
-
-// The plan's workbook as the report saves it.
-void saveWorkbook(const Plan& plan, const QString& path)
-{
-    auto host = createEngineHost(QStringLiteral("Excel.Application"));
-    auto book = host->workbooks()->add();
-    buildPlanSheet(*host, plan);
-    book->saveAs(path, xl::kExcel8);
-    host->quit();
-}
 
 void timeReport(benchmark::State& state, const Plan& plan)
 {
@@ -102,35 +90,6 @@ void BM_ReportPeakResidentMemory(benchmark::State& state)
     state.counters["peak_rss_MiB"] = figures.value(1).toDouble() / kKiBPerMiB;
 }
 BENCHMARK(BM_ReportPeakResidentMemory)->Arg(1000)->Iterations(1)->Unit(benchmark::kMillisecond);
-
-// The reference the report is measured against: headless LibreOffice
-// turning the same 1,000-row workbook into a PDF, its profile made by an
-// untimed first conversion. Runs only when JUBILO_BENCH_LIBREOFFICE is set.
-void BM_LibreOfficeConvertsToPdf(benchmark::State& state)
-{
-    if (qEnvironmentVariableIsEmpty("JUBILO_BENCH_LIBREOFFICE")) {
-        state.SkipWithError("set JUBILO_BENCH_LIBREOFFICE=1 to run LibreOffice");
-        return;
-    }
-    QTemporaryDir dir;
-    const QString warmUp = dir.filePath("warm-up.xls"), workbook = dir.filePath("plan.xls");
-    saveWorkbook(testing::samplePlan(), warmUp);
-    saveWorkbook(testing::planWithRows(static_cast<int>(state.range(0))), workbook);
-    const testing::LibreOffice office(dir.filePath("profile"));
-    if (!office.convert("pdf", {warmUp}, dir.path()).succeeded()) {
-        state.SkipWithError("LibreOffice did not convert the workbook");
-        return;
-    }
-    for (auto _ : state) {
-        const testing::ProcessResult result = office.convert("pdf", {workbook}, dir.path());
-        if (!result.succeeded()) {
-            state.SkipWithError(result.output.toStdString().c_str());
-            break;
-        }
-    }
-    state.counters["rows_per_table"] = static_cast<double>(state.range(0));
-}
-BENCHMARK(BM_LibreOfficeConvertsToPdf)->Arg(1000)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
