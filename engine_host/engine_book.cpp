@@ -2,6 +2,7 @@
 
 #include "engine_host/engine_objects_p.h"
 #include "engine_host/engine_pages.h"
+#include "platform/system.h"
 #include "spreadsheet/core/address.h"
 #include "spreadsheet/core/error.h"
 #include "spreadsheet/picture/page_pdf.h"
@@ -91,9 +92,46 @@ public:
     {
         page().setFitToPagesTall(falseOrNumber(p, "FitToPagesTall").value_or(0));
     }
+    QString leftHeader() const override { return headerPart(&P::header, spreadsheet::kLeftSection); }
+    void setLeftHeader(const QString& t) override { setPart(&P::header, &P::setHeader, spreadsheet::kLeftSection, t); }
+    QString centerHeader() const override { return headerPart(&P::header, spreadsheet::kCenterSection); }
+    void setCenterHeader(const QString& t) override
+    {
+        setPart(&P::header, &P::setHeader, spreadsheet::kCenterSection, t);
+    }
+    QString rightHeader() const override { return headerPart(&P::header, spreadsheet::kRightSection); }
+    void setRightHeader(const QString& t) override
+    {
+        setPart(&P::header, &P::setHeader, spreadsheet::kRightSection, t);
+    }
+    QString leftFooter() const override { return headerPart(&P::footer, spreadsheet::kLeftSection); }
+    void setLeftFooter(const QString& t) override { setPart(&P::footer, &P::setFooter, spreadsheet::kLeftSection, t); }
+    QString centerFooter() const override { return headerPart(&P::footer, spreadsheet::kCenterSection); }
+    void setCenterFooter(const QString& t) override
+    {
+        setPart(&P::footer, &P::setFooter, spreadsheet::kCenterSection, t);
+    }
+    QString rightFooter() const override { return headerPart(&P::footer, spreadsheet::kRightSection); }
+    void setRightFooter(const QString& t) override
+    {
+        setPart(&P::footer, &P::setFooter, spreadsheet::kRightSection, t);
+    }
 
 private:
+    using P = spreadsheet::PageSetup;
     spreadsheet::PageSetup& page() const { return lockSheet(sheet_)->pageSetup(); }
+    // One section of the stored header or footer, read or replaced.
+    QString headerPart(QString (P::*get)() const, int section) const
+    {
+        return spreadsheet::splitHeaderSections((page().*get)())[std::size_t(section)];
+    }
+    void setPart(QString (P::*get)() const, void (P::*set)(const QString&), int section, const QString& text)
+    {
+        P& setup = page();
+        spreadsheet::HeaderSections sections = spreadsheet::splitHeaderSections((setup.*get)());
+        sections[std::size_t(section)] = text;
+        (setup.*set)(spreadsheet::joinHeaderSections(sections));
+    }
     std::weak_ptr<Worksheet> sheet_;
 };
 
@@ -176,7 +214,7 @@ void exportPdf(Worksheet& sheet, int type, const QString& path)
     QByteArray pdf;
     QBuffer buffer(&pdf);
     try {
-        spreadsheet::picture::writeSheetPdf(sheet, buffer);
+        spreadsheet::picture::writeSheetPdf(sheet, buffer, system().now());
     } catch (const SpreadsheetError& e) {
         cannotWrite(path, QString::fromStdString(e.what()));
     }

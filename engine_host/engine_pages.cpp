@@ -12,7 +12,7 @@ namespace {
 class DrawingPages : public HostPages {
 public:
     explicit DrawingPages(spreadsheet::Worksheet& sheet)
-        : pages_(sheet)
+        : pages_(sheet, system().now())
     {
     }
 

@@ -131,6 +131,21 @@ public:
     virtual void setFitToPagesWide(const QVariant& pages) = 0;
     virtual QVariant fitToPagesTall() const = 0;
     virtual void setFitToPagesTall(const QVariant& pages) = 0;
+    // The sections of the header and footer, each with its codes (&P, &N,
+    // &D ...); a setter raises an error when the whole header or footer
+    // would pass 255 characters.
+    virtual QString leftHeader() const = 0;
+    virtual void setLeftHeader(const QString& text) = 0;
+    virtual QString centerHeader() const = 0;
+    virtual void setCenterHeader(const QString& text) = 0;
+    virtual QString rightHeader() const = 0;
+    virtual void setRightHeader(const QString& text) = 0;
+    virtual QString leftFooter() const = 0;
+    virtual void setLeftFooter(const QString& text) = 0;
+    virtual QString centerFooter() const = 0;
+    virtual void setCenterFooter(const QString& text) = 0;
+    virtual QString rightFooter() const = 0;
+    virtual void setRightFooter(const QString& text) = 0;
 };
 
 class HostWorksheet {

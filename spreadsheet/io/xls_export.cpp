@@ -211,6 +211,8 @@ void exportPage(const PageSetup& page, xls::XlsSheet& out)
     p.centerHorizontally = page.centerHorizontally();
     p.centerVertically = page.centerVertically();
     p.overThenDown = page.order() == xl::kOverThenDown;
+    p.header = page.header().toStdU16String();
+    p.footer = page.footer().toStdU16String();
     if (!page.printArea().isEmpty())
         out.printArea = toXlsRange(parseA1Range(page.printArea()));
 }

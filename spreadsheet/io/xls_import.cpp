@@ -234,6 +234,8 @@ struct SheetLoader {
         tryPage([&] { page.setBottomMargin(p.bottomMargin * 72.0); });
         tryPage([&] { page.setHeaderMargin(p.headerMargin * 72.0); });
         tryPage([&] { page.setFooterMargin(p.footerMargin * 72.0); });
+        tryPage([&] { page.setHeader(QString::fromStdU16String(p.header)); });
+        tryPage([&] { page.setFooter(QString::fromStdU16String(p.footer)); });
         page.setPrintComments(!p.printNotes      ? xl::kPrintNoComments
                                   : p.notesAtEnd ? xl::kPrintSheetEnd
                                                  : xl::kPrintInPlace);

@@ -7,9 +7,21 @@
 
 #include <QString>
 
+#include <array>
 #include <optional>
 
 namespace jubilo::spreadsheet {
+
+// The most characters a header or footer holds (what the .xls file takes).
+inline constexpr int kMaxHeaderFooterLength = 255;
+
+// A header or footer's left, centre and right sections (&L, &C, &R), each
+// with its own codes; text before any section code is the centre's.
+enum HeaderSection { kLeftSection = 0, kCenterSection, kRightSection };
+using HeaderSections = std::array<QString, 3>;
+HeaderSections splitHeaderSections(const QString& text);
+// The stored form of the sections: "&L..&C..&R..", empty ones left out.
+QString joinHeaderSections(const HeaderSections& sections);
 
 class PageSetup {
 public:
@@ -46,6 +58,14 @@ public:
     int order() const { return order_; }
     void setOrder(int value);
 
+    // The texts printed at the header and footer margins, with their codes
+    // (&P page, &N pages, &D date ...); raise SpreadsheetError beyond
+    // kMaxHeaderFooterLength characters.
+    QString header() const { return headerText_; }
+    QString footer() const { return footerText_; }
+    void setHeader(const QString& text) { headerText_ = headerText(text); }
+    void setFooter(const QString& text) { footerText_ = headerText(text); }
+
     // Nothing means "no fixed zoom": the fit-to-pages settings apply.
     std::optional<int> zoom() const { return zoom_; }
     void setZoom(std::optional<int> percent);
@@ -58,6 +78,7 @@ public:
 private:
     static double margin(double points);
     static int pageCount(int pages);
+    static QString headerText(const QString& text);
 
     QString printArea_;
     double left_ = 0.7 * 72, right_ = 0.7 * 72, top_ = 0.75 * 72, bottom_ = 0.75 * 72;
@@ -67,6 +88,7 @@ private:
     int paperSize_ = xl::kPaperLetter;
     bool centerHorizontally_ = false, centerVertically_ = false;
     int order_ = xl::kDownThenOver;
+    QString headerText_, footerText_;
     std::optional<int> zoom_ = 100;
     int fitWide_ = 1;
     int fitTall_ = 1;

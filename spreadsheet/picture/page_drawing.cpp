@@ -1,6 +1,9 @@
 #include "spreadsheet/picture/page_drawing.h"
 
+#include "spreadsheet/model/page_setup.h"
+#include "spreadsheet/model/workbook.h"
 #include "spreadsheet/model/worksheet.h"
+#include "spreadsheet/picture/cell_fonts_p.h"
 #include "spreadsheet/picture/picture_limits_p.h"
 
 #include <cmath>
@@ -14,9 +17,35 @@ constexpr double kPointsPerPixel = 72.0 / 96.0;
 
 int scaled(int pixels, double factor) { return int(std::lround(pixels * factor)); }
 
+// Each page's header and footer, read and placed.
+std::vector<PlacedTexts> placedHeaders(const Worksheet& sheet, const PageLayout& layout, const QDateTime& printedAt)
+{
+    const PageSetup& setup = sheet.pageSetup();
+    std::vector<PlacedTexts> placed(layout.pages.size());
+    if (setup.header().isEmpty() && setup.footer().isEmpty())
+        return placed;
+    registerFontSubstitutes();
+    const Workbook& book = sheet.workbook();
+    const FormatTable& formats = book.formats();
+    const Font& font = formats.font(formats.format(0).font);
+    HeaderValues values{1,
+                        int(layout.pages.size()),
+                        printedAt,
+                        book.locale(),
+                        book.name(),
+                        sheet.name(),
+                        HeaderFont{font.name, font.height / 20.0}};
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        values.page = int(i) + 1;
+        placed[i] = placeHeaderTexts(readHeaderText(setup.header(), values), readHeaderText(setup.footer(), values),
+                                     values.font, layout);
+    }
+    return placed;
+}
+
 }  // namespace
 
-PageDrawing::PageDrawing(Worksheet& sheet)
+PageDrawing::PageDrawing(Worksheet& sheet, const QDateTime& printedAt)
 {
     const CellRect area = printedRange(sheet);
     checkOnGrid(area);
@@ -26,6 +55,7 @@ PageDrawing::PageDrawing(Worksheet& sheet)
     drawings_.reserve(layout_.pages.size());
     for (const PrintedPage& page : layout_.pages)
         drawings_.emplace_back(sheet, page.cells, false, TextShapes::Kept);
+    headers_ = placedHeaders(sheet, layout_, printedAt);
 }
 
 void PageDrawing::paintPage(QPainter& painter, int index, double dotsPerPoint) const
@@ -41,6 +71,7 @@ void PageDrawing::paintPage(QPainter& painter, int index, double dotsPerPoint) c
     painter.translate(std::round(origin.x()), std::round(origin.y()));
     drawings_[std::size_t(index)].paint(painter, area, factor);
     painter.restore();
+    paintPlacedTexts(painter, headers_[std::size_t(index)], dotsPerPoint);
 }
 
 QPageLayout PageDrawing::paperLayout() const

@@ -4,11 +4,14 @@
 // printable rectangle, so text stays text and lines stay lines on any
 // device, and no text of a cell on another page is written, even where the
 // clip would hide it. Gridlines do not print. Texts are shaped once, while
-// the pages are laid out.
+// the pages are laid out. The page setup's header and footer print on every
+// page (see page_header.h), read once for each page when it is made.
 
+#include "spreadsheet/picture/page_header_drawing_p.h"
 #include "spreadsheet/picture/page_layout.h"
 #include "spreadsheet/picture/sheet_drawing.h"
 
+#include <QDateTime>
 #include <QPageLayout>
 #include <QPainter>
 
@@ -19,8 +22,9 @@ namespace jubilo::spreadsheet::picture {
 class PageDrawing {
 public:
     // Formula cells are computed first. Throws PictureTooLarge for a printed
-    // range of more than kMaxPictureCells cells.
-    explicit PageDrawing(Worksheet& sheet);
+    // range of more than kMaxPictureCells cells. `printedAt` is the date and
+    // time headers and footers print.
+    PageDrawing(Worksheet& sheet, const QDateTime& printedAt);
 
     const PageLayout& layout() const { return layout_; }
     int pageCount() const { return int(layout_.pages.size()); }
@@ -35,6 +39,7 @@ public:
 private:
     PageLayout layout_;
     std::vector<SheetDrawing> drawings_;  // one a page
+    std::vector<PlacedTexts> headers_;  // a page's header and footer
 };
 
 }  // namespace jubilo::spreadsheet::picture

@@ -17,9 +17,9 @@ void cannotWrite(const QIODevice& device)
 
 }  // namespace
 
-void writeSheetPdf(Worksheet& sheet, QIODevice& device)
+void writeSheetPdf(Worksheet& sheet, QIODevice& device, const QDateTime& printedAt)
 {
-    const PageDrawing pages(sheet);
+    const PageDrawing pages(sheet, printedAt);
     if (!device.isOpen() && !device.open(QIODevice::WriteOnly))
         cannotWrite(device);
     if (!device.isWritable())

@@ -5,6 +5,7 @@
 
 #include "spreadsheet/picture/page_layout.h"
 
+#include <QDateTime>
 #include <QIODevice>
 
 namespace jubilo::spreadsheet::picture {
@@ -14,7 +15,8 @@ inline constexpr int kPdfResolution = 1200;
 
 // Writes the PDF to `device` (opened for writing, or opened here). Throws
 // SpreadsheetError when the device cannot be written, PictureTooLarge for a
-// printed range of more than kMaxPictureCells cells.
-void writeSheetPdf(Worksheet& sheet, QIODevice& device);
+// printed range of more than kMaxPictureCells cells. Headers and footers
+// print `printedAt` as the date and time.
+void writeSheetPdf(Worksheet& sheet, QIODevice& device, const QDateTime& printedAt);
 
 }  // namespace jubilo::spreadsheet::picture

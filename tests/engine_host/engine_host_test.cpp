@@ -1,4 +1,6 @@
 #include "engine_host/engine_host.h"
+#include "spreadsheet/model/application.h"
+#include "spreadsheet/model/worksheet.h"
 #include "tests/support/scripted_system.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +81,33 @@ TEST_F(EngineHostTest, BuildsASheetTheWayTheReportDoes)
     auto used = host->activeSheet()->usedRange();
     EXPECT_EQ(used->rows()->item(used->rows()->count())->row(), 5);
     EXPECT_EQ(used->columns()->item(used->columns()->count())->column(), 6);
+    host->quit();
+}
+
+TEST_F(EngineHostTest, HeaderAndFooterSectionsComposeTheStoredTexts)
+{
+    auto host = system().createHost("Excel.Application");
+    host->workbooks()->add();
+    auto page = host->activeSheet()->pageSetup();
+    page->setCenterHeader("&A");
+    page->setRightHeader("Page &P of &N");
+    page->setLeftHeader("Plans");
+    page->setCenterFooter("&D");
+    page->setLeftFooter("x");
+    page->setLeftFooter("");
+    const spreadsheet::PageSetup& stored
+        = spreadsheet::Application::running("Excel.Application")->activeSheet()->pageSetup();
+    EXPECT_EQ(stored.header(), "&LPlans&C&A&RPage &P of &N");
+    EXPECT_EQ(stored.footer(), "&C&D");
+    EXPECT_EQ(page->leftHeader(), "Plans");
+    EXPECT_EQ(page->centerHeader(), "&A");
+    EXPECT_EQ(page->rightHeader(), "Page &P of &N");
+    EXPECT_EQ(page->leftFooter(), "");
+    EXPECT_EQ(page->centerFooter(), "&D");
+    EXPECT_EQ(page->rightFooter(), "");
+    page->setRightFooter(QString(240, u'r'));
+    EXPECT_THROW(page->setLeftFooter(QString(20, u'l')), std::runtime_error);  // 255 characters at most
+    EXPECT_EQ(page->leftFooter(), "");
     host->quit();
 }
 

@@ -9,6 +9,29 @@
 
 namespace jubilo::spreadsheet::testing {
 
+namespace {
+
+// Page setup values away from their defaults.
+void setOddPageSetup(PageSetup& page)
+{
+    page.setOrientation(xl::kLandscape);
+    page.setPaperSize(xl::kPaperLetter);
+    page.setZoom(85);
+    page.setLeftMargin(10);
+    page.setRightMargin(20.5);
+    page.setTopMargin(30);
+    page.setBottomMargin(40);
+    page.setHeaderMargin(5);
+    page.setFooterMargin(7.2);
+    page.setPrintComments(xl::kPrintSheetEnd);
+    page.setCenterHorizontally(true);
+    page.setOrder(xl::kOverThenDown);
+    page.setHeader(QStringLiteral("&L&\"Arial,Bold\"Ünïcödé ✓&C&A&RPage &P of &N"));
+    page.setFooter(QStringLiteral("&L&F&C&D &T\nsecond line &&&R") + QString(200, u'z'));
+}
+
+}  // namespace
+
 void buildOddValues(Worksheet& ws, bool corners)
 {
     const SheetRanges s{ws.shared_from_this()};
@@ -75,19 +98,7 @@ void buildOddValues(Worksheet& ws, bool corners)
     s.put(QStringLiteral("A20:C22"), QStringLiteral("merged block"));
     ws.select(parseA1Range(QStringLiteral("B4:C6")));
 
-    PageSetup& page = ws.pageSetup();
-    page.setOrientation(xl::kLandscape);
-    page.setPaperSize(xl::kPaperLetter);
-    page.setZoom(85);
-    page.setLeftMargin(10);
-    page.setRightMargin(20.5);
-    page.setTopMargin(30);
-    page.setBottomMargin(40);
-    page.setHeaderMargin(5);
-    page.setFooterMargin(7.2);
-    page.setPrintComments(xl::kPrintSheetEnd);
-    page.setCenterHorizontally(true);
-    page.setOrder(xl::kOverThenDown);
+    setOddPageSetup(ws.pageSetup());
 }
 
 namespace {
@@ -194,6 +205,8 @@ void expectSameSheet(Worksheet& a, Worksheet& b)
     EXPECT_EQ(pa.centerHorizontally(), pb.centerHorizontally());
     EXPECT_EQ(pa.centerVertically(), pb.centerVertically());
     EXPECT_EQ(pa.order(), pb.order());
+    EXPECT_EQ(pa.header(), pb.header());
+    EXPECT_EQ(pa.footer(), pb.footer());
     EXPECT_NEAR(pa.leftMargin(), pb.leftMargin(), 1e-9);
     EXPECT_NEAR(pa.rightMargin(), pb.rightMargin(), 1e-9);
     EXPECT_NEAR(pa.topMargin(), pb.topMargin(), 1e-9);

@@ -222,6 +222,46 @@ TEST_F(ObjectModel, PageSetup)
     EXPECT_THROW(page.setPrintComments(2), SpreadsheetError);
 }
 
+TEST_F(ObjectModel, HeaderAndFooterHoldUpTo255Characters)
+{
+    PageSetup& page = app->activeSheet()->pageSetup();
+    EXPECT_EQ(page.header(), QString());
+    const QString longest = QStringLiteral("&C") + QString(kMaxHeaderFooterLength - 2, u'x');
+    page.setHeader(longest);
+    page.setFooter(QStringLiteral("&P"));
+    EXPECT_EQ(page.header(), longest);
+    EXPECT_EQ(page.footer(), QStringLiteral("&P"));
+    EXPECT_THROW(page.setHeader(longest + u'x'), SpreadsheetError);
+    EXPECT_THROW(page.setFooter(QString(256, u'y')), SpreadsheetError);
+    EXPECT_EQ(page.header(), longest);  // a refused text changes nothing
+    EXPECT_EQ(page.footer(), QStringLiteral("&P"));
+}
+
+TEST(HeaderSections, SplitAndJoin)
+{
+    const struct {
+        QString stored;
+        HeaderSections sections;
+        QString joined;  // the sections stored again
+    } cases[] = {
+        {"", {"", "", ""}, ""},
+        {"plain", {"", "plain", ""}, "&Cplain"},
+        {"&LPlans&C&A&RPage &P of &N", {"Plans", "&A", "Page &P of &N"}, "&LPlans&C&A&RPage &P of &N"},
+        {"&rright&lleft", {"left", "", "right"}, "&Lleft&Rright"},
+        {"&La&Cb&Lc", {"ac", "b", ""}, "&Lac&Cb"},
+        {"&LR&&D &&&C", {"R&&D &&", "", ""}, "&LR&&D &&"},
+        {"&L&\"Arial,&R\"x&Ry", {"&\"Arial,&R\"x", "", "y"}, "&L&\"Arial,&R\"x&Ry"},
+        {"&Lx\ny&C", {"x\ny", "", ""}, "&Lx\ny"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(splitHeaderSections(c.stored), c.sections) << c.stored.toStdString();
+        EXPECT_EQ(joinHeaderSections(c.sections), c.joined) << c.stored.toStdString();
+    }
+    // A lone '&' ending a section would make the next section's code a
+    // literal ampersand, so it is dropped; a doubled one stays.
+    EXPECT_EQ(joinHeaderSections({"a&", "b", "c&&"}), "&La&Cb&Rc&&");
+}
+
 TEST_F(ObjectModel, PaletteStartsAsTheDefaultAndTakesNewColours)
 {
     EXPECT_EQ(book->color(1), 0x000000u);

@@ -2,13 +2,16 @@
 // one A4 page whose text reads in order with its fonts embedded and no
 // bitmaps; a print area too big for a page splits down, then over; a tall
 // area fitted to one page keeps every row's text; lines the layout makes
-// print too.
+// print too; headers and footers print on every page at their margins, and
+// LibreOffice reads them from the .xls file the engine writes.
 
 #include "spreadsheet/core/error.h"
 #include "spreadsheet/model/page_setup.h"
 #include "spreadsheet/picture/page_pdf.h"
 #include "tests/support/engine_workbook.h"
 #include "tests/support/pdf_readers.h"
+
+#include "tests/support/external_tools.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -29,6 +32,8 @@ using jubilo::testing::pdfText;
 using spreadsheet::testing::addPlanBlock;
 using spreadsheet::testing::SheetRanges;
 
+const QDateTime kPrintedAt(QDate(2026, 12, 8), QTime(9, 30));
+
 class PagePdfTest : public spreadsheet::testing::EngineWorkbookTest {
 protected:
     void SetUp() override
@@ -42,7 +47,7 @@ protected:
     {
         const QString path = dir_.filePath(QStringLiteral("sheet.pdf"));
         QFile file(path);
-        writeSheetPdf(*sheet, file);
+        writeSheetPdf(*sheet, file, kPrintedAt);
         file.close();
         return path;
     }
@@ -58,6 +63,54 @@ protected:
 
     QTemporaryDir dir_;
 };
+
+// A word on a page and its box, points from the page's top left.
+struct Word {
+    QString text;
+    QRectF box;
+};
+
+// The words of a page with their boxes, as pdftotext -bbox gives them.
+std::vector<Word> pdfWords(const QString& path, int page)
+{
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    const QString html
+        = jubilo::testing::pdfTool(QStringLiteral("pdftotext"),
+                                   {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page),
+                                    QStringLiteral("-l"), QString::number(page), path, QStringLiteral("-")});
+    std::vector<Word> words;
+    for (auto m = word.globalMatch(html); m.hasNext();) {
+        const auto w = m.next();
+        words.push_back({w.captured(5),
+                         QRectF(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
+                                QPointF(w.captured(3).toDouble(), w.captured(4).toDouble()))});
+    }
+    return words;
+}
+
+// The box of the rightmost word `text` inside `zone`; an empty box, and a
+// failure, when none.
+QRectF wordBox(const std::vector<Word>& words, const QString& text, const QRectF& zone)
+{
+    QRectF found;
+    for (const Word& w : words)
+        if (w.text == text && zone.contains(w.box) && (found.isNull() || w.box.right() > found.right()))
+            found = w.box;
+    if (found.isNull())
+        ADD_FAILURE() << "no word " << text.toStdString();
+    return found;
+}
+
+// The non-empty lines of pdftotext -layout's text.
+QStringList textLines(const QString& text)
+{
+    QStringList lines;
+    for (const QString& line : text.split(u'\n'))
+        if (!line.trimmed().isEmpty())
+            lines << line.trimmed();
+    return lines;
+}
 
 TEST_F(PagePdfTest, PlanSheetIsOneA4PageOfTextInReadingOrder)
 {
@@ -146,6 +199,88 @@ TEST_F(PagePdfTest, WrappedFilledAndTooWideCellsPrintTheLinesTheyShow)
     EXPECT_EQ(text.count(QStringLiteral("Again")), 3) << text.toStdString();
 }
 
+// Three pages of 57, 57 and 36 rows on A4 with the default margins.
+class PageHeaderPdfTest : public PagePdfTest {
+protected:
+    void SetUp() override
+    {
+        PagePdfTest::SetUp();
+        fillRows(150, QStringLiteral("Row"));
+        sheet->setName(QStringLiteral("Budget"));
+        PageSetup& page = sheet->pageSetup();
+        page.setPaperSize(xl::kPaperA4);
+        page.setPrintArea(QStringLiteral("A1:A150"));
+        page.setHeader(QStringLiteral("&LPlans&C&A&RPage &P of &N"));
+        page.setFooter(QStringLiteral("&C&D"));
+    }
+};
+
+TEST_F(PageHeaderPdfTest, EveryPageShowsItsNumberAndTheSheetNameAboveTheBodyAndTheDateBelow)
+{
+    const QString pdf = written();
+    ASSERT_EQ(pdfInfo(pdf, "Pages"), QStringLiteral("3"));
+    ASSERT_EQ(pdfInfo(pdf, "Page size"), QStringLiteral("595 x 842 pts (A4)"));
+    const PageSetup& page = sheet->pageSetup();
+    const double paperWidth = 595.28, paperHeight = 841.89;
+    const int firstRows[] = {1, 58, 115}, lastRows[] = {57, 114, 150};
+    for (int k = 1; k <= 3; ++k) {
+        const QStringList lines = textLines(pdfText(pdf, k, k));
+        ASSERT_GE(lines.size(), 3);
+        EXPECT_TRUE(
+            lines.front().contains(QRegularExpression(QStringLiteral("^Plans\\s+Budget\\s+Page %1 of 3$").arg(k))))
+            << lines.front().toStdString();
+        EXPECT_EQ(lines[1], QStringLiteral("Row %1").arg(firstRows[k - 1]));
+        EXPECT_EQ(lines[lines.size() - 2], QStringLiteral("Row %1").arg(lastRows[k - 1]));
+        EXPECT_EQ(lines.back(), QStringLiteral("12/8/26"));
+
+        // Left at the left margin, right at the right margin, the sheet's
+        // name centred between them, the footer centred too; tops and
+        // bottoms at the header and footer margins, near enough for the
+        // glyphs' own box (pdftotext's runs from the font's ascent to its
+        // descent).
+        const std::vector<Word> words = pdfWords(pdf, k);
+        const QRectF top(0, 0, paperWidth, page.topMargin());
+        const QRectF body(0, page.topMargin(), paperWidth, paperHeight - page.topMargin() - page.bottomMargin());
+        const QRectF bottom(0, paperHeight - page.bottomMargin(), paperWidth, page.bottomMargin());
+        const QRectF plans = wordBox(words, QStringLiteral("Plans"), top);
+        const QRectF name = wordBox(words, QStringLiteral("Budget"), top);
+        const QRectF pages = wordBox(words, QStringLiteral("3"), top.adjusted(paperWidth / 2, 0, 0, 0));
+        const QRectF date = wordBox(words, QStringLiteral("12/8/26"), bottom);
+        const QRectF first = wordBox(words, QString::number(firstRows[k - 1]), body);
+        const QRectF last = wordBox(words, QString::number(lastRows[k - 1]), body);
+        const double middle = (page.leftMargin() + paperWidth - page.rightMargin()) / 2;
+        EXPECT_NEAR(plans.left(), page.leftMargin(), 1.0);
+        EXPECT_NEAR(pages.right(), paperWidth - page.rightMargin(), 1.0);
+        EXPECT_NEAR(name.center().x(), middle, 1.0);
+        EXPECT_NEAR(date.center().x(), middle, 1.0);
+        EXPECT_NEAR(plans.top(), page.headerMargin(), 1.5);
+        EXPECT_NEAR(date.bottom(), paperHeight - page.footerMargin(), 1.5);
+        EXPECT_LT(plans.bottom(), first.top());
+        EXPECT_GT(date.top(), last.bottom());
+    }
+}
+
+TEST_F(PageHeaderPdfTest, LibreOfficeReadsTheHeaderFromTheSavedFile)
+{
+    if (!jubilo::testing::runProcess(QStringLiteral("soffice"), {QStringLiteral("--version")}).started)
+        GTEST_SKIP() << "LibreOffice is not installed";
+    const QString file = dir_.filePath(QStringLiteral("budget.xls"));
+    book->saveAs(file, xl::kWorkbookNormal);
+    const jubilo::testing::LibreOffice office(dir_.filePath(QStringLiteral("profile")));
+    const auto result = office.convert(QStringLiteral("pdf"), {file}, dir_.path());
+    ASSERT_TRUE(result.succeeded()) << result.output.toStdString();
+    const QString pdf = dir_.filePath(QStringLiteral("budget.pdf"));
+    const int pages = pdfInfo(pdf, "Pages").toInt();
+    ASSERT_GE(pages, 3);
+    for (int k = 1; k <= pages; ++k) {
+        const QStringList lines = textLines(pdfText(pdf, k, k));
+        ASSERT_FALSE(lines.isEmpty());
+        EXPECT_TRUE(lines.front().contains(
+            QRegularExpression(QStringLiteral("^Plans\\s+Budget\\s+Page %1 of %2$").arg(k).arg(pages))))
+            << lines.front().toStdString();
+    }
+}
+
 TEST(PagePdfDeviceTest, UnwritableDeviceThrows)
 {
     const auto app = spreadsheet::testing::englishApplication();
@@ -153,7 +288,7 @@ TEST(PagePdfDeviceTest, UnwritableDeviceThrows)
     app->activeSheet()->setFormulaR1C1(0, 0, QStringLiteral("x"));
     QBuffer buffer;
     ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
-    EXPECT_THROW(writeSheetPdf(*app->activeSheet(), buffer), SpreadsheetError);
+    EXPECT_THROW(writeSheetPdf(*app->activeSheet(), buffer, kPrintedAt), SpreadsheetError);
 }
 
 }  // namespace
