@@ -1,6 +1,7 @@
 // What one durable write costs when the store already holds a plan of a
 // given size: QSettings rewrites and syncs the whole file on every write.
 
+#include "bench_main.h"
 #include "model/saved_plan.h"
 #include "platform/ini_settings_store.h"
 #include "tests/support/sample_plans.h"
@@ -49,8 +50,5 @@ BENCHMARK(BM_SaveAndLoadWholePlan)->Arg(10)->Arg(1000)->Unit(benchmark::kMillise
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return jubilo::bench::runBenchmarks(argc, argv);
 }

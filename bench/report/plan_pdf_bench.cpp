@@ -4,6 +4,7 @@
 // table. LibreOffice's conversion of the same workbooks is the reference,
 // run when JUBILO_BENCH_LIBREOFFICE is set.
 
+#include "bench_main.h"
 #include "bench_seam.h"
 
 #include "engine_host/engine_host.h"
@@ -94,12 +95,8 @@ BENCHMARK(BM_PlanPdfByLibreOffice)->Arg(0)->Arg(1000)->Iterations(3)->Unit(bench
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    jubilo::bench::useOffscreenPlatform();
     QGuiApplication app(argc, argv);
     const jubilo::testing::UsEnglishLocale english;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return jubilo::bench::runBenchmarks(argc, argv);
 }

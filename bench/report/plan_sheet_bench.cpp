@@ -1,6 +1,7 @@
 // buildPlanSheet plus SaveAs for plans of 1, 10, 100 and 1,000 rows in
 // every table.
 
+#include "bench_main.h"
 #include "engine_host/engine_host.h"
 #include "report/plan_sheet.h"
 #include "tests/support/sample_plans.h"
@@ -38,8 +39,5 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const jubilo::testing::UsEnglishLocale english;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return jubilo::bench::runBenchmarks(argc, argv);
 }

@@ -6,6 +6,7 @@
 // its own so no earlier benchmark's pages count. LibreOffice's conversion of
 // the same workbook to PDF, the reference, is in plan_pdf_bench.cpp.
 
+#include "bench_main.h"
 #include "bench_seam.h"
 
 #include "engine_host/engine_host.h"
@@ -95,8 +96,7 @@ BENCHMARK(BM_ReportPeakResidentMemory)->Arg(1000)->Iterations(1)->Unit(benchmark
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    jubilo::bench::useOffscreenPlatform();
     QGuiApplication app(argc, argv);
     const jubilo::testing::UsEnglishLocale english;
     for (int i = 1; i < argc; ++i) {
@@ -104,8 +104,5 @@ int main(int argc, char** argv)
         if (arg.startsWith(kChildOption))
             return runChild(arg.mid(int(sizeof kChildOption) - 1).toInt());
     }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return jubilo::bench::runBenchmarks(argc, argv);
 }

@@ -5,6 +5,7 @@
 // zooms at the top and at the end, scrolling through it, and its whole
 // bitmap.
 
+#include "bench_main.h"
 #include "spreadsheet/picture/range_picture.h"
 #include "tests/support/engine_sheets.h"
 
@@ -145,13 +146,7 @@ BENCHMARK(BM_WholeBitmapOfLongPlan)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    jubilo::bench::useOffscreenPlatform();
     QGuiApplication app(argc, argv);  // fonts need one
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return jubilo::bench::runBenchmarks(argc, argv);
 }

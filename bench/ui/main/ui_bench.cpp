@@ -3,6 +3,7 @@
 // click to the preview on screen. The store is the settings file on disk;
 // each benchmark counts the writes that reach it.
 
+#include "bench_main.h"
 #include "platform/ini_settings_store.h"
 #include "platform/qt_system.h"
 #include "engine_host/engine_host.h"
@@ -192,12 +193,8 @@ BENCHMARK(BM_ReportFromClickToPreview)->Arg(1)->Arg(1000)->Unit(benchmark::kMill
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    jubilo::bench::useOffscreenPlatform();
     QApplication app(argc, argv);
     const jubilo::testing::UsEnglishLocale english;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return jubilo::bench::runBenchmarks(argc, argv);
 }

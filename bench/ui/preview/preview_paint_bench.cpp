@@ -1,6 +1,7 @@
 // The preview's paint of its viewport, drawn from the picture at the zoom:
 // after a scroll to the end of a tall sheet, and after a zoom step.
 
+#include "bench_main.h"
 #include "platform/qt_system.h"
 #include "ui/preview/preview_window.h"
 
@@ -148,11 +149,7 @@ BENCHMARK(BM_PaintAfterZoomStep)->Arg(90)->Arg(65536)->Unit(benchmark::kMillisec
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    jubilo::bench::useOffscreenPlatform();
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return jubilo::bench::runBenchmarks(argc, argv);
 }
