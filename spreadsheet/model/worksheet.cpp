@@ -1,5 +1,6 @@
 #include "spreadsheet/model/worksheet.h"
 
+#include "automation/xl_constants.h"
 #include "spreadsheet/core/address.h"
 #include "spreadsheet/core/error.h"
 #include "spreadsheet/formula/parser_p.h"
@@ -36,9 +37,8 @@ void Worksheet::setName(const QString& name) { workbook().renameSheet(*this, nam
 
 void Worksheet::setFormulaR1C1(int row, int col, const QString& text)
 {
-    // A cell holds at most 32,767 characters, as the file format does; a
-    // longer text is refused here rather than when the workbook is saved.
-    constexpr qsizetype kMaxCellText = 32767;
+    // A longer text is refused here rather than when the workbook is saved.
+    constexpr qsizetype kMaxCellText = xl::kMaxCellTextLength;
     if (text.size() > kMaxCellText)
         throw SpreadsheetError(QStringLiteral("A cell holds at most %4 characters; the text for %1%2 has %3.")
                                    .arg(columnName(col))

@@ -12,6 +12,7 @@
 // entries 1-56 (paletteIcv), 64 the window text colour, 65 the window
 // background, 0x7FFF the automatic font colour.
 
+#include "automation/xl_constants.h"
 #include "spreadsheet/xls/xls_codes.h"
 
 #include <array>
@@ -25,7 +26,7 @@ namespace jubilo::xls {
 
 inline constexpr uint16_t kMaxRow = 65535;
 inline constexpr uint16_t kMaxColumn = 255;
-inline constexpr std::size_t kMaxCellText = 32767;
+inline constexpr std::size_t kMaxCellText = xl::kMaxCellTextLength;
 // Sheets a workbook may have, written or read: each costs the engine a few
 // kilobytes while a file spends a few dozen bytes on it.
 inline constexpr std::size_t kMaxSheets = 4096;
