@@ -54,6 +54,7 @@ int runExport(char* argv[], const jubilo::CommandLine& command)
 {
     if (jubilo::needsOffscreenPlatform(QProcessEnvironment::systemEnvironment().toStringList()))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    jubilo::keepQtNotesOffStandardError();
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Jubilo"));

@@ -5,6 +5,9 @@
 #include "platform/system.h"
 #include "report/plan_export.h"
 
+#include <QtGlobal>
+
+#include <cstdio>
 #include <ostream>
 
 namespace jubilo {
@@ -106,6 +109,14 @@ bool needsOffscreenPlatform(const QStringList& environment)
     };
     return !isSet(QStringLiteral("DISPLAY")) && !isSet(QStringLiteral("WAYLAND_DISPLAY"))
         && !isSet(QStringLiteral("QT_QPA_PLATFORM"));
+}
+
+void keepQtNotesOffStandardError()
+{
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "%s: %s\n", kProgram, message.toLocal8Bit().constData());
+    });
 }
 
 int runCommand(const CommandLine& command, std::ostream& out, std::ostream& err)

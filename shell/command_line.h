@@ -35,6 +35,12 @@ QString usageText();
 // "NAME=value" entries.
 bool needsOffscreenPlatform(const QStringList& environment);
 
+// Keeps Qt's own notes (no XDG_RUNTIME_DIR, a font substituted) off
+// standard error for the scripting forms: scripts read it for the program's
+// messages, and cron mails whatever is written there. Qt's critical and
+// fatal messages still reach it.
+void keepQtNotesOffStandardError();
+
 // Runs any form but the window: help on `out`, every message on `err`.
 // Returns the exit status. --pdf and --xls need a Qt application and the
 // installed seam; they read the plan through a read-only store.
