@@ -132,8 +132,9 @@ QString toQtFileFilter(const QString& pipeFilter)
 SaveFileChoice QtSystem::saveFileName(const QString& title, const QString& filter, const QString& fileName,
                                       int fileType)
 {
-    const QStringList types = toQtFileFilter(filter).split(QStringLiteral(";;"));
-    QFileDialog dialog(QApplication::activeWindow(), title, fileName, types.join(QStringLiteral(";;")));
+    const QString qtFilter = toQtFileFilter(filter);
+    const QStringList types = qtFilter.split(QStringLiteral(";;"));
+    QFileDialog dialog(QApplication::activeWindow(), title, fileName, qtFilter);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

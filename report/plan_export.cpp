@@ -3,6 +3,7 @@
 #include "automation/xl_constants.h"
 #include "host/spreadsheet_host.h"
 #include "model/plan.h"
+#include "report/host_session.h"
 #include "report/host_version.h"
 #include "report/plan_sheet.h"
 #include "report/plan_workbook.h"
@@ -28,44 +29,9 @@ std::vector<KeptTable> loadStoredPlan(SettingsStore& store, Plan& plan, const QD
 
 namespace {
 
-// Closes the workbook and quits the host however the export ends; errors
-// while closing after a failure would only hide the failure's own message.
-class HostSession {
-public:
-    explicit HostSession(std::unique_ptr<SpreadsheetHost> host)
-        : host_(std::move(host))
-    {
-    }
-    ~HostSession()
-    {
-        try {
-            if (book_)
-                book_->close();
-        } catch (...) {
-        }
-        try {
-            host_->quit();
-        } catch (...) {
-        }
-    }
-    HostSession(const HostSession&) = delete;
-    HostSession& operator=(const HostSession&) = delete;
-
-    SpreadsheetHost& host() { return *host_; }
-    HostWorkbook& addWorkbook()
-    {
-        book_ = host_->workbooks()->add();
-        return *book_;
-    }
-
-private:
-    std::unique_ptr<SpreadsheetHost> host_;
-    std::unique_ptr<HostWorkbook> book_;
-};
-
 void buildAndWrite(const Plan& plan, ExportFormat format, const QString& path)
 {
-    HostSession session(startSpreadsheetHost());
+    HostSession session;
     SpreadsheetHost& host = session.host();
     host.setDisplayAlerts(false);
     host.setScreenUpdating(false);
