@@ -2,6 +2,7 @@
 
 #include "platform/qt_system.h"
 #include "engine_host/engine_host.h"
+#include "files/path_bytes.h"
 #include "model/saved_plan.h"
 #include "model/settings_store.h"
 #include "shell/command_line.h"
@@ -71,9 +72,10 @@ int runExport(char* argv[], const jubilo::CommandLine& command)
 
 int main(int argc, char* argv[])
 {
+    // File names are bytes: a name that is not UTF-8 is kept exactly.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << jubilo::files::nameFromBytes(argv[i]);
     const jubilo::CommandLine command = jubilo::parseCommandLine(arguments);
     switch (command.form) {
     case jubilo::CommandLine::Form::Window:

@@ -2,6 +2,9 @@
 
 #include "engine_host/engine_objects_p.h"
 #include "engine_host/engine_pages.h"
+#include "files/file_error.h"
+#include "files/path_bytes.h"
+#include "files/safe_write.h"
 #include "platform/system.h"
 #include "spreadsheet/core/address.h"
 #include "spreadsheet/core/error.h"
@@ -9,7 +12,6 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QSaveFile>
 
 namespace jubilo::engine {
 
@@ -203,10 +205,9 @@ private:
     throw SpreadsheetError(QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), reason));
 }
 
-// The sheet's pages made in memory, then written in one unbuffered write to
-// a temporary file that replaces `path` once complete: the PDF writer does
-// not check its writes, and a buffered file can take a short write for a
-// whole one. A failure leaves any file at `path` as it was.
+// The sheet's pages made in memory, then written by Jubilo's one file
+// writer: the PDF writer does not check its writes, so it never writes the
+// file itself. A failure leaves any file at `path` as it was.
 void exportPdf(Worksheet& sheet, int type, const QString& path)
 {
     if (type != xl::kTypePDF)
@@ -218,14 +219,11 @@ void exportPdf(Worksheet& sheet, int type, const QString& path)
     } catch (const SpreadsheetError& e) {
         cannotWrite(path, QString::fromStdString(e.what()));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        cannotWrite(path, file.errorString());
-    const qint64 written = file.write(pdf);
-    if (written != pdf.size())
-        cannotWrite(path, written < 0 ? file.errorString() : QStringLiteral("the disk took only part of it"));
-    if (!file.commit())
-        cannotWrite(path, file.errorString());
+    try {
+        files::replaceFile(files::fileSystemPath(path), pdf);
+    } catch (const files::FileError& e) {
+        cannotWrite(path, e.reason());
+    }
 }
 
 class Book : public HostWorkbook {

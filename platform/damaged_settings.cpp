@@ -1,7 +1,9 @@
 #include "platform/damaged_settings.h"
 
-#include "platform/private_file.h"
+#include "files/path_bytes.h"
+#include "files/safe_write.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QStringDecoder>
 
@@ -69,16 +71,16 @@ bool hasUnreadableLines(const QByteArray& bytes)
     return !isReadableLine(logical);
 }
 
-QString keepDamagedCopy(const QString& path, const QByteArray& bytes, const QDate& date)
+QString keepCopyBeside(const QString& path, const QByteArray& bytes, const char* why, const QDate& date)
 {
-    const QString base = path + QStringLiteral(".damaged-") + date.toString(QStringLiteral("yyyy-MM-dd"));
+    const QString base = path + QLatin1Char('.') + QString::fromLatin1(why) + QLatin1Char('-')
+        + date.toString(QStringLiteral("yyyy-MM-dd"));
     for (int number = 1; number <= kMaxCopiesPerDay; ++number) {
         const QString copy = number == 1 ? base : base + QLatin1Char('-') + QString::number(number);
-        if (createPrivateFile(copy, bytes))
+        if (files::createNewFile(files::fileSystemPath(copy), bytes))
             return copy;
     }
-    throw std::runtime_error("No free name for a copy of the damaged settings file was found beside "
-                             + path.toStdString());
+    throw std::runtime_error("No free name for a copy of the settings file was found beside " + path.toStdString());
 }
 
 QString damagedSettingsNotice(const QString& path, const QString& copyPath)
@@ -86,6 +88,16 @@ QString damagedSettingsNotice(const QString& path, const QString& copyPath)
     return QStringLiteral("The settings file %1 had lines that could not be read. Jubilo keeps what it could read "
                           "and writes the file afresh, so those lines will be gone from it.\n\n"
                           "A copy of the file as it was is kept in %2.")
+        .arg(path, copyPath);
+}
+
+QString changedSettingsNotice(const QString& path, const QString& copyPath)
+{
+    return QCoreApplication::translate("settings",
+                                       "Another program changed the settings file %1 while Jubilo was open, and "
+                                       "Jubilo now writes a value that program changed. Jubilo keeps its own value "
+                                       "and the rest of the other program's changes.\n\n"
+                                       "A copy of the file as the other program left it is kept in %2.")
         .arg(path, copyPath);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// A settings file with lines QSettings cannot read back as they stand: its
-// next rewrite drops or alters them, so a copy of the file as it was is
-// kept beside it first.
+// Copies of the settings file kept beside it before a rewrite could lose
+// something: when it has lines QSettings cannot read back as they stand (a
+// rewrite may drop or alter them), and when another program changed a
+// value Jubilo is about to write.
 
 #include <QByteArray>
 #include <QDate>
@@ -15,13 +16,18 @@ namespace jubilo {
 // a "#" line without "=", or a byte order mark, as an error too.
 bool hasUnreadableLines(const QByteArray& bytes);
 
-// Writes `bytes` to "<path>.damaged-<yyyy-MM-dd>", or to the first of
+// Why a copy is kept, as its name says.
+inline constexpr char kDamagedCopy[] = "damaged";
+inline constexpr char kChangedCopy[] = "changed";
+
+// Writes `bytes` to "<path>.<why>-<yyyy-MM-dd>", or to the first of
 // "...-2", "...-3" and on that no file holds yet; never replaces a file or
 // follows a link. Returns the copy's path; throws std::runtime_error when no
 // copy could be made.
-QString keepDamagedCopy(const QString& path, const QByteArray& bytes, const QDate& date);
+QString keepCopyBeside(const QString& path, const QByteArray& bytes, const char* why, const QDate& date);
 
 // What the user is told once the copy is kept.
 QString damagedSettingsNotice(const QString& path, const QString& copyPath);
+QString changedSettingsNotice(const QString& path, const QString& copyPath);
 
 }  // namespace jubilo

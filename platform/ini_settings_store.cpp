@@ -1,6 +1,10 @@
 #include "platform/ini_settings_store.h"
 
+#include "files/file_error.h"
+#include "files/path_bytes.h"
+#include "files/safe_write.h"
 #include "platform/damaged_settings.h"
+#include "platform/ini_document.h"
 #include "platform/system.h"
 
 #include <QDir>
@@ -9,25 +13,25 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include <map>
 #include <optional>
-#include <set>
-#include <sys/stat.h>
 #include <utility>
 
 namespace jubilo {
 
-struct IniSettingsStore::Files {
-    std::map<QString, std::unique_ptr<QSettings>> byApp;
-    // Applications whose file has been made ready for writing: created
-    // owner-only, or found readable, or copied aside as damaged.
-    std::set<QString> prepared;
+struct IniSettingsStore::File {
+    // What the plan in memory came from: the file as first read, with every
+    // value Jubilo wrote since. A value that differs on disk from this one
+    // was changed by someone else.
+    std::optional<ini::IniDocument> base;
+    // The file as last read, kept while it stays the same on disk.
+    ini::IniDocument current;
+    bool prepared = false;  // checked for damage before the first write
 };
 
-IniSettingsStore::IniSettingsStore(QString folder, Notice notice)
+IniSettingsStore::IniSettingsStore(QString folder, Notice notice, const files::FileCalls& calls)
     : folder_(std::move(folder))
     , notice_(std::move(notice))
-    , files_(std::make_unique<Files>())
+    , calls_(calls)
 {
 }
 
@@ -47,122 +51,130 @@ QString IniSettingsStore::filePath(const QString& app) const
 
 QString IniSettingsStore::location(const QString& app) const { return filePath(app); }
 
-QSettings& IniSettingsStore::fileFor(const QString& app)
+IniSettingsStore::File& IniSettingsStore::fileFor(const QString& app)
 {
-    auto& slot = files_->byApp[app];
+    auto& slot = files_[app];
     if (!slot)
-        slot = std::make_unique<QSettings>(filePath(app), QSettings::IniFormat);
+        slot = std::make_unique<File>();
     return *slot;
 }
 
-namespace {
-
-QString keyPath(const QString& section, const QString& key) { return section + QLatin1Char('/') + key; }
-
-QString storedText(const QVariant& value)
+void IniSettingsStore::tell(const QString& text) const
 {
-    // A hand-edited file may hold an unquoted "a, b", which QSettings reads
-    // as a list; give the text back as it stands in the file.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
+    if (notice_)
+        notice_(text);
 }
 
-// Which file a name leads to: QSettings replaces the file on every write
-// (a fresh file renamed over the old), so a written file is a new one.
-using FileIdentity = std::pair<dev_t, ino_t>;
-
-std::optional<FileIdentity> fileIdentity(const QString& path)
+// The file's bytes; empty when there is no file yet.
+QByteArray IniSettingsStore::readFromDisk(const QString& app) const
 {
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return std::nullopt;
-    return FileIdentity(info.st_dev, info.st_ino);
-}
-
-// QSettings' rewrites keep the mode of the file they replace, so a file
-// made owner-only here stays so. When it cannot be made, QSettings' own
-// write finds and reports the reason.
-void createOwnerOnly(const QString& folder, const QString& path)
-{
-    QDir().mkpath(folder);
+    const QString path = filePath(app);
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return {};
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        file.close();
+    QByteArray bytes;
+    if (info.isFile() && file.open(QIODevice::ReadOnly)) {
+        bytes = file.readAll();
+        if (file.error() == QFileDevice::NoError)
+            return bytes;
+    }
+    const QString reason = info.isDir() ? QStringLiteral("a folder is in its place") : file.errorString();
+    throw StoreError(QStringLiteral("The settings file %1 could not be read: %2")
+                         .arg(files::displayName(path), reason)
+                         .toStdString());
 }
-
-// QSettings' own verdict, for lines the byte check lets through (a line of
-// a vertical tab, say). It parses the file only when first asked.
-bool failsToParse(QSettings& file)
-{
-    file.sync();
-    return file.status() == QSettings::FormatError;
-}
-
-}  // namespace
 
 QString IniSettingsStore::read(const QString& app, const QString& section, const QString& key,
                                const QString& defaultValue)
 {
-    QSettings& file = fileFor(app);
-    // Pick up what another running copy may have written since.
-    file.sync();
-    const QVariant value = file.value(keyPath(section, key));
-    return value.isValid() ? storedText(value) : defaultValue;
+    File& file = fileFor(app);
+    // Picks up what another program may have written since.
+    const QByteArray onDisk = readFromDisk(app);
+    if (onDisk != file.current.bytes())
+        file.current = ini::IniDocument(onDisk);
+    if (!file.base)
+        file.base = file.current;
+    return file.current.value(section, key).value_or(defaultValue);
 }
 
-void IniSettingsStore::prepareFirstWrite(const QString& app)
+namespace {
+
+// QSettings' own verdict, for lines the byte check lets through (a line of
+// a vertical tab, say).
+bool failsToParse(const QString& path)
 {
-    if (files_->prepared.contains(app))
-        return;
-    if (QFileInfo::exists(filePath(app)))
-        keepCopyIfDamaged(app);
-    else
-        createOwnerOnly(folder_, filePath(app));
-    files_->prepared.insert(app);
+    QSettings settings(path, QSettings::IniFormat);
+    settings.allKeys();
+    return settings.status() == QSettings::FormatError;
 }
 
-void IniSettingsStore::keepCopyIfDamaged(const QString& app)
+}  // namespace
+
+// The bytes the first write starts from: the file as it is, or written
+// afresh from what could be read once a copy of a damaged file is kept.
+QByteArray IniSettingsStore::prepareFirstWrite(const QString& app, File& file, const QByteArray& onDisk)
 {
-    const QString path = filePath(app);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return;  // QSettings cannot read it either, nor lose lines from it
-    const QByteArray bytes = file.readAll();
-    if (!hasUnreadableLines(bytes) && !failsToParse(fileFor(app)))
-        return;
+    if (file.prepared)
+        return onDisk;
+    if (onDisk.isEmpty())
+        QDir().mkpath(folder_);
+    if (onDisk.isEmpty() || (!hasUnreadableLines(onDisk) && !failsToParse(filePath(app)))) {
+        file.prepared = true;
+        return onDisk;
+    }
     QString copy;
     try {
-        copy = keepDamagedCopy(path, bytes, system().now().date());
+        copy = keepCopyBeside(filePath(app), onDisk, kDamagedCopy, system().now().date());
     } catch (const std::exception& error) {
         throw StoreError("The settings store has lines that could not be read and no copy of it could be kept, "
                          "so it was not written: "
                          + std::string(error.what()));
     }
-    if (notice_)
-        notice_(damagedSettingsNotice(path, copy));
+    file.prepared = true;
+    tell(damagedSettingsNotice(filePath(app), copy));
+    return ini::IniDocument(onDisk).cleaned().bytes();
+}
+
+void IniSettingsStore::keepCopyIfChanged(const QString& app, File& file, const QByteArray& onDisk,
+                                         const QString& section, const QString& key)
+{
+    if (!file.base || onDisk == file.base->bytes())
+        return;
+    const std::optional<QString> theirs = ini::IniDocument(onDisk).value(section, key);
+    if (theirs == file.base->value(section, key))
+        return;  // what they changed is kept: only this value's line is rewritten
+    QString copy;
+    try {
+        copy = keepCopyBeside(filePath(app), onDisk, kChangedCopy, system().now().date());
+    } catch (const std::exception& error) {
+        throw StoreError("The settings file was changed by another program and no copy of it could be kept, "
+                         "so it was not written: "
+                         + std::string(error.what()));
+    }
+    tell(changedSettingsNotice(filePath(app), copy));
 }
 
 void IniSettingsStore::write(const QString& app, const QString& section, const QString& key, const QString& value)
 {
-    prepareFirstWrite(app);
-    QSettings& file = fileFor(app);
-    const std::optional<FileIdentity> before = fileIdentity(filePath(app));
-    file.setValue(keyPath(section, key), value);
-    file.sync();
-    const QSettings::Status status = file.status();
-    if (status == QSettings::NoError)
-        return;
-    // Either way the next write starts from what is on disk: after a parse
-    // error that is the clean file just written.
-    files_->byApp.erase(app);
-    // QSettings keeps the first error it meets, so a parse error of the old
-    // file hides whether the new one was written; a written file has taken
-    // the old one's place under its name.
-    const std::optional<FileIdentity> after = fileIdentity(filePath(app));
-    if (status == QSettings::FormatError && after && after != before)
-        return;
-    throw StoreError("The settings store could not be written: " + filePath(app).toStdString());
+    File& file = fileFor(app);
+    const QByteArray onDisk = readFromDisk(app);
+    const QByteArray start = prepareFirstWrite(app, file, onDisk);
+    keepCopyIfChanged(app, file, onDisk, section, key);
+    ini::IniDocument next(start);
+    next.setValue(section, key, value);
+    if (next.bytes() != onDisk) {
+        try {
+            files::replaceFile(files::fileSystemPath(filePath(app)), next.bytes(), calls_);
+        } catch (const files::FileError& error) {
+            throw StoreError("The settings store could not be written: " + std::string(error.what()));
+        }
+    }
+    file.current = next;
+    if (!file.base)
+        file.base = next;
+    else
+        file.base->setValue(section, key, value);
 }
 
 }  // namespace jubilo

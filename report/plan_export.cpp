@@ -1,6 +1,7 @@
 #include "report/plan_export.h"
 
 #include "automation/xl_constants.h"
+#include "files/path_bytes.h"
 #include "host/spreadsheet_host.h"
 #include "model/plan.h"
 #include "report/host_session.h"
@@ -54,7 +55,8 @@ void exportPlan(const Plan& plan, ExportFormat format, const QString& path)
     try {
         buildAndWrite(plan, format, path);
     } catch (const std::exception& error) {
-        throw std::runtime_error("The plan was not written to " + path.toStdString() + ": " + error.what());
+        throw std::runtime_error("The plan was not written to " + files::bytesOfName(path).toStdString() + ": "
+                                 + error.what());
     }
 }
 

@@ -1,6 +1,7 @@
 // Saving a workbook as an .xls file and opening one.
 
 #include "automation/xl_constants.h"
+#include "files/path_bytes.h"
 #include "spreadsheet/model/application.h"
 #include "spreadsheet/core/error.h"
 #include "spreadsheet/model/workbook.h"
@@ -8,7 +9,6 @@
 #include "spreadsheet/io/xls_export_p.h"
 #include "spreadsheet/io/xls_import_p.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <new>
@@ -17,10 +17,7 @@ namespace jubilo::spreadsheet {
 
 namespace {
 
-std::filesystem::path nativePath(const QString& path)
-{
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
+std::filesystem::path nativePath(const QString& path) { return files::fileSystemPath(path); }
 
 QString reason(const std::exception& e) { return QString::fromUtf8(e.what()); }
 

@@ -12,8 +12,9 @@
 
 namespace jubilo::xls {
 
-// Writes the workbook as an .xls file readable by its owner only, replacing
-// the file at path only once the new one is complete (see private_file_p.h).
+// Writes the workbook as an .xls file through Jubilo's one file writer
+// (files/safe_write.h): a new file is its owner's alone, and the file at
+// path is replaced only once the new one is complete.
 // Throws XlsError when the workbook cannot be written as it stands (a text
 // over 32,767 characters, a format that is not there, overlapping merges,
 // ...) or the file cannot be written; the file at path is then untouched.

@@ -3,7 +3,8 @@
 
 #include "spreadsheet/xls/compound_file_p.h"
 #include "spreadsheet/xls/image_codec_p.h"
-#include "spreadsheet/xls/private_file_p.h"
+#include "files/file_error.h"
+#include "files/safe_write.h"
 #include "spreadsheet/xls/sheet_writer_p.h"
 #include "spreadsheet/xls/workbook_checks_p.h"
 #include "spreadsheet/xls/xls_io.h"
@@ -161,7 +162,11 @@ std::vector<uint8_t> writeWorkbookBytes(const XlsWorkbook& workbook)
 
 void writeWorkbook(const XlsWorkbook& workbook, const std::filesystem::path& path)
 {
-    replaceFilePrivately(path, writeWorkbookBytes(workbook));
+    try {
+        files::replaceFile(path, writeWorkbookBytes(workbook));
+    } catch (const files::FileError& error) {
+        throw XlsError(("cannot write " + error.file() + ": " + error.reason()).toStdString());
+    }
 }
 
 }  // namespace jubilo::xls

@@ -1,8 +1,17 @@
 #include "platform/ini_settings_store.h"
 #include "tests/support/external_tools.h"
+#include "tests/support/scripted_system.h"
+#include "tests/support/test_files.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <cstdlib>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -120,6 +129,119 @@ TEST(IniSettingsStoreTest, ApplicationsHaveFilesOfTheirOwn)
     EXPECT_EQ(again.read("Tarvel", "Jubilo", "Date", ""), "one");
     EXPECT_EQ(again.read("Other", "Jubilo", "Date", ""), "two");
     EXPECT_EQ(again.read("Tarvel", "Elsewhere", "Date", "none"), "none");
+}
+
+// A write the disk cannot take, however it fails, leaves the file as it
+// was and says so; the plan in it reads back whole.
+TEST(IniSettingsStoreTest, AFullDiskKeepsTheOldFileWholeAndSaysSo)
+{
+    QTemporaryDir dir;
+    const QString guests = QStringLiteral("Ann||MySeparator12||Elm St||MySeparator11||").repeated(500);
+    IniSettingsStore store(dir.path());
+    store.write(kApp, kSection, "Guests", guests);
+    store.write(kApp, kSection, "Music Budget", "120");
+    const QByteArray before = testing::readFile(store.filePath(kApp));
+
+    files::FileCalls full = files::systemFileCalls();
+    full.write = [blocks = 1](int fd, const void* data, std::size_t size) mutable -> ssize_t {
+        if (blocks-- > 0)
+            return ::write(fd, data, std::min<std::size_t>(size, 4096));  // one block, then the disk is full
+        errno = ENOSPC;
+        return -1;
+    };
+    IniSettingsStore fullDisk(dir.path(), {}, full);
+    try {
+        fullDisk.write(kApp, kSection, "Guests", guests + "Bo||MySeparator12||Oak Rd||MySeparator11||");
+        ADD_FAILURE() << "a write the disk could not take was taken for done";
+    } catch (const StoreError& error) {
+        EXPECT_NE(std::string(error.what()).find("Tarvel.ini"), std::string::npos) << error.what();
+        EXPECT_NE(std::string(error.what()).find(std::strerror(ENOSPC)), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(testing::readFile(store.filePath(kApp)), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"Tarvel.ini"});
+    IniSettingsStore after(dir.path());
+    EXPECT_EQ(after.read(kApp, kSection, "Guests", ""), guests);
+    EXPECT_EQ(after.read(kApp, kSection, "Music Budget", ""), "120");
+}
+
+// The same on a real disk that is full: a small tmpfs, when this machine
+// lets the test mount one (root in CI does).
+TEST(IniSettingsStoreTest, AFullTmpfsKeepsTheOldFileWhole)
+{
+    QTemporaryDir dir;
+    const QByteArray mountPoint = QFile::encodeName(dir.path());
+    if (std::system(("mount -t tmpfs -o size=64k tmpfs '" + mountPoint + "' 2>/dev/null").constData()) != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    const QString guests = QStringLiteral("Ann||MySeparator12||Elm St||MySeparator11||").repeated(900);
+    {
+        IniSettingsStore store(dir.path());
+        store.write(kApp, kSection, "Guests", guests);
+        const QByteArray before = testing::readFile(store.filePath(kApp));
+        EXPECT_THROW(store.write(kApp, kSection, "Guests", guests + "Bo||MySeparator12||Oak||MySeparator11||"),
+                     StoreError);
+        EXPECT_EQ(testing::readFile(store.filePath(kApp)), before);
+        IniSettingsStore after(dir.path());
+        EXPECT_EQ(after.read(kApp, kSection, "Guests", ""), guests);
+    }
+    std::system(("umount '" + mountPoint + "'").constData());
+}
+
+// A file that is there but cannot be read is an error naming it, never an
+// empty plan.
+TEST(IniSettingsStoreTest, AFileThatCannotBeReadIsAnErrorNotAnEmptyPlan)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Tarvel.ini"));  // no permission bit stops root, a folder does
+    IniSettingsStore store(dir.path());
+    try {
+        store.read(kApp, kSection, "Guests", "");
+        ADD_FAILURE() << "a folder read as an empty plan";
+    } catch (const StoreError& error) {
+        EXPECT_NE(std::string(error.what()).find("Tarvel.ini"), std::string::npos) << error.what();
+    }
+    EXPECT_THROW(store.write(kApp, kSection, "Guests", "x"), StoreError);
+    EXPECT_TRUE(QFileInfo(store.filePath(kApp)).isDir());
+}
+
+class ChangedOnDiskTest : public testing::ScriptedSystemTest {
+protected:
+    ChangedOnDiskTest() { sys.clock = QDateTime(QDate(2026, 12, 8), QTime(10, 0)); }
+    void append(const QByteArray& text)
+    {
+        QFile file(store.filePath(kApp));
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        file.write(text);
+    }
+    QTemporaryDir dir;
+    QStringList notices;
+    IniSettingsStore store{dir.path(), [this](const QString& text) { notices << text; }};
+};
+
+// Lines another program adds while Jubilo runs stay; when Jubilo writes a
+// value that program changed, a copy of the file as it left it is kept.
+TEST_F(ChangedOnDiskTest, AnotherProgramsChangesAreKeptOrCopiedAside)
+{
+    store.write(kApp, kSection, "Guests", "mine");
+    EXPECT_EQ(store.read(kApp, kSection, "Guests", ""), "mine");
+    append("Hand%20Added=by hand\n");
+    store.write(kApp, kSection, "Music Budget", "10");
+    EXPECT_TRUE(notices.isEmpty());
+    EXPECT_EQ(store.read(kApp, kSection, "Hand Added", ""), "by hand");
+
+    append("Guests=theirs\n");
+    const QByteArray theirs = testing::readFile(store.filePath(kApp));
+    EXPECT_EQ(store.read(kApp, kSection, "Guests", ""), "theirs");  // as a save reads before it writes
+    store.write(kApp, kSection, "Guests", "mine again");
+    const QString copy = store.filePath(kApp) + ".changed-2026-12-08";
+    EXPECT_EQ(testing::readFile(copy), theirs);
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices[0].contains(copy));
+    EXPECT_EQ(store.read(kApp, kSection, "Guests", ""), "mine again");
+    EXPECT_EQ(store.read(kApp, kSection, "Hand Added", ""), "by hand");
+
+    store.write(kApp, kSection, "Guests", "and again");  // nothing new of theirs: no second copy
+    EXPECT_EQ(notices.size(), 1);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // and by the engine, and what a failure leaves behind.
 
 #include "engine_host/engine_host.h"
+#include "files/path_bytes.h"
 #include "model/plan.h"
 #include "model/table_text.h"
 #include "report/host_checks.h"
@@ -15,10 +16,15 @@
 #include "tests/support/test_files.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace jubilo {
 namespace {
@@ -154,6 +160,38 @@ TEST_F(PlanExportTest, FailuresNameThePathAndLeaveAnExistingFileAlone)
         EXPECT_EQ(readFile(existing), "keep me");
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"kept.out"});
     }
+}
+
+// Names as bytes: two names that are not UTF-8 land on two files under
+// exactly those names; a link planted in a shared folder is refused.
+TEST_F(PlanExportTest, NamesAreWrittenAsGivenAndPlantedLinksRefused)
+{
+    const QByteArray folder = QFile::encodeName(dir.path());
+    for (const char* name : {"/caf\xe9.xls", "/caf\xe8.xls"})
+        exportPlan(testing::samplePlan(), ExportFormat::Xls, files::nameFromBytes(folder + name));
+    for (const char* name : {"/caf\xe9.xls", "/caf\xe8.xls"}) {
+        EXPECT_EQ(::access((folder + name).constData(), F_OK), 0) << name;
+        std::filesystem::remove((folder + name).toStdString());  // Qt could not remove them
+    }
+
+    const QString shared = dir.filePath("tmp");
+    ASSERT_TRUE(QDir().mkdir(shared));
+    ::chmod(QFile::encodeName(shared).constData(), 01777);
+    const QString victim = dir.filePath("bashrc");
+    testing::writeFile(victim, "the user's own");
+    const QString planted = QDir(shared).filePath("party-plan.pdf");
+    ASSERT_TRUE(QFile::link(victim, planted));
+    if (::lchown(QFile::encodeName(planted).constData(), 65534, 65534) != 0)
+        GTEST_SKIP() << "only root can make a link that belongs to another user";
+    for (ExportFormat format : {ExportFormat::Pdf, ExportFormat::Xls}) {
+        try {
+            exportPlan(testing::samplePlan(), format, planted);
+            ADD_FAILURE() << "wrote through a planted link";
+        } catch (const std::runtime_error& error) {
+            EXPECT_TRUE(QString(error.what()).contains("another user")) << error.what();
+        }
+    }
+    EXPECT_EQ(readFile(victim), "the user's own");
 }
 
 }  // namespace

@@ -234,6 +234,19 @@ void PreviewWindow::setBarByPercent(QScrollBar& bar, int percent)
         bar.setValue(*position);
 }
 
+namespace {
+
+// A planted link or a name that is no file: said, and nothing is written.
+bool refuseUnsafeName(const SaveName& name)
+{
+    if (name.refusal.isEmpty())
+        return false;
+    msgBox(name.refusal, msgbox::kExclamation);
+    return true;
+}
+
+}  // namespace
+
 // A failed step ends the save without "Done.", and the old file stays as
 // it was: the copy replaces it only once complete.
 // A name ending in ".pdf" writes the sheet's pages as a PDF instead of
@@ -251,18 +264,23 @@ void PreviewWindow::saveResults(SavedFileType fileType)
             target = saveTarget(choice.path, static_cast<SavedFileType>(choice.fileType));
     });
     const QString& chosen = target.path;
+    SaveName name{chosen, false, {}};
     trap.step(114, [&] {
         refused = isSameFile(chosen, workbookPath_);
         if (refused)
             msgBox(chosen + QString::fromUtf8(kRefusedTarget), msgbox::kExclamation);
+        else if (!chosen.isEmpty())
+            refused = refuseUnsafeName(name = checkSaveName(chosen));
     });
     if (refused)
         return;
     if (!trap.condition(116, [&] { return chosen.isEmpty(); })) {
-        if (trap.condition(118, [&] { return fileExists(chosen); })) {
+        // A link the user made is followed: the question names its file.
+        if (trap.condition(118, [&] { return name.exists; })) {
             trap.step(120, [&] {
-                answer = msgBox(QStringLiteral("Are you sure you wish to overwrite ") + chosen + QStringLiteral(" ?"),
-                                msgbox::kYesNo);
+                answer
+                    = msgBox(QStringLiteral("Are you sure you wish to overwrite ") + name.file + QStringLiteral(" ?"),
+                             msgbox::kYesNo);
             });
         } else {
             trap.step(126, [&] { answer = msgbox::kAnswerYes; });

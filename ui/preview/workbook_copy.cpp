@@ -1,7 +1,11 @@
 #include "ui/preview/workbook_copy.h"
 
+#include "files/file_error.h"
+#include "files/path_bytes.h"
+#include "files/safe_write.h"
+#include "files/write_target.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 #include <filesystem>
 #include <stdexcept>
@@ -9,52 +13,42 @@
 
 namespace jubilo {
 
-namespace {
-
-inline constexpr qint64 kCopyChunkBytes = 64 * 1024;
-inline constexpr char kNotRead[] = "The workbook could not be read from";
-inline constexpr char kNotSaved[] = "The workbook could not be saved to";
-
-std::filesystem::path fileSystemPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-[[noreturn]] void fail(const char* what, const QString& path, const QString& reason)
-{
-    throw std::runtime_error(
-        (QString::fromUtf8(what) + QLatin1Char(' ') + path + QStringLiteral(": ") + reason).toStdString());
-}
-
-}  // namespace
-
 bool isSameFile(const QString& first, const QString& second)
 {
     if (first.isEmpty() || second.isEmpty())
         return false;
     std::error_code error;
-    return std::filesystem::equivalent(fileSystemPath(first), fileSystemPath(second), error) && !error;
+    return std::filesystem::equivalent(files::fileSystemPath(first), files::fileSystemPath(second), error) && !error;
+}
+
+SaveName checkSaveName(const QString& chosen)
+{
+    try {
+        const files::WriteTarget target = files::resolveWriteTarget(files::fileSystemPath(chosen));
+        return {files::nameFromBytes(target.path.native()), target.exists, {}};
+    } catch (const files::WriteRefused& error) {
+        return {chosen, false, QString::fromUtf8(error.what())};
+    } catch (const files::FileError&) {
+        return {chosen, false, {}};  // the save itself reports why it cannot be made
+    }
 }
 
 void saveCopy(const QString& from, const QString& to)
 {
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
-        fail(kNotRead, from, source.errorString());
-    // Unbuffered, every write reaches the disk here, where a short one shows;
-    // commit() would take a short write of its buffer for a complete one.
-    QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fail(kNotSaved, to, target.errorString());
-    while (!source.atEnd()) {
-        const QByteArray chunk = source.read(kCopyChunkBytes);
-        if (chunk.isEmpty())
-            fail(kNotRead, from, source.errorString());
-        const qint64 written = target.write(chunk);
-        if (written != chunk.size())
-            fail(kNotSaved, to, written < 0 ? target.errorString() : QStringLiteral("the disk took only part of it"));
+        throw std::runtime_error(
+            QStringLiteral("The workbook could not be read from %1: %2").arg(from, source.errorString()).toStdString());
+    const QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError)
+        throw std::runtime_error(
+            QStringLiteral("The workbook could not be read from %1: %2").arg(from, source.errorString()).toStdString());
+    try {
+        files::replaceFile(files::fileSystemPath(to), bytes);
+    } catch (const files::FileError& error) {
+        throw std::runtime_error(
+            QStringLiteral("The workbook could not be saved to %1: %2").arg(to, error.reason()).toStdString());
     }
-    // Until commit() the old file is untouched; a copy that fails on the way
-    // is removed, by commit() or when `target` goes.
-    if (!target.commit())
-        fail(kNotSaved, to, target.errorString());
 }
 
 }  // namespace jubilo

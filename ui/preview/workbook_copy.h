@@ -9,9 +9,20 @@ namespace jubilo {
 // through "..", a symbolic link or a second hard link.
 bool isSameFile(const QString& first, const QString& second);
 
-// Writes a copy of `from` at `to`. The copy goes to a private file beside
-// `to` and replaces it only once complete and flushed, so a failed copy
-// leaves an existing `to` as it was. Throws with the reason on failure.
+// What a name chosen in the save dialog leads to: the file a save replaces
+// or creates (through the links the user made), whether a file is there
+// now, and why saving there is refused (a link another user planted in a
+// shared folder, a folder, a pipe, a device), empty when it is not.
+struct SaveName {
+    QString file;
+    bool exists = false;
+    QString refusal;
+};
+SaveName checkSaveName(const QString& chosen);
+
+// Writes a copy of `from` at `to` through Jubilo's one file writer, which
+// replaces an existing `to` only once the copy is complete and flushed.
+// Throws with the reason on failure.
 void saveCopy(const QString& from, const QString& to);
 
 }  // namespace jubilo

@@ -1,0 +1,185 @@
+#include "files/safe_write.h"
+
+#include "files/file_error.h"
+#include "files/path_bytes.h"
+#include "files/write_target.h"
+
+#include <QString>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <sys/random.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace jubilo::files {
+
+namespace {
+
+QString shown(const std::filesystem::path& path) { return displayName(nameFromBytes(path.native())); }
+
+[[noreturn]] void fail(const std::filesystem::path& path, int error)
+{
+    throw FileError(shown(path), QString::fromLocal8Bit(std::strerror(error)));
+}
+
+std::filesystem::path folderOf(const std::filesystem::path& path)
+{
+    return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+}
+
+// 64 bits from the kernel's random source, as a hidden name.
+std::string freshName(const std::filesystem::path& target)
+{
+    uint64_t value = 0;
+    auto* at = reinterpret_cast<unsigned char*>(&value);
+    for (std::size_t got = 0; got < sizeof value;) {
+        const ssize_t n = ::getrandom(at + got, sizeof value - got, 0);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            fail(target, n < 0 ? errno : EIO);
+        got += std::size_t(n);
+    }
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(value));
+    return kPendingPrefix + std::string(hex) + kPendingSuffix;
+}
+
+// An open descriptor, closed when it goes.
+class Descriptor {
+public:
+    explicit Descriptor(int fd)
+        : fd_(fd)
+    {
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    int get() const { return fd_; }
+    // Closing reports what a file system delays until then; the
+    // descriptor is gone afterwards whatever it says. 0 or the error.
+    int close()
+    {
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result < 0 && errno != EINTR ? errno : 0;
+    }
+
+private:
+    int fd_;
+};
+
+Descriptor openFolder(const std::filesystem::path& target)
+{
+    int fd;
+    do
+        fd = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        fail(target, errno);
+    return Descriptor(fd);
+}
+
+// Every byte, through short writes and interruptions; 0 or the error.
+int writeAll(const FileCalls& calls, int fd, QByteArrayView bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = calls.write(fd, bytes.data() + done, std::size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return EIO;  // no progress and no reason: do not spin
+        done += n;
+    }
+    return 0;
+}
+
+int syncFile(const FileCalls& calls, int fd)
+{
+    int result;
+    do
+        result = calls.fsync(fd);
+    while (result < 0 && errno == EINTR);
+    return result < 0 ? errno : 0;
+}
+
+// Sets the mode exactly (open's is narrowed by the umask), writes, flushes
+// and closes; 0 or the first error.
+int fill(const FileCalls& calls, Descriptor& file, mode_t mode, QByteArrayView bytes)
+{
+    int error = ::fchmod(file.get(), mode) < 0 ? errno : 0;
+    if (error == 0)
+        error = writeAll(calls, file.get(), bytes);
+    if (error == 0)
+        error = syncFile(calls, file.get());
+    const int closed = file.close();
+    return error != 0 ? error : closed;
+}
+
+// The pending file under a fresh name in `folder`, or a throw.
+Descriptor createPending(const FileCalls& calls, int folder, const std::filesystem::path& target, std::string& name)
+{
+    for (int attempt = 0; attempt < kMaxFreshNameTries; ++attempt) {
+        name = freshName(target);
+        const int fd
+            = calls.openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kNewFileMode);
+        if (fd >= 0)
+            return Descriptor(fd);
+        if (errno != EEXIST && errno != EINTR)
+            fail(target, errno);
+    }
+    fail(target, EEXIST);
+}
+
+}  // namespace
+
+void replaceFile(const std::filesystem::path& name, QByteArrayView bytes, const FileCalls& calls)
+{
+    const WriteTarget target = resolveWriteTarget(name);
+    Descriptor folder = openFolder(target.path);
+    std::string pending;
+    Descriptor file = createPending(calls, folder.get(), target.path, pending);
+    int error = fill(calls, file, target.exists ? target.mode : kNewFileMode, bytes);
+    if (error == 0 && calls.renameat(folder.get(), pending.c_str(), target.path.filename().c_str()) < 0)
+        error = errno;
+    if (error != 0) {
+        ::unlinkat(folder.get(), pending.c_str(), 0);
+        fail(target.path, error);
+    }
+    ::fsync(folder.get());  // the rename reaches the disk with its folder
+}
+
+bool createNewFile(const std::filesystem::path& name, QByteArrayView bytes, const FileCalls& calls)
+{
+    Descriptor folder = openFolder(name);
+    const std::string leaf = name.filename().string();
+    int fd;
+    do
+        fd = calls.openat(folder.get(), leaf.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                          kNewFileMode);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0 && errno == EEXIST)
+        return false;
+    if (fd < 0)
+        fail(name, errno);
+    Descriptor file(fd);
+    if (const int error = fill(calls, file, kNewFileMode, bytes)) {
+        ::unlinkat(folder.get(), leaf.c_str(), 0);
+        fail(name, error);
+    }
+    ::fsync(folder.get());
+    return true;
+}
+
+}  // namespace jubilo::files

@@ -1,0 +1,174 @@
+#include "platform/ini_document.h"
+
+#include "platform/ini_lines.h"
+#include "platform/ini_text.h"
+
+#include <QStringList>
+
+#include <utility>
+
+namespace jubilo::ini {
+
+namespace {
+
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// "[name]": the general group for "General" in any case, a group named
+// General for "%General", any other name unescaped.
+QString groupName(QByteArrayView header)
+{
+    const qsizetype close = header.indexOf(']');
+    QByteArrayView name = header.sliced(1, (close < 0 ? header.size() : close) - 1).trimmed();
+    if (name.compare("general", Qt::CaseInsensitive) == 0)
+        return {};
+    if (name.compare("%general", Qt::CaseInsensitive) == 0)
+        return QString::fromLatin1(name.sliced(1));
+    return unescapedKey(name);
+}
+
+QByteArray groupHeader(const QString& group)
+{
+    if (group.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0)
+        return "[%" + group.toLatin1() + "]";
+    return '[' + escapedKey(group) + ']';
+}
+
+}  // namespace
+
+IniDocument::IniDocument(QByteArray bytes)
+    : bytes_(std::move(bytes))
+{
+    parse();
+}
+
+void IniDocument::parse()
+{
+    entries_.clear();
+    blocks_.assign(1, Block{QString(), -1});  // the general group, empty so far
+    const QByteArrayView data(bytes_);
+    qsizetype position = data.startsWith(kByteOrderMark) ? qsizetype(sizeof kByteOrderMark - 1) : 0;
+    IniLine line;
+    while (nextIniLine(data, position, line)) {
+        const qsizetype end = line.start + line.length;
+        if (data[line.start] == '[') {
+            blocks_.push_back({groupName(data.sliced(line.start, line.length)), end});
+            continue;
+        }
+        if (line.equals < 0)
+            continue;  // neither a key nor a group: QSettings skips it too
+        qsizetype valueStart = line.equals + 1;
+        while (valueStart < end && isBlank(data[valueStart]))
+            ++valueStart;
+        const QByteArrayView key = data.sliced(line.start, line.equals - line.start).trimmed();
+        entries_.push_back({blocks_.back().group, unescapedKey(key), line.start, end, valueStart});
+        blocks_.back().lastLineEnd = end;
+    }
+}
+
+const IniDocument::Entry* IniDocument::lastEntry(const QString& group, const QString& key) const
+{
+    for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry) {
+        if (entry->key == key && entry->group == group)
+            return &*entry;
+    }
+    return nullptr;
+}
+
+std::optional<QString> IniDocument::value(const QString& group, const QString& key) const
+{
+    const Entry* entry = lastEntry(group, key);
+    if (!entry)
+        return std::nullopt;
+    return unescapedText(QByteArrayView(bytes_).sliced(entry->valueStart, entry->end - entry->valueStart));
+}
+
+void IniDocument::setValue(const QString& group, const QString& key, const QString& text)
+{
+    const QByteArray line = escapedKey(key) + '=' + escapedText(text);
+    if (const Entry* entry = lastEntry(group, key)) {
+        bytes_.replace(entry->start, entry->end - entry->start, line);
+    } else {
+        const Block* block = nullptr;
+        for (const Block& candidate : blocks_) {
+            if (candidate.group == group)
+                block = &candidate;
+        }
+        if (block)
+            insertLine(block->lastLineEnd, line);
+        else
+            appendGroup(group, line);
+    }
+    parse();
+}
+
+namespace {
+
+// A typed value ("@ByteArray(...)") is kept as it stands when it is clean
+// text on one line; everything else is written as the text it reads as.
+QByteArray cleanValue(QByteArrayView raw, const QString& text)
+{
+    const bool oneCleanLine
+        = !raw.contains('\n') && !raw.contains('\r') && !raw.contains('\0') && QString::fromUtf8(raw).toUtf8() == raw;
+    if (raw.startsWith('@') && !raw.startsWith("@@") && oneCleanLine)
+        return raw.toByteArray();
+    return escapedText(text);
+}
+
+}  // namespace
+
+IniDocument IniDocument::cleaned() const
+{
+    QStringList groups;  // in the order first met
+    for (const Block& block : blocks_) {
+        if (!groups.contains(block.group))
+            groups.append(block.group);
+    }
+    QByteArray out;
+    for (const QString& group : groups) {
+        QByteArray lines;
+        for (const Entry& entry : entries_) {
+            if (entry.group != group || lastEntry(group, entry.key) != &entry)
+                continue;
+            const QByteArrayView raw = QByteArrayView(bytes_).sliced(entry.valueStart, entry.end - entry.valueStart);
+            lines += escapedKey(entry.key) + '=' + cleanValue(raw, unescapedText(raw).value_or(QString())) + '\n';
+        }
+        if (lines.isEmpty())
+            continue;
+        if (!out.isEmpty())
+            out += '\n';
+        out += (group.isEmpty() ? QByteArray() : groupHeader(group) + '\n') + lines;
+    }
+    return IniDocument(out);
+}
+
+// Inserts `line` as a line of its own after the physical line that holds
+// `after` (a comment after a value stays on the value's line); at the very
+// start when `after` is negative.
+void IniDocument::insertLine(qsizetype after, const QByteArray& line)
+{
+    if (after < 0) {
+        bytes_.insert(0, line + '\n');
+        return;
+    }
+    qsizetype at = after;
+    while (at < bytes_.size() && bytes_[at] != '\n' && bytes_[at] != '\r')
+        ++at;
+    if (at < bytes_.size())
+        bytes_.insert(at, '\n' + line);
+    else
+        bytes_.append('\n' + line + '\n');
+}
+
+// A new group at the end, a blank line after what is there.
+void IniDocument::appendGroup(const QString& group, const QByteArray& line)
+{
+    if (!bytes_.isEmpty() && !bytes_.endsWith('\n') && !bytes_.endsWith('\r'))
+        bytes_.append('\n');
+    if (!bytes_.isEmpty())
+        bytes_.append('\n');
+    bytes_.append(groupHeader(group) + '\n' + line + '\n');
+}
+
+}  // namespace jubilo::ini

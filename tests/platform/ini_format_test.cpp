@@ -1,0 +1,146 @@
+// The settings file's format is QSettings' INI format both ways: QSettings
+// reads every text Jubilo writes, Jubilo reads every text QSettings writes,
+// and a write changes one value's line and nothing else.
+
+#include "platform/ini_document.h"
+#include "platform/ini_settings_store.h"
+#include "tests/support/test_files.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace jubilo {
+namespace {
+
+using testing::readFile;
+using testing::writeFile;
+
+const QString kApp = QStringLiteral("Tarvel");
+const QString kSection = QStringLiteral("Jubilo");
+
+// Texts whose escaping goes wrong in one way or another.
+QStringList trickyTexts()
+{
+    return {QString(),
+            QStringLiteral("plain"),
+            QStringLiteral("@"),
+            QStringLiteral("@@double"),
+            QStringLiteral("@ByteArray(abc)"),
+            QStringLiteral("@Invalid()"),
+            QStringLiteral("a, b, c"),
+            QStringLiteral("semi;colon"),
+            QStringLiteral("key=value"),
+            QStringLiteral("\"quoted\" and 'single'"),
+            QStringLiteral("\""),
+            QStringLiteral(" leading and trailing "),
+            QStringLiteral("\ttabs\t"),
+            QStringLiteral("back\\slash\\"),
+            QStringLiteral("\\x41 is not an escape"),
+            QString(QChar(0)) + QStringLiteral("0after a NUL"),
+            QStringLiteral("\x01"
+                           "a bell\a, then hex digits: \x1f"
+                           "abc"),
+            QStringLiteral("\x7f delete"),
+            QStringLiteral("line1\r\nline2\rline3\nline4\n"),
+            QStringLiteral("[Section]\nkey=value ; not a comment # nor this"),
+            QStringLiteral("; a comment?"),
+            QStringLiteral("Ελληνικά — 日本語 — עברית — हिन्दी"),
+            QStringLiteral("🎉🥳 party 👨‍👩‍👧"),
+            QStringLiteral("Row||MySeparator12||cell||MySeparator11||")};
+}
+
+TEST(IniFormatTest, QSettingsReadsEveryTextJubiloWrites)
+{
+    QTemporaryDir dir;
+    IniSettingsStore store(dir.path());
+    const QStringList texts = trickyTexts();
+    for (int i = 0; i < texts.size(); ++i)
+        store.write(kApp, kSection, QStringLiteral("Key %1/sub").arg(i), texts[i]);
+    QSettings settings(store.filePath(kApp), QSettings::IniFormat);
+    ASSERT_EQ(settings.status(), QSettings::NoError);
+    for (int i = 0; i < texts.size(); ++i) {
+        const QVariant back = settings.value(kSection + QStringLiteral("/Key %1/sub").arg(i));
+        EXPECT_EQ(back.typeId(), QMetaType::QString) << "text " << i;
+        EXPECT_EQ(back.toString(), texts[i]) << "text " << i << ": " << back.toString().toStdString();
+    }
+}
+
+TEST(IniFormatTest, JubiloReadsEveryTextQSettingsWrites)
+{
+    QTemporaryDir dir;
+    const QStringList texts = trickyTexts();
+    {
+        QSettings settings(QDir(dir.path()).filePath("Tarvel.ini"), QSettings::IniFormat);
+        for (int i = 0; i < texts.size(); ++i)
+            settings.setValue(kSection + QStringLiteral("/Key %1/sub").arg(i), texts[i]);
+        settings.setValue(QStringLiteral("Other Group/Food And Drinks"), QStringLiteral("elsewhere"));
+        settings.setValue(QStringLiteral("General/odd"), QStringLiteral("a group named General"));
+        settings.setValue(QStringLiteral("top"), QStringLiteral("the general group"));
+    }
+    IniSettingsStore store(dir.path());
+    for (int i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(store.read(kApp, kSection, QStringLiteral("Key %1/sub").arg(i), "missing"), texts[i]) << "text " << i;
+    EXPECT_EQ(store.read(kApp, "Other Group", "Food And Drinks", ""), "elsewhere");
+    EXPECT_EQ(store.read(kApp, "General", "odd", ""), "a group named General");
+    EXPECT_EQ(store.read(kApp, "", "top", ""), "the general group");
+}
+
+// A newer Jubilo's groups and keys, comments and a hand's spacing survive
+// every write; only the written value's line changes.
+TEST(IniFormatTest, AWriteChangesOneLineAndKeepsEverythingElse)
+{
+    QTemporaryDir dir;
+    const QByteArray before = "; kept by hand\n"
+                              "top=1\n"
+                              "\n[Jubilo]\n"
+                              "Guests = old guests ; a remark\n"
+                              "Music%20Budget=10\n"
+                              "Future%20Key=@Variant(\\0\\0\\0\\x7f)\n"
+                              "\n[Later Version]\n"
+                              "Shape=\"a, b\"\n";
+    const QString path = QDir(dir.path()).filePath("Tarvel.ini");
+    writeFile(path, before);
+    IniSettingsStore store(dir.path());
+    store.write(kApp, kSection, "Guests", "new guests");
+    store.write(kApp, kSection, "Date", "May 1st");
+    store.write(kApp, "Another", "Key", "v");
+    QByteArray expected = before;
+    expected.replace("Guests = old guests ; a remark\n", "Guests=new guests; a remark\n");
+    expected.replace("Future%20Key=@Variant(\\0\\0\\0\\x7f)\n",
+                     "Future%20Key=@Variant(\\0\\0\\0\\x7f)\nDate=May 1st\n");
+    expected += "\n[Another]\nKey=v\n";
+    EXPECT_EQ(readFile(path).toStdString(), expected.toStdString());
+
+    ini::IniDocument document(expected);
+    EXPECT_EQ(document.value(kSection, "Music Budget"), QStringLiteral("10"));
+    EXPECT_EQ(document.value("Later Version", "Shape"), QStringLiteral("a, b"));
+    EXPECT_EQ(document.value(kSection, "Shape"), std::nullopt);
+}
+
+// A later line of the same key wins, as in QSettings, and is the one
+// rewritten; a line a quote carries over several lines is one value.
+TEST(IniFormatTest, LinesAreFoundAsQSettingsFindsThem)
+{
+    const QByteArray text = "[Jubilo]\nKey=first\nQuoted=\"one\ntwo;three\"\nKey=second\nCont=a\\\nb\n[Jubilo]\nTail=x";
+    ini::IniDocument document(text);
+    EXPECT_EQ(document.value(kSection, "Key"), QStringLiteral("second"));
+    EXPECT_EQ(document.value(kSection, "Quoted"), QStringLiteral("one\ntwo;three"));
+    EXPECT_EQ(document.value(kSection, "Cont"), QStringLiteral("ab"));
+    document.setValue(kSection, "Key", "third");
+    document.setValue(kSection, "New", "n");
+    EXPECT_EQ(document.bytes(),
+              "[Jubilo]\nKey=first\nQuoted=\"one\ntwo;three\"\nKey=third\nCont=a\\\nb\n[Jubilo]\nTail=x\nNew=n\n");
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath("check.ini");
+    writeFile(path, document.bytes());
+    QSettings settings(path, QSettings::IniFormat);
+    EXPECT_EQ(settings.value("Jubilo/Key").toString(), "third");
+    EXPECT_EQ(settings.value("Jubilo/Quoted").toString(), "one\ntwo;three");
+    EXPECT_EQ(settings.value("Jubilo/New").toString(), "n");
+}
+
+}  // namespace
+}  // namespace jubilo
