@@ -3,6 +3,7 @@
 #include "platform/ini_lines.h"
 #include "platform/ini_text.h"
 
+#include <QSet>
 #include <QStringList>
 
 #include <utility>
@@ -67,6 +68,11 @@ void IniDocument::parse()
     }
 }
 
+QByteArrayView IniDocument::rawValue(const Entry& entry) const
+{
+    return QByteArrayView(bytes_).sliced(entry.valueStart, entry.end - entry.valueStart);
+}
+
 const IniDocument::Entry* IniDocument::lastEntry(const QString& group, const QString& key) const
 {
     for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry) {
@@ -81,10 +87,33 @@ std::optional<QString> IniDocument::value(const QString& group, const QString& k
     const Entry* entry = lastEntry(group, key);
     if (!entry)
         return std::nullopt;
-    return unescapedText(QByteArrayView(bytes_).sliced(entry->valueStart, entry->end - entry->valueStart));
+    return unescapedText(rawValue(*entry));
 }
 
-void IniDocument::setValue(const QString& group, const QString& key, const QString& text)
+IniDocument::Values IniDocument::values() const
+{
+    Values all;  // a later line of a key wins
+    for (const Entry& entry : entries_)
+        all[{entry.group, entry.key}] = unescapedText(rawValue(entry));
+    return all;
+}
+
+bool IniDocument::setValue(const QString& group, const QString& key, const QString& text)
+{
+    Values expected = values();
+    expected[{group, key}] = text;
+    IniDocument edited = *this;
+    edited.editLine(group, key, text);
+    if (edited.values() == expected) {
+        *this = std::move(edited);
+        return false;
+    }
+    *this = cleaned();
+    editLine(group, key, text);
+    return true;
+}
+
+void IniDocument::editLine(const QString& group, const QString& key, const QString& text)
 {
     const QByteArray line = escapedKey(key) + '=' + escapedText(text);
     if (const Entry* entry = lastEntry(group, key)) {
@@ -106,12 +135,13 @@ void IniDocument::setValue(const QString& group, const QString& key, const QStri
 namespace {
 
 // A typed value ("@ByteArray(...)") is kept as it stands when it is clean
-// text on one line; everything else is written as the text it reads as.
+// text on one line without quotes; everything else is written as the text
+// it reads as.
 QByteArray cleanValue(QByteArrayView raw, const QString& text)
 {
-    const bool oneCleanLine
-        = !raw.contains('\n') && !raw.contains('\r') && !raw.contains('\0') && QString::fromUtf8(raw).toUtf8() == raw;
-    if (raw.startsWith('@') && !raw.startsWith("@@") && oneCleanLine)
+    const bool oneCleanLine = !raw.contains('\n') && !raw.contains('\r') && !raw.contains('\0') && !raw.contains('"')
+        && QString::fromUtf8(raw).toUtf8() == raw;
+    if (raw.startsWith('@') && !raw.startsWith("@@") && !raw.endsWith('\\') && oneCleanLine)
         return raw.toByteArray();
     return escapedText(text);
 }
@@ -121,17 +151,23 @@ QByteArray cleanValue(QByteArrayView raw, const QString& text)
 IniDocument IniDocument::cleaned() const
 {
     QStringList groups;  // in the order first met
+    QSet<QString> met;
     for (const Block& block : blocks_) {
-        if (!groups.contains(block.group))
+        if (!met.contains(block.group)) {
+            met.insert(block.group);
             groups.append(block.group);
+        }
     }
+    std::map<std::pair<QString, QString>, const Entry*> last;
+    for (const Entry& entry : entries_)
+        last[{entry.group, entry.key}] = &entry;
     QByteArray out;
     for (const QString& group : groups) {
         QByteArray lines;
         for (const Entry& entry : entries_) {
-            if (entry.group != group || lastEntry(group, entry.key) != &entry)
+            if (entry.group != group || last[{group, entry.key}] != &entry)
                 continue;
-            const QByteArrayView raw = QByteArrayView(bytes_).sliced(entry.valueStart, entry.end - entry.valueStart);
+            const QByteArrayView raw = rawValue(entry);
             lines += escapedKey(entry.key) + '=' + cleanValue(raw, unescapedText(raw).value_or(QString())) + '\n';
         }
         if (lines.isEmpty())

@@ -8,9 +8,12 @@
 // belong to the general group, which has the empty name.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
+#include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace jubilo::ini {
@@ -27,8 +30,15 @@ public:
     std::optional<QString> value(const QString& group, const QString& key) const;
 
     // Rewrites the key's last line in the group; a new key goes at the end
-    // of the group's last block, a new group at the end of the file.
-    void setValue(const QString& group, const QString& key, const QString& text);
+    // of the group's last block, a new group at the end of the file. When
+    // the edit would not read back as meant (a quote a hand left open
+    // swallows the new line, say), the file is written afresh from what
+    // could be read (see cleaned()) and the answer is true.
+    bool setValue(const QString& group, const QString& key, const QString& text);
+
+    // Every group and key a line sets, with the value it reads as.
+    using Values = std::map<std::pair<QString, QString>, std::optional<QString>>;
+    Values values() const;
 
     // The file written afresh from what could be read: each group once, in
     // the order first met, with its keys' last values, one line each;
@@ -48,7 +58,9 @@ private:
     };
 
     void parse();
+    void editLine(const QString& group, const QString& key, const QString& text);
     const Entry* lastEntry(const QString& group, const QString& key) const;
+    QByteArrayView rawValue(const Entry& entry) const;
     void insertLine(qsizetype after, const QByteArray& line);
     void appendGroup(const QString& group, const QByteArray& line);
 

@@ -123,6 +123,13 @@ QByteArray IniSettingsStore::prepareFirstWrite(const QString& app, File& file, c
         file.prepared = true;
         return onDisk;
     }
+    keepDamagedCopy(app, onDisk);
+    file.prepared = true;
+    return ini::IniDocument(onDisk).cleaned().bytes();
+}
+
+void IniSettingsStore::keepDamagedCopy(const QString& app, const QByteArray& onDisk)
+{
     QString copy;
     try {
         copy = keepCopyBeside(filePath(app), onDisk, kDamagedCopy, system().now().date());
@@ -131,9 +138,7 @@ QByteArray IniSettingsStore::prepareFirstWrite(const QString& app, File& file, c
                          "so it was not written: "
                          + std::string(error.what()));
     }
-    file.prepared = true;
     tell(damagedSettingsNotice(filePath(app), copy));
-    return ini::IniDocument(onDisk).cleaned().bytes();
 }
 
 void IniSettingsStore::keepCopyIfChanged(const QString& app, File& file, const QByteArray& onDisk,
@@ -162,7 +167,8 @@ void IniSettingsStore::write(const QString& app, const QString& section, const Q
     const QByteArray start = prepareFirstWrite(app, file, onDisk);
     keepCopyIfChanged(app, file, onDisk, section, key);
     ini::IniDocument next(start);
-    next.setValue(section, key, value);
+    if (next.setValue(section, key, value))
+        keepDamagedCopy(app, onDisk);  // a line of it would have swallowed the value
     if (next.bytes() != onDisk) {
         try {
             files::replaceFile(files::fileSystemPath(filePath(app)), next.bytes(), calls_);

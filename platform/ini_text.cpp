@@ -44,6 +44,16 @@ int hexNumber(QByteArrayView text, qsizetype at, int count)
 
 bool isHexDigit(char16_t c) { return c < 0x80 && hexValue(char(c)) >= 0; }
 
+// Half of a pair without its other half: UTF-8 cannot carry it, an escape can.
+bool isLoneSurrogate(const QString& text, qsizetype i)
+{
+    if (text[i].isHighSurrogate())
+        return i + 1 == text.size() || !text[i + 1].isLowSurrogate();
+    if (text[i].isLowSurrogate())
+        return i == 0 || !text[i - 1].isHighSurrogate();
+    return false;
+}
+
 // The letter of a control character's short escape, or 0.
 char shortEscape(char16_t c)
 {
@@ -77,10 +87,10 @@ QByteArray escapedKey(const QString& key)
 {
     QByteArray out;
     out.reserve(key.size());
-    for (const QChar qc : key) {
-        const char16_t c = qc.unicode();
-        if (c == '/')
-            out += '\\';
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        const char16_t c = key[i].unicode();
+        if (c == '/' && i + 1 < key.size())
+            out += '\\';  // a last one would escape the '=' after it
         else if (isPlainKeyCharacter(c))
             out += char(c);
         else if (c <= 0xFF)
@@ -134,7 +144,9 @@ QByteArray escapedText(const QString& text)
             quote = true;
         const bool hexAfterEscape = escapeNextHexDigit && isHexDigit(c);
         const char letter = shortEscape(c);
-        if (!hexAfterEscape && !letter && c > 0x1F) {
+        // A byte order mark would be dropped by the reader's UTF-8 decoding.
+        const bool mustEscape = c <= 0x1F || c == 0xFEFF || isLoneSurrogate(value, i);
+        if (!hexAfterEscape && !letter && !mustEscape) {
             escapeNextHexDigit = false;
             continue;
         }
@@ -245,8 +257,10 @@ private:
 void ValueReader::readEscape()
 {
     ++at_;
-    if (at_ >= in_.size())
+    if (at_ >= in_.size()) {
+        keepFrom_ = item_.size();  // a last lone backslash keeps the spaces before it
         return;
+    }
     const char c = in_[at_++];
     static const char kLetters[] = "abfnrtv\"?'\\";
     static const char kMeanings[] = "\a\b\f\n\r\t\v\"?'\\";
