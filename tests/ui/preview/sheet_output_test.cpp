@@ -11,11 +11,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace jubilo {
 namespace {
@@ -161,6 +165,44 @@ TEST_F(PreviewOutputTest, AnUnwritableFolderGetsTheErrorBoxAndNoDone)
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_EQ(sys.messages[0].caption, "Application Error");
     EXPECT_TRUE(sys.messages[0].text.contains("/proc/jubilo-plan.pdf"));
+}
+
+// A link the user made is followed and the question names its file; a link
+// another user planted in a shared folder, and a pipe, are refused with a
+// message before anything is asked or written.
+TEST_F(PreviewOutputTest, LinksAreFollowedOrRefusedAndPipesRefused)
+{
+    const QString real = dir.filePath("real.pdf");
+    writeFile(real, "old bytes");
+    ASSERT_TRUE(QFile::link(real, dir.filePath("link.pdf")));
+    sys.savePaths = {dir.filePath("link.pdf")};
+    sys.answers = {msgbox::kAnswerYes, msgbox::kAnswerOk};
+    window.savePdfAction().trigger();
+    ASSERT_EQ(sys.messages.size(), 2u);
+    EXPECT_EQ(sys.messages[0].text, "Are you sure you wish to overwrite " + real + " ?");
+    EXPECT_TRUE(readFile(real).startsWith("%PDF-"));
+    EXPECT_TRUE(QFileInfo(dir.filePath("link.pdf")).isSymLink());
+
+    const QString pipe = dir.filePath("pipe.xls");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    sys.savePaths = {pipe};
+    window.saveResults();
+    ASSERT_EQ(sys.messages.size(), 3u);
+    EXPECT_EQ(sys.messages[2].text, pipe + ": it is a pipe, not a file Jubilo can replace.");
+    EXPECT_EQ(sys.messages[2].flags, msgbox::kExclamation);
+
+    const QString shared = dir.filePath("tmp");
+    ASSERT_TRUE(QDir().mkdir(shared));
+    ::chmod(QFile::encodeName(shared).constData(), 01777);
+    const QString planted = QDir(shared).filePath("party-plan.pdf");
+    ASSERT_TRUE(QFile::link(dir.filePath("victim"), planted));  // dangling: no question would be asked
+    if (::lchown(QFile::encodeName(planted).constData(), 65534, 65534) != 0)
+        GTEST_SKIP() << "only root can make a link that belongs to another user";
+    sys.savePaths = {planted};
+    window.savePdfAction().trigger();
+    ASSERT_EQ(sys.messages.size(), 4u);
+    EXPECT_TRUE(sys.messages[3].text.contains("another user")) << sys.messages[3].text.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("victim")));
 }
 
 TEST_F(PreviewOutputTest, PrintHandsTheSheetsA4PagesToThePrintDialog)
