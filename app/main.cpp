@@ -17,6 +17,7 @@
 #include <QScreen>
 
 #include <iostream>
+#include <optional>
 
 namespace {
 
@@ -34,9 +35,9 @@ int runWindow(int argc, char* argv[])
 
     jubilo::setAppTitle();
     jubilo::PlanLock planLock(jubilo::planLockPath(qtSystem.settings().location(jubilo::kStoreApplication)));
-    if (!jubilo::claimPlanOrSayOpen(planLock)) {
+    if (const std::optional<int> status = jubilo::claimPlanOrEnd(planLock)) {
         jubilo::installSystem(nullptr);
-        return 0;
+        return *status;
     }
 
     jubilo::MainWindow window;
