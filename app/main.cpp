@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QProcessEnvironment>
 #include <QScreen>
 
 #include <iostream>
@@ -53,8 +52,7 @@ int runWindow(int argc, char* argv[])
 // the arguments, which are ours.
 int runExport(char* argv[], const jubilo::CommandLine& command)
 {
-    if (jubilo::needsOffscreenPlatform(QProcessEnvironment::systemEnvironment().toStringList()))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    jubilo::useNoDisplay();
     jubilo::keepQtNotesOffStandardError();
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);

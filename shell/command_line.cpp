@@ -97,18 +97,12 @@ QString usageText()
                           "command line is none of the forms above.\n");
 }
 
-bool needsOffscreenPlatform(const QStringList& environment)
+void useNoDisplay()
 {
-    const auto isSet = [&](const QString& name) {
-        const QString prefix = name + QLatin1Char('=');
-        for (const QString& entry : environment) {
-            if (entry.startsWith(prefix) && entry.size() > prefix.size())
-                return true;
-        }
-        return false;
-    };
-    return !isSet(QStringLiteral("DISPLAY")) && !isSet(QStringLiteral("WAYLAND_DISPLAY"))
-        && !isSet(QStringLiteral("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Built with X11 support, the offscreen platform may otherwise open
+    // DISPLAY's server when OpenGL is asked for.
+    qputenv("QT_QPA_OFFSCREEN_NO_GLX", "1");
 }
 
 void keepQtNotesOffStandardError()

@@ -29,11 +29,12 @@ CommandLine parseCommandLine(const QStringList& arguments);
 // Every form, one a line, and the exit statuses.
 QString usageText();
 
-// True when no display can be reached (neither DISPLAY nor WAYLAND_DISPLAY
-// is set) and no Qt platform is chosen (QT_QPA_PLATFORM unset): the
-// scripting forms then run on Qt's offscreen platform. `environment` holds
-// "NAME=value" entries.
-bool needsOffscreenPlatform(const QStringList& environment);
+// Sets the scripting forms on Qt's offscreen platform, whatever display or
+// platform the environment names: they show nothing, and a display that is
+// named but not there (a closed ssh tunnel, a stale DISPLAY under cron) must
+// not end them. The offscreen platform is kept off the X server too. Called
+// before the Qt application is made.
+void useNoDisplay();
 
 // Keeps Qt's own notes (no XDG_RUNTIME_DIR, a font substituted) off
 // standard error for the scripting forms: scripts read it for the program's

@@ -55,16 +55,6 @@ TEST(CommandLineTest, EachArgumentListIsOneFormOrSaysWhatIsWrong)
     }
 }
 
-TEST(CommandLineTest, OffscreenOnlyWithNoDisplayAndNoPlatformChosen)
-{
-    EXPECT_TRUE(needsOffscreenPlatform({"HOME=/root", "PATH=/usr/bin"}));
-    EXPECT_TRUE(needsOffscreenPlatform({"DISPLAY=", "WAYLAND_DISPLAY="}));
-    EXPECT_FALSE(needsOffscreenPlatform({"DISPLAY=:0"}));
-    EXPECT_FALSE(needsOffscreenPlatform({"WAYLAND_DISPLAY=wayland-0"}));
-    EXPECT_FALSE(needsOffscreenPlatform({"QT_QPA_PLATFORM=minimal"}));
-    EXPECT_TRUE(needsOffscreenPlatform({"XDISPLAY=:0", "MY_WAYLAND_DISPLAY=w"}));
-}
-
 TEST(CommandLineTest, HelpListsEveryFormAndAWrongLineAddsTheUsageToItsProblem)
 {
     std::ostringstream out, err;
