@@ -12,7 +12,7 @@ namespace jubilo {
 
 namespace exit_status {
 inline constexpr int kDone = 0;
-inline constexpr int kFailed = 1;  // the file could not be built or written
+inline constexpr int kFailed = 1;  // the file, or the program's output, could not be built or written
 inline constexpr int kUsage = 2;  // the command line is none of the forms
 }  // namespace exit_status
 
@@ -43,8 +43,10 @@ void useNoDisplay();
 void keepQtNotesOffStandardError();
 
 // Runs any form but the window: help on `out`, every message on `err`.
-// Returns the exit status. --pdf and --xls need a Qt application and the
-// installed seam; they read the plan through a read-only store.
+// Returns the exit status: kFailed as well when `out` or `err` could not be
+// written (a full disk), with a message on `err` when `out` failed. --pdf
+// and --xls need a Qt application and the installed seam; they read the
+// plan through a read-only store.
 int runCommand(const CommandLine& command, std::ostream& out, std::ostream& err);
 
 }  // namespace jubilo

@@ -2,7 +2,7 @@
 // plan in a settings folder of the test's own: --pdf writes one page and
 // leaves the settings file, its folder and its time stamp as they were;
 // a display named but not there changes nothing; --help and a wrong option
-// exit as documented.
+// exit as documented, also when their output cannot be written.
 
 #include "model/saved_plan.h"
 #include "platform/ini_settings_store.h"
@@ -43,8 +43,10 @@ protected:
 
     // No display, no platform chosen, no runtime folder (as under cron), and
     // this test's folders as home and settings folder; then `extra`
-    // ("NAME=value").
-    Finished run(const QStringList& arguments, const QStringList& extra = {})
+    // ("NAME=value"). Standard output and error go to `outFile` and
+    // `errFile` when given.
+    Finished run(const QStringList& arguments, const QStringList& extra = {}, const QString& outFile = {},
+                 const QString& errFile = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
@@ -56,11 +58,16 @@ protected:
         QProcess process;
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(home.path());
+        if (!outFile.isEmpty())
+            process.setStandardOutputFile(outFile);
+        if (!errFile.isEmpty())
+            process.setStandardErrorFile(errFile);
         process.start(JUBILO_PROGRAM, arguments);
         EXPECT_TRUE(process.waitForFinished(120'000)) << process.errorString().toStdString();
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-                QString::fromLocal8Bit(process.readAllStandardError())};
+        return {process.exitCode(),
+                outFile.isEmpty() ? QString::fromLocal8Bit(process.readAllStandardOutput()) : QString(),
+                errFile.isEmpty() ? QString::fromLocal8Bit(process.readAllStandardError()) : QString()};
     }
 
     QTemporaryDir home;
@@ -119,6 +126,21 @@ TEST_F(ProgramTest, ScriptingFormsNeverUseADisplay)
     EXPECT_EQ(toXls.exitCode, 0) << toXls.err.toStdString();
     EXPECT_EQ(toXls.err, "");
     EXPECT_EQ(testing::readFile(xls).left(8), QByteArray::fromHex("d0cf11e0a1b11ae1"));  // an OLE2 file
+}
+
+// /dev/full takes the open but fails every write, as a full disk does.
+TEST_F(ProgramTest, OutputThatCannotBeWrittenExitsOne)
+{
+    if (!QFileInfo::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full here";
+    const QString errors = home.filePath("errors.txt");
+    const Finished help = run({"--help"}, {}, "/dev/full", errors);
+    EXPECT_EQ(help.exitCode, 1);
+    const QByteArray said = testing::readFile(errors);
+    EXPECT_TRUE(said.startsWith("jubilo: ") && said.contains("standard output")) << said.toStdString();
+
+    const Finished wrong = run({"--pfd", "plan.pdf"}, {}, {}, "/dev/full");
+    EXPECT_EQ(wrong.exitCode, 1);
 }
 
 }  // namespace

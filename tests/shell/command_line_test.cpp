@@ -70,6 +70,27 @@ TEST(CommandLineTest, HelpListsEveryFormAndAWrongLineAddsTheUsageToItsProblem)
     EXPECT_NE(err.str().find(usageText().toStdString()), std::string::npos);
 }
 
+// A stream whose every write fails, as one to a full disk does.
+class FullDisk : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(CommandLineTest, OutputThatCannotBeWrittenIsAFailure)
+{
+    FullDisk full;
+    std::ostream broken(&full);
+    std::ostringstream out, err;
+    EXPECT_EQ(runCommand(parseCommandLine({"--help"}), broken, err), exit_status::kFailed);
+    EXPECT_EQ(err.str(), "jubilo: standard output could not be written\n");
+
+    EXPECT_EQ(runCommand(parseCommandLine({"--bogus"}), out, broken), exit_status::kFailed);
+    std::ostream unused(&full);
+    EXPECT_EQ(runCommand(parseCommandLine({"--help"}), out, unused), exit_status::kDone)
+        << "standard error that is never written is no failure";
+}
+
 class CommandLineExportTest : public testing::ScriptedSystemTest {
 protected:
     void SetUp() override
