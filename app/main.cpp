@@ -14,10 +14,10 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QProcessEnvironment>
 #include <QScreen>
 
 #include <iostream>
+#include <optional>
 
 namespace {
 
@@ -35,9 +35,9 @@ int runWindow(int argc, char* argv[])
 
     jubilo::setAppTitle();
     jubilo::PlanLock planLock(jubilo::planLockPath(qtSystem.settings().location(jubilo::kStoreApplication)));
-    if (!jubilo::claimPlanOrSayOpen(planLock)) {
+    if (const std::optional<int> status = jubilo::claimPlanOrEnd(planLock)) {
         jubilo::installSystem(nullptr);
-        return 0;
+        return *status;
     }
 
     jubilo::MainWindow window;
@@ -53,8 +53,7 @@ int runWindow(int argc, char* argv[])
 // the arguments, which are ours.
 int runExport(char* argv[], const jubilo::CommandLine& command)
 {
-    if (jubilo::needsOffscreenPlatform(QProcessEnvironment::systemEnvironment().toStringList()))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    jubilo::useNoDisplay();
     jubilo::keepQtNotesOffStandardError();
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);

@@ -5,9 +5,13 @@
 #include "platform/system.h"
 #include "report/plan_export.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <optional>
 #include <ostream>
 
 namespace jubilo {
@@ -97,18 +101,12 @@ QString usageText()
                           "command line is none of the forms above.\n");
 }
 
-bool needsOffscreenPlatform(const QStringList& environment)
+void useNoDisplay()
 {
-    const auto isSet = [&](const QString& name) {
-        const QString prefix = name + QLatin1Char('=');
-        for (const QString& entry : environment) {
-            if (entry.startsWith(prefix) && entry.size() > prefix.size())
-                return true;
-        }
-        return false;
-    };
-    return !isSet(QStringLiteral("DISPLAY")) && !isSet(QStringLiteral("WAYLAND_DISPLAY"))
-        && !isSet(QStringLiteral("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Built with X11 support, the offscreen platform may otherwise open
+    // DISPLAY's server when OpenGL is asked for.
+    qputenv("QT_QPA_OFFSCREEN_NO_GLX", "1");
 }
 
 void keepQtNotesOffStandardError()
@@ -119,7 +117,9 @@ void keepQtNotesOffStandardError()
     });
 }
 
-int runCommand(const CommandLine& command, std::ostream& out, std::ostream& err)
+namespace {
+
+int runForm(const CommandLine& command, std::ostream& out, std::ostream& err)
 {
     switch (command.form) {
     case CommandLine::Form::Help:
@@ -136,6 +136,33 @@ int runCommand(const CommandLine& command, std::ostream& out, std::ostream& err)
     }
     err << kProgram << ": " << command.problem << "\n\n" << usageText();
     return exit_status::kUsage;
+}
+
+// Flushes `stream` down to the file it writes; the system's reason when that
+// fails (std::cout's flush reaches stdout's), an empty one when it lies
+// unknown, nothing when all was written.
+std::optional<QString> writeFailure(std::ostream& stream)
+{
+    errno = 0;
+    if (stream.flush())
+        return std::nullopt;
+    return errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : QString();
+}
+
+}  // namespace
+
+int runCommand(const CommandLine& command, std::ostream& out, std::ostream& err)
+{
+    const int status = runForm(command, out, err);
+    if (const std::optional<QString> reason = writeFailure(out)) {
+        QString said = QCoreApplication::translate("CommandLine", "standard output could not be written");
+        if (!reason->isEmpty())
+            said += QStringLiteral(": ") + *reason;
+        err << kProgram << ": " << said << '\n';
+        err.flush();
+        return exit_status::kFailed;
+    }
+    return writeFailure(err) ? exit_status::kFailed : status;
 }
 
 }  // namespace jubilo

@@ -12,7 +12,7 @@ namespace jubilo {
 
 namespace exit_status {
 inline constexpr int kDone = 0;
-inline constexpr int kFailed = 1;  // the file could not be built or written
+inline constexpr int kFailed = 1;  // the file, or the program's output, could not be built or written
 inline constexpr int kUsage = 2;  // the command line is none of the forms
 }  // namespace exit_status
 
@@ -29,11 +29,12 @@ CommandLine parseCommandLine(const QStringList& arguments);
 // Every form, one a line, and the exit statuses.
 QString usageText();
 
-// True when no display can be reached (neither DISPLAY nor WAYLAND_DISPLAY
-// is set) and no Qt platform is chosen (QT_QPA_PLATFORM unset): the
-// scripting forms then run on Qt's offscreen platform. `environment` holds
-// "NAME=value" entries.
-bool needsOffscreenPlatform(const QStringList& environment);
+// Sets the scripting forms on Qt's offscreen platform, whatever display or
+// platform the environment names: they show nothing, and a display that is
+// named but not there (a closed ssh tunnel, a stale DISPLAY under cron) must
+// not end them. The offscreen platform is kept off the X server too. Called
+// before the Qt application is made.
+void useNoDisplay();
 
 // Keeps Qt's own notes (no XDG_RUNTIME_DIR, a font substituted) off
 // standard error for the scripting forms: scripts read it for the program's
@@ -42,8 +43,10 @@ bool needsOffscreenPlatform(const QStringList& environment);
 void keepQtNotesOffStandardError();
 
 // Runs any form but the window: help on `out`, every message on `err`.
-// Returns the exit status. --pdf and --xls need a Qt application and the
-// installed seam; they read the plan through a read-only store.
+// Returns the exit status: kFailed as well when `out` or `err` could not be
+// written (a full disk), with a message on `err` when `out` failed. --pdf
+// and --xls need a Qt application and the installed seam; they read the
+// plan through a read-only store.
 int runCommand(const CommandLine& command, std::ostream& out, std::ostream& err);
 
 }  // namespace jubilo

@@ -1,12 +1,15 @@
 #pragma once
-// One Jubilo per plan. Two windows on the same settings store would each
-// write their own tables over the other's, so a second start is refused
-// while a first holds the plan's lock file, beside the settings file.
+// One Jubilo per plan. Two windows on the same plan would each write their
+// own tables over the other's, so a start first claims the plan's lock file
+// and a second start is refused while another Jubilo holds it.
+//
+// The hold is the kernel's advisory lock on the open lock file, which ends
+// with the process that holds it, however it ends: a Jubilo that crashed or
+// was killed leaves no lock behind, only a file the next start takes over.
 
-#include <QLockFile>
 #include <QString>
 
-#include <memory>
+#include <optional>
 
 namespace jubilo {
 
@@ -19,19 +22,45 @@ QString planLockPath(const QString& storeLocation);
 
 class PlanLock {
 public:
-    explicit PlanLock(const QString& lockPath);
+    enum class Claim {
+        Held,  // this program holds the plan (or there is nothing to guard)
+        HeldElsewhere,  // another running Jubilo holds it
+        Failed,  // the lock could not be made or taken; problem() says why
+    };
 
-    // True when this program now holds the plan. A lock left behind by a
-    // program that was killed is taken over; a folder where no lock can be
-    // made does not stop the program.
-    bool claim();
+    // Guards the plan whose lock file is `lockPath`; an empty path guards
+    // nothing.
+    explicit PlanLock(QString lockPath);
+    // Lets the plan go.
+    ~PlanLock();
+    PlanLock(const PlanLock&) = delete;
+    PlanLock& operator=(const PlanLock&) = delete;
+
+    // Takes the plan unless another running Jubilo holds it. A missing
+    // folder is made, readable by the user alone. Whatever stands at the
+    // lock's name that no running Jubilo holds is taken over: a file left by
+    // a crash (empty or not), a file that cannot be opened, a link of any
+    // kind. A folder at the name, a folder that cannot be written or a file
+    // system without locks make the claim fail. The program's id is written
+    // into the file, for whoever looks.
+    Claim claim();
+
+    const QString& path() const { return path_; }
+    // Why the last claim failed, naming the lock file; empty otherwise.
+    const QString& problem() const { return problem_; }
 
 private:
-    std::unique_ptr<QLockFile> file_;
+    Claim fail(const QString& reason);
+
+    QString path_;
+    QString problem_;
+    int fd_ = -1;
 };
 
-// Claims the plan of the installed seam's settings store; when another
-// Jubilo holds it, says so ("Jubilo is already open.") and answers false.
-bool claimPlanOrSayOpen(PlanLock& lock);
+// Claims the plan of the installed seam's settings store. Nothing when this
+// program now holds it; otherwise says why and gives the status the program
+// ends with: 0 after "Jubilo is already open." when another Jubilo holds
+// the plan, 1 after a message naming the lock file when it cannot be taken.
+std::optional<int> claimPlanOrEnd(PlanLock& lock);
 
 }  // namespace jubilo

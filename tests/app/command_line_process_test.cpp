@@ -1,7 +1,8 @@
 // The program itself run with no display, as over ssh or from cron, on a
 // plan in a settings folder of the test's own: --pdf writes one page and
 // leaves the settings file, its folder and its time stamp as they were;
-// --help and a wrong option exit as documented.
+// a display named but not there changes nothing; --help and a wrong option
+// exit as documented, also when their output cannot be written.
 
 #include "model/saved_plan.h"
 #include "platform/ini_settings_store.h"
@@ -41,22 +42,32 @@ protected:
     QString ini() const { return QDir(config()).filePath("Tarvel.ini"); }
 
     // No display, no platform chosen, no runtime folder (as under cron), and
-    // this test's folders as home and settings folder.
-    Finished run(const QStringList& arguments)
+    // this test's folders as home and settings folder; then `extra`
+    // ("NAME=value"). Standard output and error go to `outFile` and
+    // `errFile` when given.
+    Finished run(const QStringList& arguments, const QStringList& extra = {}, const QString& outFile = {},
+                 const QString& errFile = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
             env.remove(name);
         env.insert("HOME", home.path());
         env.insert("XDG_CONFIG_HOME", config());
+        for (const QString& entry : extra)
+            env.insert(entry.section('=', 0, 0), entry.section('=', 1));
         QProcess process;
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(home.path());
+        if (!outFile.isEmpty())
+            process.setStandardOutputFile(outFile);
+        if (!errFile.isEmpty())
+            process.setStandardErrorFile(errFile);
         process.start(JUBILO_PROGRAM, arguments);
         EXPECT_TRUE(process.waitForFinished(120'000)) << process.errorString().toStdString();
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-                QString::fromLocal8Bit(process.readAllStandardError())};
+        return {process.exitCode(),
+                outFile.isEmpty() ? QString::fromLocal8Bit(process.readAllStandardOutput()) : QString(),
+                errFile.isEmpty() ? QString::fromLocal8Bit(process.readAllStandardError()) : QString()};
     }
 
     QTemporaryDir home;
@@ -97,6 +108,39 @@ TEST_F(ProgramTest, HelpAndAWrongOptionExitAsDocumented)
     EXPECT_TRUE(wrong.err.contains("unknown option --pfd")) << wrong.err.toStdString();
     EXPECT_TRUE(wrong.err.contains("Usage:")) << wrong.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(home.filePath("plan.pdf")));
+}
+
+// A display named but not there (a closed ssh tunnel, a stale DISPLAY in a
+// cron job's environment), or another platform asked for: the scripting
+// forms run offscreen all the same and never reach for it.
+TEST_F(ProgramTest, ScriptingFormsNeverUseADisplay)
+{
+    const QString pdf = home.filePath("plan.pdf");
+    const Finished toPdf = run({"--pdf", pdf}, {"DISPLAY=:99", "WAYLAND_DISPLAY=jubilo-test-no-such-display"});
+    EXPECT_EQ(toPdf.exitCode, 0) << toPdf.err.toStdString();
+    EXPECT_EQ(toPdf.err, "");
+    EXPECT_EQ(testing::readFile(pdf).left(5), "%PDF-");
+
+    const QString xls = home.filePath("plan.xls");
+    const Finished toXls = run({"--xls", xls}, {"DISPLAY=:99", "QT_QPA_PLATFORM=xcb"});
+    EXPECT_EQ(toXls.exitCode, 0) << toXls.err.toStdString();
+    EXPECT_EQ(toXls.err, "");
+    EXPECT_EQ(testing::readFile(xls).left(8), QByteArray::fromHex("d0cf11e0a1b11ae1"));  // an OLE2 file
+}
+
+// /dev/full takes the open but fails every write, as a full disk does.
+TEST_F(ProgramTest, OutputThatCannotBeWrittenExitsOne)
+{
+    if (!QFileInfo::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full here";
+    const QString errors = home.filePath("errors.txt");
+    const Finished help = run({"--help"}, {}, "/dev/full", errors);
+    EXPECT_EQ(help.exitCode, 1);
+    const QByteArray said = testing::readFile(errors);
+    EXPECT_TRUE(said.startsWith("jubilo: ") && said.contains("standard output")) << said.toStdString();
+
+    const Finished wrong = run({"--pfd", "plan.pdf"}, {}, {}, "/dev/full");
+    EXPECT_EQ(wrong.exitCode, 1);
 }
 
 }  // namespace

@@ -55,16 +55,6 @@ TEST(CommandLineTest, EachArgumentListIsOneFormOrSaysWhatIsWrong)
     }
 }
 
-TEST(CommandLineTest, OffscreenOnlyWithNoDisplayAndNoPlatformChosen)
-{
-    EXPECT_TRUE(needsOffscreenPlatform({"HOME=/root", "PATH=/usr/bin"}));
-    EXPECT_TRUE(needsOffscreenPlatform({"DISPLAY=", "WAYLAND_DISPLAY="}));
-    EXPECT_FALSE(needsOffscreenPlatform({"DISPLAY=:0"}));
-    EXPECT_FALSE(needsOffscreenPlatform({"WAYLAND_DISPLAY=wayland-0"}));
-    EXPECT_FALSE(needsOffscreenPlatform({"QT_QPA_PLATFORM=minimal"}));
-    EXPECT_TRUE(needsOffscreenPlatform({"XDISPLAY=:0", "MY_WAYLAND_DISPLAY=w"}));
-}
-
 TEST(CommandLineTest, HelpListsEveryFormAndAWrongLineAddsTheUsageToItsProblem)
 {
     std::ostringstream out, err;
@@ -78,6 +68,27 @@ TEST(CommandLineTest, HelpListsEveryFormAndAWrongLineAddsTheUsageToItsProblem)
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(err.str().rfind("jubilo: unknown option --bogus\n", 0), 0u) << err.str();
     EXPECT_NE(err.str().find(usageText().toStdString()), std::string::npos);
+}
+
+// A stream whose every write fails, as one to a full disk does.
+class FullDisk : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(CommandLineTest, OutputThatCannotBeWrittenIsAFailure)
+{
+    FullDisk full;
+    std::ostream broken(&full);
+    std::ostringstream out, err;
+    EXPECT_EQ(runCommand(parseCommandLine({"--help"}), broken, err), exit_status::kFailed);
+    EXPECT_EQ(err.str(), "jubilo: standard output could not be written\n");
+
+    EXPECT_EQ(runCommand(parseCommandLine({"--bogus"}), out, broken), exit_status::kFailed);
+    std::ostream unused(&full);
+    EXPECT_EQ(runCommand(parseCommandLine({"--help"}), out, unused), exit_status::kDone)
+        << "standard error that is never written is no failure";
 }
 
 class CommandLineExportTest : public testing::ScriptedSystemTest {
