@@ -7,6 +7,7 @@
 #include "model/settings_store.h"
 #include "shell/command_line.h"
 #include "shell/plan_lock.h"
+#include "shell/readable_plan.h"
 #include "trap/app_title.h"
 #include "trap/message.h"
 #include "ui/main/main_window.h"
@@ -35,9 +36,12 @@ int runWindow(int argc, char* argv[])
 
     jubilo::setAppTitle();
     jubilo::PlanLock planLock(jubilo::planLockPath(qtSystem.settings().location(jubilo::kStoreApplication)));
-    if (const std::optional<int> status = jubilo::claimPlanOrEnd(planLock)) {
+    std::optional<int> refused = jubilo::claimPlanOrEnd(planLock);
+    if (!refused)
+        refused = jubilo::checkPlanReadableOrEnd(qtSystem.settings());
+    if (refused) {
         jubilo::installSystem(nullptr);
-        return *status;
+        return *refused;
     }
 
     jubilo::MainWindow window;

@@ -97,6 +97,20 @@ TEST_F(ProgramTest, PdfWithNoDisplayOnlyReadsThePlan)
     EXPECT_FALSE(QFileInfo::exists(QDir(config()).filePath("Jubilo.lock")));
 }
 
+// A settings file that cannot be read is a failure, never an empty plan
+// written over the last PDF.
+TEST_F(ProgramTest, AnUnreadableSettingsFileWritesNothingAndExitsOne)
+{
+    ASSERT_TRUE(QFile::remove(ini()));
+    ASSERT_TRUE(QDir().mkdir(ini()));
+    const QString pdf = home.filePath("plan.pdf");
+    testing::writeFile(pdf, "last week's PDF");
+    const Finished done = run({"--pdf", pdf});
+    EXPECT_EQ(done.exitCode, 1) << done.err.toStdString();
+    EXPECT_TRUE(done.err.contains(ini())) << done.err.toStdString();
+    EXPECT_EQ(testing::readFile(pdf), "last week's PDF");
+}
+
 TEST_F(ProgramTest, HelpAndAWrongOptionExitAsDocumented)
 {
     const Finished help = run({"--help"});
