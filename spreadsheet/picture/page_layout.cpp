@@ -3,6 +3,7 @@
 #include "spreadsheet/core/address.h"
 #include "spreadsheet/model/page_setup.h"
 #include "spreadsheet/model/worksheet.h"
+#include "spreadsheet/picture/page_limits.h"
 
 #include <QPageSize>
 
@@ -53,6 +54,7 @@ void placePages(const RangeGeometry& g, const PageSetup& setup, PageLayout& layo
     const std::vector<int> down = pageBreaks(g.y, ppp, layout.printable.height());
     layout.pagesWide = int(across.size()) - 1;
     layout.pagesTall = int(down.size()) - 1;
+    checkPageCount(layout.pagesWide, layout.pagesTall);
     const auto add = [&](int i, int j) {
         const QRect part(QPoint(g.x[across[i]], g.y[down[j]]),
                          QPoint(g.x[across[i + 1]], g.y[down[j + 1]]));  // the closing lines included
@@ -110,9 +112,10 @@ PageLayout layoutPages(const PageSetup& setup, const RangeGeometry& geometry)
     layout.paper = paperPoints(setup.paperSize());
     if (setup.orientation() == xl::kLandscape)
         layout.paper.transpose();
-    layout.printable = QRectF(setup.leftMargin(), setup.topMargin(),
-                              std::max(1.0, layout.paper.width() - setup.leftMargin() - setup.rightMargin()),
-                              std::max(1.0, layout.paper.height() - setup.topMargin() - setup.bottomMargin()));
+    checkRoomToPrint(setup, layout.paper);
+    layout.printable
+        = QRectF(setup.leftMargin(), setup.topMargin(), layout.paper.width() - setup.leftMargin() - setup.rightMargin(),
+                 layout.paper.height() - setup.topMargin() - setup.bottomMargin());
     layout.headerMargin = setup.headerMargin();
     layout.footerMargin = setup.footerMargin();
     layout.area = geometry.range;

@@ -53,7 +53,8 @@ QSizeF paperPoints(int xlPaperSize);
 // The print area, or the used range when the sheet has none.
 CellRect printedRange(const Worksheet& sheet);
 
-// Lays out the range `geometry` measured (unlimited in size).
+// Lays out the range `geometry` measured (unlimited in size). Throws
+// NoRoomToPrint or TooManyPages (page_limits.h) before placing any page.
 PageLayout layoutPages(const PageSetup& setup, const RangeGeometry& geometry);
 // Lays out the sheet's printed range.
 PageLayout layoutPages(const Worksheet& sheet);

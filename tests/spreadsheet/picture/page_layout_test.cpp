@@ -1,8 +1,10 @@
 // Laying a sheet out on pages: where pages break, the order they come in,
-// the zoom or the fitted scale, centring, and the paper in each orientation.
+// the zoom or the fitted scale, centring, and the paper in each orientation;
+// margins that leave no room and more pages than print are refused.
 
 #include "spreadsheet/model/page_setup.h"
 #include "spreadsheet/picture/page_layout.h"
+#include "spreadsheet/picture/page_limits.h"
 #include "tests/support/engine_workbook.h"
 
 #include <gtest/gtest.h>
@@ -156,6 +158,88 @@ TEST_F(PageLayoutTest, CentringAndMarginsAndOrientation)
     setup().setCenterVertically(true);
     layout = layoutPages(*sheet);
     EXPECT_EQ(layout.pages.at(0).placed.center(), layout.printable.center());
+}
+
+// Letter without margins at 400%: 204 by 264 pixels a page, which hold 3
+// columns of 64 pixels and 15 rows of 17, so IV<n> is 86 pages wide.
+class PageLimitsTest : public PageLayoutTest {
+protected:
+    void SetUp() override
+    {
+        setup().setPaperSize(xl::kPaperLetter);
+        for (auto set : {&PageSetup::setLeftMargin, &PageSetup::setRightMargin, &PageSetup::setTopMargin,
+                         &PageSetup::setBottomMargin})
+            (setup().*set)(0);
+        setup().setZoom(400);
+    }
+
+    std::string refusal()
+    {
+        try {
+            const PageLayout layout = layoutPages(*sheet);
+            return "laid out " + std::to_string(layout.pages.size()) + " pages";
+        } catch (const SpreadsheetError& e) {
+            return e.what();
+        }
+    }
+};
+
+TEST_F(PageLimitsTest, PagesAreCountedBeforeTheyAreLaidOut)
+{
+    setup().setPrintArea(QStringLiteral("A1:IV1740"));  // 116 pages tall: 9,976
+    const PageLayout most = layoutPages(*sheet);
+    EXPECT_EQ(most.pagesWide, 86);
+    EXPECT_EQ(most.pagesTall, 116);
+    EXPECT_EQ(most.pages.size(), 9976u);
+
+    setup().setPrintArea(QStringLiteral("A1:IV1755"));  // 117 tall: 10,062
+    EXPECT_THROW(layoutPages(*sheet), TooManyPages);
+    EXPECT_EQ(refusal(),
+              "The sheet would print on 10,062 pages (86 across, 117 down); at most 10,000 pages print. "
+              "A smaller print area or zoom, or narrower margins, print fewer.");
+    // The whole grid: a page for every 3 columns and 15 rows.
+    setup().setPrintArea(QStringLiteral("A1:IV65536"));
+    EXPECT_NE(refusal().find("375,820 pages (86 across, 4,370 down)"), std::string::npos) << refusal();
+    // Fitted to pages, the scale only shrinks what the zoom would print.
+    setup().setZoom(std::nullopt);
+    setup().setFitToPagesWide(0);
+    setup().setFitToPagesTall(0);
+    EXPECT_NE(refusal().find("(22 across, 1,058 down)"), std::string::npos) << refusal();
+}
+
+TEST_F(PageLimitsTest, MarginsThatLeaveNoRoomAreRefused)
+{
+    setup().setPrintArea(QStringLiteral("A1:B2"));
+    struct Case {
+        double left, right, top, bottom;
+        int orientation;
+        bool refused;
+    };
+    // Letter is 612 by 792 points.
+    const Case cases[] = {
+        {306, 305.9, 396, 395.9, xl::kPortrait, false},  // a tenth of a point each way
+        {306, 306, 0, 0, xl::kPortrait, true},          {0, 0, 400, 392, xl::kPortrait, true},
+        {3520, 0, 0, 0, xl::kPortrait, true},  // 48.9 inches
+        {0, 0, 700, 0, xl::kPortrait, false},           {0, 0, 700, 0, xl::kLandscape, true},  // 612 points down
+        {700, 0, 0, 0, xl::kLandscape, false},
+    };
+    for (const Case& c : cases) {
+        setup().setLeftMargin(c.left);
+        setup().setRightMargin(c.right);
+        setup().setTopMargin(c.top);
+        setup().setBottomMargin(c.bottom);
+        setup().setOrientation(c.orientation);
+        const std::string outcome = refusal();
+        EXPECT_EQ(outcome.starts_with("The page margins leave no room to print"), c.refused)
+            << c.left << " " << c.right << " " << c.top << " " << c.bottom << ": " << outcome;
+    }
+    setup().setOrientation(xl::kPortrait);
+    setup().setLeftMargin(3520.8);
+    setup().setTopMargin(700);
+    EXPECT_THROW(layoutPages(*sheet), NoRoomToPrint);
+    EXPECT_EQ(refusal(),
+              "The page margins leave no room to print: they take 48.90 by 9.72 inches of paper 8.50 by "
+              "11.00 inches");
 }
 
 }  // namespace
