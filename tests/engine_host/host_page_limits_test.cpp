@@ -1,6 +1,7 @@
 // A workbook of a few kilobytes that asks for millions of pages, opened
 // from its .xls through the host: the PDF export and PrintOut refuse it
-// with the limit before laying out a page.
+// with the limit before laying out a page, and PrintOut without a printer
+// says so without laying out any.
 
 #include "engine_host/engine_host.h"
 #include "spreadsheet/picture/page_limits.h"
@@ -54,6 +55,8 @@ TEST_F(HostPageLimits, MarginsWithoutRoomAreRefusedByExportAndPrint)
         << refusal;
     EXPECT_FALSE(QFileInfo::exists(pdf));
 
+    sys.printResults = {PrintResult::NoPrinter};
+    EXPECT_EQ(book->activeSheet()->printOut(), PrintResult::NoPrinter);
     EXPECT_THROW(book->activeSheet()->printOut(), spreadsheet::picture::NoRoomToPrint);
     EXPECT_TRUE(sys.printed.empty());
 }
@@ -67,7 +70,8 @@ TEST_F(HostPageLimits, TooManyPagesAreRefusedWithTheirCountAndTheLimit)
         << refusal;
     EXPECT_FALSE(QFileInfo::exists(pdf));
 
-    sys.printResults = {PrintResult::Cancelled};
+    sys.printResults = {PrintResult::NoPrinter, PrintResult::Cancelled};
+    EXPECT_EQ(book->activeSheet()->printOut(), PrintResult::NoPrinter);
     EXPECT_THROW(book->activeSheet()->printOut(), spreadsheet::picture::TooManyPages);
     EXPECT_TRUE(sys.printed.empty());
 }
