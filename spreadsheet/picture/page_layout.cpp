@@ -33,18 +33,29 @@ bool fits(const RangeGeometry& g, const PageLayout& layout, int percent, int wid
 
 // The largest whole percent from 10 to 100 whose pages fit; page counts
 // only grow with the scale, so a binary search finds it.
-double fittedScale(const RangeGeometry& g, const PageLayout& layout, int wide, int tall)
+int fittedPercent(const RangeGeometry& g, const PageLayout& layout, int wide, int tall)
 {
     if (wide == 0 && tall == 0)
-        return 1;
+        return 100;
     int low = kMinFittedPercent, high = 100;
     if (fits(g, layout, high, wide, tall))
-        return 1;
+        return 100;
     while (low + 1 < high) {
         const int mid = (low + high) / 2;
         (fits(g, layout, mid, wide, tall) ? low : high) = mid;
     }
-    return low / 100.0;
+    return low;
+}
+
+// The pages asked, unless fitting them would print smaller than can be
+// read: then the width alone, the rows running over as many pages as they
+// need. The page setup itself stays as the workbook has it.
+double fittedScale(const RangeGeometry& g, const PageLayout& layout, int wide, int tall)
+{
+    const int percent = fittedPercent(g, layout, wide, tall);
+    if (percent >= kMinLegibleFitPercent || tall == 0)
+        return percent / 100.0;
+    return fittedPercent(g, layout, wide, 0) / 100.0;
 }
 
 void placePages(const RangeGeometry& g, const PageSetup& setup, PageLayout& layout)

@@ -112,14 +112,14 @@ TEST_F(PageLayoutTest, OverThenDownAndTheZoom)
 TEST_F(PageLayoutTest, FittedScaleIsTheLargestWholePercentThatFits)
 {
     setup().setPaperSize(xl::kPaperA4);
-    fillRows(300);
+    fillRows(100);
     setup().setZoom(std::nullopt);
     const PageLayout layout = layoutPages(*sheet);
-    EXPECT_EQ(layout.area, parseA1Range(QStringLiteral("A1:A300")));
+    EXPECT_EQ(layout.area, parseA1Range(QStringLiteral("A1:A100")));
     ASSERT_EQ(layout.pages.size(), 1u);
     expectTiled(layout);
-    // 300 rows of 17 pixels and the closing line: 3,826 points at 100%.
-    const double full = (300 * 17 + 1) * 0.75;
+    // 100 rows of 17 pixels and the closing line: 1,275.75 points at 100%.
+    const double full = (100 * 17 + 1) * 0.75;
     EXPECT_LE(layout.scale * full, layout.printable.height());
     EXPECT_GT((layout.scale + 0.01) * full, layout.printable.height());
 
@@ -127,18 +127,48 @@ TEST_F(PageLayoutTest, FittedScaleIsTheLargestWholePercentThatFits)
     setup().setFitToPagesTall(0);
     const PageLayout wide = layoutPages(*sheet);
     EXPECT_EQ(wide.scale, 1.0);
-    EXPECT_EQ(wide.pagesTall, 6);  // 300 rows, 57 to a page
+    EXPECT_EQ(wide.pagesTall, 2);  // 100 rows, 57 to a page
 }
 
-TEST_F(PageLayoutTest, FittedScaleStopsAtTenPercent)
+// Fitted to pages only below kMinLegibleFitPercent, the range is fitted to
+// the pages wide alone and its rows run over as many pages as they need;
+// the width alone still shrinks to the 10% floor. On A4 inside the default
+// margins 115 rows fit a page at 50%, 116 only at 49%.
+TEST_F(PageLayoutTest, FittingBelowHalfFitsTheWidthAlone)
 {
+    struct Case {
+        const char* area;
+        int wide, tall;
+        double scale;
+        int pagesWide, pagesTall;
+    };
+    const Case cases[] = {
+        {"A1:A115", 1, 1, 0.5, 1, 1},  // 50%: still fitted both ways
+        {"A1:A116", 1, 1, 1.0, 1, 3},  // 49%: fitted to the width, 57 rows a page
+        {"A1:A6000", 1, 1, 1.0, 1, 106},  // was a strip at 10%
+        {"A1:A300", 0, 1, 1.0, 1, 6},  // one page tall, any width
+        {"A1:A300", 1, 2, 1.0, 1, 6},  // two pages tall take 38%
+        {"A1:A300", 1, 3, 0.57, 1, 3},  // three take 57%
+        {"A1:T300", 1, 1, 0.51, 1, 3},  // 20 columns fit one page at 51%
+        {"A1:CV1", 1, 1, 0.1, 1, 1},  // 100 columns only at 10%
+        {"A1:CV6000", 1, 1, 0.1, 1, 11},  // 575 rows a page at 10%
+        {"A1:CV6000", 2, 1, 0.2, 2, 21},  // two pages wide at 20%
+    };
     setup().setPaperSize(xl::kPaperA4);
     setup().setZoom(std::nullopt);
-    setup().setPrintArea(QStringLiteral("A1:A6000"));
-    const PageLayout layout = layoutPages(*sheet);
-    EXPECT_EQ(layout.scale, 0.1);
-    EXPECT_EQ(layout.pagesTall, 11);  // 575 rows a page at 10%
-    expectTiled(layout);
+    for (const Case& c : cases) {
+        setup().setPrintArea(QString::fromLatin1(c.area));
+        setup().setFitToPagesWide(c.wide);
+        setup().setFitToPagesTall(c.tall);
+        const PageLayout layout = layoutPages(*sheet);
+        EXPECT_DOUBLE_EQ(layout.scale, c.scale) << c.area << " " << c.wide << "x" << c.tall;
+        EXPECT_EQ(layout.pagesWide, c.pagesWide) << c.area << " " << c.wide << "x" << c.tall;
+        EXPECT_EQ(layout.pagesTall, c.pagesTall) << c.area << " " << c.wide << "x" << c.tall;
+        expectTiled(layout);
+    }
+    // The workbook's own setup is left as it was.
+    EXPECT_EQ(setup().zoom(), std::nullopt);
+    EXPECT_EQ(setup().fitToPagesTall(), 1);
 }
 
 TEST_F(PageLayoutTest, CentringAndMarginsAndOrientation)
