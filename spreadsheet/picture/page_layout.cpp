@@ -4,6 +4,7 @@
 #include "spreadsheet/model/page_setup.h"
 #include "spreadsheet/model/worksheet.h"
 #include "spreadsheet/picture/page_limits.h"
+#include "spreadsheet/picture/picture_limits_p.h"
 
 #include <QPageSize>
 
@@ -138,7 +139,11 @@ PageLayout layoutPages(const PageSetup& setup, const RangeGeometry& geometry)
 
 PageLayout layoutPages(const Worksheet& sheet)
 {
-    return layoutPages(sheet.pageSetup(), measureRange(sheet, printedRange(sheet), std::numeric_limits<int>::max()));
+    const CellRect area = printedRange(sheet);
+    checkOnGrid(area);
+    const RangeGeometry geometry = measureRange(sheet, area, std::numeric_limits<int>::max());
+    checkCellCount(geometry);
+    return layoutPages(sheet.pageSetup(), geometry);
 }
 
 }  // namespace jubilo::spreadsheet::picture

@@ -62,7 +62,9 @@ CellRect printedRange(const Worksheet& sheet);
 // Lays out the range `geometry` measured (unlimited in size). Throws
 // NoRoomToPrint or TooManyPages (page_limits.h) before placing any page.
 PageLayout layoutPages(const PageSetup& setup, const RangeGeometry& geometry);
-// Lays out the sheet's printed range.
+// Lays out the sheet's printed range, as its printed pages and PDF do.
+// Throws PictureTooLarge for more than kMaxPictureCells cells, and what the
+// other layoutPages throws.
 PageLayout layoutPages(const Worksheet& sheet);
 
 // Where pages start: indexes into `bounds` (the boundaries of the rows or
