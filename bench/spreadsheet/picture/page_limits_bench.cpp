@@ -11,6 +11,7 @@
 #include "tests/support/far_cell_workbook.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -22,8 +23,9 @@ using namespace jubilo::spreadsheet;
 void farCellPdf(benchmark::State& state, const testing::FarCellPages& pages)
 {
     QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("far.xls"));
     auto app = testing::englishApplication();
-    const auto book = testing::farCellWorkbook(*app, dir.filePath(QStringLiteral("far.xls")), pages);
+    const auto book = testing::farCellWorkbook(*app, saved, pages);
     const QDateTime printedAt(QDate(2026, 12, 8), QTime(9, 30));
     qint64 refused = 0, bytes = 0;
     for (auto _ : state) {
@@ -38,6 +40,7 @@ void farCellPdf(benchmark::State& state, const testing::FarCellPages& pages)
     }
     state.counters["refused"] = benchmark::Counter(double(refused), benchmark::Counter::kAvgIterations);
     state.counters["pdf_bytes"] = double(bytes);
+    state.counters["xls_bytes"] = double(QFileInfo(saved).size());
 }
 
 void BM_FarCellPdfWithoutRoom(benchmark::State& state)
