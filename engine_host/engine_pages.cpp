@@ -34,6 +34,9 @@ std::shared_ptr<const HostPages> printedPages(spreadsheet::Worksheet& sheet)
     return std::make_shared<DrawingPages>(sheet);
 }
 
-PrintResult printOut(spreadsheet::Worksheet& sheet) { return system().printPages(printedPages(sheet)); }
+PrintResult printOut(spreadsheet::Worksheet& sheet)
+{
+    return system().printPages([&sheet] { return printedPages(sheet); });
+}
 
 }  // namespace jubilo::engine

@@ -1,6 +1,7 @@
 #pragma once
 // PrintOut for the engine's sheets: the sheet's printed pages, as its page
-// setup lays them out, handed to the print dialog through the seam.
+// setup lays them out, handed to the print dialog through the seam, which
+// lays them out only once it has found a printer.
 
 #include "host/host_pages.h"
 

@@ -6,6 +6,9 @@
 #include <QPageLayout>
 #include <QPainter>
 
+#include <functional>
+#include <memory>
+
 namespace jubilo {
 
 class HostPages {
@@ -22,6 +25,10 @@ public:
     // painter's origin, `dotsPerPoint` painter units to a point.
     virtual void paint(QPainter& painter, int index, double dotsPerPoint) const = 0;
 };
+
+// Lays a sheet's pages out when called: printing calls it only once it
+// knows there is a printer to print on.
+using PageMaker = std::function<std::shared_ptr<const HostPages>()>;
 
 // How asking to print ended.
 enum class PrintResult {

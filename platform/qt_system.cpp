@@ -165,11 +165,13 @@ void QtSystem::setClipboardPicture(std::shared_ptr<const HostPicture> picture)
 }
 
 // Without a printer Qt's dialog could only print to a file, which "Save as
-// PDF" does better; the caller tells the user instead.
-PrintResult QtSystem::printPages(std::shared_ptr<const HostPages> pages)
+// PDF" does better; the caller tells the user instead, and no page is laid
+// out for nothing.
+PrintResult QtSystem::printPages(const PageMaker& makePages)
 {
     if (QPrinterInfo::availablePrinters().isEmpty())
         return PrintResult::NoPrinter;
+    const std::shared_ptr<const HostPages> pages = makePages();
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, *pages);
     QPrintDialog dialog(&printer, QApplication::activeWindow());

@@ -35,7 +35,7 @@ public:
     QStringList environment() override;
     void setClipboardPicture(std::shared_ptr<const HostPicture> picture) override;
     std::shared_ptr<const HostPicture> clipboardPicture() override;
-    PrintResult printPages(std::shared_ptr<const HostPages> pages) override;
+    PrintResult printPages(const PageMaker& makePages) override;
     QString programFolder() override;
     SettingsStore& settings() override;
     void endProgram(int exitCode) override;

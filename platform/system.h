@@ -71,9 +71,10 @@ public:
     // or the bitmap another program put there; null when it holds none.
     virtual std::shared_ptr<const HostPicture> clipboardPicture() = 0;
 
-    // Modal print dialog, then the pages on the printer chosen there. Shows
-    // nothing when the system has no printer. Throws when printing fails.
-    virtual PrintResult printPages(std::shared_ptr<const HostPages> pages) = 0;
+    // Makes the pages, then the modal print dialog, then the pages on the
+    // printer chosen there. Makes no pages and shows nothing when the system
+    // has no printer. Throws when making the pages or printing fails.
+    virtual PrintResult printPages(const PageMaker& makePages) = 0;
 
     // Folder of the program file, without a trailing separator.
     virtual QString programFolder() = 0;

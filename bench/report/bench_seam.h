@@ -20,7 +20,7 @@ public:
 
     int messageBox(const QString& text, int flags, const QString& caption) override;
     SaveFileChoice saveFileName(const QString&, const QString&, const QString&, int) override { return {}; }
-    PrintResult printPages(std::shared_ptr<const HostPages>) override { return PrintResult::Cancelled; }
+    PrintResult printPages(const PageMaker&) override { return PrintResult::Cancelled; }
     void openUrl(const QString&) override {}
     QDateTime now() override { return QDateTime::currentDateTime(); }
     void seedRandom(quint32) override {}

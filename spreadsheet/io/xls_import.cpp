@@ -234,8 +234,10 @@ struct SheetLoader {
         tryPage([&] { page.setBottomMargin(p.bottomMargin * 72.0); });
         tryPage([&] { page.setHeaderMargin(p.headerMargin * 72.0); });
         tryPage([&] { page.setFooterMargin(p.footerMargin * 72.0); });
-        tryPage([&] { page.setHeader(QString::fromStdU16String(p.header)); });
-        tryPage([&] { page.setFooter(QString::fromStdU16String(p.footer)); });
+        // A text the sheet cannot hold whole is refused with the limit, not
+        // lost: it is what the file prints on every page.
+        page.setHeader(QString::fromStdU16String(p.header));
+        page.setFooter(QString::fromStdU16String(p.footer));
         page.setPrintComments(!p.printNotes      ? xl::kPrintNoComments
                                   : p.notesAtEnd ? xl::kPrintSheetEnd
                                                  : xl::kPrintInPlace);

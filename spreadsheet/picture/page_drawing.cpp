@@ -4,10 +4,8 @@
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/model/worksheet.h"
 #include "spreadsheet/picture/cell_fonts_p.h"
-#include "spreadsheet/picture/picture_limits_p.h"
 
 #include <cmath>
-#include <limits>
 
 namespace jubilo::spreadsheet::picture {
 
@@ -46,12 +44,8 @@ std::vector<PlacedTexts> placedHeaders(const Worksheet& sheet, const PageLayout&
 }  // namespace
 
 PageDrawing::PageDrawing(Worksheet& sheet, const QDateTime& printedAt)
+    : layout_(layoutPages(sheet))
 {
-    const CellRect area = printedRange(sheet);
-    checkOnGrid(area);
-    const RangeGeometry geometry = measureRange(sheet, area, std::numeric_limits<int>::max());
-    checkCellCount(geometry);
-    layout_ = layoutPages(sheet.pageSetup(), geometry);
     drawings_.reserve(layout_.pages.size());
     for (const PrintedPage& page : layout_.pages)
         drawings_.emplace_back(sheet, page.cells, false, TextShapes::Kept);

@@ -22,8 +22,9 @@ namespace jubilo::spreadsheet::picture {
 class PageDrawing {
 public:
     // Formula cells are computed first. Throws PictureTooLarge for a printed
-    // range of more than kMaxPictureCells cells. `printedAt` is the date and
-    // time headers and footers print.
+    // range of more than kMaxPictureCells cells, NoRoomToPrint or
+    // TooManyPages (page_limits.h) before any page is laid out. `printedAt`
+    // is the date and time headers and footers print.
     PageDrawing(Worksheet& sheet, const QDateTime& printedAt);
 
     const PageLayout& layout() const { return layout_; }

@@ -3,6 +3,8 @@
 #include "spreadsheet/core/address.h"
 #include "spreadsheet/model/page_setup.h"
 #include "spreadsheet/model/worksheet.h"
+#include "spreadsheet/picture/page_limits.h"
+#include "spreadsheet/picture/picture_limits_p.h"
 
 #include <QPageSize>
 
@@ -32,18 +34,29 @@ bool fits(const RangeGeometry& g, const PageLayout& layout, int percent, int wid
 
 // The largest whole percent from 10 to 100 whose pages fit; page counts
 // only grow with the scale, so a binary search finds it.
-double fittedScale(const RangeGeometry& g, const PageLayout& layout, int wide, int tall)
+int fittedPercent(const RangeGeometry& g, const PageLayout& layout, int wide, int tall)
 {
     if (wide == 0 && tall == 0)
-        return 1;
+        return 100;
     int low = kMinFittedPercent, high = 100;
     if (fits(g, layout, high, wide, tall))
-        return 1;
+        return 100;
     while (low + 1 < high) {
         const int mid = (low + high) / 2;
         (fits(g, layout, mid, wide, tall) ? low : high) = mid;
     }
-    return low / 100.0;
+    return low;
+}
+
+// The pages asked, unless fitting them would print smaller than can be
+// read: then the width alone, the rows running over as many pages as they
+// need. The page setup itself stays as the workbook has it.
+double fittedScale(const RangeGeometry& g, const PageLayout& layout, int wide, int tall)
+{
+    const int percent = fittedPercent(g, layout, wide, tall);
+    if (percent >= kMinLegibleFitPercent || tall == 0)
+        return percent / 100.0;
+    return fittedPercent(g, layout, wide, 0) / 100.0;
 }
 
 void placePages(const RangeGeometry& g, const PageSetup& setup, PageLayout& layout)
@@ -53,6 +66,7 @@ void placePages(const RangeGeometry& g, const PageSetup& setup, PageLayout& layo
     const std::vector<int> down = pageBreaks(g.y, ppp, layout.printable.height());
     layout.pagesWide = int(across.size()) - 1;
     layout.pagesTall = int(down.size()) - 1;
+    checkPageCount(layout.pagesWide, layout.pagesTall);
     const auto add = [&](int i, int j) {
         const QRect part(QPoint(g.x[across[i]], g.y[down[j]]),
                          QPoint(g.x[across[i + 1]], g.y[down[j + 1]]));  // the closing lines included
@@ -110,9 +124,10 @@ PageLayout layoutPages(const PageSetup& setup, const RangeGeometry& geometry)
     layout.paper = paperPoints(setup.paperSize());
     if (setup.orientation() == xl::kLandscape)
         layout.paper.transpose();
-    layout.printable = QRectF(setup.leftMargin(), setup.topMargin(),
-                              std::max(1.0, layout.paper.width() - setup.leftMargin() - setup.rightMargin()),
-                              std::max(1.0, layout.paper.height() - setup.topMargin() - setup.bottomMargin()));
+    checkRoomToPrint(setup, layout.paper);
+    layout.printable
+        = QRectF(setup.leftMargin(), setup.topMargin(), layout.paper.width() - setup.leftMargin() - setup.rightMargin(),
+                 layout.paper.height() - setup.topMargin() - setup.bottomMargin());
     layout.headerMargin = setup.headerMargin();
     layout.footerMargin = setup.footerMargin();
     layout.area = geometry.range;
@@ -124,7 +139,11 @@ PageLayout layoutPages(const PageSetup& setup, const RangeGeometry& geometry)
 
 PageLayout layoutPages(const Worksheet& sheet)
 {
-    return layoutPages(sheet.pageSetup(), measureRange(sheet, printedRange(sheet), std::numeric_limits<int>::max()));
+    const CellRect area = printedRange(sheet);
+    checkOnGrid(area);
+    const RangeGeometry geometry = measureRange(sheet, area, std::numeric_limits<int>::max());
+    checkCellCount(geometry);
+    return layoutPages(sheet.pageSetup(), geometry);
 }
 
 }  // namespace jubilo::spreadsheet::picture

@@ -15,8 +15,9 @@ inline constexpr int kPdfResolution = 1200;
 
 // Writes the PDF to `device` (opened for writing, or opened here). Throws
 // SpreadsheetError when the device cannot be written, PictureTooLarge for a
-// printed range of more than kMaxPictureCells cells. Headers and footers
-// print `printedAt` as the date and time.
+// printed range of more than kMaxPictureCells cells, NoRoomToPrint or
+// TooManyPages (page_limits.h) for pages it will not lay out. Headers and
+// footers print `printedAt` as the date and time.
 void writeSheetPdf(Worksheet& sheet, QIODevice& device, const QDateTime& printedAt);
 
 }  // namespace jubilo::spreadsheet::picture

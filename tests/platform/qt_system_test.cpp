@@ -1,5 +1,7 @@
 #include "platform/qt_system.h"
 
+#include <QPrinterInfo>
+
 #include <gtest/gtest.h>
 
 namespace jubilo {
@@ -17,6 +19,22 @@ TEST(QtSystemTest, HostCreationWithoutARegisteredEngineFails)
     QtSystem qt;
     EXPECT_THROW(qt.createHost("Excel.Application"), std::runtime_error);
     EXPECT_EQ(qt.runningHost("Excel.Application"), nullptr);
+}
+
+// Qt's printers are the machine's own; where there are some, this cannot be
+// checked without printing.
+TEST(QtSystemTest, WithoutAPrinterNoPageIsLaidOut)
+{
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "this machine has a printer";
+    QtSystem qt;
+    int made = 0;
+    const PageMaker maker = [&made] {
+        ++made;
+        return std::shared_ptr<const HostPages>();
+    };
+    EXPECT_EQ(qt.printPages(maker), PrintResult::NoPrinter);
+    EXPECT_EQ(made, 0);
 }
 
 }  // namespace

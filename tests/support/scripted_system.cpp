@@ -66,10 +66,12 @@ SaveFileChoice ScriptedSystem::saveFileName(const QString& title, const QString&
     return {next(savePaths, QString()), next(saveTypes, fileType)};
 }
 
-PrintResult ScriptedSystem::printPages(std::shared_ptr<const HostPages> pages)
+PrintResult ScriptedSystem::printPages(const PageMaker& makePages)
 {
-    printed.push_back(std::move(pages));
-    return next(printResults, PrintResult::Printed);
+    const PrintResult result = next(printResults, PrintResult::Printed);
+    if (result != PrintResult::NoPrinter)
+        printed.push_back(makePages());
+    return result;
 }
 
 void ScriptedSystem::openUrl(const QString& url)

@@ -54,7 +54,7 @@ public:
     QStringList environment() override { return env; }
     void setClipboardPicture(std::shared_ptr<const HostPicture> picture) override { clipboard = std::move(picture); }
     std::shared_ptr<const HostPicture> clipboardPicture() override;
-    PrintResult printPages(std::shared_ptr<const HostPages> pages) override;
+    PrintResult printPages(const PageMaker& makePages) override;
     QString programFolder() override { return folder; }
     SettingsStore& settings() override { return *store; }
     void endProgram(int exitCode) override { endedWith = exitCode; }
@@ -65,7 +65,9 @@ public:
     std::deque<int> answers;  // next message box answers; OK/No when empty
     std::deque<QString> savePaths;  // next save dialog results; cancel when empty
     std::deque<int> saveTypes;  // file types chosen there; the one it opened with when empty
-    std::deque<PrintResult> printResults;  // next print dialog outcomes; Printed when empty
+    // Next print outcomes; Printed when empty. NoPrinter makes no pages, as
+    // Qt's seam does without a printer.
+    std::deque<PrintResult> printResults;
     std::deque<double> randoms;  // next draws; 0.5 when empty
     QDateTime clock;
     QStringList env;

@@ -63,7 +63,7 @@ public:
     }
     int messageBox(const QString&, int, const QString&) override { return msgbox::kAnswerOk; }
     SaveFileChoice saveFileName(const QString&, const QString&, const QString&, int) override { return {}; }
-    PrintResult printPages(std::shared_ptr<const HostPages>) override { return PrintResult::Cancelled; }
+    PrintResult printPages(const PageMaker&) override { return PrintResult::Cancelled; }
     void openUrl(const QString&) override {}
     QStringList environment() override { return {"TEMP=" + temp_}; }
     CountingStore& settings() override { return store_; }

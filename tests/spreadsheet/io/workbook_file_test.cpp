@@ -4,6 +4,7 @@
 
 #include "spreadsheet/core/address.h"
 #include "spreadsheet/core/error.h"
+#include "spreadsheet/model/page_setup.h"
 #include "spreadsheet/model/range_style.h"
 #include "spreadsheet/model/worksheet.h"
 #include "spreadsheet/xls/xls_io.h"
@@ -202,6 +203,39 @@ TEST_F(WorkbookFile, FailuresAreClearErrorsAndLeaveNothingBehind)
     }
     EXPECT_GE(app->workbookCount(), open);
     EXPECT_LE(app->workbookCount(), open + 1);
+}
+
+// A header or footer longer than a page setup holds, as another program may
+// write one, is refused with the limit when the file opens, not dropped.
+// The file is saved with 128 characters of two bytes each, rewritten in
+// place as 256 of one byte.
+TEST_F(WorkbookFile, HeaderOrFooterOverTheLimitIsRefusedOnOpening)
+{
+    QByteArray wideText("\x80\x00\x01", 3), longText("\x00\x01\x00", 3);
+    for (int i = 0; i < 128; ++i)
+        wideText += QByteArray("\x00\x01", 2);
+    longText += QByteArray(256, 'x');
+    for (auto set : {&PageSetup::setHeader, &PageSetup::setFooter}) {
+        auto book = app->addWorkbook();
+        (book->sheet(1)->pageSetup().*set)(QString(128, QChar(0x100)));
+        book->saveAs(path("long.xls"), xl::kExcel8);
+        book->close();
+        QByteArray file = bytes("long.xls");
+        const qsizetype at = file.indexOf(wideText);
+        ASSERT_GE(at, 0);
+        writeBytes("long.xls", file.replace(at, wideText.size(), longText));
+        try {
+            app->openWorkbook(path("long.xls"));
+            ADD_FAILURE() << "a text of 256 characters opened";
+        } catch (const SpreadsheetError& e) {
+            EXPECT_NE(std::string(e.what()).find("at most 255 characters, not 256"), std::string::npos) << e.what();
+        }
+    }
+    // The longest that fits opens whole.
+    auto book = app->addWorkbook();
+    book->sheet(1)->pageSetup().setFooter(QString(255, u'x'));
+    book->saveAs(path("longest.xls"), xl::kExcel8);
+    EXPECT_EQ(app->openWorkbook(path("longest.xls"))->sheet(1)->pageSetup().footer(), QString(255, u'x'));
 }
 
 TEST_F(WorkbookFile, ForeignStylesAndColoursAreReadAsTheEngineCanHoldThem)

@@ -165,14 +165,24 @@ TEST_F(PagePdfTest, PrintAreaSplitsIntoPagesDownThenOver)
 
 TEST_F(PagePdfTest, TallAreaFittedToOnePageKeepsEveryRow)
 {
-    fillRows(300, QStringLiteral("Line"));
+    fillRows(110, QStringLiteral("Line"));
     sheet->pageSetup().setPaperSize(xl::kPaperA4);
     sheet->pageSetup().setZoom(std::nullopt);
-    const QString pdf = written();
+    QString pdf = written();
     EXPECT_EQ(pdfInfo(pdf, "Pages"), QStringLiteral("1"));
     const QString text = pdfText(pdf, 1, 1);
-    for (int r = 1; r <= 300; ++r)
+    for (int r = 1; r <= 110; ++r)
         EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("\\bLine %1\\b").arg(r)))) << r;
+
+    // One page would take 19%: the rows run over six pages of 10-point text.
+    fillRows(300, QStringLiteral("Line"));
+    pdf = written();
+    EXPECT_EQ(pdfInfo(pdf, "Pages"), QStringLiteral("6"));
+    const QString all = pdfText(pdf);
+    for (int r = 1; r <= 300; ++r)
+        EXPECT_EQ(all.count(QRegularExpression(QStringLiteral("\\bLine %1\\b").arg(r))), 1) << r;
+    const QRectF line = wordBox(pdfWords(pdf, 6), QStringLiteral("Line"), QRectF(0, 0, 595, 842));
+    EXPECT_GT(line.height(), 8) << line.height();
 }
 
 // Lines the layout makes rather than the cell's own text (wrapped lines,
