@@ -2,6 +2,7 @@
 
 #include "spreadsheet/picture/cell_fonts_p.h"
 #include "spreadsheet/picture/drawing_builder_p.h"
+#include "spreadsheet/picture/missing_glyphs_p.h"
 #include "spreadsheet/picture/palette_colors_p.h"
 #include "spreadsheet/picture/range_picture.h"
 #include "spreadsheet/picture/text_cache_p.h"
@@ -86,6 +87,7 @@ void DrawingBuilder::placeText(int r, int c, const Box& box, bool merged)
         p.textRight -= indent;
 
     const quint32 font = fontOf(f.font);
+    markMissing(text, metrics_[font]);
     const bool wraps = isText(value) && (f.wrap || p.h == HAlign::Justify || p.h == HAlign::Distributed);
     if (wraps && text.contains(u'\n')) {
         placeWrapped(text, font, f.vAlign, p);
