@@ -1,7 +1,9 @@
 #pragma once
 // Characters no installed font has. Qt draws them with the cell font's
 // "missing glyph", which many fonts leave empty, so they would vanish
-// without a sign; cells show a mark in their place instead.
+// without a sign; cells show a mark in their place instead. The text as
+// typed is kept beside the marked one for the PDF's text (see
+// pdf_text_layer_p.h).
 
 #include <QFontMetricsF>
 #include <QString>

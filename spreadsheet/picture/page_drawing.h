@@ -33,8 +33,9 @@ public:
     QPageLayout paperLayout() const;
 
     // Paints page `index` (0-based) with the paper's top left at the
-    // painter's origin, `dotsPerPoint` painter units to a point.
-    void paintPage(QPainter& painter, int index, double dotsPerPoint) const;
+    // painter's origin, `dotsPerPoint` painter units to a point. For a PDF,
+    // `carried` takes the texts of its text layer (see SheetDrawing::paint).
+    void paintPage(QPainter& painter, int index, double dotsPerPoint, CarriedTexts* carried = nullptr) const;
 
 private:
     PageLayout layout_;

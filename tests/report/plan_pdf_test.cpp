@@ -157,6 +157,19 @@ QList<std::pair<QString, int>> numberedRows(const QString& text)
     return rows;
 }
 
+// Guests and activities in Chinese, Arabic, Hebrew, Devanagari and with
+// emoji: saved in the workbook and exported from it, every text comes back.
+TEST_F(PlanPdfTest, PlanInOtherScriptsGivesEveryTextBack)
+{
+    Plan plan = testing::samplePlan();
+    testing::appendRows(plan, TableId::Guests,
+                        {{"李雷", "北京", "Yes", "2"}, {"سارة", "תל אביב", "No", "1"}, {"प्रिया", "मुंबई", "Yes", "3"}});
+    testing::appendRows(plan, TableId::Activities, {{"Karaoke 🎤", "08:00 PM", "Songs 🎶"}});
+    const QString text = pdfText(planPdf(plan));
+    for (const char* typed : {"李雷", "北京", "سارة", "תל", "אביב", "प्रिया", "मुंबई", "Karaoke 🎤", "Songs 🎶"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(typed))) << typed << " not in\n" << text.toStdString();
+}
+
 // Fitted to one page wide and tall, the sheet's 8,017 rows (about 114,300
 // points) shrink only to the 10% floor: 11,430 points, 15 pages of 770
 // points between the half-inch margins, cut between rows, every row once.

@@ -1,15 +1,22 @@
 // Text in the world's common scripts and emoji in the plan's font (Century
-// Gothic, drawn by a stand-in that has none of them): an installed font
-// has every character, the picture draws each, and a character no font has
-// shows a mark.
+// Gothic, drawn by a stand-in that has none of them): every character is
+// drawn by an installed font on screen and in the PDF, a character no font
+// has shows a mark, and the PDF gives every text back as typed, as
+// pdftotext reads it.
 
 #include "spreadsheet/format/cell_format.h"
 #include "spreadsheet/picture/cell_fonts_p.h"
+#include "spreadsheet/picture/page_pdf.h"
 #include "spreadsheet/picture/range_picture.h"
 #include "tests/support/engine_workbook.h"
+#include "tests/support/external_tools.h"
+#include "tests/support/pdf_readers.h"
 
+#include <QFile>
 #include <QImage>
 #include <QRawFont>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTextLayout>
 
 #include <gtest/gtest.h>
@@ -91,6 +98,101 @@ TEST_F(WorldTextTest, PictureDrawsEveryTextAndMarksWhatNoFontHas)
         EXPECT_GT(inkIn(picture, QRect(0, i * row, picture.width(), row)), 6) << texts[i].toStdString();
     // The lone private-use character alone: its cell shows the mark.
     EXPECT_GT(inkIn(picture, QRect(0, (int(texts.size()) - 2) * row, picture.width(), row)), 6);
+}
+
+class WorldTextPdfTest : public WorldTextTest {
+protected:
+    void SetUp() override
+    {
+        if (!jubilo::testing::popplerInstalled())
+            GTEST_SKIP() << "poppler-utils is not installed";
+        ASSERT_TRUE(dir_.isValid());
+    }
+
+    QString written()
+    {
+        const QString path = dir_.filePath(QStringLiteral("world.pdf"));
+        QFile file(path);
+        writeSheetPdf(*sheet, file, QDateTime(QDate(2026, 12, 8), QTime(9, 30)));
+        file.close();
+        return path;
+    }
+
+    // The first page at 144 dpi, in grey.
+    QImage rendered(const QString& pdf)
+    {
+        const QString base = dir_.filePath(QStringLiteral("page"));
+        jubilo::testing::pdfTool(QStringLiteral("pdftoppm"),
+                                 {QStringLiteral("-r"), QStringLiteral("144"), QStringLiteral("-gray"),
+                                  QStringLiteral("-singlefile"), pdf, base});
+        return QImage(base + QStringLiteral(".pgm"));
+    }
+
+    QTemporaryDir dir_;
+};
+
+// The boxes pdftotext -bbox gives a page's words, in points.
+std::vector<std::pair<QString, QRectF>> words(const QString& pdf)
+{
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    const QString html
+        = jubilo::testing::pdfTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    std::vector<std::pair<QString, QRectF>> found;
+    for (const auto& m : word.globalMatch(html))
+        found.emplace_back(m.captured(5),
+                           QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                  QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())));
+    return found;
+}
+
+TEST_F(WorldTextPdfTest, PdfGivesEveryTextBackAsTyped)
+{
+    const QStringList texts = kWorldTexts + QStringList{kNoFontText, kNoFontBeyondBmp};
+    putTexts(texts);
+    const QString pdf = written();
+    const QString text = jubilo::testing::pdfText(pdf);
+    for (const QString& typed : texts)
+        EXPECT_TRUE(text.contains(typed)) << typed.toStdString() << " not in\n" << text.toStdString();
+    EXPECT_FALSE(text.contains(QChar(0xFFFD))) << "the mark, not the text, came back";
+    const QStringList fonts = jubilo::testing::pdfFonts(pdf);
+    for (const QString& font : fonts)
+        EXPECT_TRUE(jubilo::testing::fontEmbedded(font)) << "not embedded: " << font.toStdString();
+}
+
+// Where pdftotext finds each text, the page shows it. It may read a line of
+// right-to-left text as one word a letter, so a text's box covers the words
+// that are parts of it.
+TEST_F(WorldTextPdfTest, PdfDrawsEveryTextWhereItsTextLies)
+{
+    const QStringList texts = kWorldTexts + QStringList{kNoFontText};
+    putTexts(texts);
+    const QString pdf = written();
+    const QImage page = rendered(pdf);
+    ASSERT_FALSE(page.isNull());
+    const auto found = words(pdf);
+    for (const QString& typed : texts) {
+        QRectF box;
+        for (const auto& [word, at] : found)
+            if (typed.contains(word))
+                box |= at;
+        ASSERT_FALSE(box.isEmpty()) << typed.toStdString();
+        EXPECT_LT(box.height(), 30) << typed.toStdString() << ": parts of other lines";
+        EXPECT_GT(inkIn(page, QRectF(box.topLeft() * 2, box.size() * 2).toAlignedRect()), 10 * typed.size())
+            << typed.toStdString();
+    }
+}
+
+// Text in Latin letters stays text in its embedded fonts, with no layer.
+TEST_F(WorldTextPdfTest, LatinTextNeedsNoTextLayer)
+{
+    putTexts({QStringLiteral("Guests"), QStringLiteral("Café crème, 12.50"), QStringLiteral("Décorations")});
+    const QString pdf = written();
+    EXPECT_TRUE(jubilo::testing::inOrder(
+        jubilo::testing::pdfText(pdf),
+        {QStringLiteral("Guests"), QStringLiteral("Café crème, 12.50"), QStringLiteral("Décorations")}));
+    for (const QString& font : jubilo::testing::pdfFonts(pdf))
+        EXPECT_FALSE(font.contains(QStringLiteral("Type 3"))) << font.toStdString();
 }
 
 }  // namespace
