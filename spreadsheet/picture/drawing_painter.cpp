@@ -18,7 +18,7 @@ constexpr int kSlack = 2;
 }  // namespace
 
 DrawingPainter::DrawingPainter(const DrawingData& data, TextCache& texts, QPainter& painter, const QRect& area,
-                               double scale, CarriedTexts* carried)
+                               double scale, CarriedPage* carried)
     : d_(data)
     , texts_(texts)
     , painter_(painter)
@@ -110,7 +110,7 @@ void DrawingPainter::paintTexts()
             const QPointF top(grid_.x(run.x) / scale, grid_.y(run.baseline) / scale - look.ascent);
             const QList<QGlyphRun>& shaped = texts_.glyphs(d_, run.text, run.font);
             if (carries(run))
-                paintCarried(run, top, shaped);
+                carry(run, top, shaped);
             else
                 for (const QGlyphRun& glyphs : shaped)
                     painter_.drawGlyphRun(top, glyphs);

@@ -25,9 +25,9 @@ class DrawingPainter {
 public:
     // `area`: the part of the scaled drawing to paint, which lands at the
     // painter's origin. With `carried`, lines of text a PDF would not give
-    // back are drawn as outlines and their text added there.
+    // back go there instead of being painted.
     DrawingPainter(const DrawingData& data, TextCache& texts, QPainter& painter, const QRect& area, double scale,
-                   CarriedTexts* carried = nullptr);
+                   CarriedPage* carried = nullptr);
     void paint();
 
 private:
@@ -41,7 +41,7 @@ private:
 
     // carried_text_painter.cpp
     bool carries(const TextRun& run) const;
-    void paintCarried(const TextRun& run, const QPointF& top, const QList<QGlyphRun>& glyphs);
+    void carry(const TextRun& run, const QPointF& top, const QList<QGlyphRun>& glyphs);
 
     // cell_painter.cpp
     void paintCells();
@@ -58,7 +58,7 @@ private:
     const DrawingData& d_;
     TextCache& texts_;
     QPainter& painter_;
-    CarriedTexts* carried_;
+    CarriedPage* carried_;
     QSize size_;
     DeviceGrid grid_;
     QRect seen_;  // the picture pixels the area shows, and a little more

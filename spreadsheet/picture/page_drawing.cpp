@@ -58,7 +58,7 @@ PageDrawing::PageDrawing(Worksheet& sheet, const QDateTime& printedAt)
     headers_ = placedHeaders(sheet, layout_, printedAt);
 }
 
-void PageDrawing::paintPage(QPainter& painter, int index, double dotsPerPoint, CarriedTexts* carried) const
+void PageDrawing::paintPage(QPainter& painter, int index, double dotsPerPoint, CarriedPage* carried) const
 {
     const PrintedPage& page = layout_.pages.at(std::size_t(index));
     const QRectF printable(layout_.printable.topLeft() * dotsPerPoint, layout_.printable.size() * dotsPerPoint);

@@ -41,7 +41,7 @@ SheetDrawing::~SheetDrawing() = default;
 
 QSize SheetDrawing::size() const { return data_->size; }
 
-void SheetDrawing::paint(QPainter& painter, const QRect& area, double scale, CarriedTexts* carried) const
+void SheetDrawing::paint(QPainter& painter, const QRect& area, double scale, CarriedPage* carried) const
 {
     if (area.isEmpty() || !(scale > 0))
         return;
