@@ -74,9 +74,11 @@ std::vector<PlacedGlyph> inVisualOrder(const QList<QGlyphRun>& runs)
         if (runs[r].isRightToLeft())
             return {};
         const QList<quint32> ids = runs[r].glyphIndexes();
-        const QList<QPointF> at = runs[r].positions();
+        // One run's glyphs come in order; only several need their places.
+        const QList<QPointF> at = runs.size() > 1 ? runs[r].positions() : QList<QPointF>();
+        glyphs.reserve(glyphs.size() + std::size_t(ids.size()));
         for (qsizetype i = 0; i < ids.size(); ++i)
-            glyphs.push_back({at[i].x(), ids[i], r});
+            glyphs.push_back({at.isEmpty() ? 0 : at[i].x(), ids[i], r});
     }
     if (runs.size() > 1)
         std::stable_sort(glyphs.begin(), glyphs.end(), [](const auto& a, const auto& b) { return a.x < b.x; });

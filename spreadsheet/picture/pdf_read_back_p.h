@@ -3,10 +3,11 @@
 // character of each glyph it embeds by the font's own character map: the
 // first code point below U+10000 that maps to the glyph. That loses
 // characters beyond the BMP (emoji), glyphs shaped from several characters
-// or in context (Devanagari conjuncts, Arabic letter forms), right-to-left
-// runs' order, and ideographs that share their glyph with a radical (日 as
-// ⽇). Lines it would lose are drawn as outlines, and their text is written
-// by the PDF's text layer instead (see pdf_text_layer_p.h).
+// or in context (the ligatures of the plan's font, "Office" read as
+// "Oﬃce"; Devanagari conjuncts, Arabic letter forms), right-to-left runs'
+// order, and ideographs that share their glyph with a radical (日 as ⽇).
+// Lines it would lose are left to the PDF's layer, which draws them as
+// outlines and writes their text as typed (see pdf_text_layer_p.h).
 
 #include <QGlyphRun>
 #include <QList>

@@ -183,6 +183,15 @@ TEST_F(WorldTextPdfTest, PdfDrawsEveryTextWhereItsTextLies)
     }
 }
 
+// The plan font's ligatures (ffi, fi, ffl) read back as their letters.
+TEST_F(WorldTextPdfTest, LigaturesReadBackAsTheirLetters)
+{
+    putTexts({QStringLiteral("Office coffee"), QStringLiteral("Waffles, fifty")});
+    const QString text = jubilo::testing::pdfText(written());
+    EXPECT_TRUE(text.contains(QStringLiteral("Office coffee"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Waffles, fifty"))) << text.toStdString();
+}
+
 // Text in Latin letters stays text in its embedded fonts, with no layer.
 TEST_F(WorldTextPdfTest, LatinTextNeedsNoTextLayer)
 {
