@@ -1,7 +1,8 @@
 # `make package`: a Debian package of the installed program, made by CPack.
 # The libraries the program links are found by dpkg-shlibdeps; what it loads
 # at run time without linking (Qt's platform and SVG plugins, the fonts the
-# sheet's picture is measured with) is named here.
+# sheet's picture is measured with, and the fonts that draw the scripts and
+# emoji those lack) is named here.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME jubilo)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -15,7 +16,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${JUBILO_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, libqt6svg6, fonts-liberation, fonts-noto-core, fonts-noto-cjk, fonts-symbola")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # CPack puts the summary on the first line and this long description under

@@ -18,6 +18,12 @@ PACKAGES=(
   libgsf-1-dev
   fonts-liberation
   fonts-urw-base35
+  # Fallbacks for what the sheet's fonts lack: Arabic, Hebrew, Devanagari and
+  # most other scripts; Chinese, Japanese and Korean; emoji in outlines,
+  # which a PDF can embed (a colour bitmap emoji font would print blank).
+  fonts-noto-core
+  fonts-noto-cjk
+  fonts-symbola
   libqt6svg6
   clang
   clang-format

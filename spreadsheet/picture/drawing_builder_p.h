@@ -83,6 +83,7 @@ private:
     std::vector<QFontMetricsF> metrics_;  // parallel to data_.fonts
     QHash<QString, quint32> stringIds_;
     QHash<QPair<QString, quint32>, double> widths_;  // by text and font
+    QString typed_;  // the text of the cell being placed as typed, when it shows marks; else empty
 };
 
 }  // namespace jubilo::spreadsheet::picture

@@ -72,6 +72,7 @@ struct TextRun {
     quint32 text;  // index in DrawingData::strings
     quint32 font;  // index in DrawingData::fonts
     int x;
+    quint32 typed;  // the text as typed, where `text` marks characters no font has (see missing_glyphs_p.h)
     double baseline;
     int left, right, top, bottom;
     bool clipped;

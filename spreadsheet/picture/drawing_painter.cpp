@@ -18,10 +18,11 @@ constexpr int kSlack = 2;
 }  // namespace
 
 DrawingPainter::DrawingPainter(const DrawingData& data, TextCache& texts, QPainter& painter, const QRect& area,
-                               double scale)
+                               double scale, CarriedPage* carried)
     : d_(data)
     , texts_(texts)
     , painter_(painter)
+    , carried_(carried)
     , size_(area.size())
     , grid_(scale, area.topLeft())
 {
@@ -107,8 +108,12 @@ void DrawingPainter::paintTexts()
         // there; a static text is placed by its top.
         if (runs) {
             const QPointF top(grid_.x(run.x) / scale, grid_.y(run.baseline) / scale - look.ascent);
-            for (const QGlyphRun& glyphs : texts_.glyphs(d_, run.text, run.font))
-                painter_.drawGlyphRun(top, glyphs);
+            const QList<QGlyphRun>& shaped = texts_.glyphs(d_, run.text, run.font);
+            if (carries(run))
+                carry(run, top, shaped);
+            else
+                for (const QGlyphRun& glyphs : shaped)
+                    painter_.drawGlyphRun(top, glyphs);
         } else {
             painter_.setTransform(QTransform(scale, 0, 0, scale, grid_.x(run.x), grid_.y(run.baseline)) * base);
             painter_.drawStaticText(QPointF(0, -look.ascent), texts_.line(d_, run.text, run.font, scale));

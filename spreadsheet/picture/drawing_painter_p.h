@@ -12,6 +12,7 @@
 
 #include "spreadsheet/picture/device_grid_p.h"
 #include "spreadsheet/picture/drawing_data_p.h"
+#include "spreadsheet/picture/pdf_text_layer_p.h"
 
 #include <QPainter>
 
@@ -23,8 +24,10 @@ class TextCache;
 class DrawingPainter {
 public:
     // `area`: the part of the scaled drawing to paint, which lands at the
-    // painter's origin.
-    DrawingPainter(const DrawingData& data, TextCache& texts, QPainter& painter, const QRect& area, double scale);
+    // painter's origin. With `carried`, lines of text a PDF would not give
+    // back go there instead of being painted.
+    DrawingPainter(const DrawingData& data, TextCache& texts, QPainter& painter, const QRect& area, double scale,
+                   CarriedPage* carried = nullptr);
     void paint();
 
 private:
@@ -35,6 +38,10 @@ private:
     int rowBelow(int row) const;
     void paintTexts();
     std::vector<std::size_t> shownTexts() const;
+
+    // carried_text_painter.cpp
+    bool carries(const TextRun& run) const;
+    void carry(const TextRun& run, const QPointF& top, const QList<QGlyphRun>& glyphs);
 
     // cell_painter.cpp
     void paintCells();
@@ -51,6 +58,7 @@ private:
     const DrawingData& d_;
     TextCache& texts_;
     QPainter& painter_;
+    CarriedPage* carried_;
     QSize size_;
     DeviceGrid grid_;
     QRect seen_;  // the picture pixels the area shows, and a little more

@@ -2,6 +2,7 @@
 
 #include "spreadsheet/picture/cell_fonts_p.h"
 #include "spreadsheet/picture/drawing_builder_p.h"
+#include "spreadsheet/picture/missing_glyphs_p.h"
 #include "spreadsheet/picture/palette_colors_p.h"
 #include "spreadsheet/picture/range_picture.h"
 #include "spreadsheet/picture/text_cache_p.h"
@@ -86,6 +87,9 @@ void DrawingBuilder::placeText(int r, int c, const Box& box, bool merged)
         p.textRight -= indent;
 
     const quint32 font = fontOf(f.font);
+    typed_ = text;
+    if (!markMissing(text, metrics_[font]))
+        typed_.clear();
     const bool wraps = isText(value) && (f.wrap || p.h == HAlign::Justify || p.h == HAlign::Distributed);
     if (wraps && text.contains(u'\n')) {
         placeWrapped(text, font, f.vAlign, p);
@@ -93,6 +97,8 @@ void DrawingBuilder::placeText(int r, int c, const Box& box, bool merged)
     }
     text.remove(u'\r');
     text.replace(u'\n', u' ');
+    typed_.remove(u'\r');
+    typed_.replace(u'\n', u' ');
     const double width = widthOf(text, font);
     if (wraps && width > p.room())
         placeWrapped(text, font, f.vAlign, p);
@@ -108,10 +114,12 @@ void DrawingBuilder::placeLine(int r, int c, Line line, bool isNumber, bool stay
     if (isNumber && line.width > p.room()) {
         line.text = QString(qMax(1, int(p.room() / fm.horizontalAdvance(u'#'))), u'#');
         line.width = widthOf(line.text, font);
+        typed_.clear();
     }
     if (p.h == HAlign::Fill) {
         const int copies = line.width > 0 ? qMax(1, int(p.room() / line.width)) : 1;
         line.text = line.text.repeated(copies);
+        typed_ = typed_.repeated(copies);
         line.width *= copies;
         p.h = HAlign::Left;
     }
@@ -122,7 +130,9 @@ void DrawingBuilder::placeLine(int r, int c, Line line, bool isNumber, bool stay
     if (!stays && (x < p.left || x + line.width > p.right))
         runOn(r, c, p, x, line.width, clipLeft, clipRight);
     const bool clipped = x < clipLeft || x + line.width > clipRight || lineHeight > p.bottom - p.top;
-    data_.texts.push_back({stringOf(line.text), font, int(x), baseline, clipLeft, clipRight, p.top, p.bottom, clipped});
+    const quint32 text = stringOf(line.text);
+    data_.texts.push_back({text, font, int(x), typed_.isEmpty() ? text : stringOf(typed_), baseline, clipLeft,
+                           clipRight, p.top, p.bottom, clipped});
 }
 
 // Text wider than its cell runs on into empty neighbours, and the gridlines
@@ -147,6 +157,8 @@ void DrawingBuilder::placeWrapped(QString text, quint32 font, VAlign v, const Pl
 {
     text.remove(u'\r');
     text.replace(u'\n', QChar::LineSeparator);
+    typed_.remove(u'\r');
+    typed_.replace(u'\n', QChar::LineSeparator);
     QTextLayout layout(text, data_.fonts[font].font);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -169,8 +181,10 @@ void DrawingBuilder::placeWrapped(QString text, quint32 font, VAlign v, const Pl
         if (part.isEmpty())
             continue;
         const double x = std::round(alignedX(p.h, p.textLeft, p.textRight, line.naturalTextWidth()));
+        const quint32 shown = stringOf(part);
+        const quint32 typed = typed_.isEmpty() ? shown : stringOf(typed_.mid(line.textStart(), part.size()));
         data_.texts.push_back(
-            {stringOf(part), font, int(x), top + line.y() + line.ascent(), p.left, p.right, p.top, p.bottom, true});
+            {shown, font, int(x), typed, top + line.y() + line.ascent(), p.left, p.right, p.top, p.bottom, true});
     }
 }
 

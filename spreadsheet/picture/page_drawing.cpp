@@ -52,7 +52,7 @@ PageDrawing::PageDrawing(Worksheet& sheet, const QDateTime& printedAt)
     headers_ = placedHeaders(sheet, layout_, printedAt);
 }
 
-void PageDrawing::paintPage(QPainter& painter, int index, double dotsPerPoint) const
+void PageDrawing::paintPage(QPainter& painter, int index, double dotsPerPoint, CarriedPage* carried) const
 {
     const PrintedPage& page = layout_.pages.at(std::size_t(index));
     const QRectF printable(layout_.printable.topLeft() * dotsPerPoint, layout_.printable.size() * dotsPerPoint);
@@ -63,7 +63,7 @@ void PageDrawing::paintPage(QPainter& painter, int index, double dotsPerPoint) c
     painter.save();
     painter.setClipRect(printable, Qt::IntersectClip);
     painter.translate(std::round(origin.x()), std::round(origin.y()));
-    drawings_[std::size_t(index)].paint(painter, area, factor);
+    drawings_[std::size_t(index)].paint(painter, area, factor, carried);
     painter.restore();
     paintPlacedTexts(painter, headers_[std::size_t(index)], dotsPerPoint);
 }

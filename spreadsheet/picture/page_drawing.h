@@ -34,8 +34,9 @@ public:
     QPageLayout paperLayout() const;
 
     // Paints page `index` (0-based) with the paper's top left at the
-    // painter's origin, `dotsPerPoint` painter units to a point.
-    void paintPage(QPainter& painter, int index, double dotsPerPoint) const;
+    // painter's origin, `dotsPerPoint` painter units to a point. For a PDF,
+    // `carried` takes the lines of its text layer (see SheetDrawing::paint).
+    void paintPage(QPainter& painter, int index, double dotsPerPoint, CarriedPage* carried = nullptr) const;
 
 private:
     PageLayout layout_;

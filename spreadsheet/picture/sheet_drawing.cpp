@@ -41,12 +41,12 @@ SheetDrawing::~SheetDrawing() = default;
 
 QSize SheetDrawing::size() const { return data_->size; }
 
-void SheetDrawing::paint(QPainter& painter, const QRect& area, double scale) const
+void SheetDrawing::paint(QPainter& painter, const QRect& area, double scale, CarriedPage* carried) const
 {
     if (area.isEmpty() || !(scale > 0))
         return;
     const std::lock_guard lock(texts_->mutex());
-    DrawingPainter(*data_, *texts_, painter, area, scale).paint();
+    DrawingPainter(*data_, *texts_, painter, area, scale, carried).paint();
 }
 
 std::size_t SheetDrawing::storedItems() const

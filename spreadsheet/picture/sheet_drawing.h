@@ -14,6 +14,7 @@
 #include <QSize>
 
 #include <memory>
+#include <vector>
 
 namespace jubilo::spreadsheet {
 class Worksheet;
@@ -23,6 +24,7 @@ namespace jubilo::spreadsheet::picture {
 
 struct DrawingData;
 class TextCache;
+struct CarriedPage;
 
 // Whether a drawing keeps its texts as shaped while placing them. Kept
 // suits a drawing painted once on a device that draws glyph runs (PDF,
@@ -50,8 +52,9 @@ public:
     // Paints the part `area` of the drawing scaled by `scale` (in pixels of
     // the scaled drawing) with the area's top left at the painter's origin.
     // Paints nothing outside the area, and every pixel of it the drawing
-    // covers.
-    void paint(QPainter& painter, const QRect& area, double scale) const;
+    // covers. For a PDF, `carried` takes the lines of text the PDF would
+    // not give back, which are not painted (see pdf_text_layer_p.h).
+    void paint(QPainter& painter, const QRect& area, double scale, CarriedPage* carried = nullptr) const;
 
     // The entries it keeps: runs of row heights and column widths, looks,
     // row patterns and bands, merged areas, fonts, texts and lines of text.

@@ -1,6 +1,7 @@
 #include "spreadsheet/picture/text_cache_p.h"
 
 #include "spreadsheet/picture/drawing_data_p.h"
+#include "spreadsheet/picture/pdf_read_back_p.h"
 
 #include <QTextLayout>
 
@@ -47,6 +48,16 @@ const QList<QGlyphRun>& TextCache::glyphs(const DrawingData& data, quint32 text,
     if (glyphs_.size() >= kMaxCachedLines)
         glyphs_.clear();
     return glyphs_.emplace(key, shapeLine(data.strings[text], data.fonts[font].font)).first->second;
+}
+
+bool TextCache::readsBack(const DrawingData& data, quint32 text, quint32 font)
+{
+    const quint64 key = quint64(text) << 32 | font;
+    if (const auto found = readBack_.find(key); found != readBack_.end())
+        return found->second;
+    if (readBack_.size() >= kMaxCachedLines)
+        readBack_.clear();
+    return readBack_.emplace(key, pdfReadsBack(data.strings[text], glyphs(data, text, font))).first->second;
 }
 
 }  // namespace jubilo::spreadsheet::picture

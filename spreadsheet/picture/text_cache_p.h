@@ -27,6 +27,8 @@ public:
     const QStaticText& line(const DrawingData& data, quint32 text, quint32 font, double scale);
     // The same text shaped once (or as the drawing kept it), for any scale.
     const QList<QGlyphRun>& glyphs(const DrawingData& data, quint32 text, quint32 font);
+    // Whether a PDF gives those glyphs' text back (see pdf_read_back_p.h).
+    bool readsBack(const DrawingData& data, quint32 text, quint32 font);
     // Held while painting: a drawing paints from one thread at a time.
     std::mutex& mutex() { return mutex_; }
 
@@ -44,6 +46,7 @@ private:
     std::mutex mutex_;
     std::unordered_map<Key, QStaticText, KeyHash> lines_;
     std::unordered_map<quint64, QList<QGlyphRun>> glyphs_;  // by text << 32 | font
+    std::unordered_map<quint64, bool> readBack_;  // the same way
 };
 
 }  // namespace jubilo::spreadsheet::picture

@@ -36,9 +36,10 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = misc ] || fail "Section is $(field Section)"
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 [ "$(field Description | wc -l)" -gt 1 ] || fail "no long description"
-# dpkg-shlibdeps found the libraries the program links.
+# dpkg-shlibdeps found the libraries the program links; the fonts for other
+# scripts and emoji come along.
 depends=$(field Depends)
-for package in libc6 libqt6core6 libqt6widgets6 qt6-qpa-plugins; do
+for package in libc6 libqt6core6 libqt6widgets6 qt6-qpa-plugins fonts-noto-core fonts-noto-cjk fonts-symbola; do
   grep -q "\b$package\b" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 exit $failed

@@ -172,6 +172,19 @@ double wordHeight(const QString& pdf, int page, const QString& text)
     return 0;
 }
 
+// Guests and activities in Chinese, Arabic, Hebrew, Devanagari and with
+// emoji: saved in the workbook and exported from it, every text comes back.
+TEST_F(PlanPdfTest, PlanInOtherScriptsGivesEveryTextBack)
+{
+    Plan plan = testing::samplePlan();
+    testing::appendRows(plan, TableId::Guests,
+                        {{"李雷", "北京", "Yes", "2"}, {"سارة", "תל אביב", "No", "1"}, {"प्रिया", "मुंबई", "Yes", "3"}});
+    testing::appendRows(plan, TableId::Activities, {{"Karaoke 🎤", "08:00 PM", "Songs 🎶"}});
+    const QString text = pdfText(planPdf(plan));
+    for (const char* typed : {"李雷", "北京", "سارة", "תל", "אביב", "प्रिया", "मुंबई", "Karaoke 🎤", "Songs 🎶"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(typed))) << typed << " not in\n" << text.toStdString();
+}
+
 // Fitted to one page wide and tall, the sheet's 8,017 rows (about 114,300
 // points) would fit one page at under 1%; fitted to the width alone, they
 // print at full size on more than 114,300 / 770 pages (770 points between
