@@ -42,25 +42,6 @@ int validSequenceLength(QByteArrayView bytes, qsizetype at, char32_t& codePoint)
     return codePoint < minimum || surrogate || codePoint > 0x10FFFF ? 0 : length;
 }
 
-void appendUtf8(QByteArray& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
-
 bool isKeptByte(char16_t unit) { return unit >= kFirstKeptByte && unit <= kLastKeptByte; }
 
 }  // namespace
@@ -87,17 +68,16 @@ QByteArray bytesOfName(const QString& name)
 {
     QByteArray bytes;
     bytes.reserve(name.size());
+    qsizetype textFrom = 0;  // the text before a kept byte goes as UTF-8
     for (qsizetype i = 0; i < name.size(); ++i) {
         const char16_t unit = name[i].unicode();
-        if (QChar::isHighSurrogate(unit) && i + 1 < name.size() && name[i + 1].isLowSurrogate()) {
-            appendUtf8(bytes, QChar::surrogateToUcs4(unit, name[i + 1].unicode()));
-            ++i;
-        } else if (isKeptByte(unit)) {
-            bytes += char(0x80 + (unit - kFirstKeptByte));
-        } else {
-            appendUtf8(bytes, QChar::isSurrogate(unit) ? char32_t(QChar::ReplacementCharacter) : char32_t(unit));
-        }
+        if (!isKeptByte(unit) || (i > 0 && name[i - 1].isHighSurrogate()))
+            continue;
+        bytes += QStringView(name).sliced(textFrom, i - textFrom).toUtf8();
+        bytes += char(0x80 + (unit - kFirstKeptByte));
+        textFrom = i + 1;
     }
+    bytes += QStringView(name).sliced(textFrom).toUtf8();
     return bytes;
 }
 

@@ -128,16 +128,22 @@ QByteArray IniSettingsStore::prepareFirstWrite(const QString& app, File& file, c
     return ini::IniDocument(onDisk).cleaned().bytes();
 }
 
+// Keeps `onDisk` beside the file before a rewrite that would lose part of
+// it; without the copy there is no rewrite.
+QString IniSettingsStore::keepCopy(const QString& app, const QByteArray& onDisk, const char* why,
+                                   const char* whyWritten)
+{
+    try {
+        return keepCopyBeside(filePath(app), onDisk, why, system().now().date());
+    } catch (const std::exception& error) {
+        throw StoreError(std::string(whyWritten)
+                         + " and no copy of it could be kept, so it was not written: " + error.what());
+    }
+}
+
 void IniSettingsStore::keepDamagedCopy(const QString& app, const QByteArray& onDisk)
 {
-    QString copy;
-    try {
-        copy = keepCopyBeside(filePath(app), onDisk, kDamagedCopy, system().now().date());
-    } catch (const std::exception& error) {
-        throw StoreError("The settings store has lines that could not be read and no copy of it could be kept, "
-                         "so it was not written: "
-                         + std::string(error.what()));
-    }
+    const QString copy = keepCopy(app, onDisk, kDamagedCopy, "The settings store has lines that could not be read");
     tell(damagedSettingsNotice(filePath(app), copy));
 }
 
@@ -149,14 +155,7 @@ void IniSettingsStore::keepCopyIfChanged(const QString& app, File& file, const Q
     const std::optional<QString> theirs = ini::IniDocument(onDisk).value(section, key);
     if (theirs == file.base->value(section, key))
         return;  // what they changed is kept: only this value's line is rewritten
-    QString copy;
-    try {
-        copy = keepCopyBeside(filePath(app), onDisk, kChangedCopy, system().now().date());
-    } catch (const std::exception& error) {
-        throw StoreError("The settings file was changed by another program and no copy of it could be kept, "
-                         "so it was not written: "
-                         + std::string(error.what()));
-    }
+    const QString copy = keepCopy(app, onDisk, kChangedCopy, "The settings file was changed by another program");
     tell(changedSettingsNotice(filePath(app), copy));
 }
 

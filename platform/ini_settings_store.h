@@ -51,6 +51,7 @@ private:
     File& fileFor(const QString& app);
     QByteArray readFromDisk(const QString& app) const;
     QByteArray prepareFirstWrite(const QString& app, File& file, const QByteArray& onDisk);
+    QString keepCopy(const QString& app, const QByteArray& onDisk, const char* why, const char* whyWritten);
     void keepDamagedCopy(const QString& app, const QByteArray& onDisk);
     void keepCopyIfChanged(const QString& app, File& file, const QByteArray& onDisk, const QString& section,
                            const QString& key);
