@@ -55,18 +55,23 @@ bench: build
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
 
-# Coverage-guided fuzzing of the .xls reader with clang's libFuzzer, in a
-# build directory of its own: `make fuzz FUZZ_SECONDS=600`. New inputs go to
-# $(FUZZ_DIR)/xls_corpus; the seeds in tests/spreadsheet/xls/fuzz_corpus stay
-# as they are. A crash leaves its input as crash-* in the current directory.
+# Coverage-guided fuzzing with clang's libFuzzer, in a build directory of its
+# own: `make fuzz` builds each target of FUZZ_TARGETS in turn and runs it for
+# FUZZ_SECONDS (`make fuzz FUZZ_SECONDS=600` for longer runs). An entry is
+# target:folder of its committed seeds; a target the tree does not have is
+# passed over. New inputs go to $(FUZZ_DIR)/fuzz_corpus/<target>; the seeds
+# stay as they are. A crash leaves its input as <target>-crash-* in the
+# current directory.
 FUZZ_DIR ?= build-fuzz
-FUZZ_SECONDS ?= 600
+FUZZ_SECONDS ?= 120
+FUZZ_TARGETS = \
+	xls_read_fuzzer:tests/spreadsheet/xls/fuzz_corpus \
+	xls_import_fuzzer:tests/spreadsheet/io/fuzz_corpus \
+	table_text_fuzzer:tests/model/fuzz_corpus \
+	settings_file_fuzzer:tests/platform/fuzz_corpus \
+	page_layout_fuzzer:
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DJUBILO_FUZZ=ON -DJUBILO_BUILD_TESTS=OFF -DJUBILO_BUILD_BENCHMARKS=OFF
-	cmake --build $(FUZZ_DIR) --parallel $(JOBS) --target xls_read_fuzzer
-	mkdir -p $(FUZZ_DIR)/xls_corpus
-	./$(FUZZ_DIR)/spreadsheet/xls/xls_read_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=16384 \
-		-timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-		$(FUZZ_DIR)/xls_corpus tests/spreadsheet/xls/fuzz_corpus
+	JOBS=$(JOBS) bash scripts/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(FUZZ_TARGETS)

@@ -20,8 +20,17 @@ void appendRow(QString& text, const PlanRow& row, int columnCount)
     text += kRowTerminator;
 }
 
+[[noreturn]] void refuseRow(const PlanTable& table, int position, const char* why)
+{
+    throw SeparatorInTextError(std::string("Row ") + std::to_string(position) + " of " + table.spec().name + why
+                               + " (\"||MySeparator11||\" or \"||MySeparator12||\") and cannot be saved.");
+}
+
 }  // namespace
 
+// Rows typed in are refused before they reach a table (survivesStore), but
+// a hand-edited store can load rows that would not come back: a cell that
+// ends in "||MySeparator12|" makes a separator with the one after it.
 QString encodeTableText(const PlanTable& table)
 {
     QString text;
@@ -29,10 +38,12 @@ QString encodeTableText(const PlanTable& table)
         const PlanRow& row = table.row(position);
         for (const QString& cell : row) {
             if (containsStoreSeparator(cell))
-                throw SeparatorInTextError(std::string("Row ") + std::to_string(position) + " of " + table.spec().name
-                                           + " holds a store separator (\"||MySeparator11||\" or \"||MySeparator12||\")"
-                                             " and cannot be saved.");
+                refuseRow(table, position, " holds a store separator");
         }
+        if (!survivesStore(row, table.columnCount()))
+            refuseRow(table, position,
+                      " would load back as other rows: its texts make a store separator with the ones"
+                      " around them");
         appendRow(text, row, table.columnCount());
     }
     return text;

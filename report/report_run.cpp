@@ -60,97 +60,96 @@ std::shared_ptr<const HostPicture> fetchClipboardPicture(std::chrono::millisecon
     throw std::runtime_error("The clipboard holds no picture of the sheet");
 }
 
-// Steps are numbered as the error box reports them.
+// Steps are numbered as the error box reports them. Each step needs the one
+// before it, so the first that fails ends the procedure.
 TakenPicture saveCellsActivesheet(HostWorkbook& workbook)
 {
     ErrorTrap trap(locations::kSaveSheetPicture);
     std::shared_ptr<const HostPicture> picture;
     std::unique_ptr<HostWorksheet> sheet;
     int lastRow = 0, lastColumn = 0;
-    trap.step(100, [&] { sheet = workbook.activeSheet(); });
-    trap.step(102, [&] {
+    trap.essential(100, [&] { sheet = workbook.activeSheet(); });
+    trap.essential(102, [&] {
         const auto rows = present(sheet, "sheet").usedRange()->rows();
         lastRow = rows->item(rows->count())->row();
     });
-    trap.step(104, [&] {
+    trap.essential(104, [&] {
         const auto columns = present(sheet, "sheet").usedRange()->columns();
         lastColumn = columns->item(columns->count())->column();
     });
+    if (trap.abandoned())
+        return std::nullopt;
     if (!trap.condition(106, [&] { return lastRow > 1 && lastColumn > 1; }))
-        return trap.failureCount() == 0 ? TakenPicture(nullptr) : std::nullopt;
-    trap.step(110, [&] { present(sheet, "sheet").usedRange()->copyPicture(); });
-    trap.step(112, [&] { picture = fetchClipboardPicture(); });
-    return trap.failureCount() == 0 ? TakenPicture(picture) : std::nullopt;
+        return TakenPicture(nullptr);
+    trap.essential(110, [&] { present(sheet, "sheet").usedRange()->copyPicture(); });
+    trap.essential(112, [&] { picture = fetchClipboardPicture(); });
+    return trap.abandoned() ? std::nullopt : TakenPicture(picture);
 }
 
 namespace {
 
 // Steps 106 to 184: the plan workbook built in its own host and saved to the
-// temporary folder. Returns the saved workbook's path, empty when it was not
-// saved.
+// temporary folder. Returns the saved workbook's path; the trap is abandoned
+// when the workbook was not saved.
 QString buildAndSaveWorkbook(ErrorTrap& trap, const Plan& plan)
 {
     std::unique_ptr<SpreadsheetHost> reportHost;
     std::unique_ptr<HostWorkbook> reportBook;
-    trap.step(106, [&] { reportHost = startSpreadsheetHost(); });
-    // Without a host every later step would fail in turn; say so once.
-    if (!reportHost)
-        return {};
-    SpreadsheetHost& host = *reportHost;
-    trap.step(108, [&] { host.setScreenUpdating(false); });
-    trap.step(110, [&] { host.setDisplayAlerts(false); });
-    trap.step(112, [&] { host.setEnableEvents(false); });
-    trap.step(114, [&] { host.setEnableCancelKey(xl::kCancelKeyDisabled); });
-    trap.step(116, [&] { host.setCursor(xl::kCursorWait); });
-    trap.step(120, [&] { reportBook = host.workbooks()->add(); });
+    trap.essential(106, [&] { reportHost = startSpreadsheetHost(); });
+    const auto host = [&]() -> SpreadsheetHost& { return present(reportHost, "host"); };
+    trap.step(108, [&] { host().setScreenUpdating(false); });
+    trap.step(110, [&] { host().setDisplayAlerts(false); });
+    trap.step(112, [&] { host().setEnableEvents(false); });
+    trap.step(114, [&] { host().setEnableCancelKey(xl::kCancelKeyDisabled); });
+    trap.step(116, [&] { host().setCursor(xl::kCursorWait); });
+    trap.essential(120, [&] { reportBook = host().workbooks()->add(); });
     int extraSheets = 0;
-    trap.step(122, [&] { extraSheets = extraSheetCount(host); });
-    trap.step(124, [&] { removeExtraSheets(host, extraSheets); });
-    trap.step(126, [&] { namePlanSheet(host); });
-    trap.step(128, [&] { buildPlanSheet(host, plan); });
-    trap.step(130, [&] { host.sheets()->item(1)->select(); });
-    trap.step(146, [&] { host.range(QStringLiteral("B2"))->select(); });
-    trap.step(148, [&] { host.setVisible(false); });
-    trap.step(150, [&] { host.setCursor(xl::kCursorDefault); });
-    trap.step(152, [&] { host.setScreenUpdating(true); });
-    trap.step(154, [&] { host.setDisplayAlerts(true); });
-    trap.step(156, [&] { host.setEnableEvents(true); });
-    trap.step(158, [&] { host.setEnableCancelKey(xl::kCancelKeyInterrupt); });
+    trap.step(122, [&] { extraSheets = extraSheetCount(host()); });
+    trap.step(124, [&] { removeExtraSheets(host(), extraSheets); });
+    trap.step(126, [&] { namePlanSheet(host()); });
+    trap.step(128, [&] { buildPlanSheet(host(), plan); });
+    trap.step(130, [&] { host().sheets()->item(1)->select(); });
+    trap.step(146, [&] { host().range(QStringLiteral("B2"))->select(); });
+    trap.step(148, [&] { host().setVisible(false); });
+    trap.step(150, [&] { host().setCursor(xl::kCursorDefault); });
+    trap.step(152, [&] { host().setScreenUpdating(true); });
+    trap.step(154, [&] { host().setDisplayAlerts(true); });
+    trap.step(156, [&] { host().setEnableEvents(true); });
+    trap.step(158, [&] { host().setEnableCancelKey(xl::kCancelKeyInterrupt); });
     QString workbookPath;
-    bool saved = trap.step(172, [&] { workbookPath = freshWorkbookPath(); });
-    saved = saved
-        && trap.step(176, [&] { present(reportBook, "workbook").saveAs(workbookPath, hostWorkbookFormat(&host)); });
-    trap.step(178, [&] { host.setDisplayAlerts(false); });
-    trap.step(180, [&] { present(reportBook, "workbook").close(); });
-    trap.step(182, [&] { host.quit(); });
-    trap.step(184, [&] {
+    trap.essential(172, [&] { workbookPath = freshWorkbookPath(); });
+    trap.essential(176, [&] { present(reportBook, "workbook").saveAs(workbookPath, hostWorkbookFormat(&host())); });
+    trap.cleanup(178, [&] { host().setDisplayAlerts(false); });
+    trap.cleanup(180, [&] { present(reportBook, "workbook").close(); });
+    trap.cleanup(182, [&] { host().quit(); });
+    trap.cleanup(184, [&] {
         reportBook.reset();
         reportHost.reset();
     });
-    return saved ? workbookPath : QString();
+    return workbookPath;
 }
 
 // Steps 186 to 200: the saved workbook reopened in a second host and its
-// picture taken; nothing when a step failed.
+// picture taken; the trap is abandoned when no picture was taken.
 TakenPicture drawSavedWorkbook(ErrorTrap& trap, const QString& workbookPath, ReportScreens& screens)
 {
     std::unique_ptr<SpreadsheetHost> previewHost;
     std::unique_ptr<HostWorkbook> previewBook;
-    if (!trap.step(186, [&] { previewHost = openWorkbookInNewHost(workbookPath); }))
+    if (!trap.essential(186, [&] { previewHost = openWorkbookInNewHost(workbookPath); }))
         return std::nullopt;
     trap.step(188, [&] { screens.setBusyPointer(true); });
-    trap.step(190, [&] {
-        const auto books = present(previewHost, "host").workbooks();
+    trap.essential(190, [&] {
+        const auto books = previewHost->workbooks();
         previewBook = books->item(books->count());
     });
     TakenPicture picture;
-    if (previewBook) {
-        trap.step(192, [&] { picture = saveCellsActivesheet(*previewBook); });
-        trap.step(194, [&] { previewHost->setDisplayAlerts(false); });
-        trap.step(196, [&] { previewBook->close(); });
-    }
-    trap.step(198, [&] { previewHost->quit(); });
-    trap.step(200, [&] { screens.setBusyPointer(false); });
+    trap.step(192, [&] { picture = saveCellsActivesheet(present(previewBook, "workbook")); });
+    if (!picture)
+        trap.abandon();  // the picture's own procedure has shown why
+    trap.cleanup(194, [&] { previewHost->setDisplayAlerts(false); });
+    trap.cleanup(196, [&] { present(previewBook, "workbook").close(); });
+    trap.cleanup(198, [&] { previewHost->quit(); });
+    trap.cleanup(200, [&] { screens.setBusyPointer(false); });
     return picture;
 }
 
@@ -158,26 +157,26 @@ TakenPicture drawSavedWorkbook(ErrorTrap& trap, const QString& workbookPath, Rep
 
 // Steps are numbered as the error box reports them. A step that the rest of
 // the run needs (the workbook saved, reopened and drawn, its picture loaded)
-// ends the run when it fails: its one box is all the user sees, and nothing
-// half-made is shown.
+// abandons the run when it fails: its one box is all the user sees, and
+// nothing half-made is shown.
 void generateReport(const Plan& plan, ReportScreens& screens)
 {
     ErrorTrap trap(locations::kGenerateReport);
     const QString workbookPath = buildAndSaveWorkbook(trap, plan);
-    if (workbookPath.isEmpty())
+    if (trap.abandoned())
         return;
     const TakenPicture picture = drawSavedWorkbook(trap, workbookPath, screens);
-    const bool shown = picture && trap.step(202, [&] {
+    trap.essential(202, [&] {
         if (!*picture)
             throw std::runtime_error("The sheet has no cells to show");
         screens.loadPreviewPicture(*picture);
-    }) && trap.step(204, [&] { screens.setPreviewWorkbook(workbookPath); });
-    if (shown) {
-        trap.step(206, [&] { screens.showPreview(); });
-        trap.step(208, [&] { screens.hideMainWindow(); });
-    } else {
+    });
+    trap.essential(204, [&] { screens.setPreviewWorkbook(workbookPath); });
+    // The main window goes only once the preview shows.
+    trap.essential(206, [&] { screens.showPreview(); });
+    trap.step(208, [&] { screens.hideMainWindow(); });
+    if (trap.abandoned())
         deleteFileQuietly(workbookPath);
-    }
 }
 
 }  // namespace jubilo

@@ -142,8 +142,8 @@ Operand constant(const Token& t)
     switch (t.base()) {
     case ptg::Int:
         return {double(t.data), {}, false};
-    case ptg::Num:
-        return {t.number, {}, false};
+    case ptg::Num:  // a damaged file's NaN or infinity is no number a cell holds
+        return {std::isfinite(t.number) ? Value(t.number) : Value(ErrorCode::Num), {}, false};
     case ptg::Str:
         return {t.text, {}, false};
     case ptg::Bool:

@@ -26,9 +26,14 @@ void putColumn(QByteArray& out, const CellOperand& c)
     put16(out, quint16(c.col) | (c.rowRelative ? kRowRelative : 0) | (c.colRelative ? kColRelative : 0));
 }
 
-void putString(QByteArray& out, const QString& s)
+bool needsWide(const QString& s)
 {
-    const bool wide = std::any_of(s.begin(), s.end(), [](QChar c) { return c.unicode() > 0xFF; });
+    return std::any_of(s.begin(), s.end(), [](QChar c) { return c.unicode() > 0xFF; });
+}
+
+void putString(QByteArray& out, const QString& s, bool keptWide)
+{
+    const bool wide = keptWide || needsWide(s);
     put8(out, quint8(s.size()));
     put8(out, wide ? 1 : 0);
     for (const QChar c : s) {
@@ -66,6 +71,14 @@ public:
         pos_ += 8;
         return v;
     }
+    QByteArray bytes(qsizetype n)
+    {
+        if (!need(n))
+            return {};
+        const QByteArray out = b_.mid(pos_, n);
+        pos_ += n;
+        return out;
+    }
     void skip(qsizetype n)
     {
         if (need(n))
@@ -88,10 +101,10 @@ CellOperand readCell(quint16 row, quint16 col)
     return {row, col & 0xFF, (col & kRowRelative) != 0, (col & kColRelative) != 0};
 }
 
-QString readString(Reader& r)
+QString readString(Reader& r, bool& wide)
 {
     const quint8 n = r.u8();
-    const bool wide = r.u8() & 1;
+    wide = r.u8() & 1;
     QString s;
     for (int i = 0; i < n && r.ok(); ++i)
         s += QChar(wide ? r.u16() : r.u8());
@@ -102,14 +115,17 @@ QString readString(Reader& r)
 bool readPayload(Reader& r, Token& t)
 {
     switch (t.base()) {
-    case ptg::Str:
-        t.text = readString(r);
+    case ptg::Str: {
+        bool wide = false;
+        t.text = readString(r, wide);
+        t.wideText = wide && !needsWide(t.text);
         return true;
+    }
     case ptg::Attr:
         t.attr = r.u8();
         t.data = r.u16();
         if (t.attr & kAttrChoose)
-            r.skip((qsizetype(t.data) + 1) * 2);
+            t.jumps = r.bytes((qsizetype(t.data) + 1) * 2);
         return true;
     case ptg::Err:
     case ptg::Bool:
@@ -159,11 +175,12 @@ QByteArray encodeRgce(const Tokens& tokens)
         put8(out, t.id);
         switch (t.base()) {
         case ptg::Str:
-            putString(out, t.text);
+            putString(out, t.text, t.wideText);
             break;
         case ptg::Attr:
             put8(out, t.attr);
             put16(out, t.data);
+            out.append(t.jumps);
             break;
         case ptg::Err:
         case ptg::Bool:

@@ -7,6 +7,7 @@
 #include "spreadsheet/core/grid.h"
 #include "spreadsheet/core/value.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <vector>
@@ -46,6 +47,12 @@ struct Token {
     quint16 data = 0;  // Int value, Func/FuncVar function index, Attr data
     double number = 0;  // Num
     QString text;  // Str
+    // A formula read from a file is written back in as many bytes, since
+    // the offsets of its Attr tokens count bytes: a Str stored in UTF-16
+    // where one byte a character would do stays so, and an Attr choose
+    // keeps its table of offsets as read.
+    bool wideText = false;
+    QByteArray jumps;
     CellOperand first;  // Ref, and the first corner of Area
     CellOperand last;  // Area
 

@@ -18,8 +18,6 @@ namespace jubilo::spreadsheet {
 
 namespace {
 
-constexpr quint16 kDefaultRowTwips = 255;
-
 // A file colour index as a palette entry; 0 for the system and automatic
 // colours. The eight fixed colours are the first eight default entries.
 quint8 paletteEntry(quint16 icv)
@@ -53,6 +51,10 @@ BorderLine toBorder(const xls::XlsBorder& b)
     return {b.line, paletteEntry(b.color)};
 }
 
+// A number no cell can hold (NaN, an infinity) reads as #NUM!, the value a
+// formula whose result is not finite takes.
+Value toNumber(double v) { return std::isfinite(v) ? Value(v) : Value(ErrorCode::Num); }
+
 Value toValue(const xls::XlsFormulaResult& r)
 {
     return std::visit(
@@ -60,8 +62,8 @@ Value toValue(const xls::XlsFormulaResult& r)
             using T = std::decay_t<decltype(v)>;
             if constexpr (std::is_same_v<T, std::u16string>)
                 return QString::fromStdU16String(v);
-            else if constexpr (std::is_same_v<T, xls::XlsErrorCode>)
-                return v;
+            else if constexpr (std::is_same_v<T, double>)
+                return toNumber(v);
             else
                 return v;
         },
@@ -204,7 +206,9 @@ struct SheetLoader {
                         cell.value = QString::fromStdU16String(v);
                     } else if constexpr (std::is_same_v<T, xls::XlsErrorCode>) {
                         cell.value = v;
-                    } else if constexpr (std::is_same_v<T, double> || std::is_same_v<T, bool>) {
+                    } else if constexpr (std::is_same_v<T, double>) {
+                        cell.value = toNumber(v);
+                    } else if constexpr (std::is_same_v<T, bool>) {
                         cell.value = v;
                     }
                 },
@@ -215,9 +219,10 @@ struct SheetLoader {
         for (const xls::XlsRange& m : in.merges)
             sheet.merge(toRect(m));
 
+        // A selection that names none of its ranges selects A1, widened over
+        // a merged area as every selection is.
         const auto& sel = in.selection;
-        if (sel.activeRange < sel.ranges.size())
-            sheet.select(toRect(sel.ranges[sel.activeRange]));
+        sheet.select(sel.activeRange < sel.ranges.size() ? toRect(sel.ranges[sel.activeRange]) : CellRect::at(0, 0));
 
         PageSetup& page = sheet.pageSetup();
         const xls::XlsPageSetup& p = in.page;

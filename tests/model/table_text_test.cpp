@@ -119,5 +119,26 @@ TEST(TableTextTest, RefusesToEncodeACellHoldingASeparator)
     EXPECT_FALSE(containsStoreSeparator(QStringLiteral("||MySeparator1||")));
 }
 
+// A hand edit can store a row that loads, but whose last text would make a
+// separator with the one written after it: saving refuses the row rather
+// than store other rows in its place.
+TEST(TableTextTest, RefusesToEncodeALoadedRowThatWouldComeBackAsOtherRows)
+{
+    Plan plan;
+    PlanTable& schedules = plan.table(TableId::Schedules);
+    schedules.appendRows(decode("Shop" + S + "9||MySeparator12" + T));
+    ASSERT_EQ(schedules.row(1), (PlanRow{"Shop", "9||MySeparator12", ""}));
+    EXPECT_FALSE(containsStoreSeparator(schedules.cell(1, 1)));
+    try {
+        encodeTableText(schedules);
+        ADD_FAILURE() << "the row was encoded";
+    } catch (const SeparatorInTextError& e) {
+        EXPECT_STREQ(e.what(),
+                     "Row 1 of Schedules would load back as other rows: its texts make a store separator "
+                     "with the ones around them (\"||MySeparator11||\" or \"||MySeparator12||\") and "
+                     "cannot be saved.");
+    }
+}
+
 }  // namespace
 }  // namespace jubilo

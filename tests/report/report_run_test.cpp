@@ -2,6 +2,7 @@
 #include "engine_host/engine_host.h"
 #include "platform/bitmap_picture.h"
 #include "report/report_run.h"
+#include "tests/support/full_disk.h"
 #include "tests/support/sample_plans.h"
 #include "tests/support/scripted_system.h"
 
@@ -33,9 +34,15 @@ public:
         calls << "workbook";
         workbook = path;
     }
-    void showPreview() override { calls << "show"; }
+    void showPreview() override
+    {
+        if (failShow)
+            throw std::runtime_error("no screen for the preview");
+        calls << "show";
+    }
     void hideMainWindow() override { calls << "hide"; }
 
+    bool failShow = false;
     QStringList calls;
     QImage picture;
     QString watchedFolder;
@@ -136,6 +143,46 @@ TEST_F(ReportRunEndsEarlyTest, WhenTheWorkbookCannotBeSaved)
     EXPECT_TRUE(screens.calls.isEmpty());
 }
 
+// A full temporary folder: one box, naming the workbook's path in it.
+TEST_F(ReportRunEndsEarlyTest, WhenTheTemporaryFolderIsFull)
+{
+    {
+        const testing::FullDisk full(4);  // far less than a workbook
+        generateReport(plan, screens);
+    }
+    expectEndedAfter("in Quenby2021/08/31.DuzodIduz.GenerateReport0 at line 176");
+    EXPECT_TRUE(sys.messages[0].text.startsWith("Cannot save \"" + QDir(temp.path()).filePath("vemqal")))
+        << sys.messages[0].text.toStdString();
+    EXPECT_TRUE(screens.calls.isEmpty());
+}
+
+// A host that has gone refuses all it is asked: the steps that only set it
+// up each say so, and the first that needs a workbook from it ends the run.
+TEST_F(ReportRunEndsEarlyTest, WhenTheHostHasNoWorkbookToGive)
+{
+    sys.hostFactory = [](const QString& name) {
+        auto host = createEngineHost(name);
+        host->quit();
+        return host;
+    };
+    generateReport(plan, screens);
+    QStringList lines;
+    for (const QString& box : errorBoxes())
+        lines << box.section(QStringLiteral(" at line "), 1);
+    EXPECT_EQ(lines, (QStringList{"108", "110", "112", "114", "116", "120"}));
+    EXPECT_TRUE(screens.calls.isEmpty());
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files), QStringList());
+}
+
+TEST_F(ReportRunTest, WhenThePreviewCannotShowTheMainWindowStays)
+{
+    screens.failShow = true;
+    generateReport(plan, screens);
+    EXPECT_EQ(errorBoxes(), QStringList{"in Quenby2021/08/31.DuzodIduz.GenerateReport0 at line 206"});
+    EXPECT_EQ(screens.calls, (QStringList{"busy", "normal", "picture", "workbook"}));
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files), QStringList());
+}
+
 TEST_F(ReportRunEndsEarlyTest, WhenTheSavedWorkbookCannotBeReopened)
 {
     int started = 0;
@@ -154,6 +201,17 @@ TEST_F(ReportRunEndsEarlyTest, WhenTheClipboardNeverHoldsThePicture)
     generateReport(plan, screens);
     expectEndedAfter("in Quenby2021/08/31.Excel1.saveCellsActivesheet at line 112");
     EXPECT_EQ(screens.calls, (QStringList{"busy", "normal"}));
+}
+
+// Each step of the picture needs the one before: the first failure is the
+// only box.
+TEST_F(ReportRunTest, APictureOfAWorkbookWhoseHostHasGoneEndsAtItsFirstStep)
+{
+    auto host = createEngineHost("Excel.Application");
+    auto book = host->workbooks()->add();
+    host->quit();
+    EXPECT_EQ(saveCellsActivesheet(*book), std::nullopt);
+    EXPECT_EQ(errorBoxes(), QStringList{"in Quenby2021/08/31.Excel1.saveCellsActivesheet at line 100"});
 }
 
 TEST_F(ReportRunTest, APictureThatReachesTheClipboardLateIsStillTaken)

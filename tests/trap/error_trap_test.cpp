@@ -92,6 +92,59 @@ TEST_F(ErrorTrapTest, ABoxThatCannotBeShownDoesNotEscapeEither)
     EXPECT_EQ(trap.failureCount(), 1);
 }
 
+// A procedure abandoned by its essential step shows that one box, runs none
+// of the steps that needed it, and still gives back what it took.
+TEST_F(ErrorTrapTest, AFailedEssentialStepAbandonsAllButTheCleanup)
+{
+    std::vector<int> ran;
+    ErrorTrap trap(locations::kGenerateReport);
+    EXPECT_TRUE(trap.essential(172, [&] { ran.push_back(172); }));
+    EXPECT_FALSE(trap.abandoned());
+    EXPECT_FALSE(trap.essential(176, [&] {
+        ran.push_back(176);
+        throw std::runtime_error("disk full");
+    }));
+    EXPECT_TRUE(trap.abandoned());
+    EXPECT_FALSE(trap.step(178, [&] { ran.push_back(178); }));
+    EXPECT_FALSE(trap.essential(180, [&] { ran.push_back(180); }));
+    EXPECT_FALSE(trap.condition(182, [&] {
+        ran.push_back(182);
+        return true;
+    }));
+    EXPECT_TRUE(trap.cleanup(184, [&] { ran.push_back(184); }));
+    EXPECT_FALSE(trap.cleanup(186, [&] {
+        ran.push_back(186);
+        throw std::runtime_error("cannot close");
+    }));
+    EXPECT_EQ(ran, (std::vector<int>{172, 176, 184, 186}));
+    ASSERT_EQ(sys.messages.size(), 1u);
+    EXPECT_TRUE(
+        sys.messages[0].text.startsWith("disk full\r\nin Quenby2021/08/31.DuzodIduz.GenerateReport0 at line 176"));
+    EXPECT_EQ(trap.failureCount(), 1);
+}
+
+TEST_F(ErrorTrapTest, CleanupBeforeAnyFailureIsAStepLikeTheOthers)
+{
+    ErrorTrap trap(locations::kGenerateReport);
+    EXPECT_FALSE(trap.cleanup(198, [] { throw std::runtime_error("cannot quit"); }));
+    EXPECT_FALSE(trap.abandoned()) << "a failed cleanup abandons nothing";
+    EXPECT_TRUE(trap.step(200, [] {}));
+    ASSERT_EQ(sys.messages.size(), 1u);
+    EXPECT_TRUE(sys.messages[0].text.contains("GenerateReport0 at line 198"));
+}
+
+// A procedure whose callee has shown its own box ends without another.
+TEST_F(ErrorTrapTest, AbandoningShowsNoBoxOfItsOwn)
+{
+    bool ran = false;
+    ErrorTrap trap(locations::kGenerateReport);
+    trap.abandon();
+    trap.step(202, [&] { ran = true; });
+    EXPECT_FALSE(ran);
+    EXPECT_TRUE(sys.messages.empty());
+    EXPECT_EQ(trap.failureCount(), 0);
+}
+
 TEST(ErrorLocationTest, EveryLocationIsDistinctAndInTheBoxFormat)
 {
     const auto all = locations::all();

@@ -16,6 +16,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace jubilo {
 
@@ -265,17 +268,49 @@ void MainWindow::saveTables()
     }
 }
 
+std::vector<TableId> MainWindow::refuseSampleTables()
+{
+    std::vector<TableId> refused;
+    std::vector<KeptTable> kept;
+    QStringList full;
+    for (TableId id : sampleTables()) {
+        if (saved_ && saved_->isKept(id)) {
+            for (const KeptTable& table : saved_->keptTables()) {
+                if (table.id == id)
+                    kept.push_back(table);
+            }
+        } else if (plan_.table(id).rowCount() >= PlanTable::kMaxRows) {
+            full << fullListMessage(plan_.table(id));
+        } else {
+            continue;
+        }
+        refused.push_back(id);
+    }
+    if (!kept.empty())
+        full.prepend(keptTablesText(kept));
+    if (!refused.empty())
+        msgBox(sampleRefusalMessage(refused, full.join(QStringLiteral("\n\n"))));
+    return refused;
+}
+
+// A list that cannot take its example row is named once, before any step,
+// instead of failing at each step of the row; the other lists load.
 void MainWindow::loadSampleData()
 {
     ErrorTrap trap(locations::kLoadSampleDataClick);
+    const std::vector<TableId> refused = refuseSampleTables();
     for (const SampleStep& step : sampleSteps()) {
         if (step.box) {
             trap.step(step.line, [&] { (widgets_.*step.box)->setText(step.text); });
             continue;
         }
+        if (std::find(refused.begin(), refused.end(), step.table) != refused.end())
+            continue;
         PlanTable& table = plan_.table(step.table);
         int position = 0;
-        trap.step(step.line, [&] { position = table.append({QString::fromUtf8(step.cells[0])}); });
+        // The row's cells need the row.
+        if (!trap.step(step.line, [&] { position = table.append({QString::fromUtf8(step.cells[0])}); }))
+            continue;
         for (int c = 1; c < table.columnCount(); ++c) {
             trap.step(sampleCellLine(step, c),
                       [&] { table.setCell(position, c, QString::fromUtf8(step.cells[static_cast<size_t>(c)])); });

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace jubilo {
 
@@ -59,6 +60,9 @@ private:
     // changed, so that text is never written over.
     void tellOfKeptTables();
     bool refusesChanges(TableId id);
+    // The tables that take no example row (kept or full), named in one
+    // message; an empty list says nothing.
+    std::vector<TableId> refuseSampleTables();
     QString keptTablesText(std::span<const KeptTable> kept) const;
     bool isArrowArea(const QWidget& widget) const;
 

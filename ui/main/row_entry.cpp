@@ -12,6 +12,13 @@
 
 namespace jubilo {
 
+QString fullListMessage(const PlanTable& table)
+{
+    return QStringLiteral("The %1 list is full: it holds at most %2 rows.")
+        .arg(QString::fromUtf8(table.spec().name))
+        .arg(PlanTable::kMaxRows);
+}
+
 RowEntry::RowEntry(const MainWindowWidgets& widgets, Plan& plan, std::function<void(TableId)> tableChanged,
                    std::function<bool(TableId)> refusesChanges)
     : widgets_(widgets)
@@ -64,9 +71,7 @@ bool RowEntry::canStore(const PlanTable& table, const std::vector<PlanRow>& rows
     if (!canHold(table, rows))
         return false;
     if (table.rowCount() + static_cast<qsizetype>(rows.size()) > PlanTable::kMaxRows) {
-        msgBox(QStringLiteral("The %1 list is full: it holds at most %2 rows.")
-                   .arg(QString::fromUtf8(table.spec().name))
-                   .arg(PlanTable::kMaxRows));
+        msgBox(fullListMessage(table));
         return false;
     }
     return true;

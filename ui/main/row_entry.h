@@ -13,6 +13,9 @@
 
 namespace jubilo {
 
+// Says the table is full and how many rows a list holds.
+QString fullListMessage(const PlanTable& table);
+
 class RowEntry {
 public:
     // `tableChanged` runs after every successful change of a table;

@@ -1,5 +1,9 @@
 #include "ui/main/sample_data.h"
 
+#include <QStringList>
+
+#include <algorithm>
+
 namespace jubilo {
 
 namespace {
@@ -28,5 +32,29 @@ constexpr SampleStep kSteps[] = {
 }  // namespace
 
 std::span<const SampleStep> sampleSteps() { return kSteps; }
+
+std::vector<TableId> sampleTables()
+{
+    std::vector<TableId> tables;
+    for (const SampleStep& step : kSteps) {
+        if (!step.box && std::find(tables.begin(), tables.end(), step.table) == tables.end())
+            tables.push_back(step.table);
+    }
+    return tables;
+}
+
+QString sampleRefusalMessage(std::span<const TableId> refused, const QString& reasons)
+{
+    QStringList names;
+    for (TableId id : refused)
+        names << QString::fromUtf8(tableSpec(id).name);
+    if (names.isEmpty())
+        return reasons;
+    const QString last = names.takeLast();
+    const QString lists = names.isEmpty()
+        ? QStringLiteral("the %1 list").arg(last)
+        : QStringLiteral("the %1 and %2 lists").arg(names.join(QStringLiteral(", ")), last);
+    return QStringLiteral("The example data was loaded, but no example row was added to %1.\n\n").arg(lists) + reasons;
+}
 
 }  // namespace jubilo

@@ -4,8 +4,11 @@
 #include "model/plan_tables.h"
 #include "ui/main/form1_layout.h"
 
+#include <QString>
+
 #include <array>
 #include <span>
+#include <vector>
 
 namespace jubilo {
 
@@ -23,5 +26,12 @@ std::span<const SampleStep> sampleSteps();
 
 // Lines of the row's further cells follow its append line two apart.
 inline int sampleCellLine(const SampleStep& step, int column) { return step.line + 2 * column; }
+
+// The tables the example rows go to, each once, in the order they load.
+std::vector<TableId> sampleTables();
+
+// The one message for lists that take no example row: names them, then
+// `reasons` say why.
+QString sampleRefusalMessage(std::span<const TableId> refused, const QString& reasons);
 
 }  // namespace jubilo

@@ -85,6 +85,22 @@ TEST(FormulaTokens, MalformedTextAndBytesAreRefused)
     EXPECT_EQ(printR1C1({Token::op(ptg::Add)}, {0, 0}), "#VALUE!");
 }
 
+// Jump tokens count bytes, so a formula read from a file is written back in
+// its own bytes: CHOOSE's table of offsets, and a text stored in UTF-16
+// although one byte a character would hold it.
+TEST(FormulaTokens, FormulasFromAFileAreWrittenBackInTheirOwnBytes)
+{
+    const QByteArray choose = bytes({0x1E, 1, 0, 0x19, 0x04, 1, 0,   4,    0,    12, 0, 0x17, 1, 0,   'a', 0x19,
+                                     0x08, 9, 0, 0x17, 1,    0, 'b', 0x19, 0x08, 3,  0, 0x42, 3, 100, 0});
+    const QByteArray wide = bytes({0x17, 2, 1, 'h', 0, 'i', 0});
+    for (const QByteArray& stored : {choose, wide}) {
+        const auto tokens = decodeRgce(stored);
+        ASSERT_TRUE(tokens);
+        EXPECT_EQ(encodeRgce(*tokens), stored);
+    }
+    EXPECT_EQ(compiled("\"hi\"", {0, 0}), bytes({0x17, 2, 0, 'h', 'i'})) << "typed texts stay one byte a character";
+}
+
 // Every function in the table: one argument too few or too many is refused,
 // the fewest and the most survive the file form and print back as typed.
 TEST(FormulaTokens, EveryRegisteredFunctionTakesItsArgumentCountsAndSurvivesTheFileForm)

@@ -9,10 +9,13 @@
 #include "spreadsheet/model/worksheet.h"
 #include "spreadsheet/xls/xls_io.h"
 #include "spreadsheet/io/xls_export_p.h"
+#include "spreadsheet/io/xls_import_p.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
+
+#include <limits>
 
 namespace jubilo::spreadsheet {
 namespace {
@@ -270,6 +273,36 @@ TEST_F(WorkbookFile, ForeignStylesAndColoursAreReadAsTheEngineCanHoldThem)
     EXPECT_EQ(font.colorIndex, 3);
     EXPECT_EQ(f.fillColor, 12);
     EXPECT_EQ(f.hAlign, HAlign::Right);
+}
+
+// What a damaged file may hold and no cell can: numbers that are not
+// finite read as #NUM!, as values, as kept results and inside formulas;
+// a selection that names none of its ranges selects A1, widened over the
+// merged area A1 lies in, as every selection is.
+TEST_F(WorkbookFile, WhatNoCellHoldsIsReadAsTheEngineCanHoldIt)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    xls::XlsWorkbook file = xls::makeDefaultWorkbook();
+    xls::XlsSheet& sheet = file.sheets[0];
+    sheet.cells.push_back({0, 1, 15, nan});
+    xls::XlsFormula unread;  // a defined name: the result is kept instead
+    unread.rgce = {0x23, 1, 0, 0, 0};
+    unread.cached = std::numeric_limits<double>::infinity();
+    sheet.cells.push_back({1, 1, 15, unread});
+    xls::XlsFormula notANumber;
+    notANumber.rgce = {0x1F, 0, 0, 0, 0, 0, 0, 0xF8, 0x7F};
+    sheet.cells.push_back({2, 1, 15, notANumber});
+    sheet.merges.push_back({0, 7, 0, 0});
+    sheet.selection.ranges.clear();
+
+    const auto book = importWorkbook(file, *app, QStringLiteral("damaged.xls"));
+    Worksheet& s = *book->sheet(1);
+    for (int row : {0, 1, 2}) {
+        EXPECT_EQ(s.value(row, 1), Value(ErrorCode::Num)) << "row " << row;
+        EXPECT_EQ(s.text(row, 1), "#NUM!") << "row " << row;
+    }
+    EXPECT_EQ(s.selection().bottom, 7);
+    EXPECT_EQ(s.selection().right, 0);
 }
 
 }  // namespace

@@ -350,6 +350,24 @@ TEST_F(MainWindowRunTest, SampleToPreviewToSavedCopyAndBackThenRestart)
     reader->quit();
 }
 
+// A temporary folder that takes no file: the run's one box, and the plan
+// stays on screen with no preview and no "Done.".
+TEST_F(MainWindowRunTest, ATemporaryFolderThatTakesNoFileGivesOneBoxAndNoPreview)
+{
+    start();
+    window->show();
+    click("PushButton21");
+    sys.env = {QStringLiteral("TEMP=/proc")};  // not even root may create files there
+    click("PushButton1");
+    ASSERT_EQ(sys.messages.size(), 1u);
+    EXPECT_TRUE(sys.messages[0].text.startsWith("Cannot save \"/proc/vemqal")) << sys.messages[0].text.toStdString();
+    EXPECT_TRUE(sys.messages[0].text.contains("GenerateReport0 at line 176"));
+    EXPECT_EQ(window->preview(), nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->updatesEnabled());
+    EXPECT_FALSE(QApplication::overrideCursor());
+}
+
 TEST_F(MainWindowRunTest, DecliningTheRunningHostWarningDoesNothingElse)
 {
     start();

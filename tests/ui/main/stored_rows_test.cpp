@@ -96,10 +96,39 @@ TEST_F(StoredRowsTest, ATableStoredLongerThanAListIsShownCutAndNeverWrittenOver)
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_TRUE(sys.messages[0].text.contains("32772 rows"));
 
-    sys.messages.clear();
-    click("PushButton21");  // the example data adds to every list it can
     window->saveTables();
     EXPECT_EQ(stored("Guests"), whole);
+}
+
+// The example data goes to every list that can take a row. A kept list and
+// a full one are named in one message, not in a box for each step of their
+// rows.
+TEST_F(StoredRowsTest, ExampleDataThatSomeListsCannotTakeIsRefusedOnceForThem)
+{
+    QString guests;
+    for (int i = 1; i <= PlanTable::kMaxRows + 5; ++i)
+        guests += QString::number(i) + S + "Elm St" + S + "Yes" + S + "1" + T;
+    sys.memoryStore.write("Tarvel", "Jubilo", "Guests", guests);
+    start();
+    table(TableId::Decorations).appendRows(std::vector<PlanRow>(PlanTable::kMaxRows, PlanRow{"Bow", "1", "No", "1"}));
+    sys.messages.clear();
+
+    click("PushButton21");
+    ASSERT_EQ(sys.messages.size(), 1u);
+    const QString& text = sys.messages[0].text;
+    EXPECT_TRUE(text.startsWith("The example data was loaded, but no example row was added to the Guests and "
+                                "Decorations lists."))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("The Guests list holds 32772 rows in the settings store."));
+    EXPECT_TRUE(text.contains("The Decorations list is full: it holds at most 32767 rows."));
+    EXPECT_EQ(sys.messages[0].flags, msgbox::kOkOnly) << "a refusal, not an error box";
+
+    EXPECT_EQ(table(TableId::Guests).rowCount(), PlanTable::kMaxRows);
+    EXPECT_EQ(table(TableId::Decorations).rowCount(), PlanTable::kMaxRows);
+    EXPECT_EQ(table(TableId::Music).row(1), (PlanRow{"Dance", "CD", "No", "9.99"}));
+    EXPECT_EQ(table(TableId::Activities).rowCount(), 1);
+    EXPECT_EQ(get<QLineEdit>("txtMusicBudget").text(), "15.00");
+    EXPECT_EQ(stored("Guests"), guests);
     EXPECT_EQ(decodeTableText(stored("Musics"), 4).size(), 1u);
 }
 

@@ -3,7 +3,7 @@
 #include "tests/support/test_files.h"
 #include "platform/bitmap_picture.h"
 #include "ui/preview/preview_window.h"
-#include "full_disk.h"
+#include "tests/support/full_disk.h"
 
 #include <QDir>
 #include <QEnterEvent>

@@ -7,7 +7,7 @@
 #include "platform/bitmap_picture.h"
 #include "report/host_checks.h"
 #include "ui/preview/preview_window.h"
-#include "full_disk.h"
+#include "tests/support/full_disk.h"
 
 #include <QDir>
 #include <QFile>
