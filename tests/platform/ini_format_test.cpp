@@ -86,9 +86,9 @@ TEST(IniFormatTest, JubiloReadsEveryTextQSettingsWrites)
     // replacement) and a first byte order mark (which its reading drops).
     IniSettingsStore store(dir.path());
     for (int i = 0; i < texts.size(); ++i) {
-        if (!texts[i].contains(QChar(0xD83C)) && !texts[i].startsWith(QChar(0xFEFF)))
-            EXPECT_EQ(store.read(kApp, kSection, QStringLiteral("Key %1/sub").arg(i), "missing"), texts[i])
-                << "text " << i;
+        if (texts[i].contains(QChar(0xD83C)) || texts[i].startsWith(QChar(0xFEFF)))
+            continue;
+        EXPECT_EQ(store.read(kApp, kSection, QStringLiteral("Key %1/sub").arg(i), "missing"), texts[i]) << "text " << i;
     }
     EXPECT_EQ(store.read(kApp, "Other Group", "Food And Drinks", ""), "elsewhere");
     EXPECT_EQ(store.read(kApp, "General", "odd", ""), "a group named General");
@@ -163,7 +163,8 @@ TEST(IniFormatTest, HandWrittenValuesReadAsQSettingsReadsThem)
                                  "@ByteArray(bytes)",
                                  "tab\\\tend\\t  ",
                                  "\"semi;colon\" ; comment",
-                                 "\xEF\xBB\xBFbom",
+                                 "\xEF\xBB\xBF"
+                                 "bom",
                                  "caf\xC3\xA9 \xE2\x82",
                                  "\"\"",
                                  ""};
