@@ -15,10 +15,13 @@ seconds="$2"
 shift 2
 jobs="${JOBS:-$(nproc)}"
 failed=()
+# Listed once, in full: grep -q quitting early would break ninja's pipe,
+# which pipefail counts as a failure.
+targets="$(ninja -C "$build_dir" -t targets all 2> /dev/null)"
 for entry in "$@"; do
   target="${entry%%:*}"
   seeds="${entry#*:}"
-  if ! ninja -C "$build_dir" -t targets all 2> /dev/null | grep -q "^$target: "; then
+  if ! grep -q "^$target: " <<< "$targets"; then
     echo "== $target: no such target in this tree; passed over"
     continue
   fi
