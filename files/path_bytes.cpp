@@ -95,4 +95,11 @@ QString displayName(const QString& name)
     return shown;
 }
 
+QString displayName(const std::filesystem::path& path) { return displayName(nameFromBytes(path.native())); }
+
+std::filesystem::path folderOf(const std::filesystem::path& path)
+{
+    return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+}
+
 }  // namespace jubilo::files

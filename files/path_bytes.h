@@ -20,5 +20,9 @@ std::filesystem::path fileSystemPath(const QString& name);
 
 // The name as a message shows it: each kept byte as U+FFFD.
 QString displayName(const QString& name);
+QString displayName(const std::filesystem::path& path);
+
+// The folder that holds `path`: "." for a bare name.
+std::filesystem::path folderOf(const std::filesystem::path& path);
 
 }  // namespace jubilo::files

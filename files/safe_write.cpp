@@ -19,16 +19,9 @@ namespace jubilo::files {
 
 namespace {
 
-QString shown(const std::filesystem::path& path) { return displayName(nameFromBytes(path.native())); }
-
 [[noreturn]] void fail(const std::filesystem::path& path, int error)
 {
-    throw FileError(shown(path), QString::fromLocal8Bit(std::strerror(error)));
-}
-
-std::filesystem::path folderOf(const std::filesystem::path& path)
-{
-    return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    throw FileError(displayName(path), QString::fromLocal8Bit(std::strerror(error)));
 }
 
 // 64 bits from the kernel's random source, as a hidden name.

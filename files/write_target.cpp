@@ -16,14 +16,7 @@ namespace jubilo::files {
 
 namespace {
 
-QString shown(const std::filesystem::path& path) { return displayName(nameFromBytes(path.native())); }
-
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-
-std::filesystem::path folderOf(const std::filesystem::path& path)
-{
-    return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-}
 
 // A link another user planted in a shared folder: sticky, writable by all,
 // and the link belongs to neither this user nor the folder's owner.
@@ -41,7 +34,7 @@ std::filesystem::path linkDestination(const std::filesystem::path& link)
     std::string text(4096, '\0');
     const ssize_t length = ::readlink(link.c_str(), text.data(), text.size());
     if (length < 0 || std::size_t(length) >= text.size())
-        throw FileError(shown(link), systemReason(length < 0 ? errno : ENAMETOOLONG));
+        throw FileError(displayName(link), systemReason(length < 0 ? errno : ENAMETOOLONG));
     text.resize(std::size_t(length));
     const std::filesystem::path destination(text);
     return destination.is_absolute() ? destination : folderOf(link) / destination;
@@ -70,23 +63,23 @@ WriteTarget resolveWriteTarget(const std::filesystem::path& name)
         if (::lstat(at.c_str(), &info) != 0) {
             if (errno == ENOENT)
                 return {at, false, 0};
-            throw FileError(shown(at), systemReason(errno));
+            throw FileError(displayName(at), systemReason(errno));
         }
         if (S_ISREG(info.st_mode))
             return {at, true, mode_t(info.st_mode & 07777)};
         if (!S_ISLNK(info.st_mode))
-            throw WriteRefused(shown(at),
+            throw WriteRefused(displayName(at),
                                QCoreApplication::translate("files", "it is %1, not a file Jubilo can replace.")
                                    .arg(kindOf(info.st_mode)));
         if (isPlantedLink(at, info))
-            throw WriteRefused(shown(at),
+            throw WriteRefused(displayName(at),
                                QCoreApplication::translate("files",
                                                            "it is a link that another user made in the shared folder "
                                                            "%1. Jubilo does not write through it; choose another name.")
-                                   .arg(shown(folderOf(at))));
+                                   .arg(displayName(folderOf(at))));
         at = linkDestination(at);
     }
-    throw WriteRefused(shown(name), QCoreApplication::translate("files", "it leads through too many links."));
+    throw WriteRefused(displayName(name), QCoreApplication::translate("files", "it leads through too many links."));
 }
 
 }  // namespace jubilo::files

@@ -36,10 +36,7 @@ SaveName checkSaveName(const QString& chosen)
 void saveCopy(const QString& from, const QString& to)
 {
     QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
-        throw std::runtime_error(
-            QStringLiteral("The workbook could not be read from %1: %2").arg(from, source.errorString()).toStdString());
-    const QByteArray bytes = source.readAll();
+    const QByteArray bytes = source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
     if (source.error() != QFileDevice::NoError)
         throw std::runtime_error(
             QStringLiteral("The workbook could not be read from %1: %2").arg(from, source.errorString()).toStdString());
