@@ -67,7 +67,7 @@ FUZZ_SECONDS ?= 120
 FUZZ_TARGETS = \
 	xls_read_fuzzer:tests/spreadsheet/xls/fuzz_corpus \
 	xls_import_fuzzer:tests/spreadsheet/io/fuzz_corpus \
-	table_text_fuzzer:tests/model/fuzz_corpus \
+	table_text_fuzzer:tests/plan/fuzz_corpus \
 	settings_file_fuzzer:tests/platform/fuzz_corpus \
 	page_layout_fuzzer:
 

@@ -1,15 +1,15 @@
 // Jubilo: plan a party, get a printable spreadsheet.
 
 #include "platform/qt_system.h"
-#include "engine_host/engine_host.h"
+#include "host/engine/engine_host.h"
 #include "files/path_bytes.h"
-#include "model/saved_plan.h"
-#include "model/settings_store.h"
-#include "shell/command_line.h"
-#include "shell/plan_lock.h"
-#include "shell/readable_plan.h"
-#include "trap/app_title.h"
-#include "trap/message.h"
+#include "plan/saved_plan.h"
+#include "plan/settings_store.h"
+#include "command_line/command_line.h"
+#include "startup/plan_lock.h"
+#include "startup/readable_plan.h"
+#include "messages/app_title.h"
+#include "messages/message.h"
 #include "ui/main/main_window.h"
 
 #include <QApplication>
@@ -30,7 +30,7 @@ int runWindow(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/jubilo/jubilo.svg")));
 
     jubilo::QtSystem qtSystem;
-    qtSystem.setSettingsNotice([](const QString& text) { jubilo::msgBox(text, jubilo::msgbox::kExclamation); });
+    qtSystem.setSettingsNotice([](const QString& text) { jubilo::msgBox(text); });
     qtSystem.setHostFactory(jubilo::createEngineHost, jubilo::runningEngineHost);
     jubilo::installSystem(&qtSystem);
 

@@ -3,7 +3,7 @@
 // the clipboard) shown as a picture, and a picture drawn whole into a bitmap
 // for programs that take nothing else.
 
-#include "host/host_picture.h"
+#include "host/interface/host_picture.h"
 
 #include <QImage>
 

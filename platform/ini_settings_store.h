@@ -4,7 +4,7 @@
 // QSettings reads and writes.
 
 #include "files/file_calls.h"
-#include "model/settings_store.h"
+#include "plan/settings_store.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Printing a host's pages on a printer Qt drives.
 
-#include "host/host_pages.h"
+#include "host/interface/host_pages.h"
 
 class QPrinter;
 

@@ -2,7 +2,7 @@
 // Clipboard content for a picture: to this program the picture itself, to
 // other programs a bitmap, drawn only when one of them asks for it.
 
-#include "host/host_picture.h"
+#include "host/interface/host_picture.h"
 
 #include <QMimeData>
 

@@ -9,9 +9,9 @@
 #include <QString>
 #include <QStringList>
 
-#include "host/host_pages.h"
-#include "host/host_picture.h"
-#include "host/spreadsheet_host.h"
+#include "host/interface/host_pages.h"
+#include "host/interface/host_picture.h"
+#include "host/interface/spreadsheet_host.h"
 
 #include <memory>
 
@@ -23,7 +23,7 @@ class SettingsStore;
 namespace msgbox {
 inline constexpr int kOkOnly = 0;
 inline constexpr int kYesNo = 4;
-inline constexpr int kExclamation = 48;
+inline constexpr int kExclamation = 48;  // the error box alone
 inline constexpr int kAnswerOk = 1;
 inline constexpr int kAnswerYes = 6;
 inline constexpr int kAnswerNo = 7;

@@ -1,7 +1,7 @@
 #include "report/host_checks.h"
 
 #include "platform/system.h"
-#include "trap/message.h"
+#include "messages/message.h"
 
 namespace jubilo {
 

@@ -2,7 +2,7 @@
 // Guards around the spreadsheet host: that one can be started at all, and
 // a warning when one already runs before a report.
 
-#include "automation/xl_constants.h"
+#include "host/constants/xl_constants.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 // however the work ends. Failures while closing after a failure are
 // swallowed: they would only hide the failure's own message.
 
-#include "host/spreadsheet_host.h"
+#include "host/interface/spreadsheet_host.h"
 
 #include <QString>
 

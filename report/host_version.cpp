@@ -1,7 +1,7 @@
 #include "report/host_version.h"
 
 #include "platform/system.h"
-#include "host/spreadsheet_host.h"
+#include "host/interface/spreadsheet_host.h"
 #include "report/host_checks.h"
 
 #include <cmath>

@@ -2,7 +2,7 @@
 // The eight blocks of the plan sheet, as data: which table each shows, its
 // title and headers, where its cells go and whether it sums money.
 
-#include "model/plan.h"
+#include "plan/plan.h"
 
 #include <optional>
 #include <span>

@@ -1,9 +1,9 @@
 #include "report/plan_export.h"
 
-#include "automation/xl_constants.h"
+#include "host/constants/xl_constants.h"
 #include "files/path_bytes.h"
-#include "host/spreadsheet_host.h"
-#include "model/plan.h"
+#include "host/interface/spreadsheet_host.h"
+#include "plan/plan.h"
 #include "report/host_session.h"
 #include "report/host_version.h"
 #include "report/plan_sheet.h"

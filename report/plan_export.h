@@ -3,7 +3,7 @@
 // store, built in a fresh host as the report builds it, and written as the
 // sheet's printed pages (PDF) or as the workbook (.xls). Failures throw.
 
-#include "model/saved_plan.h"
+#include "plan/saved_plan.h"
 
 #include <QDateTime>
 #include <QString>

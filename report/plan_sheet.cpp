@@ -1,10 +1,10 @@
 #include "report/plan_sheet.h"
 
-#include "model/plan.h"
+#include "plan/plan.h"
 #include "report/plan_blocks.h"
 #include "report/sheet_palette.h"
 #include "report/sheet_styling.h"
-#include "host/spreadsheet_host.h"
+#include "host/interface/spreadsheet_host.h"
 
 #include <stdexcept>
 #include <string>

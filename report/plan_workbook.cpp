@@ -1,6 +1,6 @@
 #include "report/plan_workbook.h"
 
-#include "host/spreadsheet_host.h"
+#include "host/interface/spreadsheet_host.h"
 #include "platform/system.h"
 #include "report/host_checks.h"
 #include "report/plan_sheet.h"

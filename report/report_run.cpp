@@ -1,14 +1,14 @@
 #include "report/report_run.h"
 
-#include "model/plan.h"
+#include "plan/plan.h"
 #include "platform/system.h"
 #include "report/host_version.h"
 #include "report/plan_sheet.h"
 #include "report/plan_workbook.h"
-#include "host/spreadsheet_host.h"
+#include "host/interface/spreadsheet_host.h"
 #include "report/temp_files.h"
-#include "trap/error_trap.h"
-#include "trap/file_procedures.h"
+#include "errors/error_trap.h"
+#include "files/file_procedures.h"
 #include "report/host_checks.h"
 
 #include <QDeadlineTimer>

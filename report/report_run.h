@@ -5,7 +5,7 @@
 // goes from the clipboard to the preview in memory: the workbook is the
 // only file the run puts in the temporary folder.
 
-#include "host/host_picture.h"
+#include "host/interface/host_picture.h"
 
 #include <QString>
 

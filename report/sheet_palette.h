@@ -1,7 +1,7 @@
 #pragma once
 // The 56 colours every plan workbook gets, as 0x00BBGGRR.
 
-#include "automation/color_packing.h"
+#include "host/constants/color_packing.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "report/sheet_styling.h"
 
-#include "host/spreadsheet_host.h"
+#include "host/interface/spreadsheet_host.h"
 
 namespace jubilo {
 

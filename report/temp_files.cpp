@@ -1,7 +1,7 @@
 #include "report/temp_files.h"
 
 #include "platform/system.h"
-#include "trap/file_procedures.h"
+#include "files/file_procedures.h"
 
 #include <QDir>
 #include <QFileInfo>

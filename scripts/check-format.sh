@@ -10,7 +10,8 @@ if [ "${1:-}" = "--fix" ]; then
 fi
 root="$(cd "${1:-$(dirname "$0")/..}" && pwd)" || exit 2
 cd "$root" || exit 2
-mapfile -t files < <(find automation files spreadsheet model host platform engine_host trap report shell ui app tests bench \
+mapfile -t folders < <(grep -v '^#' scripts/source-folders)
+mapfile -t files < <(find "${folders[@]}" \
   \( -name '*.cpp' -o -name '*.h' \) -not -path '*/fuzz_corpus/*' | sort)
 if $fix; then
   clang-format -i --style=file "${files[@]}"

@@ -80,12 +80,20 @@ def functions(path):
             head += c
 
 
+def source_folders(list_file):
+    """The folders named in list_file, one a line; '#' starts a comment line."""
+    with open(list_file, encoding='utf-8') as lines:
+        return [line.strip() for line in lines if line.strip() and not line.startswith('#')]
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument('--limit', type=int, default=80)
     parser.add_argument('--list', type=int, default=0, help='print the N longest functions')
-    parser.add_argument('folders', nargs='+')
+    parser.add_argument('folders', nargs='*', help='the folders to read; scripts/source-folders when none')
     args = parser.parse_args()
+    if not args.folders:
+        args.folders = source_folders(os.path.join(os.path.dirname(os.path.abspath(__file__)), 'source-folders'))
     found = []
     for folder in args.folders:
         for root, _, files in os.walk(folder):

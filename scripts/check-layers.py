@@ -17,8 +17,8 @@ import tempfile
 
 # Bottom to top. One row is one layer.
 LAYERS = [
-    ['automation', 'files'],           # the automation interface's numbers; writing files
-    ['spreadsheet/xls', 'model'],      # the .xls file layer; the plan model
+    ['host/constants', 'files'],       # the host interface's numbers; writing files
+    ['spreadsheet/xls', 'plan'],       # the .xls file layer; the plan and its stored form
     ['spreadsheet/core'],              # the engine, part by part from here
     ['spreadsheet/format'],
     ['spreadsheet/input'],
@@ -26,12 +26,13 @@ LAYERS = [
     ['spreadsheet/model'],
     ['spreadsheet/io'],
     ['spreadsheet/picture'],           # pictures of the engine's ranges
-    ['host'],                          # the host interface
+    ['host/interface'],                # the host interface
     ['platform'],                      # the seam
-    ['engine_host'],                   # the host interface on the engine
-    ['trap'],                          # error trap and file procedures
+    ['host/engine'],                   # the host interface on the engine
+    ['messages'],                      # message boxes, the application title
+    ['errors'],                        # the error trap and its box
     ['report'],                        # the report run and the plan sheet
-    ['shell'],                         # start-up look, pointer, forms
+    ['command_line', 'startup', 'ui/common'],  # scripting forms; the lock; what both windows share
     ['ui/preview'],
     ['ui/main'],
     ['app'],
@@ -48,8 +49,7 @@ def library_of(component):
     return 'spreadsheet' if component in ENGINE_PARTS else component
 
 
-SOURCE_FOLDERS = ['automation', 'files', 'spreadsheet', 'model', 'host', 'platform', 'engine_host',
-                  'trap', 'report', 'shell', 'ui', 'app', 'tests', 'bench']
+SOURCE_FOLDERS_FILE = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'source-folders')
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"')
 
 
@@ -88,14 +88,14 @@ def offence(path, header):
         return f'"{header}" is internal to {library_of(target)}'
     if target == owner:
         return None
-    if owner.startswith('spreadsheet') and target == 'model':
+    if owner.startswith('spreadsheet') and target == 'plan':
         return f'{owner} may not know the plan'
     # Above the adapter the engine is reached only through the host
     # interface; only the program's wiring knows the adapter.
     if target.startswith('spreadsheet') and not owner.startswith('spreadsheet') \
-            and owner != 'engine_host' and not mirrored:
+            and owner != 'host/engine' and not mirrored:
         return f'{owner} may reach the engine only through the host interface'
-    if target == 'engine_host' and owner != 'app' and not mirrored:
+    if target == 'host/engine' and owner != 'app' and not mirrored:
         return f'{owner} may not know the engine adapter; app/ wires it'
     if LAYER_OF[target] >= LAYER_OF[owner]:
         return (f'{owner} (layer {LAYER_OF[owner]}) includes "{header}" '
@@ -103,11 +103,17 @@ def offence(path, header):
     return None
 
 
+def source_folders():
+    """The folders that hold sources, as scripts/source-folders lists them."""
+    with open(SOURCE_FOLDERS_FILE, encoding='utf-8') as lines:
+        return [line.strip() for line in lines if line.strip() and not line.startswith('#')]
+
+
 def check_tree(root):
     """Prints each offence under root; returns how many there are."""
     offences = 0
     files = 0
-    for folder in SOURCE_FOLDERS:
+    for folder in source_folders():
         for base, _, names in os.walk(os.path.join(root, folder)):
             for name in sorted(names):
                 if not name.endswith(('.h', '.cpp')):
@@ -129,19 +135,24 @@ def check_tree(root):
 
 # A small tree per case: (file, its text, offences expected).
 SELF_TEST_CASES = [
-    ('report/run.cpp', '#include "trap/error_trap.h"\n', 0),       # down: fine
-    ('trap/error_box.cpp', '#include "report/report_run.h"\n', 1),  # up
+    ('report/run.cpp', '#include "errors/error_trap.h"\n', 0),      # down: fine
+    ('errors/error_box.cpp', '#include "report/report_run.h"\n', 1),  # up
+    ('messages/message.cpp', '#include "errors/error_box.h"\n', 1),   # up, to the next layer
     ('platform/system.h', '#include "report/x.h"\n', 1),            # the seam knows no report
     ('report/run.cpp', '#include "spreadsheet/model/range.h"\n', 1),  # the engine only via the host
-    ('report/run.cpp', '#include "engine_host/engine_host.h"\n', 1),  # only app/ knows the adapter
-    ('tests/report/t.cpp', '#include "engine_host/engine_host.h"\n', 0),  # tests may
-    ('spreadsheet/core/a.cpp', '#include "model/plan.h"\n', 1),     # the engine knows no plan
+    ('report/run.cpp', '#include "host/engine/engine_host.h"\n', 1),  # only app/ knows the engine's side
+    ('app/main.cpp', '#include "host/engine/engine_host.h"\n', 0),
+    ('tests/report/t.cpp', '#include "host/engine/engine_host.h"\n', 0),  # tests may
+    ('spreadsheet/core/a.cpp', '#include "plan/plan.h"\n', 1),      # the engine knows no plan
     ('spreadsheet/core/a.cpp', '#include "spreadsheet/model/range.h"\n', 1),  # up inside the engine
     ('spreadsheet/model/a.cpp', '#include "spreadsheet/format/format_code_p.h"\n', 0),
-    ('engine_host/a.cpp', '#include "spreadsheet/format/format_code_p.h"\n', 1),  # internal
-    ('model/plan.cpp', '#include "spreadsheet/xls/xls_io.h"\n', 1),  # same layer
+    ('spreadsheet/model/a.cpp', '#include "host/constants/xl_constants.h"\n', 0),
+    ('host/engine/a.cpp', '#include "spreadsheet/format/format_code_p.h"\n', 1),  # internal
+    ('plan/plan.cpp', '#include "spreadsheet/xls/xls_io.h"\n', 1),  # same layer
     ('spreadsheet/xls/a.cpp', '#include "files/safe_write.h"\n', 0),  # the writer is below all
-    ('files/a.cpp', '#include "automation/xl_constants.h"\n', 1),  # same layer
+    ('files/a.cpp', '#include "host/constants/xl_constants.h"\n', 1),  # same layer
+    ('ui/common/skin.cpp', '#include "startup/plan_lock.h"\n', 1),  # same layer
+    ('ui/main/w.cpp', '#include "ui/common/skin.h"\n', 0),
 ]
 
 

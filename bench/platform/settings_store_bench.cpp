@@ -2,7 +2,7 @@
 // given size: QSettings rewrites and syncs the whole file on every write.
 
 #include "bench_main.h"
-#include "model/saved_plan.h"
+#include "plan/saved_plan.h"
 #include "platform/ini_settings_store.h"
 #include "tests/support/sample_plans.h"
 

@@ -1,7 +1,7 @@
 #include "bench_seam.h"
 
-#include "engine_host/engine_host.h"
-#include "model/settings_store.h"
+#include "host/engine/engine_host.h"
+#include "plan/settings_store.h"
 
 #include <QFile>
 #include <QPainter>

@@ -2,7 +2,7 @@
 // every table.
 
 #include "bench_main.h"
-#include "engine_host/engine_host.h"
+#include "host/engine/engine_host.h"
 #include "report/plan_sheet.h"
 #include "tests/support/sample_plans.h"
 

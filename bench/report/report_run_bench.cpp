@@ -9,7 +9,7 @@
 #include "bench_main.h"
 #include "bench_seam.h"
 
-#include "engine_host/engine_host.h"
+#include "host/engine/engine_host.h"
 #include "tests/support/sample_plans.h"
 
 #include <QFile>

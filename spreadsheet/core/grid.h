@@ -2,7 +2,7 @@
 // The .xls grid and rectangles on it. Positions are 0-based internally, as
 // the file format stores them; the object model speaks 1-based.
 
-#include "automation/xl_constants.h"
+#include "host/constants/xl_constants.h"
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
 #include "spreadsheet/format/palette.h"
 
-#include "automation/color_packing.h"
+#include "host/constants/color_packing.h"
 #include "spreadsheet/xls/xls_workbook.h"
 
 namespace jubilo::spreadsheet {

@@ -1,6 +1,6 @@
 // Saving a workbook as an .xls file and opening one.
 
-#include "automation/xl_constants.h"
+#include "host/constants/xl_constants.h"
 #include "files/path_bytes.h"
 #include "spreadsheet/model/application.h"
 #include "spreadsheet/core/error.h"

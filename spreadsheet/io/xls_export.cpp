@@ -1,6 +1,6 @@
 #include "spreadsheet/io/xls_export_p.h"
 
-#include "automation/color_packing.h"
+#include "host/constants/color_packing.h"
 #include "spreadsheet/core/address.h"
 #include "spreadsheet/formula/rgce_p.h"
 #include "spreadsheet/model/workbook.h"

@@ -4,7 +4,7 @@
 // uses. Every instance that is alive and has not quit is listed in a
 // process-wide registry, so the running instance can be found by class name.
 
-#include "automation/xl_constants.h"
+#include "host/constants/xl_constants.h"
 #include "spreadsheet/model/range.h"
 
 #include <QDate>

@@ -3,7 +3,7 @@
 // constants (points, xlPortrait, xlPaperA4 ...); each setter checks its
 // range and raises SpreadsheetError for anything outside it.
 
-#include "automation/xl_constants.h"
+#include "host/constants/xl_constants.h"
 
 #include <QString>
 

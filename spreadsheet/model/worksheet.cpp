@@ -1,6 +1,6 @@
 #include "spreadsheet/model/worksheet.h"
 
-#include "automation/xl_constants.h"
+#include "host/constants/xl_constants.h"
 #include "spreadsheet/core/address.h"
 #include "spreadsheet/core/error.h"
 #include "spreadsheet/formula/parser_p.h"

@@ -2,7 +2,7 @@
 // Translation between the automation interface's constants for alignment,
 // borders and colours and the codes cell formats store.
 
-#include "automation/xl_constants.h"
+#include "host/constants/xl_constants.h"
 #include "spreadsheet/format/cell_format.h"
 
 #include <optional>

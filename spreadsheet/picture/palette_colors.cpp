@@ -1,6 +1,6 @@
 #include "spreadsheet/picture/palette_colors_p.h"
 
-#include "automation/color_packing.h"
+#include "host/constants/color_packing.h"
 
 namespace jubilo::spreadsheet::picture {
 

@@ -1,6 +1,6 @@
 #include "spreadsheet/xls/globals_reader_p.h"
 
-#include "spreadsheet/xls/image_codec_p.h"
+#include "spreadsheet/xls/record_mapping_p.h"
 #include "spreadsheet/xls/message_text_p.h"
 #include "spreadsheet/xls/substreams_p.h"
 
@@ -100,13 +100,13 @@ void GlobalsReader::onWindow1(RecordCursor& c)
 {
     if (haveWindow_)
         return;
-    wb_.window = codec::fromRecord(rec::decode<rec::Window1>(c), wb_.activeSheet);
+    wb_.window = mapping::fromRecord(rec::decode<rec::Window1>(c), wb_.activeSheet);
     haveWindow_ = true;
 }
 
 void GlobalsReader::onDate1904(RecordCursor& c) { wb_.date1904 = rec::decode<rec::Date1904>(c).value != 0; }
 
-void GlobalsReader::onFont(RecordCursor& c) { wb_.fonts.push_back(codec::fromRecord(rec::decode<rec::Font>(c))); }
+void GlobalsReader::onFont(RecordCursor& c) { wb_.fonts.push_back(mapping::fromRecord(rec::decode<rec::Font>(c))); }
 
 void GlobalsReader::onFormat(RecordCursor& c)
 {
@@ -117,7 +117,7 @@ void GlobalsReader::onFormat(RecordCursor& c)
 // Converted once all fonts are known.
 void GlobalsReader::onXf(RecordCursor& c) { g_.xfs.push_back({rec::decode<rec::Xf>(c), c.place()}); }
 
-void GlobalsReader::onStyle(RecordCursor& c) { wb_.styles.push_back(codec::fromRecord(rec::decode<rec::Style>(c))); }
+void GlobalsReader::onStyle(RecordCursor& c) { wb_.styles.push_back(mapping::fromRecord(rec::decode<rec::Style>(c))); }
 
 void GlobalsReader::onPalette(RecordCursor& c) { palette_ = rec::decode<rec::Palette>(c).colors; }
 
@@ -146,7 +146,7 @@ void GlobalsReader::onEof()
     g_.end = reader_.position();
     if (!palette_.empty()) {
         for (std::size_t i = 0; i < kPaletteSize; ++i)
-            wb_.palette.push_back(i < palette_.size() ? codec::fromBgr(palette_[i]) : defaultPalette()[i]);
+            wb_.palette.push_back(i < palette_.size() ? mapping::fromBgr(palette_[i]) : defaultPalette()[i]);
     }
     done_ = true;
 }

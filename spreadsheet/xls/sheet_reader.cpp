@@ -1,6 +1,6 @@
 #include "spreadsheet/xls/sheet_reader_p.h"
 
-#include "spreadsheet/xls/image_codec_p.h"
+#include "spreadsheet/xls/record_mapping_p.h"
 #include "spreadsheet/xls/message_text_p.h"
 #include "spreadsheet/xls/substreams_p.h"
 
@@ -174,12 +174,12 @@ void SheetReader::onDefColWidth(RecordCursor& c) { sheet_.defaultColumnWidth = r
 
 void SheetReader::onDefaultRowHeight(RecordCursor& c)
 {
-    codec::fromRecord(rec::decode<rec::DefaultRowHeight>(c), sheet_);
+    mapping::fromRecord(rec::decode<rec::DefaultRowHeight>(c), sheet_);
 }
 
 void SheetReader::onColInfo(RecordCursor& c)
 {
-    XlsColumnInfo info = codec::fromRecord(rec::decode<rec::ColInfo>(c));
+    XlsColumnInfo info = mapping::fromRecord(rec::decode<rec::ColInfo>(c));
     if (info.first > info.last || info.first > kMaxColumn)
         c.fail("it covers no columns of the grid");
     info.last = std::min<uint16_t>(info.last, kMaxColumn);
@@ -256,7 +256,7 @@ void SheetReader::onBoolErr(RecordCursor& c)
     const auto b = rec::decode<rec::BoolErr>(c);
     if (!b.isError)
         return addCell(c.place(), b.cell, b.value != 0);
-    if (!codec::isKnownError(b.value))
+    if (!mapping::isKnownError(b.value))
         c.fail("the cell holds an unknown error value");
     addCell(c.place(), b.cell, XlsErrorCode(b.value));
 }
@@ -274,7 +274,7 @@ void SheetReader::onFormula(RecordCursor& c)
 {
     const auto f = rec::decode<rec::Formula>(c);
     bool textFollows = false;
-    XlsFormula formula = codec::fromRecord(f, textFollows, c.place());
+    XlsFormula formula = mapping::fromRecord(f, textFollows, c.place());
     addCell(c.place(), f.cell, std::move(formula));
     if (textFollows)
         pendingString_ = sheet_.cells.size() - 1;
@@ -299,7 +299,7 @@ void SheetReader::onWindow2(RecordCursor& c)
     if (haveWindow_)
         return;
     const auto w2 = rec::decode<rec::Window2>(c);
-    codec::fromFlags(w2.flags, sheet_.window);
+    mapping::fromFlags(w2.flags, sheet_.window);
     sheet_.window.topRow = w2.topRow;
     sheet_.window.leftColumn = w2.leftColumn;
     sheet_.window.gridColor = w2.gridColor;
@@ -338,11 +338,11 @@ void SheetReader::onSelection(RecordCursor& c)
 
 // ---- page setup --------------------------------------------------------------
 
-void SheetReader::onSetup(RecordCursor& c) { codec::fromRecord(rec::decode<rec::Setup>(c), sheet_.page); }
+void SheetReader::onSetup(RecordCursor& c) { mapping::fromRecord(rec::decode<rec::Setup>(c), sheet_.page); }
 
 void SheetReader::onWsBool(RecordCursor& c)
 {
-    sheet_.page.fitToPage = codec::fitToPage(rec::decode<rec::WsBool>(c).value);
+    sheet_.page.fitToPage = mapping::fitToPage(rec::decode<rec::WsBool>(c).value);
 }
 
 template <class Record>
@@ -377,7 +377,7 @@ void SheetReader::onEof()
 void SheetReader::keepRows()
 {
     for (const auto& [row, place] : rows_) {
-        XlsRowInfo info = codec::fromRecord(row);
+        XlsRowInfo info = mapping::fromRecord(row);
         if (info.xf)
             requireCellFormat(place, *info.xf, "the row uses");
         const bool plain = info.height == sheet_.defaultRowHeight && !info.customHeight && !info.hidden && !info.xf

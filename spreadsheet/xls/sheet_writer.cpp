@@ -1,6 +1,6 @@
 #include "spreadsheet/xls/sheet_writer_p.h"
 
-#include "spreadsheet/xls/image_codec_p.h"
+#include "spreadsheet/xls/record_mapping_p.h"
 #include "spreadsheet/xls/message_text_p.h"
 #include "spreadsheet/xls/workbook_checks_p.h"
 
@@ -64,7 +64,7 @@ void writeCell(RecordWriter& w, const XlsCell& cell, uint32_t sstIndex)
             } else if constexpr (std::is_same_v<T, XlsErrorCode>) {
                 w.put(rec::BoolErr{h, uint8_t(v), true});
             } else {
-                w.put(codec::toRecord(v, h));
+                w.put(mapping::toRecord(v, h));
                 // A text result follows in a record of its own.
                 const auto* text = std::get_if<std::u16string>(&v.cached);
                 if (text && !text->empty())
@@ -130,7 +130,7 @@ private:
             if (infoRow == out.record.row) {
                 const XlsRowInfo& info = sheet_.rows[ri++];
                 out.record.height = info.height;
-                out.record.flags = codec::rowFlags(info);
+                out.record.flags = mapping::rowFlags(info);
             }
             out.firstCell = ci;
             while (ci < sorted_.cells.size() && sorted_.cells[ci]->row == out.record.row)
@@ -194,13 +194,13 @@ private:
         guts.rowLevels = rowLevels ? uint16_t(rowLevels + 1) : 0;
         guts.columnLevels = columnLevels ? uint16_t(columnLevels + 1) : 0;
         w_.put(guts);
-        w_.put(codec::defaultRowHeight(sheet_));
+        w_.put(mapping::defaultRowHeight(sheet_));
     }
 
     void writePageSetup()
     {
         const XlsPageSetup& page = sheet_.page;
-        w_.put(rec::WsBool{codec::wsBool(page)});
+        w_.put(rec::WsBool{mapping::wsBool(page)});
         w_.put(rec::Header{page.header});
         w_.put(rec::Footer{page.footer});
         w_.put(rec::HCenter{uint16_t(page.centerHorizontally ? 1 : 0)});
@@ -209,7 +209,7 @@ private:
         w_.put(rec::RightMargin{page.rightMargin});
         w_.put(rec::TopMargin{page.topMargin});
         w_.put(rec::BottomMargin{page.bottomMargin});
-        w_.put(codec::toRecord(page));
+        w_.put(mapping::toRecord(page));
     }
 
     void writeColumns()
@@ -217,7 +217,7 @@ private:
         defColWidthAt_ = w_.position();
         w_.put(rec::DefColWidth{sheet_.defaultColumnWidth});
         for (const auto& c : sheet_.columns)
-            w_.put(codec::toRecord(c));
+            w_.put(mapping::toRecord(c));
     }
 
     void writeDimensions()
@@ -275,7 +275,7 @@ private:
     {
         const XlsSheetWindow& win = sheet_.window;
         rec::Window2 w2;
-        w2.flags = codec::window2Flags(win, sheetIndex_ == wb_.activeSheet);
+        w2.flags = mapping::window2Flags(win, sheetIndex_ == wb_.activeSheet);
         w2.topRow = win.topRow;
         w2.leftColumn = win.leftColumn;
         w2.gridColor = win.gridColor;

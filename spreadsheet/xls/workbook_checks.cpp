@@ -1,6 +1,6 @@
 #include "spreadsheet/xls/workbook_checks_p.h"
 
-#include "spreadsheet/xls/image_codec_p.h"
+#include "spreadsheet/xls/record_mapping_p.h"
 #include "spreadsheet/xls/message_text_p.h"
 #include "spreadsheet/xls/records_p.h"
 
@@ -270,7 +270,7 @@ private:
         } else if constexpr (std::is_same_v<Value, double>) {
             checkNumber(v, where);
         } else if constexpr (std::is_same_v<Value, XlsErrorCode>) {
-            if (!codec::isKnownError(uint8_t(v)))
+            if (!mapping::isKnownError(uint8_t(v)))
                 refuseToSave(result ? "the formula in " + where + " has an unknown error value as result"
                                     : "cell " + where + " holds an unknown error value");
         }

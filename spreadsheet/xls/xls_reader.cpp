@@ -3,7 +3,7 @@
 
 #include "spreadsheet/xls/compound_file_p.h"
 #include "spreadsheet/xls/globals_reader_p.h"
-#include "spreadsheet/xls/image_codec_p.h"
+#include "spreadsheet/xls/record_mapping_p.h"
 #include "spreadsheet/xls/sheet_reader_p.h"
 #include "spreadsheet/xls/xls_io.h"
 
@@ -18,7 +18,7 @@ void convertFormats(const WorkbookGlobals& g, XlsWorkbook& wb)
     if (wb.fonts.empty())
         damagedWorkbook("its global part has no " + recordName(kFontRecord) + " record");
     for (const auto& [x, place] : g.xfs) {
-        XlsXf xf = codec::fromRecord(x, place);
+        XlsXf xf = mapping::fromRecord(x, place);
         if (xf.font >= wb.fonts.size())
             place.damaged("it uses a font that is not there");
         wb.xfs.push_back(xf);

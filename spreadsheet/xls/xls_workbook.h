@@ -12,7 +12,7 @@
 // entries 1-56 (paletteIcv), 64 the window text colour, 65 the window
 // background, 0x7FFF the automatic font colour.
 
-#include "automation/xl_constants.h"
+#include "host/constants/xl_constants.h"
 #include "spreadsheet/xls/xls_codes.h"
 
 #include <array>

@@ -2,7 +2,7 @@
 // written in turn as a sequence of named steps.
 
 #include "spreadsheet/xls/compound_file_p.h"
-#include "spreadsheet/xls/image_codec_p.h"
+#include "spreadsheet/xls/record_mapping_p.h"
 #include "files/file_error.h"
 #include "files/safe_write.h"
 #include "spreadsheet/xls/sheet_writer_p.h"
@@ -60,17 +60,17 @@ void writeBookOptions(RecordWriter& w, const XlsWorkbook& wb)
 void writeFormats(RecordWriter& w, const XlsWorkbook& wb)
 {
     for (const auto& f : wb.fonts)
-        w.put(codec::toRecord(f));  // the fifth record is font 5: index 4 does not exist
+        w.put(mapping::toRecord(f));  // the fifth record is font 5: index 4 does not exist
     for (const auto& f : wb.numberFormats)
         w.put(rec::Format{f.index, f.code});
     for (const auto& xf : wb.xfs)
-        w.put(codec::toRecord(xf));
+        w.put(mapping::toRecord(xf));
     for (const auto& s : wb.styles)
-        w.put(codec::toRecord(s));
+        w.put(mapping::toRecord(s));
     if (!wb.palette.empty()) {
         rec::Palette palette;
         for (const auto& c : wb.palette)
-            palette.colors.push_back(codec::toBgr(c));
+            palette.colors.push_back(mapping::toBgr(c));
         w.put(palette);
     }
     w.put(rec::UsesElfs{0});
@@ -136,7 +136,7 @@ std::vector<uint8_t> encodeWorkbookStream(const XlsWorkbook& wb)
     RecordWriter w;
     writeFileHeader(w, wb);
     writeProtection(w);
-    w.put(codec::toRecord(wb.window, wb.activeSheet));
+    w.put(mapping::toRecord(wb.window, wb.activeSheet));
     writeBookOptions(w, wb);
     writeFormats(w, wb);
     const auto boundSheetAt = writeSheetList(w, wb);

@@ -4,7 +4,7 @@
 // a display named but not there changes nothing; --help and a wrong option
 // exit as documented, also when their output cannot be written.
 
-#include "model/saved_plan.h"
+#include "plan/saved_plan.h"
 #include "platform/ini_settings_store.h"
 #include "tests/support/external_tools.h"
 #include "tests/support/sample_plans.h"

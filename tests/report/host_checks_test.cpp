@@ -1,4 +1,4 @@
-#include "host/spreadsheet_host.h"
+#include "host/interface/spreadsheet_host.h"
 #include "report/host_checks.h"
 #include "tests/support/scripted_system.h"
 

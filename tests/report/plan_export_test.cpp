@@ -2,10 +2,10 @@
 // reports, the PDF and the workbook it writes, read back by poppler's tools
 // and by the engine, and what a failure leaves behind.
 
-#include "engine_host/engine_host.h"
+#include "host/engine/engine_host.h"
 #include "files/path_bytes.h"
-#include "model/plan.h"
-#include "model/table_text.h"
+#include "plan/plan.h"
+#include "plan/table_text.h"
 #include "report/host_checks.h"
 #include "report/plan_export.h"
 #include "report/plan_sheet.h"

@@ -4,8 +4,8 @@
 // JUBILO_PLAN_PDF_DIR to a folder to keep the example plan's workbook and
 // PDF there (scripts/compare-pdf-with-libreoffice.sh does).
 
-#include "engine_host/engine_host.h"
-#include "model/plan.h"
+#include "host/engine/engine_host.h"
+#include "plan/plan.h"
 #include "report/report_run.h"
 #include "tests/support/pdf_readers.h"
 #include "tests/support/sample_plans.h"

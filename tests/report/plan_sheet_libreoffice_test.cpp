@@ -2,7 +2,7 @@
 // every total must equal the sum of the amounts above it, and the sheet must
 // print on exactly one A4 portrait page.
 
-#include "engine_host/engine_host.h"
+#include "host/engine/engine_host.h"
 #include "report/plan_sheet.h"
 #include "tests/support/external_tools.h"
 #include "tests/support/sample_plans.h"

@@ -2,7 +2,7 @@
 // wires it, and its picture through CopyPicture. Set JUBILO_PICTURE_PNG to a
 // path to keep the plan's picture.
 
-#include "engine_host/engine_host.h"
+#include "host/engine/engine_host.h"
 #include "platform/bitmap_picture.h"
 #include "report/plan_sheet.h"
 #include "report/sheet_palette.h"

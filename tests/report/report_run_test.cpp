@@ -1,5 +1,5 @@
-#include "model/plan.h"
-#include "engine_host/engine_host.h"
+#include "plan/plan.h"
+#include "host/engine/engine_host.h"
 #include "platform/bitmap_picture.h"
 #include "report/report_run.h"
 #include "tests/support/full_disk.h"

@@ -2,9 +2,9 @@
 // Plans the tests and benchmarks build sheets from, and the US English
 // locale most of them run in. Benchmarks link these too, without GoogleTest.
 
-#include "model/plan.h"
-#include "model/saved_plan.h"
-#include "model/settings_store.h"
+#include "plan/plan.h"
+#include "plan/saved_plan.h"
+#include "plan/settings_store.h"
 
 #include <QLocale>
 

@@ -2,7 +2,7 @@
 // The seam as tests drive it: records every box, dialog and page it was
 // asked for and answers as the test scripts.
 
-#include "model/settings_store.h"
+#include "plan/settings_store.h"
 #include "platform/system.h"
 
 #include <QDateTime>

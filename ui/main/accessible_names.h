@@ -5,7 +5,7 @@
 // repeats ("Add guest", "Delete guest"). Inputs beside a label are named
 // after it when the form is built.
 
-#include "ui/main/form1_layout.h"
+#include "ui/main/main_window_layout.h"
 
 namespace jubilo {
 

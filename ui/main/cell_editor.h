@@ -6,7 +6,7 @@
 // `commit` to decide: it answers false, having said why, to keep the old
 // text.
 
-#include "model/plan_tables.h"
+#include "plan/plan_tables.h"
 
 #include <QStyledItemDelegate>
 

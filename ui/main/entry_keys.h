@@ -4,8 +4,8 @@
 // first box for the next row), Delete on a list runs the list's Delete,
 // and Alt+Up / Alt+Down move the list's selected row one place.
 
-#include "model/plan_tables.h"
-#include "ui/main/form1_layout.h"
+#include "plan/plan_tables.h"
+#include "ui/main/main_window_layout.h"
 
 #include <QObject>
 

@@ -1,9 +1,9 @@
 #pragma once
 // The add and delete procedures of the nine tables, as data.
 
-#include "model/plan_tables.h"
-#include "trap/error_location.h"
-#include "ui/main/form1_layout.h"
+#include "plan/plan_tables.h"
+#include "errors/error_location.h"
+#include "ui/main/main_window_layout.h"
 
 #include <array>
 #include <span>
@@ -15,6 +15,15 @@ namespace jubilo {
 // taken. Empty past the table's columns.
 using EntryInput = std::variant<std::monostate, WidgetMember<QLineEdit>, WidgetMember<QComboBox>>;
 
+// The step numbers of one Add after the row is appended (step 104), as the
+// error box reports them. Each procedure numbers its own: a table with a
+// drop-down has one box fewer to empty.
+struct AddSteps {
+    std::array<int, 3> setCell;  // cells 1 to 3 into the new row; 0 past the columns
+    std::array<int, 4> emptyBox;  // cell c's text box emptied; 0 for a drop-down or past the columns
+    int listChanged;  // the list shown again and the table stored
+};
+
 // Adds one row from the tab's inputs. Every input must be filled; cell c
 // comes from cells[c]; the text boxes among them are emptied afterwards
 // (a drop-down keeps its choice).
@@ -24,6 +33,7 @@ struct AddProcedure {
     std::array<EntryInput, 4> cells;  // the first columnCount are used
     const char* reminder;
     ErrorLocation location;
+    AddSteps steps;
 };
 
 struct DeleteProcedure {

@@ -1,14 +1,14 @@
 #include "ui/main/main_window.h"
 
-#include "model/settings_store.h"
+#include "plan/settings_store.h"
 #include "platform/system.h"
 #include "report/host_checks.h"
 #include "report/report_run.h"
 #include "report/sheet_palette.h"
-#include "shell/home_page.h"
-#include "trap/app_title.h"
-#include "trap/error_trap.h"
-#include "trap/message.h"
+#include "ui/common/home_page.h"
+#include "messages/app_title.h"
+#include "errors/error_trap.h"
+#include "messages/message.h"
 #include "ui/main/accessible_names.h"
 #include "ui/main/cell_editor.h"
 #include "ui/main/entry_keys.h"
@@ -59,8 +59,8 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildWindow()
 {
     setObjectName(QStringLiteral("Form1"));
-    setFixedSize(twipsToPixels(kForm1Width), twipsToPixels(kForm1Height));
-    widgets_ = buildForm1(*this);
+    setFixedSize(twipsToPixels(kMainWindowWidth), twipsToPixels(kMainWindowHeight));
+    widgets_ = buildMainWindow(*this);
     styleElements();
     connectProcedures();
     connectBudgetsAndDate();

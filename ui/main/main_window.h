@@ -2,13 +2,13 @@
 // Form1, the main window: the party date, two tab strips with the nine
 // tables, their inputs and budgets, and the three command buttons.
 
-#include "model/plan.h"
-#include "model/plan_table_model.h"
-#include "model/saved_plan.h"
-#include "shell/skin.h"
-#include "shell/window_pointer.h"
+#include "plan/plan.h"
+#include "plan/plan_table_model.h"
+#include "plan/saved_plan.h"
+#include "ui/common/skin.h"
+#include "ui/common/window_pointer.h"
 #include "ui/main/entry_keys.h"
-#include "ui/main/form1_layout.h"
+#include "ui/main/main_window_layout.h"
 #include "ui/main/report_screens.h"
 #include "ui/main/row_entry.h"
 #include "ui/main/select_all_on_focus.h"

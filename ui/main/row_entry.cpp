@@ -1,10 +1,10 @@
 #include "ui/main/row_entry.h"
 
-#include "model/table_text.h"
-#include "trap/error_trap.h"
-#include "trap/message.h"
+#include "plan/table_text.h"
+#include "errors/error_trap.h"
+#include "messages/message.h"
 
-#include "automation/xl_constants.h"
+#include "host/constants/xl_constants.h"
 
 #include <QItemSelectionModel>
 
@@ -115,16 +115,13 @@ void RowEntry::add(const AddProcedure& p)
 
     int position = 0;
     trap.step(104, [&] { position = table.append({texts[0]}); });
-    int line = 106;
-    for (int c = 1; c < columns; ++c, line += 2)
-        trap.step(line, [&] { table.setCell(position, c, texts[c]); });
+    for (int c = 1; c < columns; ++c)
+        trap.step(p.steps.setCell[static_cast<size_t>(c - 1)], [&] { table.setCell(position, c, texts[c]); });
     for (int c = 0; c < columns; ++c) {
-        if (const auto* box = std::get_if<WidgetMember<QLineEdit>>(&p.cells[static_cast<size_t>(c)])) {
-            trap.step(line, [&] { (widgets_.**box)->setText(QString()); });
-            line += 2;
-        }
+        if (const auto* box = std::get_if<WidgetMember<QLineEdit>>(&p.cells[static_cast<size_t>(c)]))
+            trap.step(p.steps.emptyBox[static_cast<size_t>(c)], [&] { (widgets_.**box)->setText(QString()); });
     }
-    trap.step(line, [&] { tableChanged_(p.table); });
+    trap.step(p.steps.listChanged, [&] { tableChanged_(p.table); });
 }
 
 void RowEntry::addFood()

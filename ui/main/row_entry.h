@@ -3,7 +3,7 @@
 // the plan. Each runs under its error trap; steps are numbered as the error
 // box reports them.
 
-#include "model/plan.h"
+#include "plan/plan.h"
 #include "ui/main/entry_procedures.h"
 
 #include <QStringList>

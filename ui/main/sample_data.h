@@ -1,8 +1,8 @@
 #pragma once
 // The example plan a first-time user can load with one click.
 
-#include "model/plan_tables.h"
-#include "ui/main/form1_layout.h"
+#include "plan/plan_tables.h"
+#include "ui/main/main_window_layout.h"
 
 #include <QString>
 

@@ -1,11 +1,11 @@
 #include "ui/preview/preview_window.h"
 
 #include "platform/system.h"
-#include "shell/skin.h"
-#include "trap/app_title.h"
-#include "trap/error_trap.h"
-#include "trap/file_procedures.h"
-#include "trap/message.h"
+#include "ui/common/skin.h"
+#include "messages/app_title.h"
+#include "errors/error_trap.h"
+#include "files/file_procedures.h"
+#include "messages/message.h"
 #include "ui/preview/viewport_math.h"
 #include "ui/preview/workbook_copy.h"
 
@@ -39,9 +39,9 @@ PreviewWindow::PreviewWindow(QWidget* parent)
     , pointer_(*this, [](const QWidget& widget) { return qobject_cast<const QGroupBox*>(&widget); })
 {
     setObjectName(QStringLiteral("Form3"));
-    setFixedSize(twipsToPixels(kForm3Width), twipsToPixels(kForm3Height));
+    setFixedSize(twipsToPixels(kPreviewWindowWidth), twipsToPixels(kPreviewWindowHeight));
     setFont(QFont(QStringLiteral("Arial")));
-    widgets_ = buildForm3(*this);
+    widgets_ = buildPreviewWindow(*this);
 
     QWidget* viewport = widgets_.viewport;
     viewport->setAutoFillBackground(true);
@@ -241,7 +241,7 @@ bool refuseUnsafeName(const SaveName& name)
 {
     if (name.refusal.isEmpty())
         return false;
-    msgBox(name.refusal, msgbox::kExclamation);
+    msgBox(name.refusal);
     return true;
 }
 
@@ -268,7 +268,7 @@ void PreviewWindow::saveResults(SavedFileType fileType)
     trap.step(114, [&] {
         refused = isSameFile(chosen, workbookPath_);
         if (refused)
-            msgBox(chosen + QString::fromUtf8(kRefusedTarget), msgbox::kExclamation);
+            msgBox(chosen + QString::fromUtf8(kRefusedTarget));
         else if (!chosen.isEmpty())
             refused = refuseUnsafeName(name = checkSaveName(chosen));
     });
@@ -308,7 +308,7 @@ void PreviewWindow::printSheet()
     PrintResult result = PrintResult::Cancelled;
     trap.step(100, [&] { result = jubilo::printSheet(workbookPath_); });
     if (result == PrintResult::NoPrinter)
-        trap.step(102, [] { msgBox(QString::fromUtf8(kNoPrinter), msgbox::kExclamation); });
+        trap.step(102, [] { msgBox(QString::fromUtf8(kNoPrinter)); });
 }
 
 // The picture as loaded, at 100%: other programs get a bitmap when they paste.

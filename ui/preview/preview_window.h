@@ -7,9 +7,9 @@
 //
 // Sizes and offsets are in pixels.
 
-#include "host/host_picture.h"
-#include "shell/window_pointer.h"
-#include "ui/preview/form3_layout.h"
+#include "host/interface/host_picture.h"
+#include "ui/common/window_pointer.h"
+#include "ui/preview/preview_layout.h"
 #include "ui/preview/picture_canvas.h"
 #include "ui/preview/sheet_output.h"
 #include "ui/preview/viewport_math.h"

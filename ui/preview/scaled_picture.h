@@ -2,7 +2,7 @@
 // A picture at a zoom: its size is the zoomed size, and it draws any part
 // of itself from the picture at that zoom, so nothing is ever stretched.
 
-#include "host/host_picture.h"
+#include "host/interface/host_picture.h"
 
 #include <QPainter>
 #include <QRect>

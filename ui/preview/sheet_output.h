@@ -3,7 +3,7 @@
 // opened in a host of its own, which draws its active sheet's printed pages
 // as the sheet's page setup lays them out.
 
-#include "host/host_pages.h"
+#include "host/interface/host_pages.h"
 
 #include <QString>
 

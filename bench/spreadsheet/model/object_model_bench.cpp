@@ -6,7 +6,7 @@
 #include "spreadsheet/model/range_style.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/model/worksheet.h"
-#include "automation/xl_constants.h"
+#include "host/constants/xl_constants.h"
 
 #include <benchmark/benchmark.h>
 

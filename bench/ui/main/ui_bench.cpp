@@ -6,7 +6,7 @@
 #include "bench_main.h"
 #include "platform/ini_settings_store.h"
 #include "platform/qt_system.h"
-#include "engine_host/engine_host.h"
+#include "host/engine/engine_host.h"
 #include "ui/main/main_window.h"
 #include "ui/preview/preview_window.h"
 #include "tests/support/sample_plans.h"

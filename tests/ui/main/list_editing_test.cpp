@@ -1,7 +1,7 @@
 // Cells edited where they stand and rows moved by keyboard: the rules of
 // Add hold, the store follows at once, and the order of the rows only
 // changes when the user moves one.
-#include "model/table_text.h"
+#include "plan/table_text.h"
 #include "main_window_fixture.h"
 
 #include <QApplication>

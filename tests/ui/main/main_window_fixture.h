@@ -1,7 +1,7 @@
 #pragma once
 // A main window on the scripted seam, and the clicks and keys a user gives it.
 
-#include "engine_host/engine_host.h"
+#include "host/engine/engine_host.h"
 #include "tests/support/scripted_system.h"
 #include "ui/main/main_window.h"
 

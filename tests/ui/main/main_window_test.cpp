@@ -1,5 +1,5 @@
-#include "model/table_text.h"
-#include "engine_host/engine_host.h"
+#include "plan/table_text.h"
+#include "host/engine/engine_host.h"
 #include "tests/support/sample_plans.h"
 #include "tests/support/scripted_system.h"
 #include "main_window_fixture.h"

@@ -1,7 +1,7 @@
 // What the main window refuses so that the store never loses or corrupts a
 // row: rows that would not load back, texts no cell holds, and tables whose
 // stored text holds more rows than they can show.
-#include "model/table_text.h"
+#include "plan/table_text.h"
 #include "main_window_fixture.h"
 
 namespace jubilo {

@@ -3,7 +3,7 @@
 #include "tests/support/external_tools.h"
 #include "tests/support/scripted_system.h"
 #include "tests/support/test_files.h"
-#include "engine_host/engine_host.h"
+#include "host/engine/engine_host.h"
 #include "platform/bitmap_picture.h"
 #include "report/host_checks.h"
 #include "ui/preview/preview_window.h"
@@ -189,7 +189,7 @@ TEST_F(PreviewOutputTest, LinksAreFollowedOrRefusedAndPipesRefused)
     window.saveResults();
     ASSERT_EQ(sys.messages.size(), 3u);
     EXPECT_EQ(sys.messages[2].text, pipe + ": it is a pipe, not a file Jubilo can replace.");
-    EXPECT_EQ(sys.messages[2].flags, msgbox::kExclamation);
+    EXPECT_EQ(sys.messages[2].flags, msgbox::kOkOnly);
 
     const QString shared = dir.filePath("tmp");
     ASSERT_TRUE(QDir().mkdir(shared));
@@ -231,7 +231,7 @@ TEST_F(PreviewOutputTest, PrintHandsTheSheetsA4PagesToThePrintDialog)
     EXPECT_TRUE(sys.messages.empty());
     window.printAction().trigger();
     ASSERT_EQ(sys.messages.size(), 1u);
-    EXPECT_EQ(sys.messages[0].flags, msgbox::kExclamation);
+    EXPECT_EQ(sys.messages[0].flags, msgbox::kOkOnly);
     EXPECT_TRUE(sys.messages[0].text.startsWith("No printer is set up on this computer"));
 }
 

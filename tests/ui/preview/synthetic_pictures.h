@@ -2,7 +2,7 @@
 // Pictures drawn the way the engine's are, from vectors at whatever scale
 // the preview asks, and recording what it asked for.
 
-#include "host/host_picture.h"
+#include "host/interface/host_picture.h"
 
 #include <QColor>
 #include <QPainter>

@@ -1,0 +1,190 @@
+#include "plan/plan_tables.h"
+
+#include <string>
+
+namespace jubilo {
+
+namespace {
+
+using K = CellKind;
+
+constexpr TableSpec kSpecs[kTableCount] = {
+    {TableId::Guests,
+     "Guests",
+     "Guests",
+     4,
+     {{{"Guest(s)", K::FreeText}, {"Address", K::FreeText}, {"RSVP?", K::YesNo}, {"Number in Party", K::Count}}}},
+    {TableId::Music,
+     "Music",
+     "Musics",
+     4,
+     {{{"Music(s)", K::FreeText}, {"Format", K::FreeText}, {"Purchased?", K::YesNo}, {"Amount", K::Money}}}},
+    {TableId::Decorations,
+     "Decorations",
+     "Decorations",
+     4,
+     {{{"Type", K::FreeText}, {"Number", K::Count}, {"Purchased?", K::YesNo}, {"Amount", K::Money}}}},
+    {TableId::FoodAndDrinks,
+     "Food and Drinks",
+     "Food And Drinks",
+     4,
+     {{{"Name", K::FreeText}, {"Ingredients", K::FreeText}, {"Purchased?", K::YesNo}, {"Amount", K::Money}}}},
+    {TableId::Ingredients,
+     "Ingredients",
+     nullptr,
+     3,
+     {{{"Ingredients", K::FreeText}, {"Purchased?", K::YesNo}, {"Amount", K::Money}, {}}}},
+    {TableId::OtherSupplies,
+     "Other Supplies",
+     "Other Supplies",
+     3,
+     {{{"Name", K::FreeText}, {"Purchased?", K::YesNo}, {"Amount", K::Money}, {}}}},
+    {TableId::Incidentals,
+     "Incidentals",
+     "Incidentals",
+     3,
+     {{{"Name", K::FreeText}, {"Purchased?", K::YesNo}, {"Amount", K::Money}, {}}}},
+    {TableId::Schedules,
+     "Schedules",
+     "Schedules",
+     3,
+     {{{"Task", K::FreeText}, {"Time", K::Time}, {"Notes", K::FreeText}, {}}}},
+    {TableId::Activities,
+     "Activities",
+     "Activities",
+     3,
+     {{{"Activity", K::FreeText}, {"Time", K::Time}, {"Notes", K::FreeText}, {}}}},
+};
+
+}  // namespace
+
+std::span<const TableSpec> tableSpecs() { return kSpecs; }
+
+const TableSpec& tableSpec(TableId id)
+{
+    for (const TableSpec& spec : kSpecs) {
+        if (spec.id == id)
+            return spec;
+    }
+    throw std::out_of_range("Unknown table");
+}
+
+PlanTable::PlanTable(const TableSpec& spec)
+    : spec_(&spec)
+{
+}
+
+QString PlanTable::header(int column) const
+{
+    if (column < 0 || column >= columnCount())
+        throw std::out_of_range("Column out of range");
+    return QString::fromUtf8(spec_->columns[static_cast<size_t>(column)].header);
+}
+
+int PlanTable::checkedIndex(int position) const
+{
+    if (position < 1 || position > rowCount())
+        throw std::out_of_range("Row " + std::to_string(position) + " does not exist in " + spec_->name
+                                + " (rows: " + std::to_string(rowCount()) + ")");
+    return position - 1;
+}
+
+QString PlanTable::cell(int position, int column) const
+{
+    const PlanRow& cells = row(position);
+    return column >= 0 && column < cells.size() ? cells[column] : QString();
+}
+
+const PlanRow& PlanTable::row(int position) const { return rows_[static_cast<size_t>(checkedIndex(position))]; }
+
+void PlanTable::checkRoom(std::size_t rows) const
+{
+    if (rows > static_cast<std::size_t>(kMaxRows - rowCount()))
+        throw TableFullError(std::string("The ") + spec_->name + " table is full: it holds at most "
+                             + std::to_string(kMaxRows) + " rows.");
+}
+
+PlanRow PlanTable::fitted(PlanRow cells) const
+{
+    if (cells.size() > columnCount())
+        cells.resize(columnCount());
+    while (cells.size() < columnCount())
+        cells.append(QString());
+    return cells;
+}
+
+int PlanTable::append(const PlanRow& cells)
+{
+    checkRoom(1);
+    const int index = rowCount();
+    if (observer_)
+        observer_->rowsAboutToBeInserted(index, index);
+    rows_.push_back(fitted(cells));
+    if (observer_)
+        observer_->rowsInserted();
+    return index + 1;
+}
+
+void PlanTable::appendRows(std::vector<PlanRow> rows)
+{
+    checkRoom(rows.size());
+    if (rows.empty())
+        return;
+    const int first = rowCount();
+    if (observer_)
+        observer_->rowsAboutToBeInserted(first, first + static_cast<int>(rows.size()) - 1);
+    rows_.reserve(rows_.size() + rows.size());
+    for (PlanRow& row : rows)
+        rows_.push_back(fitted(std::move(row)));
+    if (observer_)
+        observer_->rowsInserted();
+}
+
+void PlanTable::setCell(int position, int column, const QString& text)
+{
+    const int index = checkedIndex(position);
+    if (column < 0 || column >= columnCount())
+        throw std::out_of_range("Column out of range");
+    rows_[static_cast<size_t>(index)][column] = text;
+    if (observer_)
+        observer_->cellChanged(index, column);
+}
+
+void PlanTable::removeAt(int position)
+{
+    const int index = checkedIndex(position);
+    if (observer_)
+        observer_->rowsAboutToBeRemoved(index, index);
+    rows_.erase(rows_.begin() + index);
+    if (observer_)
+        observer_->rowsRemoved();
+}
+
+void PlanTable::move(int position, int to)
+{
+    const int from = checkedIndex(position);
+    const int target = checkedIndex(to);
+    if (from == target)
+        return;
+    if (observer_)
+        observer_->rowAboutToMove(from, target);
+    PlanRow row = std::move(rows_[static_cast<size_t>(from)]);
+    rows_.erase(rows_.begin() + from);
+    rows_.insert(rows_.begin() + target, std::move(row));
+    if (observer_)
+        observer_->rowMoved();
+}
+
+void PlanTable::clear()
+{
+    if (rows_.empty())
+        return;
+    const int last = rowCount() - 1;
+    if (observer_)
+        observer_->rowsAboutToBeRemoved(0, last);
+    rows_.clear();
+    if (observer_)
+        observer_->rowsRemoved();
+}
+
+}  // namespace jubilo

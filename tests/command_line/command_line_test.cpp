@@ -1,0 +1,170 @@
+// The command line: which form each argument list is, the help and usage
+// errors, and --pdf and --xls run on a stored plan through the scripted
+// seam: what they write, what they say, and that the store is only read.
+
+#include "host/engine/engine_host.h"
+#include "plan/plan.h"
+#include "plan/table_text.h"
+#include "command_line/command_line.h"
+#include "tests/support/external_tools.h"
+#include "tests/support/sample_plans.h"
+#include "tests/support/scripted_system.h"
+#include "tests/support/test_files.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace jubilo {
+namespace {
+
+using Form = CommandLine::Form;
+
+TEST(CommandLineTest, EachArgumentListIsOneFormOrSaysWhatIsWrong)
+{
+    const struct {
+        QStringList arguments;
+        Form form;
+        QString pathOrProblem;
+    } cases[] = {
+        {{}, Form::Window, ""},
+        {{"--help"}, Form::Help, ""},
+        {{"-h"}, Form::Help, ""},
+        {{"--pdf", "out.pdf"}, Form::Pdf, "out.pdf"},
+        {{"--xls", "/tmp/plan book.xls"}, Form::Xls, "/tmp/plan book.xls"},
+        {{"--pdf", "./-odd.pdf"}, Form::Pdf, "./-odd.pdf"},
+        {{"--frobnicate"}, Form::Wrong, "unknown option --frobnicate"},
+        {{"-platform", "xcb"}, Form::Wrong, "unknown option -platform"},
+        {{"--pdf=out.pdf"}, Form::Wrong, "unknown option --pdf=out.pdf"},
+        {{"out.pdf"}, Form::Wrong, "unexpected argument out.pdf"},
+        {{"--pdf"}, Form::Wrong, "--pdf needs the name of the file to write"},
+        {{"--xls", ""}, Form::Wrong, "--xls needs the name of the file to write"},
+        {{"--pdf", "--xls"}, Form::Wrong, "--pdf needs the name of the file to write"},
+        {{"--pdf", "a.pdf", "b.pdf"}, Form::Wrong, "unexpected argument b.pdf"},
+        {{"--xls", "a.xls", "--pdf", "b.pdf"}, Form::Wrong, "unexpected argument --pdf"},
+        {{"--help", "--pdf"}, Form::Wrong, "unexpected argument --pdf"},
+    };
+    for (const auto& c : cases) {
+        const CommandLine parsed = parseCommandLine(c.arguments);
+        const std::string shown = c.arguments.join(' ').toStdString();
+        EXPECT_EQ(parsed.form, c.form) << shown;
+        EXPECT_EQ(c.form == Form::Wrong ? parsed.problem : parsed.path, c.pathOrProblem) << shown;
+    }
+}
+
+TEST(CommandLineTest, HelpListsEveryFormAndAWrongLineAddsTheUsageToItsProblem)
+{
+    std::ostringstream out, err;
+    EXPECT_EQ(runCommand(parseCommandLine({"--help"}), out, err), exit_status::kDone);
+    for (const char* form : {"--pdf FILE", "--xls FILE", "--help", "Exit status"})
+        EXPECT_NE(out.str().find(form), std::string::npos) << form;
+    EXPECT_EQ(err.str(), "");
+
+    out.str("");
+    EXPECT_EQ(runCommand(parseCommandLine({"--bogus"}), out, err), exit_status::kUsage);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str().rfind("jubilo: unknown option --bogus\n", 0), 0u) << err.str();
+    EXPECT_NE(err.str().find(usageText().toStdString()), std::string::npos);
+}
+
+// A stream whose every write fails, as one to a full disk does.
+class FullDisk : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(CommandLineTest, OutputThatCannotBeWrittenIsAFailure)
+{
+    FullDisk full;
+    std::ostream broken(&full);
+    std::ostringstream out, err;
+    EXPECT_EQ(runCommand(parseCommandLine({"--help"}), broken, err), exit_status::kFailed);
+    EXPECT_EQ(err.str(), "jubilo: standard output could not be written\n");
+
+    EXPECT_EQ(runCommand(parseCommandLine({"--bogus"}), out, broken), exit_status::kFailed);
+    std::ostream unused(&full);
+    EXPECT_EQ(runCommand(parseCommandLine({"--help"}), out, unused), exit_status::kDone)
+        << "standard error that is never written is no failure";
+}
+
+class CommandLineExportTest : public testing::ScriptedSystemTest {
+protected:
+    void SetUp() override
+    {
+        sys.hostFactory = createEngineHost;
+        sys.runningHostLookup = runningEngineHost;
+        sys.clock = QDateTime(QDate(2024, 5, 6), QTime(15, 0));
+        ASSERT_TRUE(dir.isValid());
+        testing::storePlan(sys.memoryStore, testing::samplePlan());
+        sys.memoryStore.write(kStoreApplication, kStoreSection, "Music Budget", "15.00");
+        sys.memoryStore.writtenKeys.clear();
+    }
+    void TearDown() override
+    {
+        EXPECT_TRUE(sys.memoryStore.writtenKeys.empty()) << "the store was written";
+        EXPECT_TRUE(sys.messages.empty()) << "a message box was asked for";
+    }
+
+    int run(const QStringList& arguments)
+    {
+        out.str("");
+        err.str("");
+        return runCommand(parseCommandLine(arguments), out, err);
+    }
+
+    testing::UsEnglishLocale english;
+    QTemporaryDir dir;
+    std::ostringstream out, err;
+};
+
+// What the PDF and the workbook hold is plan_export_test's; here, that
+// each form writes its kind of file and says nothing.
+TEST_F(CommandLineExportTest, PdfAndXlsOfTheStoredPlan)
+{
+    const QString pdf = dir.filePath("plan.pdf");
+    ASSERT_EQ(run({"--pdf", pdf}), exit_status::kDone) << err.str();
+    EXPECT_EQ(testing::readPdfPages(pdf).count, 1);
+
+    // A scripting form replaces the file without asking.
+    const QString xls = dir.filePath("plan.xls");
+    testing::writeFile(xls, "an older file");
+    ASSERT_EQ(run({"--xls", xls}), exit_status::kDone) << err.str();
+    EXPECT_EQ(testing::readFile(xls).left(8), QByteArray::fromHex("d0cf11e0a1b11ae1"));  // an OLE2 file
+    EXPECT_EQ(out.str() + err.str(), "");
+}
+
+TEST_F(CommandLineExportTest, FailuresExitOneNamingThePathAndTouchNothing)
+{
+    EXPECT_EQ(run({"--pdf", "/proc/jubilo/plan.pdf"}), exit_status::kFailed);
+    EXPECT_NE(err.str().find("/proc/jubilo/plan.pdf"), std::string::npos) << err.str();
+
+    const QString existing = dir.filePath("plan.xls");
+    testing::writeFile(existing, "keep me");
+    sys.memoryStore.failReads = true;
+    EXPECT_EQ(run({"--xls", existing}), exit_status::kFailed);
+    EXPECT_EQ(err.str().rfind("jubilo: ", 0), 0u) << err.str();
+    EXPECT_EQ(testing::readFile(existing), "keep me");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"plan.xls"});
+}
+
+TEST_F(CommandLineExportTest, ATableStoredTooLongIsAWarningNotAFailure)
+{
+    QString text;
+    for (int i = 0; i <= PlanTable::kMaxRows; ++i)
+        text += "Guest" + kCellSeparator + "Street" + kCellSeparator + "Yes" + kCellSeparator + "1" + kRowTerminator;
+    sys.memoryStore.values[kStoreApplication + "/" + kStoreSection + "/Guests"] = text;
+    sys.hostFactory = nullptr;  // no sheet of 32,767 guests to build here
+    EXPECT_EQ(run({"--pdf", dir.filePath("plan.pdf")}), exit_status::kFailed);
+    EXPECT_EQ(err.str().rfind("jubilo: warning: the stored Guests list holds 32768 rows; a list holds at most 32767, "
+                              "so the sheet shows only the first 32767.\njubilo: ",
+                              0),
+              0u)
+        << err.str();
+}
+
+}  // namespace
+}  // namespace jubilo

@@ -1,0 +1,43 @@
+#include "ui/common/cursor_file.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPixmap>
+#include <QtEndian>
+
+#include <stdexcept>
+
+namespace jubilo {
+
+namespace {
+
+// ICONDIR (6 bytes) then the first ICONDIRENTRY; in a cursor file the
+// entry's planes and bit-count words hold the hot spot.
+constexpr int kHeaderSize = 6 + 16;
+constexpr quint16 kCursorType = 2;
+
+QPoint hotSpotOf(const QByteArray& bytes)
+{
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
+    if (bytes.size() < kHeaderSize || qFromLittleEndian<quint16>(data) != 0
+        || qFromLittleEndian<quint16>(data + 2) != kCursorType || qFromLittleEndian<quint16>(data + 4) == 0)
+        throw std::runtime_error("The file is not a cursor file");
+    return {qFromLittleEndian<quint16>(data + 6 + 4), qFromLittleEndian<quint16>(data + 6 + 6)};
+}
+
+}  // namespace
+
+QCursor loadCursorFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("The cursor file could not be opened: " + path.toStdString());
+    const QByteArray bytes = file.read(1 << 20);
+    const QPoint hotSpot = hotSpotOf(bytes);
+    QImage image;
+    if (!image.loadFromData(bytes, "CUR") && !image.loadFromData(bytes, "ICO"))
+        throw std::runtime_error("The cursor file could not be read: " + path.toStdString());
+    return QCursor(QPixmap::fromImage(image), hotSpot.x(), hotSpot.y());
+}
+
+}  // namespace jubilo
