@@ -1,5 +1,5 @@
 #pragma once
-// Colours as the automation interface and the palette hold them: one 32-bit
+// Colours as the host interface and the palette hold them: one 32-bit
 // value 0x00BBGGRR, red in the low byte, blue in the third.
 
 #include <cstdint>

@@ -1,5 +1,5 @@
 #pragma once
-// The automation interface's numbers, as the program passes them and the
+// The host interface's numbers, as the program passes them and the
 // engine understands them: alignment, borders, colours, page setup, the
 // pointer, the Cancel key and file formats. One home for every constant the
 // host interface and the engine share.

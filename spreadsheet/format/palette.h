@@ -1,6 +1,6 @@
 #pragma once
 // The 56 colours a workbook's colour indexes point into, each as
-// 0x00BBGGRR (red in the low byte), the form the automation interface and the
+// 0x00BBGGRR (red in the low byte), the form the host interface and the
 // PALETTE record use.
 
 #include <QtGlobal>

@@ -1,5 +1,5 @@
 #pragma once
-// How a sheet prints. Values use the automation interface's units and
+// How a sheet prints. Values use the host interface's units and
 // constants (points, xlPortrait, xlPaperA4 ...); each setter checks its
 // range and raises SpreadsheetError for anything outside it.
 
@@ -69,7 +69,7 @@ public:
     // Nothing means "no fixed zoom": the fit-to-pages settings apply.
     std::optional<int> zoom() const { return zoom_; }
     void setZoom(std::optional<int> percent);
-    // 0 means "no limit" (the automation interface's False).
+    // 0 means "no limit" (the host interface's False).
     int fitToPagesWide() const { return fitWide_; }
     int fitToPagesTall() const { return fitTall_; }
     void setFitToPagesWide(int pages) { fitWide_ = pageCount(pages); }

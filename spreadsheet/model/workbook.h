@@ -39,7 +39,7 @@ public:
     const Palette& palette() const { return palette_; }
 
     int sheetCount() const { return int(sheets_.size()); }
-    // 1-based, as the automation interface counts.
+    // 1-based, as the host interface counts.
     std::shared_ptr<Worksheet> sheet(int index) const;
     std::shared_ptr<Worksheet> activeSheet() const;
     void activate(Worksheet& sheet);

@@ -1,5 +1,5 @@
 #pragma once
-// Translation between the automation interface's constants for alignment,
+// Translation between the host interface's constants for alignment,
 // borders and colours and the codes cell formats store.
 
 #include "host/constants/xl_constants.h"
