@@ -1,17 +1,32 @@
-// Date and time patterns: y, m, d, h, s, AM/PM, elapsed [h], with "m" read
-// as minutes next to hours or seconds.
+// Date and time patterns: y, m, d, h, s with tenths to thousandths, AM/PM,
+// elapsed [h], [m] and [s], with "m" read as minutes next to hours or seconds.
 
 #include "spreadsheet/format/date_serial.h"
 #include "spreadsheet/format/format_code_p.h"
 #include "spreadsheet/format/locale_names_p.h"
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace jubilo::spreadsheet::formatcode {
 
 namespace {
 
-enum class Kind { Literal, Year, Month, Minute, Day, Hour, Second, ElapsedHour, AmPm };
+enum class Kind {
+    Literal,
+    Year,
+    Month,
+    Minute,
+    Day,
+    Hour,
+    Second,
+    SecondFraction,
+    ElapsedHour,
+    ElapsedMinute,
+    ElapsedSecond,
+    AmPm
+};
 
 struct Piece {
     Kind kind;
@@ -24,24 +39,40 @@ bool startsWithCi(QStringView s, qsizetype i, QLatin1String what)
     return s.mid(i, what.size()).compare(what, Qt::CaseInsensitive) == 0;
 }
 
+// "[h]", "[m]", "[s]", AM/PM, A/P, or the ".0" to ".000" after seconds.
+std::optional<Piece> takeTimePiece(QStringView s, qsizetype& i, const std::vector<Piece>& before)
+{
+    if (const qsizetype length = elapsedBracket(s, i)) {
+        const QChar letter = s[i + 1].toLower();
+        i += length;
+        const Kind kind = letter == u'h' ? Kind::ElapsedHour
+            : letter == u'm'             ? Kind::ElapsedMinute
+                                         : Kind::ElapsedSecond;
+        return Piece{kind, int(length - 2), {}};
+    }
+    for (const QLatin1String designator : {QLatin1String("AM/PM"), QLatin1String("A/P")}) {
+        if (startsWithCi(s, i, designator)) {
+            i += designator.size();
+            return Piece{Kind::AmPm, 0, s.mid(i - designator.size(), designator.size()).toString()};
+        }
+    }
+    const bool afterSeconds
+        = !before.empty() && (before.back().kind == Kind::Second || before.back().kind == Kind::ElapsedSecond);
+    if (afterSeconds && s[i] == u'.' && s.mid(i + 1, 1) == u"0") {
+        int count = 0;
+        for (++i; i < s.size() && s[i] == u'0'; ++i)
+            ++count;
+        return Piece{Kind::SecondFraction, count, {}};
+    }
+    return std::nullopt;
+}
+
 std::vector<Piece> tokenize(QStringView s)
 {
     std::vector<Piece> pieces;
     for (qsizetype i = 0; i < s.size();) {
-        if (startsWithCi(s, i, QLatin1String("[h"))) {
-            const qsizetype end = s.indexOf(u']', i);
-            pieces.push_back({Kind::ElapsedHour, int((end < 0 ? s.size() : end) - i - 1), {}});
-            i = end < 0 ? s.size() : end + 1;
-            continue;
-        }
-        if (startsWithCi(s, i, QLatin1String("AM/PM"))) {
-            pieces.push_back({Kind::AmPm, 0, s.mid(i, 5).toString()});
-            i += 5;
-            continue;
-        }
-        if (startsWithCi(s, i, QLatin1String("A/P"))) {
-            pieces.push_back({Kind::AmPm, 0, s.mid(i, 3).toString()});
-            i += 3;
+        if (auto piece = takeTimePiece(s, i, pieces)) {
+            pieces.push_back(std::move(*piece));
             continue;
         }
         QString literal;
@@ -116,64 +147,74 @@ QString meridiem(const QString& designator, bool pm)
     return pm ? designator.mid(3, 2) : designator.left(2);
 }
 
+struct Shown {
+    const DateTimeParts& parts;
+    const LocaleNames& names;
+    const QLocale& locale;
+    bool twelveHour;
+    int secondDecimals;
+};
+
+QString dateText(const Piece& p, const Shown& shown)
+{
+    const DateTimeParts& d = shown.parts;
+    const qint64 elapsedMinutes = qint64(d.wholeHours) * 60 + d.minute;
+    switch (p.kind) {
+    case Kind::Literal:
+        return p.text;
+    case Kind::Year:
+        return p.count <= 2 ? QString::number(d.year % 100).rightJustified(2, u'0') : QString::number(d.year);
+    case Kind::Month:
+        if (p.count <= 2)
+            return twoDigits(d.month, p.count);
+        if (p.count <= 4)
+            return shown.names.month(d.month, p.count == 3 ? QLocale::ShortFormat : QLocale::LongFormat);
+        return shown.names.month(d.month, QLocale::LongFormat).left(1);
+    case Kind::Day:
+        if (p.count <= 2)
+            return twoDigits(d.day, p.count);
+        return shown.names.day(d.dayOfWeek, p.count == 3 ? QLocale::ShortFormat : QLocale::LongFormat);
+    case Kind::Hour:
+        return twoDigits(shown.twelveHour ? (d.hour % 12 == 0 ? 12 : d.hour % 12) : d.hour, p.count);
+    case Kind::ElapsedHour:
+        return QString::number(qint64(d.wholeHours)).rightJustified(p.count, u'0');
+    case Kind::ElapsedMinute:
+        return QString::number(elapsedMinutes).rightJustified(p.count, u'0');
+    case Kind::ElapsedSecond:
+        return QString::number(elapsedMinutes * 60 + d.second).rightJustified(p.count, u'0');
+    case Kind::Minute:
+        return twoDigits(d.minute, p.count);
+    case Kind::Second:
+        return twoDigits(d.second, p.count);
+    case Kind::SecondFraction:
+        return shown.locale.decimalPoint()
+            + QString::number(d.secondFraction).rightJustified(shown.secondDecimals, u'0').left(p.count);
+    case Kind::AmPm:
+        return meridiem(p.text, d.hour >= 12);
+    }
+    return {};
+}
+
 }  // namespace
 
 QString formatDateSection(double serial, QStringView section, const QLocale& locale)
 {
-    const auto parts = partsFromSerial(serial);
-    if (!parts)
-        return QString(11, u'#');  // dates before 1900 have no picture
     std::vector<Piece> pieces = tokenize(section);
     resolveMinutes(pieces);
     bool twelveHour = false;
-    for (const Piece& p : pieces)
-        twelveHour = twelveHour || p.kind == Kind::AmPm;
-    const DateTimeParts& d = *parts;
-    const LocaleNames& names = localeNames(locale);
-    QString out;
+    int secondDecimals = 0;
     for (const Piece& p : pieces) {
-        switch (p.kind) {
-        case Kind::Literal:
-            out += p.text;
-            break;
-        case Kind::Year:
-            out += p.count <= 2 ? QString::number(d.year % 100).rightJustified(2, u'0') : QString::number(d.year);
-            break;
-        case Kind::Month:
-            if (p.count <= 2)
-                out += twoDigits(d.month, p.count);
-            else if (p.count == 3)
-                out += names.month(d.month, QLocale::ShortFormat);
-            else if (p.count == 4)
-                out += names.month(d.month, QLocale::LongFormat);
-            else
-                out += names.month(d.month, QLocale::LongFormat).left(1);
-            break;
-        case Kind::Day:
-            if (p.count <= 2)
-                out += twoDigits(d.day, p.count);
-            else
-                out += names.day(d.dayOfWeek, p.count == 3 ? QLocale::ShortFormat : QLocale::LongFormat);
-            break;
-        case Kind::Hour: {
-            const int h = twelveHour ? (d.hour % 12 == 0 ? 12 : d.hour % 12) : d.hour;
-            out += twoDigits(h, p.count);
-            break;
-        }
-        case Kind::ElapsedHour:
-            out += QString::number(qint64(d.wholeHours)).rightJustified(p.count, u'0');
-            break;
-        case Kind::Minute:
-            out += twoDigits(d.minute, p.count);
-            break;
-        case Kind::Second:
-            out += twoDigits(d.second, p.count);
-            break;
-        case Kind::AmPm:
-            out += meridiem(p.text, d.hour >= 12);
-            break;
-        }
+        twelveHour = twelveHour || p.kind == Kind::AmPm;
+        if (p.kind == Kind::SecondFraction)
+            secondDecimals = qMax(secondDecimals, qMin(p.count, 3));
     }
+    const auto parts = partsFromSerial(serial, secondDecimals);
+    if (!parts)
+        return QString(11, u'#');  // dates before 1900 have no picture
+    const Shown shown{*parts, localeNames(locale), locale, twelveHour, secondDecimals};
+    QString out;
+    for (const Piece& p : pieces)
+        out += dateText(p, shown);
     return out;
 }
 

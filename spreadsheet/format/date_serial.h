@@ -22,10 +22,12 @@ struct DateTimeParts {
     int hour = 0;
     int minute = 0;
     int second = 0;
+    int secondFraction = 0;  // in units of 10^-secondDecimals
     double wholeHours = 0;  // hours since serial 0, for elapsed-time formats
 };
 
-// Nothing for serials before 0 or after 9999-12-31.
-std::optional<DateTimeParts> partsFromSerial(double serial);
+// Nothing for serials before 0 or after 9999-12-31. The time is rounded to
+// secondDecimals (0 to 3) places of a second.
+std::optional<DateTimeParts> partsFromSerial(double serial, int secondDecimals = 0);
 
 }  // namespace jubilo::spreadsheet

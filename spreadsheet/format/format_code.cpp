@@ -73,17 +73,26 @@ bool takeLiteral(QStringView code, qsizetype& i, QString& out)
 
 bool isGeneralSection(QStringView section) { return section.contains(QLatin1String("general"), Qt::CaseInsensitive); }
 
+qsizetype elapsedBracket(QStringView code, qsizetype i)
+{
+    if (code[i] != u'[' || i + 1 >= code.size())
+        return 0;
+    const QChar letter = code[i + 1].toLower();
+    if (letter != u'h' && letter != u'm' && letter != u's')
+        return 0;
+    qsizetype end = i + 1;
+    while (end < code.size() && code[end].toLower() == letter)
+        ++end;
+    return end < code.size() && code[end] == u']' ? end + 1 - i : 0;
+}
+
 bool isDateSection(QStringView section)
 {
     QString ignored;
     for (qsizetype i = 0; i < section.size();) {
         const QChar c = section[i];
-        if (c == u'[') {
-            const QStringView rest = section.mid(i + 1, 1);
-            if (rest.compare(u"h", Qt::CaseInsensitive) == 0 || rest.compare(u"m", Qt::CaseInsensitive) == 0
-                || rest.compare(u"s", Qt::CaseInsensitive) == 0)
-                return true;
-        }
+        if (elapsedBracket(section, i) > 0)
+            return true;
         if (takeLiteral(section, i, ignored))
             continue;
         switch (c.toLower().unicode()) {

@@ -16,6 +16,10 @@ QStringList splitSections(const QString& code);
 // it and returns true. Brackets are consumed; "[$€-407]" shows its symbol.
 bool takeLiteral(QStringView code, qsizetype& i, QString& out);
 
+// The length of the elapsed-time bracket ("[h]", "[mm]", "[ss]") that starts
+// at code[i], brackets included; 0 when none does ("[Magenta]" is a colour).
+qsizetype elapsedBracket(QStringView code, qsizetype i);
+
 bool isDateSection(QStringView section);
 bool isGeneralSection(QStringView section);
 

@@ -76,6 +76,19 @@ QString formatText(const QString& text, const QStringList& sections)
     return out;
 }
 
+// A section holding "@" is for text.
+bool isTextSection(QStringView section)
+{
+    QString ignored;
+    for (qsizetype i = 0; i < section.size();) {
+        if (takeLiteral(section, i, ignored))
+            continue;
+        if (section[i++] == u'@')
+            return true;
+    }
+    return false;
+}
+
 QString formatNumber(double number, const QStringList& sections, const QLocale& locale)
 {
     QStringView section = sections.first();
@@ -86,6 +99,8 @@ QString formatNumber(double number, const QStringList& sections, const QLocale& 
     } else if (sections.size() >= 3 && number == 0) {
         section = sections[2];
     }
+    if (isTextSection(section))  // a number in a cell formatted as text shows as General
+        return generalText(number, locale);
     if (isGeneralSection(section)) {
         QString literalParts = section.toString();
         const qsizetype at = literalParts.indexOf(QLatin1String("general"), 0, Qt::CaseInsensitive);
@@ -140,7 +155,7 @@ QString numberToText(double number, const QLocale& locale)
         return QStringLiteral("0");
     if (magnitude >= 1e15 || magnitude < 1e-15)
         return exponentText(number, 15, locale);
-    const int intDigits = integerDigits(magnitude);
+    const int intDigits = magnitude < 1 ? 0 : integerDigits(magnitude);  // "0." holds no significant digit
     const int leadingZeros = magnitude < 1 ? int(-std::floor(std::log10(magnitude))) - 1 : 0;
     return fixedText(number, 15 - intDigits + leadingZeros, locale);
 }

@@ -36,11 +36,11 @@ Pattern analyse(QStringView s)
         if (isPlaceholder(c)) {
             (p.hasExponent ? p.expPart : p.hasPoint ? p.fracPart : p.intPart) += c;
             afterDigits = true;
-            if (p.thousandsScale > 0 && !p.hasPoint && !p.hasExponent) {
-                p.grouping = true;  // a comma between digits groups, it does not scale
-                p.thousandsScale = 0;
-            }
-        } else if (c == u',' && afterDigits && !p.hasPoint && !p.hasExponent) {
+            // A comma between digits groups (before the point) or does
+            // nothing (after it); only commas after the last digit scale.
+            p.grouping = p.grouping || (p.thousandsScale > 0 && !p.hasPoint && !p.hasExponent);
+            p.thousandsScale = 0;
+        } else if (c == u',' && afterDigits && !p.hasExponent) {
             ++p.thousandsScale;
         } else if (c == u'.' && !p.hasPoint && !p.hasExponent) {
             p.hasPoint = true;
@@ -54,6 +54,39 @@ Pattern analyse(QStringView s)
         ++i;
     }
     return p;
+}
+
+// v (not negative) in fixed form with `decimals` places, rounded half away
+// from zero on its first fifteen significant digits, as spreadsheets show
+// numbers: 1.005, stored as 1.00499999999999989, shows as 1.01, and
+// 123456789012345678 as 123456789012346000.
+QString roundedFixed(double v, int decimals)
+{
+    if (v == 0 || !std::isfinite(v))
+        return QString::number(v, 'f', decimals);
+    const QString scientific = QString::number(v, 'e', 14);  // "d.dddddddddddddde+x"
+    QString digits = scientific.left(1) + scientific.mid(2, 14);
+    int intCount = scientific.mid(scientific.indexOf(u'e') + 1).toInt() + 1;  // digits before the point
+    const int kept = intCount + decimals;
+    if (kept < 0)
+        return QString::number(0.0, 'f', decimals);
+    if (kept < digits.size()) {
+        const bool up = digits[kept] >= u'5';
+        digits.truncate(kept);
+        qsizetype i = kept - 1;
+        for (; up && i >= 0 && digits[i] == u'9'; --i)
+            digits[i] = u'0';
+        if (up && i >= 0)
+            digits[i] = QChar(digits[i].unicode() + 1);
+        else if (up)
+            digits.prepend(u'1'), ++intCount;
+    }
+    QString integer = intCount > 0 ? digits.left(intCount) : QStringLiteral("0");
+    while (integer.size() < intCount)
+        integer += u'0';
+    QString fraction = intCount < 0 ? QString(-intCount, u'0') + digits : digits.mid(qMax(intCount, 0));
+    fraction = fraction.leftJustified(decimals, u'0', true);
+    return decimals > 0 ? integer + u'.' + fraction : integer;
 }
 
 QString group(const QString& digits, const QLocale& locale)
@@ -108,15 +141,20 @@ Rendered render(double v, const Pattern& p, const QLocale& locale)
     int exp10 = 0;
     const int decimals = int(p.fracPart.size());
     if (p.hasExponent && v != 0) {
-        const int lead = qMax<int>(1, int(p.intPart.count(u'0')));
-        exp10 = int(std::floor(std::log10(v))) - (lead - 1);
+        // "00.0E+0" keeps two digits before the point; "##0.0E+0" moves the
+        // exponent in steps of three, as many as the places before the point.
+        const int magnitude = int(std::floor(std::log10(v)));
+        const bool stepped = p.intPart.size() > 1 && p.intPart.count(u'0') < p.intPart.size();
+        const int step = stepped ? int(p.intPart.size()) : 1;
+        const int lead = stepped ? step : qMax<int>(1, int(p.intPart.count(u'0')));
+        exp10 = stepped ? int(std::floor(double(magnitude) / step)) * step : magnitude - (lead - 1);
         v /= std::pow(10.0, exp10);
-        if (QString::number(v, 'f', decimals).startsWith(QString::number(std::pow(10, lead), 'f', 0))) {
-            v /= 10;
-            ++exp10;
+        if (roundedFixed(v, decimals).startsWith(QString::number(std::pow(10, lead), 'f', 0))) {
+            v /= std::pow(10.0, step);
+            exp10 += step;
         }
     }
-    const QString fixed = QString::number(v, 'f', decimals);
+    const QString fixed = roundedFixed(v, decimals);
     const qsizetype point = fixed.indexOf(u'.');
     const QString intDigits = point < 0 ? fixed : fixed.left(point);
     const QString fracDigits = point < 0 ? QString() : fixed.mid(point + 1);
@@ -134,6 +172,18 @@ Rendered render(double v, const Pattern& p, const QLocale& locale)
     return r;
 }
 
+// What the k-th of n integer placeholders shows: the last n - 1 show one
+// character each, from the right, so "000-0000" reads "555-1234"; the first
+// shows all the rest.
+QString integerPiece(const QString& integer, qsizetype n, qsizetype k)
+{
+    const qsizetype surplus = integer.size() - (n - 1);
+    if (k == 0)
+        return integer.left(qMax<qsizetype>(0, surplus));
+    const qsizetype at = surplus + k - 1;
+    return at >= 0 ? QString(integer[at]) : QString();
+}
+
 }  // namespace
 
 QString formatNumberSection(double number, QStringView s, const QLocale& locale)
@@ -142,6 +192,7 @@ QString formatNumberSection(double number, QStringView s, const QLocale& locale)
     double v = std::abs(number) * std::pow(100.0, p.percent) / std::pow(1000.0, p.thousandsScale);
     const Rendered r = render(v, p, locale);
     QString out;
+    qsizetype intPlaces = 0;  // integer placeholders passed
     bool intDone = false;
     bool inFraction = false;
     bool inExponent = false;
@@ -150,8 +201,8 @@ QString formatNumberSection(double number, QStringView s, const QLocale& locale)
         if (takeLiteral(s, i, out))
             continue;
         if (isPlaceholder(c)) {
-            if (!inFraction && !inExponent && !intDone) {
-                out += r.integer;
+            if (!inFraction && !inExponent) {
+                out += integerPiece(r.integer, p.intPart.size(), intPlaces++);
                 intDone = true;
             }
         } else if (c == u'.' && !inFraction && !inExponent) {
@@ -165,7 +216,7 @@ QString formatNumberSection(double number, QStringView s, const QLocale& locale)
             out += u'E' + r.exponent;
             inExponent = true;
             ++i;  // the sign is part of the exponent text
-        } else if (c == u',' && !inFraction) {
+        } else if (c == u',' && !inExponent) {
             // grouping or scaling, already applied
         } else if (c != u'@') {
             out += c;

@@ -22,6 +22,8 @@ ProcessResult runProcess(const QString& program, const QStringList& arguments, i
 
 // LibreOffice's CSV export filter: UTF-8, values as stored, not as shown.
 inline constexpr char kCsvAsStored[] = "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false";
+// The same filter writing each cell's text as its number format shows it.
+inline constexpr char kCsvAsShown[] = "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,true";
 
 // Headless LibreOffice with a profile of its own, so no running instance or
 // user settings take part: converts the files with `filter` ("pdf", a CSV
