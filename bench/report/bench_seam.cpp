@@ -77,16 +77,4 @@ std::optional<QString> runReport(BenchSeam& seam, const Plan& plan, QString& fai
     return std::nullopt;
 }
 
-long peakResidentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-}
-
 }  // namespace jubilo::bench

@@ -66,7 +66,4 @@ public:
 // the box's text in `failure`, when a step failed.
 std::optional<QString> runReport(BenchSeam& seam, const Plan& plan, QString& failure);
 
-// The process's peak resident memory so far (VmHWM), in KiB; 0 when unknown.
-long peakResidentKiB();
-
 }  // namespace jubilo::bench

@@ -8,6 +8,7 @@
 
 #include "bench_main.h"
 #include "bench_seam.h"
+#include "process_memory.h"
 
 #include "host/engine/engine_host.h"
 #include "tests/support/sample_plans.h"

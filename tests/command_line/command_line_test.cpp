@@ -2,7 +2,7 @@
 // errors, and --pdf and --xls run on a stored plan through the scripted
 // seam: what they write, what they say, and that the store is only read.
 
-#include "host/engine/engine_host.h"
+#include "plan_export_fixture.h"
 #include "plan/plan.h"
 #include "plan/table_text.h"
 #include "command_line/command_line.h"
@@ -91,14 +91,11 @@ TEST(CommandLineTest, OutputThatCannotBeWrittenIsAFailure)
         << "standard error that is never written is no failure";
 }
 
-class CommandLineExportTest : public testing::ScriptedSystemTest {
+class CommandLineExportTest : public testing::PlanExportFixture {
 protected:
     void SetUp() override
     {
-        sys.hostFactory = createEngineHost;
-        sys.runningHostLookup = runningEngineHost;
-        sys.clock = QDateTime(QDate(2024, 5, 6), QTime(15, 0));
-        ASSERT_TRUE(dir.isValid());
+        PlanExportFixture::SetUp();
         testing::storePlan(sys.memoryStore, testing::samplePlan());
         sys.memoryStore.write(kStoreApplication, kStoreSection, "Music Budget", "15.00");
         sys.memoryStore.writtenKeys.clear();
@@ -116,8 +113,6 @@ protected:
         return runCommand(parseCommandLine(arguments), out, err);
     }
 
-    testing::UsEnglishLocale english;
-    QTemporaryDir dir;
     std::ostringstream out, err;
 };
 

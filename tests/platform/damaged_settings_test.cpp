@@ -1,3 +1,4 @@
+#include "plan/saved_plan.h"
 #include "platform/damaged_settings.h"
 #include "tests/support/test_files.h"
 #include "platform/ini_settings_store.h"
@@ -16,8 +17,6 @@ namespace {
 using testing::readFile;
 using testing::writeFile;
 
-const QString kApp = QStringLiteral("Tarvel");
-const QString kSection = QStringLiteral("Jubilo");
 const QByteArray kReadable = "[Jubilo]\nKeep=yes\n";
 const QString kCopyName = QStringLiteral("Tarvel.ini.damaged-2026-05-01");
 
@@ -63,10 +62,10 @@ TEST_F(DamagedSettingsTest, ACopyIsKeptBeforeTheFirstRewriteAndTheUserToldOnce)
         writeFile(file, damaged.bytes);
         QStringList notices;
         IniSettingsStore store = storeTelling(folder.path(), notices);
-        EXPECT_EQ(store.read(kApp, kSection, "Keep", ""), "yes");
+        EXPECT_EQ(store.read(kStoreApplication, kStoreSection, "Keep", ""), "yes");
 
-        EXPECT_NO_THROW(store.write(kApp, kSection, "Date", "May 1st"));
-        EXPECT_NO_THROW(store.write(kApp, kSection, "Time", "8pm"));
+        EXPECT_NO_THROW(store.write(kStoreApplication, kStoreSection, "Date", "May 1st"));
+        EXPECT_NO_THROW(store.write(kStoreApplication, kStoreSection, "Time", "8pm"));
 
         const QString copy = folder.filePath(kCopyName);
         EXPECT_EQ(readFile(copy), damaged.bytes);
@@ -74,10 +73,10 @@ TEST_F(DamagedSettingsTest, ACopyIsKeptBeforeTheFirstRewriteAndTheUserToldOnce)
         EXPECT_TRUE(notices[0].contains(file));
         EXPECT_TRUE(notices[0].contains(copy));
         IniSettingsStore reader(folder.path());
-        EXPECT_EQ(reader.read(kApp, kSection, "Keep", ""), "yes");
-        EXPECT_EQ(reader.read(kApp, kSection, "Date", ""), "May 1st");
-        EXPECT_EQ(reader.read(kApp, kSection, "Time", ""), "8pm");
-        EXPECT_EQ(reader.read(kApp, "Other", "Kept", ""), "1");
+        EXPECT_EQ(reader.read(kStoreApplication, kStoreSection, "Keep", ""), "yes");
+        EXPECT_EQ(reader.read(kStoreApplication, kStoreSection, "Date", ""), "May 1st");
+        EXPECT_EQ(reader.read(kStoreApplication, kStoreSection, "Time", ""), "8pm");
+        EXPECT_EQ(reader.read(kStoreApplication, "Other", "Kept", ""), "1");
         EXPECT_FALSE(hasUnreadableLines(readFile(file)));
     }
 }
@@ -93,7 +92,7 @@ TEST_F(DamagedSettingsTest, ACopyNeverReplacesAFileOrFollowsALink)
     QStringList notices;
     IniSettingsStore store = storeTelling(dir.path(), notices);
 
-    store.write(kApp, kSection, "Date", "May 1st");
+    store.write(kStoreApplication, kStoreSection, "Date", "May 1st");
 
     EXPECT_EQ(readFile(dir.filePath(kCopyName)), "yesterday's copy");
     EXPECT_EQ(readFile(victim), "precious");
@@ -110,10 +109,10 @@ TEST_F(DamagedSettingsTest, ReadableFilesAreRewrittenWithoutACopy)
     writeFile(path(), readable);
     QStringList notices;
     IniSettingsStore store = storeTelling(dir.path(), notices);
-    store.write(kApp, kSection, "Date", "May 1st");
+    store.write(kStoreApplication, kStoreSection, "Date", "May 1st");
     EXPECT_TRUE(notices.isEmpty());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"Tarvel.ini"}));
-    EXPECT_EQ(store.read(kApp, kSection, "Keep", ""), "yes");
+    EXPECT_EQ(store.read(kStoreApplication, kStoreSection, "Keep", ""), "yes");
 }
 
 TEST(UnreadableLinesTest, LinesQSettingsWouldLoseAreFound)
@@ -136,19 +135,19 @@ TEST_F(DamagedSettingsTest, AFailedWriteStillThrowsAfterAParseError)
     ASSERT_TRUE(QDir().mkdir(folder));
     writeFile(QDir(folder).filePath("Tarvel.ini"), kReadable + "[\n");
     IniSettingsStore store(folder);
-    EXPECT_EQ(store.read(kApp, kSection, "Keep", ""), "yes");
+    EXPECT_EQ(store.read(kStoreApplication, kStoreSection, "Keep", ""), "yes");
     ASSERT_TRUE(QDir(folder).removeRecursively());
     writeFile(folder, "a file where the folder was");
 
-    EXPECT_THROW(store.write(kApp, kSection, "Date", "May 1st"), StoreError);
+    EXPECT_THROW(store.write(kStoreApplication, kStoreSection, "Date", "May 1st"), StoreError);
 
     // A folder in the file's place: the name stays but nothing replaces it.
     writeFile(path(), kReadable + "[\n");
     IniSettingsStore blocked(dir.path());
-    EXPECT_EQ(blocked.read(kApp, kSection, "Keep", ""), "yes");
+    EXPECT_EQ(blocked.read(kStoreApplication, kStoreSection, "Keep", ""), "yes");
     ASSERT_TRUE(QFile::remove(path()));
     ASSERT_TRUE(QDir().mkdir(path()));
-    EXPECT_THROW(blocked.write(kApp, kSection, "Date", "May 1st"), StoreError);
+    EXPECT_THROW(blocked.write(kStoreApplication, kStoreSection, "Date", "May 1st"), StoreError);
 }
 
 TEST_F(DamagedSettingsTest, NoCopyMeansNoRewrite)
@@ -161,7 +160,7 @@ TEST_F(DamagedSettingsTest, NoCopyMeansNoRewrite)
     QStringList notices;
     IniSettingsStore store = storeTelling(dir.path(), notices);
 
-    EXPECT_THROW(store.write(app, kSection, "Date", "May 1st"), StoreError);
+    EXPECT_THROW(store.write(app, kStoreSection, "Date", "May 1st"), StoreError);
     EXPECT_EQ(readFile(file), damaged);
     EXPECT_TRUE(notices.isEmpty());
 }

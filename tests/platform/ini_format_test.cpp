@@ -2,6 +2,7 @@
 // reads every text Jubilo writes, Jubilo reads every text QSettings writes,
 // and a write changes one value's line and nothing else.
 
+#include "plan/saved_plan.h"
 #include "platform/ini_document.h"
 #include "platform/ini_settings_store.h"
 #include "tests/support/test_files.h"
@@ -17,9 +18,6 @@ namespace {
 
 using testing::readFile;
 using testing::writeFile;
-
-const QString kApp = QStringLiteral("Tarvel");
-const QString kSection = QStringLiteral("Jubilo");
 
 // Texts whose escaping goes wrong in one way or another.
 QStringList trickyTexts()
@@ -60,11 +58,11 @@ TEST(IniFormatTest, QSettingsReadsEveryTextJubiloWrites)
     IniSettingsStore store(dir.path());
     const QStringList texts = trickyTexts();
     for (int i = 0; i < texts.size(); ++i)
-        store.write(kApp, kSection, QStringLiteral("Key %1/sub").arg(i), texts[i]);
-    QSettings settings(store.filePath(kApp), QSettings::IniFormat);
+        store.write(kStoreApplication, kStoreSection, QStringLiteral("Key %1/sub").arg(i), texts[i]);
+    QSettings settings(store.filePath(kStoreApplication), QSettings::IniFormat);
     ASSERT_EQ(settings.status(), QSettings::NoError);
     for (int i = 0; i < texts.size(); ++i) {
-        const QVariant back = settings.value(kSection + QStringLiteral("/Key %1/sub").arg(i));
+        const QVariant back = settings.value(kStoreSection + QStringLiteral("/Key %1/sub").arg(i));
         EXPECT_EQ(back.typeId(), QMetaType::QString) << "text " << i;
         EXPECT_EQ(back.toString(), texts[i]) << "text " << i << ": " << back.toString().toStdString();
     }
@@ -77,7 +75,7 @@ TEST(IniFormatTest, JubiloReadsEveryTextQSettingsWrites)
     {
         QSettings settings(QDir(dir.path()).filePath("Tarvel.ini"), QSettings::IniFormat);
         for (int i = 0; i < texts.size(); ++i)
-            settings.setValue(kSection + QStringLiteral("/Key %1/sub").arg(i), texts[i]);
+            settings.setValue(kStoreSection + QStringLiteral("/Key %1/sub").arg(i), texts[i]);
         settings.setValue(QStringLiteral("Other Group/Food And Drinks"), QStringLiteral("elsewhere"));
         settings.setValue(QStringLiteral("General/odd"), QStringLiteral("a group named General"));
         settings.setValue(QStringLiteral("top"), QStringLiteral("the general group"));
@@ -88,11 +86,13 @@ TEST(IniFormatTest, JubiloReadsEveryTextQSettingsWrites)
     for (int i = 0; i < texts.size(); ++i) {
         if (texts[i].contains(QChar(0xD83C)) || texts[i].startsWith(QChar(0xFEFF)))
             continue;
-        EXPECT_EQ(store.read(kApp, kSection, QStringLiteral("Key %1/sub").arg(i), "missing"), texts[i]) << "text " << i;
+        EXPECT_EQ(store.read(kStoreApplication, kStoreSection, QStringLiteral("Key %1/sub").arg(i), "missing"),
+                  texts[i])
+            << "text " << i;
     }
-    EXPECT_EQ(store.read(kApp, "Other Group", "Food And Drinks", ""), "elsewhere");
-    EXPECT_EQ(store.read(kApp, "General", "odd", ""), "a group named General");
-    EXPECT_EQ(store.read(kApp, "", "top", ""), "the general group");
+    EXPECT_EQ(store.read(kStoreApplication, "Other Group", "Food And Drinks", ""), "elsewhere");
+    EXPECT_EQ(store.read(kStoreApplication, "General", "odd", ""), "a group named General");
+    EXPECT_EQ(store.read(kStoreApplication, "", "top", ""), "the general group");
 }
 
 // A newer Jubilo's groups and keys, comments and a hand's spacing survive
@@ -111,9 +111,9 @@ TEST(IniFormatTest, AWriteChangesOneLineAndKeepsEverythingElse)
     const QString path = QDir(dir.path()).filePath("Tarvel.ini");
     writeFile(path, before);
     IniSettingsStore store(dir.path());
-    store.write(kApp, kSection, "Guests", "new guests");
-    store.write(kApp, kSection, "Date", "May 1st");
-    store.write(kApp, "Another", "Key", "v");
+    store.write(kStoreApplication, kStoreSection, "Guests", "new guests");
+    store.write(kStoreApplication, kStoreSection, "Date", "May 1st");
+    store.write(kStoreApplication, "Another", "Key", "v");
     QByteArray expected = before;
     expected.replace("Guests = old guests ; a remark\n", "Guests=new guests; a remark\n");
     expected.replace("Future%20Key=@Variant(\\0\\0\\0\\x7f)\n",
@@ -122,9 +122,9 @@ TEST(IniFormatTest, AWriteChangesOneLineAndKeepsEverythingElse)
     EXPECT_EQ(readFile(path).toStdString(), expected.toStdString());
 
     ini::IniDocument document(expected);
-    EXPECT_EQ(document.value(kSection, "Music Budget"), QStringLiteral("10"));
+    EXPECT_EQ(document.value(kStoreSection, "Music Budget"), QStringLiteral("10"));
     EXPECT_EQ(document.value("Later Version", "Shape"), QStringLiteral("a, b"));
-    EXPECT_EQ(document.value(kSection, "Shape"), std::nullopt);
+    EXPECT_EQ(document.value(kStoreSection, "Shape"), std::nullopt);
 }
 
 // A later line of the same key wins, as in QSettings, and is the one
@@ -133,11 +133,11 @@ TEST(IniFormatTest, LinesAreFoundAsQSettingsFindsThem)
 {
     const QByteArray text = "[Jubilo]\nKey=first\nQuoted=\"one\ntwo;three\"\nKey=second\nCont=a\\\nb\n[Jubilo]\nTail=x";
     ini::IniDocument document(text);
-    EXPECT_EQ(document.value(kSection, "Key"), QStringLiteral("second"));
-    EXPECT_EQ(document.value(kSection, "Quoted"), QStringLiteral("one\ntwo;three"));
-    EXPECT_EQ(document.value(kSection, "Cont"), QStringLiteral("ab"));
-    document.setValue(kSection, "Key", "third");
-    document.setValue(kSection, "New", "n");
+    EXPECT_EQ(document.value(kStoreSection, "Key"), QStringLiteral("second"));
+    EXPECT_EQ(document.value(kStoreSection, "Quoted"), QStringLiteral("one\ntwo;three"));
+    EXPECT_EQ(document.value(kStoreSection, "Cont"), QStringLiteral("ab"));
+    document.setValue(kStoreSection, "Key", "third");
+    document.setValue(kStoreSection, "New", "n");
     EXPECT_EQ(document.bytes(),
               "[Jubilo]\nKey=first\nQuoted=\"one\ntwo;three\"\nKey=third\nCont=a\\\nb\n[Jubilo]\nTail=x\nNew=n\n");
     QTemporaryDir dir;
@@ -180,7 +180,7 @@ TEST(IniFormatTest, HandWrittenValuesReadAsQSettingsReadsThem)
             : theirs.isValid()                                             ? theirs.toString()
                                                                            : QStringLiteral("<none>");
         IniSettingsStore store(folder);
-        EXPECT_EQ(store.read(kApp, kSection, "Key", "<none>"), expected) << value.toStdString();
+        EXPECT_EQ(store.read(kStoreApplication, kStoreSection, "Key", "<none>"), expected) << value.toStdString();
     }
 }
 
@@ -202,12 +202,12 @@ TEST(IniFormatTest, EveryKeyComesBackAsWritten)
 TEST(IniFormatTest, AnEditThatWouldNotReadBackWritesTheFileAfresh)
 {
     ini::IniDocument document(QByteArray("[Jubilo]\nNote=\"left open\nGuests=hidden\n"));
-    const std::optional<QString> note = document.value(kSection, "Note");
+    const std::optional<QString> note = document.value(kStoreSection, "Note");
     EXPECT_EQ(note, QStringLiteral("left open\nGuests=hidden\n"));
-    EXPECT_TRUE(document.setValue(kSection, "Music Budget", "10"));
-    EXPECT_EQ(document.value(kSection, "Music Budget"), QStringLiteral("10"));
-    EXPECT_EQ(document.value(kSection, "Note"), note);
-    EXPECT_FALSE(document.setValue(kSection, "Music Budget", "11"));  // clean now: edited in place
+    EXPECT_TRUE(document.setValue(kStoreSection, "Music Budget", "10"));
+    EXPECT_EQ(document.value(kStoreSection, "Music Budget"), QStringLiteral("10"));
+    EXPECT_EQ(document.value(kStoreSection, "Note"), note);
+    EXPECT_FALSE(document.setValue(kStoreSection, "Music Budget", "11"));  // clean now: edited in place
 
     QTemporaryDir dir;
     const QString path = QDir(dir.path()).filePath("check.ini");

@@ -2,8 +2,8 @@
 // reports, the PDF and the workbook it writes, read back by poppler's tools
 // and by the engine, and what a failure leaves behind.
 
-#include "host/engine/engine_host.h"
 #include "files/path_bytes.h"
+#include "plan_export_fixture.h"
 #include "plan/plan.h"
 #include "plan/table_text.h"
 #include "report/host_checks.h"
@@ -34,16 +34,8 @@ using testing::runProcess;
 
 QString storeKey(TableId id) { return QString::fromUtf8(tableSpec(id).storeKey); }
 
-class PlanExportTest : public testing::ScriptedSystemTest {
+class PlanExportTest : public testing::PlanExportFixture {
 protected:
-    void SetUp() override
-    {
-        sys.hostFactory = createEngineHost;
-        sys.runningHostLookup = runningEngineHost;
-        sys.clock = QDateTime(QDate(2024, 5, 6), QTime(15, 0));
-        ASSERT_TRUE(dir.isValid());
-    }
-
     static QString tool(const QString& program, const QStringList& arguments)
     {
         const auto result = runProcess(program, arguments, 60'000);
@@ -51,9 +43,7 @@ protected:
         return result.output;
     }
 
-    testing::UsEnglishLocale english;
     testing::MemorySettingsStore& store = sys.memoryStore;
-    QTemporaryDir dir;
 };
 
 TEST_F(PlanExportTest, LoadsTablesDateAndBudgetsReadingOnly)

@@ -4,6 +4,7 @@
 // each benchmark counts the writes that reach it.
 
 #include "bench_main.h"
+#include "process_memory.h"
 #include "platform/ini_settings_store.h"
 #include "platform/qt_system.h"
 #include "host/engine/engine_host.h"
@@ -85,18 +86,6 @@ void storeFullPlan(SettingsStore& store, int rows)
         saved.writeBudget(budget.id, plan.budget(budget.id));
 }
 
-long residentKilobytes()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-}
-
 // From an unread settings file to the window on screen. Qt keeps files it
 // has read, by path, so each start gets a copy in a folder of its own and
 // reads it from disk, as the program does when it starts.
@@ -109,7 +98,7 @@ void BM_StartWithStoredPlan(benchmark::State& state)
         storeFullPlan(writer.settings(), static_cast<int>(state.range(0)));
         stored = writer.settings().location(kStoreApplication);
     }
-    const long before = residentKilobytes();
+    const long before = bench::residentKiB();
     long grown = 0;
     int writes = 0;
     int starts = 0;
@@ -125,7 +114,7 @@ void BM_StartWithStoredPlan(benchmark::State& state)
         window->show();
         QApplication::processEvents();
         state.PauseTiming();
-        grown = residentKilobytes() - before;
+        grown = bench::residentKiB() - before;
         writes += sys->settings().writes;
         window.reset();
         installed.reset();

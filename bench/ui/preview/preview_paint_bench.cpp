@@ -2,6 +2,7 @@
 // after a scroll to the end of a tall sheet, and after a zoom step.
 
 #include "bench_main.h"
+#include "process_memory.h"
 #include "platform/qt_system.h"
 #include "ui/preview/preview_window.h"
 
@@ -66,18 +67,6 @@ public:
     int messageBox(const QString&, int, const QString&) override { return msgbox::kAnswerOk; }
 };
 
-long residentKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-}
-
 // The preview on screen with a sheet of `rows` rows.
 struct ShownPreview {
     explicit ShownPreview(int rows)
@@ -98,7 +87,7 @@ struct ShownPreview {
 
 void BM_PaintAfterScrollToEnd(benchmark::State& state)
 {
-    const long before = residentKilobytes();
+    const long before = bench::residentKiB();
     ShownPreview preview(static_cast<int>(state.range(0)));
     QScrollBar& bar = preview.window.verticalScrollBar();
     for (auto _ : state) {
@@ -110,7 +99,7 @@ void BM_PaintAfterScrollToEnd(benchmark::State& state)
         state.ResumeTiming();
     }
     state.counters["height_px"] = preview.window.zoomedSize().height();
-    state.counters["rss_growth_kB"] = static_cast<double>(residentKilobytes() - before);
+    state.counters["rss_growth_kB"] = static_cast<double>(bench::residentKiB() - before);
     state.counters["paints"]
         = benchmark::Counter(static_cast<double>(preview.picture->paints), benchmark::Counter::kAvgIterations);
 }

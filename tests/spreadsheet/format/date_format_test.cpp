@@ -3,6 +3,7 @@
 
 #include "spreadsheet/format/date_serial.h"
 #include "spreadsheet/format/number_format.h"
+#include "format_cases.h"
 
 #include <gtest/gtest.h>
 
@@ -13,20 +14,7 @@
 namespace jubilo::spreadsheet {
 namespace {
 
-const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
-
-struct Case {
-    double value;
-    const char* code;
-    const char* shown;
-};
-
-void expectShown(std::span<const Case> cases)
-{
-    for (const Case& c : cases)
-        EXPECT_EQ(formatValue(c.value, QString::fromUtf8(c.code), kEnglish).toStdString(), c.shown)
-            << c.value << " in " << c.code;
-}
+using namespace format_cases;
 
 constexpr double kSecond = 1.0 / 86400;
 

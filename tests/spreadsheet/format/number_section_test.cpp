@@ -3,6 +3,7 @@
 // grouping, scaling, percent, exponents, rounding and literal text.
 
 #include "spreadsheet/format/number_format.h"
+#include "format_cases.h"
 
 #include <gtest/gtest.h>
 
@@ -11,20 +12,7 @@
 namespace jubilo::spreadsheet {
 namespace {
 
-const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
-
-struct Case {
-    double value;
-    const char* code;
-    const char* shown;
-};
-
-void expectShown(std::span<const Case> cases, const QLocale& locale = kEnglish)
-{
-    for (const Case& c : cases)
-        EXPECT_EQ(formatValue(c.value, QString::fromUtf8(c.code), locale).toStdString(), c.shown)
-            << c.value << " in " << c.code;
-}
+using namespace format_cases;
 
 TEST(NumberSection, EachSignTakesItsSection)
 {
