@@ -155,7 +155,8 @@ QString numberToText(double number, const QLocale& locale)
         return QStringLiteral("0");
     if (magnitude >= 1e15 || magnitude < 1e-15)
         return exponentText(number, 15, locale);
-    const int intDigits = magnitude < 1 ? 0 : integerDigits(magnitude);  // "0." holds no significant digit
+    // Below 1 the zero before the point is no significant digit.
+    const int intDigits = magnitude < 1 ? 0 : integerDigits(magnitude);
     const int leadingZeros = magnitude < 1 ? int(-std::floor(std::log10(magnitude))) - 1 : 0;
     return fixedText(number, 15 - intDigits + leadingZeros, locale);
 }

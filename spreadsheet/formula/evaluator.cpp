@@ -134,6 +134,8 @@ Operand call(const Token& t, std::vector<Operand> args, const EvalContext& ctx)
     const FunctionInfo* f = t.base() == ptg::Attr ? functionByIndex(kSumIndex) : functionByIndex(t.data);
     if (!f || int(args.size()) < f->minArgs || int(args.size()) > f->maxArgs)
         return {ErrorCode::Name, {}, false};
+    if (f->index == kIfIndex)  // the one function whose result may be a reference
+        return fn::ifChoice(args, ctx);
     return {f->evaluate(args, ctx), {}, false};
 }
 

@@ -70,8 +70,13 @@ QString trimSpaces(const QString& s)
     return out;
 }
 
+// The text is read before the count, so of two errors the first argument's
+// is the one reported.
 Value side(const Args& args, const EvalContext& ctx, bool fromLeft)
 {
+    const auto text = toText(scalar(args[0], ctx), ctx);
+    if (const auto* e = std::get_if<ErrorCode>(&text))
+        return *e;
     double n = 1;
     if (args.size() > 1 && !args[1].missing) {
         const Number count = toNumber(scalar(args[1], ctx), ctx);
@@ -82,23 +87,26 @@ Value side(const Args& args, const EvalContext& ctx, bool fromLeft)
     if (n < 0)
         return ErrorCode::Value;
     const auto chars = qsizetype(qMin(n, 1e9));
-    return onText(args, ctx, [&](const QString& s) -> Value { return fromLeft ? s.left(chars) : s.right(chars); });
+    const QString& s = std::get<QString>(text);
+    return fromLeft ? s.left(chars) : s.right(chars);
 }
 
 }  // namespace
 
-Value ifFn(const Args& args, const EvalContext& ctx)
+Operand ifChoice(const Args& args, const EvalContext& ctx)
 {
     const auto cond = toBool(scalar(args[0], ctx), ctx);
     if (const auto* e = std::get_if<ErrorCode>(&cond))
-        return *e;
+        return {*e, {}, false};
     const std::size_t pick = std::get<bool>(cond) ? 1 : 2;
     if (pick >= args.size())
-        return false;  // IF(FALSE, x) is FALSE
+        return {false, {}, false};  // IF(FALSE, x) is FALSE
     if (args[pick].missing)
-        return 0.0;
-    return scalar(args[pick], ctx);
+        return {0.0, {}, false};
+    return args[pick];
 }
+
+Value ifFn(const Args& args, const EvalContext& ctx) { return scalar(ifChoice(args, ctx), ctx); }
 
 Value andFn(const Args& args, const EvalContext& ctx)
 {

@@ -27,6 +27,7 @@ struct FunctionInfo {
 };
 
 inline constexpr quint16 kSumIndex = 4;
+inline constexpr quint16 kIfIndex = 1;
 
 const FunctionInfo* functionByName(QStringView name);
 const FunctionInfo* functionByIndex(quint16 index);
@@ -47,6 +48,9 @@ Value mod(const std::vector<Operand>&, const EvalContext&);
 Value sqrt(const std::vector<Operand>&, const EvalContext&);
 Value pi(const std::vector<Operand>&, const EvalContext&);
 Value ifFn(const std::vector<Operand>&, const EvalContext&);
+// The argument IF picks, as an operand: a reference stays a reference, so
+// SUM(IF(c,R1C1:R3C1)) adds the cells and ISBLANK(IF(c,R5C1)) sees the cell.
+Operand ifChoice(const std::vector<Operand>&, const EvalContext&);
 Value andFn(const std::vector<Operand>&, const EvalContext&);
 Value orFn(const std::vector<Operand>&, const EvalContext&);
 Value notFn(const std::vector<Operand>&, const EvalContext&);

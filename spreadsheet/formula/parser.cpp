@@ -219,8 +219,9 @@ private:
         fail();
     }
 
-    // R, R3, R[-1]; likewise C.
-    bool axis(QChar letter, Axis& a)
+    // R, R3, R[-1]; likewise C. `count` is how many rows or columns the
+    // grid has: a number or an offset no cell could reach is refused.
+    bool axis(QChar letter, int count, Axis& a)
     {
         if (peek().toUpper() != letter)
             return true;
@@ -230,7 +231,7 @@ private:
             const qsizetype close = s_.indexOf(u']', i_);
             bool ok = false;
             a.value = close < 0 ? 0 : s_.mid(i_ + 1, close - i_ - 1).toInt(&ok);
-            if (!ok || qAbs(a.value) > kLastRow)
+            if (!ok || a.value < 1 - count || a.value > count - 1)
                 return false;
             a.relative = true;
             i_ = close + 1;
@@ -239,7 +240,7 @@ private:
             while (peek().isDigit())
                 ++i_;
             a.value = s_.mid(start, i_ - start).toInt();
-            if (a.value < 1 || a.value > kRowCount)
+            if (a.value < 1 || a.value > count)
                 return false;
         } else {
             a.relative = true;  // bare R or C: this row or column
@@ -253,7 +254,7 @@ private:
     {
         const qsizetype start = i_;
         RefText r;
-        const bool ok = axis(u'R', r.row) && axis(u'C', r.col);
+        const bool ok = axis(u'R', kRowCount, r.row) && axis(u'C', kColumnCount, r.col);
         if (!ok) {
             fail();  // R0, C999 or an offset off any grid
             return std::nullopt;

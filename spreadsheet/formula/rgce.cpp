@@ -111,9 +111,21 @@ QString readString(Reader& r, bool& wide)
     return s;
 }
 
-// Reads one token's payload; false for ids this engine does not know.
+bool isErrorCode(quint8 code)
+{
+    for (const auto e : {ErrorCode::Null, ErrorCode::Div0, ErrorCode::Value, ErrorCode::Ref, ErrorCode::Name,
+                         ErrorCode::Num, ErrorCode::NA})
+        if (code == quint8(e))
+            return true;
+    return false;
+}
+
+// Reads one token's payload; false for ids this engine does not know. Ids
+// have seven bits; one with the eighth set is no token at all.
 bool readPayload(Reader& r, Token& t)
 {
+    if (t.id >= 0x80)
+        return false;
     switch (t.base()) {
     case ptg::Str: {
         bool wide = false;
@@ -127,7 +139,9 @@ bool readPayload(Reader& r, Token& t)
         if (t.attr & kAttrChoose)
             t.jumps = r.bytes((qsizetype(t.data) + 1) * 2);
         return true;
-    case ptg::Err:
+    case ptg::Err:  // a code no error has would become a cell value no cell holds
+        t.code = r.u8();
+        return isErrorCode(t.code);
     case ptg::Bool:
         t.code = r.u8();
         return true;
