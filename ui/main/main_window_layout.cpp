@@ -17,7 +17,7 @@ constexpr Element kTopElements[] = {
      &W::startCreatingTemplateButton},
     {"PushButton14", K::Button, nullptr, "Help", 4920, 120, 4680, 405, &W::helpButton},
     {"PushButton21", K::Button, nullptr, "Load Sample/Example Data", 9720, 120, 4680, 405, &W::loadSampleDataButton},
-    {"Frame13", K::Frame, nullptr, "Date", 120, 600, 7080, 830},
+    {"Frame13", K::Frame, nullptr, "Date", 120, 600, 7080, 830, &W::dateFrame},
     {"txtDate", K::TextBox, "Frame13", nullptr, 240, 300, 6600, 345, &W::dateBox},
     {"SSTab1", K::TabStrip, nullptr, nullptr, 120, 1620, 7080, 4155, &W::leftTabs},
     {"SSTab2", K::TabStrip, nullptr, nullptr, 7320, 645, 7080, 5145, &W::rightTabs},

@@ -17,6 +17,7 @@ struct MainWindowWidgets {
     QPushButton* startCreatingTemplateButton = nullptr;
     QPushButton* helpButton = nullptr;
     QPushButton* loadSampleDataButton = nullptr;
+    QGroupBox* dateFrame = nullptr;
     QLineEdit* dateBox = nullptr;
     QTabWidget* leftTabs = nullptr;  // guests, music, decorations, incidentals
     QTabWidget* rightTabs = nullptr;  // food and drinks, other supplies, schedules, activities

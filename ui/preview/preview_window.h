@@ -39,6 +39,9 @@ public:
     // Throws std::runtime_error when there is no picture or it is empty.
     void loadPicture(std::shared_ptr<const HostPicture> picture);
 
+    // The elements the window keeps, as built from its layout.
+    const PreviewWindowWidgets& widgets() const { return widgets_; }
+
     // The picture as shown, inside the viewport that clips it.
     PictureCanvas& picture() const { return *picture_; }
     QWidget& viewport() const { return *widgets_.viewport; }

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QTabWidget>
 
+#include <vector>
+
 namespace jubilo {
 namespace {
 
@@ -21,7 +23,7 @@ protected:
     }
     void showTabOf(QWidget& widget)
     {
-        for (auto* strip : window->findChildren<QTabWidget*>()) {
+        for (QTabWidget* strip : {widgets().leftTabs, widgets().rightTabs}) {
             for (int i = 0; i < strip->count(); ++i) {
                 if (strip->widget(i)->isAncestorOf(&widget))
                     strip->setCurrentIndex(i);
@@ -54,7 +56,7 @@ TEST_F(KeyboardTest, ReturnInAnInputRunsItsFramesAdd)
                     if constexpr (std::is_same_v<decltype(member), std::monostate>)
                         return nullptr;
                     else
-                        return window->widgets().*member;
+                        return widgets().*member;
                 },
                 cell);
             if (input) {
@@ -66,13 +68,13 @@ TEST_F(KeyboardTest, ReturnInAnInputRunsItsFramesAdd)
         last->setFocus();
         QTest::keyClick(last, Qt::Key_Return);
         EXPECT_EQ(table(add.table).rowCount(), 1) << add.reminder;
-        EXPECT_EQ(QApplication::focusWidget(), window->widgets().*std::get<WidgetMember<QLineEdit>>(add.cells[0]));
+        EXPECT_EQ(QApplication::focusWidget(), widgets().*std::get<WidgetMember<QLineEdit>>(add.cells[0]));
     }
     EXPECT_TRUE(sys.messages.empty());
 
     // The dish's name box runs the Food and Drinks Add with the ingredient
     // added above.
-    QLineEdit& dish = get<QLineEdit>("txtFoodName");
+    QLineEdit& dish = *widgets().foodNameBox;
     dish.setText("Cake");
     dish.setFocus();
     QTest::keyClick(&dish, Qt::Key_Return);
@@ -80,71 +82,73 @@ TEST_F(KeyboardTest, ReturnInAnInputRunsItsFramesAdd)
     EXPECT_EQ(table(TableId::FoodAndDrinks).cell(1, 0), "Cake");
 
     // An incomplete frame gets its reminder, as a click would.
-    get<QLineEdit>("txtGuestName").setText("Ann");
-    QTest::keyClick(&get<QLineEdit>("txtGuestName"), Qt::Key_Return);
+    widgets().guestNameBox->setText("Ann");
+    QTest::keyClick(widgets().guestNameBox, Qt::Key_Return);
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_EQ(sys.messages[0].text, "You forgot to input all entries for guest.");
 }
 
 TEST_F(KeyboardTest, TabGoesThroughTheGuestsInputsThenAddDeleteAndTheList)
 {
-    get<QLineEdit>("txtGuestName").setFocus();
-    QStringList order{QApplication::focusWidget()->objectName()};
+    const MainWindowWidgets& w = widgets();
+    w.guestNameBox->setFocus();
+    std::vector<const QWidget*> order{QApplication::focusWidget()};
     for (int i = 0; i < 6; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        order << QApplication::focusWidget()->objectName();
+        order.push_back(QApplication::focusWidget());
     }
     EXPECT_EQ(order,
-              (QStringList{"txtGuestName", "txtAddress", "cboRSVP", "txtNumberParty", "PushButton2", "PushButton3",
-                           "lvwGuests"}));
+              (std::vector<const QWidget*>{w.guestNameBox, w.guestAddressBox, w.rsvpChoice, w.numberInPartyBox,
+                                           w.addGuestButton, w.deleteGuestButton, w.guestsList}));
 }
 
 TEST_F(KeyboardTest, CtrlTabSwitchesTabsWithinAStrip)
 {
-    auto& strip = get<QTabWidget>("SSTab1");
-    get<QLineEdit>("txtGuestName").setFocus();
+    auto& strip = *widgets().leftTabs;
+    widgets().guestNameBox->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(strip.currentIndex(), 1);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(strip.currentIndex(), 0);
-    EXPECT_EQ(get<QTabWidget>("SSTab2").currentIndex(), 0) << "the other strip stays";
+    EXPECT_EQ(widgets().rightTabs->currentIndex(), 0) << "the other strip stays";
 }
 
 TEST_F(KeyboardTest, EveryInputListAndButtonHasAName)
 {
-    const std::pair<const char*, const char*> names[] = {
-        {"txtDate", "Date"},
-        {"txtGuestName", "Name"},
-        {"txtAddress", "Address"},
-        {"cboRSVP", "RSVP"},
-        {"txtNumberParty", "Number in Party"},
-        {"PushButton2", "Add guest"},
-        {"PushButton3", "Delete guest"},
-        {"lvwGuests", "Guests"},
-        {"txtMusicType", "Music Type"},
-        {"cboMusicPurchased", "Purchased"},
-        {"txtMusicBudget", "Music budget"},
-        {"PushButton15", "Add music"},
-        {"txtNumberOfDecorations", "Number"},
-        {"txtDecorationBudget", "Decorations budget"},
-        {"txtFoodName", "Food and Drinks Name"},
-        {"txtFoodBudget", "Food and Drinks budget"},
-        {"txtIngredients", "Ingredients"},
-        {"cboFoodPurchased", "Purchased"},
-        {"txtFoodAmount", "Amount"},
-        {"PushButton4", "Add ingredient"},
-        {"PushButton6", "Add food and drinks"},
-        {"lvwIngredients", "Ingredients"},
-        {"lvwFoodAndDrinks", "Food and Drinks"},
-        {"txtOtherSupplyBudget", "Other Supplies budget"},
-        {"txtTaskNotes", "Notes"},
-        {"PushButton11", "Delete task"},
-        {"txtActivity", "Activity"},
-        {"PushButton13", "Delete activity"},
-        {"PushButton1", "Start Creating Template"},
+    const MainWindowWidgets& w = widgets();
+    const std::pair<QWidget*, const char*> names[] = {
+        {w.dateBox, "Date"},
+        {w.guestNameBox, "Name"},
+        {w.guestAddressBox, "Address"},
+        {w.rsvpChoice, "RSVP"},
+        {w.numberInPartyBox, "Number in Party"},
+        {w.addGuestButton, "Add guest"},
+        {w.deleteGuestButton, "Delete guest"},
+        {w.guestsList, "Guests"},
+        {w.musicTypeBox, "Music Type"},
+        {w.musicPurchasedChoice, "Purchased"},
+        {w.musicBudgetBox, "Music budget"},
+        {w.addMusicButton, "Add music"},
+        {w.decorationNumberBox, "Number"},
+        {w.decorationBudgetBox, "Decorations budget"},
+        {w.foodNameBox, "Food and Drinks Name"},
+        {w.foodBudgetBox, "Food and Drinks budget"},
+        {w.ingredientBox, "Ingredients"},
+        {w.ingredientPurchasedChoice, "Purchased"},
+        {w.ingredientAmountBox, "Amount"},
+        {w.addIngredientButton, "Add ingredient"},
+        {w.addFoodButton, "Add food and drinks"},
+        {w.ingredientsList, "Ingredients"},
+        {w.foodList, "Food and Drinks"},
+        {w.otherSupplyBudgetBox, "Other Supplies budget"},
+        {w.taskNotesBox, "Notes"},
+        {w.deleteScheduleButton, "Delete task"},
+        {w.activityBox, "Activity"},
+        {w.deleteActivityButton, "Delete activity"},
+        {w.startCreatingTemplateButton, "Start Creating Template"},
     };
     for (const auto& [element, name] : names)
-        EXPECT_EQ(spokenName(get<QWidget>(element)), QString::fromUtf8(name)) << element;
+        EXPECT_EQ(spokenName(*element), QString::fromUtf8(name)) << element->objectName().toStdString();
 
     // None is left unnamed.
     for (QWidget* widget : window->findChildren<QWidget*>()) {

@@ -24,7 +24,7 @@ protected:
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
-    QTreeView& guests() { return get<QTreeView>("lvwGuests"); }
+    QTreeView& guests() { return *widgets().guestsList; }
     QModelIndex cell(int row, int column) { return guests().model()->index(row, column); }
     // Opens the editor of a cell the way the user does and returns it.
     template <class Editor>
@@ -117,7 +117,7 @@ TEST_F(ListEditingTest, LeavingTheCellCommits)
 {
     auto& editor = openEditor<QLineEdit>(2, 1);
     editor.setText("Pine St");
-    get<QLineEdit>("txtGuestName").setFocus();
+    widgets().guestNameBox->setFocus();
     QApplication::processEvents();
     EXPECT_EQ(storedGuests()[2][1], "Pine St");
 }
@@ -153,8 +153,8 @@ TEST_F(ListEditingTest, TheDeleteKeyRunsTheListsDelete)
 TEST_F(ListEditingTest, FoodRowsEditEachOfTheirFourCells)
 {
     table(TableId::FoodAndDrinks).append({"Cake", "Flour", "No", "2"});
-    QTreeView& food = get<QTreeView>("lvwFoodAndDrinks");
-    window->findChild<QTabWidget*>("SSTab2")->setCurrentIndex(0);
+    QTreeView& food = *widgets().foodList;
+    widgets().rightTabs->setCurrentIndex(0);
     food.setFocus();
     for (int column : {0, 1, 3}) {
         food.setCurrentIndex(food.model()->index(0, column));

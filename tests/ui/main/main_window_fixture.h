@@ -35,20 +35,21 @@ protected:
         window = std::make_unique<MainWindow>();
         return *window;
     }
+    // The elements the window keeps; read afresh after every start().
+    const MainWindowWidgets& widgets() const { return window->widgets(); }
     template <class W>
-    W& get(const char* name)
+    static W& kept(W* widget)
     {
-        auto* w = window->findChild<W*>(QString::fromUtf8(name));
-        if (!w)
-            throw std::runtime_error(std::string("no element ") + name);
-        return *w;
+        if (!widget)
+            throw std::runtime_error("the window keeps no such element");
+        return *widget;
     }
-    void type(const char* box, const QString& text) { get<QLineEdit>(box).setText(text); }
-    void choose(const char* box, const QString& item) { get<QComboBox>(box).setCurrentText(item); }
-    void click(const char* button) { QTest::mouseClick(&get<QPushButton>(button), Qt::LeftButton); }
-    void selectRow(const char* list, int row)
+    static void type(QLineEdit* box, const QString& text) { kept(box).setText(text); }
+    static void choose(QComboBox* box, const QString& item) { kept(box).setCurrentText(item); }
+    static void click(QPushButton* button) { QTest::mouseClick(&kept(button), Qt::LeftButton); }
+    static void selectRow(QAbstractItemView* list, int row)
     {
-        auto& view = get<QAbstractItemView>(list);
+        auto& view = kept(list);
         view.selectionModel()->select(view.model()->index(row, 0),
                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }

@@ -23,11 +23,11 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
     Qt::CursorShape shape() const { return window->cursor().shape(); }
-    QTabBar& tabsOf(const char* strip) { return *get<QTabWidget>(strip).findChild<QTabBar*>(); }
+    QTabBar& tabsOf(QTabWidget* strip) { return *kept(strip).findChild<QTabBar*>(); }
     // Off the button first, so every case starts from the hand.
     void fromAButtonOnto(QWidget& widget, QPoint at = {2, 2})
     {
-        moveOver(get<QWidget>("PushButton1"));
+        moveOver(*widgets().startCreatingTemplateButton);
         ASSERT_EQ(shape(), Qt::BitmapCursor);
         ASSERT_EQ(widget.childAt(at), nullptr) << "the point is not on " << widget.objectName().toStdString();
         moveOver(widget, at);
@@ -38,11 +38,11 @@ TEST_F(MainWindowPointerTest, OffAButtonOntoAnArrowAreaGivesTheArrow)
 {
     const std::pair<QWidget*, QPoint> arrowAreas[] = {
         {window.get(), {2, 2}},
-        {&get<QGroupBox>("Frame13"), {4, 30}},  // the date's frame, beside the box
-        {&get<QWidget>("pageGuests"), {1, 1}},
-        {&tabsOf("SSTab2"), {5, 5}},
-        {get<QAbstractItemView>("lvwGuests").viewport(), {5, 5}},  // a list's rows are the list
-        {&get<QLineEdit>("txtDate"), {2, 2}},
+        {widgets().dateFrame, {4, 30}},  // the date's frame, beside the box
+        {widgets().guestsPage, {1, 1}},
+        {&tabsOf(widgets().rightTabs), {5, 5}},
+        {widgets().guestsList->viewport(), {5, 5}},  // a list's rows are the list
+        {widgets().dateBox, {2, 2}},
     };
     for (auto [area, at] : arrowAreas) {
         fromAButtonOnto(*area, at);
@@ -53,8 +53,8 @@ TEST_F(MainWindowPointerTest, OffAButtonOntoAnArrowAreaGivesTheArrow)
 TEST_F(MainWindowPointerTest, OffAButtonOntoOtherElementsKeepsTheHand)
 {
     for (QWidget* other :
-         {static_cast<QWidget*>(&tabsOf("SSTab1")), static_cast<QWidget*>(&get<QLineEdit>("txtGuestName")),
-          static_cast<QWidget*>(&get<QComboBox>("cboRSVP"))}) {
+         {static_cast<QWidget*>(&tabsOf(widgets().leftTabs)), static_cast<QWidget*>(widgets().guestNameBox),
+          static_cast<QWidget*>(widgets().rsvpChoice)}) {
         fromAButtonOnto(*other);
         EXPECT_EQ(shape(), Qt::BitmapCursor) << other->objectName().toStdString();
     }
@@ -65,14 +65,14 @@ TEST_F(MainWindowPointerTest, OntoAButtonGivesTheHandTheBusyPointerOutlastsMoves
     moveOver(*window);
     ASSERT_EQ(shape(), Qt::ArrowCursor);
     // The window receives the move; the button under the pointer decides.
-    moveOver(*window, get<QWidget>("PushButton21").mapTo(window.get(), QPoint(3, 3)));
+    moveOver(*window, widgets().loadSampleDataButton->mapTo(window.get(), QPoint(3, 3)));
     EXPECT_EQ(shape(), Qt::BitmapCursor);
 
     moveOver(*window);
     const BusyPointer busy;
-    moveOver(get<QWidget>("PushButton1"));
+    moveOver(*widgets().startCreatingTemplateButton);
     QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
-    QApplication::sendEvent(&get<QWidget>("PushButton17"), &enter);
+    QApplication::sendEvent(widgets().addDecorationButton, &enter);
     EXPECT_EQ(shape(), Qt::ArrowCursor);
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
 }

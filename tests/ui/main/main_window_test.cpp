@@ -28,32 +28,36 @@ TEST_F(MainWindowTest, FirstStartShowsAnEmptyPlanWithHeadersAndTodaysDate)
     start();
     EXPECT_EQ(window->windowTitle(), "Jubilo");
     EXPECT_EQ(window->size(), QSize(968, 393));
-    EXPECT_EQ(get<QPushButton>("PushButton1").geometry(), QRect(8, 8, 312, 27));
-    EXPECT_EQ(get<QPushButton>("PushButton21").text(), "Load Sample/Example Data");
-    EXPECT_EQ(get<QLineEdit>("txtDate").text(), "2021 | August 31 | 09 PM");
-    const char* lists[] = {"lvwGuests",        "lvwMusics",      "lvwDecorations", "lvwFoodAndDrinks", "lvwIngredients",
-                           "lvwOtherSupplies", "lvwIncidentals", "lvwSchedules",   "lvwActivities"};
+    EXPECT_EQ(widgets().startCreatingTemplateButton->geometry(), QRect(8, 8, 312, 27));
+    EXPECT_EQ(widgets().loadSampleDataButton->text(), "Load Sample/Example Data");
+    EXPECT_EQ(widgets().dateBox->text(), "2021 | August 31 | 09 PM");
+    const MainWindowWidgets& w = widgets();
+    // In the order of the tables.
+    const QTreeView* lists[]
+        = {w.guestsList,        w.musicList,       w.decorationsList, w.foodList,      w.ingredientsList,
+           w.otherSuppliesList, w.incidentalsList, w.schedulesList,   w.activitiesList};
     ASSERT_EQ(tableSpecs().size(), std::size(lists));
     for (size_t i = 0; i < std::size(lists); ++i) {
         const TableSpec& spec = tableSpecs()[i];
-        auto& list = get<QAbstractItemView>(lists[i]);
-        ASSERT_EQ(list.model()->columnCount(), spec.columnCount) << lists[i];
+        const QTreeView& list = *lists[i];
+        ASSERT_EQ(list.model()->columnCount(), spec.columnCount) << spec.name;
         EXPECT_EQ(list.model()->rowCount(), 0);
         EXPECT_EQ(list.model()->headerData(0, Qt::Horizontal).toString(), spec.columns[0].header);
     }
-    for (const char* box : {"cboRSVP", "cboMusicPurchased", "cboDecorationPurchased", "cboIncidentalPurchased",
-                            "cboFoodPurchased", "cboOtherSupplyPurchased"}) {
-        auto& combo = get<QComboBox>(box);
-        EXPECT_EQ(combo.currentIndex(), -1) << box;
+    for (const QComboBox* box :
+         {w.rsvpChoice, w.musicPurchasedChoice, w.decorationPurchasedChoice, w.incidentalPurchasedChoice,
+          w.ingredientPurchasedChoice, w.otherSupplyPurchasedChoice}) {
+        const QComboBox& combo = *box;
+        EXPECT_EQ(combo.currentIndex(), -1) << combo.objectName().toStdString();
         EXPECT_FALSE(combo.isEditable());
         ASSERT_EQ(combo.count(), 2);
         EXPECT_EQ(combo.itemText(0), "Yes");
         EXPECT_EQ(combo.itemText(1), "No");
     }
-    EXPECT_EQ(get<QTabWidget>("SSTab2").tabText(0), "Food && Drinks");
-    EXPECT_EQ(get<QLineEdit>("txtMusicBudget").font().family(), "Arial");
-    EXPECT_TRUE(get<QLineEdit>("txtMusicBudget").font().bold());
-    EXPECT_DOUBLE_EQ(get<QPushButton>("PushButton2").font().pointSizeF(), 11.25);
+    EXPECT_EQ(widgets().rightTabs->tabText(0), "Food && Drinks");
+    EXPECT_EQ(widgets().musicBudgetBox->font().family(), "Arial");
+    EXPECT_TRUE(widgets().musicBudgetBox->font().bold());
+    EXPECT_DOUBLE_EQ(widgets().addGuestButton->font().pointSizeF(), 11.25);
     EXPECT_TRUE(sys.messages.empty());
 }
 
@@ -64,101 +68,101 @@ TEST_F(MainWindowTest, StartLoadsTheStoredPlan)
     sys.memoryStore.write("Tarvel", "Jubilo", "Music Budget", "15.00");
     sys.memoryStore.write("Tarvel", "Jubilo", "Date", "Saturday");
     start();
-    auto* model = get<QAbstractItemView>("lvwSchedules").model();
+    auto* model = widgets().schedulesList->model();
     ASSERT_EQ(model->rowCount(), 1);
     EXPECT_EQ(model->index(0, 1).data().toString(), "11:10 AM");
-    EXPECT_EQ(get<QLineEdit>("txtMusicBudget").text(), "15.00");
-    EXPECT_EQ(get<QLineEdit>("txtDate").text(), "Saturday");
+    EXPECT_EQ(widgets().musicBudgetBox->text(), "15.00");
+    EXPECT_EQ(widgets().dateBox->text(), "Saturday");
 }
 
 TEST_F(MainWindowTest, IncompleteGuestShowsTheReminderAndKeepsTheTexts)
 {
     start();
-    type("txtGuestName", "Ann");
-    type("txtAddress", "Elm St");
-    type("txtNumberParty", "2");
-    click("PushButton2");
+    type(widgets().guestNameBox, "Ann");
+    type(widgets().guestAddressBox, "Elm St");
+    type(widgets().numberInPartyBox, "2");
+    click(widgets().addGuestButton);
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_EQ(sys.messages[0].text, "You forgot to input all entries for guest.");
     EXPECT_EQ(sys.messages[0].flags, 0);
     EXPECT_EQ(sys.messages[0].caption, "Jubilo");
     EXPECT_EQ(table(TableId::Guests).rowCount(), 0);
-    EXPECT_EQ(get<QLineEdit>("txtGuestName").text(), "Ann");
+    EXPECT_EQ(widgets().guestNameBox->text(), "Ann");
 }
 
 TEST_F(MainWindowTest, AddPutsCellsInColumnOrderEmptiesBoxesKeepsTheChoiceAndStores)
 {
     start();
-    type("txtMusicType", "  ");
-    type("txtMusicFormat", "CD");
-    type("txtMusicAmount", "1.234,50");
-    choose("cboMusicPurchased", "No");
-    click("PushButton15");
+    type(widgets().musicTypeBox, "  ");
+    type(widgets().musicFormatBox, "CD");
+    type(widgets().musicAmountBox, "1.234,50");
+    choose(widgets().musicPurchasedChoice, "No");
+    click(widgets().addMusicButton);
     ASSERT_EQ(table(TableId::Music).rowCount(), 1);
     EXPECT_EQ(table(TableId::Music).row(1), (PlanRow{"  ", "CD", "No", "1.234,50"}));
-    EXPECT_EQ(get<QLineEdit>("txtMusicType").text(), "");
-    EXPECT_EQ(get<QLineEdit>("txtMusicAmount").text(), "");
-    EXPECT_EQ(get<QComboBox>("cboMusicPurchased").currentText(), "No");
+    EXPECT_EQ(widgets().musicTypeBox->text(), "");
+    EXPECT_EQ(widgets().musicAmountBox->text(), "");
+    EXPECT_EQ(widgets().musicPurchasedChoice->currentText(), "No");
     EXPECT_EQ(stored("Musics"), "  ||MySeparator12||CD||MySeparator12||No||MySeparator12||1.234,50||MySeparator11||");
 
-    click("PushButton15");
+    click(widgets().addMusicButton);
     EXPECT_EQ(sys.messages.back().text, "You forgot to input all entries for music.");
 
-    type("txtOtherSupply", "Lights");
-    type("txtOtherSupplyAmount", "3");
-    choose("cboOtherSupplyPurchased", "Yes");
-    click("PushButton8");
+    type(widgets().otherSupplyNameBox, "Lights");
+    type(widgets().otherSupplyAmountBox, "3");
+    choose(widgets().otherSupplyPurchasedChoice, "Yes");
+    click(widgets().addOtherSupplyButton);
     EXPECT_EQ(table(TableId::OtherSupplies).row(1), (PlanRow{"Lights", "Yes", "3"}));
 }
 
 TEST_F(MainWindowTest, FoodIsBuiltFromTheIngredients)
 {
     start();
-    type("txtFoodName", "Punch");
-    click("PushButton6");
+    type(widgets().foodNameBox, "Punch");
+    click(widgets().addFoodButton);
     EXPECT_EQ(sys.messages.back().text, "You forgot to input all entries for food.");
-    EXPECT_EQ(get<QLineEdit>("txtFoodName").text(), "Punch");
+    EXPECT_EQ(widgets().foodNameBox->text(), "Punch");
 
-    choose("cboFoodPurchased", "Yes");
-    type("txtIngredients", "Juice");
-    type("txtFoodAmount", "4.00");
-    click("PushButton4");
-    choose("cboFoodPurchased", "No");
-    type("txtIngredients", "Soda");
-    type("txtFoodAmount", "2.50");
-    click("PushButton4");
+    choose(widgets().ingredientPurchasedChoice, "Yes");
+    type(widgets().ingredientBox, "Juice");
+    type(widgets().ingredientAmountBox, "4.00");
+    click(widgets().addIngredientButton);
+    choose(widgets().ingredientPurchasedChoice, "No");
+    type(widgets().ingredientBox, "Soda");
+    type(widgets().ingredientAmountBox, "2.50");
+    click(widgets().addIngredientButton);
     ASSERT_EQ(table(TableId::Ingredients).rowCount(), 2);
 
-    click("PushButton6");
+    click(widgets().addFoodButton);
     const PlanTable& food = table(TableId::FoodAndDrinks);
     ASSERT_EQ(food.rowCount(), 2);
     EXPECT_EQ(food.row(1), (PlanRow{"Punch", "Juice", "Yes", "4.00"}));
     EXPECT_EQ(food.row(2), (PlanRow{"Punch", "Soda", "No", "2.50"}));
     EXPECT_EQ(table(TableId::Ingredients).rowCount(), 0);
-    EXPECT_EQ(get<QLineEdit>("txtFoodName").text(), "");
-    EXPECT_EQ(get<QComboBox>("cboFoodPurchased").currentText(), "No");
+    EXPECT_EQ(widgets().foodNameBox->text(), "");
+    EXPECT_EQ(widgets().ingredientPurchasedChoice->currentText(), "No");
     EXPECT_TRUE(stored("Food And Drinks").startsWith("Punch||MySeparator12||Juice"));
 }
 
 TEST_F(MainWindowTest, DeleteRemovesOnlyTheSelectedRow)
 {
     start();
-    click("PushButton13");  // empty table: nothing at all
+    click(widgets().deleteActivityButton);  // empty table: nothing at all
     EXPECT_TRUE(sys.messages.empty());
     for (const char* name : {"a", "b", "c"}) {
-        type("txtActivity", name);
-        type("txtActivityTime", "8 PM");
-        type("txtActivityNotes", "-");
-        click("PushButton12");
+        type(widgets().activityBox, name);
+        type(widgets().activityTimeBox, "8 PM");
+        type(widgets().activityNotesBox, "-");
+        click(widgets().addActivityButton);
     }
-    get<QAbstractItemView>("lvwActivities").clearSelection();
-    click("PushButton13");
+    widgets().activitiesList->clearSelection();
+    click(widgets().deleteActivityButton);
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_TRUE(sys.messages[0].text.contains("in Quenby2021/08/31.Form1.chkDeleteActivities_Click at line 102"));
     EXPECT_EQ(table(TableId::Activities).rowCount(), 3);
 
-    selectRow("lvwActivities", 1);
-    click("PushButton13");
+    selectRow(widgets().activitiesList, 1);
+    click(widgets().deleteActivityButton);
     ASSERT_EQ(table(TableId::Activities).rowCount(), 2);
     EXPECT_EQ(table(TableId::Activities).cell(1, 0), "a");
     EXPECT_EQ(table(TableId::Activities).cell(2, 0), "c");
@@ -168,29 +172,29 @@ TEST_F(MainWindowTest, DeleteRemovesOnlyTheSelectedRow)
 TEST_F(MainWindowTest, EntriesThatTheStoreCannotHoldAreRefused)
 {
     start();
-    type("txtTask", "Buy ||MySeparator11|| now");
-    type("txtTaskTime", "9");
-    type("txtTaskNotes", "x");
-    click("PushButton10");
+    type(widgets().taskBox, "Buy ||MySeparator11|| now");
+    type(widgets().taskTimeBox, "9");
+    type(widgets().taskNotesBox, "x");
+    click(widgets().addScheduleButton);
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_TRUE(sys.messages[0].text.contains("cannot contain"));
     EXPECT_EQ(table(TableId::Schedules).rowCount(), 0);
-    EXPECT_EQ(get<QLineEdit>("txtTask").text(), "Buy ||MySeparator11|| now");
+    EXPECT_EQ(widgets().taskBox->text(), "Buy ||MySeparator11|| now");
 }
 
 TEST_F(MainWindowTest, SampleDataAppendsOneRowEverywhereAndSetsTheBudgets)
 {
     start();
-    click("PushButton21");
-    click("PushButton21");
+    click(widgets().loadSampleDataButton);
+    click(widgets().loadSampleDataButton);
     EXPECT_TRUE(sys.messages.empty());
     for (const TableSpec& spec : tableSpecs())
         EXPECT_EQ(table(spec.id).rowCount(), 2) << spec.name;
     EXPECT_EQ(table(TableId::Guests).row(2), (PlanRow{"John", "NY City", "Yes", "1"}));
     EXPECT_EQ(table(TableId::Activities).row(1), (PlanRow{"Dancing", "07:00 PM", "If guests want to"}));
     EXPECT_EQ(table(TableId::Ingredients).row(1), (PlanRow{"Meat", "Yes", "20.00"}));
-    EXPECT_EQ(get<QLineEdit>("txtFoodName").text(), "Barbeque");
-    EXPECT_EQ(get<QLineEdit>("txtOtherSupplyBudget").text(), "30.00");
+    EXPECT_EQ(widgets().foodNameBox->text(), "Barbeque");
+    EXPECT_EQ(widgets().otherSupplyBudgetBox->text(), "30.00");
     EXPECT_EQ(stored("Decoration Budget"), "25.00");
     EXPECT_EQ(stored("Incidentals"),
               QString("Other||MySeparator12||No||MySeparator12||0.00||MySeparator11||").repeated(2));
@@ -209,7 +213,7 @@ TEST_F(MainWindowTest, SampleDataAppendsOneRowEverywhereAndSetsTheBudgets)
 TEST_F(MainWindowTest, HelpShowsWhereToAsk)
 {
     start();
-    click("PushButton14");
+    click(widgets().helpButton);
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_EQ(sys.messages[0].text, "Questions? Please contact Team Tarvel at https://www.jubilo.example/contact");
     EXPECT_EQ(sys.messages[0].caption, "Jubilo");
@@ -219,14 +223,14 @@ TEST_F(MainWindowTest, BudgetsAreWrittenAsTypedAndTheDateOnlyWhenTheUserEditsIt)
 {
     start();
     EXPECT_FALSE(sys.memoryStore.contains("Date"));
-    get<QLineEdit>("txtIncidentalBudget").setFocus();
-    QTest::keyClicks(&get<QLineEdit>("txtIncidentalBudget"), "12");
+    widgets().incidentalBudgetBox->setFocus();
+    QTest::keyClicks(widgets().incidentalBudgetBox, "12");
     EXPECT_EQ(stored("Incidental Budget"), "12");
-    QTest::keyClick(&get<QLineEdit>("txtIncidentalBudget"), Qt::Key_Backspace);
+    QTest::keyClick(widgets().incidentalBudgetBox, Qt::Key_Backspace);
     EXPECT_EQ(stored("Incidental Budget"), "1");
 
-    get<QLineEdit>("txtDate").selectAll();
-    QTest::keyClicks(&get<QLineEdit>("txtDate"), "Friday");
+    widgets().dateBox->selectAll();
+    QTest::keyClicks(widgets().dateBox, "Friday");
     EXPECT_EQ(stored("Date"), "Friday");
 }
 
@@ -237,7 +241,7 @@ TEST_F(MainWindowTest, StartingWritesNothingTheStoreAlreadyHolds)
     sys.memoryStore.write("Tarvel", "Jubilo", "Date", "Saturday");
     sys.memoryStore.writtenKeys.clear();
     start();
-    EXPECT_EQ(get<QLineEdit>("txtFoodBudget").text(), "25");
+    EXPECT_EQ(widgets().foodBudgetBox->text(), "25");
     EXPECT_TRUE(sys.memoryStore.writtenKeys.empty()) << sys.memoryStore.writtenKeys.front().toStdString();
 }
 
@@ -245,7 +249,7 @@ TEST_F(MainWindowTest, AStoreThatCannotBeWrittenIsReportedNotFatal)
 {
     start();
     sys.memoryStore.failWrites = true;
-    QTest::keyClicks(&get<QLineEdit>("txtFoodBudget"), "5");
+    QTest::keyClicks(widgets().foodBudgetBox, "5");
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_EQ(sys.messages[0].caption, "Application Error");
     EXPECT_TRUE(sys.messages[0].text.contains("Form1.txtFoodBudget_Change at line 0"));
@@ -281,17 +285,17 @@ TEST_F(MainWindowTest, FocusSelectsTheWholeTextAndTheGuestsTabFocusesTheName)
     start();
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    auto& date = get<QLineEdit>("txtDate");
+    auto& date = *widgets().dateBox;
     date.setFocus(Qt::TabFocusReason);
     EXPECT_EQ(date.selectedText(), date.text());
 
-    auto& tabs = get<QTabWidget>("SSTab1");
+    auto& tabs = *widgets().leftTabs;
     tabs.setCurrentIndex(1);
-    EXPECT_FALSE(get<QLineEdit>("txtGuestName").hasFocus());
-    type("txtGuestName", "Ann");
+    EXPECT_FALSE(widgets().guestNameBox->hasFocus());
+    type(widgets().guestNameBox, "Ann");
     tabs.setCurrentIndex(0);
-    EXPECT_TRUE(get<QLineEdit>("txtGuestName").hasFocus());
-    EXPECT_EQ(get<QLineEdit>("txtGuestName").selectedText(), "Ann");
+    EXPECT_TRUE(widgets().guestNameBox->hasFocus());
+    EXPECT_EQ(widgets().guestNameBox->selectedText(), "Ann");
 }
 
 }  // namespace
@@ -315,8 +319,8 @@ TEST_F(MainWindowRunTest, SampleToPreviewToSavedCopyAndBackThenRestart)
 {
     start();
     window->show();
-    click("PushButton21");
-    click("PushButton1");
+    click(widgets().loadSampleDataButton);
+    click(widgets().startCreatingTemplateButton);
     PreviewWindow* preview = window->preview();
     ASSERT_NE(preview, nullptr);
     EXPECT_TRUE(sys.messages.empty()) << sys.messages[0].text.toStdString();
@@ -328,9 +332,9 @@ TEST_F(MainWindowRunTest, SampleToPreviewToSavedCopyAndBackThenRestart)
 
     const QString copy = temp.filePath("my party.xls");
     sys.savePaths = {copy};
-    QTest::mouseClick(preview->findChild<QPushButton*>("PushButton6"), Qt::LeftButton);
+    click(preview->widgets().saveResultsButton);
     EXPECT_EQ(sys.messages.back().text, "Done.");
-    QTest::mouseClick(preview->findChild<QPushButton*>("PushButton8"), Qt::LeftButton);
+    click(preview->widgets().backButton);
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(preview->isVisible());
     EXPECT_EQ(tempFiles(), QStringList{"my party.xls"});
@@ -340,8 +344,8 @@ TEST_F(MainWindowRunTest, SampleToPreviewToSavedCopyAndBackThenRestart)
     EXPECT_EQ(table(TableId::Guests).row(1), (PlanRow{"John", "NY City", "Yes", "1"}));
     EXPECT_EQ(table(TableId::FoodAndDrinks).rowCount(), 1);
     EXPECT_EQ(table(TableId::Ingredients).rowCount(), 0);
-    EXPECT_EQ(get<QLineEdit>("txtFoodName").text(), "");
-    EXPECT_EQ(get<QLineEdit>("txtFoodBudget").text(), "50.00");
+    EXPECT_EQ(widgets().foodNameBox->text(), "");
+    EXPECT_EQ(widgets().foodBudgetBox->text(), "50.00");
 
     auto reader = createEngineHost("Excel.Application");
     reader->workbooks()->open(copy);
@@ -356,9 +360,9 @@ TEST_F(MainWindowRunTest, ATemporaryFolderThatTakesNoFileGivesOneBoxAndNoPreview
 {
     start();
     window->show();
-    click("PushButton21");
+    click(widgets().loadSampleDataButton);
     sys.env = {QStringLiteral("TEMP=/proc")};  // not even root may create files there
-    click("PushButton1");
+    click(widgets().startCreatingTemplateButton);
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_TRUE(sys.messages[0].text.startsWith("Cannot save \"/proc/vemqal")) << sys.messages[0].text.toStdString();
     EXPECT_TRUE(sys.messages[0].text.contains("GenerateReport0 at line 176"));
@@ -374,7 +378,7 @@ TEST_F(MainWindowRunTest, DecliningTheRunningHostWarningDoesNothingElse)
     window->show();
     auto running = createEngineHost("Excel.Application");  // a live instance
     sys.answers = {msgbox::kAnswerNo};
-    click("PushButton1");
+    click(widgets().startCreatingTemplateButton);
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_TRUE(sys.messages[0].text.startsWith("Excel may be open."));
     EXPECT_EQ(window->preview(), nullptr);
@@ -390,7 +394,7 @@ TEST_F(MainWindowRunTest, ABuildThatFailsHalfWayStillSavesAndShowsWhatWasBuilt)
     window->show();
     table(TableId::Guests).append({"Ann", "Elm", "Yes", "2"});
     table(TableId::Decorations).append({QString(40000, 'x'), "1", "No", "2"});
-    click("PushButton1");
+    click(widgets().startCreatingTemplateButton);
     QStringList shown;
     for (const auto& m : sys.messages)
         shown << m.text.left(160);
@@ -416,22 +420,22 @@ TEST_F(MainWindowTest, PointerIsTheHandOverButtonsTheArrowElsewhereAndBusyWins)
 {
     sys.folder = QStringLiteral(JUBILO_RESOURCES_DIR);
     start();
-    auto enter = [&](const char* name) {
+    auto enter = [](QWidget* widget) {
         QEnterEvent event(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-        QApplication::sendEvent(&get<QWidget>(name), &event);
+        QApplication::sendEvent(&kept(widget), &event);
     };
-    enter("PushButton17");
+    enter(widgets().addDecorationButton);
     EXPECT_EQ(window->cursor().shape(), Qt::BitmapCursor);
-    enter("lvwGuests");
+    enter(widgets().guestsList);
     EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
-    enter("PushButton1");
-    enter("txtGuestName");  // other inputs leave the pointer alone
+    enter(widgets().startCreatingTemplateButton);
+    enter(widgets().guestNameBox);  // other inputs leave the pointer alone
     EXPECT_EQ(window->cursor().shape(), Qt::BitmapCursor);
-    enter("txtDate");
+    enter(widgets().dateBox);
     EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    enter("PushButton2");
+    enter(widgets().addGuestButton);
     EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
     QApplication::restoreOverrideCursor();
 }
@@ -442,14 +446,14 @@ TEST_F(MainWindowTest, AFullTableRefusesAnotherRowWithAMessage)
     PlanTable& incidentals = table(TableId::Incidentals);
     for (int i = 0; i < PlanTable::kMaxRows; ++i)
         incidentals.append({"x", "No", "1"});
-    type("txtIncidentalName", "one more");
-    type("txtIncidentalAmount", "2");
-    choose("cboIncidentalPurchased", "Yes");
-    click("PushButton19");
+    type(widgets().incidentalNameBox, "one more");
+    type(widgets().incidentalAmountBox, "2");
+    choose(widgets().incidentalPurchasedChoice, "Yes");
+    click(widgets().addIncidentalButton);
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_EQ(sys.messages[0].text, "The Incidentals list is full: it holds at most 32767 rows.");
     EXPECT_EQ(incidentals.rowCount(), PlanTable::kMaxRows);
-    EXPECT_EQ(get<QLineEdit>("txtIncidentalName").text(), "one more");
+    EXPECT_EQ(widgets().incidentalNameBox->text(), "one more");
 }
 
 TEST_F(MainWindowTest, AClickIntoABoxSelectsItsWholeText)
@@ -457,8 +461,8 @@ TEST_F(MainWindowTest, AClickIntoABoxSelectsItsWholeText)
     start();
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    auto& amount = get<QLineEdit>("txtMusicAmount");
-    get<QTabWidget>("SSTab1").setCurrentIndex(1);
+    auto& amount = *widgets().musicAmountBox;
+    widgets().leftTabs->setCurrentIndex(1);
     amount.setText("12.50");
     QTest::mouseClick(&amount, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::qWait(20);

@@ -14,11 +14,11 @@ class StoredRowsTest : public MainWindowTest {
 protected:
     void addGuest(const QString& name, const QString& address)
     {
-        type("txtGuestName", name);
-        type("txtAddress", address);
-        choose("cboRSVP", "Yes");
-        type("txtNumberParty", "2");
-        click("PushButton2");
+        type(widgets().guestNameBox, name);
+        type(widgets().guestAddressBox, address);
+        choose(widgets().rsvpChoice, "Yes");
+        type(widgets().numberInPartyBox, "2");
+        click(widgets().addGuestButton);
     }
 };
 
@@ -29,7 +29,7 @@ TEST_F(StoredRowsTest, ATextThatWouldFormASeparatorWithItsNeighbourIsRefused)
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_TRUE(sys.messages[0].text.contains("cannot contain")) << sys.messages[0].text.toStdString();
     EXPECT_EQ(table(TableId::Guests).rowCount(), 0);
-    EXPECT_EQ(get<QLineEdit>("txtGuestName").text(), "Ann||MySeparator12|");
+    EXPECT_EQ(widgets().guestNameBox->text(), "Ann||MySeparator12|");
 
     // Pipes that make no separator are texts like any other.
     sys.messages.clear();
@@ -44,8 +44,8 @@ TEST_F(StoredRowsTest, ADishWhoseNameWouldFormASeparatorIsRefused)
 {
     start();
     table(TableId::Ingredients).append({"flour", "No", "2"});
-    type("txtFoodName", "Cake||MySeparator11|");
-    click("PushButton6");
+    type(widgets().foodNameBox, "Cake||MySeparator11|");
+    click(widgets().addFoodButton);
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_TRUE(sys.messages[0].text.contains("cannot contain"));
     EXPECT_EQ(table(TableId::FoodAndDrinks).rowCount(), 0);
@@ -57,7 +57,7 @@ TEST_F(StoredRowsTest, APasteLongerThanACellHoldsIsKeptInTheBoxAndRefusedAtAdd)
     start();
     const QString pasted(40000, QLatin1Char('a'));
     addGuest("Ann", pasted);
-    EXPECT_EQ(get<QLineEdit>("txtAddress").text().size(), 40000) << "never cut silently";
+    EXPECT_EQ(widgets().guestAddressBox->text().size(), 40000) << "never cut silently";
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_EQ(sys.messages[0].text,
               "The text in the \"Address\" box is too long: it has 40000 characters, and a cell of the plan holds at "
@@ -85,8 +85,8 @@ TEST_F(StoredRowsTest, ATableStoredLongerThanAListIsShownCutAndNeverWrittenOver)
     EXPECT_EQ(table(TableId::Guests).rowCount(), PlanTable::kMaxRows);
 
     sys.messages.clear();
-    selectRow("lvwGuests", 0);
-    click("PushButton3");
+    selectRow(widgets().guestsList, 0);
+    click(widgets().deleteGuestButton);
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_TRUE(sys.messages[0].text.contains("changes to this list are not saved"));
     EXPECT_EQ(table(TableId::Guests).rowCount(), PlanTable::kMaxRows);
@@ -113,7 +113,7 @@ TEST_F(StoredRowsTest, ExampleDataThatSomeListsCannotTakeIsRefusedOnceForThem)
     table(TableId::Decorations).appendRows(std::vector<PlanRow>(PlanTable::kMaxRows, PlanRow{"Bow", "1", "No", "1"}));
     sys.messages.clear();
 
-    click("PushButton21");
+    click(widgets().loadSampleDataButton);
     ASSERT_EQ(sys.messages.size(), 1u);
     const QString& text = sys.messages[0].text;
     EXPECT_TRUE(text.startsWith("The example data was loaded, but no example row was added to the Guests and "
@@ -127,7 +127,7 @@ TEST_F(StoredRowsTest, ExampleDataThatSomeListsCannotTakeIsRefusedOnceForThem)
     EXPECT_EQ(table(TableId::Decorations).rowCount(), PlanTable::kMaxRows);
     EXPECT_EQ(table(TableId::Music).row(1), (PlanRow{"Dance", "CD", "No", "9.99"}));
     EXPECT_EQ(table(TableId::Activities).rowCount(), 1);
-    EXPECT_EQ(get<QLineEdit>("txtMusicBudget").text(), "15.00");
+    EXPECT_EQ(widgets().musicBudgetBox->text(), "15.00");
     EXPECT_EQ(stored("Guests"), guests);
     EXPECT_EQ(decodeTableText(stored("Musics"), 4).size(), 1u);
 }

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <stdexcept>
 
 #include <unistd.h>
 
@@ -48,7 +49,13 @@ protected:
         window.loadPicture(std::make_shared<BitmapPicture>(picture));
         window.show();
     }
-    void click(const char* name) { QTest::mouseClick(window.findChild<QPushButton*>(name), Qt::LeftButton); }
+    const PreviewWindowWidgets& widgets() const { return window.widgets(); }
+    static void click(QPushButton* button)
+    {
+        if (!button)
+            throw std::runtime_error("the window keeps no such button");
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
 
     testing::ScriptedSystem sys;
     ScopedSystem installed{sys};
@@ -104,13 +111,13 @@ TEST_F(PreviewWindowTest, DraggingPansWithinTheEdgesAndReleaseSnapsTheBars)
 TEST_F(PreviewWindowTest, ZoomStepsByAQuarterAndStopsAtItsBounds)
 {
     showWith(pictureOf(800, 600));
-    click("PushButton1");
+    click(widgets().zoomInButton);
     EXPECT_FLOAT_EQ(window.zoom(), 1.25f);
     EXPECT_EQ(window.picture().boxSize(), QSize(1000, 750));
     EXPECT_EQ(window.picture().picture().size(), QSize(1000, 750));
     EXPECT_EQ(window.horizontalScrollBar().maximum(), 38);  // ranges follow the zoom
     for (int i = 0; i < 20; ++i)
-        click("PushButton2");
+        click(widgets().zoomOutButton);
     EXPECT_FLOAT_EQ(window.zoom(), 0.25f);
     EXPECT_EQ(window.picture().boxSize(), QSize(200, 150));
     EXPECT_FALSE(window.horizontalScrollBar().isEnabled());
@@ -124,11 +131,11 @@ TEST_F(PreviewWindowTest, ZoomStepsByAQuarterAndStopsAtItsBounds)
 TEST_F(PreviewWindowTest, AZoomPastTheSizeLimitReturnsToOneWithoutRepainting)
 {
     showWith(pictureOf(3000, 200));
-    click("PushButton1");  // 3750 wide
-    click("PushButton1");  // 4500
+    click(widgets().zoomInButton);  // 3750 wide
+    click(widgets().zoomInButton);  // 4500
     EXPECT_FLOAT_EQ(window.zoom(), 1.5f);
     for (int i = 0; i < 8; ++i)
-        click("PushButton1");  // 3.0 still fits (9000); 3.5 would be 10500
+        click(widgets().zoomInButton);  // 3.0 still fits (9000); 3.5 would be 10500
     EXPECT_FLOAT_EQ(window.zoom(), 1.0f);
     EXPECT_EQ(window.zoomedSize().width(), 3000);
     EXPECT_FLOAT_EQ(window.picture().picture().zoom(), 3.25f);  // still as last drawn
@@ -138,7 +145,7 @@ TEST_F(PreviewWindowTest, AZoomPastTheSizeLimitReturnsToOneWithoutRepainting)
 TEST_F(PreviewWindowTest, ANewPictureGetsAFreshViewport)
 {
     showWith(pictureOf(800, 600));
-    click("PushButton1");
+    click(widgets().zoomInButton);
     window.verticalScrollBar().setValue(10);
     ASSERT_EQ(window.picture().offset(), QPoint(0, -100));
     window.loadPicture(std::make_shared<BitmapPicture>(pictureOf(300, 1200)));
@@ -159,7 +166,7 @@ TEST_F(PreviewWindowTest, SavingCopiesTheWorkbookWhereTheUserSays)
 {
     const QString fresh = dir.filePath("party.xls");
     sys.savePaths = {fresh};
-    click("PushButton6");
+    click(widgets().saveResultsButton);
     EXPECT_EQ(readFile(fresh), "workbook bytes");
     ASSERT_EQ(sys.saveDialogs.size(), 1u);
     EXPECT_EQ(sys.saveDialogs[0],
@@ -175,14 +182,14 @@ TEST_F(PreviewWindowTest, OverwritingAsksFirst)
     writeFile(existing, "old bytes");
     sys.savePaths = {existing, existing};
     sys.answers = {msgbox::kAnswerNo, msgbox::kAnswerOk, msgbox::kAnswerYes, msgbox::kAnswerOk};
-    click("PushButton6");
+    click(widgets().saveResultsButton);
     EXPECT_EQ(readFile(existing), "old bytes");
     ASSERT_EQ(sys.messages.size(), 2u);
     EXPECT_EQ(sys.messages[0].text, "Are you sure you wish to overwrite " + existing + " ?");
     EXPECT_EQ(sys.messages[0].flags, 4);
     EXPECT_EQ(sys.messages[1].text, "Done.");
 
-    click("PushButton6");
+    click(widgets().saveResultsButton);
     EXPECT_EQ(readFile(existing), "workbook bytes");
     ASSERT_EQ(sys.messages.size(), 4u);
     EXPECT_EQ(sys.messages[3].text, "Done.");
@@ -190,15 +197,15 @@ TEST_F(PreviewWindowTest, OverwritingAsksFirst)
 
 TEST_F(PreviewWindowTest, CancelSaysDoneAFailedCopySaysOnlyWhatWentWrong)
 {
-    click("PushButton6");
+    click(widgets().saveResultsButton);
     ASSERT_EQ(sys.messages.size(), 1u);
     EXPECT_EQ(sys.messages[0].text, "Done.");
 
     QDir(dir.path()).mkdir("plain");
     writeFile(dir.filePath("plain/file"), "not a folder");
     sys.savePaths = {dir.filePath("no/such/folder/party.xls"), dir.filePath("plain/file/party.xls")};
-    click("PushButton6");
-    click("PushButton6");
+    click(widgets().saveResultsButton);
+    click(widgets().saveResultsButton);
     ASSERT_EQ(sys.messages.size(), 3u);
     for (size_t i : {1u, 2u}) {
         EXPECT_EQ(sys.messages[i].caption, "Application Error");
@@ -215,7 +222,7 @@ TEST_F(PreviewWindowTest, AWriteThatFailsHalfWayLeavesTheOldFileAsItWas)
     sys.answers = {msgbox::kAnswerYes};
     {
         const testing::FullDisk fullDisk(4);  // the workbook is 14 bytes
-        click("PushButton6");
+        click(widgets().saveResultsButton);
     }
     EXPECT_EQ(readFile(existing), "old bytes");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2u);  // no copy left behind
@@ -234,7 +241,7 @@ TEST_F(PreviewWindowTest, TheWorkbookOnShowIsNeverATarget)
     sys.savePaths = {respelt, soft, hard};
     sys.answers = {msgbox::kAnswerYes, msgbox::kAnswerYes, msgbox::kAnswerYes};
     for (int i = 0; i < 3; ++i)
-        click("PushButton6");
+        click(widgets().saveResultsButton);
     EXPECT_EQ(readFile(window.workbookPath()), "workbook bytes");
     EXPECT_TRUE(QFileInfo(soft).isSymLink());
     ASSERT_EQ(sys.messages.size(), 3u);  // no overwrite question, no "Done."
@@ -250,7 +257,7 @@ TEST_F(PreviewWindowTest, BackDeletesTheTemporaryWorkbookAndShowsTheMainWindow)
     QWidget mainWindow;
     window.setMainWindow(&mainWindow);
     showWith(pictureOf(100, 100));
-    click("PushButton8");
+    click(widgets().backButton);
     EXPECT_FALSE(QFile::exists(window.workbookPath()));
     EXPECT_TRUE(mainWindow.isVisible());
     EXPECT_FALSE(window.isVisible());
@@ -259,7 +266,7 @@ TEST_F(PreviewWindowTest, BackDeletesTheTemporaryWorkbookAndShowsTheMainWindow)
 
 class PreviewPointerTest : public ::testing::Test {
 protected:
-    QWidget& element(const char* name) { return *window.findChild<QWidget*>(name); }
+    const PreviewWindowWidgets& widgets() const { return window.widgets(); }
     Qt::CursorShape shape() const { return window.cursor().shape(); }
 
     testing::ScriptedSystem sys;
@@ -277,22 +284,22 @@ private:
 
 TEST_F(PreviewPointerTest, EveryMoveFollowsTheRules)
 {
-    enter(element("PushButton6"));
+    enter(*widgets().saveResultsButton);
     EXPECT_EQ(shape(), Qt::BitmapCursor);
     moveOver(window, {2, 2});  // off the button onto the window
     EXPECT_EQ(shape(), Qt::ArrowCursor);
-    moveOver(element("PushButton8"));
+    moveOver(*widgets().backButton);
     EXPECT_EQ(shape(), Qt::BitmapCursor);
-    moveOver(element("Frame1"), {4, 40});  // off its zoom buttons onto the frame
+    moveOver(*widgets().zoomFrame, {4, 40});  // off its zoom buttons onto the frame
     EXPECT_EQ(shape(), Qt::ArrowCursor);
     // A move the window receives counts for the element under the pointer.
-    moveOver(window, element("PushButton1").mapTo(&window, QPoint(3, 3)));
+    moveOver(window, widgets().zoomInButton->mapTo(&window, QPoint(3, 3)));
     EXPECT_EQ(shape(), Qt::BitmapCursor);
 }
 
 TEST_F(PreviewPointerTest, ThePictureAndItsBarsLeaveThePointerAlone)
 {
-    moveOver(element("PushButton2"));
+    moveOver(*widgets().zoomOutButton);
     for (QWidget* other : {&window.viewport(), static_cast<QWidget*>(&window.picture()),
                            static_cast<QWidget*>(&window.verticalScrollBar())}) {
         moveOver(*other);
@@ -302,7 +309,7 @@ TEST_F(PreviewPointerTest, ThePictureAndItsBarsLeaveThePointerAlone)
 
 TEST_F(PreviewPointerTest, TheBusyPointerOutlastsMoves)
 {
-    moveOver(element("PushButton6"));
+    moveOver(*widgets().saveResultsButton);
     {
         const BusyPointer busy;
         moveOver(window, {2, 2});
