@@ -9,6 +9,8 @@
 #include "spreadsheet/formula/rgce_p.h"
 #include "sheet_cells.h"
 
+#include "token_bytes.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,14 +19,6 @@ namespace jubilo::spreadsheet {
 namespace {
 
 using namespace formula;
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(char(v));
-    return out;
-}
 
 constexpr CellPos kAt{9, 5};  // R10C6
 const testing::SheetCells kSheet{{{{0, 0}, 2.0}, {{1, 1}, QStringLiteral("b")}}};

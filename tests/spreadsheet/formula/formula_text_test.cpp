@@ -1,11 +1,14 @@
 // The formula part alone: R1C1 text to tokens, tokens to the bytes FORMULA
 // records hold and back, and tokens printed as text. What formulas compute
-// is tested on a sheet (tests/spreadsheet/model/formula_test.cpp).
+// is tested in formula_evaluator_test.cpp, and on a sheet in
+// tests/spreadsheet/model/formula_test.cpp.
 
 #include "spreadsheet/formula/functions_p.h"
 #include "spreadsheet/formula/parser_p.h"
 #include "spreadsheet/formula/printer_p.h"
 #include "spreadsheet/formula/rgce_p.h"
+
+#include "token_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +16,6 @@ namespace jubilo::spreadsheet {
 namespace {
 
 using namespace formula;
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(char(v));
-    return out;
-}
 
 QByteArray compiled(const char* text, CellPos at)
 {

@@ -10,6 +10,15 @@ namespace {
 const QString S = kCellSeparator;
 const QString T = kRowTerminator;
 
+// The Guests table's stored text with five rows more than a list holds.
+QString overfullGuestsText()
+{
+    QString text;
+    for (int i = 1; i <= PlanTable::kMaxRows + 5; ++i)
+        text += QString::number(i) + S + "Elm St" + S + "Yes" + S + "1" + T;
+    return text;
+}
+
 class StoredRowsTest : public MainWindowTest {
 protected:
     void addGuest(const QString& name, const QString& address)
@@ -74,9 +83,7 @@ TEST_F(StoredRowsTest, APasteLongerThanACellHoldsIsKeptInTheBoxAndRefusedAtAdd)
 // change is taken, and the stored text survives closing untouched.
 TEST_F(StoredRowsTest, ATableStoredLongerThanAListIsShownCutAndNeverWrittenOver)
 {
-    QString whole;
-    for (int i = 1; i <= PlanTable::kMaxRows + 5; ++i)
-        whole += QString::number(i) + S + "Elm St" + S + "Yes" + S + "1" + T;
+    const QString whole = overfullGuestsText();
     sys.memoryStore.write("Tarvel", "Jubilo", "Guests", whole);
     start();
     ASSERT_EQ(sys.messages.size(), 1u);
@@ -105,10 +112,7 @@ TEST_F(StoredRowsTest, ATableStoredLongerThanAListIsShownCutAndNeverWrittenOver)
 // rows.
 TEST_F(StoredRowsTest, ExampleDataThatSomeListsCannotTakeIsRefusedOnceForThem)
 {
-    QString guests;
-    for (int i = 1; i <= PlanTable::kMaxRows + 5; ++i)
-        guests += QString::number(i) + S + "Elm St" + S + "Yes" + S + "1" + T;
-    sys.memoryStore.write("Tarvel", "Jubilo", "Guests", guests);
+    sys.memoryStore.write("Tarvel", "Jubilo", "Guests", overfullGuestsText());
     start();
     table(TableId::Decorations).appendRows(std::vector<PlanRow>(PlanTable::kMaxRows, PlanRow{"Bow", "1", "No", "1"}));
     sys.messages.clear();
@@ -128,7 +132,7 @@ TEST_F(StoredRowsTest, ExampleDataThatSomeListsCannotTakeIsRefusedOnceForThem)
     EXPECT_EQ(table(TableId::Music).row(1), (PlanRow{"Dance", "CD", "No", "9.99"}));
     EXPECT_EQ(table(TableId::Activities).rowCount(), 1);
     EXPECT_EQ(widgets().musicBudgetBox->text(), "15.00");
-    EXPECT_EQ(stored("Guests"), guests);
+    EXPECT_EQ(stored("Guests"), overfullGuestsText());
     EXPECT_EQ(decodeTableText(stored("Musics"), 4).size(), 1u);
 }
 
