@@ -11,7 +11,7 @@ namespace jubilo {
 
 namespace {
 
-constexpr TableId kSaveOrder[] = {
+constexpr TableId kSaveOrder[kStoredTableCount] = {
     TableId::Guests,        TableId::Music,         TableId::Decorations, TableId::Incidentals,
     TableId::FoodAndDrinks, TableId::OtherSupplies, TableId::Schedules,   TableId::Activities,
 };

@@ -20,6 +20,11 @@ inline const QString kStoreApplication = QStringLiteral("Tarvel");
 inline const QString kStoreSection = QStringLiteral("Jubilo");
 inline const QString kDateKey = QStringLiteral("Date");
 
+// The tables kept in the store (all but the Ingredients working list), and
+// the steps of a load: those tables, the date, the budgets.
+inline constexpr int kStoredTableCount = 8;
+inline constexpr int kLoadStepCount = kStoredTableCount + 1 + kBudgetCount;
+
 // "2021 | August 31 | 09 PM": year, full month name, two-digit day, and the
 // two-digit hour of a 12-hour clock with the locale's AM/PM designator.
 QString defaultDateText(const QDateTime& now, const QLocale& locale = QLocale());

@@ -63,6 +63,7 @@ TEST_F(SavedPlanTest, LoadFillsTablesDateAndBudgetsInOrder)
     store.writtenKeys.clear();
 
     const auto steps = saved.loadSteps(plan, now, english);
+    EXPECT_EQ(int(steps.size()), kLoadStepCount);
     std::vector<QString> names;
     for (const PlanStep& step : steps)
         names.push_back(step.name);

@@ -19,6 +19,8 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <iterator>
+#include <span>
 
 namespace jubilo {
 
@@ -38,6 +40,20 @@ void setBackground(QWidget& widget, QPalette::ColorRole role, const QColor& colo
     palette.setColor(role, colour);
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
+}
+
+// The step numbers of the stored plan's steps, in the order SavedPlan gives
+// them: at load the eight tables, the date and the five budgets; at close
+// the eight tables.
+constexpr int kLoadPlanSteps[] = {118, 120, 122, 124, 126, 128, 130, 132, 134, 136, 138, 140, 142, 144};
+constexpr int kSaveTableSteps[] = {100, 102, 104, 106, 108, 110, 112, 114};
+static_assert(std::size(kLoadPlanSteps) == kLoadStepCount);
+static_assert(std::size(kSaveTableSteps) == kStoredTableCount);
+
+void runNumbered(ErrorTrap& trap, std::span<const int> lines, const std::vector<PlanStep>& steps)
+{
+    for (std::size_t i = 0; i < steps.size() && i < lines.size(); ++i)
+        trap.step(lines[i], steps[i].run);
 }
 
 }  // namespace
@@ -192,25 +208,20 @@ void MainWindow::formLoad()
     trap.step(112, [] { maybeShowHomePage(); });
     trap.step(114, [&] { attachTables(); });
     trap.step(116, [&] { saved_ = std::make_unique<SavedPlan>(system().settings()); });
-    int line = 118;
-    if (saved_) {
-        for (const PlanStep& step : saved_->loadSteps(plan_, system().now())) {
-            trap.step(line, step.run);
-            line += 2;
-        }
-    }
-    trap.step(line, [&] {
+    if (saved_)
+        runNumbered(trap, kLoadPlanSteps, saved_->loadSteps(plan_, system().now()));
+    trap.step(146, [&] {
         widgets_.dateBox->setText(plan_.date());
         for (const BudgetSpec& budget : budgetSpecs())
             budgetBox(widgets_, budget.id).setText(plan_.budget(budget.id));
     });
-    trap.step(line + 2, [] { initSheetPalette(); });
-    trap.step(line + 4, [&] {
+    trap.step(148, [] { initSheetPalette(); });
+    trap.step(150, [&] {
         setUpdatesEnabled(true);
         repaint();
     });
-    trap.step(line + 6, [] { checkHostAvailable(); });
-    trap.step(line + 8, [&] { tellOfKeptTables(); });
+    trap.step(152, [] { checkHostAvailable(); });
+    trap.step(154, [&] { tellOfKeptTables(); });
 }
 
 QString MainWindow::keptTablesText(std::span<const KeptTable> kept) const
@@ -261,11 +272,7 @@ void MainWindow::saveTables()
     ErrorTrap trap(locations::kMainWindowClose);
     if (!saved_)
         return;
-    int line = 100;
-    for (const PlanStep& step : saved_->saveSteps(plan_)) {
-        trap.step(line, step.run);
-        line += 2;
-    }
+    runNumbered(trap, kSaveTableSteps, saved_->saveSteps(plan_));
 }
 
 std::vector<TableId> MainWindow::refuseSampleTables()
@@ -301,7 +308,7 @@ void MainWindow::loadSampleData()
     const std::vector<TableId> refused = refuseSampleTables();
     for (const SampleStep& step : sampleSteps()) {
         if (step.box) {
-            trap.step(step.line, [&] { (widgets_.*step.box)->setText(step.text); });
+            trap.step(step.lines[0], [&] { (widgets_.*step.box)->setText(step.text); });
             continue;
         }
         if (std::find(refused.begin(), refused.end(), step.table) != refused.end())
@@ -309,10 +316,10 @@ void MainWindow::loadSampleData()
         PlanTable& table = plan_.table(step.table);
         int position = 0;
         // The row's cells need the row.
-        if (!trap.step(step.line, [&] { position = table.append({QString::fromUtf8(step.cells[0])}); }))
+        if (!trap.step(step.lines[0], [&] { position = table.append({QString::fromUtf8(step.cells[0])}); }))
             continue;
         for (int c = 1; c < table.columnCount(); ++c) {
-            trap.step(sampleCellLine(step, c),
+            trap.step(step.lines[static_cast<size_t>(c)],
                       [&] { table.setCell(position, c, QString::fromUtf8(step.cells[static_cast<size_t>(c)])); });
         }
     }

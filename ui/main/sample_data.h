@@ -12,10 +12,11 @@
 
 namespace jubilo {
 
-// Either a row appended to a table (box == nullptr), its cells set two
-// lines apart from `line` on, or a text box set to `text` at `line`.
+// Either a row appended to a table (box == nullptr) at lines[0], cell c
+// set at lines[c]; or a text box set to `text` at lines[0]. The lines are
+// the step numbers the error box reports.
 struct SampleStep {
-    int line;
+    std::array<int, 4> lines;
     TableId table;
     std::array<const char*, 4> cells;
     WidgetMember<QLineEdit> box;
@@ -23,9 +24,6 @@ struct SampleStep {
 };
 
 std::span<const SampleStep> sampleSteps();
-
-// Lines of the row's further cells follow its append line two apart.
-inline int sampleCellLine(const SampleStep& step, int column) { return step.line + 2 * column; }
 
 // The tables the example rows go to, each once, in the order they load.
 std::vector<TableId> sampleTables();

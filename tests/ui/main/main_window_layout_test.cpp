@@ -96,7 +96,7 @@ TEST_F(MainWindowLayoutTest, BudgetBoxesStandOnTheirTablesTabAndNameTheirHandler
     }
     for (const SampleStep& step : sampleSteps()) {
         if (step.box) {
-            EXPECT_EQ(tabPageOf(widgets.*step.box), tabPageOf(&tableList(widgets, step.table))) << step.line;
+            EXPECT_EQ(tabPageOf(widgets.*step.box), tabPageOf(&tableList(widgets, step.table))) << step.lines[0];
         }
     }
 }
