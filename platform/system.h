@@ -65,10 +65,14 @@ public:
     virtual QStringList environment() = 0;
 
     // Puts a picture on the system clipboard; other programs that paste it
-    // get a bitmap, drawn when they ask.
+    // get a bitmap, drawn when they ask. The preview's "Copy picture" is the
+    // only caller: nothing else in the program touches the user's clipboard
+    // (the report takes its picture from the host's own clipboard).
     virtual void setClipboardPicture(std::shared_ptr<const HostPicture> picture) = 0;
     // The picture on the system clipboard: the one this program put there,
     // or the bitmap another program put there; null when it holds none.
+    // The program never reads the clipboard; this shows what "Copy picture"
+    // left there.
     virtual std::shared_ptr<const HostPicture> clipboardPicture() = 0;
 
     // Makes the pages, then the modal print dialog, then the pages on the

@@ -1,7 +1,6 @@
 #include "report/report_run.h"
 
 #include "plan/plan.h"
-#include "platform/system.h"
 #include "report/host_version.h"
 #include "report/plan_sheet.h"
 #include "report/plan_workbook.h"
@@ -20,8 +19,8 @@ namespace jubilo {
 
 namespace {
 
-// The pause between looks at a clipboard that holds no picture yet.
-constexpr std::chrono::milliseconds kClipboardPause{10};
+// The pause between looks at a host's clipboard that holds no picture yet.
+constexpr std::chrono::milliseconds kCopiedPicturePause{10};
 
 template <class T>
 T& present(const std::unique_ptr<T>& object, const char* what)
@@ -40,29 +39,29 @@ std::unique_ptr<SpreadsheetHost> openWorkbookInNewHost(const QString& path)
     return host;
 }
 
-std::shared_ptr<const HostPicture> fetchClipboardPicture(std::chrono::milliseconds patience)
+std::shared_ptr<const HostPicture> fetchCopiedPicture(SpreadsheetHost& host, std::chrono::milliseconds patience)
 {
     const QDeadlineTimer deadline(patience);
     QString lastError;
     while (true) {
         try {
-            if (auto picture = system().clipboardPicture())
+            if (auto picture = host.copiedPicture())
                 return picture;
         } catch (...) {
             lastError = describeCurrentException();
         }
         if (deadline.hasExpired())
             break;
-        QThread::msleep(kClipboardPause.count());
+        QThread::msleep(kCopiedPicturePause.count());
     }
     if (!lastError.isEmpty())
-        throw std::runtime_error("The clipboard could not be read: " + lastError.toStdString());
-    throw std::runtime_error("The clipboard holds no picture of the sheet");
+        throw std::runtime_error("The spreadsheet's clipboard could not be read: " + lastError.toStdString());
+    throw std::runtime_error("The spreadsheet's clipboard holds no picture of the sheet");
 }
 
 // Steps are numbered as the error box reports them. Each step needs the one
 // before it, so the first that fails ends the procedure.
-TakenPicture saveCellsActivesheet(HostWorkbook& workbook)
+TakenPicture saveCellsActivesheet(SpreadsheetHost& host, HostWorkbook& workbook)
 {
     ErrorTrap trap(locations::kSaveSheetPicture);
     std::shared_ptr<const HostPicture> picture;
@@ -82,7 +81,7 @@ TakenPicture saveCellsActivesheet(HostWorkbook& workbook)
     if (!trap.condition(106, [&] { return lastRow > 1 && lastColumn > 1; }))
         return TakenPicture(nullptr);
     trap.essential(110, [&] { present(sheet, "sheet").usedRange()->copyPicture(); });
-    trap.essential(112, [&] { picture = fetchClipboardPicture(); });
+    trap.essential(112, [&] { picture = fetchCopiedPicture(host); });
     return trap.abandoned() ? std::nullopt : TakenPicture(picture);
 }
 
@@ -143,7 +142,7 @@ TakenPicture drawSavedWorkbook(ErrorTrap& trap, const QString& workbookPath, Rep
         previewBook = books->item(books->count());
     });
     TakenPicture picture;
-    trap.step(192, [&] { picture = saveCellsActivesheet(present(previewBook, "workbook")); });
+    trap.step(192, [&] { picture = saveCellsActivesheet(*previewHost, present(previewBook, "workbook")); });
     if (!picture)
         trap.abandon();  // the picture's own procedure has shown why
     trap.cleanup(194, [&] { previewHost->setDisplayAlerts(false); });

@@ -2,8 +2,9 @@
 // The report run: builds the plan workbook in one host, saves it to the
 // temporary folder, reopens it in a second host to take a picture of the
 // used cells, and hands picture and workbook to the preview. The picture
-// goes from the clipboard to the preview in memory: the workbook is the
-// only file the run puts in the temporary folder.
+// goes from the second host's own clipboard to the preview in memory: the
+// workbook is the only file the run puts in the temporary folder, and the
+// system clipboard, with whatever the user has on it, is left as it was.
 
 #include "host/interface/host_picture.h"
 
@@ -35,18 +36,19 @@ void generateReport(const Plan& plan, ReportScreens& screens);
 // A new host with the file open as its last workbook.
 std::unique_ptr<SpreadsheetHost> openWorkbookInNewHost(const QString& path);
 
-// A picture of the used cells of the workbook's active sheet, taken from
-// the clipboard. Null when the used cells end in row 1 or column 1 (no
-// picture is taken); nothing when one of its steps failed (each failure has
-// shown its box).
+// A picture of the used cells of the workbook's active sheet, copied in
+// the workbook's host and taken from that host's clipboard. Null when the
+// used cells end in row 1 or column 1 (no picture is taken); nothing when
+// one of its steps failed (each failure has shown its box).
 using TakenPicture = std::optional<std::shared_ptr<const HostPicture>>;
-TakenPicture saveCellsActivesheet(HostWorkbook& workbook);
+TakenPicture saveCellsActivesheet(SpreadsheetHost& host, HostWorkbook& workbook);
 
-// How long the run waits for the host's picture to reach the clipboard.
-inline constexpr std::chrono::milliseconds kClipboardPatience{2000};
+// How long the run waits for the host's picture to reach its clipboard.
+inline constexpr std::chrono::milliseconds kCopiedPicturePatience{2000};
 
-// The clipboard's picture, asking until one comes or `patience` has passed;
-// then throws, with the clipboard's own error when reading it failed.
-std::shared_ptr<const HostPicture> fetchClipboardPicture(std::chrono::milliseconds patience = kClipboardPatience);
+// The picture on the host's clipboard, asking until one comes or `patience`
+// has passed; then throws, with the host's own error when asking failed.
+std::shared_ptr<const HostPicture> fetchCopiedPicture(SpreadsheetHost& host,
+                                                      std::chrono::milliseconds patience = kCopiedPicturePatience);
 
 }  // namespace jubilo

@@ -1,6 +1,7 @@
 #include "host/engine/engine_host.h"
 
 #include "host/engine/engine_objects_p.h"
+#include "host/engine/engine_picture.h"
 #include "spreadsheet/core/error.h"
 
 #include <stdexcept>
@@ -56,6 +57,8 @@ public:
     std::unique_ptr<HostRange> rows(const QString& a1) override { return engine::wrapRange(app_->rows(a1)); }
     std::unique_ptr<HostRange> selection() override { return engine::wrapRange(app_->selection()); }
     std::unique_ptr<HostRange> activeCell() override { return engine::wrapRange(app_->activeCell()); }
+
+    std::shared_ptr<const HostPicture> copiedPicture() override { return engine::copiedPicture(*app_); }
 
     double inchesToPoints(double inches) const override { return app_->inchesToPoints(inches); }
     void quit() override { app_->quit(); }

@@ -1,7 +1,8 @@
 #include "host/engine/engine_picture.h"
 
-#include "platform/system.h"
+#include "spreadsheet/model/application.h"
 #include "spreadsheet/model/range.h"
+#include "spreadsheet/model/workbook.h"
 #include "spreadsheet/model/worksheet.h"
 #include "spreadsheet/picture/sheet_drawing.h"
 
@@ -35,6 +36,16 @@ std::shared_ptr<const HostPicture> pictureOfRange(const spreadsheet::Range& rang
     return std::make_shared<DrawingPicture>(spreadsheet::picture::SheetDrawing(*sheet, range.rect()));
 }
 
-void copyPicture(const spreadsheet::Range& range) { system().setClipboardPicture(pictureOfRange(range)); }
+void copyPicture(const spreadsheet::Range& range)
+{
+    std::shared_ptr<const HostPicture> picture = pictureOfRange(range);
+    range.worksheet()->workbook().application().setClipboard(std::move(picture));
+}
+
+std::shared_ptr<const HostPicture> copiedPicture(const spreadsheet::Application& app)
+{
+    const auto* picture = std::any_cast<std::shared_ptr<const HostPicture>>(&app.clipboard());
+    return picture ? *picture : nullptr;
+}
 
 }  // namespace jubilo::engine

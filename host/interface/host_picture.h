@@ -1,9 +1,10 @@
 #pragma once
 // A picture of a range that draws any part of itself at any scale. It is
-// what a range's CopyPicture puts on the clipboard and what the report hands
-// the preview: drawn on demand, text stays sharp at every zoom and memory
-// does not grow with the sheet's height. A picture owns all it draws, so it
-// outlives the host that made it.
+// what a range's CopyPicture puts on its host's clipboard, what the report
+// hands the preview and what the preview's "Copy picture" puts on the
+// system clipboard: drawn on demand, text stays sharp at every zoom and
+// memory does not grow with the sheet's height. A picture owns all it
+// draws, so it outlives the host that made it.
 
 #include <QPainter>
 #include <QRect>

@@ -9,6 +9,7 @@
 
 #include "host/constants/xl_constants.h"
 #include "host/interface/host_pages.h"
+#include "host/interface/host_picture.h"
 
 #include <QString>
 #include <QVariant>
@@ -63,7 +64,9 @@ public:
     virtual void merge() = 0;
     virtual void clear() = 0;  // contents and formats
     // CopyPicture: draws the range as the sheet shows it on screen and puts
-    // the picture on the system clipboard.
+    // the picture on its host's own clipboard (SpreadsheetHost::
+    // copiedPicture), replacing what was there. The system clipboard, and
+    // whatever the user has on it, is left as it was.
     virtual void copyPicture() = 0;
     virtual QString formulaR1C1() const = 0;
     virtual void setFormulaR1C1(const QString& text) = 0;  // read like typed input
@@ -239,6 +242,12 @@ public:
     virtual std::unique_ptr<HostRange> rows(const QString& a1) = 0;
     virtual std::unique_ptr<HostRange> selection() = 0;
     virtual std::unique_ptr<HostRange> activeCell() = 0;
+
+    // The host's own clipboard: the picture the last CopyPicture of any of
+    // its ranges put there; null when it holds none. A host that runs apart
+    // from the program may answer null for a moment after CopyPicture
+    // returns.
+    virtual std::shared_ptr<const HostPicture> copiedPicture() = 0;
 
     virtual double inchesToPoints(double inches) const = 0;
     virtual void quit() = 0;

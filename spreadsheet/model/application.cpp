@@ -189,6 +189,7 @@ void Application::quit()
         book->detach();
     workbooks_.clear();
     active_ = nullptr;
+    clipboard_.reset();
 }
 
 }  // namespace jubilo::spreadsheet

@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <any>
 #include <memory>
 #include <vector>
 
@@ -77,8 +78,19 @@ public:
 
     double inchesToPoints(double inches) const { return inches * 72.0; }
 
-    // Closes every workbook without saving and leaves the registry; every
-    // later call fails.
+    // The application's own clipboard, apart from the system's: what its
+    // last copy put there, kept until the next copy or until it quits. The
+    // engine never looks inside; its host adapter keeps pictures there.
+    // Both throw once the instance has quit.
+    void setClipboard(std::any content) { live(), clipboard_ = std::move(content); }
+    const std::any& clipboard() const
+    {
+        live();
+        return clipboard_;
+    }
+
+    // Closes every workbook without saving, empties the clipboard and
+    // leaves the registry; every later call fails.
     void quit();
 
     // Throws once the instance has quit.
@@ -95,6 +107,7 @@ private:
     std::vector<std::shared_ptr<Workbook>> workbooks_;
     Workbook* active_ = nullptr;
     int booksCreated_ = 0;
+    std::any clipboard_;
     bool quit_ = false;
 };
 

@@ -41,6 +41,7 @@ public:
     std::unique_ptr<HostRange> rows(const QString&) override { throw std::logic_error("unused"); }
     std::unique_ptr<HostRange> selection() override { throw std::logic_error("unused"); }
     std::unique_ptr<HostRange> activeCell() override { throw std::logic_error("unused"); }
+    std::shared_ptr<const HostPicture> copiedPicture() override { throw std::logic_error("unused"); }
     double inchesToPoints(double inches) const override { return inches * 72; }
     void quit() override {}
 

@@ -2,6 +2,7 @@
 #include "host/engine/engine_host.h"
 #include "platform/bitmap_picture.h"
 #include "report/report_run.h"
+#include "tests/support/forwarding_host.h"
 #include "tests/support/full_disk.h"
 #include "tests/support/sample_plans.h"
 #include "tests/support/scripted_system.h"
@@ -50,6 +51,38 @@ public:
     QString workbook;
 };
 
+// How the hosts' clipboards answer when asked for the copied picture.
+struct CopiedPictureScript {
+    int misses = 0;  // asks that find no picture before the host's own answer
+    QString error;  // when set, every ask throws this
+    int asks = 0;
+};
+
+// The engine's host, with its clipboard answering as the script says.
+class ScriptedClipboardHost : public testing::ForwardingHost {
+public:
+    ScriptedClipboardHost(std::unique_ptr<SpreadsheetHost> engine, CopiedPictureScript& script)
+        : ForwardingHost(std::move(engine))
+        , script_(script)
+    {
+    }
+
+    std::shared_ptr<const HostPicture> copiedPicture() override
+    {
+        ++script_.asks;
+        if (!script_.error.isEmpty())
+            throw std::runtime_error(script_.error.toStdString());
+        if (script_.misses > 0) {
+            --script_.misses;
+            return nullptr;
+        }
+        return ForwardingHost::copiedPicture();
+    }
+
+private:
+    CopiedPictureScript& script_;
+};
+
 class ReportRunTest : public testing::ScriptedSystemTest {
 protected:
     void SetUp() override
@@ -57,6 +90,14 @@ protected:
         sys.hostFactory = createEngineHost;
         sys.runningHostLookup = runningEngineHost;
         sys.env = {"Temp=" + temp.path()};
+    }
+
+    // Every host the run starts answers for its clipboard as `copies` says.
+    void scriptHostClipboards()
+    {
+        sys.hostFactory = [this](const QString& name) {
+            return std::make_unique<ScriptedClipboardHost>(createEngineHost(name), copies);
+        };
     }
 
     QStringList errorBoxes() const
@@ -71,6 +112,7 @@ protected:
     QTemporaryDir temp;
     Plan plan = testing::samplePlan();
     RecordingScreens screens;
+    CopiedPictureScript copies;
 };
 
 TEST_F(ReportRunTest, BuildsSavesPicturesAndHandsOverToThePreview)
@@ -195,11 +237,14 @@ TEST_F(ReportRunEndsEarlyTest, WhenTheSavedWorkbookCannotBeReopened)
     expectEndedAfter("in Quenby2021/08/31.DuzodIduz.GenerateReport0 at line 186");
 }
 
-TEST_F(ReportRunEndsEarlyTest, WhenTheClipboardNeverHoldsThePicture)
+TEST_F(ReportRunEndsEarlyTest, WhenTheHostsClipboardNeverHoldsThePicture)
 {
-    sys.clipboardFailures = std::numeric_limits<int>::max();
+    scriptHostClipboards();
+    copies.misses = std::numeric_limits<int>::max();
     generateReport(plan, screens);
     expectEndedAfter("in Quenby2021/08/31.Excel1.saveCellsActivesheet at line 112");
+    EXPECT_TRUE(sys.messages[0].text.startsWith("The spreadsheet's clipboard holds no picture of the sheet\r\n"))
+        << sys.messages[0].text.toStdString();
     EXPECT_EQ(screens.calls, (QStringList{"busy", "normal"}));
 }
 
@@ -210,43 +255,71 @@ TEST_F(ReportRunTest, APictureOfAWorkbookWhoseHostHasGoneEndsAtItsFirstStep)
     auto host = createEngineHost("Excel.Application");
     auto book = host->workbooks()->add();
     host->quit();
-    EXPECT_EQ(saveCellsActivesheet(*book), std::nullopt);
+    EXPECT_EQ(saveCellsActivesheet(*host, *book), std::nullopt);
     EXPECT_EQ(errorBoxes(), QStringList{"in Quenby2021/08/31.Excel1.saveCellsActivesheet at line 100"});
 }
 
-TEST_F(ReportRunTest, APictureThatReachesTheClipboardLateIsStillTaken)
+TEST_F(ReportRunTest, APictureThatReachesTheHostsClipboardLateIsStillTaken)
 {
-    sys.clipboardFailures = 5;
+    scriptHostClipboards();
+    copies.misses = 5;
     generateReport(plan, screens);
     EXPECT_TRUE(sys.messages.empty()) << errorBoxes().join('\n').toStdString();
-    EXPECT_EQ(sys.clipboardFetches, 6);
+    EXPECT_EQ(copies.asks, 6);
     EXPECT_TRUE(screens.calls.contains("show"));
 }
 
-TEST_F(ReportRunTest, TheClipboardWaitIsBoundedAndReportsTheRealError)
+TEST_F(ReportRunTest, TheWaitForTheCopiedPictureIsBoundedAndReportsTheRealError)
 {
     using namespace std::chrono_literals;
-    sys.clipboardFailures = std::numeric_limits<int>::max();
+    ScriptedClipboardHost host(createEngineHost("Excel.Application"), copies);
+    copies.misses = std::numeric_limits<int>::max();
     EXPECT_THROW(
         {
             try {
-                fetchClipboardPicture(30ms);
+                fetchCopiedPicture(host, 30ms);
             } catch (const std::runtime_error& e) {
-                EXPECT_STREQ(e.what(), "The clipboard holds no picture of the sheet");
+                EXPECT_STREQ(e.what(), "The spreadsheet's clipboard holds no picture of the sheet");
                 throw;
             }
         },
         std::runtime_error);
-    EXPECT_GT(sys.clipboardFetches, 1) << "asked again while waiting";
-    EXPECT_LT(sys.clipboardFetches, 30) << "paused between looks";
+    EXPECT_GT(copies.asks, 1) << "asked again while waiting";
+    EXPECT_LT(copies.asks, 30) << "paused between looks";
 
-    sys.clipboardError = QStringLiteral("the clipboard owner went away");
+    copies.error = QStringLiteral("the spreadsheet went away");
     try {
-        fetchClipboardPicture(30ms);
+        fetchCopiedPicture(host, 30ms);
         ADD_FAILURE() << "no picture was expected";
     } catch (const std::runtime_error& e) {
-        EXPECT_NE(std::string(e.what()).find("the clipboard owner went away"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("the spreadsheet went away"), std::string::npos) << e.what();
     }
+    host.quit();
+}
+
+// The run copies the sheet's picture inside its own host: what the user has
+// on the system clipboard stays there, neither read nor replaced, and the
+// preview still gets the sheet's picture.
+TEST_F(ReportRunTest, TheUsersClipboardIsLeftAsItWas)
+{
+    QImage users(7, 5, QImage::Format_RGB32);
+    users.fill(Qt::magenta);
+    const auto usersPicture = std::make_shared<BitmapPicture>(users);
+    sys.clipboard = usersPicture;
+    generateReport(plan, screens);
+    ASSERT_TRUE(sys.messages.empty()) << errorBoxes().join('\n').toStdString();
+    EXPECT_EQ(sys.clipboard, usersPicture);
+    EXPECT_EQ(sys.clipboardPuts, 0);
+    EXPECT_EQ(sys.clipboardFetches, 0);
+
+    ASSERT_TRUE(screens.calls.contains("picture"));
+    auto reader = createEngineHost("Excel.Application");
+    reader->workbooks()->open(screens.workbook);
+    reader->activeSheet()->usedRange()->copyPicture();
+    const auto sheetPicture = reader->copiedPicture();
+    ASSERT_NE(sheetPicture, nullptr);
+    EXPECT_EQ(screens.picture, drawPictureBitmap(*sheetPicture)) << "the preview shows the saved sheet's used cells";
+    reader->quit();
 }
 
 }  // namespace

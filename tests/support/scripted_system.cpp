@@ -81,18 +81,6 @@ void ScriptedSystem::openUrl(const QString& url)
     openedUrls << url;
 }
 
-std::shared_ptr<const HostPicture> ScriptedSystem::clipboardPicture()
-{
-    ++clipboardFetches;
-    if (!clipboardError.isEmpty())
-        throw std::runtime_error(clipboardError.toStdString());
-    if (clipboardFailures > 0) {
-        --clipboardFailures;
-        return nullptr;
-    }
-    return clipboard;
-}
-
 double ScriptedSystem::nextRandom() { return next(randoms, 0.5); }
 
 std::unique_ptr<SpreadsheetHost> ScriptedSystem::createHost(const QString& className)

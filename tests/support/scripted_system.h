@@ -52,8 +52,16 @@ public:
     void seedRandom(quint32 seed) override { seeds.push_back(seed); }
     double nextRandom() override;
     QStringList environment() override { return env; }
-    void setClipboardPicture(std::shared_ptr<const HostPicture> picture) override { clipboard = std::move(picture); }
-    std::shared_ptr<const HostPicture> clipboardPicture() override;
+    void setClipboardPicture(std::shared_ptr<const HostPicture> picture) override
+    {
+        ++clipboardPuts;
+        clipboard = std::move(picture);
+    }
+    std::shared_ptr<const HostPicture> clipboardPicture() override
+    {
+        ++clipboardFetches;
+        return clipboard;
+    }
     PrintResult printPages(const PageMaker& makePages) override;
     QString programFolder() override { return folder; }
     SettingsStore& settings() override { return *store; }
@@ -74,8 +82,6 @@ public:
     QString folder;
     bool failOpenUrl = false;
     std::shared_ptr<const HostPicture> clipboard;  // a clipboard of the test's own
-    int clipboardFailures = 0;  // fetches that find no picture before one does
-    QString clipboardError;  // when set, every fetch throws this
     std::function<std::unique_ptr<SpreadsheetHost>(const QString&)> hostFactory;
     std::function<std::shared_ptr<SpreadsheetHost>(const QString&)> runningHostLookup;
     MemorySettingsStore memoryStore;
@@ -88,6 +94,7 @@ public:
     QStringList openedUrls;
     std::vector<quint32> seeds;
     std::optional<int> endedWith;
+    int clipboardPuts = 0;
     int clipboardFetches = 0;
 };
 

@@ -1,7 +1,10 @@
 #include "host/engine/engine_host.h"
+#include "platform/bitmap_picture.h"
 #include "spreadsheet/model/application.h"
 #include "spreadsheet/model/worksheet.h"
 #include "tests/support/scripted_system.h"
+
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -186,6 +189,43 @@ TEST_F(EngineHostTest, CellsByNumberAndRangesBetweenThem)
     EXPECT_THROW(host->range(*host->cells(1, 1), *other->cells(2, 2)), std::runtime_error);
     other->quit();
     host->quit();
+}
+
+// CopyPicture keeps the picture on the application's own clipboard, where
+// every handle to that application finds it and no other application does;
+// the system clipboard keeps what the user put there.
+TEST_F(EngineHostTest, CopyPictureFillsTheHostsOwnClipboardNotTheSystems)
+{
+    QImage users(7, 5, QImage::Format_RGB32);
+    users.fill(Qt::magenta);
+    const auto usersPicture = std::make_shared<BitmapPicture>(users);
+    sys.clipboard = usersPicture;
+
+    auto host = system().createHost("Excel.Application");
+    auto other = system().createHost("Excel.Application");
+    host->workbooks()->add();
+    other->workbooks()->add();
+    EXPECT_EQ(host->copiedPicture(), nullptr) << "a new host's clipboard is empty";
+    host->range("A1:C3")->copyPicture();
+    const auto copied = host->copiedPicture();
+    ASSERT_NE(copied, nullptr);
+    EXPECT_EQ(copied->size(), QSize(3 * 64 + 1, 3 * 17 + 1));
+    EXPECT_EQ(system().runningHost("Excel.Application")->copiedPicture(), copied);
+    EXPECT_EQ(other->copiedPicture(), nullptr);
+
+    host->range("B2")->copyPicture();
+    ASSERT_NE(host->copiedPicture(), nullptr);
+    EXPECT_EQ(host->copiedPicture()->size(), QSize(64 + 1, 17 + 1)) << "the last copy replaces the one before";
+    host->activeWorkbook()->close();
+    EXPECT_NE(host->copiedPicture(), nullptr) << "kept once its workbook has closed";
+
+    EXPECT_EQ(sys.clipboard, usersPicture);
+    EXPECT_EQ(sys.clipboardPuts, 0);
+    EXPECT_EQ(sys.clipboardFetches, 0);
+
+    host->quit();
+    EXPECT_THROW(host->copiedPicture(), std::runtime_error);
+    other->quit();
 }
 
 TEST_F(EngineHostTest, ErrorValuesComeBackMarked)

@@ -256,6 +256,7 @@ TEST_F(PreviewOutputTest, CopyPicturePutsThePictureAsLoadedOnTheClipboard)
     window.zoomIn();
     window.copyPictureAction().trigger();
     ASSERT_TRUE(sys.clipboard);
+    EXPECT_EQ(sys.clipboardPuts, 1);
     EXPECT_EQ(sys.clipboard->size(), QSize(40, 30));
     EXPECT_TRUE(sys.messages.empty());
 }
