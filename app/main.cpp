@@ -27,6 +27,7 @@ int runWindow(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Jubilo"));
     QApplication::setDesktopFileName(QStringLiteral("jubilo"));
+    QApplication::setApplicationVersion(QStringLiteral(JUBILO_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/jubilo/jubilo.svg")));
 
     jubilo::QtSystem qtSystem;
@@ -35,8 +36,10 @@ int runWindow(int argc, char* argv[])
     jubilo::installSystem(&qtSystem);
 
     jubilo::setAppTitle();
-    jubilo::PlanLock planLock(jubilo::planLockPath(qtSystem.settings().location(jubilo::kStoreApplication)));
-    std::optional<int> refused = jubilo::claimPlanOrEnd(planLock);
+    jubilo::OpenPlan plan;
+    plan.lock = std::make_unique<jubilo::PlanLock>(
+        jubilo::planLockPath(qtSystem.settings().location(jubilo::kStoreApplication)));
+    std::optional<int> refused = jubilo::claimPlanOrEnd(*plan.lock);
     if (!refused)
         refused = jubilo::checkPlanReadableOrEnd(qtSystem.settings());
     if (refused) {
@@ -44,7 +47,7 @@ int runWindow(int argc, char* argv[])
         return *refused;
     }
 
-    jubilo::MainWindow window;
+    jubilo::MainWindow window(std::move(plan));
     if (const QScreen* screen = window.screen())
         window.move(screen->availableGeometry().center() - window.rect().center());
     window.show();

@@ -50,6 +50,13 @@ constexpr ErrorLocation kAll[] = {
     kPictureMouseUp,
     kPrintClick,
     kCopyPictureClick,
+    kNewPlanClick,
+    kNewPlanFromThisClick,
+    kOpenPlanClick,
+    kOpenRecentClick,
+    kSavePlanAsClick,
+    kAboutClick,
+    kShowPlan,
 };
 }  // namespace
 

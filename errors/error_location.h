@@ -60,8 +60,16 @@ inline constexpr ErrorLocation kPictureMouseUp{"Form3.Picture1_MouseUp"};
 // The picture's context menu (Save as PDF is the save procedure's).
 inline constexpr ErrorLocation kPrintClick{"Form3.mnuPrint_Click"};
 inline constexpr ErrorLocation kCopyPictureClick{"Form3.mnuCopyPicture_Click"};
+// The main window's File and Help menus, and the plan they put on show.
+inline constexpr ErrorLocation kNewPlanClick{"Form1.mnuNewPlan_Click"};
+inline constexpr ErrorLocation kNewPlanFromThisClick{"Form1.mnuNewPlanFromThis_Click"};
+inline constexpr ErrorLocation kOpenPlanClick{"Form1.mnuOpenPlan_Click"};
+inline constexpr ErrorLocation kOpenRecentClick{"Form1.mnuOpenRecent_Click"};
+inline constexpr ErrorLocation kSavePlanAsClick{"Form1.mnuSavePlanAs_Click"};
+inline constexpr ErrorLocation kAboutClick{"Form1.mnuAbout_Click"};
+inline constexpr ErrorLocation kShowPlan{"Form1.ShowPlan"};
 
-// The 38 procedures that run under the error trap.
+// The 45 procedures that run under the error trap.
 std::span<const ErrorLocation> all();
 }  // namespace locations
 

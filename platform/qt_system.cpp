@@ -147,6 +147,17 @@ SaveFileChoice QtSystem::saveFileName(const QString& title, const QString& filte
     return {dialog.selectedFiles().constFirst(), std::max(0, int(types.indexOf(dialog.selectedNameFilter())))};
 }
 
+QString QtSystem::openFileName(const QString& title, const QString& filter, const QString& folder)
+{
+    QFileDialog dialog(QApplication::activeWindow(), title, folder, toQtFileFilter(filter));
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 void QtSystem::openUrl(const QString& url)
 {
     if (!QDesktopServices::openUrl(QUrl(url)))

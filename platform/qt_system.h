@@ -28,6 +28,7 @@ public:
     int messageBox(const QString& text, int flags, const QString& caption) override;
     SaveFileChoice saveFileName(const QString& title, const QString& filter, const QString& fileName,
                                 int fileType) override;
+    QString openFileName(const QString& title, const QString& filter, const QString& folder) override;
     void openUrl(const QString& url) override;
     QDateTime now() override;
     void seedRandom(quint32 seed) override;

@@ -50,6 +50,11 @@ public:
                                         int fileType)
         = 0;
 
+    // Modal open-file dialog, filter as saveFileName's, opening in `folder`
+    // (empty: where the dialog last was). An empty path when the user
+    // cancels.
+    virtual QString openFileName(const QString& title, const QString& filter, const QString& folder) = 0;
+
     // Opens a web address the desktop's usual way; throws on failure.
     virtual void openUrl(const QString& url) = 0;
 

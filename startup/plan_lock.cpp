@@ -3,6 +3,7 @@
 #include "messages/message.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -104,6 +105,32 @@ QString planLockPath(const QString& storeLocation)
     if (storeLocation.isEmpty())
         return {};
     return QFileInfo(storeLocation).dir().filePath(QString::fromUtf8(kPlanLockFileName));
+}
+
+namespace {
+
+// The path every name of the file resolves to; for a file not made yet,
+// its folder's canonical path and its name.
+QString canonicalPlanPath(const QString& planPath)
+{
+    const QFileInfo info(planPath);
+    const QString canonical = info.canonicalFilePath();
+    if (!canonical.isEmpty())
+        return canonical;
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return QDir(folder.isEmpty() ? info.absolutePath() : folder).filePath(info.fileName());
+}
+
+}  // namespace
+
+QString planFileLockPath(const QString& storeLocation, const QString& planPath)
+{
+    if (storeLocation.isEmpty())
+        return {};
+    const QByteArray digest
+        = QCryptographicHash::hash(QFile::encodeName(canonicalPlanPath(planPath)), QCryptographicHash::Sha256);
+    const QString name = QStringLiteral("Jubilo-%1.lock").arg(QString::fromLatin1(digest.toHex().left(16)));
+    return QFileInfo(storeLocation).dir().filePath(name);
 }
 
 PlanLock::PlanLock(QString lockPath)

@@ -20,6 +20,13 @@ inline constexpr char kAlreadyOpenMessage[] = "Jubilo is already open.";
 // store has no file (nothing to guard).
 QString planLockPath(const QString& storeLocation);
 
+// The lock file of the plan file at `planPath`, beside the settings file at
+// `storeLocation` (the plan's own folder may be read-only): "Jubilo-" and
+// sixteen hexadecimal digits of the SHA-256 of the plan's canonical path,
+// so every name a link or "./" gives the same plan finds the same lock.
+// Empty when the store has no file.
+QString planFileLockPath(const QString& storeLocation, const QString& planPath);
+
 class PlanLock {
 public:
     enum class Claim {

@@ -21,6 +21,7 @@ public:
     int messageBox(const QString& text, int flags, const QString& caption) override;
     SaveFileChoice saveFileName(const QString&, const QString&, const QString&, int) override { return {}; }
     PrintResult printPages(const PageMaker&) override { return PrintResult::Cancelled; }
+    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     void openUrl(const QString&) override {}
     QDateTime now() override { return QDateTime::currentDateTime(); }
     void seedRandom(quint32) override {}

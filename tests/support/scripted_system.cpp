@@ -66,6 +66,12 @@ SaveFileChoice ScriptedSystem::saveFileName(const QString& title, const QString&
     return {next(savePaths, QString()), next(saveTypes, fileType)};
 }
 
+QString ScriptedSystem::openFileName(const QString& title, const QString& filter, const QString& folder)
+{
+    openDialogs.push_back({title, filter, folder});
+    return next(openPaths, QString());
+}
+
 PrintResult ScriptedSystem::printPages(const PageMaker& makePages)
 {
     const PrintResult result = next(printResults, PrintResult::Printed);

@@ -47,6 +47,7 @@ public:
     int messageBox(const QString& text, int flags, const QString& caption) override;
     SaveFileChoice saveFileName(const QString& title, const QString& filter, const QString& fileName,
                                 int fileType) override;
+    QString openFileName(const QString& title, const QString& filter, const QString& folder) override;
     void openUrl(const QString& url) override;
     QDateTime now() override { return clock; }
     void seedRandom(quint32 seed) override { seeds.push_back(seed); }
@@ -73,6 +74,7 @@ public:
     std::deque<int> answers;  // next message box answers; OK/No when empty
     std::deque<QString> savePaths;  // next save dialog results; cancel when empty
     std::deque<int> saveTypes;  // file types chosen there; the one it opened with when empty
+    std::deque<QString> openPaths;  // next open dialog results; cancel when empty
     // Next print outcomes; Printed when empty. NoPrinter makes no pages, as
     // Qt's seam does without a printer.
     std::deque<PrintResult> printResults;
@@ -90,6 +92,7 @@ public:
     // Record.
     std::vector<ShownMessage> messages;
     std::vector<QStringList> saveDialogs;  // title, filter, file name, file type it opened with
+    std::vector<QStringList> openDialogs;  // title, filter, folder
     std::vector<std::shared_ptr<const HostPages>> printed;  // pages each print dialog was given
     QStringList openedUrls;
     std::vector<quint32> seeds;

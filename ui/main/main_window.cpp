@@ -12,6 +12,7 @@
 #include "ui/main/accessible_names.h"
 #include "ui/main/cell_editor.h"
 #include "ui/main/entry_keys.h"
+#include "ui/main/numbered_steps.h"
 #include "ui/main/sample_data.h"
 
 #include <QApplication>
@@ -50,16 +51,12 @@ constexpr int kSaveTableSteps[] = {100, 102, 104, 106, 108, 110, 112, 114};
 static_assert(std::size(kLoadPlanSteps) == kLoadStepCount);
 static_assert(std::size(kSaveTableSteps) == kStoredTableCount);
 
-void runNumbered(ErrorTrap& trap, std::span<const int> lines, const std::vector<PlanStep>& steps)
-{
-    for (std::size_t i = 0; i < steps.size() && i < lines.size(); ++i)
-        trap.step(lines[i], steps[i].run);
-}
-
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
+MainWindow::MainWindow(OpenPlan plan, QWidget* parent)
     : QWidget(parent, kFormWindowFlags)
+    , open_(std::move(plan))
+    , planFiles_(*this)
     , rowEntry_(
           widgets_, plan_, [this](TableId id) { saveTableNow(id); }, [this](TableId id) { return refusesChanges(id); })
     , selectAll_(this)
@@ -75,9 +72,9 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildWindow()
 {
     setObjectName(QStringLiteral("Form1"));
-    setFixedSize(twipsToPixels(kMainWindowWidth), twipsToPixels(kMainWindowHeight));
     widgets_ = buildMainWindow(*this);
     styleElements();
+    buildMenus();
     connectProcedures();
     connectBudgetsAndDate();
     connectListEditing();
@@ -199,7 +196,7 @@ void MainWindow::formLoad()
     ErrorTrap trap(locations::kMainWindowLoad);
     trap.step(100, [&] { applySkin(*this, skin_); });
     trap.step(104, [&] {
-        setWindowTitle(QString::fromUtf8(kProductName));
+        setWindowTitle(windowCaption(open_));
         setWindowIcon(QApplication::windowIcon());
         setAppTitle();
     });
@@ -207,14 +204,10 @@ void MainWindow::formLoad()
     pointer_.loadHand(trap);
     trap.step(112, [] { maybeShowHomePage(); });
     trap.step(114, [&] { attachTables(); });
-    trap.step(116, [&] { saved_ = std::make_unique<SavedPlan>(system().settings()); });
+    trap.step(116, [&] { saved_ = std::make_unique<SavedPlan>(open_.store()); });
     if (saved_)
         runNumbered(trap, kLoadPlanSteps, saved_->loadSteps(plan_, system().now()));
-    trap.step(146, [&] {
-        widgets_.dateBox->setText(plan_.date());
-        for (const BudgetSpec& budget : budgetSpecs())
-            budgetBox(widgets_, budget.id).setText(plan_.budget(budget.id));
-    });
+    trap.step(146, [&] { fillBoxes(); });
     trap.step(148, [] { initSheetPalette(); });
     trap.step(150, [&] {
         setUpdatesEnabled(true);
@@ -224,9 +217,17 @@ void MainWindow::formLoad()
     trap.step(154, [&] { tellOfKeptTables(); });
 }
 
+void MainWindow::fillBoxes()
+{
+    widgets_.dateBox->setText(plan_.date());
+    for (const BudgetSpec& budget : budgetSpecs())
+        budgetBox(widgets_, budget.id).setText(plan_.budget(budget.id));
+    applyReadOnly();
+}
+
 QString MainWindow::keptTablesText(std::span<const KeptTable> kept) const
 {
-    return keptTablesMessage(kept, system().settings().location(kStoreApplication));
+    return keptTablesMessage(kept, open_.store().location(kStoreApplication));
 }
 
 void MainWindow::tellOfKeptTables()
@@ -237,6 +238,8 @@ void MainWindow::tellOfKeptTables()
 
 bool MainWindow::refusesChanges(TableId id)
 {
+    if (refusesReadOnly())
+        return true;
     if (!saved_ || !saved_->isKept(id))
         return false;
     for (const KeptTable& kept : saved_->keptTables()) {
@@ -304,6 +307,8 @@ std::vector<TableId> MainWindow::refuseSampleTables()
 // instead of failing at each step of the row; the other lists load.
 void MainWindow::loadSampleData()
 {
+    if (refusesReadOnly())
+        return;
     ErrorTrap trap(locations::kLoadSampleDataClick);
     const std::vector<TableId> refused = refuseSampleTables();
     for (const SampleStep& step : sampleSteps()) {

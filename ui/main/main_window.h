@@ -9,6 +9,9 @@
 #include "ui/common/window_pointer.h"
 #include "ui/main/entry_keys.h"
 #include "ui/main/main_window_layout.h"
+#include "ui/main/open_plan.h"
+#include "ui/main/plan_files.h"
+#include "ui/main/plan_menus.h"
 #include "ui/main/report_screens.h"
 #include "ui/main/row_entry.h"
 #include "ui/main/select_all_on_focus.h"
@@ -21,14 +24,26 @@
 
 namespace jubilo {
 
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, public PlanWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // Opens on `plan`: by default the settings store's plan, unguarded.
+    explicit MainWindow(OpenPlan plan = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Plan& plan() { return plan_; }
     const MainWindowWidgets& widgets() const { return widgets_; }
+    const PlanMenus& menus() const { return menus_; }
+    PlanFiles& planFiles() { return planFiles_; }
+
+    // PlanWindow: the File menu's view of the window.
+    const Plan& shownPlan() const override { return plan_; }
+    const OpenPlan& openPlan() const override { return open_; }
+    PlanValues storedValues() const override;
+    // Empties every list, loads `plan` as the start loads the store's, and
+    // names it in the caption. The plan shown before needs no saving: every
+    // change to it was stored when it was made.
+    void showPlan(OpenPlan plan) override;
 
     // "Start Creating Template": builds the workbook and shows its preview.
     void startReport();
@@ -40,6 +55,7 @@ public:
 
     void loadSampleData();
     void showHelp();
+    void showAbout();
     // Writes the eight stored tables under the close's error trap.
     void saveTables();
 
@@ -48,6 +64,13 @@ protected:
 
 private:
     void buildWindow();
+    void buildMenus();
+    void fillRecentMenu();
+    // A read-only plan takes no change: the boxes are read-only too, and a
+    // change asks whether to save a copy.
+    void applyReadOnly();
+    bool refusesReadOnly();
+    void fillBoxes();
     void styleElements();
     void connectProcedures();
     void connectBudgetsAndDate();
@@ -67,7 +90,10 @@ private:
     bool isArrowArea(const QWidget& widget) const;
 
     Plan plan_;
+    OpenPlan open_;
     MainWindowWidgets widgets_;
+    PlanMenus menus_;
+    PlanFiles planFiles_;
     std::unique_ptr<SavedPlan> saved_;
     std::array<std::unique_ptr<PlanTableModel>, kTableCount> models_;
     RowEntry rowEntry_;

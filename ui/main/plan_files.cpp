@@ -1,0 +1,228 @@
+#include "ui/main/plan_files.h"
+
+#include "errors/error_trap.h"
+#include "files/path_bytes.h"
+#include "messages/message.h"
+#include "plan/plan.h"
+#include "plan/plan_values.h"
+#include "plan/recent_plans.h"
+#include "plan/saved_plan.h"
+#include "platform/plan_file_store.h"
+#include "platform/system.h"
+#include "ui/preview/workbook_copy.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace jubilo {
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("PlanFiles", text); }
+
+QString shown(const QString& path) { return files::displayName(path); }
+
+QString planFilter()
+{
+    return tr("Jubilo Plans") + QStringLiteral(" (*%1)|*%1|").arg(QString::fromUtf8(kPlanFileSuffix));
+}
+
+// A name typed without ".jubilo" gets it, as the dialog's type says.
+QString withPlanSuffix(const QString& path)
+{
+    const QString suffix = QString::fromUtf8(kPlanFileSuffix);
+    return path.endsWith(suffix, Qt::CaseInsensitive) ? path : path + suffix;
+}
+
+// The save dialog, then the checks of the name chosen: refused targets and
+// the question before replacing a file. Empty when there is nothing to do.
+QString askPlanFileName(const QString& title)
+{
+    const SaveFileChoice choice = system().saveFileName(title, planFilter(), QString(), 0);
+    if (choice.path.isEmpty())
+        return {};
+    const QString path = withPlanSuffix(choice.path);
+    const SaveName name = checkSaveName(path);
+    if (!name.refusal.isEmpty()) {
+        msgBox(name.refusal);
+        return {};
+    }
+    if (name.exists
+        && msgBox(tr("%1 already exists. Do you want to replace it?").arg(shown(name.file)), msgbox::kYesNo)
+            != msgbox::kAnswerYes)
+        return {};
+    return path;
+}
+
+void tellOfPlanFile(const QString& text) { msgBox(text); }
+
+// The plan's lock, or null when another Jubilo has it or it cannot be
+// taken; `elsewhere` tells which.
+std::unique_ptr<PlanLock> claimPlanFile(const QString& path, bool& elsewhere)
+{
+    auto lock = std::make_unique<PlanLock>(planFileLockPath(system().settings().location(kStoreApplication), path));
+    elsewhere = false;
+    switch (lock->claim()) {
+    case PlanLock::Claim::Held:
+        return lock;
+    case PlanLock::Claim::HeldElsewhere:
+        elsewhere = true;
+        return nullptr;
+    case PlanLock::Claim::Failed:
+        msgBox(lock->problem());
+        return nullptr;
+    }
+    return nullptr;
+}
+
+QString openElsewhereMessage(const QString& path)
+{
+    return tr("The plan %1 is open in another Jubilo: switch to that window to work on it.").arg(shown(path));
+}
+
+QString readOnlyNotice(const QString& path)
+{
+    return tr("The plan %1 is read-only: you can look at it and print it, but changes to it cannot be kept. "
+              "To change it, save a copy with File > Save Plan As…")
+        .arg(shown(path));
+}
+
+void remember(const QString& path) { RecentPlans(system().settings()).add(QFileInfo(path).absoluteFilePath()); }
+
+}  // namespace
+
+PlanFileOpening openPlanFile(const QString& path)
+{
+    PlanFileOpening opening;
+    std::unique_ptr<PlanLock> lock = claimPlanFile(path, opening.heldElsewhere);
+    if (!lock)
+        return opening;
+    std::unique_ptr<PlanFileStore> file;
+    try {
+        file = PlanFileStore::open(path, tellOfPlanFile);
+    } catch (const PlanFileError& error) {
+        msgBox(QString::fromUtf8(error.what()));
+        return opening;
+    }
+    OpenPlan plan;
+    plan.readOnly = file->isReadOnly();
+    plan.path = file->path();
+    plan.file = std::move(file);
+    plan.lock = std::move(lock);
+    if (plan.readOnly)
+        msgBox(readOnlyNotice(plan.path));
+    opening.plan = std::move(plan);
+    return opening;
+}
+
+PlanFiles::PlanFiles(PlanWindow& window)
+    : window_(window)
+{
+}
+
+bool PlanFiles::isOpenNow(const QString& path) const
+{
+    const OpenPlan& now = window_.openPlan();
+    return now.isFile() && isSameFile(path, now.path);
+}
+
+// Steps 104 to 110 of opening a plan, from the dialog or the recent list.
+void PlanFiles::open(ErrorTrap& trap, const QString& path)
+{
+    if (path.isEmpty() || isOpenNow(path))
+        return;
+    PlanFileOpening opening;
+    trap.step(104, [&] { opening = openPlanFile(path); });
+    if (opening.heldElsewhere)
+        trap.step(106, [&] { msgBox(openElsewhereMessage(path)); });
+    if (!opening.plan)
+        return;
+    trap.step(108, [&] { window_.showPlan(std::move(*opening.plan)); });
+    trap.step(110, [&] { remember(path); });
+}
+
+// The new file is written whole before the window turns to it; a failed
+// write leaves the window on the plan it showed.
+void PlanFiles::create(const QString& title, const std::function<PlanValues()>& values, const ErrorLocation& where)
+{
+    ErrorTrap trap(where);
+    QString path;
+    trap.step(100, [&] { path = askPlanFileName(title); });
+    if (path.isEmpty())
+        return;
+    if (isOpenNow(path)) {
+        trap.step(102, [&] { msgBox(tr("%1 is the plan open now: choose another name.").arg(shown(path))); });
+        return;
+    }
+    bool elsewhere = false;
+    std::unique_ptr<PlanLock> lock;
+    trap.step(104, [&] { lock = claimPlanFile(path, elsewhere); });
+    if (elsewhere)
+        trap.step(106, [&] { msgBox(openElsewhereMessage(path)); });
+    if (!lock)
+        return;
+    OpenPlan plan;
+    if (!trap.essential(108, [&] { plan.file = PlanFileStore::create(path, values(), tellOfPlanFile); }))
+        return;
+    plan.path = path;
+    plan.lock = std::move(lock);
+    trap.step(110, [&] { window_.showPlan(std::move(plan)); });
+    trap.step(112, [&] { remember(path); });
+}
+
+void PlanFiles::newPlan()
+{
+    create(
+        tr("New Plan"), [] { return newPlanValues(); }, locations::kNewPlanClick);
+}
+
+void PlanFiles::newPlanFromThis()
+{
+    create(
+        tr("New Plan From This One"), [this] { return planValues(nextPartyFrom(window_.shownPlan())); },
+        locations::kNewPlanFromThisClick);
+}
+
+void PlanFiles::savePlanAs()
+{
+    create(
+        tr("Save Plan As"), [this] { return window_.storedValues(); }, locations::kSavePlanAsClick);
+}
+
+void PlanFiles::openPlan()
+{
+    ErrorTrap trap(locations::kOpenPlanClick);
+    QString path;
+    const OpenPlan& now = window_.openPlan();
+    const QString folder = now.isFile() ? QFileInfo(now.path).path() : QString();
+    trap.step(100, [&] { path = system().openFileName(tr("Open Plan"), planFilter(), folder); });
+    open(trap, path);
+}
+
+// A plan that is gone is said so and leaves the list.
+void PlanFiles::openRecent(const QString& path)
+{
+    ErrorTrap trap(locations::kOpenRecentClick);
+    const QFileInfo info(path);
+    if (info.exists() || info.isSymLink()) {
+        open(trap, path);
+        return;
+    }
+    trap.step(100, [&] {
+        msgBox(tr("The plan %1 is no longer there: it was moved or deleted, so it is taken off the list of recent "
+                  "plans.")
+                   .arg(shown(path)));
+    });
+    trap.step(102, [&] { RecentPlans(system().settings()).remove(path); });
+}
+
+PlanValues newPlanValues()
+{
+    PlanValues values = planValues(Plan());
+    // No date: a new plan's date follows the clock until it is typed.
+    std::erase_if(values, [](const auto& value) { return value.first == kDateKey; });
+    return values;
+}
+
+}  // namespace jubilo

@@ -1,0 +1,81 @@
+#include "ui/main/plan_menus.h"
+
+#include "files/path_bytes.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QWidget>
+
+namespace jubilo {
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("PlanMenus", text); }
+
+// The accessible name is the item's text as read aloud: no "&", no "…".
+QString spoken(const QString& text)
+{
+    QString name = text;
+    name.remove(QLatin1Char('&'));
+    name.remove(QChar(0x2026));
+    return name.trimmed();
+}
+
+QAction* item(QMenu& menu, const QString& text, const QKeySequence& keys = {})
+{
+    QAction* action = menu.addAction(text);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    // Menus' items are read by their text; the name is set for the few
+    // tools that read only accessible names.
+    action->setObjectName(spoken(text));
+    return action;
+}
+
+QMenu* menu(QMenuBar& bar, const QString& text)
+{
+    QMenu* menu = bar.addMenu(text);
+    menu->setAccessibleName(spoken(text));
+    menu->setObjectName(spoken(text) + QStringLiteral(" menu"));
+    return menu;
+}
+
+}  // namespace
+
+PlanMenus buildPlanMenus(QWidget& window)
+{
+    PlanMenus m;
+    m.bar = new QMenuBar(&window);
+    m.bar->setObjectName(QStringLiteral("menuBar"));
+    m.bar->setAccessibleName(tr("Menu bar"));
+    m.fileMenu = menu(*m.bar, tr("&File"));
+    m.newPlan = item(*m.fileMenu, tr("&New Plan…"), QKeySequence::New);
+    m.newPlanFromThis = item(*m.fileMenu, tr("New Plan &From This One…"));
+    m.openPlan = item(*m.fileMenu, tr("&Open Plan…"), QKeySequence::Open);
+    m.recentMenu = m.fileMenu->addMenu(tr("Open &Recent"));
+    m.recentMenu->setAccessibleName(spoken(tr("Open &Recent")));
+    m.savePlanAs = item(*m.fileMenu, tr("Save Plan &As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    m.fileMenu->addSeparator();
+    m.quit = item(*m.fileMenu, tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m.helpMenu = menu(*m.bar, tr("&Help"));
+    m.help = item(*m.helpMenu, tr("&Help"));
+    m.about = item(*m.helpMenu, tr("&About Jubilo"));
+    return m;
+}
+
+QString recentPlanItemText(int position, const QString& path)
+{
+    const QFileInfo info(path);
+    QString name = files::displayName(info.fileName());
+    name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    QString folder = QDir::toNativeSeparators(files::displayName(info.path()));
+    folder.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return QStringLiteral("&%1 %2  (%3)").arg(position).arg(name, folder);
+}
+
+}  // namespace jubilo
