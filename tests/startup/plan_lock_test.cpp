@@ -51,6 +51,25 @@ TEST_F(PlanLockTest, TheLockLiesBesideTheSettingsFile)
     EXPECT_EQ(unguarded.claim(), Claim::Held) << "a store without a file has nothing to guard";
 }
 
+// A plan file's lock lies beside the settings file too, named from the
+// plan's real path: every name of one plan finds one lock, and two plans
+// never share one.
+TEST_F(PlanLockTest, APlanFilesLockIsTheSameByEveryNameOfThePlan)
+{
+    const QString store = QDir(folder.path()).filePath("Tarvel.ini");
+    const QString plan = QDir(folder.path()).filePath("party.jubilo");
+    testing::writeFile(plan, "[Jubilo]\n");
+    ASSERT_TRUE(QFile::link(plan, QDir(folder.path()).filePath("link.jubilo")));
+    const QString lock = planFileLockPath(store, plan);
+    EXPECT_TRUE(QFileInfo(lock).fileName().startsWith("Jubilo-")) << lock.toStdString();
+    EXPECT_EQ(QFileInfo(lock).path(), QFileInfo(store).path());
+    EXPECT_EQ(planFileLockPath(store, QDir(folder.path()).filePath("./party.jubilo")), lock);
+    EXPECT_EQ(planFileLockPath(store, QDir(folder.path()).filePath("link.jubilo")), lock);
+    EXPECT_NE(planFileLockPath(store, QDir(folder.path()).filePath("other.jubilo")), lock);
+    EXPECT_NE(lock, planLockPath(store)) << "the store's plan and a plan file are two plans";
+    EXPECT_EQ(planFileLockPath("", plan), "");
+}
+
 // flock conflicts between two opens of the file, even in one process: the
 // second PlanLock stands for a second start.
 TEST_F(PlanLockTest, ASecondStartIsToldAndRefusedUntilTheFirstEnds)
