@@ -21,10 +21,10 @@ done
 cmp -s "$prefix/share/jubilo/HAND-M.CUR" "$(dirname "$0")/../../resources/HAND-M.CUR" ||
   fail "the installed cursor file differs from resources/HAND-M.CUR"
 
-# The man page names the command and every file the program uses.
+# The man page names the command, its forms and every file the program uses.
 man=$(gzip -dc "$prefix/share/man/man1/jubilo.1.gz")
-for word in '.B jubilo' 'Tarvel.ini' 'Jubilo.lock' 'damaged\-<date>' 'vemqal########.xls' \
-    'HAND\-M.CUR' 'x/o.cjs'; do
+for word in '.B jubilo' '.B jubilo \-\-version' '.RI [ plan ]' 'Tarvel.ini' 'Jubilo.lock' '.I *.jubilo' \
+    'application/x\-jubilo\-plan' 'damaged\-<date>' 'vemqal########.xls' 'HAND\-M.CUR' 'x/o.cjs'; do
   grep -qF -- "$word" <<<"$man" || fail "the man page does not mention $word"
 done
 grep -q '@[A-Z_]*@' <<<"$man" && fail "the man page holds an unset @VARIABLE@"
