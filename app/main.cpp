@@ -22,9 +22,23 @@
 
 namespace {
 
-int runWindow(int argc, char* argv[])
+// `planFile`: the plan file named on the command line; empty for the
+// stored plan. Qt sees none of the arguments, which are ours.
+int runWindow(char* argv[], const QString& planFile)
 {
-    QApplication app(argc, argv);
+    if (!planFile.isEmpty()) {
+        // Hand-off to the window: it opens plan files once MainWindow takes
+        // one. Until then a named plan is refused, never the stored plan
+        // shown in its place.
+        std::cerr << "jubilo: "
+                  << QCoreApplication::translate("CommandLine", "%1: the window cannot open plan files yet")
+                         .arg(jubilo::files::displayName(planFile))
+                         .toStdString()
+                  << '\n';
+        return jubilo::exit_status::kFailed;
+    }
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Jubilo"));
     QApplication::setDesktopFileName(QStringLiteral("jubilo"));
     QApplication::setApplicationVersion(QStringLiteral(JUBILO_VERSION));
@@ -85,7 +99,7 @@ int main(int argc, char* argv[])
     const jubilo::CommandLine command = jubilo::parseCommandLine(arguments);
     switch (command.form) {
     case jubilo::CommandLine::Form::Window:
-        return runWindow(argc, argv);
+        return runWindow(argv, command.plan);
     case jubilo::CommandLine::Form::Pdf:
     case jubilo::CommandLine::Form::Xls:
         return runExport(argv, command);

@@ -20,6 +20,10 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, libqt6svg6, fonts-liberation, fonts-noto-core, fonts-noto-cjk, fonts-symbola")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# No maintainer scripts: the plan files' type (usr/share/mime/packages) and
+# the desktop entry's MimeType reach the system's caches through the dpkg
+# triggers of shared-mime-info and desktop-file-utils, which watch those
+# folders.
 # CPack puts the summary on the first line and this long description under
 # it (CPack indents each line).
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Jubilo plans a party: guests, music, decorations, incidentals, food and

@@ -1,18 +1,23 @@
 #include "command_line/command_line.h"
 
+#include "files/path_bytes.h"
 #include "plan/plan.h"
 #include "plan/read_only_settings_store.h"
 #include "platform/system.h"
 #include "report/plan_export.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QtGlobal>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <ostream>
+#include <stdexcept>
 
 namespace jubilo {
 
@@ -20,20 +25,108 @@ namespace {
 
 const char kProgram[] = "jubilo";
 
-CommandLine wrong(const QString& problem) { return {CommandLine::Form::Wrong, {}, problem}; }
+// Each option as it must be spelled: QCommandLineParser would also take
+// "--pdf=FILE", "-pdf" or "-hh", which the usage does not show.
+struct OptionSpelling {
+    const char* name;  // QCommandLineParser's name for it
+    const char* spelling;
+    CommandLine::Form form;
+};
+constexpr OptionSpelling kOptions[] = {
+    {"help", "--help", CommandLine::Form::Help},
+    {"h", "-h", CommandLine::Form::Help},
+    {"version", "--version", CommandLine::Form::Version},
+    {"pdf", "--pdf", CommandLine::Form::Pdf},
+    {"xls", "--xls", CommandLine::Form::Xls},
+};
+const char kEndOfOptions[] = "--";
+
+CommandLine wrong(const QString& problem) { return {CommandLine::Form::Wrong, {}, {}, problem}; }
 
 bool isOption(const QString& argument) { return argument.startsWith(QLatin1Char('-')); }
 
-// The form a first argument names; Wrong for anything else.
-CommandLine::Form formOf(const QString& option)
+bool writesAFile(CommandLine::Form form) { return form == CommandLine::Form::Pdf || form == CommandLine::Form::Xls; }
+
+const OptionSpelling* optionSpelledAs(const QString& argument)
 {
-    if (option == QLatin1String("--help") || option == QLatin1String("-h"))
-        return CommandLine::Form::Help;
-    if (option == QLatin1String("--pdf"))
-        return CommandLine::Form::Pdf;
-    if (option == QLatin1String("--xls"))
-        return CommandLine::Form::Xls;
-    return CommandLine::Form::Wrong;
+    for (const OptionSpelling& option : kOptions) {
+        if (argument == QLatin1String(option.spelling))
+            return &option;
+    }
+    return nullptr;
+}
+
+const OptionSpelling& optionNamed(const QString& name)
+{
+    for (const OptionSpelling& option : kOptions) {
+        if (name == QLatin1String(option.name))
+            return option;
+    }
+    throw std::logic_error("an option the parser was not given");
+}
+
+// The first argument in an option's place that is not spelled as one of
+// ours. Options end where the parser's do: at "--" or at the first plan
+// name; the argument after --pdf or --xls is their file's name, whatever
+// it looks like.
+std::optional<QString> firstUnknownOption(const QStringList& arguments)
+{
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String(kEndOfOptions) || !isOption(argument))
+            return std::nullopt;
+        const OptionSpelling* option = optionSpelledAs(argument);
+        if (!option)
+            return argument;
+        if (writesAFile(option->form))
+            ++i;
+    }
+    return std::nullopt;
+}
+
+// Parses arguments whose options are all spelled as ours; a missing file
+// name is left for the caller to find in an empty value.
+void parseSpelledArguments(QCommandLineParser& parser, const QStringList& arguments)
+{
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    parser.addOptions({
+        QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}),
+        QCommandLineOption(QStringLiteral("version")),
+        QCommandLineOption(QStringLiteral("pdf"), QString(), QStringLiteral("FILE")),
+        QCommandLineOption(QStringLiteral("xls"), QString(), QStringLiteral("FILE")),
+    });
+    parser.addPositionalArgument(QStringLiteral("PLAN"), QString(), QStringLiteral("[PLAN]"));
+    parser.parse(QStringList{QLatin1String(kProgram)} + arguments);
+}
+
+// The form the parsed options name, with its file and plan.
+CommandLine formOf(const QCommandLineParser& parser)
+{
+    const QStringList found = parser.optionNames();  // in the order given
+    if (found.size() > 1)
+        return wrong(QStringLiteral("unexpected argument %1").arg(QLatin1String(optionNamed(found[1]).spelling)));
+    CommandLine command;
+    if (!found.isEmpty())
+        command.form = optionNamed(found.first()).form;
+    if (writesAFile(command.form)) {
+        // A name that starts with '-' is far likelier a forgotten name than
+        // a file; such a file is still reached as ./-name.
+        command.path = parser.value(found.first());
+        if (command.path.isEmpty() || isOption(command.path))
+            return wrong(QStringLiteral("%1 needs the name of the file to write")
+                             .arg(QLatin1String(optionNamed(found.first()).spelling)));
+    }
+    const QStringList plans = parser.positionalArguments();
+    const qsizetype plansTaken
+        = command.form == CommandLine::Form::Help || command.form == CommandLine::Form::Version ? 0 : 1;
+    if (plans.size() > plansTaken)
+        return wrong(QStringLiteral("unexpected argument %1").arg(plans[plansTaken]));
+    if (!plans.isEmpty()) {
+        if (plans.first().isEmpty())
+            return wrong(QCoreApplication::translate("CommandLine", "the plan file's name is empty"));
+        command.plan = plans.first();
+    }
+    return command;
 }
 
 std::ostream& operator<<(std::ostream& stream, const QString& text) { return stream << text.toStdString(); }
@@ -47,13 +140,34 @@ void warnOfKeptTables(const std::vector<KeptTable>& kept, std::ostream& err)
     }
 }
 
-int exportStoredPlan(const CommandLine& command, std::ostream& err)
+// The plan file `path` opened as a store; throws StoreError naming the
+// file when it cannot be opened or holds no plan.
+std::unique_ptr<SettingsStore> openPlanFile(const QString& path)
+{
+    throw StoreError(QCoreApplication::translate("CommandLine", "%1: this build cannot read plan files")
+                         .arg(files::displayName(path))
+                         .toStdString());
+}
+
+// Builds the plan that `store` holds and writes it where `command` says.
+void exportPlanIn(SettingsStore& store, const CommandLine& command, std::ostream& err)
+{
+    ReadOnlySettingsStore readOnly(store);
+    Plan plan;
+    warnOfKeptTables(loadStoredPlan(readOnly, plan, system().now()), err);
+    exportPlan(plan, command.form == CommandLine::Form::Pdf ? ExportFormat::Pdf : ExportFormat::Xls, command.path);
+}
+
+// The plan file the command names, or else the seam's store.
+int exportNamedPlan(const CommandLine& command, std::ostream& err)
 {
     try {
-        ReadOnlySettingsStore store(system().settings());
-        Plan plan;
-        warnOfKeptTables(loadStoredPlan(store, plan, system().now()), err);
-        exportPlan(plan, command.form == CommandLine::Form::Pdf ? ExportFormat::Pdf : ExportFormat::Xls, command.path);
+        if (command.plan.isEmpty()) {
+            exportPlanIn(system().settings(), command, err);
+        } else {
+            const std::unique_ptr<SettingsStore> planFile = openPlanFile(command.plan);
+            exportPlanIn(*planFile, command, err);
+        }
         return exit_status::kDone;
     } catch (const std::exception& error) {
         err << kProgram << ": " << error.what() << '\n';
@@ -65,41 +179,34 @@ int exportStoredPlan(const CommandLine& command, std::ostream& err)
 
 CommandLine parseCommandLine(const QStringList& arguments)
 {
-    if (arguments.isEmpty())
-        return {};
-    const QString& first = arguments.first();
-    CommandLine command{formOf(first), {}, {}};
-    if (command.form == CommandLine::Form::Wrong)
-        return wrong(isOption(first) ? QStringLiteral("unknown option %1").arg(first)
-                                     : QStringLiteral("unexpected argument %1").arg(first));
-    qsizetype used = 1;
-    if (command.form != CommandLine::Form::Help) {
-        // A name that starts with '-' is far likelier a forgotten name than
-        // a file; such a file is still reached as ./-name.
-        if (arguments.size() < 2 || arguments[1].isEmpty() || isOption(arguments[1]))
-            return wrong(QStringLiteral("%1 needs the name of the file to write").arg(first));
-        command.path = arguments[1];
-        used = 2;
-    }
-    if (arguments.size() > used)
-        return wrong(QStringLiteral("unexpected argument %1").arg(arguments[used]));
-    return command;
+    if (const std::optional<QString> unknown = firstUnknownOption(arguments))
+        return wrong(QStringLiteral("unknown option %1").arg(*unknown));
+    QCommandLineParser parser;
+    parseSpelledArguments(parser, arguments);
+    return formOf(parser);
 }
 
 QString usageText()
 {
-    return QStringLiteral("Usage: jubilo              open the window to plan the party\n"
-                          "       jubilo --pdf FILE   write the stored plan's sheet to FILE as a PDF\n"
-                          "       jubilo --xls FILE   write the stored plan's workbook to FILE (Excel 97 .xls)\n"
-                          "       jubilo --help       show this help\n"
-                          "\n"
-                          "--pdf and --xls show no window and need no display. They only read the\n"
-                          "stored plan (~/.config/Tarvel.ini) and replace FILE once the new one is\n"
-                          "complete.\n"
-                          "\n"
-                          "Exit status: 0 done; 1 the file could not be built or written; 2 the\n"
-                          "command line is none of the forms above.\n");
+    return QCoreApplication::translate(
+        "CommandLine",
+        "Usage: jubilo [PLAN]              open the window to plan the party\n"
+        "       jubilo --pdf FILE [PLAN]   write the plan's sheet to FILE as a PDF\n"
+        "       jubilo --xls FILE [PLAN]   write the plan's workbook to FILE (Excel 97 .xls)\n"
+        "       jubilo --version           show the program's version\n"
+        "       jubilo --help              show this help\n"
+        "\n"
+        "PLAN is a plan file (*.jubilo); without one, the stored plan\n"
+        "(~/.config/Tarvel.ini) is used.\n"
+        "\n"
+        "--pdf and --xls show no window and need no display. They only read the\n"
+        "plan and replace FILE once the new one is complete.\n"
+        "\n"
+        "Exit status: 0 done; 1 the plan could not be read, or the file could not\n"
+        "be built or written; 2 the command line is none of the forms above.\n");
 }
+
+QString versionText() { return QStringLiteral("%1 %2\n").arg(QLatin1String(kProgram), QLatin1String(JUBILO_VERSION)); }
 
 void useNoDisplay()
 {
@@ -125,9 +232,12 @@ int runForm(const CommandLine& command, std::ostream& out, std::ostream& err)
     case CommandLine::Form::Help:
         out << usageText();
         return exit_status::kDone;
+    case CommandLine::Form::Version:
+        out << versionText();
+        return exit_status::kDone;
     case CommandLine::Form::Pdf:
     case CommandLine::Form::Xls:
-        return exportStoredPlan(command, err);
+        return exportNamedPlan(command, err);
     case CommandLine::Form::Window:
         err << kProgram << ": the window is not opened from here\n";
         return exit_status::kFailed;

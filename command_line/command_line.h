@@ -1,7 +1,8 @@
 #pragma once
-// The program's command line: no argument opens the window; the scripting
-// forms write the stored plan to a file and end without showing anything,
-// reading the plan only.
+// The program's command line: no option opens the window, on a plan file
+// when one is named; the scripting forms write a plan (a plan file, or else
+// the stored plan) to a file and end without showing anything, reading the
+// plan only.
 
 #include <QString>
 #include <QStringList>
@@ -12,22 +13,30 @@ namespace jubilo {
 
 namespace exit_status {
 inline constexpr int kDone = 0;
-inline constexpr int kFailed = 1;  // the file, or the program's output, could not be built or written
+inline constexpr int kFailed
+    = 1;  // the plan could not be read, or the file or the program's output could not be built or written
 inline constexpr int kUsage = 2;  // the command line is none of the forms
 }  // namespace exit_status
 
 struct CommandLine {
-    enum class Form { Window, Help, Pdf, Xls, Wrong };
+    enum class Form { Window, Help, Version, Pdf, Xls, Wrong };
     Form form = Form::Window;
     QString path;  // the file --pdf or --xls writes
+    QString plan;  // the plan file the window or the export reads; empty: the stored plan
     QString problem;  // what makes a Wrong command line wrong
 };
 
-// The arguments after the program's name.
+// The arguments after the program's name. Options are spelled only as the
+// usage shows them (no "--pdf=FILE", no bundled short options), and the
+// plan's name comes last: after it, or after "--", every argument is a
+// plan's name, so a plan called "-x.jubilo" is reached as "-- -x.jubilo".
 CommandLine parseCommandLine(const QStringList& arguments);
 
 // Every form, one a line, and the exit statuses.
 QString usageText();
+
+// "jubilo <version>", the line --version prints.
+QString versionText();
 
 // Sets the scripting forms on Qt's offscreen platform, whatever display or
 // platform the environment names: they show nothing, and a display that is
@@ -42,11 +51,13 @@ void useNoDisplay();
 // fatal messages still reach it.
 void keepQtNotesOffStandardError();
 
-// Runs any form but the window: help on `out`, every message on `err`.
-// Returns the exit status: kFailed as well when `out` or `err` could not be
-// written (a full disk), with a message on `err` when `out` failed. --pdf
-// and --xls need a Qt application and the installed seam; they read the
-// plan through a read-only store.
+// Runs any form but the window: help and the version on `out`, every
+// message on `err`. Returns the exit status: kFailed as well when `out` or
+// `err` could not be written (a full disk), with a message on `err` when
+// `out` failed. --pdf and --xls need a Qt application and the installed
+// seam; they read the plan file, or else the seam's store, through a
+// read-only store, and a plan file that cannot be opened leaves the seam's
+// store untouched.
 int runCommand(const CommandLine& command, std::ostream& out, std::ostream& err);
 
 }  // namespace jubilo

@@ -33,6 +33,9 @@ PACKAGES=(
   poppler-utils
   appstream
   desktop-file-utils
+  # The install test's checks of the plan files' MIME package.
+  libxml2-utils
+  shared-mime-info
 )
 
 missing=()

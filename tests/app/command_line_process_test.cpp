@@ -2,7 +2,8 @@
 // plan in a settings folder of the test's own: --pdf writes one page and
 // leaves the settings file, its folder and its time stamp as they were;
 // a display named but not there changes nothing; --help and a wrong option
-// exit as documented, also when their output cannot be written.
+// exit as documented, also when their output cannot be written; --version
+// prints the version the build was made as.
 
 #include "plan/saved_plan.h"
 #include "platform/ini_settings_store.h"
@@ -117,11 +118,35 @@ TEST_F(ProgramTest, HelpAndAWrongOptionExitAsDocumented)
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains("--pdf") && help.out.contains("--xls")) << help.out.toStdString();
 
+    EXPECT_TRUE(help.out.contains("[PLAN]") && help.out.contains("--version")) << help.out.toStdString();
+
     const Finished wrong = run({"--pfd", "plan.pdf"});
     EXPECT_EQ(wrong.exitCode, 2);
     EXPECT_TRUE(wrong.err.contains("unknown option --pfd")) << wrong.err.toStdString();
     EXPECT_TRUE(wrong.err.contains("Usage:")) << wrong.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(home.filePath("plan.pdf")));
+}
+
+TEST_F(ProgramTest, VersionIsTheOneTheBuildWasMadeAs)
+{
+    const Finished version = run({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "jubilo " JUBILO_PROJECT_VERSION "\n");
+    EXPECT_EQ(version.err, "");
+}
+
+// A plan file named is the only plan read: when it cannot be opened, the
+// export fails naming it and the settings file is not the fallback.
+TEST_F(ProgramTest, APlanFileThatCannotBeOpenedExitsOneAndLeavesTheSettingsFile)
+{
+    const QByteArray before = testing::readFile(ini());
+    const QString pdf = home.filePath("plan.pdf");
+    const QString missing = home.filePath("no such party.jubilo");
+    const Finished done = run({"--pdf", pdf, missing});
+    EXPECT_EQ(done.exitCode, 1) << done.err.toStdString();
+    EXPECT_TRUE(done.err.startsWith("jubilo: ") && done.err.contains(missing)) << done.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+    EXPECT_EQ(testing::readFile(ini()), before);
 }
 
 // A display named but not there (a closed ssh tunnel, a stale DISPLAY in a

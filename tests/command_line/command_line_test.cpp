@@ -6,12 +6,14 @@
 #include "plan/plan.h"
 #include "plan/table_text.h"
 #include "command_line/command_line.h"
+#include "files/path_bytes.h"
 #include "tests/support/external_tools.h"
 #include "tests/support/sample_plans.h"
 #include "tests/support/scripted_system.h"
 #include "tests/support/test_files.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -25,33 +27,55 @@ using Form = CommandLine::Form;
 
 TEST(CommandLineTest, EachArgumentListIsOneFormOrSaysWhatIsWrong)
 {
+    const QString oddName = files::nameFromBytes("caf\xe9.jubilo");  // not UTF-8
     const struct {
         QStringList arguments;
         Form form;
         QString pathOrProblem;
+        QString plan = {};
     } cases[] = {
         {{}, Form::Window, ""},
+        {{"party.jubilo"}, Form::Window, "", "party.jubilo"},
+        {{oddName}, Form::Window, "", oddName},
+        {{"--", "-odd.jubilo"}, Form::Window, "", "-odd.jubilo"},
         {{"--help"}, Form::Help, ""},
         {{"-h"}, Form::Help, ""},
+        {{"--version"}, Form::Version, ""},
         {{"--pdf", "out.pdf"}, Form::Pdf, "out.pdf"},
         {{"--xls", "/tmp/plan book.xls"}, Form::Xls, "/tmp/plan book.xls"},
         {{"--pdf", "./-odd.pdf"}, Form::Pdf, "./-odd.pdf"},
+        {{"--pdf", oddName}, Form::Pdf, oddName},
+        {{"--pdf", "out.pdf", "party.jubilo"}, Form::Pdf, "out.pdf", "party.jubilo"},
+        {{"--xls", "out.xls", "--", "-odd.jubilo"}, Form::Xls, "out.xls", "-odd.jubilo"},
         {{"--frobnicate"}, Form::Wrong, "unknown option --frobnicate"},
         {{"-platform", "xcb"}, Form::Wrong, "unknown option -platform"},
         {{"--pdf=out.pdf"}, Form::Wrong, "unknown option --pdf=out.pdf"},
-        {{"out.pdf"}, Form::Wrong, "unexpected argument out.pdf"},
+        {{"-pdf", "out.pdf"}, Form::Wrong, "unknown option -pdf"},
+        {{"-hh"}, Form::Wrong, "unknown option -hh"},
+        {{"-"}, Form::Wrong, "unknown option -"},
+        {{"--pdf", "out.pdf", "--bogus"}, Form::Wrong, "unknown option --bogus"},
+        {{"a.jubilo", "b.jubilo"}, Form::Wrong, "unexpected argument b.jubilo"},
+        {{"party.jubilo", "--pdf", "out.pdf"}, Form::Wrong, "unexpected argument --pdf"},
         {{"--pdf"}, Form::Wrong, "--pdf needs the name of the file to write"},
         {{"--xls", ""}, Form::Wrong, "--xls needs the name of the file to write"},
         {{"--pdf", "--xls"}, Form::Wrong, "--pdf needs the name of the file to write"},
-        {{"--pdf", "a.pdf", "b.pdf"}, Form::Wrong, "unexpected argument b.pdf"},
+        {{"--xls", "--", "party.jubilo"}, Form::Wrong, "--xls needs the name of the file to write"},
+        {{"--pdf", "a.pdf", "b.jubilo", "c.jubilo"}, Form::Wrong, "unexpected argument c.jubilo"},
+        {{"--pdf", "a.pdf", "b.jubilo", "--help"}, Form::Wrong, "unexpected argument --help"},
         {{"--xls", "a.xls", "--pdf", "b.pdf"}, Form::Wrong, "unexpected argument --pdf"},
         {{"--help", "--pdf"}, Form::Wrong, "unexpected argument --pdf"},
+        {{"-h", "-h"}, Form::Wrong, "unexpected argument -h"},
+        {{"--version", "--help"}, Form::Wrong, "unexpected argument --help"},
+        {{"--help", "party.jubilo"}, Form::Wrong, "unexpected argument party.jubilo"},
+        {{""}, Form::Wrong, "the plan file's name is empty"},
+        {{"--pdf", "out.pdf", ""}, Form::Wrong, "the plan file's name is empty"},
     };
     for (const auto& c : cases) {
         const CommandLine parsed = parseCommandLine(c.arguments);
         const std::string shown = c.arguments.join(' ').toStdString();
         EXPECT_EQ(parsed.form, c.form) << shown;
         EXPECT_EQ(c.form == Form::Wrong ? parsed.problem : parsed.path, c.pathOrProblem) << shown;
+        EXPECT_EQ(parsed.plan, c.plan) << shown;
     }
 }
 
@@ -59,7 +83,8 @@ TEST(CommandLineTest, HelpListsEveryFormAndAWrongLineAddsTheUsageToItsProblem)
 {
     std::ostringstream out, err;
     EXPECT_EQ(runCommand(parseCommandLine({"--help"}), out, err), exit_status::kDone);
-    for (const char* form : {"--pdf FILE", "--xls FILE", "--help", "Exit status"})
+    for (const char* form :
+         {"jubilo [PLAN]", "--pdf FILE [PLAN]", "--xls FILE [PLAN]", "--version", "--help", "Exit status"})
         EXPECT_NE(out.str().find(form), std::string::npos) << form;
     EXPECT_EQ(err.str(), "");
 
@@ -144,6 +169,21 @@ TEST_F(CommandLineExportTest, FailuresExitOneNamingThePathAndTouchNothing)
     EXPECT_EQ(err.str().rfind("jubilo: ", 0), 0u) << err.str();
     EXPECT_EQ(testing::readFile(existing), "keep me");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"plan.xls"});
+}
+
+// A plan file named but not opened: the store is not the fallback. Reading
+// it would fail with the store's own message.
+TEST_F(CommandLineExportTest, APlanFileThatCannotBeOpenedExitsOneNamingItAndLeavesTheStore)
+{
+    sys.memoryStore.failReads = true;
+    const QString pdf = dir.filePath("plan.pdf");
+    const QString missing = dir.filePath("no such party.jubilo");
+    EXPECT_EQ(run({"--pdf", pdf, missing}), exit_status::kFailed);
+    EXPECT_EQ(err.str().rfind("jubilo: ", 0), 0u) << err.str();
+    EXPECT_NE(err.str().find(missing.toStdString()), std::string::npos) << err.str();
+    EXPECT_EQ(err.str().find("settings store"), std::string::npos) << err.str();
+    EXPECT_EQ(out.str(), "");
+    EXPECT_FALSE(QFileInfo::exists(pdf));
 }
 
 TEST_F(CommandLineExportTest, ATableStoredTooLongIsAWarningNotAFailure)

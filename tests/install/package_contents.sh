@@ -24,12 +24,16 @@ listing=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for file in ./usr/bin/jubilo ./usr/share/jubilo/HAND-M.CUR ./usr/share/applications/jubilo.desktop \
     ./usr/share/icons/hicolor/scalable/apps/jubilo.svg \
     ./usr/share/metainfo/io.github.jubilo.Jubilo.metainfo.xml ./usr/share/man/man1/jubilo.1.gz \
-    ./usr/share/doc/jubilo/copyright ./usr/share/doc/jubilo/changelog.gz; do
+    ./usr/share/doc/jubilo/copyright ./usr/share/doc/jubilo/changelog.gz ./usr/share/mime/packages/jubilo.xml; do
   grep -qxF -- "$file" <<<"$listing" || fail "$file is not in the package"
 done
 grep -q '^\./usr/bin/HAND-M.CUR$' <<<"$listing" && fail "the cursor file is packaged beside the program"
 # Only what the FHS allows under /usr, nothing elsewhere.
 grep -v '^\./$\|^\./usr/\(bin\|share\)\(/\|$\)\|^\./usr/$' <<<"$listing" && fail "files outside /usr/bin and /usr/share"
+
+# No maintainer scripts: the MIME and desktop caches follow by dpkg trigger.
+control_files=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t)
+grep -E '^(\./)?(preinst|postinst|prerm|postrm)$' <<<"$control_files" && fail "the package has maintainer scripts"
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = jubilo ] || fail "Package is $(field Package)"
