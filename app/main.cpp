@@ -10,9 +10,12 @@
 #include "startup/readable_plan.h"
 #include "messages/app_title.h"
 #include "messages/message.h"
+#include "plan/recent_plans.h"
 #include "ui/main/main_window.h"
+#include "ui/main/plan_files.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
@@ -22,21 +25,43 @@
 
 namespace {
 
+// The store's plan, claimed and readable; or the exit status to end with,
+// the message said.
+std::optional<int> claimStoredPlan(jubilo::OpenPlan& plan)
+{
+    jubilo::SettingsStore& settings = jubilo::system().settings();
+    plan = {};
+    plan.lock = std::make_unique<jubilo::PlanLock>(jubilo::planLockPath(settings.location(jubilo::kStoreApplication)));
+    std::optional<int> refused = jubilo::claimPlanOrEnd(*plan.lock);
+    if (!refused)
+        refused = jubilo::checkPlanReadableOrEnd(settings);
+    return refused;
+}
+
+// The plan the window opens on: the plan file named on the command line,
+// or the store's plan. A plan file another Jubilo has open ends this start
+// as the store's plan would; one that cannot be opened is said so, and the
+// store's plan opens instead.
+std::optional<int> claimStartPlan(const QString& planFile, jubilo::OpenPlan& plan)
+{
+    if (!planFile.isEmpty()) {
+        jubilo::PlanFileOpening opening = jubilo::openPlanFile(planFile);
+        if (opening.heldElsewhere) {
+            jubilo::msgBox(QString::fromUtf8(jubilo::kAlreadyOpenMessage));
+            return jubilo::exit_status::kDone;
+        }
+        if (opening.plan) {
+            plan = std::move(*opening.plan);
+            return std::nullopt;
+        }
+    }
+    return claimStoredPlan(plan);
+}
+
 // `planFile`: the plan file named on the command line; empty for the
 // stored plan. Qt sees none of the arguments, which are ours.
 int runWindow(char* argv[], const QString& planFile)
 {
-    if (!planFile.isEmpty()) {
-        // Hand-off to the window: it opens plan files once MainWindow takes
-        // one. Until then a named plan is refused, never the stored plan
-        // shown in its place.
-        std::cerr << "jubilo: "
-                  << QCoreApplication::translate("CommandLine", "%1: the window cannot open plan files yet")
-                         .arg(jubilo::files::displayName(planFile))
-                         .toStdString()
-                  << '\n';
-        return jubilo::exit_status::kFailed;
-    }
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Jubilo"));
@@ -51,17 +76,20 @@ int runWindow(char* argv[], const QString& planFile)
 
     jubilo::setAppTitle();
     jubilo::OpenPlan plan;
-    plan.lock = std::make_unique<jubilo::PlanLock>(
-        jubilo::planLockPath(qtSystem.settings().location(jubilo::kStoreApplication)));
-    std::optional<int> refused = jubilo::claimPlanOrEnd(*plan.lock);
-    if (!refused)
-        refused = jubilo::checkPlanReadableOrEnd(qtSystem.settings());
-    if (refused) {
+    if (const std::optional<int> refused = claimStartPlan(planFile, plan)) {
         jubilo::installSystem(nullptr);
         return *refused;
     }
-
+    const QString opened = plan.path;
     jubilo::MainWindow window(std::move(plan));
+    if (!opened.isEmpty()) {
+        // The recent list is a convenience: a settings file that cannot
+        // take it now leaves it as it was, and the plan opens all the same.
+        try {
+            jubilo::RecentPlans(qtSystem.settings()).add(QFileInfo(opened).absoluteFilePath());
+        } catch (const std::exception&) {
+        }
+    }
     if (const QScreen* screen = window.screen())
         window.move(screen->availableGeometry().center() - window.rect().center());
     window.show();
