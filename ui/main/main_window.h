@@ -39,7 +39,7 @@ public:
     // PlanWindow: the File menu's view of the window.
     const Plan& shownPlan() const override { return plan_; }
     const OpenPlan& openPlan() const override { return open_; }
-    PlanValues storedValues() const override;
+    StoredValues valuesAsStored() const override;
     // Empties every list, loads `plan` as the start loads the store's, and
     // names it in the caption. The plan shown before needs no saving: every
     // change to it was stored when it was made.

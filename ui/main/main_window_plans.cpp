@@ -4,7 +4,8 @@
 #include "errors/error_trap.h"
 #include "messages/message.h"
 #include "messages/product.h"
-#include "plan/plan_values.h"
+#include "plan/next_party.h"
+#include "plan/stored_values.h"
 #include "plan/recent_plans.h"
 #include "plan/settings_store.h"
 #include "platform/system.h"
@@ -86,9 +87,9 @@ bool MainWindow::refusesReadOnly()
     return true;
 }
 
-PlanValues MainWindow::storedValues() const
+StoredValues MainWindow::valuesAsStored() const
 {
-    PlanValues values = planValues(plan_);
+    StoredValues values = storedValues(plan_);
     if (!saved_)
         return values;
     // A kept table's rows beyond what the list shows live only in the store.

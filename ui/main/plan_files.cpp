@@ -4,7 +4,8 @@
 #include "files/path_bytes.h"
 #include "messages/message.h"
 #include "plan/plan.h"
-#include "plan/plan_values.h"
+#include "plan/next_party.h"
+#include "plan/stored_values.h"
 #include "plan/recent_plans.h"
 #include "plan/saved_plan.h"
 #include "platform/plan_file_store.h"
@@ -144,7 +145,7 @@ void PlanFiles::open(ErrorTrap& trap, const QString& path)
 
 // The new file is written whole before the window turns to it; a failed
 // write leaves the window on the plan it showed.
-void PlanFiles::create(const QString& title, const std::function<PlanValues()>& values, const ErrorLocation& where)
+void PlanFiles::create(const QString& title, const std::function<StoredValues()>& values, const ErrorLocation& where)
 {
     ErrorTrap trap(where);
     QString path;
@@ -180,14 +181,14 @@ void PlanFiles::newPlan()
 void PlanFiles::newPlanFromThis()
 {
     create(
-        tr("New Plan From This One"), [this] { return planValues(nextPartyFrom(window_.shownPlan())); },
+        tr("New Plan From This One"), [this] { return storedValues(nextPartyFrom(window_.shownPlan())); },
         locations::kNewPlanFromThisClick);
 }
 
 void PlanFiles::savePlanAs()
 {
     create(
-        tr("Save Plan As"), [this] { return window_.storedValues(); }, locations::kSavePlanAsClick);
+        tr("Save Plan As"), [this] { return window_.valuesAsStored(); }, locations::kSavePlanAsClick);
 }
 
 void PlanFiles::openPlan()
@@ -217,9 +218,9 @@ void PlanFiles::openRecent(const QString& path)
     trap.step(102, [&] { RecentPlans(system().settings()).remove(path); });
 }
 
-PlanValues newPlanValues()
+StoredValues newPlanValues()
 {
-    PlanValues values = planValues(Plan());
+    StoredValues values = storedValues(Plan());
     // No date: a new plan's date follows the clock until it is typed.
     std::erase_if(values, [](const auto& value) { return value.first == kDateKey; });
     return values;

@@ -5,6 +5,7 @@
 // is written whole before the window turns to it; each is claimed first, so
 // a plan open in another Jubilo is never opened twice.
 
+#include "plan/stored_values.h"
 #include "ui/main/open_plan.h"
 
 #include <QString>
@@ -20,7 +21,6 @@ class Plan;
 class ErrorTrap;
 struct ErrorLocation;
 
-using PlanValues = std::vector<std::pair<QString, QString>>;
 
 // What the commands need of the window that shows the plan.
 class PlanWindow {
@@ -30,7 +30,7 @@ public:
     virtual const OpenPlan& openPlan() const = 0;
     // The plan as it is stored now; a table kept whole in the store (more
     // rows than a list shows) with all its stored rows.
-    virtual PlanValues storedValues() const = 0;
+    virtual StoredValues valuesAsStored() const = 0;
     // Turns the window to `plan`, which is already claimed and readable.
     virtual void showPlan(OpenPlan plan) = 0;
 };
@@ -47,7 +47,7 @@ public:
 
 private:
     void open(ErrorTrap& trap, const QString& path);
-    void create(const QString& title, const std::function<PlanValues()>& values, const ErrorLocation& where);
+    void create(const QString& title, const std::function<StoredValues()>& values, const ErrorLocation& where);
     bool isOpenNow(const QString& path) const;
 
     PlanWindow& window_;
@@ -59,7 +59,7 @@ private:
 // (the start and the menus say it differently) and `heldElsewhere` is set.
 // The values of a new, empty plan file: the tables and budgets, empty, and
 // no date, so the date follows the clock until it is typed.
-PlanValues newPlanValues();
+StoredValues newPlanValues();
 
 struct PlanFileOpening {
     std::optional<OpenPlan> plan;

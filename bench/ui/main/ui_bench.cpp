@@ -6,9 +6,12 @@
 #include "bench_main.h"
 #include "process_memory.h"
 #include "platform/ini_settings_store.h"
+#include "platform/plan_file_store.h"
 #include "platform/qt_system.h"
+#include "plan/stored_values.h"
 #include "host/engine/engine_host.h"
 #include "ui/main/main_window.h"
+#include "ui/main/plan_files.h"
 #include "ui/preview/preview_window.h"
 #include "tests/support/sample_plans.h"
 
@@ -177,6 +180,36 @@ void BM_ReportFromClickToPreview(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ReportFromClickToPreview)->Arg(1)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// A plan file of `rows` rows per table opened in the window, from the file
+// on disk to the lists shown; the window turns between two such plans, so
+// each iteration also lets the plan before go.
+void BM_OpenPlanFileInWindow(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    BenchSystem sys(dir.path());
+    ScopedSystem installed(sys);
+    const QString plans[] = {dir.filePath("first.jubilo"), dir.filePath("second.jubilo")};
+    for (const QString& path : plans)
+        PlanFileStore::create(path, storedValues(testing::planWithRows(static_cast<int>(state.range(0)))));
+    MainWindow window;
+    window.show();
+    QApplication::processEvents();
+    int turn = 0;
+    for (auto _ : state) {
+        PlanFileOpening opening = openPlanFile(plans[turn++ % 2]);
+        if (!opening.plan) {
+            state.SkipWithError("the plan file did not open");
+            return;
+        }
+        window.showPlan(std::move(*opening.plan));
+        QApplication::processEvents();
+    }
+    if (window.plan().table(TableId::Guests).rowCount() != state.range(0))
+        state.SkipWithError("the plan shown is not the plan opened");
+    state.counters["rows_per_table"] = static_cast<double>(state.range(0));
+}
+BENCHMARK(BM_OpenPlanFileInWindow)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

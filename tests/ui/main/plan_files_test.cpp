@@ -5,7 +5,8 @@
 #include "main_window_fixture.h"
 #include "plan/recent_plans.h"
 #include "plan/saved_plan.h"
-#include "plan/plan_values.h"
+#include "plan/next_party.h"
+#include "plan/stored_values.h"
 #include "platform/ini_settings_store.h"
 #include "platform/plan_file_store.h"
 #include "startup/plan_lock.h"
@@ -128,7 +129,7 @@ TEST_F(PlanFilesTest, OpeningAPlanLeavesNoRowOfTheOneBefore)
 
     Plan other;
     testing::appendRows(other, TableId::Guests, {{"Ann", "Oak St", "Yes", "3"}});
-    PlanFileStore::create(file("other.jubilo"), planValues(other));
+    PlanFileStore::create(file("other.jubilo"), storedValues(other));
     sys.openPaths = {file("other.jubilo")};
     window->planFiles().openPlan();
     EXPECT_EQ(guestNames(), QStringList{"Ann"});
@@ -159,7 +160,7 @@ TEST_F(PlanFilesTest, APlanOpenInAnotherJubiloIsNotOpenedTwice)
 {
     IniSettingsStore settings(dir.filePath("config"));
     sys.store = &settings;
-    PlanFileStore::create(file("shared.jubilo"), planValues(Plan()));
+    PlanFileStore::create(file("shared.jubilo"), storedValues(Plan()));
     PlanLock other(planFileLockPath(settings.location(kStoreApplication), file("./shared.jubilo")));
     ASSERT_EQ(other.claim(), PlanLock::Claim::Held);
 
