@@ -103,13 +103,6 @@ TEST(StoredValuesTest, AnEmptyDateLoadsEmptyNotAsTheDefault)
     EXPECT_EQ(loaded(withoutDate).date(), defaultDateText(kNow, kEnglish));
 }
 
-TEST(StoredValuesTest, ACellHoldingASeparatorIsRefused)
-{
-    Plan plan;
-    plan.table(TableId::Activities).append({"Games", "8 PM", "a" + kRowTerminator + "b"});
-    EXPECT_THROW(storedValues(plan), SeparatorInTextError);
-}
-
 // A table loaded from a store holding more rows than it can show keeps
 // every stored row in the values, so that a copy of the plan loses none.
 TEST(StoredValuesTest, AKeptTableGivesEveryStoredRow)
