@@ -122,6 +122,18 @@ void SavedPlan::writeBudget(BudgetId id, const QString& text)
 
 void SavedPlan::writeDate(const QString& text) { writeChanged(kDateKey, text); }
 
+StoredValues SavedPlan::storedValues(const Plan& plan)
+{
+    StoredValues values = jubilo::storedValues(plan);
+    for (auto& [key, text] : values) {
+        for (const KeptTable& kept : kept_) {
+            if (key == QString::fromUtf8(tableSpec(kept.id).storeKey))
+                text = read(key, QString());
+        }
+    }
+    return values;
+}
+
 std::vector<PlanStep> SavedPlan::saveSteps(const Plan& plan)
 {
     std::vector<PlanStep> steps;

@@ -3,6 +3,7 @@
 // the five budgets, all under application "Tarvel", section "Jubilo".
 
 #include "plan/plan.h"
+#include "plan/stored_values.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -68,6 +69,11 @@ public:
     // Both skip a value the store already holds.
     void writeBudget(BudgetId id, const QString& text);
     void writeDate(const QString& text);
+
+    // The plan's values as storedValues() gives them, but a kept table's
+    // text as the store holds it, every row: what a copy of the plan (a new
+    // plan file) must hold so that no row is lost.
+    StoredValues storedValues(const Plan& plan);
 
     // Writes the eight tables.
     std::vector<PlanStep> saveSteps(const Plan& plan);

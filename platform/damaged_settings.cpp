@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <QSettings>
 #include <QStringDecoder>
 
 #include <stdexcept>
@@ -16,13 +17,6 @@ namespace {
 // Copies of one day's damage are numbered up to this; more means something
 // keeps breaking the file and a further copy would help no one.
 constexpr int kMaxCopiesPerDay = 1000;
-
-bool isUtf8(const QByteArray& bytes)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    [[maybe_unused]] const QString text = decoder(bytes);
-    return !decoder.hasError();
-}
 
 // Splits at LF, CR LF and lone CR, as QSettings reads lines.
 QList<QByteArray> physicalLines(const QByteArray& bytes)
@@ -55,20 +49,44 @@ bool isReadableLine(const QByteArray& line)
 
 }  // namespace
 
-bool hasUnreadableLines(const QByteArray& bytes)
+std::optional<int> firstUnreadableLine(const QByteArray& bytes)
 {
-    if (bytes.contains('\0') || !isUtf8(bytes))
-        return true;
     QByteArray logical;
+    int number = 0;
+    int start = 1;  // where the logical line began
     for (const QByteArray& line : physicalLines(bytes)) {
+        ++number;
+        if (logical.isEmpty())
+            start = number;
         logical += line;
         if (continuesOnNextLine(line))
             continue;
         if (!isReadableLine(logical))
-            return true;
+            return start;
         logical.clear();
     }
-    return !isReadableLine(logical);
+    if (!isReadableLine(logical))
+        return start;
+    return std::nullopt;
+}
+
+bool isUtf8Text(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    [[maybe_unused]] const QString text = decoder(bytes);
+    return !decoder.hasError();
+}
+
+bool hasUnreadableLines(const QByteArray& bytes)
+{
+    return bytes.contains('\0') || !isUtf8Text(bytes) || firstUnreadableLine(bytes).has_value();
+}
+
+bool failsToParseAsSettings(const QString& path)
+{
+    QSettings settings(path, QSettings::IniFormat);
+    settings.allKeys();
+    return settings.status() == QSettings::FormatError;
 }
 
 QString keepCopyBeside(const QString& path, const QByteArray& bytes, const char* why, const QDate& date)

@@ -8,6 +8,8 @@
 #include <QDate>
 #include <QString>
 
+#include <optional>
+
 namespace jubilo {
 
 // True when the bytes hold a NUL, text that is not UTF-8, or a line that is
@@ -15,6 +17,16 @@ namespace jubilo {
 // ending in an unescaped backslash continues on the next). QSettings reads
 // a "#" line without "=", or a byte order mark, as an error too.
 bool hasUnreadableLines(const QByteArray& bytes);
+
+// The two halves of that check, for a message that says which fault it is:
+// whether the bytes are UTF-8, and the number (from 1) of the first line
+// that is neither blank, a comment, a group nor a key, when there is one.
+bool isUtf8Text(const QByteArray& bytes);
+std::optional<int> firstUnreadableLine(const QByteArray& bytes);
+
+// QSettings' own verdict on the file at `path`, for lines the byte check
+// lets through (a line of a vertical tab, say). Only reads the file.
+bool failsToParseAsSettings(const QString& path);
 
 // Why a copy is kept, as its name says.
 inline constexpr char kDamagedCopy[] = "damaged";

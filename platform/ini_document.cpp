@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QStringList>
 
+#include <algorithm>
 #include <utility>
 
 namespace jubilo::ini {
@@ -88,6 +89,11 @@ std::optional<QString> IniDocument::value(const QString& group, const QString& k
     if (!entry)
         return std::nullopt;
     return unescapedText(rawValue(*entry));
+}
+
+bool IniDocument::hasGroup(const QString& group) const
+{
+    return std::any_of(blocks_.begin(), blocks_.end(), [&group](const Block& block) { return block.group == group; });
 }
 
 IniDocument::Values IniDocument::values() const

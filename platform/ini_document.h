@@ -36,6 +36,10 @@ public:
     // could be read (see cleaned()) and the answer is true.
     bool setValue(const QString& group, const QString& key, const QString& text);
 
+    // True when a "[group]" line opens the group, keys or none; the general
+    // group is always there.
+    bool hasGroup(const QString& group) const;
+
     // Every group and key a line sets, with the value it reads as.
     using Values = std::map<std::pair<QString, QString>, std::optional<QString>>;
     Values values() const;

@@ -10,21 +10,16 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace jubilo {
 
-// Every write edits the value's own line in the file as it is on disk now
-// (groups, keys and lines Jubilo does not know stay as they were) and
-// replaces the file through Jubilo's one file writer: a full disk or a
-// failed flush leaves the old file whole and throws StoreError. A new file
-// is readable by its owner only; a link the user made to it is followed.
-//
-// Two things are kept aside before a rewrite could lose them, and the
-// notice is given the text telling the user where:
-// - a file with lines QSettings cannot read (see damaged_settings.h), once,
-//   before it is written afresh from what could be read;
-// - a file another program changed since Jubilo last read or wrote it,
-//   when the value being written is one that program changed.
+class IniFile;
+
+// Each file is an IniFile (see ini_file.h): reads take it as it is on disk
+// now, writes edit the value's own line in place through Jubilo's one
+// file writer, and a damaged file or one another program changed is kept
+// aside before a rewrite could lose it. The first write makes the folder.
 class IniSettingsStore : public SettingsStore {
 public:
     using Notice = std::function<void(const QString& text)>;
@@ -47,20 +42,12 @@ public:
     QString filePath(const QString& app) const;
 
 private:
-    struct File;
-    File& fileFor(const QString& app);
-    QByteArray readFromDisk(const QString& app) const;
-    QByteArray prepareFirstWrite(const QString& app, File& file, const QByteArray& onDisk);
-    QString keepCopy(const QString& app, const QByteArray& onDisk, const char* why, const char* whyWritten);
-    void keepDamagedCopy(const QString& app, const QByteArray& onDisk);
-    void keepCopyIfChanged(const QString& app, File& file, const QByteArray& onDisk, const QString& section,
-                           const QString& key);
-    void tell(const QString& text) const;
+    IniFile& fileFor(const QString& app);
 
     QString folder_;
     Notice notice_;
     files::FileCalls calls_;
-    std::map<QString, std::unique_ptr<File>> files_;
+    std::map<QString, std::unique_ptr<IniFile>> files_;
 };
 
 }  // namespace jubilo
