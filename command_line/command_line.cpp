@@ -3,6 +3,7 @@
 #include "files/path_bytes.h"
 #include "plan/plan.h"
 #include "plan/read_only_settings_store.h"
+#include "platform/plan_file_store.h"
 #include "platform/system.h"
 #include "report/plan_export.h"
 
@@ -142,12 +143,7 @@ void warnOfKeptTables(const std::vector<KeptTable>& kept, std::ostream& err)
 
 // The plan file `path` opened as a store; throws StoreError naming the
 // file when it cannot be opened or holds no plan.
-std::unique_ptr<SettingsStore> openPlanFile(const QString& path)
-{
-    throw StoreError(QCoreApplication::translate("CommandLine", "%1: this build cannot read plan files")
-                         .arg(files::displayName(path))
-                         .toStdString());
-}
+std::unique_ptr<SettingsStore> openPlanFile(const QString& path) { return PlanFileStore::open(path); }
 
 // Builds the plan that `store` holds and writes it where `command` says.
 void exportPlanIn(SettingsStore& store, const CommandLine& command, std::ostream& err)

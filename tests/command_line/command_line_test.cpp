@@ -4,7 +4,9 @@
 
 #include "plan_export_fixture.h"
 #include "plan/plan.h"
+#include "plan/stored_values.h"
 #include "plan/table_text.h"
+#include "platform/plan_file_store.h"
 #include "command_line/command_line.h"
 #include "files/path_bytes.h"
 #include "tests/support/external_tools.h"
@@ -184,6 +186,28 @@ TEST_F(CommandLineExportTest, APlanFileThatCannotBeOpenedExitsOneNamingItAndLeav
     EXPECT_EQ(err.str().find("settings store"), std::string::npos) << err.str();
     EXPECT_EQ(out.str(), "");
     EXPECT_FALSE(QFileInfo::exists(pdf));
+}
+
+// A plan file named: its plan is built, the store is not read; a file that
+// is no plan exits 1 naming it, and is left as it was.
+TEST_F(CommandLineExportTest, APlanFileNamedIsBuiltInsteadOfTheStoresPlan)
+{
+    Plan party;
+    testing::appendRows(party, TableId::Guests, {{"Ann from the file", "Oak St", "Yes", "3"}});
+    const QString plan = dir.filePath("party.jubilo");
+    PlanFileStore::create(plan, storedValues(party));
+    sys.memoryStore.failReads = true;
+    const QString xls = dir.filePath("party.xls");
+    ASSERT_EQ(run({"--xls", xls, plan}), exit_status::kDone) << err.str();
+    EXPECT_EQ(err.str(), "");
+    EXPECT_TRUE(testing::readFile(xls).contains("Ann from the file"));
+
+    const QString notes = dir.filePath("notes.jubilo");
+    testing::writeFile(notes, "no plan here\n");
+    EXPECT_EQ(run({"--pdf", dir.filePath("notes.pdf"), notes}), exit_status::kFailed);
+    EXPECT_NE(err.str().find(notes.toStdString()), std::string::npos) << err.str();
+    EXPECT_EQ(testing::readFile(notes), "no plan here\n");
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("notes.pdf")));
 }
 
 TEST_F(CommandLineExportTest, ATableStoredTooLongIsAWarningNotAFailure)

@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenuBar>
 #include <QStringList>
 
 #include <algorithm>
@@ -351,12 +352,13 @@ void MainWindow::closeEvent(QCloseEvent* event)
 }
 
 // Over these the pointer turns back into the arrow; over other inputs it
-// stays as it is.
+// stays as it is. The menu bar is pointed at with the arrow, as the window.
 bool MainWindow::isArrowArea(const QWidget& widget) const
 {
     return qobject_cast<const QAbstractItemView*>(&widget) || qobject_cast<const QGroupBox*>(&widget)
         || qobject_cast<const QLabel*>(&widget) || &widget == widgets_.guestsPage || &widget == widgets_.rightTabs
-        || &widget == widgets_.dateBox || &widget == widgets_.ingredientAmountBox;
+        || &widget == widgets_.dateBox || &widget == widgets_.ingredientAmountBox
+        || qobject_cast<const QMenuBar*>(&widget);
 }
 
 }  // namespace jubilo

@@ -22,8 +22,6 @@ namespace jubilo {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("MainWindow", text); }
-
 // The stored plan's steps when the window turns to another plan, in the
 // order SavedPlan gives them.
 constexpr int kShowPlanSteps[] = {106, 108, 110, 112, 114, 116, 118, 120, 122, 124, 126, 128, 130, 132};
@@ -89,18 +87,8 @@ bool MainWindow::refusesReadOnly()
 
 StoredValues MainWindow::valuesAsStored() const
 {
-    StoredValues values = storedValues(plan_);
-    if (!saved_)
-        return values;
     // A kept table's rows beyond what the list shows live only in the store.
-    for (const KeptTable& kept : saved_->keptTables()) {
-        const QString key = QString::fromUtf8(tableSpec(kept.id).storeKey);
-        for (auto& [valueKey, text] : values) {
-            if (valueKey == key)
-                text = open_.store().read(kStoreApplication, kStoreSection, key, text);
-        }
-    }
-    return values;
+    return saved_ ? saved_->storedValues(plan_) : storedValues(plan_);
 }
 
 // Steps are numbered as the error box reports them.

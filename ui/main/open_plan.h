@@ -2,6 +2,7 @@
 // The plan a window works on: the settings store's own plan, or a plan
 // file; with the lock that keeps a second Jubilo off it while it is open.
 
+#include "plan/settings_store.h"
 #include "startup/plan_lock.h"
 
 #include <QString>
@@ -9,8 +10,6 @@
 #include <memory>
 
 namespace jubilo {
-
-class SettingsStore;
 
 struct OpenPlan {
     std::unique_ptr<SettingsStore> file;  // null: the settings store's plan

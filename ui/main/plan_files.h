@@ -21,7 +21,6 @@ class Plan;
 class ErrorTrap;
 struct ErrorLocation;
 
-
 // What the commands need of the window that shows the plan.
 class PlanWindow {
 public:

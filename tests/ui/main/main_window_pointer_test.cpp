@@ -2,6 +2,7 @@
 #include "tests/support/pointer_events.h"
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QEnterEvent>
 #include <QGroupBox>
 #include <QTabBar>
@@ -36,8 +37,10 @@ protected:
 
 TEST_F(MainWindowPointerTest, OffAButtonOntoAnArrowAreaGivesTheArrow)
 {
+    const int bar = window->menus().bar->height();
     const std::pair<QWidget*, QPoint> arrowAreas[] = {
-        {window.get(), {2, 2}},
+        {window.get(), {2, bar + 2}},  // the form's own background, below the menu bar
+        {window->menus().bar, {bar * 10, 2}},  // the bar beyond its menus
         {widgets().dateFrame, {4, 30}},  // the date's frame, beside the box
         {widgets().guestsPage, {1, 1}},
         {&tabsOf(widgets().rightTabs), {5, 5}},

@@ -7,6 +7,7 @@
 #include "ui/preview/preview_window.h"
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QEnterEvent>
 #include <QDir>
 #include <QTemporaryDir>
