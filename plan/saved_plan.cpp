@@ -31,17 +31,18 @@ QString defaultDateText(const QDateTime& now, const QLocale& locale)
         + QStringLiteral(" | ") + twoDigits(hour12) + QLatin1Char(' ') + designator;
 }
 
-QString keptTablesMessage(std::span<const KeptTable> kept, const QString& storeLocation)
+QString keptTablesMessage(std::span<const KeptTable> kept, const QString& storeLocation, bool inPlanFile)
 {
+    const QString where = inPlanFile ? QStringLiteral("the plan file") : QStringLiteral("the settings store");
     QStringList counts;
     QStringList names;
     for (const KeptTable& table : kept) {
         const QString name = QString::fromUtf8(tableSpec(table.id).name);
-        counts << QStringLiteral("The %1 list holds %2 rows in the settings store.").arg(name).arg(table.storedRows);
+        counts << QStringLiteral("The %1 list holds %2 rows in %3.").arg(name).arg(table.storedRows).arg(where);
         names << QLatin1Char('"') + QString::fromUtf8(tableSpec(table.id).storeKey) + QLatin1Char('"');
     }
-    const QString file = storeLocation.isEmpty() ? QStringLiteral("the settings file")
-                                                 : QStringLiteral("the settings file (%1)").arg(storeLocation);
+    const QString kind = inPlanFile ? QStringLiteral("the plan file") : QStringLiteral("the settings file");
+    const QString file = storeLocation.isEmpty() ? kind : QStringLiteral("%1 (%2)").arg(kind, storeLocation);
     return counts.join(QLatin1Char(' '))
         + QStringLiteral(" A list shows at most %1 rows, so only the first %1 are shown. All the rows are kept in the "
                          "store unchanged, and changes to %2 are not saved while it holds more than %1.\n\n"

@@ -47,7 +47,8 @@ struct KeptTable {
 // The one message that names every kept table, says the rest of their rows
 // stay in the store and how to split the plan. `storeLocation` is the
 // settings file's path, or empty when unknown.
-QString keptTablesMessage(std::span<const KeptTable> kept, const QString& storeLocation);
+// `inPlanFile`: the plan is a plan file's, and the message names it so.
+QString keptTablesMessage(std::span<const KeptTable> kept, const QString& storeLocation, bool inPlanFile = false);
 
 class SavedPlan {
 public:

@@ -159,6 +159,12 @@ TEST_F(SavedPlanTest, ATableStoredLongerThanItsLimitIsShownCutAndKeptWhole)
     for (const char* part : {"Guests list holds 40002 rows", "first 32767 are shown", "kept in the store unchanged",
                              "/home/ann/.config/Tarvel.ini", "\"Guests\" entry"})
         EXPECT_TRUE(message.contains(QString::fromUtf8(part))) << part << " not in: " << message.toStdString();
+    EXPECT_TRUE(message.contains("in the settings store."));
+
+    const QString inFile = keptTablesMessage(saved.keptTables(), "/home/ann/party.jubilo", true);
+    EXPECT_TRUE(inFile.contains("holds 40002 rows in the plan file.")) << inFile.toStdString();
+    EXPECT_TRUE(inFile.contains("make a copy of the plan file (/home/ann/party.jubilo)")) << inFile.toStdString();
+    EXPECT_FALSE(inFile.contains("settings")) << inFile.toStdString();
 }
 
 TEST_F(SavedPlanTest, ATableStoredAtItsLimitIsNotKept)

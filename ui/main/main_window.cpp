@@ -228,7 +228,7 @@ void MainWindow::fillBoxes()
 
 QString MainWindow::keptTablesText(std::span<const KeptTable> kept) const
 {
-    return keptTablesMessage(kept, open_.store().location(kStoreApplication));
+    return keptTablesMessage(kept, open_.store().location(kStoreApplication), open_.isFile());
 }
 
 void MainWindow::tellOfKeptTables()

@@ -187,6 +187,41 @@ TEST_F(PlanFilesTest, APlanOpenInAnotherJubiloIsNotOpenedTwice)
     EXPECT_EQ(guestNames(), QStringList{"John"});
 }
 
+// A plan this user cannot write shows as any other, but takes no change:
+// its boxes are read-only and a change asks whether to save a copy.
+TEST_F(PlanFilesTest, AReadOnlyPlanTakesNoChangeAndOffersSavePlanAs)
+{
+    PlanFileStore::create(file("theirs.jubilo"), storedValues(testing::samplePlan()));
+    OpenPlan readOnly;
+    readOnly.file = PlanFileStore::open(file("theirs.jubilo"));
+    readOnly.path = file("theirs.jubilo");
+    readOnly.readOnly = true;
+    window->showPlan(std::move(readOnly));
+    EXPECT_TRUE(widgets().musicBudgetBox->isReadOnly());
+    EXPECT_TRUE(widgets().dateBox->isReadOnly());
+    const QByteArray before = testing::readFile(file("theirs.jubilo"));
+
+    addGuest("Zed");  // answered No
+    ASSERT_EQ(sys.messages.size(), 1u);
+    EXPECT_TRUE(sys.messages[0].text.contains("read-only")) << sys.messages[0].text.toStdString();
+    EXPECT_EQ(sys.messages[0].flags, msgbox::kYesNo);
+    EXPECT_EQ(guestNames(), QStringList{"John"});
+    click(widgets().loadSampleDataButton);
+    EXPECT_EQ(guestNames(), QStringList{"John"});
+    EXPECT_EQ(testing::readFile(file("theirs.jubilo")), before);
+
+    sys.answers = {msgbox::kAnswerYes};
+    sys.savePaths = {file("mine.jubilo")};
+    selectRow(widgets().guestsList, 0);
+    click(widgets().deleteGuestButton);
+    EXPECT_EQ(window->openPlan().path, file("mine.jubilo"));
+    EXPECT_FALSE(widgets().musicBudgetBox->isReadOnly());
+    selectRow(widgets().guestsList, 0);
+    click(widgets().deleteGuestButton);
+    EXPECT_EQ(guestNames(), QStringList());
+    EXPECT_EQ(testing::readFile(file("theirs.jubilo")), before);
+}
+
 TEST_F(PlanFilesTest, ARecentPlanThatIsGoneIsSaidSoAndDropped)
 {
     RecentPlans(sys.memoryStore).add(file("gone.jubilo"));
