@@ -49,7 +49,8 @@ void MainWindow::buildMenus()
     connect(menus_.quit, &QAction::triggered, this, &QWidget::close);
     connect(menus_.help, &QAction::triggered, this, &MainWindow::showHelp);
     connect(menus_.about, &QAction::triggered, this, &MainWindow::showAbout);
-    connect(menus_.recentMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+    // The File menu refills it: a disabled submenu never says it is about to show.
+    connect(menus_.fileMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
     fillRecentMenu();
 }
 

@@ -36,24 +36,26 @@ QString withPlanSuffix(const QString& path)
     return path.endsWith(suffix, Qt::CaseInsensitive) ? path : path + suffix;
 }
 
-// The save dialog, then the checks of the name chosen: refused targets and
-// the question before replacing a file. Empty when there is nothing to do.
+// The save dialog's name, with ".jubilo" when typed without; empty when
+// cancelled.
 QString askPlanFileName(const QString& title)
 {
     const SaveFileChoice choice = system().saveFileName(title, planFilter(), QString(), 0);
-    if (choice.path.isEmpty())
-        return {};
-    const QString path = withPlanSuffix(choice.path);
+    return choice.path.isEmpty() ? QString() : withPlanSuffix(choice.path);
+}
+
+// A name that is refused (a link another user planted, a folder) is said
+// so; a file there is replaced only when the user says so.
+bool mayWritePlanAt(const QString& path)
+{
     const SaveName name = checkSaveName(path);
     if (!name.refusal.isEmpty()) {
         msgBox(name.refusal);
-        return {};
+        return false;
     }
-    if (name.exists
-        && msgBox(tr("%1 already exists. Do you want to replace it?").arg(shown(name.file)), msgbox::kYesNo)
-            != msgbox::kAnswerYes)
-        return {};
-    return path;
+    return !name.exists
+        || msgBox(tr("%1 already exists. Do you want to replace it?").arg(shown(name.file)), msgbox::kYesNo)
+        == msgbox::kAnswerYes;
 }
 
 void tellOfPlanFile(const QString& text) { msgBox(text); }
@@ -156,20 +158,24 @@ void PlanFiles::create(const QString& title, const std::function<StoredValues()>
         trap.step(102, [&] { msgBox(tr("%1 is the plan open now: choose another name.").arg(shown(path))); });
         return;
     }
+    bool mayWrite = false;
+    trap.step(104, [&] { mayWrite = mayWritePlanAt(path); });
+    if (!mayWrite)
+        return;
     bool elsewhere = false;
     std::unique_ptr<PlanLock> lock;
-    trap.step(104, [&] { lock = claimPlanFile(path, elsewhere); });
+    trap.step(106, [&] { lock = claimPlanFile(path, elsewhere); });
     if (elsewhere)
-        trap.step(106, [&] { msgBox(openElsewhereMessage(path)); });
+        trap.step(108, [&] { msgBox(openElsewhereMessage(path)); });
     if (!lock)
         return;
     OpenPlan plan;
-    if (!trap.essential(108, [&] { plan.file = PlanFileStore::create(path, values(), tellOfPlanFile); }))
+    if (!trap.essential(110, [&] { plan.file = PlanFileStore::create(path, values(), tellOfPlanFile); }))
         return;
     plan.path = path;
     plan.lock = std::move(lock);
-    trap.step(110, [&] { window_.showPlan(std::move(plan)); });
-    trap.step(112, [&] { remember(path); });
+    trap.step(112, [&] { window_.showPlan(std::move(plan)); });
+    trap.step(114, [&] { remember(path); });
 }
 
 void PlanFiles::newPlan()

@@ -114,6 +114,12 @@ TEST_F(PlanFilesTest, SavePlanAsTurnsToTheFileAndLeavesTheStoreAlone)
     EXPECT_EQ(onFile.table(TableId::Music).row(1), before.table(TableId::Music).row(1));
     EXPECT_EQ(onFile.budget(BudgetId::Music), before.budget(BudgetId::Music));
     EXPECT_EQ(RecentPlans(sys.memoryStore).paths(), QStringList{path});
+    emit window->menus().fileMenu->aboutToShow();
+    const QMenu& recent = *window->menus().recentMenu;
+    EXPECT_TRUE(recent.isEnabled());
+    ASSERT_EQ(recent.actions().size(), 1);
+    EXPECT_TRUE(recent.actions().first()->text().startsWith("&1 Summer party.jubilo"))
+        << recent.actions().first()->text().toStdString();
 }
 
 TEST_F(PlanFilesTest, TheNextPartyKeepsRowsAndBudgetsWithNothingBoughtOrAnsweredAndNoDate)
@@ -129,6 +135,26 @@ TEST_F(PlanFilesTest, TheNextPartyKeepsRowsAndBudgetsWithNothingBoughtOrAnswered
     EXPECT_EQ(next.budget(BudgetId::Food), "50.00");
     EXPECT_EQ(widgets().dateBox->text(), "");
     EXPECT_EQ(readPlan(file("next.jubilo")).date(), "");
+}
+
+TEST_F(PlanFilesTest, ANewPlanIsEmptyWithTheDateOfToday)
+{
+    sys.savePaths = {file("Birthday")};
+    window->planFiles().newPlan();
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Birthday \u2014 Jubilo"));
+    for (const TableSpec& spec : tableSpecs()) {
+        EXPECT_EQ(table(spec.id).rowCount(), 0) << spec.name;
+    }
+    EXPECT_EQ(widgets().dateBox->text(), defaultDateText(sys.clock));
+    EXPECT_EQ(planKeysWritten(), QStringList());
+    addGuest("Ann");
+    EXPECT_EQ(readPlan(file("Birthday.jubilo")).table(TableId::Guests).rowCount(), 1);
+
+    sys.savePaths = {file("Birthday.jubilo")};  // the plan open now
+    window->planFiles().newPlan();
+    ASSERT_FALSE(sys.messages.empty());
+    EXPECT_TRUE(sys.messages.back().text.contains("open now")) << sys.messages.back().text.toStdString();
+    EXPECT_EQ(guestNames(), QStringList{"Ann"});
 }
 
 // Turning to another plan leaves no row of the one before, the working
