@@ -1,5 +1,6 @@
 #include "files/safe_write.h"
 
+#include "files/descriptor.h"
 #include "files/file_error.h"
 #include "files/path_bytes.h"
 #include "files/write_target.h"
@@ -41,34 +42,6 @@ std::string freshName(const std::filesystem::path& target)
     std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(value));
     return kPendingPrefix + std::string(hex) + kPendingSuffix;
 }
-
-// An open descriptor, closed when it goes.
-class Descriptor {
-public:
-    explicit Descriptor(int fd)
-        : fd_(fd)
-    {
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    int get() const { return fd_; }
-    // Closing reports what a file system delays until then; the
-    // descriptor is gone afterwards whatever it says. 0 or the error.
-    int close()
-    {
-        const int result = ::close(fd_);
-        fd_ = -1;
-        return result < 0 && errno != EINTR ? errno : 0;
-    }
-
-private:
-    int fd_;
-};
 
 Descriptor openFolder(const std::filesystem::path& target)
 {

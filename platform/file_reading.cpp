@@ -1,5 +1,6 @@
 #include "platform/file_reading.h"
 
+#include "files/descriptor.h"
 #include "files/path_bytes.h"
 
 #include <cerrno>
@@ -45,21 +46,6 @@ std::optional<FileReading> refusedByKind(const std::filesystem::path& name)
     return std::nullopt;
 }
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd)
-        : fd_(fd)
-    {
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() { ::close(fd_); }
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 // Reads to the end; a file that grows past `maxBytes` meanwhile is too large.
 FileReading readAll(int fd, qint64 size, qint64 maxBytes)
 {
@@ -95,7 +81,7 @@ FileReading readRegularFile(const QString& path, qint64 maxBytes, const files::F
     while (fd < 0 && errno == EINTR);
     if (fd < 0)
         return failed(errno);
-    const Descriptor file(fd);
+    const files::Descriptor file(fd);
     struct stat info {};
     if (::fstat(file.get(), &info) != 0)
         return failed(errno);
