@@ -6,13 +6,11 @@
 #include "plan/saved_plan.h"
 #include "plan/settings_store.h"
 #include "command_line/command_line.h"
-#include "startup/plan_lock.h"
-#include "startup/readable_plan.h"
 #include "messages/app_title.h"
 #include "messages/message.h"
 #include "plan/recent_plans.h"
 #include "ui/main/main_window.h"
-#include "ui/main/plan_files.h"
+#include "startup/plan_opening.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -24,39 +22,6 @@
 #include <optional>
 
 namespace {
-
-// The store's plan, claimed and readable; or the exit status to end with,
-// the message said.
-std::optional<int> claimStoredPlan(jubilo::OpenPlan& plan)
-{
-    jubilo::SettingsStore& settings = jubilo::system().settings();
-    plan = {};
-    plan.lock = std::make_unique<jubilo::PlanLock>(jubilo::planLockPath(settings.location(jubilo::kStoreApplication)));
-    std::optional<int> refused = jubilo::claimPlanOrEnd(*plan.lock);
-    if (!refused)
-        refused = jubilo::checkPlanReadableOrEnd(settings);
-    return refused;
-}
-
-// The plan the window opens on: the plan file named on the command line,
-// or the store's plan. A plan file another Jubilo has open ends this start
-// as the store's plan would; one that cannot be opened is said so, and the
-// store's plan opens instead.
-std::optional<int> claimStartPlan(const QString& planFile, jubilo::OpenPlan& plan)
-{
-    if (!planFile.isEmpty()) {
-        jubilo::PlanFileOpening opening = jubilo::openPlanFile(planFile);
-        if (opening.heldElsewhere) {
-            jubilo::msgBox(QString::fromUtf8(jubilo::kAlreadyOpenMessage));
-            return jubilo::exit_status::kDone;
-        }
-        if (opening.plan) {
-            plan = std::move(*opening.plan);
-            return std::nullopt;
-        }
-    }
-    return claimStoredPlan(plan);
-}
 
 // `planFile`: the plan file named on the command line; empty for the
 // stored plan. Qt sees none of the arguments, which are ours.
@@ -76,7 +41,7 @@ int runWindow(char* argv[], const QString& planFile)
 
     jubilo::setAppTitle();
     jubilo::OpenPlan plan;
-    if (const std::optional<int> refused = claimStartPlan(planFile, plan)) {
+    if (const std::optional<int> refused = jubilo::claimStartPlan(planFile, plan)) {
         jubilo::installSystem(nullptr);
         return *refused;
     }

@@ -9,7 +9,7 @@
 #include "ui/common/window_pointer.h"
 #include "ui/main/entry_keys.h"
 #include "ui/main/main_window_layout.h"
-#include "ui/main/open_plan.h"
+#include "startup/open_plan.h"
 #include "ui/main/plan_files.h"
 #include "ui/main/plan_menus.h"
 #include "ui/main/report_screens.h"

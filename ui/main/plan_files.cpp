@@ -58,66 +58,14 @@ bool mayWritePlanAt(const QString& path)
         == msgbox::kAnswerYes;
 }
 
-void tellOfPlanFile(const QString& text) { msgBox(text); }
-
-// The plan's lock, or null when another Jubilo has it or it cannot be
-// taken; `elsewhere` tells which.
-std::unique_ptr<PlanLock> claimPlanFile(const QString& path, bool& elsewhere)
-{
-    auto lock = std::make_unique<PlanLock>(planFileLockPath(system().settings().location(kStoreApplication), path));
-    elsewhere = false;
-    switch (lock->claim()) {
-    case PlanLock::Claim::Held:
-        return lock;
-    case PlanLock::Claim::HeldElsewhere:
-        elsewhere = true;
-        return nullptr;
-    case PlanLock::Claim::Failed:
-        msgBox(lock->problem());
-        return nullptr;
-    }
-    return nullptr;
-}
-
 QString openElsewhereMessage(const QString& path)
 {
     return tr("The plan %1 is open in another Jubilo: switch to that window to work on it.").arg(shown(path));
 }
 
-QString readOnlyNotice(const QString& path)
-{
-    return tr("The plan %1 is read-only: you can look at it and print it, but changes to it cannot be kept. "
-              "To change it, save a copy with File > Save Plan As…")
-        .arg(shown(path));
-}
-
 void remember(const QString& path) { RecentPlans(system().settings()).add(QFileInfo(path).absoluteFilePath()); }
 
 }  // namespace
-
-PlanFileOpening openPlanFile(const QString& path)
-{
-    PlanFileOpening opening;
-    std::unique_ptr<PlanLock> lock = claimPlanFile(path, opening.heldElsewhere);
-    if (!lock)
-        return opening;
-    std::unique_ptr<PlanFileStore> file;
-    try {
-        file = PlanFileStore::open(path, tellOfPlanFile);
-    } catch (const PlanFileError& error) {
-        msgBox(QString::fromUtf8(error.what()));
-        return opening;
-    }
-    OpenPlan plan;
-    plan.readOnly = file->isReadOnly();
-    plan.path = file->path();
-    plan.file = std::move(file);
-    plan.lock = std::move(lock);
-    if (plan.readOnly)
-        msgBox(readOnlyNotice(plan.path));
-    opening.plan = std::move(plan);
-    return opening;
-}
 
 PlanFiles::PlanFiles(PlanWindow& window)
     : window_(window)
@@ -170,7 +118,7 @@ void PlanFiles::create(const QString& title, const std::function<StoredValues()>
     if (!lock)
         return;
     OpenPlan plan;
-    if (!trap.essential(110, [&] { plan.file = PlanFileStore::create(path, values(), tellOfPlanFile); }))
+    if (!trap.essential(110, [&] { plan.file = PlanFileStore::create(path, values(), showPlanFileNotice); }))
         return;
     plan.path = path;
     plan.lock = std::move(lock);

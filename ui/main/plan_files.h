@@ -6,7 +6,8 @@
 // a plan open in another Jubilo is never opened twice.
 
 #include "plan/stored_values.h"
-#include "ui/main/open_plan.h"
+#include "startup/open_plan.h"
+#include "startup/plan_opening.h"
 
 #include <QString>
 
@@ -52,18 +53,8 @@ private:
     PlanWindow& window_;
 };
 
-// A plan file claimed and opened, for the menus and for the start. When
-// the file is no plan or its lock cannot be taken, a message has said why
-// and `plan` is empty; when another Jubilo has it open, nothing is said
-// (the start and the menus say it differently) and `heldElsewhere` is set.
 // The values of a new, empty plan file: the tables and budgets, empty, and
 // no date, so the date follows the clock until it is typed.
 StoredValues newPlanValues();
-
-struct PlanFileOpening {
-    std::optional<OpenPlan> plan;
-    bool heldElsewhere = false;
-};
-PlanFileOpening openPlanFile(const QString& path);
 
 }  // namespace jubilo

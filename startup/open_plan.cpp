@@ -1,4 +1,4 @@
-#include "ui/main/open_plan.h"
+#include "startup/open_plan.h"
 
 #include "files/path_bytes.h"
 #include "messages/product.h"
