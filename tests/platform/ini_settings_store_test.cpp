@@ -1,4 +1,5 @@
 #include "platform/ini_settings_store.h"
+#include "platform/plan_file_store.h"
 #include "tests/support/external_tools.h"
 #include "tests/support/scripted_system.h"
 #include "tests/support/test_files.h"
@@ -94,9 +95,9 @@ TEST(IniSettingsStoreTest, UnwritableStoreRaisesAnError)
 
 // Each text is written by a separate process that kills itself with SIGKILL
 // right after the write returns; this process then reads it back from disk.
-TEST(IniSettingsStoreTest, EveryTextSurvivesExactlyAcrossAKilledWriter)
+// `target` is the settings folder or a plan file.
+void writeEachTextByAKilledWriter(const QTemporaryDir& dir, const QString& target)
 {
-    QTemporaryDir dir;
     const QStringList texts = awkwardTexts();
     for (int i = 0; i < texts.size(); ++i) {
         const QString valueFile = dir.filePath(QStringLiteral("value%1.txt").arg(i));
@@ -105,18 +106,40 @@ TEST(IniSettingsStoreTest, EveryTextSurvivesExactlyAcrossAKilledWriter)
         out.write(texts[i].toUtf8());
         out.close();
 
-        const auto writer
-            = testing::runProcess(QStringLiteral(STORE_WRITER_TOOL),
-                                  {dir.filePath("store"), QStringLiteral("Key%1").arg(i), valueFile}, 60'000);
+        const auto writer = testing::runProcess(QStringLiteral(STORE_WRITER_TOOL),
+                                                {target, QStringLiteral("Key%1").arg(i), valueFile}, 60'000);
         ASSERT_TRUE(writer.finished) << writer.output.toStdString();
-        ASSERT_EQ(writer.exitCode, -1) << "the writer was meant to be killed";
+        ASSERT_EQ(writer.exitCode, -1) << "the writer was meant to be killed: " << writer.output.toStdString();
     }
-    IniSettingsStore reader(dir.filePath("store"));
+}
+
+void expectEveryText(SettingsStore& reader)
+{
+    const QStringList texts = awkwardTexts();
     for (int i = 0; i < texts.size(); ++i) {
         const QString back = reader.read(kApp, kSection, QStringLiteral("Key%1").arg(i), "missing");
         EXPECT_EQ(back.size(), texts[i].size()) << "text " << i;
         EXPECT_TRUE(back == texts[i]) << "text " << i << " came back as: " << back.left(80).toStdString();
     }
+}
+
+TEST(IniSettingsStoreTest, EveryTextSurvivesExactlyAcrossAKilledWriter)
+{
+    QTemporaryDir dir;
+    writeEachTextByAKilledWriter(dir, dir.filePath("store"));
+    IniSettingsStore reader(dir.filePath("store"));
+    expectEveryText(reader);
+}
+
+// A plan file is written as the settings file is: durable once a write
+// returns, whatever ends the process after.
+TEST(IniSettingsStoreTest, EveryTextSurvivesInAPlanFileAcrossAKilledWriter)
+{
+    QTemporaryDir dir;
+    const QString plan = dir.filePath("party.jubilo");
+    PlanFileStore::create(plan, {{QStringLiteral("Date"), QString()}});
+    writeEachTextByAKilledWriter(dir, plan);
+    expectEveryText(*PlanFileStore::open(plan));
 }
 
 TEST(IniSettingsStoreTest, ApplicationsHaveFilesOfTheirOwn)

@@ -1,7 +1,9 @@
 // store_writer_tool <folder> <key> <value-file>: writes the file's text under
-// Tarvel/Jubilo/<key>, then dies by SIGKILL without any clean-up.
+// Tarvel/Jubilo/<key>, then dies by SIGKILL without any clean-up. Given a
+// plan file ("*.jubilo") instead of a folder, writes the value there.
 
 #include "platform/ini_settings_store.h"
+#include "platform/plan_file_store.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -18,8 +20,14 @@ int main(int argc, char* argv[])
     if (!valueFile.open(QIODevice::ReadOnly))
         return 3;
     const QString value = QString::fromUtf8(valueFile.readAll());
-    jubilo::IniSettingsStore store(QString::fromLocal8Bit(argv[1]));
-    store.write(QStringLiteral("Tarvel"), QStringLiteral("Jubilo"), QString::fromLocal8Bit(argv[2]), value);
+    const QString target = QString::fromLocal8Bit(argv[1]);
+    const QString key = QString::fromLocal8Bit(argv[2]);
+    if (target.endsWith(QString::fromUtf8(jubilo::kPlanFileSuffix))) {
+        jubilo::PlanFileStore::open(target)->write(QStringLiteral("Tarvel"), QStringLiteral("Jubilo"), key, value);
+    } else {
+        jubilo::IniSettingsStore store(target);
+        store.write(QStringLiteral("Tarvel"), QStringLiteral("Jubilo"), key, value);
+    }
     ::kill(::getpid(), SIGKILL);
     return 0;
 }
