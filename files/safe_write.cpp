@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <string>
 #include <sys/random.h>
 #include <sys/stat.h>
@@ -108,22 +109,60 @@ Descriptor createPending(const FileCalls& calls, int folder, const std::filesyst
     fail(target, EEXIST);
 }
 
-}  // namespace
+// Moves the finished pending file to the target's name; 0 or the error.
+using Finish = std::function<int(int folder, const char* pending, const char* target)>;
 
-void replaceFile(const std::filesystem::path& name, QByteArrayView bytes, const FileCalls& calls)
+void writeThenFinish(const WriteTarget& target, QByteArrayView bytes, const FileCalls& calls, const Finish& finish)
 {
-    const WriteTarget target = resolveWriteTarget(name);
     Descriptor folder = openFolder(target.path);
     std::string pending;
     Descriptor file = createPending(calls, folder.get(), target.path, pending);
     int error = fill(calls, file, target.exists ? target.mode : kNewFileMode, bytes);
-    if (error == 0 && calls.renameat(folder.get(), pending.c_str(), target.path.filename().c_str()) < 0)
-        error = errno;
+    if (error == 0)
+        error = finish(folder.get(), pending.c_str(), target.path.filename().c_str());
     if (error != 0) {
         ::unlinkat(folder.get(), pending.c_str(), 0);
+        if (error == ENOENT && target.exists)
+            throw TargetGone(displayName(target.path), QString::fromLocal8Bit(std::strerror(error)));
         fail(target.path, error);
     }
     ::fsync(folder.get());  // the rename reaches the disk with its folder
+}
+
+// The pending file and the target change places; the pending name then
+// holds the old bytes and goes. A file system that cannot exchange gets a
+// look at the name and a rename instead.
+int exchange(const FileCalls& calls, int folder, const char* pending, const char* target)
+{
+    if (::renameat2(folder, pending, folder, target, RENAME_EXCHANGE) == 0) {
+        ::unlinkat(folder, pending, 0);
+        return 0;
+    }
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    struct stat info {};
+    if (::fstatat(folder, target, &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno;
+    return calls.renameat(folder, pending, target) < 0 ? errno : 0;
+}
+
+}  // namespace
+
+void replaceFile(const std::filesystem::path& name, QByteArrayView bytes, const FileCalls& calls)
+{
+    writeThenFinish(resolveWriteTarget(name), bytes, calls, [&](int folder, const char* pending, const char* target) {
+        return calls.renameat(folder, pending, target) < 0 ? errno : 0;
+    });
+}
+
+void replaceExistingFile(const std::filesystem::path& name, QByteArrayView bytes, const FileCalls& calls)
+{
+    const WriteTarget target = resolveWriteTarget(name);
+    if (!target.exists)
+        throw TargetGone(displayName(target.path), QString::fromLocal8Bit(std::strerror(ENOENT)));
+    writeThenFinish(target, bytes, calls, [&](int folder, const char* pending, const char* to) {
+        return exchange(calls, folder, pending, to);
+    });
 }
 
 bool createNewFile(const std::filesystem::path& name, QByteArrayView bytes, const FileCalls& calls)

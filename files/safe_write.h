@@ -12,6 +12,7 @@
 // leaves the old file exactly as it was and no partial file beside it.
 
 #include "files/file_calls.h"
+#include "files/file_error.h"
 
 #include <QByteArrayView>
 
@@ -34,6 +35,20 @@ inline constexpr char kPendingSuffix[] = ".saving";
 // made are followed, planted ones and anything but a regular file are
 // refused) with `bytes`. Throws FileError naming the file and the reason.
 void replaceFile(const std::filesystem::path& name, QByteArrayView bytes, const FileCalls& calls = systemFileCalls());
+
+// A file that stood at the name when a write began and was gone when it
+// ended: moved or deleted meanwhile.
+class TargetGone : public FileError {
+public:
+    using FileError::FileError;
+};
+
+// As replaceFile, but only while a file stands at the name: the finished
+// new file and the old one change places in one step, so a file moved or
+// deleted meanwhile is never made again at its old name. Throws TargetGone
+// then, leaving nothing behind.
+void replaceExistingFile(const std::filesystem::path& name, QByteArrayView bytes,
+                         const FileCalls& calls = systemFileCalls());
 
 // Creates `name` as a new owner-only file holding `bytes`, never following
 // a link. Returns false, with nothing changed, when anything already holds

@@ -132,7 +132,14 @@ void IniFile::replace(bool makeFolder, const QByteArray& bytes)
     if (makeFolder)
         QDir().mkpath(QFileInfo(path_).path());
     try {
-        files::replaceFile(files::fileSystemPath(path_), bytes, calls_);
+        // A file that may go (a plan file) is only ever replaced in place:
+        // one moved or deleted meanwhile is not made again at its old name.
+        if (texts_.gone)
+            files::replaceExistingFile(files::fileSystemPath(path_), bytes, calls_);
+        else
+            files::replaceFile(files::fileSystemPath(path_), bytes, calls_);
+    } catch (const files::TargetGone&) {
+        throwGone();
     } catch (const files::FileError& error) {
         throw StoreError(texts_.writeFailed(error).toStdString());
     }

@@ -95,6 +95,31 @@ TEST_F(SafeWrite, AFailureLeavesTheOldFileAndNothingBeside)
     EXPECT_THROW(replaceFile(dir / "no such folder" / "plan.xls", "x"), FileError);
 }
 
+// A file replaced only in place takes its new bytes while it stands, and
+// one moved or deleted while the new bytes were written is not made again.
+TEST_F(SafeWrite, AFileReplacedInPlaceIsNeverMadeAgainOnceGone)
+{
+    plant(target, "before");
+    ::chmod(target.c_str(), 0640);
+    replaceExistingFile(target, "after");
+    EXPECT_EQ(contents(target), "after");
+    struct stat info {};
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(namesIn(dir), std::set<std::string>{"plan.xls"}) << "the old bytes went with the pending name";
+
+    FileCalls calls = systemFileCalls();
+    calls.fsync = [&](int fd) {
+        std::filesystem::rename(target, dir / "moved.xls");  // gone while the new bytes reach the disk
+        return ::fsync(fd);
+    };
+    EXPECT_THROW(replaceExistingFile(target, "lost?", calls), TargetGone);
+    EXPECT_EQ(namesIn(dir), std::set<std::string>{"moved.xls"});
+    EXPECT_EQ(contents(dir / "moved.xls"), "after");
+    EXPECT_THROW(replaceExistingFile(target, "again"), TargetGone);
+    EXPECT_EQ(namesIn(dir), std::set<std::string>{"moved.xls"});
+}
+
 TEST_F(SafeWrite, TakenNamesAreSkippedUpToTheLimit)
 {
     std::set<std::string> tried;
