@@ -104,12 +104,38 @@ IniDocument::Values IniDocument::values() const
     return all;
 }
 
+// True when this document, `before` with one line edited, holds the same
+// lines as `before` in the same order, each with the same raw value, but
+// the key's, which reads as `text`: then every value reads back as meant
+// without unescaping all of them (a plan's tables are megabytes of text).
+// False says nothing; the caller then compares every value.
+bool IniDocument::isPlainEditOf(const IniDocument& before, const QString& group, const QString& key,
+                                const QString& text) const
+{
+    const Entry* edited = lastEntry(group, key);
+    if (!edited || entries_.size() != before.entries_.size())
+        return false;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const Entry& now = entries_[i];
+        const Entry& was = before.entries_[i];
+        if (now.key != was.key || now.group != was.group)
+            return false;
+        if (&now == edited ? unescapedText(rawValue(now)) != text : rawValue(now) != before.rawValue(was))
+            return false;
+    }
+    return true;
+}
+
 bool IniDocument::setValue(const QString& group, const QString& key, const QString& text)
 {
-    Values expected = values();
-    expected[{group, key}] = text;
     IniDocument edited = *this;
     edited.editLine(group, key, text);
+    if (edited.isPlainEditOf(*this, group, key, text)) {
+        *this = std::move(edited);
+        return false;
+    }
+    Values expected = values();
+    expected[{group, key}] = text;
     if (edited.values() == expected) {
         *this = std::move(edited);
         return false;

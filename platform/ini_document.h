@@ -62,6 +62,7 @@ private:
     };
 
     void parse();
+    bool isPlainEditOf(const IniDocument& before, const QString& group, const QString& key, const QString& text) const;
     void editLine(const QString& group, const QString& key, const QString& text);
     const Entry* lastEntry(const QString& group, const QString& key) const;
     QByteArrayView rawValue(const Entry& entry) const;

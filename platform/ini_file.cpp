@@ -161,7 +161,12 @@ void IniFile::setValue(const QString& group, const QString& key, const QString& 
     const bool damaged = firstWrite && isDamaged(onDisk);
     const bool changed = changedByOthers(onDisk, group, key);
     // A damaged file is written afresh from what could be read.
-    ini::IniDocument next = damaged ? ini::IniDocument(onDisk).cleaned() : ini::IniDocument(onDisk);
+    // The file as last read or written is reused while it is the same on
+    // disk: parsing a plan of thousands of rows again for every change
+    // would cost more than the write itself.
+    ini::IniDocument next = damaged  ? ini::IniDocument(onDisk).cleaned()
+        : onDisk == current_.bytes() ? current_
+                                     : ini::IniDocument(onDisk);
     const bool swallowed = next.setValue(group, key, text);  // a line of it would have swallowed the value
     if (damaged || changed || swallowed || next.bytes() != onDisk) {
         if (texts_.readOnly && isReadOnly())

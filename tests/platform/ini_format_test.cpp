@@ -209,6 +209,13 @@ TEST(IniFormatTest, AnEditThatWouldNotReadBackWritesTheFileAfresh)
     EXPECT_EQ(document.value(kStoreSection, "Note"), note);
     EXPECT_FALSE(document.setValue(kStoreSection, "Music Budget", "11"));  // clean now: edited in place
 
+    // Of a key set twice the later line is rewritten, and the earlier one
+    // stays as it was.
+    ini::IniDocument twice(QByteArray("[Jubilo]\nGuests=a\nNote=\"x\"\nGuests=b\n"));
+    EXPECT_FALSE(twice.setValue(kStoreSection, "Guests", "c"));
+    EXPECT_EQ(twice.bytes(), QByteArray("[Jubilo]\nGuests=a\nNote=\"x\"\nGuests=c\n"));
+    EXPECT_EQ(twice.value(kStoreSection, "Guests"), QStringLiteral("c"));
+
     QTemporaryDir dir;
     const QString path = QDir(dir.path()).filePath("check.ini");
     writeFile(path, document.bytes());
