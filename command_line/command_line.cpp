@@ -141,10 +141,6 @@ void warnOfKeptTables(const std::vector<KeptTable>& kept, std::ostream& err)
     }
 }
 
-// The plan file `path` opened as a store; throws StoreError naming the
-// file when it cannot be opened or holds no plan.
-std::unique_ptr<SettingsStore> openPlanFile(const QString& path) { return PlanFileStore::open(path); }
-
 // Builds the plan that `store` holds and writes it where `command` says.
 void exportPlanIn(SettingsStore& store, const CommandLine& command, std::ostream& err)
 {
@@ -161,7 +157,7 @@ int exportNamedPlan(const CommandLine& command, std::ostream& err)
         if (command.plan.isEmpty()) {
             exportPlanIn(system().settings(), command, err);
         } else {
-            const std::unique_ptr<SettingsStore> planFile = openPlanFile(command.plan);
+            const std::unique_ptr<SettingsStore> planFile = PlanFileStore::open(command.plan);
             exportPlanIn(*planFile, command, err);
         }
         return exit_status::kDone;

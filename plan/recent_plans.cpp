@@ -16,39 +16,49 @@ RecentPlans::RecentPlans(SettingsStore& store)
 {
 }
 
-QStringList RecentPlans::paths()
+// What the slots hold, empty ones included: each is read once.
+QStringList RecentPlans::heldPaths()
+{
+    QStringList held;
+    for (int slot = 0; slot < kMaxRecentPlans; ++slot)
+        held << store_.read(kStoreApplication, kRecentPlansSection, keyOf(slot), QString());
+    return held;
+}
+
+QStringList RecentPlans::pathsIn(const QStringList& held)
 {
     QStringList paths;
-    for (int slot = 0; slot < kMaxRecentPlans; ++slot) {
-        const QString path = store_.read(kStoreApplication, kRecentPlansSection, keyOf(slot), QString());
+    for (const QString& path : held) {
         if (!path.isEmpty() && !paths.contains(path))
             paths << path;
     }
     return paths;
 }
 
+QStringList RecentPlans::paths() { return pathsIn(heldPaths()); }
+
 void RecentPlans::add(const QString& path)
 {
-    QStringList after = paths();
+    const QStringList held = heldPaths();
+    QStringList after = pathsIn(held);
     after.removeAll(path);
     after.prepend(path);
-    store(after.mid(0, kMaxRecentPlans));
+    store(held, after.mid(0, kMaxRecentPlans));
 }
 
 void RecentPlans::remove(const QString& path)
 {
-    QStringList after = paths();
+    const QStringList held = heldPaths();
+    QStringList after = pathsIn(held);
     after.removeAll(path);
-    store(after);
+    store(held, after);
 }
 
-void RecentPlans::store(const QStringList& after)
+void RecentPlans::store(const QStringList& held, const QStringList& after)
 {
     for (int slot = 0; slot < kMaxRecentPlans; ++slot) {
-        const QString was = store_.read(kStoreApplication, kRecentPlansSection, keyOf(slot), QString());
-        const QString now = after.value(slot);
-        if (was != now)
-            store_.write(kStoreApplication, kRecentPlansSection, keyOf(slot), now);
+        if (held.value(slot) != after.value(slot))
+            store_.write(kStoreApplication, kRecentPlansSection, keyOf(slot), after.value(slot));
     }
 }
 

@@ -23,8 +23,11 @@ public:
     void remove(const QString& path);
 
 private:
-    // Writes the keys whose path changed; the rest stay as they are.
-    void store(const QStringList& after);
+    QStringList heldPaths();
+    static QStringList pathsIn(const QStringList& held);
+    // Writes the keys whose path changed from what `held` read; the rest
+    // stay as they are.
+    void store(const QStringList& held, const QStringList& after);
 
     SettingsStore& store_;
 };

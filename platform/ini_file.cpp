@@ -163,9 +163,10 @@ void IniFile::setValue(const QString& group, const QString& key, const QString& 
     // A damaged file is written afresh from what could be read.
     // The file as last read or written is reused while it is the same on
     // disk: parsing a plan of thousands of rows again for every change
-    // would cost more than the write itself.
+    // would cost more than the write itself. It is taken, not copied; a
+    // write that fails leaves it empty, and the next read parses afresh.
     ini::IniDocument next = damaged  ? ini::IniDocument(onDisk).cleaned()
-        : onDisk == current_.bytes() ? current_
+        : onDisk == current_.bytes() ? std::move(current_)
                                      : ini::IniDocument(onDisk);
     const bool swallowed = next.setValue(group, key, text);  // a line of it would have swallowed the value
     if (damaged || changed || swallowed || next.bytes() != onDisk) {

@@ -51,7 +51,8 @@ void MainWindow::buildMenus()
     connect(menus_.about, &QAction::triggered, this, &MainWindow::showAbout);
     // The File menu refills it: a disabled submenu never says it is about to show.
     connect(menus_.fileMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
-    fillRecentMenu();
+    // Filled when the File menu opens, not at start: the list is read then.
+    menus_.recentMenu->setEnabled(false);
 }
 
 void MainWindow::fillRecentMenu()
