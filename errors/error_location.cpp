@@ -57,6 +57,8 @@ constexpr ErrorLocation kAll[] = {
     kSavePlanAsClick,
     kAboutClick,
     kShowPlan,
+    kUndoClick,
+    kRedoClick,
 };
 }  // namespace
 

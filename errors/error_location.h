@@ -68,8 +68,11 @@ inline constexpr ErrorLocation kOpenRecentClick{"Form1.mnuOpenRecent_Click"};
 inline constexpr ErrorLocation kSavePlanAsClick{"Form1.mnuSavePlanAs_Click"};
 inline constexpr ErrorLocation kAboutClick{"Form1.mnuAbout_Click"};
 inline constexpr ErrorLocation kShowPlan{"Form1.ShowPlan"};
+// The Edit menu.
+inline constexpr ErrorLocation kUndoClick{"Form1.mnuUndo_Click"};
+inline constexpr ErrorLocation kRedoClick{"Form1.mnuRedo_Click"};
 
-// The 45 procedures that run under the error trap.
+// The 47 procedures that run under the error trap.
 std::span<const ErrorLocation> all();
 }  // namespace locations
 

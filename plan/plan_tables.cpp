@@ -1,5 +1,6 @@
 #include "plan/plan_tables.h"
 
+#include <iterator>
 #include <string>
 
 namespace jubilo {
@@ -158,6 +159,42 @@ void PlanTable::removeAt(int position)
     rows_.erase(rows_.begin() + index);
     if (observer_)
         observer_->rowsRemoved();
+}
+
+std::vector<PlanRow> PlanTable::rows(int position, int count) const
+{
+    if (count == 0)
+        return {};
+    const int first = checkedIndex(position);
+    checkedIndex(position + count - 1);
+    return {rows_.begin() + first, rows_.begin() + first + count};
+}
+
+void PlanTable::replaceRows(int position, int count, std::vector<PlanRow> replacement)
+{
+    if (position < 1 || count < 0 || position + count > rowCount() + 1)
+        throw std::out_of_range("Rows " + std::to_string(position) + " to " + std::to_string(position + count - 1)
+                                + " do not exist in " + spec_->name + " (rows: " + std::to_string(rowCount()) + ")");
+    if (replacement.size() > static_cast<std::size_t>(count))
+        checkRoom(replacement.size() - static_cast<std::size_t>(count));
+    const int first = position - 1;
+    if (count > 0) {
+        if (observer_)
+            observer_->rowsAboutToBeRemoved(first, first + count - 1);
+        rows_.erase(rows_.begin() + first, rows_.begin() + first + count);
+        if (observer_)
+            observer_->rowsRemoved();
+    }
+    if (replacement.empty())
+        return;
+    if (observer_)
+        observer_->rowsAboutToBeInserted(first, first + static_cast<int>(replacement.size()) - 1);
+    for (PlanRow& row : replacement)
+        row = fitted(std::move(row));
+    rows_.insert(rows_.begin() + first, std::make_move_iterator(replacement.begin()),
+                 std::make_move_iterator(replacement.end()));
+    if (observer_)
+        observer_->rowsInserted();
 }
 
 void PlanTable::move(int position, int to)

@@ -92,6 +92,13 @@ public:
     void appendRows(std::vector<PlanRow> rows);
     void setCell(int position, int column, const QString& text);
     void removeAt(int position);
+    // Puts `replacement` in the place of the `count` rows from `position` (1-based;
+    // rowCount() + 1 appends): the observer is told of one removal, then of
+    // one insertion. Throws TableFullError, changing nothing, when the
+    // table cannot hold the result.
+    void replaceRows(int position, int count, std::vector<PlanRow> replacement);
+    // The rows from `position`, `count` of them.
+    std::vector<PlanRow> rows(int position, int count) const;
     // Moves the row at `position` so that it stands at `to`; the rows
     // between close up. Both 1-based.
     void move(int position, int to);

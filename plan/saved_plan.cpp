@@ -135,6 +135,22 @@ StoredValues SavedPlan::storedValues(const Plan& plan)
     return values;
 }
 
+// One write for the whole change, so that the store never holds half of it.
+void SavedPlan::storeChange(const Plan& plan, const PlanChange& change)
+{
+    StoredValues values;
+    for (TableId id : change.tables()) {
+        if (tableSpec(id).isStored() && !isKept(id))
+            values.emplace_back(QString::fromUtf8(tableSpec(id).storeKey), encodeTableText(plan.table(id)));
+    }
+    for (BudgetId id : change.budgets())
+        values.emplace_back(QString::fromUtf8(budgetSpec(id).storeKey), plan.budget(id));
+    if (change.touchesDate())
+        values.emplace_back(kDateKey, plan.date());
+    if (!values.empty())
+        store_.writeAll(kStoreApplication, kStoreSection, values);
+}
+
 std::vector<PlanStep> SavedPlan::saveSteps(const Plan& plan)
 {
     std::vector<PlanStep> steps;

@@ -3,6 +3,7 @@
 // the five budgets, all under application "Tarvel", section "Jubilo".
 
 #include "plan/plan.h"
+#include "plan/plan_change.h"
 #include "plan/stored_values.h"
 
 #include <QDateTime>
@@ -75,6 +76,10 @@ public:
     // text as the store holds it, every row: what a copy of the plan (a new
     // plan file) must hold so that no row is lost.
     StoredValues storedValues(const Plan& plan);
+
+    // Stores what `change` touched, as `plan` holds it now: its stored
+    // tables, budgets and date.
+    void storeChange(const Plan& plan, const PlanChange& change);
 
     // Writes the eight tables.
     std::vector<PlanStep> saveSteps(const Plan& plan);

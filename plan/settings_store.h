@@ -5,8 +5,11 @@
 
 #include <QString>
 
+#include <span>
+
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace jubilo {
 
@@ -21,6 +24,12 @@ public:
     virtual QString read(const QString& app, const QString& section, const QString& key, const QString& defaultValue)
         = 0;
     virtual void write(const QString& app, const QString& section, const QString& key, const QString& value) = 0;
+    // Writes the values (key, text) as one change: when it throws, the
+    // store holds none of them. This one writes them one by one and, when
+    // one fails, writes back those written before it; a store that can
+    // write them in one step does so.
+    virtual void writeAll(const QString& app, const QString& section,
+                          std::span<const std::pair<QString, QString>> values);
     // Where the application's values are kept, as a user would look for
     // them (a file's path); empty when there is no such place.
     virtual QString location(const QString& app) const

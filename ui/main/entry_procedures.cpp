@@ -89,4 +89,14 @@ const char* reminderFor(TableId table)
     throw std::out_of_range("No reminder for this table");
 }
 
+std::vector<QLineEdit*> textBoxesOf(const MainWindowWidgets& widgets, const AddProcedure& procedure)
+{
+    std::vector<QLineEdit*> boxes;
+    for (const EntryInput& input : procedure.cells) {
+        if (const auto* box = std::get_if<WidgetMember<QLineEdit>>(&input))
+            boxes.push_back(widgets.**box);
+    }
+    return boxes;
+}
+
 }  // namespace jubilo

@@ -8,6 +8,7 @@
 #include <array>
 #include <span>
 #include <variant>
+#include <vector>
 
 namespace jubilo {
 
@@ -41,6 +42,9 @@ struct DeleteProcedure {
     WidgetMember<QPushButton> button;
     ErrorLocation location;
 };
+
+// The text boxes an Add takes its cells from (a drop-down is no box).
+std::vector<QLineEdit*> textBoxesOf(const MainWindowWidgets& widgets, const AddProcedure& procedure);
 
 // The eight tables that take one row from their own inputs.
 std::span<const AddProcedure> addProcedures();

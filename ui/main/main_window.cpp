@@ -14,6 +14,7 @@
 #include "ui/main/entry_keys.h"
 #include "ui/main/numbered_steps.h"
 #include "ui/main/sample_data.h"
+#include "ui/main/step_names.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -58,6 +59,13 @@ MainWindow::MainWindow(OpenPlan plan, QWidget* parent)
     : QWidget(parent, kFormWindowFlags)
     , open_(std::move(plan))
     , planFiles_(*this)
+    , history_([this](const HistoryStep& step, bool undo) { applyHistoryStep(step, undo); }, this)
+    , boxVisits_(
+          plan_,
+          [this](const QString& name, PlanChange change) {
+              history_.push(name, HistoryStep{std::move(change), {}, {}});
+          },
+          this)
     , rowEntry_(
           widgets_, plan_, [this](TableId id) { saveTableNow(id); }, [this](TableId id) { return refusesChanges(id); })
     , selectAll_(this)
@@ -79,6 +87,7 @@ void MainWindow::buildWindow()
     connectProcedures();
     connectBudgetsAndDate();
     connectListEditing();
+    connectHistory();
     nameForScreenReaders(widgets_);
 }
 
@@ -94,7 +103,10 @@ void MainWindow::connectListEditing()
             spec,
             [this, id, location](int position, int column, const QString& text) {
                 bool taken = false;
-                guardHandler(ErrorLocation{location}, [&] { taken = rowEntry_.editCell(id, position, column, text); });
+                recordStep(step_names::edit(id, column), {id}, [&] {
+                    guardHandler(ErrorLocation{location},
+                                 [&] { taken = rowEntry_.editCell(id, position, column, text); });
+                });
                 return taken;
             },
             &list));
@@ -108,12 +120,15 @@ void MainWindow::moveSelectedRow(TableId id, int by)
 {
     QTreeView& list = tableList(widgets_, id);
     const std::string location = "Form1." + list.objectName().toStdString() + "_KeyDown";
-    guardHandler(ErrorLocation{location}, [&] {
-        const QModelIndex current = list.currentIndex();
-        if (!current.isValid() || !rowEntry_.moveRow(id, current.row() + 1, by))
-            return;
-        const QModelIndex moved = list.model()->index(current.row() + by, current.column());
-        list.selectionModel()->setCurrentIndex(moved, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    recordStep(step_names::moveRow(), {id}, [&] {
+        guardHandler(ErrorLocation{location}, [&] {
+            const QModelIndex current = list.currentIndex();
+            if (!current.isValid() || !rowEntry_.moveRow(id, current.row() + 1, by))
+                return;
+            const QModelIndex moved = list.model()->index(current.row() + by, current.column());
+            list.selectionModel()->setCurrentIndex(moved,
+                                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        });
     });
 }
 
@@ -141,11 +156,20 @@ void MainWindow::styleElements()
 
 void MainWindow::connectProcedures()
 {
-    for (const AddProcedure& p : addProcedures())
-        connect(widgets_.*p.button, &QPushButton::clicked, this, [this, &p] { rowEntry_.add(p); });
-    connect(widgets_.addFoodButton, &QPushButton::clicked, this, [this] { rowEntry_.addFood(); });
-    for (const DeleteProcedure& p : deleteProcedures())
-        connect(widgets_.*p.button, &QPushButton::clicked, this, [this, &p] { rowEntry_.remove(p); });
+    for (const AddProcedure& p : addProcedures()) {
+        connect(widgets_.*p.button, &QPushButton::clicked, this, [this, &p] {
+            recordStep(
+                step_names::add(p.table), {p.table}, [&] { rowEntry_.add(p); }, textBoxesOf(widgets_, p));
+        });
+    }
+    connect(widgets_.addFoodButton, &QPushButton::clicked, this, [this] {
+        recordStep(step_names::add(TableId::FoodAndDrinks), {TableId::FoodAndDrinks, TableId::Ingredients},
+                   [&] { rowEntry_.addFood(); }, {widgets_.foodNameBox});
+    });
+    for (const DeleteProcedure& p : deleteProcedures()) {
+        connect(widgets_.*p.button, &QPushButton::clicked, this,
+                [this, &p] { recordStep(step_names::remove(p.table), {p.table}, [&] { rowEntry_.remove(p); }); });
+    }
     connect(widgets_.loadSampleDataButton, &QPushButton::clicked, this, &MainWindow::loadSampleData);
     connect(widgets_.helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
     connect(widgets_.startCreatingTemplateButton, &QPushButton::clicked, this, &MainWindow::startReport);
@@ -162,6 +186,7 @@ void MainWindow::connectBudgetsAndDate()
         QLineEdit& box = budgetBox(widgets_, id);
         // The error box names the handler after the box.
         const std::string location = "Form1." + box.objectName().toStdString() + "_Change";
+        boxVisits_.watch(box, step_names::budget(id));
         connect(&box, &QLineEdit::textChanged, this, [this, id, location](const QString& text) {
             guardHandler(ErrorLocation{location}, [&] {
                 plan_.setBudget(id, text);
@@ -171,6 +196,7 @@ void MainWindow::connectBudgetsAndDate()
         });
     }
     QLineEdit* date = widgets_.dateBox;
+    boxVisits_.watch(*date, step_names::date());
     connect(date, &QLineEdit::textChanged, this, [this](const QString& text) { plan_.setDate(text); });
     // Only the user's edits are stored, so an untouched date keeps following
     // the clock.
@@ -304,9 +330,17 @@ std::vector<TableId> MainWindow::refuseSampleTables()
     return refused;
 }
 
+void MainWindow::loadSampleData()
+{
+    std::vector<TableId> tables;
+    for (const TableSpec& spec : tableSpecs())
+        tables.push_back(spec.id);
+    recordStep(step_names::loadSampleData(), tables, [this] { fillSampleData(); }, {widgets_.foodNameBox});
+}
+
 // A list that cannot take its example row is named once, before any step,
 // instead of failing at each step of the row; the other lists load.
-void MainWindow::loadSampleData()
+void MainWindow::fillSampleData()
 {
     if (refusesReadOnly())
         return;

@@ -7,10 +7,12 @@
 #include "plan/saved_plan.h"
 #include "ui/common/skin.h"
 #include "ui/common/window_pointer.h"
+#include "ui/main/box_visits.h"
 #include "ui/main/entry_keys.h"
 #include "ui/main/main_window_layout.h"
 #include "startup/open_plan.h"
 #include "ui/main/plan_files.h"
+#include "ui/main/plan_history.h"
 #include "ui/main/plan_menus.h"
 #include "ui/main/report_screens.h"
 #include "ui/main/row_entry.h"
@@ -19,6 +21,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -35,6 +38,7 @@ public:
     const MainWindowWidgets& widgets() const { return widgets_; }
     const PlanMenus& menus() const { return menus_; }
     PlanFiles& planFiles() { return planFiles_; }
+    const PlanHistory& history() const { return history_; }
 
     // PlanWindow: the File menu's view of the window.
     const Plan& shownPlan() const override { return plan_; }
@@ -56,6 +60,9 @@ public:
     void loadSampleData();
     void showHelp();
     void showAbout();
+    // The Edit menu's Undo and Redo, each under its error trap.
+    void undoStep();
+    void redoStep();
     // Writes the eight stored tables under the close's error trap.
     void saveTables();
 
@@ -76,6 +83,22 @@ private:
     void connectBudgetsAndDate();
     void connectListEditing();
     void moveSelectedRow(TableId id, int by);
+    void connectHistory();
+    void fillSampleData();
+    // Runs `change` and, when it changed the plan or one of `boxes`, makes
+    // it one undo step named `name`. `tables` are those it may change.
+    void recordStep(const QString& name, std::vector<TableId> tables, const std::function<void()>& change,
+                    std::vector<QLineEdit*> boxes = {});
+    // Brings the plan, the boxes and the store to one side of a step, all
+    // or none of them: when the store refuses, the plan is put back.
+    void applyHistoryStep(const HistoryStep& step, bool undo);
+    void showHistoryStep(const HistoryStep& step, bool undo);
+    void newPlanFromThis();
+    int selectedRow(TableId id) const;
+    void selectRow(TableId id, int position);
+    // The budget boxes and the date box show the plan's texts; nothing is
+    // stored for it.
+    void showBudgetsAndDate();
     void formLoad();
     void attachTables();
     void saveTableNow(TableId id);
@@ -94,6 +117,9 @@ private:
     MainWindowWidgets widgets_;
     PlanMenus menus_;
     PlanFiles planFiles_;
+    PlanHistory history_;
+    BoxVisits boxVisits_;
+    int plansShown_ = 0;  // counts the plans turned to, to tell that one was
     std::unique_ptr<SavedPlan> saved_;
     std::array<std::unique_ptr<PlanTableModel>, kTableCount> models_;
     RowEntry rowEntry_;

@@ -43,7 +43,7 @@ void MainWindow::buildMenus()
     menus_.bar->setGeometry(0, 0, width, barHeight);
     setFixedSize(width, twipsToPixels(kMainWindowHeight) + barHeight);
     connect(menus_.newPlan, &QAction::triggered, this, [this] { planFiles_.newPlan(); });
-    connect(menus_.newPlanFromThis, &QAction::triggered, this, [this] { planFiles_.newPlanFromThis(); });
+    connect(menus_.newPlanFromThis, &QAction::triggered, this, &MainWindow::newPlanFromThis);
     connect(menus_.openPlan, &QAction::triggered, this, [this] { planFiles_.openPlan(); });
     connect(menus_.savePlanAs, &QAction::triggered, this, [this] { planFiles_.savePlanAs(); });
     connect(menus_.quit, &QAction::triggered, this, &QWidget::close);
@@ -106,10 +106,15 @@ void MainWindow::showPlan(OpenPlan next)
     trap.essential(104, [&] {
         saved_ = std::make_unique<SavedPlan>(next.store());
         open_ = std::move(next);
+        history_.clear();
+        ++plansShown_;
     });
     if (!trap.abandoned())
         runNumbered(trap, kShowPlanSteps, saved_->loadSteps(plan_, system().now()));
-    trap.step(134, [&] { fillBoxes(); });
+    trap.step(134, [&] {
+        fillBoxes();
+        boxVisits_.forget();
+    });
     trap.step(136, [&] { setWindowTitle(windowCaption(open_)); });
     trap.cleanup(138, [&] { setUpdatesEnabled(true); });
     trap.step(140, [&] { tellOfKeptTables(); });

@@ -62,6 +62,12 @@ PlanMenus buildPlanMenus(QWidget& window)
     m.savePlanAs = item(*m.fileMenu, tr("Save Plan &As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m.fileMenu->addSeparator();
     m.quit = item(*m.fileMenu, tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m.editMenu = menu(*m.bar, tr("&Edit"));
+    m.undo = item(*m.editMenu, tr("&Undo"), QKeySequence::Undo);
+    m.redo = item(*m.editMenu, tr("&Redo"));
+    m.redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    m.undo->setEnabled(false);
+    m.redo->setEnabled(false);
     m.helpMenu = menu(*m.bar, tr("&Help"));
     m.help = item(*m.helpMenu, tr("&Help"));
     m.about = item(*m.helpMenu, tr("&About Jubilo"));

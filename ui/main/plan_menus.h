@@ -1,5 +1,5 @@
 #pragma once
-// The main window's menu bar: File (plans) and Help. It stands above the
+// The main window's menu bar: File (plans), Edit (undo and redo) and Help. It stands above the
 // form, which keeps its own size and layout; the window grows by the bar.
 
 #include <QString>
@@ -20,6 +20,9 @@ struct PlanMenus {
     QMenu* recentMenu = nullptr;  // filled each time it opens
     QAction* savePlanAs = nullptr;
     QAction* quit = nullptr;
+    QMenu* editMenu = nullptr;
+    QAction* undo = nullptr;  // its text names the step it undoes
+    QAction* redo = nullptr;
     QMenu* helpMenu = nullptr;
     QAction* help = nullptr;
     QAction* about = nullptr;
