@@ -75,6 +75,36 @@ PlanTable::PlanTable(const TableSpec& spec)
 {
 }
 
+PlanTable::PlanTable(const PlanTable& other)
+    : spec_(other.spec_)
+    , rows_(other.rows_)
+{
+}
+
+PlanTable::PlanTable(PlanTable&& other) noexcept
+    : spec_(other.spec_)
+    , rows_(std::move(other.rows_))
+{
+}
+
+PlanTable& PlanTable::operator=(const PlanTable& other)
+{
+    if (this != &other) {
+        spec_ = other.spec_;
+        replaceRows(1, rowCount(), other.rows_);
+    }
+    return *this;
+}
+
+PlanTable& PlanTable::operator=(PlanTable&& other)
+{
+    if (this != &other) {
+        spec_ = other.spec_;
+        replaceRows(1, rowCount(), std::move(other.rows_));
+    }
+    return *this;
+}
+
 QString PlanTable::header(int column) const
 {
     if (column < 0 || column >= columnCount())

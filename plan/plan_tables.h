@@ -73,6 +73,13 @@ public:
     static constexpr int kMaxRows = 32767;
 
     explicit PlanTable(const TableSpec& spec);
+    // A copy is no view's table: it takes the rows, never the observer. A
+    // table assigned to keeps its own observer and tells it of the rows.
+    PlanTable(const PlanTable& other);
+    PlanTable(PlanTable&& other) noexcept;
+    PlanTable& operator=(const PlanTable& other);
+    PlanTable& operator=(PlanTable&& other);
+    ~PlanTable() = default;
 
     const TableSpec& spec() const { return *spec_; }
     int columnCount() const { return spec_->columnCount; }

@@ -4,6 +4,7 @@
 
 #include "plan/plan.h"
 #include "plan/saved_plan.h"
+#include "plan/stored_values.h"
 #include "plan/settings_store.h"
 
 #include <QLocale>
@@ -69,6 +70,14 @@ inline void storePlan(SettingsStore& store, const Plan& plan)
     SavedPlan saved(store);
     for (const PlanStep& step : saved.saveSteps(plan))
         step.run();
+}
+
+// Writes every value of the plan, budgets and date too, as a plan that
+// has been worked on holds them.
+inline void storeEveryValue(SettingsStore& store, const Plan& plan)
+{
+    for (const auto& [key, text] : storedValues(plan))
+        store.write(kStoreApplication, kStoreSection, key, text);
 }
 
 // US English as the default locale while it lives, the system's after.

@@ -32,7 +32,10 @@ QString MemorySettingsStore::read(const QString& app, const QString& section, co
 
 void MemorySettingsStore::write(const QString& app, const QString& section, const QString& key, const QString& value)
 {
-    if (failWrites)
+    const bool failOnce = writesBeforeFailure == 0;
+    if (writesBeforeFailure >= 0)
+        --writesBeforeFailure;
+    if (failWrites || failOnce)
         throw StoreError("The settings store could not be written");
     values.insert(fullKey(app, section, key), value);
     writtenKeys.push_back(key);

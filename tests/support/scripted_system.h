@@ -38,6 +38,8 @@ public:
     std::vector<QString> writtenKeys;  // in write order
     bool failWrites = false;
     bool failReads = false;
+    // When not negative: that many more writes succeed, then one fails.
+    int writesBeforeFailure = -1;
 };
 
 class ScriptedSystem : public System {

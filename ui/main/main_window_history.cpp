@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QItemSelectionModel>
+#include <QMenu>
 #include <QSignalBlocker>
 #include <QTabWidget>
 
@@ -20,6 +21,8 @@ void MainWindow::connectHistory()
     history_.bindActions(*menus_.undo, *menus_.redo);
     connect(menus_.undo, &QAction::triggered, this, &MainWindow::undoStep);
     connect(menus_.redo, &QAction::triggered, this, &MainWindow::redoStep);
+    // A box's visit under way becomes a step the menu can offer.
+    connect(menus_.editMenu, &QMenu::aboutToShow, this, [this] { boxVisits_.settle(); });
 }
 
 int MainWindow::selectedRow(TableId id) const
