@@ -81,7 +81,12 @@ void SavedPlan::saveTable(const PlanTable& table)
         throw std::logic_error(std::string(table.spec().name) + " is never stored");
     if (isKept(table.spec().id))
         return;
-    write(QString::fromUtf8(table.spec().storeKey), encodeTableText(table));
+    write(QString::fromUtf8(table.spec().storeKey), textOf(table));
+}
+
+const QString& SavedPlan::textOf(const PlanTable& table)
+{
+    return texts_[static_cast<std::size_t>(table.spec().id)].update(table);
 }
 
 void SavedPlan::loadTable(PlanTable& table)
@@ -141,7 +146,7 @@ void SavedPlan::storeChange(const Plan& plan, const PlanChange& change)
     StoredValues values;
     for (TableId id : change.tables()) {
         if (tableSpec(id).isStored() && !isKept(id))
-            values.emplace_back(QString::fromUtf8(tableSpec(id).storeKey), encodeTableText(plan.table(id)));
+            values.emplace_back(QString::fromUtf8(tableSpec(id).storeKey), textOf(plan.table(id)));
     }
     for (BudgetId id : change.budgets())
         values.emplace_back(QString::fromUtf8(budgetSpec(id).storeKey), plan.budget(id));

@@ -4,12 +4,14 @@
 
 #include "plan/plan.h"
 #include "plan/plan_change.h"
+#include "plan/stored_table_text.h"
 #include "plan/stored_values.h"
 
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <span>
 #include <vector>
@@ -90,9 +92,11 @@ private:
     QString read(const QString& key, const QString& defaultValue);
     void write(const QString& key, const QString& value);
     void writeChanged(const QString& key, const QString& value);
+    const QString& textOf(const PlanTable& table);
 
     SettingsStore& store_;
     std::vector<KeptTable> kept_;
+    std::array<StoredTableText, kTableCount> texts_;  // each table's text as last written
 };
 
 }  // namespace jubilo

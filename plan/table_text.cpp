@@ -31,21 +31,27 @@ void appendRow(QString& text, const PlanRow& row, int columnCount)
 // Rows typed in are refused before they reach a table (survivesStore), but
 // a hand-edited store can load rows that would not come back: a cell that
 // ends in "||MySeparator12|" makes a separator with the one after it.
+QString encodeTableRow(const PlanTable& table, int position)
+{
+    const PlanRow& row = table.row(position);
+    for (const QString& cell : row) {
+        if (containsStoreSeparator(cell))
+            refuseRow(table, position, " holds a store separator");
+    }
+    if (!survivesStore(row, table.columnCount()))
+        refuseRow(table, position,
+                  " would load back as other rows: its texts make a store separator with the ones"
+                  " around them");
+    QString text;
+    appendRow(text, row, table.columnCount());
+    return text;
+}
+
 QString encodeTableText(const PlanTable& table)
 {
     QString text;
-    for (int position = 1; position <= table.rowCount(); ++position) {
-        const PlanRow& row = table.row(position);
-        for (const QString& cell : row) {
-            if (containsStoreSeparator(cell))
-                refuseRow(table, position, " holds a store separator");
-        }
-        if (!survivesStore(row, table.columnCount()))
-            refuseRow(table, position,
-                      " would load back as other rows: its texts make a store separator with the ones"
-                      " around them");
-        appendRow(text, row, table.columnCount());
-    }
+    for (int position = 1; position <= table.rowCount(); ++position)
+        text += encodeTableRow(table, position);
     return text;
 }
 

@@ -30,6 +30,8 @@ bool survivesStore(const PlanRow& row, int columnCount);
 // Throws SeparatorInTextError rather than write a text that would load
 // back as different rows.
 QString encodeTableText(const PlanTable& table);
+// One row's part of that text: a row's text never depends on the others.
+QString encodeTableRow(const PlanTable& table, int position);
 
 // Rows in stored order. Empty pieces between terminators and empty cells
 // are skipped (their columns stay empty); a row whose first cell is empty is
