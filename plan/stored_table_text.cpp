@@ -25,8 +25,7 @@ const QString& StoredTableText::update(const PlanTable& table)
     while (head < shorter && sameRow(rows_[head], table.row(static_cast<int>(head) + 1)))
         ++head;
     std::size_t tail = 0;
-    while (tail < shorter - head
-           && sameRow(rows_[rows_.size() - 1 - tail], table.row(static_cast<int>(count - tail))))
+    while (tail < shorter - head && sameRow(rows_[rows_.size() - 1 - tail], table.row(static_cast<int>(count - tail))))
         ++tail;
 
     // Everything that can throw comes before the first change.

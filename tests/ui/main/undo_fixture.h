@@ -98,5 +98,4 @@ protected:
     Plan plan;
 };
 
-
 }  // namespace jubilo

@@ -62,8 +62,9 @@ protected:
         case CellKind::Money:
             return QStringLiteral("%1.%2").arg(draw(100)).arg(draw(90) + 10);
         case CellKind::Time:
-            return QStringLiteral("%1:%2 PM").arg(draw(12) + 1, 2, 10, QLatin1Char('0')).arg(draw(6) * 10, 2, 10,
-                                                                                              QLatin1Char('0'));
+            return QStringLiteral("%1:%2 PM")
+                .arg(draw(12) + 1, 2, 10, QLatin1Char('0'))
+                .arg(draw(6) * 10, 2, 10, QLatin1Char('0'));
         case CellKind::FreeText:
             break;
         }
@@ -114,7 +115,9 @@ protected:
     }
     void visitABox()
     {
-        QLineEdit* box = draw(6) == 0 ? widgets().dateBox : &budgetBox(widgets(), budgetSpecs()[static_cast<std::size_t>(draw(kBudgetCount))].id);
+        QLineEdit* box = draw(6) == 0
+            ? widgets().dateBox
+            : &budgetBox(widgets(), budgetSpecs()[static_cast<std::size_t>(draw(kBudgetCount))].id);
         visit(box, draw(4) == 0 ? box->text() : word());
         widgets().helpButton->setFocus();  // always on show, and no box
     }
