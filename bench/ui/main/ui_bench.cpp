@@ -21,6 +21,9 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTreeView>
+#include <QAction>
+#include <QItemSelectionModel>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -210,6 +213,72 @@ void BM_OpenPlanFileInWindow(benchmark::State& state)
     state.counters["rows_per_table"] = static_cast<double>(state.range(0));
 }
 BENCHMARK(BM_OpenPlanFileInWindow)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// A window on a stored plan of `rows` rows per table, shown.
+struct WindowOnStoredPlan {
+    WindowOnStoredPlan(const QString& folder, int rows)
+        : sys(folder)
+        , installed(sys)
+    {
+        storeFullPlan(sys.settings(), rows);
+        window = std::make_unique<MainWindow>();
+        window->show();
+        QApplication::processEvents();
+    }
+    BenchSystem sys;
+    ScopedSystem installed;
+    std::unique_ptr<MainWindow> window;
+};
+
+// Undo of a guest deleted from the middle of the list: from the menu item
+// to the row back in the list, selected, and stored. The delete itself is
+// not timed.
+void BM_UndoDelete(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const int rows = static_cast<int>(state.range(0));
+    WindowOnStoredPlan on(dir.path(), rows);
+    MainWindow& window = *on.window;
+    QTreeView& guests = *window.widgets().guestsList;
+    on.sys.settings().writes = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        guests.selectionModel()->select(guests.model()->index(rows / 2, 0),
+                                        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        window.widgets().deleteGuestButton->click();
+        state.ResumeTiming();
+        window.menus().undo->trigger();
+        QApplication::processEvents();
+    }
+    if (window.plan().table(TableId::Guests).rowCount() != rows)
+        state.SkipWithError("the deleted row did not come back");
+    state.counters["rows_per_table"] = static_cast<double>(rows);
+    state.counters["store_writes"] = benchmark::Counter(on.sys.settings().writes, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_UndoDelete)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// Undo of "Load Sample/Example Data": a row out of each of nine lists and
+// five budgets back, all stored. The load itself is not timed.
+void BM_UndoLoadSampleData(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const int rows = static_cast<int>(state.range(0));
+    WindowOnStoredPlan on(dir.path(), rows);
+    MainWindow& window = *on.window;
+    on.sys.settings().writes = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.widgets().loadSampleDataButton->click();
+        state.ResumeTiming();
+        window.menus().undo->trigger();
+        QApplication::processEvents();
+    }
+    if (window.plan().table(TableId::Music).rowCount() != rows)
+        state.SkipWithError("the sample rows were not taken back");
+    state.counters["rows_per_table"] = static_cast<double>(rows);
+    state.counters["store_writes"] = benchmark::Counter(on.sys.settings().writes, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_UndoLoadSampleData)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
