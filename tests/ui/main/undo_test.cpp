@@ -9,6 +9,7 @@
 #include "ui/main/cell_editor.h"
 #include "ui/main/plan_history.h"
 #include "ui/preview/preview_window.h"
+#include "platform/plan_file_store.h"
 
 #include <QAction>
 #include <QApplication>
@@ -250,6 +251,29 @@ TEST_F(UndoTest, TheHistorySurvivesAReportAndGoesWithItsPlan)
     window->planFiles().savePlanAs();
     EXPECT_FALSE(undoItem().isEnabled()) << "another plan is on show";
     EXPECT_FALSE(redoItem().isEnabled());
+}
+
+TEST_F(UndoTest, NewPlanFromThisOneIsTheNewPlansFirstStepAndItsFileFollows)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("next.jubilo");
+    sys.savePaths = {path};
+    addGuest("Cy");
+    window->menus().newPlanFromThis->trigger();
+    ASSERT_EQ(window->openPlan().path, path);
+    ASSERT_EQ(table(TableId::Guests).row(1), (PlanRow{"John", "NY City", "No", "1"}));
+    EXPECT_EQ(undoItem().text(), "&Undo New Plan From This One") << "the plan before keeps its own history";
+
+    undo();
+    EXPECT_EQ(table(TableId::Guests).row(1), (PlanRow{"John", "NY City", "Yes", "1"}));
+    EXPECT_EQ(guestNames(), (QStringList{"John", "Ann", "Bob", "Cy"}));
+    EXPECT_EQ(widgets().dateBox->text(), plan.date());
+    EXPECT_FALSE(undoItem().isEnabled());
+    auto file = PlanFileStore::open(path);
+    EXPECT_EQ(decodeTableText(file->read("Tarvel", "Jubilo", "Guests", {}), 4).front()[2], "Yes");
+    EXPECT_EQ(file->read("Tarvel", "Jubilo", "Date", {}), plan.date());
+    // The settings store's plan is another plan, and keeps its rows.
+    EXPECT_EQ(decodeTableText(stored("Guests"), 4).back()[0], "Cy");
 }
 
 }  // namespace
