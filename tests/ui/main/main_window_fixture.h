@@ -54,6 +54,22 @@ protected:
                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
     QString stored(const QString& key) { return sys.memoryStore.value(key); }
+    // A guest added through the Guests tab's inputs.
+    void addGuest(const QString& name, const QString& address = QStringLiteral("Elm St"))
+    {
+        type(widgets().guestNameBox, name);
+        type(widgets().guestAddressBox, address);
+        choose(widgets().rsvpChoice, "Yes");
+        type(widgets().numberInPartyBox, "2");
+        click(widgets().addGuestButton);
+    }
+    QStringList guestNames()
+    {
+        QStringList names;
+        for (int position = 1; position <= window->plan().table(TableId::Guests).rowCount(); ++position)
+            names << window->plan().table(TableId::Guests).cell(position, 0);
+        return names;
+    }
     PlanTable& table(TableId id) { return window->plan().table(id); }
 
     testing::ScriptedSystem sys;

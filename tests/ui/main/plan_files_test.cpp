@@ -45,21 +45,6 @@ protected:
             step.run();
         return plan;
     }
-    void addGuest(const QString& name)
-    {
-        type(widgets().guestNameBox, name);
-        type(widgets().guestAddressBox, "Elm St");
-        choose(widgets().rsvpChoice, "Yes");
-        type(widgets().numberInPartyBox, "2");
-        click(widgets().addGuestButton);
-    }
-    QStringList guestNames()
-    {
-        QStringList names;
-        for (int i = 0; i < table(TableId::Guests).rowCount(); ++i)
-            names << table(TableId::Guests).cell(i + 1, 0);
-        return names;
-    }
 
     // What was written to the store's own plan (its recent list aside).
     QStringList planKeysWritten() const

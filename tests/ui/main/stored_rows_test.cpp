@@ -19,17 +19,7 @@ QString overfullGuestsText()
     return text;
 }
 
-class StoredRowsTest : public MainWindowTest {
-protected:
-    void addGuest(const QString& name, const QString& address)
-    {
-        type(widgets().guestNameBox, name);
-        type(widgets().guestAddressBox, address);
-        choose(widgets().rsvpChoice, "Yes");
-        type(widgets().numberInPartyBox, "2");
-        click(widgets().addGuestButton);
-    }
-};
+using StoredRowsTest = MainWindowTest;
 
 TEST_F(StoredRowsTest, ATextThatWouldFormASeparatorWithItsNeighbourIsRefused)
 {

@@ -72,21 +72,6 @@ protected:
         QTest::keyClicks(box, keys);
         widgets().guestsList->setFocus();
     }
-    void addGuest(const QString& name)
-    {
-        type(widgets().guestNameBox, name);
-        type(widgets().guestAddressBox, "Pine St");
-        choose(widgets().rsvpChoice, "Yes");
-        type(widgets().numberInPartyBox, "3");
-        click(widgets().addGuestButton);
-    }
-    QStringList guestNames()
-    {
-        QStringList names;
-        for (int i = 1; i <= table(TableId::Guests).rowCount(); ++i)
-            names << table(TableId::Guests).cell(i, 0);
-        return names;
-    }
     QStringList storedGuestNames()
     {
         QStringList names;
