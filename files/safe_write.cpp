@@ -55,41 +55,15 @@ Descriptor openFolder(const std::filesystem::path& target)
     return Descriptor(fd);
 }
 
-// Every byte, through short writes and interruptions; 0 or the error.
-int writeAll(const FileCalls& calls, int fd, QByteArrayView bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = calls.write(fd, bytes.data() + done, std::size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
-            return EIO;  // no progress and no reason: do not spin
-        done += n;
-    }
-    return 0;
-}
-
-int syncFile(const FileCalls& calls, int fd)
-{
-    int result;
-    do
-        result = calls.fsync(fd);
-    while (result < 0 && errno == EINTR);
-    return result < 0 ? errno : 0;
-}
-
 // Sets the mode exactly (open's is narrowed by the umask), writes, flushes
 // and closes; 0 or the first error.
 int fill(const FileCalls& calls, Descriptor& file, mode_t mode, QByteArrayView bytes)
 {
     int error = ::fchmod(file.get(), mode) < 0 ? errno : 0;
     if (error == 0)
-        error = writeAll(calls, file.get(), bytes);
+        error = writeAll(calls, file.get(), bytes.data(), std::size_t(bytes.size()));
     if (error == 0)
-        error = syncFile(calls, file.get());
+        error = flushFile(calls.fsync, file.get());
     const int closed = file.close();
     return error != 0 ? error : closed;
 }

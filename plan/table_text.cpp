@@ -1,5 +1,7 @@
 #include "plan/table_text.h"
 
+#include <algorithm>
+
 namespace jubilo {
 
 bool containsStoreSeparator(const QString& text)
@@ -9,15 +11,34 @@ bool containsStoreSeparator(const QString& text)
 
 namespace {
 
-void appendRow(QString& text, const PlanRow& row, int columnCount)
+qsizetype storedLength(const PlanRow& row, int columnCount)
 {
+    qsizetype length = (columnCount - 1) * kCellSeparator.size() + kRowTerminator.size();
+    for (int column = 0; column < columnCount && column < row.size(); ++column)
+        length += row[column].size();
+    return length;
+}
+
+// Writes the row's stored text at `out`, storedLength() units; returns
+// where it ends.
+QChar* writeRow(QChar* out, const PlanRow& row, int columnCount)
+{
+    const auto put = [&out](const QString& piece) { out = std::copy(piece.begin(), piece.end(), out); };
     for (int column = 0; column < columnCount; ++column) {
         if (column > 0)
-            text += kCellSeparator;
+            put(kCellSeparator);
         if (column < row.size())
-            text += row[column];
+            put(row[column]);
     }
-    text += kRowTerminator;
+    put(kRowTerminator);
+    return out;
+}
+
+void appendRow(QString& text, const PlanRow& row, int columnCount)
+{
+    const qsizetype at = text.size();
+    text.resize(at + storedLength(row, columnCount));
+    writeRow(text.data() + at, row, columnCount);
 }
 
 [[noreturn]] void refuseRow(const PlanTable& table, int position, const char* why)
@@ -26,12 +47,34 @@ void appendRow(QString& text, const PlanRow& row, int columnCount)
                                + " (\"||MySeparator11||\" or \"||MySeparator12||\") and cannot be saved.");
 }
 
-}  // namespace
+// Both separators begin "||MySeparator1": a text can only form one with
+// its neighbours when it holds a '|' or begins with the rest of that.
+const QString kSeparatorBody = QStringLiteral("MySeparator1");
 
-// Rows typed in are refused before they reach a table (survivesStore), but
-// a hand-edited store can load rows that would not come back: a cell that
-// ends in "||MySeparator12|" makes a separator with the one after it.
-QString encodeTableRow(const PlanTable& table, int position)
+// True when the row, stored, certainly loads back as itself: no text holds
+// a '|' or begins like a separator's body, so every separator in its
+// stored text is one written between its texts, and it is not the empty
+// text a one-column row of nothing would store. Saving checks only the
+// other rows in full; a table of thousands of rows is saved on every change.
+bool isPlainRow(const PlanRow& row, int columnCount)
+{
+    for (const QString& cell : row) {
+        // Cells are short: a plain loop beats a vectorised search's setup.
+        if (std::any_of(cell.begin(), cell.end(), [](QChar c) { return c == u'|'; }) || cell.startsWith(kSeparatorBody))
+            return false;
+    }
+    return columnCount > 1 || (!row.isEmpty() && !row.front().isEmpty());
+}
+
+qsizetype storedLength(const PlanTable& table)
+{
+    qsizetype length = 0;
+    for (int position = 1; position <= table.rowCount(); ++position)
+        length += storedLength(table.row(position), table.columnCount());
+    return length;
+}
+
+void checkRow(const PlanTable& table, int position)
 {
     const PlanRow& row = table.row(position);
     for (const QString& cell : row) {
@@ -42,6 +85,18 @@ QString encodeTableRow(const PlanTable& table, int position)
         refuseRow(table, position,
                   " would load back as other rows: its texts make a store separator with the ones"
                   " around them");
+}
+
+}  // namespace
+
+// Rows typed in are refused before they reach a table (survivesStore), but
+// a hand-edited store can load rows that would not come back: a cell that
+// ends in "||MySeparator12|" makes a separator with the one after it.
+QString encodeTableRow(const PlanTable& table, int position)
+{
+    const PlanRow& row = table.row(position);
+    if (!isPlainRow(row, table.columnCount()))
+        checkRow(table, position);
     QString text;
     appendRow(text, row, table.columnCount());
     return text;
@@ -49,9 +104,14 @@ QString encodeTableRow(const PlanTable& table, int position)
 
 QString encodeTableText(const PlanTable& table)
 {
-    QString text;
-    for (int position = 1; position <= table.rowCount(); ++position)
-        text += encodeTableRow(table, position);
+    QString text(storedLength(table), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (int position = 1; position <= table.rowCount(); ++position) {
+        const PlanRow& row = table.row(position);
+        if (!isPlainRow(row, table.columnCount()))
+            checkRow(table, position);
+        out = writeRow(out, row, table.columnCount());
+    }
     return text;
 }
 
