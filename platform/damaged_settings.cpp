@@ -119,4 +119,14 @@ QString changedSettingsNotice(const QString& path, const QString& copyPath)
         .arg(path, copyPath);
 }
 
+QString journalSettingsNotice(const QString& path, const QString& copyPath)
+{
+    return QCoreApplication::translate("settings",
+                                       "Jubilo found changes to the settings file %1 in the journal it keeps beside "
+                                       "it, but the file is no longer the one they were made to (another program "
+                                       "replaced it), so they were not applied and the file stays as it is.\n\n"
+                                       "A copy of the journal with those changes is kept in %2.")
+        .arg(path, copyPath);
+}
+
 }  // namespace jubilo

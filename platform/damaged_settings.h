@@ -31,6 +31,8 @@ bool failsToParseAsSettings(const QString& path);
 // Why a copy is kept, as its name says.
 inline constexpr char kDamagedCopy[] = "damaged";
 inline constexpr char kChangedCopy[] = "changed";
+// A journal of changes that no longer fits the file beside it.
+inline constexpr char kJournalCopy[] = "journal";
 
 // Writes `bytes` to "<path>.<why>-<yyyy-MM-dd>", or to the first of
 // "...-2", "...-3" and on that no file holds yet; never replaces a file or
@@ -41,5 +43,6 @@ QString keepCopyBeside(const QString& path, const QByteArray& bytes, const char*
 // What the user is told once the copy is kept.
 QString damagedSettingsNotice(const QString& path, const QString& copyPath);
 QString changedSettingsNotice(const QString& path, const QString& copyPath);
+QString journalSettingsNotice(const QString& path, const QString& copyPath);
 
 }  // namespace jubilo

@@ -89,7 +89,9 @@ FileReading readRegularFile(const QString& path, qint64 maxBytes, const files::F
         return withOutcome(S_ISDIR(info.st_mode) ? Outcome::Folder : Outcome::NotRegular);
     if (info.st_size > maxBytes)
         return withOutcome(Outcome::TooLarge, info.st_size);
-    return readAll(file.get(), info.st_size, maxBytes);
+    FileReading reading = readAll(file.get(), info.st_size, maxBytes);
+    reading.identity = files::identityOf(info);
+    return reading;
 }
 
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }

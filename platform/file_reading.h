@@ -4,6 +4,7 @@
 // a device in its place never blocks or is touched.
 
 #include "files/file_calls.h"
+#include "files/file_identity.h"
 
 #include <QByteArray>
 #include <QString>
@@ -24,6 +25,9 @@ struct FileReading {
     QByteArray bytes;  // when Read
     qint64 size = 0;  // the file's size when Read or TooLarge
     int error = 0;  // errno when Failed (no permission, say)
+    // When Read: the file as it was looked at just before it was read, so
+    // that a write meanwhile shows at the next look.
+    files::FileIdentity identity;
 };
 
 // Opens through `calls.openat`, so that tests can refuse it.

@@ -4,7 +4,6 @@
 #include "files/safe_write.h"
 #include "plan/settings_store.h"
 #include "platform/damaged_settings.h"
-#include "platform/file_reading.h"
 #include "platform/system.h"
 
 #include <QDir>
@@ -23,7 +22,26 @@ IniFile::IniFile(QString path, const IniFileTexts& texts, Notice notice, const f
     , texts_(texts)
     , notice_(std::move(notice))
     , calls_(calls)
+    , journal_(calls)
 {
+}
+
+IniFile::~IniFile()
+{
+    if (!journaled_)
+        return;
+    notice_ = nullptr;  // whoever shows notices may be gone; a copy kept stays on disk all the same
+    try {
+        checkpoint();
+    } catch (...) {
+        // The journal stays, holding every change, for the next start.
+    }
+}
+
+std::optional<QString> IniFile::Origin::value(const Key& key) const
+{
+    const auto found = written.find(key);
+    return found != written.end() ? std::optional<QString>(found->second) : file.value(key.first, key.second);
 }
 
 void IniFile::setNotice(Notice notice) { notice_ = std::move(notice); }
@@ -34,11 +52,7 @@ void IniFile::tell(const QString& text) const
         notice_(text);
 }
 
-void IniFile::adopt(const QByteArray& bytes)
-{
-    current_ = ini::IniDocument(bytes);
-    base_ = current_;
-}
+void IniFile::adopt(const QByteArray& bytes) { adopted_ = ini::IniDocument(bytes); }
 
 void IniFile::throwGone()
 {
@@ -46,8 +60,8 @@ void IniFile::throwGone()
     throw StoreError(texts_.gone(files::displayName(path_)).toStdString());
 }
 
-// The file's bytes; empty when there is no file yet.
-QByteArray IniFile::readFromDisk()
+// The file's bytes and identity; no bytes when there is no file yet.
+FileReading IniFile::readFile()
 {
     if (gone_)
         throwGone();
@@ -58,9 +72,8 @@ QByteArray IniFile::readFromDisk()
     QString reason;
     switch (reading.outcome) {
     case Outcome::Read:
-        return std::move(reading.bytes);
     case Outcome::Missing:
-        return {};
+        return reading;
     case Outcome::DanglingLink:
         reason = systemReason(ENOENT);
         break;
@@ -80,30 +93,114 @@ QByteArray IniFile::readFromDisk()
     throw StoreError(texts_.readFailed(files::displayName(path_), reason).toStdString());
 }
 
+journal::Base IniFile::fileBase()
+{
+    if (!fileBase_)
+        fileBase_ = journal::baseOf(values_.document().bytes());
+    return *fileBase_;
+}
+
+// Looks at the file and its journal on disk, and reads again whichever
+// changed since Jubilo last read or wrote it: another program's change is
+// picked up, and a look at an unchanged file costs no read.
+void IniFile::refresh()
+{
+    if (gone_)
+        throwGone();
+    const files::FileIdentity onDisk = files::identityAt(files::fileSystemPath(path_), files::Links::Follow);
+    const bool fileChanged = !loaded_ || onDisk != fileIdentity_;
+    if (!fileChanged && journal_.isAsLeft())
+        return;
+    if (fileChanged)
+        loadFile();
+    loadJournal(fileChanged);
+    loaded_ = true;
+}
+
+void IniFile::loadFile()
+{
+    FileReading reading = readFile();
+    const bool known = loaded_ || adopted_;
+    if (adopted_ && !loaded_)
+        values_.setDocument(*std::exchange(adopted_, std::nullopt), false);
+    if (known && reading.bytes == values_.document().bytes()) {
+        fileIdentity_ = reading.identity;  // touched, not changed: what was decoded stays
+        return;
+    }
+    ini::IniDocument onDisk(std::move(reading.bytes));
+    if (known)
+        noteOthersChanged(onDisk);
+    values_.setDocument(std::move(onDisk), journaled_);
+    fileIdentity_ = reading.identity;
+    fileBase_.reset();
+    damaged_.reset();
+}
+
+// Another program changed the file: Jubilo's own journaled changes stay on
+// top of what it left, and are folded into it at the next write.
+void IniFile::noteOthersChanged(const ini::IniDocument& onDisk)
+{
+    if (!origin_) {
+        origin_ = Origin{values_.document(), {}};
+        for (const Key& key : values_.edited()) {
+            if (const std::optional<QString>& text = values_.value(key))
+                origin_->written[key] = *text;
+        }
+    }
+    if (!journaled_)
+        return;
+    foldDue_ = true;
+    for (const Key& key : values_.edited()) {
+        if (onDisk.value(key.first, key.second) != values_.document().value(key.first, key.second))
+            othersUnderJournal_ = true;
+    }
+}
+
+void IniFile::loadJournal(bool fileChanged)
+{
+    const bool journalChanged = !journal_.isAsLeft();
+    if (!fileChanged && !journalChanged)
+        return;
+    if (journaled_ && !journalChanged)
+        return;  // this IniFile's own, whatever became of the file
+    std::vector<journal::Edit> edits;
+    try {
+        edits = journal_.read(path_, [this] { return fileBase(); });
+    } catch (const files::FileError& error) {
+        throw StoreError(texts_.readFailed(error.file(), error.reason()).toStdString());
+    }
+    if (journaled_) {
+        // Someone else touched the journal this IniFile's changes went to:
+        // they are kept in memory and written whole at the next write.
+        journal_.disown();
+        foldDue_ = true;
+        return;
+    }
+    values_.dropEdits();
+    if (!values_.replay(edits))
+        journal_.disown();
+}
+
 std::optional<QString> IniFile::value(const QString& group, const QString& key)
 {
-    // Picks up what another program may have written since.
-    const QByteArray onDisk = readFromDisk();
-    if (onDisk != current_.bytes())
-        current_ = ini::IniDocument(onDisk);
-    if (!base_)
-        base_ = current_;
-    return current_.value(group, key);
+    refresh();
+    return values_.value({group, key});
 }
 
-bool IniFile::isDamaged(const QByteArray& onDisk) const
+// Asked once per file read: QSettings keeps a file it parsed by its name,
+// and reports a parse error only the first time.
+bool IniFile::isDamagedBeforeFirstWrite()
 {
-    return !onDisk.isEmpty() && (hasUnreadableLines(onDisk) || failsToParseAsSettings(path_));
-}
-
-bool IniFile::changedByOthers(const QByteArray& onDisk, const QString& group, const QString& key) const
-{
-    if (!base_ || onDisk == base_->bytes())
+    if (prepared_)
         return false;
-    // When they changed something else, what they changed is kept: only
-    // this value's line is rewritten.
-    return ini::IniDocument(onDisk).value(group, key) != base_->value(group, key);
+    if (!damaged_) {
+        const QByteArray& onDisk = values_.document().bytes();
+        damaged_ = !onDisk.isEmpty() && (hasUnreadableLines(onDisk) || failsToParseAsSettings(path_));
+    }
+    return *damaged_;
 }
+
+bool IniFile::changedByOthers(const Key& key) { return origin_ && values_.value(key) != origin_->value(key); }
 
 bool IniFile::isReadOnly() const
 {
@@ -113,18 +210,42 @@ bool IniFile::isReadOnly() const
     return ::access(files::folderOf(name).c_str(), W_OK | X_OK) != 0;
 }
 
-// Keeps `onDisk` beside the file before a rewrite that would lose part of
-// it; without the copy there is no rewrite.
-void IniFile::keepCopy(const QByteArray& onDisk, const char* why)
+void IniFile::refuseIfReadOnly() const
+{
+    if (texts_.readOnly && isReadOnly())
+        throw StoreError(texts_.readOnly(files::displayName(path_)).toStdString());
+}
+
+// Keeps `bytes` beside the file before a rewrite that would lose them;
+// without the copy there is no rewrite.
+void IniFile::keepCopy(const QByteArray& bytes, const char* why)
 {
     QString copy;
     try {
-        copy = keepCopyBeside(path_, onDisk, why, system().now().date());
+        copy = keepCopyBeside(path_, bytes, why, system().now().date());
     } catch (const std::exception& error) {
         throw StoreError(texts_.notCopied(why, QString::fromStdString(error.what())).toStdString());
     }
-    const bool damaged = std::string_view(why) == kDamagedCopy;
-    tell(damaged ? texts_.damagedNotice(path_, copy) : texts_.changedNotice(path_, copy));
+    if (std::string_view(why) == kDamagedCopy)
+        tell(texts_.damagedNotice(path_, copy));
+    else if (std::string_view(why) == kChangedCopy)
+        tell(texts_.changedNotice(path_, copy));
+    else
+        tell(texts_.journalNotice(path_, copy));
+}
+
+void IniFile::keepCopies(bool damaged, bool changed, bool swallowed)
+{
+    const QByteArray& onDisk = values_.document().bytes();
+    if (damaged)
+        keepCopy(onDisk, kDamagedCopy);
+    prepared_ = true;
+    if (changed)
+        keepCopy(onDisk, kChangedCopy);
+    if (swallowed)
+        keepCopy(onDisk, kDamagedCopy);
+    if (journal_.hasStaleEdits())
+        keepCopy(journal_.bytes(), kJournalCopy);
 }
 
 void IniFile::replace(bool makeFolder, const QByteArray& bytes)
@@ -145,45 +266,101 @@ void IniFile::replace(bool makeFolder, const QByteArray& bytes)
     }
 }
 
-void IniFile::remember(const ini::IniDocument& written, const QString& group, const QString& key, const QString& text)
+void IniFile::remember(const Key& key, const QString& text)
 {
-    current_ = written;
-    if (!base_)
-        base_ = written;
-    else
-        base_->setValue(group, key, text);
+    if (origin_)
+        origin_->written[key] = text;
+}
+
+// A change goes to the journal while the file is as Jubilo last left it
+// and nothing has to be kept aside first; otherwise the file is rewritten.
+bool IniFile::canAppend(const Key& key)
+{
+    const IniJournal::State state = journal_.state();
+    if (!fileIdentity_.exists || foldDue_ || (state != IniJournal::State::Absent && state != IniJournal::State::Applies)
+        || changedByOthers(key))
+        return false;
+    if (isDamagedBeforeFirstWrite())
+        return false;
+    prepared_ = true;
+    return true;
+}
+
+void IniFile::append(const Key& key, const QString& text)
+{
+    const std::optional<QString>& old = values_.value(key);
+    if (old == text)
+        return;
+    const journal::Edit edit = journal::editBetween(key.first, key.second, old, text);
+    const QByteArray entry = journal::editEntry(edit);
+    const qint64 work = journal::replayWork(edit);
+    if (!journal_.hasRoomFor(entry.size(), work)) {
+        rewrite(Change{key, text});
+        return;
+    }
+    refuseIfReadOnly();
+    try {
+        journal_.append(entry, work, fileBase());
+    } catch (const files::FileError& error) {
+        throw StoreError(texts_.writeFailed(error).toStdString());
+    }
+    values_.set(key, text);
+    journaled_ = true;
+    remember(key, text);
+}
+
+// Writes the file whole with every journaled change and `change` in it,
+// keeping aside first what the rewrite would lose, then removes the
+// journal.
+void IniFile::rewrite(const std::optional<Change>& change)
+{
+    const ini::IniDocument& onDisk = values_.document();
+    const bool firstWrite = !prepared_;
+    const bool damaged = isDamagedBeforeFirstWrite();
+    const bool changed = othersUnderJournal_ || (change && changedByOthers(change->key));
+    ini::IniDocument next = damaged ? onDisk.cleaned() : onDisk;
+    bool swallowed = values_.foldInto(next);
+    if (change)
+        swallowed = next.setValue(change->key.first, change->key.second, change->text) || swallowed;
+    const bool differs = next.bytes() != onDisk.bytes();
+    if (differs || damaged || changed || swallowed || journal_.hasStaleEdits()) {
+        refuseIfReadOnly();
+        keepCopies(damaged, changed, swallowed);
+    }
+    prepared_ = true;
+    if (differs) {
+        const journal::Base nextBase = journal::baseOf(next.bytes());
+        journal_.noteFold(nextBase);
+        replace(firstWrite && onDisk.bytes().isEmpty(), next.bytes());
+        fileBase_ = nextBase;
+    }
+    journal_.remove();
+    fileIdentity_ = files::identityAt(files::fileSystemPath(path_), files::Links::Follow);
+    if (change)
+        values_.set(change->key, change->text);
+    values_.foldedInto(std::move(next));
+    journaled_ = foldDue_ = othersUnderJournal_ = false;
+    if (change)
+        remember(change->key, change->text);
 }
 
 void IniFile::setValue(const QString& group, const QString& key, const QString& text)
 {
-    const QByteArray onDisk = readFromDisk();
-    const bool firstWrite = !prepared_;
-    const bool damaged = firstWrite && isDamaged(onDisk);
-    const bool changed = changedByOthers(onDisk, group, key);
-    // A damaged file is written afresh from what could be read.
-    // The file as last read or written is reused while it is the same on
-    // disk: parsing a plan of thousands of rows again for every change
-    // would cost more than the write itself. It is taken, not copied; a
-    // write that fails leaves it empty, and the next read parses afresh.
-    ini::IniDocument next = damaged  ? ini::IniDocument(onDisk).cleaned()
-        : onDisk == current_.bytes() ? std::move(current_)
-                                     : ini::IniDocument(onDisk);
-    const bool swallowed = next.setValue(group, key, text);  // a line of it would have swallowed the value
-    if (damaged || changed || swallowed || next.bytes() != onDisk) {
-        if (texts_.readOnly && isReadOnly())
-            throw StoreError(texts_.readOnly(files::displayName(path_)).toStdString());
-        if (damaged)
-            keepCopy(onDisk, kDamagedCopy);
-        prepared_ = true;
-        if (changed)
-            keepCopy(onDisk, kChangedCopy);
-        if (swallowed)
-            keepCopy(onDisk, kDamagedCopy);
-    }
-    if (next.bytes() != onDisk)
-        replace(firstWrite && onDisk.isEmpty(), next.bytes());
-    prepared_ = true;
-    remember(next, group, key, text);
+    refresh();
+    const Key at{group, key};
+    if (canAppend(at))
+        append(at, text);
+    else
+        rewrite(Change{at, text});
+}
+
+void IniFile::checkpoint()
+{
+    refresh();
+    const IniJournal::State state = journal_.state();
+    if (values_.edited().empty() && (state == IniJournal::State::Absent || state == IniJournal::State::Blocked))
+        return;
+    rewrite(std::nullopt);
 }
 
 }  // namespace jubilo

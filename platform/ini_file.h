@@ -3,29 +3,50 @@
 // read and edited in place: the settings store keeps one per application,
 // a plan file is one.
 //
-// Every read takes the file as it is on disk now. Every write edits the
-// value's own line in the file as it is on disk now (groups, keys and
-// lines Jubilo does not know stay as they were) and replaces the file
-// through Jubilo's one file writer: a full disk or a failed flush leaves
-// the old file whole and throws StoreError. A new file is readable by its
-// owner only; a link the user made to it is followed.
+// A change is journaled: one small entry, the value's group, key and the
+// splice that makes its new text from the old, appended to the journal
+// beside the file and flushed (see ini_journal.h). A change to one row of a
+// plan of thousands costs that row, not a rewrite of megabytes. The
+// journal is folded into the file by checkpoint(): the file is replaced
+// through Jubilo's one file writer with every change in it (only the
+// changed values' lines differ; groups, keys and lines Jubilo does not
+// know stay as they were), then the journal is removed. That happens when
+// the journal grows past its limits, when the IniFile goes, and whenever
+// its owner asks. A full disk or a failed flush, in either, leaves what
+// was on disk whole and throws StoreError.
 //
-// Two things are kept aside before a rewrite could lose them, and the
+// Every read takes the file with its journal as they are on disk now:
+// while neither changed since Jubilo last looked (see file_identity.h),
+// the values already read are used, never read or decoded again. Another
+// program reading the file through an IniFile (the command line) replays
+// the journal too. A new file is readable by its owner only; a link the
+// user made to it is followed.
+//
+// Three things are kept aside before a rewrite could lose them, and the
 // notice is given the text telling the user where:
 // - a file with lines QSettings cannot read (see damaged_settings.h), once,
 //   before it is written afresh from what could be read;
 // - a file another program changed since Jubilo last read or wrote it,
-//   when the value being written is one that program changed.
+//   when the value being written, or one journaled, is one that program
+//   changed;
+// - a journal that does not fit the file (another program replaced it)
+//   and holds changes: they are not applied, and the copy holds them.
 
 #include "files/file_calls.h"
 #include "files/file_error.h"
+#include "files/file_identity.h"
+#include "platform/file_reading.h"
 #include "platform/ini_document.h"
+#include "platform/ini_journal.h"
+#include "platform/ini_values.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <functional>
+#include <map>
 #include <optional>
+#include <utility>
 
 namespace jubilo {
 
@@ -34,11 +55,12 @@ namespace jubilo {
 struct IniFileTexts {
     QString (*readFailed)(const QString& file, const QString& reason);
     QString (*writeFailed)(const files::FileError& error);
-    // `why` is kDamagedCopy or kChangedCopy; `error` says why no copy of the
-    // file could be kept, so that it was not written.
+    // `why` is kDamagedCopy, kChangedCopy or kJournalCopy; `error` says why
+    // no copy could be kept, so that the file was not written.
     QString (*notCopied)(const char* why, const QString& error);
     QString (*damagedNotice)(const QString& path, const QString& copyPath);
     QString (*changedNotice)(const QString& path, const QString& copyPath);
+    QString (*journalNotice)(const QString& path, const QString& copyPath);
     // Null for a file that a missing file reads as empty and the first write
     // makes, with its folder. Set for a file that must stay where it was
     // opened: once it is found gone, this read or write and every later one
@@ -56,6 +78,11 @@ public:
 
     IniFile(QString path, const IniFileTexts& texts, Notice notice = {},
             const files::FileCalls& calls = files::systemFileCalls());
+    // Folds this IniFile's own journaled changes into the file, as far as
+    // it can; never throws, and a journal it cannot fold stays.
+    ~IniFile();
+    IniFile(const IniFile&) = delete;
+    IniFile& operator=(const IniFile&) = delete;
 
     const QString& path() const { return path_; }
     void setNotice(Notice notice);
@@ -70,31 +97,66 @@ public:
     std::optional<QString> value(const QString& group, const QString& key);
     void setValue(const QString& group, const QString& key, const QString& text);
 
+    // Makes the file whole on disk: folds the journal into it and removes
+    // the journal. Throws StoreError as a write does; the journal then
+    // stays and still holds every change.
+    void checkpoint();
+
     // True when this user cannot replace the file: the file, or the folder
     // the writer makes its new file in, is not writable.
     bool isReadOnly() const;
 
 private:
-    QByteArray readFromDisk();
+    using Key = IniValues::Key;
+    struct Change {
+        Key key;
+        QString text;
+    };
+    // What the plan in memory came from, once another program changed the
+    // file: the file as Jubilo knew it then, and every value Jubilo wrote
+    // since. A value that differs on disk from this one was changed by
+    // someone else.
+    struct Origin {
+        ini::IniDocument file;
+        std::map<Key, QString> written;
+        std::optional<QString> value(const Key& key) const;
+    };
+
+    void refresh();
+    void loadFile();
+    void loadJournal(bool fileChanged);
+    FileReading readFile();
     [[noreturn]] void throwGone();
-    bool isDamaged(const QByteArray& onDisk) const;
-    bool changedByOthers(const QByteArray& onDisk, const QString& group, const QString& key) const;
-    void keepCopy(const QByteArray& onDisk, const char* why);
+    journal::Base fileBase();
+    void noteOthersChanged(const ini::IniDocument& onDisk);
+    bool changedByOthers(const Key& key);
+    bool isDamagedBeforeFirstWrite();
+    bool canAppend(const Key& key);
+    void append(const Key& key, const QString& text);
+    void rewrite(const std::optional<Change>& change);
+    void keepCopies(bool damaged, bool changed, bool swallowed);
+    void keepCopy(const QByteArray& bytes, const char* why);
+    void refuseIfReadOnly() const;
     void replace(bool makeFolder, const QByteArray& bytes);
-    void remember(const ini::IniDocument& written, const QString& group, const QString& key, const QString& text);
+    void remember(const Key& key, const QString& text);
     void tell(const QString& text) const;
 
     QString path_;
     IniFileTexts texts_;
     Notice notice_;
     files::FileCalls calls_;
-    // What the plan in memory came from: the file as first read, with every
-    // value Jubilo wrote since. A value that differs on disk from this one
-    // was changed by someone else.
-    std::optional<ini::IniDocument> base_;
-    // The file as last read, kept while it stays the same on disk.
-    ini::IniDocument current_;
+    IniValues values_;  // the file as last read or written, the journal's edits on top
+    IniJournal journal_;
+    files::FileIdentity fileIdentity_;  // when last read or written
+    std::optional<journal::Base> fileBase_;  // of values_.document(), once asked
+    std::optional<ini::IniDocument> adopted_;  // until the first read
+    std::optional<Origin> origin_;
+    bool loaded_ = false;
+    bool journaled_ = false;  // changes of this IniFile's own are in the journal
+    bool foldDue_ = false;  // ...but the journal no longer fits the file
+    bool othersUnderJournal_ = false;  // another program changed a journaled value
     bool prepared_ = false;  // checked for damage before the first write
+    std::optional<bool> damaged_;  // the answer of that check
     bool gone_ = false;
 };
 

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <exception>
 #include <string_view>
 #include <utility>
 
@@ -23,11 +24,14 @@ const IniFileTexts kSettingsTexts = {
     [](const char* why, const QString& error) {
         const QString whyWritten = std::string_view(why) == kDamagedCopy
             ? QStringLiteral("The settings store has lines that could not be read")
-            : QStringLiteral("The settings file was changed by another program");
+            : std::string_view(why) == kChangedCopy
+            ? QStringLiteral("The settings file was changed by another program")
+            : QStringLiteral("The settings file's journal holds changes that are not in the file");
         return whyWritten + QStringLiteral(" and no copy of it could be kept, so it was not written: ") + error;
     },
     damagedSettingsNotice,
     changedSettingsNotice,
+    journalSettingsNotice,
 };
 
 }  // namespace
@@ -77,6 +81,21 @@ QString IniSettingsStore::read(const QString& app, const QString& section, const
 void IniSettingsStore::write(const QString& app, const QString& section, const QString& key, const QString& value)
 {
     fileFor(app).setValue(section, key, value);
+}
+
+void IniSettingsStore::checkpoint()
+{
+    std::exception_ptr first;
+    for (auto& [app, file] : files_) {
+        try {
+            file->checkpoint();
+        } catch (const StoreError&) {
+            if (!first)
+                first = std::current_exception();
+        }
+    }
+    if (first)
+        std::rethrow_exception(first);
 }
 
 }  // namespace jubilo

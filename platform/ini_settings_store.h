@@ -16,10 +16,13 @@ namespace jubilo {
 
 class IniFile;
 
-// Each file is an IniFile (see ini_file.h): reads take it as it is on disk
-// now, writes edit the value's own line in place through Jubilo's one
-// file writer, and a damaged file or one another program changed is kept
-// aside before a rewrite could lose it. The first write makes the folder.
+// Each file is an IniFile (see ini_file.h): reads take it with its journal
+// as they are on disk now; a write is journaled beside the file
+// (".<app>.ini.journal") and folded into it, only the value's own line
+// changing, through Jubilo's one file writer when the journal grows, when
+// the store goes and at checkpoint(); a damaged file, one another program
+// changed, or a journal that no longer fits it is kept aside before a
+// rewrite could lose it. The first write makes the folder.
 class IniSettingsStore : public SettingsStore {
 public:
     using Notice = std::function<void(const QString& text)>;
@@ -37,6 +40,9 @@ public:
     // cannot be read (no permission, a folder in its place).
     QString read(const QString& app, const QString& section, const QString& key, const QString& defaultValue) override;
     void write(const QString& app, const QString& section, const QString& key, const QString& value) override;
+    // Folds the journal of every file the store has written or read; throws
+    // the first failure once each was tried.
+    void checkpoint() override;
     QString location(const QString& app) const override;
 
     QString filePath(const QString& app) const;

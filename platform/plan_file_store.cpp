@@ -35,6 +35,16 @@ QString changedPlanNotice(const QString& path, const QString& copyPath)
         .arg(path, copyPath);
 }
 
+QString journalPlanNotice(const QString& path, const QString& copyPath)
+{
+    return QCoreApplication::translate("PlanFile",
+                                       "Jubilo found changes to the plan file %1 in the journal it keeps beside it, "
+                                       "but the file is no longer the one they were made to (another program "
+                                       "replaced it), so they were not applied and the plan stays as the file holds "
+                                       "it.\n\nA copy of the journal with those changes is kept in %2.")
+        .arg(path, copyPath);
+}
+
 QString notWritten(const files::FileError& error)
 {
     return QCoreApplication::translate("PlanFile", "The plan file %1 could not be written: %2.")
@@ -47,17 +57,24 @@ const IniFileTexts kPlanFileTexts = {
     },
     notWritten,
     [](const char* why, const QString& error) {
-        return (std::string_view(why) == kDamagedCopy
-                    ? QCoreApplication::translate("PlanFile",
-                                                  "The plan file has lines that could not be read, and no copy of "
-                                                  "it could be kept, so it was not written: %1")
-                    : QCoreApplication::translate("PlanFile",
-                                                  "The plan file was changed by another program, and no copy of it "
-                                                  "could be kept, so it was not written: %1"))
+        if (std::string_view(why) == kDamagedCopy)
+            return QCoreApplication::translate("PlanFile",
+                                               "The plan file has lines that could not be read, and no copy of it "
+                                               "could be kept, so it was not written: %1")
+                .arg(error);
+        if (std::string_view(why) == kChangedCopy)
+            return QCoreApplication::translate("PlanFile",
+                                               "The plan file was changed by another program, and no copy of it "
+                                               "could be kept, so it was not written: %1")
+                .arg(error);
+        return QCoreApplication::translate("PlanFile",
+                                           "The plan file's journal holds changes that are not in the file, and no "
+                                           "copy of it could be kept, so the file was not written: %1")
             .arg(error);
     },
     damagedPlanNotice,
     changedPlanNotice,
+    journalPlanNotice,
     [](const QString& file) {
         return QCoreApplication::translate("PlanFile",
                                            "The plan file %1 is no longer there: it was moved or deleted while "
@@ -129,6 +146,8 @@ void PlanFileStore::write(const QString& app, const QString& section, const QStr
     (void)app;
     file_.setValue(section, key, value);
 }
+
+void PlanFileStore::checkpoint() { file_.checkpoint(); }
 
 QString PlanFileStore::location(const QString& app) const
 {

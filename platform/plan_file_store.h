@@ -4,11 +4,15 @@
 // same table texts. The store reads and writes that group whatever
 // application name it is asked for, so SavedPlan works on it unchanged.
 //
-// Writes are the settings store's (see ini_file.h): only the value's line
-// changes, groups and keys Jubilo does not know stay, and a damaged file or
-// one another program changed is kept aside beside it first
-// ("party.jubilo.damaged-<date>", "party.jubilo.changed-<date>"). A plan
-// file moved or deleted while open is never made again at its old path.
+// Writes are the settings store's (see ini_file.h): each is journaled
+// beside the file (".party.jubilo.journal") and folded into it when the
+// journal grows, when the store goes and at checkpoint(); only the value's
+// line changes, groups and keys Jubilo does not know stay, and a damaged
+// file, one another program changed or a journal that no longer fits it
+// is kept aside beside it first ("party.jubilo.damaged-<date>",
+// "party.jubilo.changed-<date>", "party.jubilo.journal-<date>"). A plan
+// file moved or deleted while open is never made again at its old path;
+// its journal stays where it was, and the window keeps the plan.
 
 #include "files/file_calls.h"
 #include "plan/settings_store.h"
@@ -64,6 +68,7 @@ public:
     // once the file is moved or deleted, and so does every later call.
     QString read(const QString& app, const QString& section, const QString& key, const QString& defaultValue) override;
     void write(const QString& app, const QString& section, const QString& key, const QString& value) override;
+    void checkpoint() override;
     QString location(const QString& app) const override;
 
 private:

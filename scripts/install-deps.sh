@@ -16,6 +16,8 @@ PACKAGES=(
   libgmock-dev
   libbenchmark-dev
   libgsf-1-dev
+  # zlib: the checksums of the settings and plan files' journals.
+  zlib1g-dev
   fonts-liberation
   fonts-urw-base35
   # Fallbacks for what the sheet's fonts lack: Arabic, Hebrew, Devanagari and

@@ -5,6 +5,7 @@
 #include "plan/saved_plan.h"
 #include "platform/ini_document.h"
 #include "platform/ini_settings_store.h"
+#include "tests/support/journal_files.h"
 #include "tests/support/test_files.h"
 
 #include <QDir>
@@ -52,6 +53,8 @@ QStringList trickyTexts()
             QString(QChar(0xFEFF)) + QStringLiteral("a byte order mark first")};
 }
 
+// Every text comes back exactly through the journal, and a checkpoint
+// leaves no journal and a file QSettings reads with every value.
 TEST(IniFormatTest, QSettingsReadsEveryTextJubiloWrites)
 {
     QTemporaryDir dir;
@@ -59,6 +62,17 @@ TEST(IniFormatTest, QSettingsReadsEveryTextJubiloWrites)
     const QStringList texts = trickyTexts();
     for (int i = 0; i < texts.size(); ++i)
         store.write(kStoreApplication, kStoreSection, QStringLiteral("Key %1/sub").arg(i), texts[i]);
+    const QString journal = testing::journalOf(store.filePath(kStoreApplication));
+    ASSERT_TRUE(testing::nameTaken(journal));
+    IniSettingsStore replaying(dir.path());
+    for (int i = 0; i < texts.size(); ++i) {
+        EXPECT_TRUE(replaying.read(kStoreApplication, kStoreSection, QStringLiteral("Key %1/sub").arg(i), "missing")
+                    == texts[i])
+            << "text " << i;
+    }
+
+    store.checkpoint();
+    EXPECT_FALSE(testing::nameTaken(journal));
     QSettings settings(store.filePath(kStoreApplication), QSettings::IniFormat);
     ASSERT_EQ(settings.status(), QSettings::NoError);
     for (int i = 0; i < texts.size(); ++i) {
@@ -114,6 +128,7 @@ TEST(IniFormatTest, AWriteChangesOneLineAndKeepsEverythingElse)
     store.write(kStoreApplication, kStoreSection, "Guests", "new guests");
     store.write(kStoreApplication, kStoreSection, "Date", "May 1st");
     store.write(kStoreApplication, "Another", "Key", "v");
+    store.checkpoint();
     QByteArray expected = before;
     expected.replace("Guests = old guests ; a remark\n", "Guests=new guests; a remark\n");
     expected.replace("Future%20Key=@Variant(\\0\\0\\0\\x7f)\n",

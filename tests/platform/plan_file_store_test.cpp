@@ -93,6 +93,7 @@ TEST_F(PlanFileStoreTest, TheSettingsFileAndAPlanFileAreOneFormat)
     const Plan plan = testing::samplePlan();
     IniSettingsStore settings(dir.filePath("config"));
     writeValues(settings, storedValues(plan));
+    settings.checkpoint();
     PlanFileStore::create(path(), storedValues(plan));
     EXPECT_EQ(readFile(path()), readFile(settings.filePath(kStoreApplication)));
 
@@ -158,6 +159,7 @@ TEST_F(PlanFileStoreTest, AWriteChangesOnlyItsOwnLine)
     Plan plan;
     plan.table(TableId::Guests).append({"Ann", "Elm St", "Yes", "2"});
     saved.saveTable(plan.table(TableId::Guests));
+    store->checkpoint();
 
     QByteArray expected = handMade;
     expected.replace("Music%20Budget=10", "Music%20Budget=20");
