@@ -131,38 +131,5 @@ TEST(JournalFormatTest, ATornOrDamagedJournalReadsAsItsWholeEntriesBefore)
     }
 }
 
-// A journal applies to the bytes its header names, or to those a fold in
-// it names; then only the edits after that point are replayed.
-TEST(JournalFormatTest, EditsApplyFromTheLastPointThatNamesTheFile)
-{
-    const journal::Base first{10, 1}, folded{20, 2}, other{30, 3};
-    const journal::Edit a = edit("A", QString(), "a"), b = edit("B", QString(), "b");
-    journal::Parsed parsed;
-    parsed.base = first;
-    parsed.entries = {a, folded, b};
-    struct Case {
-        const char* name;
-        journal::Base main;
-        std::optional<std::vector<QString>> keys;
-    };
-    const Case cases[] = {
-        {"the header's file", first, std::vector<QString>{"A", "B"}},
-        {"the file a fold wrote", folded, std::vector<QString>{"B"}},
-        {"a file of another program", other, std::nullopt},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::optional<std::vector<journal::Edit>> edits = journal::editsFor(parsed, c.main);
-        ASSERT_EQ(edits.has_value(), c.keys.has_value());
-        if (!edits)
-            continue;
-        std::vector<QString> keys;
-        for (const journal::Edit& each : *edits)
-            keys.push_back(each.key);
-        EXPECT_EQ(keys, *c.keys);
-    }
-    EXPECT_FALSE(journal::editsFor(journal::parse("not a journal\n"), first).has_value());
-}
-
 }  // namespace
 }  // namespace jubilo
