@@ -286,16 +286,26 @@ bool IniFile::canAppend(const Key& key)
     return true;
 }
 
-void IniFile::append(const Key& key, const QString& text)
+// The changes that change something go to the journal as one entry: one
+// edit, or an "edits" entry of several.
+void IniFile::append(const std::vector<Change>& changes)
 {
-    const std::optional<QString>& old = values_.value(key);
-    if (old == text)
+    std::vector<journal::Edit> edits;
+    std::vector<const Change*> made;
+    qint64 work = 0;
+    for (const Change& change : changes) {
+        const std::optional<QString>& old = values_.value(change.key);
+        if (old == change.text)
+            continue;
+        edits.push_back(journal::editBetween(change.key.first, change.key.second, old, change.text));
+        made.push_back(&change);
+        work += journal::replayWork(edits.back());
+    }
+    if (edits.empty())
         return;
-    const journal::Edit edit = journal::editBetween(key.first, key.second, old, text);
-    const QByteArray entry = journal::editEntry(edit);
-    const qint64 work = journal::replayWork(edit);
+    const QByteArray entry = edits.size() == 1 ? journal::editEntry(edits.front()) : journal::editsEntry(edits);
     if (!journal_.hasRoomFor(entry.size(), work)) {
-        rewrite(Change{key, text});
+        rewrite(changes);
         return;
     }
     refuseIfReadOnly();
@@ -304,24 +314,28 @@ void IniFile::append(const Key& key, const QString& text)
     } catch (const files::FileError& error) {
         throw StoreError(texts_.writeFailed(error).toStdString());
     }
-    values_.set(key, text);
+    for (const Change* change : made) {
+        values_.set(change->key, change->text);
+        remember(change->key, change->text);
+    }
     journaled_ = true;
-    remember(key, text);
 }
 
-// Writes the file whole with every journaled change and `change` in it,
+// Writes the file whole with every journaled change and `changes` in it,
 // keeping aside first what the rewrite would lose, then removes the
 // journal.
-void IniFile::rewrite(const std::optional<Change>& change)
+void IniFile::rewrite(const std::vector<Change>& changes)
 {
     const ini::IniDocument& onDisk = values_.document();
     const bool firstWrite = !prepared_;
     const bool damaged = isDamagedBeforeFirstWrite();
-    const bool changed = othersUnderJournal_ || (change && changedByOthers(change->key));
+    bool changed = othersUnderJournal_;
+    for (const Change& change : changes)
+        changed = changedByOthers(change.key) || changed;
     ini::IniDocument next = damaged ? onDisk.cleaned() : onDisk;
     bool swallowed = values_.foldInto(next);
-    if (change)
-        swallowed = next.setValue(change->key.first, change->key.second, change->text) || swallowed;
+    for (const Change& change : changes)
+        swallowed = next.setValue(change.key.first, change.key.second, change.text) || swallowed;
     const bool differs = next.bytes() != onDisk.bytes();
     if (differs || damaged || changed || swallowed || journal_.hasStaleEdits()) {
         refuseIfReadOnly();
@@ -336,22 +350,33 @@ void IniFile::rewrite(const std::optional<Change>& change)
     }
     journal_.remove();
     fileIdentity_ = files::identityAt(files::fileSystemPath(path_), files::Links::Follow);
-    if (change)
-        values_.set(change->key, change->text);
+    for (const Change& change : changes)
+        values_.set(change.key, change.text);
     values_.foldedInto(std::move(next));
     journaled_ = foldDue_ = othersUnderJournal_ = false;
-    if (change)
-        remember(change->key, change->text);
+    for (const Change& change : changes)
+        remember(change.key, change.text);
 }
 
 void IniFile::setValue(const QString& group, const QString& key, const QString& text)
 {
+    const std::pair<QString, QString> value{key, text};
+    setValues(group, {&value, 1});
+}
+
+void IniFile::setValues(const QString& group, std::span<const std::pair<QString, QString>> values)
+{
     refresh();
-    const Key at{group, key};
-    if (canAppend(at))
-        append(at, text);
+    std::vector<Change> changes;
+    bool appendable = true;
+    for (const auto& [key, text] : values) {
+        changes.push_back({{group, key}, text});
+        appendable = appendable && canAppend(changes.back().key);
+    }
+    if (appendable)
+        append(changes);
     else
-        rewrite(Change{at, text});
+        rewrite(changes);
 }
 
 void IniFile::checkpoint()
@@ -360,7 +385,7 @@ void IniFile::checkpoint()
     const IniJournal::State state = journal_.state();
     if (values_.edited().empty() && (state == IniJournal::State::Absent || state == IniJournal::State::Blocked))
         return;
-    rewrite(std::nullopt);
+    rewrite({});
 }
 
 }  // namespace jubilo

@@ -46,6 +46,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <span>
 #include <utility>
 
 namespace jubilo {
@@ -97,6 +98,11 @@ public:
     std::optional<QString> value(const QString& group, const QString& key);
     void setValue(const QString& group, const QString& key, const QString& text);
 
+    // Sets the values (key, text) of the group as one change: one entry of
+    // the journal, or one rewrite of the file. When it throws, none of them
+    // is set, in memory or on disk.
+    void setValues(const QString& group, std::span<const std::pair<QString, QString>> values);
+
     // Makes the file whole on disk: folds the journal into it and removes
     // the journal. Throws StoreError as a write does; the journal then
     // stays and still holds every change.
@@ -132,8 +138,8 @@ private:
     bool changedByOthers(const Key& key);
     bool isDamagedBeforeFirstWrite();
     bool canAppend(const Key& key);
-    void append(const Key& key, const QString& text);
-    void rewrite(const std::optional<Change>& change);
+    void append(const std::vector<Change>& changes);
+    void rewrite(const std::vector<Change>& changes);
     void keepCopies(bool damaged, bool changed, bool swallowed);
     void keepCopy(const QByteArray& bytes, const char* why);
     void refuseIfReadOnly() const;

@@ -31,10 +31,11 @@ namespace jubilo {
 // start, the command line), and a row's change is some hundred bytes, so
 // this holds thousands of changes and reads in milliseconds.
 inline constexpr qint64 kMaxJournalBytes = 4 * 1024 * 1024;
-// Past this many characters copied by a replay, the same: each entry is
-// replayed onto its whole value, and a table of 10,000 rows is nearly a
-// million characters. Some 150 changes to such a table add about 30 ms to
-// reading the file afresh, what one fold of the whole plan costs.
+// Past this many characters copied by a replay, the same: an entry in the
+// middle of a table of 10,000 rows moves the half million characters after
+// it. Some 250 such changes add about 30 ms to reading the file afresh,
+// what one fold of the whole plan costs; changes at a table's end (an Add,
+// its undo) move nearly nothing.
 inline constexpr qint64 kMaxReplayCharacters = 128 * 1024 * 1024;
 // A file at the journal's name larger than this is no journal of Jubilo's.
 inline constexpr qint64 kMaxJournalFileBytes = 64 * 1024 * 1024;

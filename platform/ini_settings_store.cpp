@@ -83,6 +83,12 @@ void IniSettingsStore::write(const QString& app, const QString& section, const Q
     fileFor(app).setValue(section, key, value);
 }
 
+void IniSettingsStore::writeAll(const QString& app, const QString& section,
+                                std::span<const std::pair<QString, QString>> values)
+{
+    fileFor(app).setValues(section, values);
+}
+
 void IniSettingsStore::checkpoint()
 {
     std::exception_ptr first;

@@ -13,6 +13,7 @@ namespace {
 constexpr char kHeaderKind[] = "jubilo-journal-1";
 constexpr char kEditKind[] = "edit";
 constexpr char kFoldKind[] = "fold";
+constexpr char kEditsKind[] = "edits";
 // An entry's first line ("<kind> <length> <checksum>") is never longer.
 constexpr qsizetype kMaxFrameLine = 64;
 constexpr int kChecksumDigits = 8;
@@ -130,6 +131,21 @@ std::optional<std::variant<Edit, Base>> entryFrom(const Frame& frame)
     return std::nullopt;
 }
 
+// The edits an "edits" entry holds; nothing unless every one is whole.
+std::optional<std::vector<Edit>> editsFrom(QByteArrayView payload)
+{
+    std::vector<Edit> edits;
+    for (qsizetype at = 0; at < payload.size();) {
+        const std::optional<Frame> inner = frameAt(payload, at);
+        std::optional<Edit> edit = inner && inner->kind == kEditKind ? editFrom(inner->payload) : std::nullopt;
+        if (!edit)
+            return std::nullopt;
+        edits.push_back(std::move(*edit));
+        at = inner->end;
+    }
+    return edits;
+}
+
 }  // namespace
 
 Base baseOf(QByteArrayView bytes) { return {bytes.size(), checksumOf({}, bytes)}; }
@@ -139,7 +155,16 @@ Edit editBetween(const QString& group, const QString& key, const std::optional<Q
     return {group, key, before ? before->size() : -1, spliceBetween(before.value_or(QString()), after)};
 }
 
-qint64 replayWork(const Edit& edit) { return std::max<qint64>(edit.oldLength, 0) + edit.splice.inserted.size(); }
+// A replay splices each value in place (it copies a value once, at its
+// first edit): what an edit costs is the text it puts in, and the rest of
+// the value moved along when that text is longer or shorter than what it
+// takes out. Taking the last row of a table of thousands moves nothing.
+qint64 replayWork(const Edit& edit)
+{
+    const TextSplice& splice = edit.splice;
+    const qint64 tail = std::max<qint64>(edit.oldLength, 0) - splice.offset - splice.removed;
+    return splice.inserted.size() + (splice.inserted.size() == splice.removed ? 0 : std::max<qint64>(tail, 0));
+}
 
 bool Parsed::hasEdits() const
 {
@@ -155,10 +180,17 @@ Parsed parse(QByteArrayView bytes)
         return parsed;
     parsed.wholeEnd = header->end;
     while (const std::optional<Frame> next = frameAt(bytes, parsed.wholeEnd)) {
-        std::optional<std::variant<Edit, Base>> entry = entryFrom(*next);
-        if (!entry)
-            break;
-        parsed.entries.push_back(std::move(*entry));
+        if (next->kind == kEditsKind) {
+            std::optional<std::vector<Edit>> edits = editsFrom(next->payload);
+            if (!edits)
+                break;
+            parsed.entries.insert(parsed.entries.end(), edits->begin(), edits->end());
+        } else {
+            std::optional<std::variant<Edit, Base>> entry = entryFrom(*next);
+            if (!entry)
+                break;
+            parsed.entries.push_back(std::move(*entry));
+        }
         parsed.wholeEnd = next->end;
     }
     return parsed;
@@ -173,6 +205,14 @@ QByteArray editEntry(const Edit& edit)
                  ini::escapedKey(edit.group) + '\n' + ini::escapedKey(edit.key) + '\n'
                      + QByteArray::number(edit.oldLength) + ' ' + QByteArray::number(splice.offset) + ' '
                      + QByteArray::number(splice.removed) + '\n' + ini::escapedText(splice.inserted));
+}
+
+QByteArray editsEntry(const std::vector<Edit>& edits)
+{
+    QByteArray payload;
+    for (const Edit& edit : edits)
+        payload += editEntry(edit);
+    return frame(kEditsKind, payload);
 }
 
 QByteArray foldEntry(const Base& next) { return frame(kFoldKind, basePayload(next)); }

@@ -12,7 +12,9 @@
 // the text inserted (escaped as the INI file escapes values, so every text
 // reads back exactly). A "fold" names the bytes the main file was about to
 // be rewritten to with every edit before it: once the main file holds
-// them, only the edits after it still apply.
+// them, only the edits after it still apply. An "edits" entry holds several
+// edit entries, whole, as its payload: one change of several values, which
+// a replay takes all or not at all.
 
 #include "platform/text_splice.h"
 
@@ -42,7 +44,8 @@ struct Edit {
 };
 Edit editBetween(const QString& group, const QString& key, const std::optional<QString>& before, const QString& after);
 
-// Characters a replay of the edit copies: the value it rewrites.
+// Characters a replay of the edit copies: what it inserts, and the part of
+// the value after it when that moves.
 qint64 replayWork(const Edit& edit);
 
 // The entries up to the first that is torn or damaged; none without a
@@ -57,6 +60,7 @@ Parsed parse(QByteArrayView bytes);
 
 QByteArray headerEntry(const Base& base);
 QByteArray editEntry(const Edit& edit);
+QByteArray editsEntry(const std::vector<Edit>& edits);
 QByteArray foldEntry(const Base& next);
 
 // The edits to replay onto a main file whose bytes have `main`: those

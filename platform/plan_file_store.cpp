@@ -147,6 +147,13 @@ void PlanFileStore::write(const QString& app, const QString& section, const QStr
     file_.setValue(section, key, value);
 }
 
+void PlanFileStore::writeAll(const QString& app, const QString& section,
+                             std::span<const std::pair<QString, QString>> values)
+{
+    (void)app;
+    file_.setValues(section, values);
+}
+
 void PlanFileStore::checkpoint() { file_.checkpoint(); }
 
 QString PlanFileStore::location(const QString& app) const

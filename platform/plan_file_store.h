@@ -68,6 +68,9 @@ public:
     // once the file is moved or deleted, and so does every later call.
     QString read(const QString& app, const QString& section, const QString& key, const QString& defaultValue) override;
     void write(const QString& app, const QString& section, const QString& key, const QString& value) override;
+    // One entry of the journal, or one rewrite: all of them or none.
+    void writeAll(const QString& app, const QString& section,
+                  std::span<const std::pair<QString, QString>> values) override;
     void checkpoint() override;
     QString location(const QString& app) const override;
 

@@ -131,5 +131,31 @@ TEST(JournalFormatTest, ATornOrDamagedJournalReadsAsItsWholeEntriesBefore)
     }
 }
 
+// Several values written as one read back all, or, torn or damaged
+// anywhere inside, none: a change of a table and its budget is never half
+// replayed.
+TEST(JournalFormatTest, ValuesWrittenAsOneReadBackAllOrNone)
+{
+    const std::vector<journal::Edit> edits = {
+        edit("Guests", QStringLiteral("a||b"), QStringLiteral("a||b||c")),
+        edit("Music Budget", std::nullopt, QStringLiteral("15.00")),
+        edit("Date", QStringLiteral("x"), QStringLiteral("two\nlines")),
+    };
+    const QByteArray header = journal::headerEntry({100, 7});
+    const QByteArray bytes = header + journal::editsEntry(edits);
+    const journal::Parsed whole = journal::parse(bytes);
+    ASSERT_EQ(whole.entries.size(), edits.size());
+    for (std::size_t i = 0; i < edits.size(); ++i)
+        expectSameEdit(std::get<journal::Edit>(whole.entries[i]), edits[i]);
+    EXPECT_EQ(whole.wholeEnd, bytes.size());
+
+    for (qsizetype at = header.size(); at < bytes.size(); ++at) {
+        EXPECT_TRUE(journal::parse(bytes.left(at)).entries.empty()) << "cut at " << at;
+        QByteArray damaged = bytes;
+        damaged[at] = char(damaged[at] ^ 0x20);
+        EXPECT_TRUE(journal::parse(damaged).entries.empty()) << "damaged at " << at;
+    }
+}
+
 }  // namespace
 }  // namespace jubilo

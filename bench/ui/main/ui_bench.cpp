@@ -50,6 +50,13 @@ public:
         ++writes;
         file_.write(app, section, key, value);
     }
+    void writeAll(const QString& app, const QString& section,
+                  std::span<const std::pair<QString, QString>> values) override
+    {
+        ++writes;
+        file_.writeAll(app, section, values);
+    }
+    void checkpoint() override { file_.checkpoint(); }
     QString location(const QString& app) const override { return file_.location(app); }
 
     int writes = 0;
