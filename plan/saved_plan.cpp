@@ -81,12 +81,28 @@ void SavedPlan::saveTable(const PlanTable& table)
         throw std::logic_error(std::string(table.spec().name) + " is never stored");
     if (isKept(table.spec().id))
         return;
-    write(QString::fromUtf8(table.spec().storeKey), textOf(table));
+    const PlanTable* one[] = {&table};
+    writeTogether(one, {});
 }
 
-const QString& SavedPlan::textOf(const PlanTable& table)
+// Each table goes as the splice of the rows changed since it was last
+// stored; the store asks for its whole text only when it cannot take that.
+void SavedPlan::writeTogether(std::span<const PlanTable* const> tables, const StoredValues& others)
 {
-    return texts_[static_cast<std::size_t>(table.spec().id)].update(table);
+    std::vector<StoredTableText::Update> updates;
+    std::vector<ValueWrite> writes;
+    for (const PlanTable* table : tables) {
+        updates.push_back(texts_[static_cast<std::size_t>(table->spec().id)].prepare(*table));
+        writes.push_back({QString::fromUtf8(table->spec().storeKey), [table] { return encodeTableText(*table); },
+                          updates.back().splice});
+    }
+    for (const auto& [key, text] : others)
+        writes.push_back({key, [text] { return text; }, std::nullopt});
+    if (writes.empty())
+        return;
+    store_.writeAll(kStoreApplication, kStoreSection, writes);
+    for (std::size_t i = 0; i < tables.size(); ++i)
+        texts_[static_cast<std::size_t>(tables[i]->spec().id)].commit(std::move(updates[i]));
 }
 
 void SavedPlan::loadTable(PlanTable& table)
@@ -143,17 +159,17 @@ StoredValues SavedPlan::storedValues(const Plan& plan)
 // One write for the whole change, so that the store never holds half of it.
 void SavedPlan::storeChange(const Plan& plan, const PlanChange& change)
 {
-    StoredValues values;
+    std::vector<const PlanTable*> tables;
     for (TableId id : change.tables()) {
         if (tableSpec(id).isStored() && !isKept(id))
-            values.emplace_back(QString::fromUtf8(tableSpec(id).storeKey), textOf(plan.table(id)));
+            tables.push_back(&plan.table(id));
     }
+    StoredValues values;
     for (BudgetId id : change.budgets())
         values.emplace_back(QString::fromUtf8(budgetSpec(id).storeKey), plan.budget(id));
     if (change.touchesDate())
         values.emplace_back(kDateKey, plan.date());
-    if (!values.empty())
-        store_.writeAll(kStoreApplication, kStoreSection, values);
+    writeTogether(tables, values);
 }
 
 std::vector<PlanStep> SavedPlan::saveSteps(const Plan& plan)

@@ -92,7 +92,7 @@ private:
     QString read(const QString& key, const QString& defaultValue);
     void write(const QString& key, const QString& value);
     void writeChanged(const QString& key, const QString& value);
-    const QString& textOf(const PlanTable& table);
+    void writeTogether(std::span<const PlanTable* const> tables, const StoredValues& others);
 
     SettingsStore& store_;
     std::vector<KeptTable> kept_;

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
 #include <span>
 
 #include <stdexcept>
@@ -19,18 +21,36 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// How a value differs from the one of `oldLength` characters its writer
+// last wrote: `inserted` in place of `removed` characters at `offset`.
+struct ValueSplice {
+    qsizetype oldLength = 0;
+    qsizetype offset = 0;
+    qsizetype removed = 0;
+    QString inserted;
+};
+
+// One value of several written as one change. `text` gives the whole new
+// value; `splice`, when set, how it differs from the value its writer last
+// wrote, so that a store still holding that value changes only that part
+// (a row of a table of thousands) and never asks for the whole.
+struct ValueWrite {
+    QString key;
+    std::function<QString()> text;
+    std::optional<ValueSplice> splice;
+};
+
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
     virtual QString read(const QString& app, const QString& section, const QString& key, const QString& defaultValue)
         = 0;
     virtual void write(const QString& app, const QString& section, const QString& key, const QString& value) = 0;
-    // Writes the values (key, text) as one change: when it throws, the
-    // store holds none of them. This one writes them one by one and, when
+    // Writes the values as one change: when it throws, the store holds
+    // none of them. This one writes their whole texts one by one and, when
     // one fails, writes back those written before it; a store that can
     // write them in one step does so.
-    virtual void writeAll(const QString& app, const QString& section,
-                          std::span<const std::pair<QString, QString>> values);
+    virtual void writeAll(const QString& app, const QString& section, std::span<const ValueWrite> values);
     // Makes the store's file whole on disk: folds any journal into it.
     // Throws StoreError as a write does; every write stays durable.
     virtual void checkpoint() {}

@@ -3,6 +3,7 @@
 #include "plan/table_text.h"
 
 #include <algorithm>
+#include <iterator>
 #include <numeric>
 
 namespace jubilo {
@@ -17,9 +18,18 @@ bool sameRow(const PlanRow& a, const PlanRow& b)
 
 }  // namespace
 
-const QString& StoredTableText::update(const PlanTable& table)
+StoredTableText::Update StoredTableText::prepare(const PlanTable& table) const
 {
     const auto count = static_cast<std::size_t>(table.rowCount());
+    Update update;
+    if (!known_) {
+        update.last = rows_.size();
+        for (int position = 1; position <= table.rowCount(); ++position) {
+            update.rows.push_back(table.row(position));
+            update.lengths.push_back(storedRowLength(table.row(position), table.columnCount()));
+        }
+        return update;
+    }
     const std::size_t shorter = std::min(rows_.size(), count);
     std::size_t head = 0;
     while (head < shorter && sameRow(rows_[head], table.row(static_cast<int>(head) + 1)))
@@ -27,28 +37,37 @@ const QString& StoredTableText::update(const PlanTable& table)
     std::size_t tail = 0;
     while (tail < shorter - head && sameRow(rows_[rows_.size() - 1 - tail], table.row(static_cast<int>(count - tail))))
         ++tail;
-
-    // Everything that can throw comes before the first change.
-    std::vector<PlanRow> rows;
-    std::vector<qsizetype> lengths;
-    QString inserted;
+    update.first = head;
+    update.last = rows_.size() - tail;
+    ValueSplice splice;
     for (std::size_t i = head; i < count - tail; ++i) {
         const int position = static_cast<int>(i) + 1;
         const QString text = encodeTableRow(table, position);
-        rows.push_back(table.row(position));
-        lengths.push_back(text.size());
-        inserted += text;
+        update.rows.push_back(table.row(position));
+        update.lengths.push_back(text.size());
+        splice.inserted += text;
     }
-    const auto first = static_cast<std::ptrdiff_t>(head);
-    const auto last = static_cast<std::ptrdiff_t>(rows_.size() - tail);
-    const qsizetype offset = std::accumulate(lengths_.begin(), lengths_.begin() + first, qsizetype(0));
-    const qsizetype removed = std::accumulate(lengths_.begin() + first, lengths_.begin() + last, qsizetype(0));
-    text_.replace(offset, removed, inserted);
+    const auto first = lengths_.begin() + static_cast<std::ptrdiff_t>(update.first);
+    const auto last = lengths_.begin() + static_cast<std::ptrdiff_t>(update.last);
+    splice.oldLength = length_;
+    splice.offset = std::accumulate(lengths_.begin(), first, qsizetype(0));
+    splice.removed = std::accumulate(first, last, qsizetype(0));
+    update.splice = std::move(splice);
+    return update;
+}
+
+void StoredTableText::commit(Update update)
+{
+    const auto first = static_cast<std::ptrdiff_t>(update.first);
+    const auto last = static_cast<std::ptrdiff_t>(update.last);
+    length_ -= std::accumulate(lengths_.begin() + first, lengths_.begin() + last, qsizetype(0));
+    length_ += std::accumulate(update.lengths.begin(), update.lengths.end(), qsizetype(0));
     rows_.erase(rows_.begin() + first, rows_.begin() + last);
-    rows_.insert(rows_.begin() + first, std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+    rows_.insert(rows_.begin() + first, std::make_move_iterator(update.rows.begin()),
+                 std::make_move_iterator(update.rows.end()));
     lengths_.erase(lengths_.begin() + first, lengths_.begin() + last);
-    lengths_.insert(lengths_.begin() + first, lengths.begin(), lengths.end());
-    return text_;
+    lengths_.insert(lengths_.begin() + first, update.lengths.begin(), update.lengths.end());
+    known_ = true;
 }
 
 }  // namespace jubilo

@@ -102,6 +102,8 @@ QString encodeTableRow(const PlanTable& table, int position)
     return text;
 }
 
+qsizetype storedRowLength(const PlanRow& row, int columnCount) { return storedLength(row, columnCount); }
+
 QString encodeTableText(const PlanTable& table)
 {
     QString text(storedLength(table), Qt::Uninitialized);

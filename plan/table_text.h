@@ -32,6 +32,8 @@ bool survivesStore(const PlanRow& row, int columnCount);
 QString encodeTableText(const PlanTable& table);
 // One row's part of that text: a row's text never depends on the others.
 QString encodeTableRow(const PlanTable& table, int position);
+// The length of that part, without encoding it or checking the row.
+qsizetype storedRowLength(const PlanRow& row, int columnCount);
 
 // Rows in stored order. Empty pieces between terminators and empty cells
 // are skipped (their columns stay empty); a row whose first cell is empty is

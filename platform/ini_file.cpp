@@ -286,26 +286,51 @@ bool IniFile::canAppend(const Key& key)
     return true;
 }
 
-// The changes that change something go to the journal as one entry: one
-// edit, or an "edits" entry of several.
-void IniFile::append(const std::vector<Change>& changes)
+std::vector<IniFile::Change> IniFile::wholeChanges(const QString& group, std::span<const ValueWrite> values) const
 {
+    std::vector<Change> changes;
+    for (const ValueWrite& value : values)
+        changes.push_back({{group, value.key}, value.text()});
+    return changes;
+}
+
+// The values that change something go to the journal as one entry: one
+// edit, or an "edits" entry of several. A value given as a splice of the
+// one held is spliced in place.
+void IniFile::append(const QString& group, std::span<const ValueWrite> values)
+{
+    struct Made {
+        Key key;
+        std::optional<TextSplice> splice;  // in place; otherwise `text` whole
+        QString text;
+    };
     std::vector<journal::Edit> edits;
-    std::vector<const Change*> made;
+    std::vector<Made> made;
     qint64 work = 0;
-    for (const Change& change : changes) {
-        const std::optional<QString>& old = values_.value(change.key);
-        if (old == change.text)
-            continue;
-        edits.push_back(journal::editBetween(change.key.first, change.key.second, old, change.text));
-        made.push_back(&change);
+    for (const ValueWrite& value : values) {
+        const Key key{group, value.key};
+        const std::optional<QString>& old = values_.value(key);
+        if (value.splice && old && old->size() == value.splice->oldLength) {
+            const ValueSplice& given = *value.splice;
+            if (given.removed == 0 && given.inserted.isEmpty())
+                continue;
+            const TextSplice splice{given.offset, given.removed, given.inserted};
+            edits.push_back({group, value.key, given.oldLength, splice});
+            made.push_back({key, splice, {}});
+        } else {
+            QString text = value.text();
+            if (old == text)
+                continue;
+            edits.push_back(journal::editBetween(group, value.key, old, text));
+            made.push_back({key, std::nullopt, std::move(text)});
+        }
         work += journal::replayWork(edits.back());
     }
     if (edits.empty())
         return;
     const QByteArray entry = edits.size() == 1 ? journal::editEntry(edits.front()) : journal::editsEntry(edits);
     if (!journal_.hasRoomFor(entry.size(), work)) {
-        rewrite(changes);
+        rewrite(wholeChanges(group, values));
         return;
     }
     refuseIfReadOnly();
@@ -314,9 +339,13 @@ void IniFile::append(const std::vector<Change>& changes)
     } catch (const files::FileError& error) {
         throw StoreError(texts_.writeFailed(error).toStdString());
     }
-    for (const Change* change : made) {
-        values_.set(change->key, change->text);
-        remember(change->key, change->text);
+    for (Made& change : made) {
+        if (change.splice)
+            values_.splice(change.key, *change.splice);
+        else
+            values_.set(change.key, std::move(change.text));
+        if (origin_)
+            remember(change.key, *values_.value(change.key));
     }
     journaled_ = true;
 }
@@ -360,23 +389,20 @@ void IniFile::rewrite(const std::vector<Change>& changes)
 
 void IniFile::setValue(const QString& group, const QString& key, const QString& text)
 {
-    const std::pair<QString, QString> value{key, text};
+    const ValueWrite value{key, [&text] { return text; }, std::nullopt};
     setValues(group, {&value, 1});
 }
 
-void IniFile::setValues(const QString& group, std::span<const std::pair<QString, QString>> values)
+void IniFile::setValues(const QString& group, std::span<const ValueWrite> values)
 {
     refresh();
-    std::vector<Change> changes;
     bool appendable = true;
-    for (const auto& [key, text] : values) {
-        changes.push_back({{group, key}, text});
-        appendable = appendable && canAppend(changes.back().key);
-    }
+    for (const ValueWrite& value : values)
+        appendable = canAppend({group, value.key}) && appendable;
     if (appendable)
-        append(changes);
+        append(group, values);
     else
-        rewrite(changes);
+        rewrite(wholeChanges(group, values));
 }
 
 void IniFile::checkpoint()

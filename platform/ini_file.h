@@ -36,6 +36,7 @@
 #include "files/file_error.h"
 #include "files/file_identity.h"
 #include "platform/file_reading.h"
+#include "plan/settings_store.h"
 #include "platform/ini_document.h"
 #include "platform/ini_journal.h"
 #include "platform/ini_values.h"
@@ -101,7 +102,10 @@ public:
     // Sets the values (key, text) of the group as one change: one entry of
     // the journal, or one rewrite of the file. When it throws, none of them
     // is set, in memory or on disk.
-    void setValues(const QString& group, std::span<const std::pair<QString, QString>> values);
+    // A value given with a splice of the one it holds (see ValueWrite) is
+    // changed in place, and its whole text is only asked for when the file
+    // must be rewritten.
+    void setValues(const QString& group, std::span<const ValueWrite> values);
 
     // Makes the file whole on disk: folds the journal into it and removes
     // the journal. Throws StoreError as a write does; the journal then
@@ -138,7 +142,8 @@ private:
     bool changedByOthers(const Key& key);
     bool isDamagedBeforeFirstWrite();
     bool canAppend(const Key& key);
-    void append(const std::vector<Change>& changes);
+    void append(const QString& group, std::span<const ValueWrite> values);
+    std::vector<Change> wholeChanges(const QString& group, std::span<const ValueWrite> values) const;
     void rewrite(const std::vector<Change>& changes);
     void keepCopies(bool damaged, bool changed, bool swallowed);
     void keepCopy(const QByteArray& bytes, const char* why);

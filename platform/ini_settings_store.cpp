@@ -83,8 +83,7 @@ void IniSettingsStore::write(const QString& app, const QString& section, const Q
     fileFor(app).setValue(section, key, value);
 }
 
-void IniSettingsStore::writeAll(const QString& app, const QString& section,
-                                std::span<const std::pair<QString, QString>> values)
+void IniSettingsStore::writeAll(const QString& app, const QString& section, std::span<const ValueWrite> values)
 {
     fileFor(app).setValues(section, values);
 }

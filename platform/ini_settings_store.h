@@ -41,8 +41,7 @@ public:
     QString read(const QString& app, const QString& section, const QString& key, const QString& defaultValue) override;
     void write(const QString& app, const QString& section, const QString& key, const QString& value) override;
     // One entry of the journal, or one rewrite: all of them or none.
-    void writeAll(const QString& app, const QString& section,
-                  std::span<const std::pair<QString, QString>> values) override;
+    void writeAll(const QString& app, const QString& section, std::span<const ValueWrite> values) override;
     // Folds the journal of every file the store has written or read; throws
     // the first failure once each was tried.
     void checkpoint() override;

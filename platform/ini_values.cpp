@@ -41,6 +41,14 @@ void IniValues::set(const Key& key, QString text)
     decoded_[key] = std::move(text);
 }
 
+void IniValues::splice(const Key& key, const TextSplice& splice)
+{
+    std::optional<QString>& current = slot(key);
+    QString text = current ? std::move(*current) : QString();
+    applySplice(text, splice);
+    set(key, std::move(text));
+}
+
 bool IniValues::replay(const std::vector<journal::Edit>& edits)
 {
     const std::map<Key, std::optional<QString>> before = decoded_;  // values are shared, not copied

@@ -32,6 +32,9 @@ public:
     const std::optional<QString>& value(const Key& key);
     // An edit on top of the document.
     void set(const Key& key, QString text);
+    // The same, spliced into the value where it stands, which must be
+    // there and long enough: a long value is changed in place, not copied.
+    void splice(const Key& key, const TextSplice& splice);
     // Replays journaled edits on top; false, with the values as before,
     // when one does not fit the value it edits.
     bool replay(const std::vector<journal::Edit>& edits);

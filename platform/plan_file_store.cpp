@@ -147,8 +147,7 @@ void PlanFileStore::write(const QString& app, const QString& section, const QStr
     file_.setValue(section, key, value);
 }
 
-void PlanFileStore::writeAll(const QString& app, const QString& section,
-                             std::span<const std::pair<QString, QString>> values)
+void PlanFileStore::writeAll(const QString& app, const QString& section, std::span<const ValueWrite> values)
 {
     (void)app;
     file_.setValues(section, values);

@@ -264,7 +264,8 @@ TEST(IniSettingsStoreTest, AFullDiskKeepsTheOldValuesAndSaysSo)
         const QByteArray journalBefore = testing::readFile(journal);
 
         // A table and its budget changed as one: neither is taken alone.
-        const std::pair<QString, QString> change[] = {{"Guests", more}, {"Music Budget", "150"}};
+        const ValueWrite change[] = {{"Guests", [&more] { return more; }, std::nullopt},
+                                     {"Music Budget", [] { return QStringLiteral("150"); }, std::nullopt}};
         failing = true;
         try {
             if (c.byFold)

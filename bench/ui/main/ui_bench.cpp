@@ -50,8 +50,7 @@ public:
         ++writes;
         file_.write(app, section, key, value);
     }
-    void writeAll(const QString& app, const QString& section,
-                  std::span<const std::pair<QString, QString>> values) override
+    void writeAll(const QString& app, const QString& section, std::span<const ValueWrite> values) override
     {
         ++writes;
         file_.writeAll(app, section, values);
