@@ -59,6 +59,7 @@ constexpr ErrorLocation kAll[] = {
     kShowPlan,
     kUndoClick,
     kRedoClick,
+    kFoldPlanTimer,
 };
 }  // namespace
 

@@ -71,8 +71,10 @@ inline constexpr ErrorLocation kShowPlan{"Form1.ShowPlan"};
 // The Edit menu.
 inline constexpr ErrorLocation kUndoClick{"Form1.mnuUndo_Click"};
 inline constexpr ErrorLocation kRedoClick{"Form1.mnuRedo_Click"};
+// The plan's file made whole once the user pauses.
+inline constexpr ErrorLocation kFoldPlanTimer{"Form1.tmrFoldPlan_Timer"};
 
-// The 47 procedures that run under the error trap.
+// The 48 procedures that run under the error trap.
 std::span<const ErrorLocation> all();
 }  // namespace locations
 

@@ -192,6 +192,7 @@ void MainWindow::connectBudgetsAndDate()
                 plan_.setBudget(id, text);
                 if (saved_)
                     saved_->writeBudget(id, text);
+                planWritten();
             });
         });
     }
@@ -204,6 +205,7 @@ void MainWindow::connectBudgetsAndDate()
         guardHandler(ErrorLocation{"Form1.txtDate_Change"}, [&] {
             if (saved_)
                 saved_->writeDate(text);
+            planWritten();
         });
     });
 }
@@ -295,6 +297,7 @@ void MainWindow::saveTableNow(TableId id)
     const PlanTable& table = plan_.table(id);
     if (saved_ && table.spec().isStored())
         saved_->saveTable(table);
+    planWritten();
 }
 
 void MainWindow::saveTables()

@@ -18,14 +18,19 @@
 #include "ui/main/row_entry.h"
 #include "ui/main/select_all_on_focus.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <vector>
 
 namespace jubilo {
+
+// How long the user pauses before the plan's file is made whole.
+inline constexpr std::chrono::milliseconds kFoldPlanDelay{2000};
 
 class MainWindow : public QWidget, public PlanWindow {
     Q_OBJECT
@@ -60,6 +65,11 @@ public:
     void loadSampleData();
     void showHelp();
     void showAbout();
+    // Folds the changes the store keeps in its journal into the plan's
+    // file, so that the file alone holds the plan (a copy of it, another
+    // program reading it). Runs once the user has paused for
+    // kFoldPlanDelay after a change.
+    void foldPlanFile();
     // The Edit menu's Undo and Redo, each under its error trap.
     void undoStep();
     void redoStep();
@@ -99,6 +109,8 @@ private:
     // The budget boxes and the date box show the plan's texts; nothing is
     // stored for it.
     void showBudgetsAndDate();
+    // A change went to the store: the file is folded once the user pauses.
+    void planWritten();
     void formLoad();
     void attachTables();
     void saveTableNow(TableId id);
@@ -119,6 +131,7 @@ private:
     PlanFiles planFiles_;
     PlanHistory history_;
     BoxVisits boxVisits_;
+    QTimer* foldTimer_ = nullptr;
     int plansShown_ = 0;  // counts the plans turned to, to tell that one was
     std::unique_ptr<SavedPlan> saved_;
     std::array<std::unique_ptr<PlanTableModel>, kTableCount> models_;

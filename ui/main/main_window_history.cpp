@@ -18,11 +18,24 @@ namespace jubilo {
 
 void MainWindow::connectHistory()
 {
+    foldTimer_ = new QTimer(this);
+    foldTimer_->setObjectName(QStringLiteral("foldTimer"));
+    foldTimer_->setSingleShot(true);
+    foldTimer_->setInterval(kFoldPlanDelay);
+    connect(foldTimer_, &QTimer::timeout, this, &MainWindow::foldPlanFile);
     history_.bindActions(*menus_.undo, *menus_.redo);
     connect(menus_.undo, &QAction::triggered, this, &MainWindow::undoStep);
     connect(menus_.redo, &QAction::triggered, this, &MainWindow::redoStep);
     // A box's visit under way becomes a step the menu can offer.
     connect(menus_.editMenu, &QMenu::aboutToShow, this, [this] { boxVisits_.settle(); });
+}
+
+void MainWindow::planWritten() { foldTimer_->start(); }
+
+void MainWindow::foldPlanFile()
+{
+    foldTimer_->stop();
+    guardHandler(locations::kFoldPlanTimer, [&] { open_.store().checkpoint(); });
 }
 
 int MainWindow::selectedRow(TableId id) const
@@ -66,6 +79,7 @@ void MainWindow::recordStep(const QString& name, std::vector<TableId> tables, co
     if (!step.change.isEmpty() || !step.boxes.empty())
         history_.push(name, std::move(step));
     boxVisits_.forget();
+    planWritten();
 }
 
 void MainWindow::applyHistoryStep(const HistoryStep& step, bool undo)
@@ -80,6 +94,7 @@ void MainWindow::applyHistoryStep(const HistoryStep& step, bool undo)
         throw;
     }
     showHistoryStep(step, undo);
+    planWritten();
 }
 
 void MainWindow::showBudgetsAndDate()

@@ -10,11 +10,16 @@
 #include "ui/main/plan_history.h"
 #include "ui/preview/preview_window.h"
 #include "platform/plan_file_store.h"
+#include "platform/ini_settings_store.h"
+#include "tests/support/journal_files.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <functional>
 
@@ -274,6 +279,43 @@ TEST_F(UndoTest, NewPlanFromThisOneIsTheNewPlansFirstStepAndItsFileFollows)
     EXPECT_EQ(file->read("Tarvel", "Jubilo", "Date", {}), plan.date());
     // The settings store's plan is another plan, and keeps its rows.
     EXPECT_EQ(decodeTableText(stored("Guests"), 4).back()[0], "Cy");
+}
+
+// The plan on disk follows each undo at once: a fresh reader of the files
+// (the next start after a kill) sees the plan undone. The journal the
+// changes go to is folded into the file once the user pauses.
+TEST_F(UndoTest, AnUndoIsOnDiskAtOnceAndTheFileIsMadeWholeInAPause)
+{
+    QTemporaryDir dir;
+    IniSettingsStore onDisk(dir.path());
+    testing::storeEveryValue(onDisk, plan);
+    onDisk.checkpoint();
+    sys.store = &onDisk;
+    start();
+    const auto guestsOnDisk = [&] {
+        IniSettingsStore fresh(dir.path());
+        QStringList names;
+        for (const PlanRow& row : decodeTableText(fresh.read("Tarvel", "Jubilo", "Guests", {}), 4))
+            names << row[0];
+        return names;
+    };
+    selectRow(widgets().guestsList, 1);
+    click(widgets().deleteGuestButton);
+    undo();
+    EXPECT_EQ(guestsOnDisk(), (QStringList{"John", "Ann", "Bob"}));
+    const QString journal = testing::journalOf(onDisk.filePath("Tarvel"));
+    EXPECT_TRUE(QFileInfo::exists(journal)) << "a change of a row is a few bytes in the journal";
+    const auto fold = window->findChild<QTimer*>("foldTimer");
+    ASSERT_NE(fold, nullptr);
+    EXPECT_TRUE(fold->isActive());
+    EXPECT_EQ(fold->intervalAsDuration(), kFoldPlanDelay);
+
+    window->foldPlanFile();
+    EXPECT_FALSE(QFileInfo::exists(journal));
+    QSettings plain(onDisk.filePath("Tarvel"), QSettings::IniFormat);
+    EXPECT_EQ(decodeTableText(plain.value("Jubilo/Guests").toString(), 4).size(), 3u);
+    EXPECT_TRUE(sys.messages.empty());
+    window.reset();
 }
 
 }  // namespace
