@@ -53,6 +53,8 @@ struct KeptTable {
 // `inPlanFile`: the plan is a plan file's, and the message names it so.
 QString keptTablesMessage(std::span<const KeptTable> kept, const QString& storeLocation, bool inPlanFile = false);
 
+// A store's tables have one SavedPlan writing them: it stores a change as a
+// splice of the text it last wrote, which another writer would not know of.
 class SavedPlan {
 public:
     explicit SavedPlan(SettingsStore& store);
