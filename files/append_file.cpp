@@ -22,17 +22,6 @@ namespace {
     throw FileError(displayName(name), QString::fromLocal8Bit(std::strerror(error)));
 }
 
-Descriptor openFolderOf(const std::filesystem::path& name)
-{
-    int fd;
-    do
-        fd = ::open(folderOf(name).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    while (fd < 0 && errno == EINTR);
-    if (fd < 0)
-        fail(name, errno);
-    return Descriptor(fd);
-}
-
 // Sets the mode exactly (open's is narrowed by the umask), writes and
 // flushes; 0 or the first error.
 int fillNew(const FileCalls& calls, int fd, QByteArrayView bytes)

@@ -44,17 +44,6 @@ std::string freshName(const std::filesystem::path& target)
     return kPendingPrefix + std::string(hex) + kPendingSuffix;
 }
 
-Descriptor openFolder(const std::filesystem::path& target)
-{
-    int fd;
-    do
-        fd = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    while (fd < 0 && errno == EINTR);
-    if (fd < 0)
-        fail(target, errno);
-    return Descriptor(fd);
-}
-
 // Sets the mode exactly (open's is narrowed by the umask), writes, flushes
 // and closes; 0 or the first error.
 int fill(const FileCalls& calls, Descriptor& file, mode_t mode, QByteArrayView bytes)
@@ -88,7 +77,7 @@ using Finish = std::function<int(int folder, const char* pending, const char* ta
 
 void writeThenFinish(const WriteTarget& target, QByteArrayView bytes, const FileCalls& calls, const Finish& finish)
 {
-    Descriptor folder = openFolder(target.path);
+    Descriptor folder = openFolderOf(target.path);
     std::string pending;
     Descriptor file = createPending(calls, folder.get(), target.path, pending);
     int error = fill(calls, file, target.exists ? target.mode : kNewFileMode, bytes);
@@ -122,6 +111,17 @@ int exchange(const FileCalls& calls, int folder, const char* pending, const char
 
 }  // namespace
 
+Descriptor openFolderOf(const std::filesystem::path& name)
+{
+    int fd;
+    do
+        fd = ::open(folderOf(name).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        fail(name, errno);
+    return Descriptor(fd);
+}
+
 void replaceFile(const std::filesystem::path& name, QByteArrayView bytes, const FileCalls& calls)
 {
     writeThenFinish(resolveWriteTarget(name), bytes, calls, [&](int folder, const char* pending, const char* target) {
@@ -141,7 +141,7 @@ void replaceExistingFile(const std::filesystem::path& name, QByteArrayView bytes
 
 bool createNewFile(const std::filesystem::path& name, QByteArrayView bytes, const FileCalls& calls)
 {
-    Descriptor folder = openFolder(name);
+    Descriptor folder = openFolderOf(name);
     const std::string leaf = name.filename().string();
     int fd;
     do

@@ -11,6 +11,7 @@
 // the folder is flushed after. A full disk, a short write or a failed flush
 // leaves the old file exactly as it was and no partial file beside it.
 
+#include "files/descriptor.h"
 #include "files/file_calls.h"
 #include "files/file_error.h"
 
@@ -49,6 +50,10 @@ public:
 // then, leaving nothing behind.
 void replaceExistingFile(const std::filesystem::path& name, QByteArrayView bytes,
                          const FileCalls& calls = systemFileCalls());
+
+// The folder of the file at `name`, opened to make or flush its entries.
+// Throws FileError naming the file.
+Descriptor openFolderOf(const std::filesystem::path& name);
 
 // Creates `name` as a new owner-only file holding `bytes`, never following
 // a link. Returns false, with nothing changed, when anything already holds

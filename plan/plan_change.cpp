@@ -6,12 +6,6 @@ namespace jubilo {
 
 namespace {
 
-// Rows the plan has not touched share their cells with the snapshot.
-bool sameRow(const PlanRow& a, const PlanRow& b)
-{
-    return (a.size() == b.size() && a.constData() == b.constData()) || a == b;
-}
-
 void apply(Plan& plan, const PlanEdit& edit, bool forward)
 {
     if (const auto* rows = std::get_if<RowsReplaced>(&edit)) {
@@ -44,21 +38,15 @@ void applyAll(Plan& plan, const std::vector<PlanEdit>& edits, bool forward)
 
 std::optional<RowsReplaced> rowsChange(TableId id, const std::vector<PlanRow>& before, const PlanTable& table)
 {
-    const std::vector<PlanRow> after = table.rows(1, table.rowCount());
-    std::size_t head = 0;
-    const std::size_t shorter = std::min(before.size(), after.size());
-    while (head < shorter && sameRow(before[head], after[head]))
-        ++head;
-    std::size_t tail = 0;
-    while (tail < shorter - head && sameRow(before[before.size() - 1 - tail], after[after.size() - 1 - tail]))
-        ++tail;
-    if (head == before.size() && head == after.size())
+    const std::span<const PlanRow> after = table.allRows();
+    const SharedEnds ends = sharedEnds(before, after);
+    if (ends.head == before.size() && ends.head == after.size())
         return std::nullopt;
-    const auto middle = [&](const std::vector<PlanRow>& rows) {
-        return std::vector<PlanRow>(rows.begin() + static_cast<std::ptrdiff_t>(head),
-                                    rows.end() - static_cast<std::ptrdiff_t>(tail));
+    const auto middle = [&](std::span<const PlanRow> rows) {
+        return std::vector<PlanRow>(rows.begin() + static_cast<std::ptrdiff_t>(ends.head),
+                                    rows.end() - static_cast<std::ptrdiff_t>(ends.tail));
     };
-    return RowsReplaced{id, static_cast<int>(head) + 1, middle(before), middle(after)};
+    return RowsReplaced{id, static_cast<int>(ends.head) + 1, middle(before), middle(after)};
 }
 
 }  // namespace
@@ -96,20 +84,16 @@ bool PlanChange::touchesDate() const
 }
 
 PlanSnapshot::PlanSnapshot(const Plan& plan)
-    : PlanSnapshot(plan, {})
+    : PlanSnapshot(plan, tableIds())
 {
-    for (const TableSpec& spec : tableSpecs()) {
-        const PlanTable& table = plan.table(spec.id);
-        rows_[static_cast<std::size_t>(spec.id)] = table.rows(1, table.rowCount());
-    }
 }
 
 PlanSnapshot::PlanSnapshot(const Plan& plan, std::span<const TableId> tables)
     : date_(plan.date())
 {
     for (TableId id : tables) {
-        const PlanTable& table = plan.table(id);
-        rows_[static_cast<std::size_t>(id)] = table.rows(1, table.rowCount());
+        const std::span<const PlanRow> rows = plan.table(id).allRows();
+        rows_[static_cast<std::size_t>(id)] = std::vector<PlanRow>(rows.begin(), rows.end());
     }
     for (const BudgetSpec& budget : budgetSpecs())
         budgets_[static_cast<std::size_t>(budget.id)] = plan.budget(budget.id);

@@ -1,5 +1,6 @@
 #include "plan/plan_tables.h"
 
+#include <algorithm>
 #include <iterator>
 #include <string>
 
@@ -68,6 +69,29 @@ const TableSpec& tableSpec(TableId id)
             return spec;
     }
     throw std::out_of_range("Unknown table");
+}
+
+std::vector<TableId> tableIds()
+{
+    std::vector<TableId> ids;
+    for (const TableSpec& spec : kSpecs)
+        ids.push_back(spec.id);
+    return ids;
+}
+
+SharedEnds sharedEnds(std::span<const PlanRow> before, std::span<const PlanRow> after)
+{
+    const auto same = [](const PlanRow& a, const PlanRow& b) {
+        return (a.size() == b.size() && a.constData() == b.constData()) || a == b;
+    };
+    const std::size_t shorter = std::min(before.size(), after.size());
+    SharedEnds ends;
+    while (ends.head < shorter && same(before[ends.head], after[ends.head]))
+        ++ends.head;
+    while (ends.tail < shorter - ends.head
+           && same(before[before.size() - 1 - ends.tail], after[after.size() - 1 - ends.tail]))
+        ++ends.tail;
+    return ends;
 }
 
 PlanTable::PlanTable(const TableSpec& spec)

@@ -46,6 +46,8 @@ struct TableSpec {
 // The nine tables in the order the main window sets up their headers.
 std::span<const TableSpec> tableSpecs();
 const TableSpec& tableSpec(TableId id);
+// Their ids, in the same order.
+std::vector<TableId> tableIds();
 
 class TableFullError : public std::runtime_error {
 public:
@@ -66,6 +68,16 @@ public:
 };
 
 using PlanRow = QStringList;
+
+// How many rows two lists of rows share at their start, and then at their
+// end (never overlapping the start): what lies between is what changed. A
+// row a table has not touched shares its cells with its copies, so telling
+// it costs little.
+struct SharedEnds {
+    std::size_t head = 0;
+    std::size_t tail = 0;
+};
+SharedEnds sharedEnds(std::span<const PlanRow> before, std::span<const PlanRow> after);
 
 class PlanTable {
 public:
@@ -104,6 +116,7 @@ public:
     // one insertion. Throws TableFullError, changing nothing, when the
     // table cannot hold the result.
     void replaceRows(int position, int count, std::vector<PlanRow> replacement);
+    std::span<const PlanRow> allRows() const { return rows_; }
     // The rows from `position`, `count` of them.
     std::vector<PlanRow> rows(int position, int count) const;
     // Moves the row at `position` so that it stands at `to`; the rows

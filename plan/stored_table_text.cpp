@@ -8,16 +8,6 @@
 
 namespace jubilo {
 
-namespace {
-
-// A row the table has not touched since shares its cells with ours.
-bool sameRow(const PlanRow& a, const PlanRow& b)
-{
-    return (a.size() == b.size() && a.constData() == b.constData()) || a == b;
-}
-
-}  // namespace
-
 StoredTableText::Update StoredTableText::prepare(const PlanTable& table) const
 {
     const auto count = static_cast<std::size_t>(table.rowCount());
@@ -30,13 +20,7 @@ StoredTableText::Update StoredTableText::prepare(const PlanTable& table) const
         }
         return update;
     }
-    const std::size_t shorter = std::min(rows_.size(), count);
-    std::size_t head = 0;
-    while (head < shorter && sameRow(rows_[head], table.row(static_cast<int>(head) + 1)))
-        ++head;
-    std::size_t tail = 0;
-    while (tail < shorter - head && sameRow(rows_[rows_.size() - 1 - tail], table.row(static_cast<int>(count - tail))))
-        ++tail;
+    const auto [head, tail] = sharedEnds(rows_, table.allRows());
     update.first = head;
     update.last = rows_.size() - tail;
     ValueSplice splice;

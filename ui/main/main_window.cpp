@@ -335,10 +335,7 @@ std::vector<TableId> MainWindow::refuseSampleTables()
 
 void MainWindow::loadSampleData()
 {
-    std::vector<TableId> tables;
-    for (const TableSpec& spec : tableSpecs())
-        tables.push_back(spec.id);
-    recordStep(step_names::loadSampleData(), tables, [this] { fillSampleData(); }, {widgets_.foodNameBox});
+    recordStep(step_names::loadSampleData(), tableIds(), [this] { fillSampleData(); }, {widgets_.foodNameBox});
 }
 
 // A list that cannot take its example row is named once, before any step,
