@@ -2,6 +2,7 @@
 
 #include "platform/qt_system.h"
 #include "host/engine/engine_host.h"
+#include "host/engine/engine_typed_input.h"
 #include "files/path_bytes.h"
 #include "plan/saved_plan.h"
 #include "plan/settings_store.h"
@@ -36,7 +37,7 @@ int runWindow(char* argv[], const QString& planFile)
 
     jubilo::QtSystem qtSystem;
     qtSystem.setSettingsNotice([](const QString& text) { jubilo::msgBox(text); });
-    qtSystem.setHostFactory(jubilo::createEngineHost, jubilo::runningEngineHost);
+    qtSystem.setHostFactory(jubilo::createEngineHost, jubilo::runningEngineHost, jubilo::engineTypedInput());
     jubilo::installSystem(&qtSystem);
 
     jubilo::setAppTitle();
@@ -74,7 +75,7 @@ int runExport(char* argv[], const jubilo::CommandLine& command)
     QGuiApplication::setApplicationName(QStringLiteral("Jubilo"));
 
     jubilo::QtSystem qtSystem;
-    qtSystem.setHostFactory(jubilo::createEngineHost, jubilo::runningEngineHost);
+    qtSystem.setHostFactory(jubilo::createEngineHost, jubilo::runningEngineHost, jubilo::engineTypedInput());
     jubilo::installSystem(&qtSystem);
     const int status = jubilo::runCommand(command, std::cout, std::cerr);
     jubilo::installSystem(nullptr);

@@ -28,10 +28,11 @@ QtSystem::QtSystem()
 {
 }
 
-void QtSystem::setHostFactory(HostFactory create, RunningHostLookup running)
+void QtSystem::setHostFactory(HostFactory create, RunningHostLookup running, const HostTypedInput& typedInput)
 {
     createHost_ = std::move(create);
     runningHost_ = std::move(running);
+    typedInput_ = &typedInput;
 }
 
 void QtSystem::setSettingsNotice(IniSettingsStore::Notice notice) { store_.setNotice(std::move(notice)); }
@@ -225,6 +226,13 @@ std::unique_ptr<SpreadsheetHost> QtSystem::createHost(const QString& className)
 std::shared_ptr<SpreadsheetHost> QtSystem::runningHost(const QString& className)
 {
     return runningHost_ ? runningHost_(className) : nullptr;
+}
+
+const HostTypedInput& QtSystem::typedInput()
+{
+    if (!typedInput_)
+        throw std::runtime_error("No spreadsheet host is registered to read typed amounts");
+    return *typedInput_;
 }
 
 }  // namespace jubilo

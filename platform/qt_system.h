@@ -20,7 +20,7 @@ public:
 
     // The spreadsheet engine registers itself here at start-up, so that this
     // library does not depend on it.
-    void setHostFactory(HostFactory create, RunningHostLookup running);
+    void setHostFactory(HostFactory create, RunningHostLookup running, const HostTypedInput& typedInput);
     // Given the text to show when a damaged settings file was copied aside
     // before its rewrite; the program shows it as a message box.
     void setSettingsNotice(IniSettingsStore::Notice notice);
@@ -42,11 +42,13 @@ public:
     void endProgram(int exitCode) override;
     std::unique_ptr<SpreadsheetHost> createHost(const QString& className) override;
     std::shared_ptr<SpreadsheetHost> runningHost(const QString& className) override;
+    const HostTypedInput& typedInput() override;
 
 private:
     IniSettingsStore store_;
     HostFactory createHost_;
     RunningHostLookup runningHost_;
+    const HostTypedInput* typedInput_ = nullptr;
 };
 
 // "Excel Files (*.xls)|*.xls|" -> "Excel Files (*.xls)" entries for QFileDialog.

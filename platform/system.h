@@ -11,6 +11,7 @@
 
 #include "host/interface/host_pages.h"
 #include "host/interface/host_picture.h"
+#include "host/interface/host_typed_input.h"
 #include "host/interface/spreadsheet_host.h"
 
 #include <memory>
@@ -97,6 +98,9 @@ public:
     virtual std::unique_ptr<SpreadsheetHost> createHost(const QString& className) = 0;
     // The running instance of a class, or nullptr when none runs.
     virtual std::shared_ptr<SpreadsheetHost> runningHost(const QString& className) = 0;
+    // How the host's sheet reads a typed text, for figures that must agree
+    // with its totals; throws when no host is registered.
+    virtual const HostTypedInput& typedInput() = 0;
 };
 
 // The installed seam. The program installs Qt's at start; tests install

@@ -1,6 +1,7 @@
 #include "bench_seam.h"
 
 #include "host/engine/engine_host.h"
+#include "host/engine/engine_typed_input.h"
 #include "plan/settings_store.h"
 
 #include <QFile>
@@ -51,6 +52,8 @@ std::shared_ptr<SpreadsheetHost> BenchSeam::runningHost(const QString& className
 {
     return runningEngineHost(className);
 }
+
+const HostTypedInput& BenchSeam::typedInput() { return engineTypedInput(); }
 
 void PreviewScreens::loadPreviewPicture(std::shared_ptr<const HostPicture> picture)
 {

@@ -34,6 +34,7 @@ public:
     void endProgram(int) override {}
     std::unique_ptr<SpreadsheetHost> createHost(const QString& className) override;
     std::shared_ptr<SpreadsheetHost> runningHost(const QString& className) override;
+    const HostTypedInput& typedInput() override;
 
     int boxes() const { return boxes_; }
     QString lastBox() const { return lastBox_; }

@@ -104,4 +104,11 @@ std::shared_ptr<SpreadsheetHost> ScriptedSystem::runningHost(const QString& clas
     return runningHostLookup ? runningHostLookup(className) : nullptr;
 }
 
+const HostTypedInput& ScriptedSystem::typedInput()
+{
+    if (!typedInputReader)
+        throw std::runtime_error("The test gave no reader of typed amounts");
+    return *typedInputReader;
+}
+
 }  // namespace jubilo::testing

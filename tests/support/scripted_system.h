@@ -71,6 +71,7 @@ public:
     void endProgram(int exitCode) override { endedWith = exitCode; }
     std::unique_ptr<SpreadsheetHost> createHost(const QString& className) override;
     std::shared_ptr<SpreadsheetHost> runningHost(const QString& className) override;
+    const HostTypedInput& typedInput() override;
 
     // Script.
     std::deque<int> answers;  // next message box answers; OK/No when empty
@@ -88,6 +89,7 @@ public:
     std::shared_ptr<const HostPicture> clipboard;  // a clipboard of the test's own
     std::function<std::unique_ptr<SpreadsheetHost>(const QString&)> hostFactory;
     std::function<std::shared_ptr<SpreadsheetHost>(const QString&)> runningHostLookup;
+    const HostTypedInput* typedInputReader = nullptr;  // none: typedInput() throws
     MemorySettingsStore memoryStore;
     SettingsStore* store = &memoryStore;
 

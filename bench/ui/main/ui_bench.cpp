@@ -10,6 +10,7 @@
 #include "platform/qt_system.h"
 #include "plan/stored_values.h"
 #include "host/engine/engine_host.h"
+#include "host/engine/engine_typed_input.h"
 #include "ui/main/main_window.h"
 #include "ui/main/plan_files.h"
 #include "ui/preview/preview_window.h"
@@ -72,7 +73,7 @@ public:
         : store_(folder + "/config")
         , temp_(folder)
     {
-        setHostFactory(createEngineHost, runningEngineHost);
+        setHostFactory(createEngineHost, runningEngineHost, engineTypedInput());
     }
     int messageBox(const QString&, int, const QString&) override { return msgbox::kAnswerOk; }
     SaveFileChoice saveFileName(const QString&, const QString&, const QString&, int) override { return {}; }
