@@ -68,7 +68,10 @@ QString spendingText(const SheetSum& spent, const std::optional<double>& budget)
 QString planSummaryLine(const PlanFigures& figures)
 {
     const GuestFigures& guests = figures.guests;
-    const QString people = tr("%1 people, %2 coming").arg(peopleText(guests.invited), peopleText(guests.coming));
+    const bool onePerson = !guests.invited.isError() && guests.invited.value == 1;
+    const QString people
+        = (onePerson ? tr("1 person, %1 coming").arg(peopleText(guests.coming))
+                     : tr("%1 people, %2 coming").arg(peopleText(guests.invited), peopleText(guests.coming)));
     const QString toBuy = countOf(figures.itemsToBuy(), "1 item", "%1 items") + QStringLiteral(", ")
         + tr("%1 still to buy").arg(moneyText(figures.totalStillToBuy()));
     const QString separator = QStringLiteral(" \u00B7 ");

@@ -49,9 +49,10 @@ TEST(FigureTextsTest, ThePlansLineSaysWhatIsSpentAgainstTheBudgetAndWhatIsLeftTo
 
     PlanFigures one;
     one.guests.rows = 1;
+    one.guests.invited = {1, {}};
     one.money[1].itemsToBuy = 1;
     EXPECT_EQ(planSummaryLine(one),
-              "1 guest \u00B7 0 people, 0 coming \u00B7 $0.00 spent, no budget \u00B7 1 item, $0.00 still to buy");
+              "1 guest \u00B7 1 person, 0 coming \u00B7 $0.00 spent, no budget \u00B7 1 item, $0.00 still to buy");
 }
 
 }  // namespace

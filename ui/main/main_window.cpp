@@ -84,6 +84,7 @@ void MainWindow::buildWindow()
     widgets_ = buildMainWindow(*this);
     styleElements();
     buildMenus();
+    buildStatusBar();
     connectProcedures();
     connectBudgetsAndDate();
     connectListEditing();
@@ -190,6 +191,7 @@ void MainWindow::connectBudgetsAndDate()
         connect(&box, &QLineEdit::textChanged, this, [this, id, location](const QString& text) {
             guardHandler(ErrorLocation{location}, [&] {
                 plan_.setBudget(id, text);
+                budgetsChanged();
                 if (saved_)
                     saved_->writeBudget(id, text);
                 planWritten();
@@ -216,6 +218,7 @@ void MainWindow::attachTables()
         auto& model = models_[static_cast<size_t>(spec.id)];
         model = std::make_unique<PlanTableModel>(plan_.table(spec.id), this);
         tableList(widgets_, spec.id).setModel(model.get());
+        figures_->follow(spec.id, *model);
     }
 }
 
@@ -251,6 +254,7 @@ void MainWindow::fillBoxes()
     widgets_.dateBox->setText(plan_.date());
     for (const BudgetSpec& budget : budgetSpecs())
         budgetBox(widgets_, budget.id).setText(plan_.budget(budget.id));
+    budgetsChanged();
     applyReadOnly();
 }
 

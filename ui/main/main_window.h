@@ -2,6 +2,7 @@
 // Form1, the main window: the party date, two tab strips with the nine
 // tables, their inputs and budgets, and the three command buttons.
 
+#include "figures/figures_tracker.h"
 #include "plan/plan.h"
 #include "plan/plan_table_model.h"
 #include "plan/saved_plan.h"
@@ -14,6 +15,7 @@
 #include "ui/main/plan_files.h"
 #include "ui/main/plan_history.h"
 #include "ui/main/plan_menus.h"
+#include "ui/main/plan_status_bar.h"
 #include "ui/main/report_screens.h"
 #include "ui/main/row_entry.h"
 #include "ui/main/select_all_on_focus.h"
@@ -44,6 +46,9 @@ public:
     const PlanMenus& menus() const { return menus_; }
     PlanFiles& planFiles() { return planFiles_; }
     const PlanHistory& history() const { return history_; }
+    // The plan's figures, kept up to date with every change.
+    const FiguresTracker& figures() const { return *figures_; }
+    const PlanStatusBar& planStatusBar() const { return *statusBar_; }
 
     // PlanWindow: the File menu's view of the window.
     const Plan& shownPlan() const override { return plan_; }
@@ -82,6 +87,10 @@ protected:
 private:
     void buildWindow();
     void buildMenus();
+    // The status bar under the form; the window grows by its height.
+    void buildStatusBar();
+    // The budget texts changed: the figures and the boxes' tooltips follow.
+    void budgetsChanged();
     void fillRecentMenu();
     // A read-only plan takes no change: the boxes are read-only too, and a
     // change asks whether to save a copy.
@@ -128,6 +137,8 @@ private:
     OpenPlan open_;
     MainWindowWidgets widgets_;
     PlanMenus menus_;
+    std::unique_ptr<FiguresTracker> figures_;
+    PlanStatusBar* statusBar_ = nullptr;
     PlanFiles planFiles_;
     PlanHistory history_;
     BoxVisits boxVisits_;

@@ -108,6 +108,7 @@ void MainWindow::showBudgetsAndDate()
     for (const BudgetSpec& budget : budgetSpecs())
         show(budgetBox(widgets_, budget.id), plan_.budget(budget.id));
     show(*widgets_.dateBox, plan_.date());
+    budgetsChanged();
 }
 
 // The tab of the lists a step changed comes to the front when they share

@@ -10,6 +10,8 @@
 #include "plan/settings_store.h"
 #include "platform/system.h"
 #include "ui/main/main_window.h"
+
+#include "ui/main/budget_tips.h"
 #include "ui/main/numbered_steps.h"
 
 #include <QAction>
@@ -53,6 +55,22 @@ void MainWindow::buildMenus()
     connect(menus_.fileMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
     // Filled when the File menu opens, not at start: the list is read then.
     menus_.recentMenu->setEnabled(false);
+}
+
+void MainWindow::buildStatusBar()
+{
+    figures_ = std::make_unique<FiguresTracker>(plan_, system().typedInput(), this);
+    statusBar_ = new PlanStatusBar(*figures_, this);
+    const int top = height();
+    const int barHeight = statusBar_->sizeHint().height();
+    statusBar_->setGeometry(0, top, width(), barHeight);
+    setFixedSize(width(), top + barHeight);
+}
+
+void MainWindow::budgetsChanged()
+{
+    figures_->budgetsChanged();
+    showBudgetTips(widgets_, plan_, figures_->figures());
 }
 
 void MainWindow::fillRecentMenu()

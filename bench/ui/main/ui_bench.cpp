@@ -287,6 +287,28 @@ void BM_UndoLoadSampleData(benchmark::State& state)
 }
 BENCHMARK(BM_UndoLoadSampleData)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
+// One amount of a list of `rows` rows changed in the plan, as an edit where
+// it stands leaves it: from the change to the list and the status bar
+// showing it. The store's write is not part of it (BM_UndoDelete times one).
+void BM_AmountEdit(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const int rows = static_cast<int>(state.range(0));
+    WindowOnStoredPlan on(dir.path(), rows);
+    MainWindow& window = *on.window;
+    PlanTable& music = window.plan().table(TableId::Music);
+    const int amountColumn = music.columnCount() - 1;
+    int edits = 0;
+    for (auto _ : state) {
+        music.setCell(rows / 2, amountColumn, QString::number(++edits % 100) + QStringLiteral(".25"));
+        QApplication::processEvents();
+    }
+    if (!window.planStatusBar().summary().contains(QStringLiteral(" spent")))
+        state.SkipWithError("the status bar shows no figures");
+    state.counters["rows_per_table"] = static_cast<double>(rows);
+}
+BENCHMARK(BM_AmountEdit)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 int main(int argc, char** argv)

@@ -2,6 +2,7 @@
 // A main window on the scripted seam, and the clicks and keys a user gives it.
 
 #include "host/engine/engine_host.h"
+#include "host/engine/engine_typed_input.h"
 #include "tests/support/scripted_system.h"
 #include "ui/main/main_window.h"
 
@@ -27,6 +28,7 @@ protected:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         sys.hostFactory = createEngineHost;
         sys.runningHostLookup = runningEngineHost;
+        sys.typedInputReader = &engineTypedInput();
     }
     void TearDown() override { QLocale::setDefault(QLocale::system()); }
 

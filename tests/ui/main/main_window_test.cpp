@@ -28,11 +28,15 @@ TEST_F(MainWindowTest, FirstStartShowsAnEmptyPlanWithHeadersAndTodaysDate)
 {
     start();
     EXPECT_EQ(window->windowTitle(), "Jubilo");
-    // The form is 968 x 393 below the menu bar; the window grows by the bar.
+    // The form is 968 x 393 between the menu bar and the status bar; the
+    // window grows by the bars.
     const int bar = window->menus().bar->height();
+    const int statusBar = window->planStatusBar().height();
     EXPECT_GT(bar, 0);
+    EXPECT_GT(statusBar, 0);
     EXPECT_EQ(window->menus().bar->geometry(), QRect(0, 0, 968, bar));
-    EXPECT_EQ(window->size(), QSize(968, 393 + bar));
+    EXPECT_EQ(window->planStatusBar().geometry(), QRect(0, 393 + bar, 968, statusBar));
+    EXPECT_EQ(window->size(), QSize(968, 393 + bar + statusBar));
     EXPECT_EQ(widgets().startCreatingTemplateButton->geometry(), QRect(8, 8 + bar, 312, 27));
     EXPECT_EQ(widgets().loadSampleDataButton->text(), "Load Sample/Example Data");
     EXPECT_EQ(widgets().dateBox->text(), "2021 | August 31 | 09 PM");
