@@ -21,10 +21,12 @@ const QLocale& sheetLocale()
 
 QString countOf(int count, const char* one, const char* many)
 {
-    return count == 1 ? tr(one) : tr(many).arg(sheetLocale().toString(count));
+    return count == 1 ? tr(one) : tr(many).arg(countText(count));
 }
 
 }  // namespace
+
+QString countText(int count) { return sheetLocale().toString(count); }
 
 QString moneyText(double amount)
 {
@@ -65,12 +67,16 @@ QString spendingText(const SheetSum& spent, const std::optional<double>& budget)
     return tr("%1 of %2 spent").arg(moneyText(spent), moneyText(*budget));
 }
 
+QString stillToBuyText(int items, const SheetSum& amount)
+{
+    return countOf(items, "1 item", "%1 items") + QStringLiteral(", ") + tr("%1 still to buy").arg(moneyText(amount));
+}
+
 QString planSummaryLine(const PlanFigures& figures)
 {
     const GuestFigures& guests = figures.guests;
     const QString people = tr("%1 people, %2 coming").arg(peopleText(guests.invited), peopleText(guests.coming));
-    const QString toBuy = countOf(figures.itemsToBuy(), "1 item", "%1 items") + QStringLiteral(", ")
-        + tr("%1 still to buy").arg(moneyText(figures.totalStillToBuy()));
+    const QString toBuy = stillToBuyText(figures.itemsToBuy(), figures.totalStillToBuy());
     const QString separator = QStringLiteral(" \u00B7 ");
     return countOf(guests.rows, "1 guest", "%1 guests") + separator + people + separator
         + spendingText(figures.totalSpent(), figures.totalBudget()) + separator + toBuy;
