@@ -64,9 +64,10 @@ int runWindow(char* argv[], const QString& planFile)
     return status;
 }
 
-// --pdf and --xls: no window, no start-up steps, no lock; Qt sees none of
-// the arguments, which are ours.
-int runExport(char* argv[], const jubilo::CommandLine& command)
+// --pdf, --xls and --summary: no window, no start-up steps, no lock; Qt
+// sees none of the arguments, which are ours. The engine's host builds the
+// sheet; its reader of typed amounts works out the summary's figures.
+int runWithoutWindow(char* argv[], const jubilo::CommandLine& command)
 {
     jubilo::useNoDisplay();
     jubilo::keepQtNotesOffStandardError();
@@ -96,7 +97,8 @@ int main(int argc, char* argv[])
         return runWindow(argv, command.plan);
     case jubilo::CommandLine::Form::Pdf:
     case jubilo::CommandLine::Form::Xls:
-        return runExport(argv, command);
+    case jubilo::CommandLine::Form::Summary:
+        return runWithoutWindow(argv, command);
     default:
         return jubilo::runCommand(command, std::cout, std::cerr);
     }

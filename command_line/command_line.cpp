@@ -1,5 +1,8 @@
 #include "command_line/command_line.h"
 
+#include "command_line/plan_summary_json.h"
+#include "command_line/plan_summary_text.h"
+#include "figures/plan_figures.h"
 #include "files/path_bytes.h"
 #include "plan/plan.h"
 #include "plan/read_only_settings_store.h"
@@ -15,6 +18,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -39,7 +43,10 @@ constexpr OptionSpelling kOptions[] = {
     {"version", "--version", CommandLine::Form::Version},
     {"pdf", "--pdf", CommandLine::Form::Pdf},
     {"xls", "--xls", CommandLine::Form::Xls},
+    {"summary", "--summary", CommandLine::Form::Summary},
+    {"json", "--json", CommandLine::Form::Summary},  // the form it goes with
 };
+const char kJson[] = "json";
 const char kEndOfOptions[] = "--";
 
 CommandLine wrong(const QString& problem) { return {CommandLine::Form::Wrong, {}, {}, problem}; }
@@ -95,20 +102,30 @@ void parseSpelledArguments(QCommandLineParser& parser, const QStringList& argume
         QCommandLineOption(QStringLiteral("version")),
         QCommandLineOption(QStringLiteral("pdf"), QString(), QStringLiteral("FILE")),
         QCommandLineOption(QStringLiteral("xls"), QString(), QStringLiteral("FILE")),
+        QCommandLineOption(QStringLiteral("summary")),
+        QCommandLineOption(QLatin1String(kJson)),
     });
     parser.addPositionalArgument(QStringLiteral("PLAN"), QString(), QStringLiteral("[PLAN]"));
     parser.parse(QStringList{QLatin1String(kProgram)} + arguments);
 }
 
+QString unexpected(const QString& argument) { return QStringLiteral("unexpected argument %1").arg(argument); }
+
 // The form the parsed options name, with its file and plan.
 CommandLine formOf(const QCommandLineParser& parser)
 {
-    const QStringList found = parser.optionNames();  // in the order given
+    QStringList found = parser.optionNames();  // in the order given
+    const qsizetype jsonCount = found.removeAll(QLatin1String(kJson));
+    if (jsonCount > 1)
+        return wrong(unexpected(QLatin1String(optionNamed(QLatin1String(kJson)).spelling)));
     if (found.size() > 1)
-        return wrong(QStringLiteral("unexpected argument %1").arg(QLatin1String(optionNamed(found[1]).spelling)));
+        return wrong(unexpected(QLatin1String(optionNamed(found[1]).spelling)));
     CommandLine command;
     if (!found.isEmpty())
         command.form = optionNamed(found.first()).form;
+    if (jsonCount == 1 && command.form != CommandLine::Form::Summary)
+        return wrong(QCoreApplication::translate("CommandLine", "--json goes only with --summary"));
+    command.json = jsonCount == 1;
     if (writesAFile(command.form)) {
         // A name that starts with '-' is far likelier a forgotten name than
         // a file; such a file is still reached as ./-name.
@@ -121,7 +138,7 @@ CommandLine formOf(const QCommandLineParser& parser)
     const qsizetype plansTaken
         = command.form == CommandLine::Form::Help || command.form == CommandLine::Form::Version ? 0 : 1;
     if (plans.size() > plansTaken)
-        return wrong(QStringLiteral("unexpected argument %1").arg(plans[plansTaken]));
+        return wrong(unexpected(plans[plansTaken]));
     if (!plans.isEmpty()) {
         if (plans.first().isEmpty())
             return wrong(QCoreApplication::translate("CommandLine", "the plan file's name is empty"));
@@ -132,38 +149,62 @@ CommandLine formOf(const QCommandLineParser& parser)
 
 std::ostream& operator<<(std::ostream& stream, const QString& text) { return stream << text.toStdString(); }
 
-void warnOfKeptTables(const std::vector<KeptTable>& kept, std::ostream& err)
+// `uses`: what the cut plan is used for ("the sheet shows").
+void warnOfKeptTables(const std::vector<KeptTable>& kept, const char* uses, std::ostream& err)
 {
     for (const KeptTable& table : kept) {
         err << kProgram << ": warning: the stored " << tableSpec(table.id).name << " list holds " << table.storedRows
-            << " rows; a list holds at most " << PlanTable::kMaxRows << ", so the sheet shows only the first "
+            << " rows; a list holds at most " << PlanTable::kMaxRows << ", so " << uses << " only the first "
             << PlanTable::kMaxRows << ".\n";
     }
 }
 
-// Builds the plan that `store` holds and writes it where `command` says.
-void exportPlanIn(SettingsStore& store, const CommandLine& command, std::ostream& err)
+// The plan that `store` holds, read through a read-only store.
+Plan readPlanIn(SettingsStore& store, const CommandLine& command, std::ostream& err)
 {
     ReadOnlySettingsStore readOnly(store);
     Plan plan;
-    warnOfKeptTables(loadStoredPlan(readOnly, plan, system().now()), err);
-    exportPlan(plan, command.form == CommandLine::Form::Pdf ? ExportFormat::Pdf : ExportFormat::Xls, command.path);
+    const char* uses = command.form == CommandLine::Form::Summary ? "the summary counts" : "the sheet shows";
+    warnOfKeptTables(loadStoredPlan(readOnly, plan, system().now()), uses, err);
+    return plan;
 }
 
 // The plan file the command names, or else the seam's store.
-int exportNamedPlan(const CommandLine& command, std::ostream& err)
+Plan readNamedPlan(const CommandLine& command, std::ostream& err)
+{
+    if (command.plan.isEmpty())
+        return readPlanIn(system().settings(), command, err);
+    const std::unique_ptr<SettingsStore> planFile = PlanFileStore::open(command.plan);
+    return readPlanIn(*planFile, command, err);
+}
+
+// Runs `work`; a failure is said on `err`, naming what failed.
+int statusOf(const std::function<void()>& work, std::ostream& err)
 {
     try {
-        if (command.plan.isEmpty()) {
-            exportPlanIn(system().settings(), command, err);
-        } else {
-            const std::unique_ptr<SettingsStore> planFile = PlanFileStore::open(command.plan);
-            exportPlanIn(*planFile, command, err);
-        }
+        work();
         return exit_status::kDone;
     } catch (const std::exception& error) {
         err << kProgram << ": " << error.what() << '\n';
         return exit_status::kFailed;
+    }
+}
+
+void exportNamedPlan(const CommandLine& command, std::ostream& err)
+{
+    exportPlan(readNamedPlan(command, err),
+               command.form == CommandLine::Form::Pdf ? ExportFormat::Pdf : ExportFormat::Xls, command.path);
+}
+
+// Works out every figure before printing any, so a failure prints nothing.
+void summarizeNamedPlan(const CommandLine& command, std::ostream& out, std::ostream& err)
+{
+    const PlanFigures figures = planFigures(readNamedPlan(command, err), system().typedInput());
+    if (command.json) {
+        const QByteArray json = planSummaryJsonText(figures);
+        out.write(json.constData(), json.size());
+    } else {
+        out << planSummaryText(figures);
     }
 }
 
@@ -185,17 +226,22 @@ QString usageText()
         "Usage: jubilo [PLAN]              open the window to plan the party\n"
         "       jubilo --pdf FILE [PLAN]   write the plan's sheet to FILE as a PDF\n"
         "       jubilo --xls FILE [PLAN]   write the plan's workbook to FILE (Excel 97 .xls)\n"
+        "       jubilo --summary [PLAN]    print the plan's guests, spending and what is\n"
+        "                                  still to buy, a line for each money list\n"
+        "       jubilo --summary --json [PLAN]\n"
+        "                                  the same figures as one JSON object\n"
         "       jubilo --version           show the program's version\n"
         "       jubilo --help              show this help\n"
         "\n"
         "PLAN is a plan file (*.jubilo); without one, the stored plan\n"
         "(~/.config/Tarvel.ini) is used.\n"
         "\n"
-        "--pdf and --xls show no window and need no display. They only read the\n"
-        "plan and replace FILE once the new one is complete.\n"
+        "--pdf, --xls and --summary show no window and need no display. They only\n"
+        "read the plan; --pdf and --xls replace FILE once the new one is complete.\n"
         "\n"
-        "Exit status: 0 done; 1 the plan could not be read, or the file could not\n"
-        "be built or written; 2 the command line is none of the forms above.\n");
+        "Exit status: 0 done; 1 the plan could not be read, or the file or the\n"
+        "output could not be built or written; 2 the command line is none of the\n"
+        "forms above.\n");
 }
 
 QString versionText() { return QStringLiteral("%1 %2\n").arg(QLatin1String(kProgram), QLatin1String(JUBILO_VERSION)); }
@@ -229,7 +275,9 @@ int runForm(const CommandLine& command, std::ostream& out, std::ostream& err)
         return exit_status::kDone;
     case CommandLine::Form::Pdf:
     case CommandLine::Form::Xls:
-        return exportNamedPlan(command, err);
+        return statusOf([&] { exportNamedPlan(command, err); }, err);
+    case CommandLine::Form::Summary:
+        return statusOf([&] { summarizeNamedPlan(command, out, err); }, err);
     case CommandLine::Form::Window:
         err << kProgram << ": the window is not opened from here\n";
         return exit_status::kFailed;

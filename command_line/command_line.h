@@ -1,8 +1,8 @@
 #pragma once
 // The program's command line: no option opens the window, on a plan file
 // when one is named; the scripting forms write a plan (a plan file, or else
-// the stored plan) to a file and end without showing anything, reading the
-// plan only.
+// the stored plan) to a file, or print its figures, and end without showing
+// anything, reading the plan only.
 
 #include <QString>
 #include <QStringList>
@@ -19,17 +19,19 @@ inline constexpr int kUsage = 2;  // the command line is none of the forms
 }  // namespace exit_status
 
 struct CommandLine {
-    enum class Form { Window, Help, Version, Pdf, Xls, Wrong };
+    enum class Form { Window, Help, Version, Pdf, Xls, Summary, Wrong };
     Form form = Form::Window;
     QString path;  // the file --pdf or --xls writes
-    QString plan;  // the plan file the window or the export reads; empty: the stored plan
+    QString plan;  // the plan file the window, the export or the summary reads; empty: the stored plan
     QString problem;  // what makes a Wrong command line wrong
+    bool json = false;  // --summary --json: the figures as one JSON object
 };
 
 // The arguments after the program's name. Options are spelled only as the
 // usage shows them (no "--pdf=FILE", no bundled short options), and the
 // plan's name comes last: after it, or after "--", every argument is a
 // plan's name, so a plan called "-x.jubilo" is reached as "-- -x.jubilo".
+// --json is no form of its own but how --summary prints, before or after it.
 CommandLine parseCommandLine(const QStringList& arguments);
 
 // Every form, one a line, and the exit statuses.
@@ -54,10 +56,11 @@ void keepQtNotesOffStandardError();
 // Runs any form but the window: help and the version on `out`, every
 // message on `err`. Returns the exit status: kFailed as well when `out` or
 // `err` could not be written (a full disk), with a message on `err` when
-// `out` failed. --pdf and --xls need a Qt application and the installed
-// seam; they read the plan file, or else the seam's store, through a
-// read-only store, and a plan file that cannot be opened leaves the seam's
-// store untouched.
+// `out` failed. --pdf, --xls and --summary need a Qt application and the
+// installed seam (--summary its reader of typed amounts); they read the plan
+// file, or else the seam's store, through a read-only store, and a plan file
+// that cannot be opened leaves the seam's store untouched. --summary prints
+// on `out` only once the figures are all worked out.
 int runCommand(const CommandLine& command, std::ostream& out, std::ostream& err);
 
 }  // namespace jubilo

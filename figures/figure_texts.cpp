@@ -21,10 +21,12 @@ const QLocale& sheetLocale()
 
 QString countOf(int count, const char* one, const char* many)
 {
-    return count == 1 ? tr(one) : tr(many).arg(sheetLocale().toString(count));
+    return count == 1 ? tr(one) : tr(many).arg(countText(count));
 }
 
 }  // namespace
+
+QString countText(int count) { return sheetLocale().toString(count); }
 
 QString moneyText(double amount)
 {
@@ -50,6 +52,11 @@ QString peopleText(const SheetSum& sum)
     return text == QStringLiteral("-0") ? QStringLiteral("0") : text;
 }
 
+QString peopleCount(const SheetSum& people)
+{
+    return !people.isError() && people.value == 1 ? tr("1 person") : tr("%1 people").arg(peopleText(people));
+}
+
 bool isOverBudget(const SheetSum& spent, const std::optional<double>& budget)
 {
     return budget && !spent.isError() && spent.value > *budget;
@@ -65,15 +72,16 @@ QString spendingText(const SheetSum& spent, const std::optional<double>& budget)
     return tr("%1 of %2 spent").arg(moneyText(spent), moneyText(*budget));
 }
 
+QString stillToBuyText(int items, const SheetSum& amount)
+{
+    return countOf(items, "1 item", "%1 items") + QStringLiteral(", ") + tr("%1 still to buy").arg(moneyText(amount));
+}
+
 QString planSummaryLine(const PlanFigures& figures)
 {
     const GuestFigures& guests = figures.guests;
-    const bool onePerson = !guests.invited.isError() && guests.invited.value == 1;
-    const QString people
-        = (onePerson ? tr("1 person, %1 coming").arg(peopleText(guests.coming))
-                     : tr("%1 people, %2 coming").arg(peopleText(guests.invited), peopleText(guests.coming)));
-    const QString toBuy = countOf(figures.itemsToBuy(), "1 item", "%1 items") + QStringLiteral(", ")
-        + tr("%1 still to buy").arg(moneyText(figures.totalStillToBuy()));
+    const QString people = tr("%1, %2 coming").arg(peopleCount(guests.invited), peopleText(guests.coming));
+    const QString toBuy = stillToBuyText(figures.itemsToBuy(), figures.totalStillToBuy());
     const QString separator = QStringLiteral(" \u00B7 ");
     return countOf(guests.rows, "1 guest", "%1 guests") + separator + people + separator
         + spendingText(figures.totalSpent(), figures.totalBudget()) + separator + toBuy;

@@ -14,6 +14,10 @@ QString moneyText(double amount);
 QString moneyText(const SheetSum& sum);
 // A count of people: "20", "2.5", or the error.
 QString peopleText(const SheetSum& sum);
+// "1 person", "20 people", "#N/A people".
+QString peopleCount(const SheetSum& people);
+// A count of rows or items: "12", "1,500".
+QString countText(int count);
 
 // One line for the whole plan: "12 guests · 20 people, 14 coming ·
 // $1,234.00 of $2,000.00 spent · 5 items, $310.00 still to buy". Over
@@ -22,5 +26,7 @@ QString planSummaryLine(const PlanFigures& figures);
 // The spending part of it alone: "$1,234.00 of $2,000.00 spent".
 QString spendingText(const SheetSum& spent, const std::optional<double>& budget);
 bool isOverBudget(const SheetSum& spent, const std::optional<double>& budget);
+// The buying part of it: "5 items, $310.00 still to buy".
+QString stillToBuyText(int items, const SheetSum& amount);
 
 }  // namespace jubilo

@@ -3,7 +3,7 @@
 // leaves the settings file, its folder and its time stamp as they were;
 // a display named but not there changes nothing; --help and a wrong option
 // exit as documented, also when their output cannot be written; --version
-// prints the version the build was made as.
+// prints the version the build was made as; --summary prints the figures.
 
 #include "plan/saved_plan.h"
 #include "platform/ini_settings_store.h"
@@ -167,6 +167,17 @@ TEST_F(ProgramTest, ScriptingFormsNeverUseADisplay)
     EXPECT_EQ(testing::readFile(xls).left(8), QByteArray::fromHex("d0cf11e0a1b11ae1"));  // an OLE2 file
 }
 
+// The summary runs as the exports do, offscreen, reading amounts as the
+// engine's sheet does. The stored plan holds the example's rows alone.
+TEST_F(ProgramTest, SummaryPrintsTheStoredPlansFiguresWithNoDisplay)
+{
+    const Finished text = run({"--summary"}, {"LC_ALL=en_US.UTF-8", "DISPLAY=:99"});
+    EXPECT_EQ(text.exitCode, 0) << text.err.toStdString();
+    EXPECT_TRUE(text.out.startsWith("Guests: 1 (1 person, 1 coming)\n"
+                                    "Music: $9.99 spent, no budget; 1 item, $9.99 still to buy\n"))
+        << text.out.toStdString() << text.err.toStdString();
+}
+
 // /dev/full takes the open but fails every write, as a full disk does.
 TEST_F(ProgramTest, OutputThatCannotBeWrittenExitsOne)
 {
@@ -180,6 +191,7 @@ TEST_F(ProgramTest, OutputThatCannotBeWrittenExitsOne)
 
     const Finished wrong = run({"--pfd", "plan.pdf"}, {}, {}, "/dev/full");
     EXPECT_EQ(wrong.exitCode, 1);
+    EXPECT_EQ(run({"--summary"}, {}, "/dev/full", errors).exitCode, 1);
 }
 
 }  // namespace

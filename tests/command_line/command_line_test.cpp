@@ -1,8 +1,10 @@
 // The command line: which form each argument list is, the help and usage
-// errors, and --pdf and --xls run on a stored plan through the scripted
-// seam: what they write, what they say, and that the store is only read.
+// errors, and --pdf, --xls and --summary run on a stored plan through the
+// scripted seam: what they write, what they say, and that the store is only
+// read.
 
 #include "plan_export_fixture.h"
+#include "host/engine/engine_typed_input.h"
 #include "plan/plan.h"
 #include "plan/stored_values.h"
 #include "plan/table_text.h"
@@ -16,6 +18,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonDocument>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -35,6 +38,7 @@ TEST(CommandLineTest, EachArgumentListIsOneFormOrSaysWhatIsWrong)
         Form form;
         QString pathOrProblem;
         QString plan = {};
+        bool json = false;
     } cases[] = {
         {{}, Form::Window, ""},
         {{"party.jubilo"}, Form::Window, "", "party.jubilo"},
@@ -49,7 +53,15 @@ TEST(CommandLineTest, EachArgumentListIsOneFormOrSaysWhatIsWrong)
         {{"--pdf", oddName}, Form::Pdf, oddName},
         {{"--pdf", "out.pdf", "party.jubilo"}, Form::Pdf, "out.pdf", "party.jubilo"},
         {{"--xls", "out.xls", "--", "-odd.jubilo"}, Form::Xls, "out.xls", "-odd.jubilo"},
+        {{"--summary"}, Form::Summary, ""},
+        {{"--summary", "--json"}, Form::Summary, "", "", true},
+        {{"--json", "--summary", "--", "-odd.jubilo"}, Form::Summary, "", "-odd.jubilo", true},
         {{"--frobnicate"}, Form::Wrong, "unknown option --frobnicate"},
+        {{"--json"}, Form::Wrong, "--json goes only with --summary"},
+        {{"--pdf", "a.pdf", "--json"}, Form::Wrong, "--json goes only with --summary"},
+        {{"--summary", "--json", "--json"}, Form::Wrong, "unexpected argument --json"},
+        {{"--summary", "--summary"}, Form::Wrong, "unexpected argument --summary"},
+        {{"--summary", "party.jubilo", "--json"}, Form::Wrong, "unexpected argument --json"},
         {{"-platform", "xcb"}, Form::Wrong, "unknown option -platform"},
         {{"--pdf=out.pdf"}, Form::Wrong, "unknown option --pdf=out.pdf"},
         {{"-pdf", "out.pdf"}, Form::Wrong, "unknown option -pdf"},
@@ -78,6 +90,7 @@ TEST(CommandLineTest, EachArgumentListIsOneFormOrSaysWhatIsWrong)
         EXPECT_EQ(parsed.form, c.form) << shown;
         EXPECT_EQ(c.form == Form::Wrong ? parsed.problem : parsed.path, c.pathOrProblem) << shown;
         EXPECT_EQ(parsed.plan, c.plan) << shown;
+        EXPECT_EQ(parsed.json, c.json) << shown;
     }
 }
 
@@ -85,8 +98,8 @@ TEST(CommandLineTest, HelpListsEveryFormAndAWrongLineAddsTheUsageToItsProblem)
 {
     std::ostringstream out, err;
     EXPECT_EQ(runCommand(parseCommandLine({"--help"}), out, err), exit_status::kDone);
-    for (const char* form :
-         {"jubilo [PLAN]", "--pdf FILE [PLAN]", "--xls FILE [PLAN]", "--version", "--help", "Exit status"})
+    for (const char* form : {"jubilo [PLAN]", "--pdf FILE [PLAN]", "--xls FILE [PLAN]", "--summary [PLAN]",
+                             "--summary --json [PLAN]", "--version", "--help", "Exit status"})
         EXPECT_NE(out.str().find(form), std::string::npos) << form;
     EXPECT_EQ(err.str(), "");
 
@@ -123,6 +136,7 @@ protected:
     void SetUp() override
     {
         PlanExportFixture::SetUp();
+        sys.typedInputReader = &engineTypedInput();
         testing::storePlan(sys.memoryStore, testing::samplePlan());
         sys.memoryStore.write(kStoreApplication, kStoreSection, "Music Budget", "15.00");
         sys.memoryStore.writtenKeys.clear();
@@ -223,6 +237,37 @@ TEST_F(CommandLineExportTest, ATableStoredTooLongIsAWarningNotAFailure)
                               0),
               0u)
         << err.str();
+}
+
+// The stored plan holds the example's rows and the music budget alone.
+TEST_F(CommandLineExportTest, SummaryOfTheStoredPlanOrAPlanFileAndWhenItCannotBeReadOrPrinted)
+{
+    ASSERT_EQ(run({"--summary"}), exit_status::kDone) << err.str();
+    EXPECT_EQ(out.str().rfind("Guests: 1 (1 person, 1 coming)\n"
+                              "Music: $9.99 of $15.00 spent, $5.01 left; 1 item, $9.99 still to buy\n",
+                              0),
+              0u)
+        << out.str() << err.str();
+
+    Plan party;
+    testing::appendRows(party, TableId::Guests, {{"Ann", "Oak St", "Yes", "3"}, {"Bo", "Elm St", "No", "2"}});
+    const QString plan = dir.filePath("party.jubilo");
+    PlanFileStore::create(plan, storedValues(party));
+    sys.memoryStore.failReads = true;
+    ASSERT_EQ(run({"--json", "--summary", plan}), exit_status::kDone) << err.str();
+    EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(out.str()))["guests"]["coming"], 3);
+
+    const QString missing = dir.filePath("no such party.jubilo");
+    EXPECT_EQ(run({"--summary", missing}), exit_status::kFailed);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_NE(err.str().find("jubilo: Jubilo could not open the plan file " + missing.toStdString()), std::string::npos)
+        << err.str();
+
+    FullDisk full;
+    std::ostream broken(&full);
+    err.str("");
+    EXPECT_EQ(runCommand(parseCommandLine({"--summary", plan}), broken, err), exit_status::kFailed);
+    EXPECT_EQ(err.str(), "jubilo: standard output could not be written\n");
 }
 
 }  // namespace
