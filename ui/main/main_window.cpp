@@ -84,7 +84,7 @@ void MainWindow::buildWindow()
     widgets_ = buildMainWindow(*this);
     styleElements();
     buildMenus();
-    buildStatusBar();
+    buildFigureViews();
     connectProcedures();
     connectBudgetsAndDate();
     connectListEditing();

@@ -10,6 +10,7 @@
 #include "ui/common/window_pointer.h"
 #include "ui/main/box_visits.h"
 #include "ui/main/entry_keys.h"
+#include "ui/main/glance_toggle.h"
 #include "ui/main/main_window_layout.h"
 #include "startup/open_plan.h"
 #include "ui/main/plan_files.h"
@@ -49,6 +50,8 @@ public:
     // The plan's figures, kept up to date with every change.
     const FiguresTracker& figures() const { return *figures_; }
     const PlanStatusBar& planStatusBar() const { return *statusBar_; }
+    // View > Plan at a Glance's window; null until first shown.
+    GlanceWindow* glanceWindow() const { return glance_->window(); }
 
     // PlanWindow: the File menu's view of the window.
     const Plan& shownPlan() const override { return plan_; }
@@ -87,8 +90,9 @@ protected:
 private:
     void buildWindow();
     void buildMenus();
-    // The status bar under the form; the window grows by its height.
-    void buildStatusBar();
+    // The plan's figures, the status bar under the form (the window grows
+    // by its height) and the glance window's menu item.
+    void buildFigureViews();
     // The budget texts changed: the figures and the boxes' tooltips follow.
     void budgetsChanged();
     void fillRecentMenu();
@@ -139,6 +143,7 @@ private:
     PlanMenus menus_;
     std::unique_ptr<FiguresTracker> figures_;
     PlanStatusBar* statusBar_ = nullptr;
+    GlanceToggle* glance_ = nullptr;
     PlanFiles planFiles_;
     PlanHistory history_;
     BoxVisits boxVisits_;

@@ -57,7 +57,7 @@ void MainWindow::buildMenus()
     menus_.recentMenu->setEnabled(false);
 }
 
-void MainWindow::buildStatusBar()
+void MainWindow::buildFigureViews()
 {
     figures_ = std::make_unique<FiguresTracker>(plan_, system().typedInput(), this);
     statusBar_ = new PlanStatusBar(*figures_, this);
@@ -65,6 +65,7 @@ void MainWindow::buildStatusBar()
     const int barHeight = statusBar_->sizeHint().height();
     statusBar_->setGeometry(0, top, width(), barHeight);
     setFixedSize(width(), top + barHeight);
+    glance_ = new GlanceToggle(*menus_.glance, *figures_, *this);
 }
 
 void MainWindow::budgetsChanged()

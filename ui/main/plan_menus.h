@@ -1,5 +1,6 @@
 #pragma once
-// The main window's menu bar: File (plans), Edit (undo and redo) and Help. It stands above the
+// The main window's menu bar: File (plans), Edit (undo and redo), View (the
+// plan at a glance) and Help. It stands above the
 // form, which keeps its own size and layout; the window grows by the bar.
 
 #include <QString>
@@ -23,6 +24,8 @@ struct PlanMenus {
     QMenu* editMenu = nullptr;
     QAction* undo = nullptr;  // its text names the step it undoes
     QAction* redo = nullptr;
+    QMenu* viewMenu = nullptr;
+    QAction* glance = nullptr;  // ticked while the glance window is up
     QMenu* helpMenu = nullptr;
     QAction* help = nullptr;
     QAction* about = nullptr;
