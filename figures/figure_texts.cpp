@@ -21,10 +21,12 @@ const QLocale& sheetLocale()
 
 QString countOf(int count, const char* one, const char* many)
 {
-    return count == 1 ? tr(one) : tr(many).arg(sheetLocale().toString(count));
+    return count == 1 ? tr(one) : tr(many).arg(countText(count));
 }
 
 }  // namespace
+
+QString countText(int count) { return sheetLocale().toString(count); }
 
 QString moneyText(double amount)
 {

@@ -14,6 +14,8 @@ QString moneyText(double amount);
 QString moneyText(const SheetSum& sum);
 // A count of people: "20", "2.5", or the error.
 QString peopleText(const SheetSum& sum);
+// A count of rows, guests or items: "1,500".
+QString countText(int count);
 
 // One line for the whole plan: "12 guests · 20 people, 14 coming ·
 // $1,234.00 of $2,000.00 spent · 5 items, $310.00 still to buy". Over
