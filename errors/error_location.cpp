@@ -60,6 +60,7 @@ constexpr ErrorLocation kAll[] = {
     kUndoClick,
     kRedoClick,
     kFoldPlanTimer,
+    kSaveChartClick,
 };
 }  // namespace
 

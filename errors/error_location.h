@@ -73,8 +73,10 @@ inline constexpr ErrorLocation kUndoClick{"Form1.mnuUndo_Click"};
 inline constexpr ErrorLocation kRedoClick{"Form1.mnuRedo_Click"};
 // The plan's file made whole once the user pauses.
 inline constexpr ErrorLocation kFoldPlanTimer{"Form1.tmrFoldPlan_Timer"};
+// The glance window's chart menu.
+inline constexpr ErrorLocation kSaveChartClick{"GlanceWindow.mnuSaveChart_Click"};
 
-// The 48 procedures that run under the error trap.
+// The 49 procedures that run under the error trap.
 std::span<const ErrorLocation> all();
 }  // namespace locations
 

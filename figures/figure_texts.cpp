@@ -28,6 +28,10 @@ QString countOf(int count, const char* one, const char* many)
 
 QString countText(int count) { return sheetLocale().toString(count); }
 
+QString guestCountText(int guests) { return countOf(guests, "1 guest", "%1 guests"); }
+
+QString itemCountText(int items) { return countOf(items, "1 item", "%1 items"); }
+
 QString moneyText(double amount)
 {
     const QString digits = sheetLocale().toString(std::abs(amount), 'f', 2);
@@ -74,7 +78,7 @@ QString spendingText(const SheetSum& spent, const std::optional<double>& budget)
 
 QString stillToBuyText(int items, const SheetSum& amount)
 {
-    return countOf(items, "1 item", "%1 items") + QStringLiteral(", ") + tr("%1 still to buy").arg(moneyText(amount));
+    return itemCountText(items) + QStringLiteral(", ") + tr("%1 still to buy").arg(moneyText(amount));
 }
 
 QString planSummaryLine(const PlanFigures& figures)
@@ -83,7 +87,7 @@ QString planSummaryLine(const PlanFigures& figures)
     const QString people = tr("%1, %2 coming").arg(peopleCount(guests.invited), peopleText(guests.coming));
     const QString toBuy = stillToBuyText(figures.itemsToBuy(), figures.totalStillToBuy());
     const QString separator = QStringLiteral(" \u00B7 ");
-    return countOf(guests.rows, "1 guest", "%1 guests") + separator + people + separator
+    return guestCountText(guests.rows) + separator + people + separator
         + spendingText(figures.totalSpent(), figures.totalBudget()) + separator + toBuy;
 }
 

@@ -16,8 +16,11 @@ QString moneyText(const SheetSum& sum);
 QString peopleText(const SheetSum& sum);
 // "1 person", "20 people", "#N/A people".
 QString peopleCount(const SheetSum& people);
-// A count of rows or items: "12", "1,500".
+// A count of rows, guests or items: "12", "1,500".
 QString countText(int count);
+// "1 guest", "12 guests"; "1 item", "5 items".
+QString guestCountText(int guests);
+QString itemCountText(int items);
 
 // One line for the whole plan: "12 guests · 20 people, 14 coming ·
 // $1,234.00 of $2,000.00 spent · 5 items, $310.00 still to buy". Over

@@ -34,7 +34,7 @@ LAYERS = [
     ['figures'],                       # the plan's figures, read as the host's sheet reads them
     ['report'],                        # the report run and the plan sheet
     ['command_line', 'startup', 'ui/common'],  # scripting forms; the lock; what both windows share
-    ['ui/preview'],
+    ['ui/preview', 'ui/glance'],       # the preview; the plan at a glance
     ['ui/main'],
     ['app'],
 ]

@@ -1,6 +1,7 @@
 #include "ui/preview/preview_window.h"
 
 #include "platform/system.h"
+#include "ui/common/save_name.h"
 #include "ui/common/skin.h"
 #include "messages/app_title.h"
 #include "errors/error_trap.h"

@@ -3,7 +3,6 @@
 #include "files/file_error.h"
 #include "files/path_bytes.h"
 #include "files/safe_write.h"
-#include "files/write_target.h"
 
 #include <QFile>
 
@@ -19,18 +18,6 @@ bool isSameFile(const QString& first, const QString& second)
         return false;
     std::error_code error;
     return std::filesystem::equivalent(files::fileSystemPath(first), files::fileSystemPath(second), error) && !error;
-}
-
-SaveName checkSaveName(const QString& chosen)
-{
-    try {
-        const files::WriteTarget target = files::resolveWriteTarget(files::fileSystemPath(chosen));
-        return {files::nameFromBytes(target.path.native()), target.exists, {}};
-    } catch (const files::WriteRefused& error) {
-        return {chosen, false, QString::fromUtf8(error.what())};
-    } catch (const files::FileError&) {
-        return {chosen, false, {}};  // the save itself reports why it cannot be made
-    }
 }
 
 void saveCopy(const QString& from, const QString& to)

@@ -1,0 +1,96 @@
+#include "ui/glance/chart_saving.h"
+
+#include "errors/error_trap.h"
+#include "files/file_error.h"
+#include "files/path_bytes.h"
+#include "files/safe_write.h"
+#include "messages/message.h"
+#include "platform/system.h"
+#include "ui/common/save_name.h"
+#include "ui/glance/budget_chart.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+
+#include <stdexcept>
+
+namespace jubilo {
+
+namespace {
+
+inline constexpr char kPngSuffix[] = ".png";
+inline constexpr char kPngFormat[] = "PNG";
+
+QString tr(const char* text) { return QCoreApplication::translate("ChartSaving", text); }
+
+QString shown(const QString& path) { return files::displayName(path); }
+
+QString pngFilter() { return tr("PNG Images") + QStringLiteral(" (*%1)|*%1|").arg(QLatin1String(kPngSuffix)); }
+
+// A name typed without ".png" gets it, as the dialog's type says.
+QString withPngSuffix(const QString& path)
+{
+    const QString suffix = QLatin1String(kPngSuffix);
+    return path.endsWith(suffix, Qt::CaseInsensitive) ? path : path + suffix;
+}
+
+QString askPngFileName()
+{
+    const SaveFileChoice choice = system().saveFileName(tr("Save Chart as PNG"), pngFilter(),
+                                                        tr("Plan at a Glance") + QLatin1String(kPngSuffix), 0);
+    return choice.path.isEmpty() ? QString() : withPngSuffix(choice.path);
+}
+
+// A refused name (a folder, a link another user planted) is said so; a file
+// there is replaced only when the user says so.
+bool mayWriteAt(const QString& path)
+{
+    const SaveName name = checkSaveName(path);
+    if (!name.refusal.isEmpty()) {
+        msgBox(name.refusal);
+        return false;
+    }
+    return !name.exists
+        || msgBox(tr("%1 already exists. Do you want to replace it?").arg(shown(name.file)), msgbox::kYesNo)
+        == msgbox::kAnswerYes;
+}
+
+void writePng(BudgetChart& chart, const QString& path)
+{
+    const QByteArray bytes = chartPng(chart);
+    try {
+        files::replaceFile(files::fileSystemPath(path), bytes);
+    } catch (const files::FileError& error) {
+        throw std::runtime_error(
+            tr("The chart could not be saved to %1: %2").arg(shown(path), error.reason()).toStdString());
+    }
+}
+
+}  // namespace
+
+QByteArray chartPng(BudgetChart& chart)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!chart.picture(kSavedChartScale).save(&buffer, kPngFormat))
+        throw std::runtime_error(tr("The chart could not be made into a PNG picture.").toStdString());
+    return bytes;
+}
+
+void saveChartAsPng(BudgetChart& chart)
+{
+    ErrorTrap trap(locations::kSaveChartClick);
+    QString path;
+    trap.step(100, [&] { path = askPngFileName(); });
+    if (path.isEmpty())
+        return;
+    bool mayWrite = false;
+    trap.step(102, [&] { mayWrite = mayWriteAt(path); });
+    if (!mayWrite)
+        return;
+    if (trap.essential(104, [&] { writePng(chart, path); }))
+        trap.step(106, [&] { msgBox(tr("The chart is saved as %1.").arg(shown(path))); });
+}
+
+}  // namespace jubilo
