@@ -39,21 +39,23 @@ void GlanceToggle::show(bool on)
     window_->raise();
 }
 
-// To the right of the main window when the screen has room, else to its
-// left, else as near the right as the screen allows.
-void GlanceToggle::placeBesideMainWindow()
+QPoint besideWindow(const QRect& main, const QSize& size, const QRect& room)
 {
-    const QRect main = mainWindow_.frameGeometry();
-    const QScreen* screen = mainWindow_.screen();
-    const QRect room = screen ? screen->availableGeometry() : QRect(main.topLeft(), main.size() * 3);
-    const QSize size = window_->frameGeometry().size();
     QPoint at(main.right() + 1, main.top());
     if (at.x() + size.width() > room.right() + 1)
         at.setX(main.left() - size.width() >= room.left() ? main.left() - size.width()
                                                           : room.right() + 1 - size.width());
     at.setX(std::max(at.x(), room.left()));
     at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height())));
-    window_->move(at);
+    return at;
+}
+
+void GlanceToggle::placeBesideMainWindow()
+{
+    const QRect main = mainWindow_.frameGeometry();
+    const QScreen* screen = mainWindow_.screen();
+    const QRect room = screen ? screen->availableGeometry() : main;
+    window_->move(besideWindow(main, window_->frameGeometry().size(), room));
 }
 
 bool GlanceToggle::eventFilter(QObject* watched, QEvent* event)

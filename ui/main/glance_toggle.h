@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 
 class QAction;
 class QWidget;
@@ -15,6 +16,11 @@ namespace jubilo {
 
 class FiguresTracker;
 class GlanceWindow;
+
+// Where a window of `size` stands beside `main` within the screen's `room`:
+// to its right when there is room, else to its left, else as far right as
+// the room allows; never above or left of the room.
+QPoint besideWindow(const QRect& main, const QSize& size, const QRect& room);
 
 class GlanceToggle : public QObject {
     Q_OBJECT
