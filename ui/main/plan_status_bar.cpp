@@ -17,6 +17,7 @@ PlanStatusBar::PlanStatusBar(const FiguresTracker& figures, QWidget* parent)
     line_->setObjectName(QStringLiteral("PlanSummary"));
     line_->setAccessibleName(tr("Plan summary"));
     line_->setTextFormat(Qt::PlainText);
+    line_->setContentsMargins(6, 0, 6, 0);  // in line with the form's frames
     addWidget(line_, 1);
     connect(&figures_, &FiguresTracker::changed, this, &PlanStatusBar::showFigures);
     showFigures();
