@@ -31,7 +31,8 @@ LAYERS = [
     ['host/engine'],                   # the host interface on the engine
     ['messages'],                      # message boxes, the application title
     ['errors'],                        # the error trap and its box
-    ['figures'],                       # the plan's figures, read as the host's sheet reads them
+    ['figures', 'lists'],              # the plan's figures, read as the host's sheet reads them;
+                                       # lists in and out as text other programs read
     ['report'],                        # the report run and the plan sheet
     ['command_line', 'startup', 'ui/common'],  # scripting forms; the lock; what both windows share
     ['ui/preview', 'ui/glance'],       # the preview; the plan at a glance

@@ -18,6 +18,10 @@ PACKAGES=(
   libgsf-1-dev
   # zlib: the checksums of the settings and plan files' journals.
   zlib1g-dev
+  # libcsv: reading delimited text (pasted rows, imported guests); libical:
+  # the tests' reading of exported calendars.
+  libcsv-dev
+  libical-dev
   fonts-liberation
   fonts-urw-base35
   # Fallbacks for what the sheet's fonts lack: Arabic, Hebrew, Devanagari and
