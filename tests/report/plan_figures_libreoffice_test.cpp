@@ -11,6 +11,7 @@
 
 #include "amount_plans.h"
 #include "block_totals.h"
+#include "saved_plan_sheet.h"
 #include "figures/plan_figures.h"
 #include "files/path_bytes.h"
 #include "host/engine/engine_host.h"
@@ -55,13 +56,7 @@ protected:
     // the file keeps for its formulas stale. Returns the file's path.
     QString saveWithStaleResults(const QString& name, const Plan& plan)
     {
-        auto host = createEngineHost("Excel.Application");
-        auto book = host->workbooks()->add();
-        buildPlanSheet(*host, plan);
-        const QString path = dir.filePath(name + ".xls");
-        book->saveAs(path, xl::kExcel8);
-        host->quit();
-
+        const QString path = testing::savePlanSheet(dir, name, plan);
         xls::XlsWorkbook saved = xls::readWorkbook(files::fileSystemPath(path));
         int formulas = 0;
         for (xls::XlsSheet& sheet : saved.sheets) {

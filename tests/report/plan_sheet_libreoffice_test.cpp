@@ -2,8 +2,7 @@
 // every total must equal the sum of the amounts above it, and the sheet must
 // print on exactly one A4 portrait page.
 
-#include "host/engine/engine_host.h"
-#include "report/plan_sheet.h"
+#include "saved_plan_sheet.h"
 #include "tests/support/external_tools.h"
 #include "tests/support/sample_plans.h"
 
@@ -30,16 +29,7 @@ Plan oddPlan()
 
 class PlanSheetInLibreOfficeTest : public ::testing::Test {
 protected:
-    QString save(const QString& name, const Plan& plan)
-    {
-        auto host = createEngineHost("Excel.Application");
-        auto book = host->workbooks()->add();
-        buildPlanSheet(*host, plan);
-        const QString path = dir.filePath(name + ".xls");
-        book->saveAs(path, xl::kExcel8);
-        host->quit();
-        return path;
-    }
+    QString save(const QString& name, const Plan& plan) { return testing::savePlanSheet(dir, name, plan); }
 
     // Walks up from every "Total:" row to its block's title, summing column F.
     void expectTotalsAddUp(const QString& csvPath, int expectedTotals)

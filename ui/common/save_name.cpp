@@ -3,6 +3,10 @@
 #include "files/file_error.h"
 #include "files/path_bytes.h"
 #include "files/write_target.h"
+#include "messages/message.h"
+#include "platform/system.h"
+
+#include <QCoreApplication>
 
 namespace jubilo {
 
@@ -16,6 +20,20 @@ SaveName checkSaveName(const QString& chosen)
     } catch (const files::FileError&) {
         return {chosen, false, {}};  // the save itself reports why it cannot be made
     }
+}
+
+bool mayWriteAt(const QString& chosen)
+{
+    const SaveName name = checkSaveName(chosen);
+    if (!name.refusal.isEmpty()) {
+        msgBox(name.refusal);
+        return false;
+    }
+    return !name.exists
+        || msgBox(QCoreApplication::translate("SaveName", "%1 already exists. Do you want to replace it?")
+                      .arg(files::displayName(name.file)),
+                  msgbox::kYesNo)
+        == msgbox::kAnswerYes;
 }
 
 }  // namespace jubilo

@@ -18,4 +18,8 @@ struct SaveName {
 };
 SaveName checkSaveName(const QString& chosen);
 
+// Whether to write at the chosen name: a refused name is said so (false);
+// a file there is replaced only when the user says so.
+bool mayWriteAt(const QString& chosen);
+
 }  // namespace jubilo

@@ -41,20 +41,6 @@ QString askPngFileName()
     return choice.path.isEmpty() ? QString() : withPngSuffix(choice.path);
 }
 
-// A refused name (a folder, a link another user planted) is said so; a file
-// there is replaced only when the user says so.
-bool mayWriteAt(const QString& path)
-{
-    const SaveName name = checkSaveName(path);
-    if (!name.refusal.isEmpty()) {
-        msgBox(name.refusal);
-        return false;
-    }
-    return !name.exists
-        || msgBox(tr("%1 already exists. Do you want to replace it?").arg(shown(name.file)), msgbox::kYesNo)
-        == msgbox::kAnswerYes;
-}
-
 void writePng(BudgetChart& chart, const QString& path)
 {
     const QByteArray bytes = chartPng(chart);

@@ -44,20 +44,6 @@ QString askPlanFileName(const QString& title)
     return choice.path.isEmpty() ? QString() : withPlanSuffix(choice.path);
 }
 
-// A name that is refused (a link another user planted, a folder) is said
-// so; a file there is replaced only when the user says so.
-bool mayWritePlanAt(const QString& path)
-{
-    const SaveName name = checkSaveName(path);
-    if (!name.refusal.isEmpty()) {
-        msgBox(name.refusal);
-        return false;
-    }
-    return !name.exists
-        || msgBox(tr("%1 already exists. Do you want to replace it?").arg(shown(name.file)), msgbox::kYesNo)
-        == msgbox::kAnswerYes;
-}
-
 QString openElsewhereMessage(const QString& path)
 {
     return tr("The plan %1 is open in another Jubilo: switch to that window to work on it.").arg(shown(path));
@@ -107,7 +93,7 @@ void PlanFiles::create(const QString& title, const std::function<StoredValues()>
         return;
     }
     bool mayWrite = false;
-    trap.step(104, [&] { mayWrite = mayWritePlanAt(path); });
+    trap.step(104, [&] { mayWrite = mayWriteAt(path); });
     if (!mayWrite)
         return;
     bool elsewhere = false;
