@@ -89,6 +89,7 @@ void MainWindow::buildWindow()
     connectBudgetsAndDate();
     connectListEditing();
     connectHistory();
+    connectRowClipboard();
     nameForScreenReaders(widgets_);
 }
 

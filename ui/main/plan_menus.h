@@ -24,6 +24,8 @@ struct PlanMenus {
     QMenu* editMenu = nullptr;
     QAction* undo = nullptr;  // its text names the step it undoes
     QAction* redo = nullptr;
+    QAction* copyRows = nullptr;  // both act on the list that has the focus
+    QAction* pasteRows = nullptr;
     QMenu* viewMenu = nullptr;
     QAction* glance = nullptr;  // ticked while the glance window is up
     QMenu* helpMenu = nullptr;
