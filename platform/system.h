@@ -77,8 +77,8 @@ public:
     virtual void setClipboardPicture(std::shared_ptr<const HostPicture> picture) = 0;
     // The picture on the system clipboard: the one this program put there,
     // or the bitmap another program put there; null when it holds none.
-    // The program never reads the clipboard; this shows what "Copy picture"
-    // left there.
+    // The program never reads a picture from the clipboard; this shows what
+    // "Copy picture" left there.
     virtual std::shared_ptr<const HostPicture> clipboardPicture() = 0;
 
     // Makes the pages, then the modal print dialog, then the pages on the

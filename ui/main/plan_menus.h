@@ -1,7 +1,8 @@
 #pragma once
-// The main window's menu bar: File (plans), Edit (undo and redo), View (the
-// plan at a glance) and Help. It stands above the
-// form, which keeps its own size and layout; the window grows by the bar.
+// The main window's menu bar: File (plans), Edit (undo and redo, a list's
+// rows copied and pasted), View (the plan at a glance) and Help. It stands
+// above the form, which keeps its own size and layout; the window grows by
+// the bar.
 
 #include <QString>
 

@@ -80,6 +80,8 @@ TEST_F(RowClipboardTest, APasteTakesAllRowsOrNoneAndNamesTheFirstRefusedLine)
         {"Al\tOak\tyes\t1\r\nBo\tElm\tNO\t2\r\n", {{"Al", "Oak", "Yes", "1"}, {"Bo", "Elm", "No", "2"}}},
         {"Cy\t\"Flat 1\r\nElm St\"\tYes\t3", {{"Cy", "Flat 1\r\nElm St", "Yes", "3"}}},
         {"Di,\"Elm St, 4\",No,1\n", {{"Di", "Elm St, 4", "No", "1"}}},
+        {"Ed;\"Elm, 5\";no;1\n", {{"Ed", "Elm, 5", "No", "1"}}},
+        {"Guest(s)\tAddress\tRSVP?\tNumber in Party\nFy\tOak\tYes\t1\n", {{"Fy", "Oak", "Yes", "1"}}},
     };
     for (const auto& t : taken) {
         paste(TableId::Guests, t.text);
@@ -97,6 +99,8 @@ TEST_F(RowClipboardTest, APasteTakesAllRowsOrNoneAndNamesTheFirstRefusedLine)
         {"Al\tOak\tYes\t1\nBo\tOak\tYes\n", "line 2 of the pasted text cannot go in, because it has 3 cells"},
         {"Al\t\"Oak\nSt\"\tYes\t1\nBo\t\tNo\t1\n",
          "line 3 of the pasted text cannot go in, because its \"Address\" cell is empty"},
+        {"Al\tOak\tYes\t1\nBo\t\"Oak\tNo\t1\n", "line 2 of the pasted text cannot go in, because it starts a quoted"},
+        {"\r\n\r\n", "The clipboard holds no rows to paste."},
         {"Al\tOak\tmaybe\t1\n", "line 1 of the pasted text cannot go in, because its \"RSVP?\" cell is \"maybe\""},
         {"Al\tOak\tYes\t1\nBo\t" + QString(32768, 'x') + "\tNo\t1\n",
          "line 2 of the pasted text cannot go in, because its \"Address\" cell has 32768 characters"},
@@ -111,6 +115,14 @@ TEST_F(RowClipboardTest, APasteTakesAllRowsOrNoneAndNamesTheFirstRefusedLine)
         EXPECT_EQ(stored("Guests"), storedBefore);
     }
     EXPECT_FALSE(undoItem().isEnabled()) << "a refused paste is no step";
+
+    table(TableId::Guests).appendRows(std::vector<PlanRow>(PlanTable::kMaxRows - 4, PlanRow{"G", "A", "No", "1"}));
+    sys.messages.clear();
+    paste(TableId::Guests, "Al\tOak\tYes\t1\nBo\tOak\tNo\t2\n");
+    ASSERT_EQ(sys.messages.size(), 1u);
+    EXPECT_TRUE(sys.messages[0].text.contains("line 2 of the pasted text cannot go in, because it would make the "
+                                              "Guests list longer than the 32767 rows"));
+    EXPECT_EQ(table(TableId::Guests).rowCount(), PlanTable::kMaxRows - 1);
 }
 
 TEST_F(RowClipboardTest, APasteIsOneStepThatOneUndoTakesAway)
