@@ -10,6 +10,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -234,5 +235,15 @@ const HostTypedInput& QtSystem::typedInput()
         throw std::runtime_error("No spreadsheet host is registered to read typed amounts");
     return *typedInput_;
 }
+
+void QtSystem::setClipboardRows(const QString& tabSeparated, const QString& html)
+{
+    auto* data = new QMimeData;
+    data->setText(tabSeparated);
+    data->setHtml(html);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+QString QtSystem::clipboardText() { return QGuiApplication::clipboard()->text(); }
 
 }  // namespace jubilo

@@ -43,6 +43,8 @@ public:
     std::unique_ptr<SpreadsheetHost> createHost(const QString& className) override;
     std::shared_ptr<SpreadsheetHost> runningHost(const QString& className) override;
     const HostTypedInput& typedInput() override;
+    void setClipboardRows(const QString& tabSeparated, const QString& html) override;
+    QString clipboardText() override;
 
 private:
     IniSettingsStore store_;

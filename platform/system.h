@@ -72,13 +72,13 @@ public:
 
     // Puts a picture on the system clipboard; other programs that paste it
     // get a bitmap, drawn when they ask. The preview's "Copy picture" is the
-    // only caller: nothing else in the program touches the user's clipboard
-    // (the report takes its picture from the host's own clipboard).
+    // only caller (the report takes its picture from the host's own
+    // clipboard); a list's rows go there by setClipboardRows.
     virtual void setClipboardPicture(std::shared_ptr<const HostPicture> picture) = 0;
     // The picture on the system clipboard: the one this program put there,
     // or the bitmap another program put there; null when it holds none.
-    // The program never reads the clipboard; this shows what "Copy picture"
-    // left there.
+    // The program never reads a picture from the clipboard; this shows what
+    // "Copy picture" left there.
     virtual std::shared_ptr<const HostPicture> clipboardPicture() = 0;
 
     // Makes the pages, then the modal print dialog, then the pages on the
@@ -101,6 +101,13 @@ public:
     // How the host's sheet reads a typed text, for figures that must agree
     // with its totals; throws when no host is registered.
     virtual const HostTypedInput& typedInput() = 0;
+
+    // Puts a list's copied rows on the system clipboard, as plain text
+    // (tab-separated) and as HTML, so that other programs paste a table.
+    virtual void setClipboardRows(const QString& tabSeparated, const QString& html) = 0;
+    // The clipboard's plain text, as a paste into a list reads it; empty
+    // when it holds none.
+    virtual QString clipboardText() = 0;
 };
 
 // The installed seam. The program installs Qt's at start; tests install

@@ -35,6 +35,8 @@ public:
     std::unique_ptr<SpreadsheetHost> createHost(const QString& className) override;
     std::shared_ptr<SpreadsheetHost> runningHost(const QString& className) override;
     const HostTypedInput& typedInput() override;
+    void setClipboardRows(const QString& tabSeparated, const QString&) override { clipboardText_ = tabSeparated; }
+    QString clipboardText() override { return clipboardText_; }
 
     int boxes() const { return boxes_; }
     QString lastBox() const { return lastBox_; }
@@ -42,6 +44,7 @@ public:
 private:
     QString temp_;
     std::shared_ptr<const HostPicture> clipboard_;
+    QString clipboardText_;
     int boxes_ = 0;
     QString lastBox_;
 };

@@ -72,6 +72,13 @@ public:
     std::unique_ptr<SpreadsheetHost> createHost(const QString& className) override;
     std::shared_ptr<SpreadsheetHost> runningHost(const QString& className) override;
     const HostTypedInput& typedInput() override;
+    void setClipboardRows(const QString& tabSeparated, const QString& html) override
+    {
+        ++clipboardPuts;
+        clipboardPlainText = tabSeparated;
+        clipboardHtml = html;
+    }
+    QString clipboardText() override { return clipboardPlainText; }
 
     // Script.
     std::deque<int> answers;  // next message box answers; OK/No when empty
@@ -103,6 +110,10 @@ public:
     std::optional<int> endedWith;
     int clipboardPuts = 0;
     int clipboardFetches = 0;
+    // The clipboard's texts: what a copy of rows left there, or what the
+    // test puts there for a paste to read.
+    QString clipboardPlainText;
+    QString clipboardHtml;
 };
 
 // A test with the scripted seam installed as the program's.

@@ -76,7 +76,8 @@ MainWindow::MainWindow(OpenPlan plan, QWidget* parent)
     formLoad();
 }
 
-MainWindow::~MainWindow() = default;
+// The lists losing the focus as they go must not reach a window half gone.
+MainWindow::~MainWindow() { disconnect(qApp, &QApplication::focusChanged, this, nullptr); }
 
 void MainWindow::buildWindow()
 {
@@ -89,6 +90,7 @@ void MainWindow::buildWindow()
     connectBudgetsAndDate();
     connectListEditing();
     connectHistory();
+    connectRowClipboard();
     nameForScreenReaders(widgets_);
 }
 

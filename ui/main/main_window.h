@@ -28,6 +28,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace jubilo {
@@ -83,6 +84,11 @@ public:
     void redoStep();
     // Writes the eight stored tables under the close's error trap.
     void saveTables();
+    // Edit > Copy Rows and Paste Rows, on the list that has the focus: its
+    // selected rows to the clipboard as text and as a table, and rows from
+    // the clipboard's text after its last row, all or none, as one step.
+    void copyRows();
+    void pasteRows();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -136,6 +142,13 @@ private:
     std::vector<TableId> refuseSampleTables();
     QString keptTablesText(std::span<const KeptTable> kept) const;
     bool isArrowArea(const QWidget& widget) const;
+    void connectRowClipboard();
+    void updateRowClipboardItems();
+    std::optional<TableId> listInFocus() const;
+    // The list's selected rows, 1-based, in the list's order.
+    std::vector<int> selectedRows(TableId id) const;
+    void pasteInto(TableId id);
+    void selectRows(TableId id, int first, int last);
 
     Plan plan_;
     OpenPlan open_;

@@ -38,11 +38,11 @@ void MainWindow::foldPlanFile()
     guardHandler(locations::kFoldPlanTimer, [&] { open_.store().checkpoint(); });
 }
 
+// Of several selected rows, the first in the list.
 int MainWindow::selectedRow(TableId id) const
 {
-    const QTreeView& list = tableList(widgets_, id);
-    const QModelIndexList rows = list.selectionModel() ? list.selectionModel()->selectedRows() : QModelIndexList();
-    return rows.isEmpty() ? 0 : rows.constFirst().row() + 1;
+    const std::vector<int> rows = selectedRows(id);
+    return rows.empty() ? 0 : rows.front();
 }
 
 void MainWindow::selectRow(TableId id, int position)

@@ -68,6 +68,9 @@ PlanMenus buildPlanMenus(QWidget& window)
     m.redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     m.undo->setEnabled(false);
     m.redo->setEnabled(false);
+    m.editMenu->addSeparator();
+    m.copyRows = item(*m.editMenu, tr("&Copy Rows"), QKeySequence::Copy);
+    m.pasteRows = item(*m.editMenu, tr("&Paste Rows"), QKeySequence::Paste);
     m.viewMenu = menu(*m.bar, tr("&View"));
     m.glance = item(*m.viewMenu, tr("Plan at a &Glance"), QKeySequence(Qt::Key_F9));
     m.helpMenu = menu(*m.bar, tr("&Help"));

@@ -1,7 +1,8 @@
 #pragma once
-// The main window's menu bar: File (plans), Edit (undo and redo), View (the
-// plan at a glance) and Help. It stands above the
-// form, which keeps its own size and layout; the window grows by the bar.
+// The main window's menu bar: File (plans), Edit (undo and redo, a list's
+// rows copied and pasted), View (the plan at a glance) and Help. It stands
+// above the form, which keeps its own size and layout; the window grows by
+// the bar.
 
 #include <QString>
 
@@ -24,6 +25,8 @@ struct PlanMenus {
     QMenu* editMenu = nullptr;
     QAction* undo = nullptr;  // its text names the step it undoes
     QAction* redo = nullptr;
+    QAction* copyRows = nullptr;  // both act on the list that has the focus
+    QAction* pasteRows = nullptr;
     QMenu* viewMenu = nullptr;
     QAction* glance = nullptr;  // ticked while the glance window is up
     QMenu* helpMenu = nullptr;

@@ -8,6 +8,8 @@
 
 #include <QItemSelectionModel>
 
+#include <algorithm>
+#include <functional>
 #include <stdexcept>
 
 namespace jubilo {
@@ -44,11 +46,16 @@ bool RowEntry::isFilled(const EntryInput& input) const
     return !(widgets_.*std::get<WidgetMember<QLineEdit>>(input))->text().isEmpty();
 }
 
-int RowEntry::selectedPosition(TableId table) const
+std::vector<int> RowEntry::selectedPositions(TableId table) const
 {
     const QTreeView& list = tableList(widgets_, table);
-    const QModelIndexList rows = list.selectionModel() ? list.selectionModel()->selectedRows() : QModelIndexList();
-    return rows.isEmpty() ? 0 : rows.constFirst().row() + 1;
+    std::vector<int> positions;
+    if (list.selectionModel()) {
+        for (const QModelIndex& row : list.selectionModel()->selectedRows())
+            positions.push_back(row.row() + 1);
+    }
+    std::sort(positions.begin(), positions.end(), std::greater<>());
+    return positions;
 }
 
 bool RowEntry::fitsCells(const PlanTable& table, const PlanRow& row) const
@@ -166,10 +173,18 @@ void RowEntry::remove(const DeleteProcedure& p)
         return;
     bool removed = false;
     trap.step(102, [&] {
-        const int position = selectedPosition(p.table);
-        if (position == 0)
+        const std::vector<int> positions = selectedPositions(p.table);
+        if (positions.empty())
             throw std::runtime_error("No row is selected. Please select the row to delete.");
-        table.removeAt(position);
+        // From the last up, a run of neighbours at a time, so that the
+        // positions still to go keep their place.
+        for (std::size_t i = 0; i < positions.size();) {
+            std::size_t run = 1;
+            while (i + run < positions.size() && positions[i + run] == positions[i] - static_cast<int>(run))
+                ++run;
+            table.replaceRows(positions[i + run - 1], static_cast<int>(run), {});
+            i += run;
+        }
         removed = true;
     });
     if (removed)

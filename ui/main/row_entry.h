@@ -25,6 +25,7 @@ public:
 
     void add(const AddProcedure& procedure);
     void addFood();
+    // Deletes the list's selected rows, all of them when several are.
     void remove(const DeleteProcedure& procedure);
     // A cell edited where it stands, under the rules of Add: an empty text
     // is refused with the table's reminder, a text the store cannot hold
@@ -37,8 +38,8 @@ private:
     // The text of a text box, or the chosen item of a drop-down.
     QString inputText(const EntryInput& input) const;
     bool isFilled(const EntryInput& input) const;
-    // The 1-based position of the list's selected row; 0 when none.
-    int selectedPosition(TableId table) const;
+    // The 1-based positions of the list's selected rows, from the last up.
+    std::vector<int> selectedPositions(TableId table) const;
     // Refuses, with a message, rows the table or the store cannot hold.
     bool canStore(const PlanTable& table, const std::vector<PlanRow>& rows) const;
     bool canHold(const PlanTable& table, const std::vector<PlanRow>& rows) const;

@@ -115,4 +115,6 @@ QString date() { return tr("Party Date"); }
 
 QString newPlanFromThis() { return tr("New Plan From This One"); }
 
+QString pasteRows() { return tr("Paste Rows"); }
+
 }  // namespace jubilo::step_names

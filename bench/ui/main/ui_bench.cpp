@@ -81,6 +81,10 @@ public:
     void openUrl(const QString&) override {}
     QStringList environment() override { return {"TEMP=" + temp_}; }
     CountingStore& settings() override { return store_; }
+    void setClipboardRows(const QString& tabSeparated, const QString&) override { clipboard = tabSeparated; }
+    QString clipboardText() override { return clipboard; }
+
+    QString clipboard;  // the desktop's own is left alone
 
 private:
     CountingStore store_;
@@ -286,6 +290,38 @@ void BM_UndoLoadSampleData(benchmark::State& state)
     state.counters["store_writes"] = benchmark::Counter(on.sys.settings().writes, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_UndoLoadSampleData)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// 10,000 guests pasted from the clipboard into a list of `rows` rows: from
+// Edit > Paste Rows to the rows checked, in the list, selected and stored.
+// Undoing the paste is not timed.
+void BM_PasteRows(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const int rows = static_cast<int>(state.range(0));
+    WindowOnStoredPlan on(dir.path(), rows);
+    MainWindow& window = *on.window;
+    QString text;
+    for (int i = 1; i <= 10000; ++i)
+        text += QStringLiteral("Guest %1\t\"Flat %1\nElm St\"\tyes\t%1\r\n").arg(i);
+    on.sys.clipboard = text;
+    window.widgets().guestsList->setFocus();
+    int pasteWrites = 0;
+    for (auto _ : state) {
+        const int before = on.sys.settings().writes;
+        window.pasteRows();
+        QApplication::processEvents();
+        state.PauseTiming();
+        pasteWrites += on.sys.settings().writes - before;
+        if (window.plan().table(TableId::Guests).rowCount() != rows + 10000)
+            state.SkipWithError("the rows were not pasted");
+        window.menus().undo->trigger();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["rows_per_table"] = static_cast<double>(rows);
+    state.counters["store_writes"] = benchmark::Counter(pasteWrites, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_PasteRows)->Arg(0)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // One amount of a list of `rows` rows changed in the plan, as an edit where
 // it stands leaves it: from the change to the list and the status bar
