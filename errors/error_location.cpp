@@ -61,6 +61,7 @@ constexpr ErrorLocation kAll[] = {
     kRedoClick,
     kFoldPlanTimer,
     kSaveChartClick,
+    kImportGuestsClick,
 };
 }  // namespace
 

@@ -75,8 +75,10 @@ inline constexpr ErrorLocation kRedoClick{"Form1.mnuRedo_Click"};
 inline constexpr ErrorLocation kFoldPlanTimer{"Form1.tmrFoldPlan_Timer"};
 // The glance window's chart menu.
 inline constexpr ErrorLocation kSaveChartClick{"GlanceWindow.mnuSaveChart_Click"};
+// File > Import Guests.
+inline constexpr ErrorLocation kImportGuestsClick{"Form1.mnuImportGuests_Click"};
 
-// The 49 procedures that run under the error trap.
+// The 50 procedures that run under the error trap.
 std::span<const ErrorLocation> all();
 }  // namespace locations
 

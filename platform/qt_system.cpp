@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -234,5 +235,7 @@ const HostTypedInput& QtSystem::typedInput()
         throw std::runtime_error("No spreadsheet host is registered to read typed amounts");
     return *typedInput_;
 }
+
+bool QtSystem::runDialog(QDialog& dialog) { return dialog.exec() == QDialog::Accepted; }
 
 }  // namespace jubilo

@@ -43,6 +43,7 @@ public:
     std::unique_ptr<SpreadsheetHost> createHost(const QString& className) override;
     std::shared_ptr<SpreadsheetHost> runningHost(const QString& className) override;
     const HostTypedInput& typedInput() override;
+    bool runDialog(QDialog& dialog) override;
 
 private:
     IniSettingsStore store_;

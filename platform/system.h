@@ -16,6 +16,8 @@
 
 #include <memory>
 
+class QDialog;
+
 namespace jubilo {
 
 class SettingsStore;
@@ -101,6 +103,11 @@ public:
     // How the host's sheet reads a typed text, for figures that must agree
     // with its totals; throws when no host is registered.
     virtual const HostTypedInput& typedInput() = 0;
+
+    // Shows a dialog of the program's own, modal, until the user closes it;
+    // true when it was accepted (its OK, Import...). Tests answer it instead,
+    // setting its widgets as a user would.
+    virtual bool runDialog(QDialog& dialog) = 0;
 };
 
 // The installed seam. The program installs Qt's at start; tests install

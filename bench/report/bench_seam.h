@@ -35,6 +35,8 @@ public:
     std::unique_ptr<SpreadsheetHost> createHost(const QString& className) override;
     std::shared_ptr<SpreadsheetHost> runningHost(const QString& className) override;
     const HostTypedInput& typedInput() override;
+    // The report shows no dialog of its own: any is rejected.
+    bool runDialog(QDialog&) override { return false; }
 
     int boxes() const { return boxes_; }
     QString lastBox() const { return lastBox_; }

@@ -103,6 +103,13 @@ public:
     std::optional<int> endedWith;
     int clipboardPuts = 0;
     int clipboardFetches = 0;
+
+    // Dialogs of the program's own: each is given to the next function of
+    // the script, which may set its widgets and answers accept (true) or
+    // reject; rejected when the script is empty. Recorded by title.
+    bool runDialog(QDialog& dialog) override;
+    std::deque<std::function<bool(QDialog&)>> dialogScripts;
+    QStringList dialogsRun;
 };
 
 // A test with the scripted seam installed as the program's.

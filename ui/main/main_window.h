@@ -83,6 +83,9 @@ public:
     void redoStep();
     // Writes the eight stored tables under the close's error trap.
     void saveTables();
+    // File > Import Guests: a CSV or vCard file's guests, once the import
+    // dialog is confirmed, appended to the Guests list as one undo step.
+    void importGuests();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

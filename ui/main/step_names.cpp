@@ -115,4 +115,6 @@ QString date() { return tr("Party Date"); }
 
 QString newPlanFromThis() { return tr("New Plan From This One"); }
 
+QString importGuests() { return tr("Import Guests"); }
+
 }  // namespace jubilo::step_names

@@ -17,5 +17,6 @@ QString loadSampleData();
 QString budget(BudgetId budget);
 QString date();
 QString newPlanFromThis();
+QString importGuests();
 
 }  // namespace jubilo::step_names
