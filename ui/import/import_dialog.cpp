@@ -50,6 +50,11 @@ ImportGuestsDialog::ImportGuestsDialog(GuestSource source, QWidget* parent)
     for (int column = 0; column < kGuestColumns; ++column)
         preview_->setHorizontalHeaderItem(column,
                                           new QTableWidgetItem(QString::fromUtf8(guests.columns[column].header)));
+    // Room for the rows shown, without a scroll bar.
+    preview_->setMinimumHeight(preview_->horizontalHeader()->sizeHint().height()
+                               + kPreviewRows * preview_->verticalHeader()->defaultSectionSize()
+                               + 2 * preview_->frameWidth());
+    layout->addWidget(wrappedLabel(tr("The first guests as they will be added:"), this));
     layout->addWidget(preview_);
     if (!source_.note.isEmpty())
         layout->addWidget(wrappedLabel(source_.note, this));
@@ -82,7 +87,8 @@ QWidget* ImportGuestsDialog::buildMapping()
             choice->addItem(source_.columns[source], source);
         choice->setCurrentIndex(choice->findData(mapping_.columns[static_cast<std::size_t>(column)]));
         connect(choice, &QComboBox::currentIndexChanged, this, &ImportGuestsDialog::mappingChosen);
-        form->addRow(tr("%1:").arg(header), choice);
+        // "RSVP?" asks already: no colon after it.
+        form->addRow(header.endsWith(QLatin1Char('?')) ? header : tr("%1:").arg(header), choice);
         choices_[static_cast<std::size_t>(column)] = choice;
     }
     form->addRow(wrappedLabel(tr("An empty \"RSVP?\" reads \"No\", an empty \"Number in Party\" reads \"1\"."), box));
