@@ -63,6 +63,7 @@ constexpr ErrorLocation kAll[] = {
     kSaveChartClick,
     kCopyRowsClick,
     kPasteRowsClick,
+    kImportGuestsClick,
 };
 }  // namespace
 

@@ -79,7 +79,12 @@ inline constexpr ErrorLocation kSaveChartClick{"GlanceWindow.mnuSaveChart_Click"
 inline constexpr ErrorLocation kCopyRowsClick{"Form1.mnuCopyRows_Click"};
 inline constexpr ErrorLocation kPasteRowsClick{"Form1.mnuPasteRows_Click"};
 
-// The 51 procedures that run under the error trap.
+that run under the error trap.
+
+    // File > Import Guests.
+    inline constexpr ErrorLocation kImportGuestsClick{"Form1.mnuImportGuests_Click"};
+
+// The 52 procedures that run under the error trap.
 std::span<const ErrorLocation> all();
 }  // namespace locations
 

@@ -68,7 +68,7 @@ struct DelimitedReader::Parser {
         afterCarriageReturn = false;
         const QByteArray text(bytes, static_cast<qsizetype>(size));
         line += static_cast<int>(text.count('\n') + text.count('\r') - text.count("\r\n"));
-        rowBytes += text.size();
+        rowBytes += text.size() + 1;  // with its delimiter: a row of empty fields has a size too
         if (text.size() > kMaxFieldBytes)
             failure.emplace(DelimitedTextError::Reason::FieldTooLong, rowLine);
         else if (rowBytes > kMaxRowBytes)

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QMimeData>
@@ -245,5 +246,6 @@ void QtSystem::setClipboardRows(const QString& tabSeparated, const QString& html
 }
 
 QString QtSystem::clipboardText() { return QGuiApplication::clipboard()->text(); }
+bool QtSystem::runDialog(QDialog& dialog) { return dialog.exec() == QDialog::Accepted; }
 
 }  // namespace jubilo

@@ -45,6 +45,7 @@ public:
     const HostTypedInput& typedInput() override;
     void setClipboardRows(const QString& tabSeparated, const QString& html) override;
     QString clipboardText() override;
+    bool runDialog(QDialog& dialog) override;
 
 private:
     IniSettingsStore store_;

@@ -16,6 +16,8 @@
 
 #include <memory>
 
+class QDialog;
+
 namespace jubilo {
 
 class SettingsStore;
@@ -108,6 +110,10 @@ public:
     // The clipboard's plain text, as a paste into a list reads it; empty
     // when it holds none.
     virtual QString clipboardText() = 0;
+    // Shows a dialog of the program's own, modal, until the user closes it;
+    // true when it was accepted (its OK, Import...). Tests answer it instead,
+    // setting its widgets as a user would.
+    virtual bool runDialog(QDialog& dialog) = 0;
 };
 
 // The installed seam. The program installs Qt's at start; tests install

@@ -35,7 +35,7 @@ LAYERS = [
                                        # lists in and out as text other programs read
     ['report'],                        # the report run and the plan sheet
     ['command_line', 'startup', 'ui/common'],  # scripting forms; the lock; what both windows share
-    ['ui/preview', 'ui/glance'],       # the preview; the plan at a glance
+    ['ui/preview', 'ui/glance', 'ui/import'],  # the preview; the plan at a glance; importing guests
     ['ui/main'],
     ['app'],
 ]

@@ -37,6 +37,8 @@ public:
     const HostTypedInput& typedInput() override;
     void setClipboardRows(const QString& tabSeparated, const QString&) override { clipboardText_ = tabSeparated; }
     QString clipboardText() override { return clipboardText_; }
+    // The report shows no dialog of its own: any is rejected.
+    bool runDialog(QDialog&) override { return false; }
 
     int boxes() const { return boxes_; }
     QString lastBox() const { return lastBox_; }

@@ -73,6 +73,7 @@ TEST(DelimitedTextTest, TextThatIsNoListIsRefusedNamingTheLine)
         {"a\n" + QByteArray(kMaxFieldBytes + 10, 'x') + "\n", R::FieldTooLong, 2},
         {"a\n\"" + QByteArray(kMaxFieldBytes + 10, 'x') + "\"\n", R::FieldTooLong, 2},
         {"a\n" + (QByteArray(kMaxFieldBytes / 2, 'x') + ",").repeated(10) + "\n", R::RowTooLong, 2},
+        {"a" + QByteArray(kMaxRowBytes + 1, ',') + "\n", R::RowTooLong, 1},  // empty fields count too
     };
     for (const auto& c : cases) {
         try {

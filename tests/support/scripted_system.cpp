@@ -1,5 +1,7 @@
 #include "tests/support/scripted_system.h"
 
+#include <QDialog>
+
 #include <stdexcept>
 
 namespace jubilo::testing {
@@ -109,6 +111,16 @@ const HostTypedInput& ScriptedSystem::typedInput()
     if (!typedInputReader)
         throw std::runtime_error("The test gave no reader of typed amounts");
     return *typedInputReader;
+}
+
+bool ScriptedSystem::runDialog(QDialog& dialog)
+{
+    dialogsRun << dialog.windowTitle();
+    if (dialogScripts.empty())
+        return false;
+    const std::function<bool(QDialog&)> script = std::move(dialogScripts.front());
+    dialogScripts.pop_front();
+    return script(dialog);
 }
 
 }  // namespace jubilo::testing

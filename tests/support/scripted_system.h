@@ -114,6 +114,13 @@ public:
     // test puts there for a paste to read.
     QString clipboardPlainText;
     QString clipboardHtml;
+
+    // Dialogs of the program's own: each is given to the next function of
+    // the script, which may set its widgets and answers accept (true) or
+    // reject; rejected when the script is empty. Recorded by title.
+    bool runDialog(QDialog& dialog) override;
+    std::deque<std::function<bool(QDialog&)>> dialogScripts;
+    QStringList dialogsRun;
 };
 
 // A test with the scripted seam installed as the program's.

@@ -89,6 +89,9 @@ public:
     // the clipboard's text after its last row, all or none, as one step.
     void copyRows();
     void pasteRows();
+    // File > Import Guests: a CSV or vCard file's guests, once the import
+    // dialog is confirmed, appended to the Guests list as one undo step.
+    void importGuests();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

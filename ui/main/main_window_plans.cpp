@@ -48,6 +48,7 @@ void MainWindow::buildMenus()
     connect(menus_.newPlanFromThis, &QAction::triggered, this, &MainWindow::newPlanFromThis);
     connect(menus_.openPlan, &QAction::triggered, this, [this] { planFiles_.openPlan(); });
     connect(menus_.savePlanAs, &QAction::triggered, this, [this] { planFiles_.savePlanAs(); });
+    connect(menus_.importGuests, &QAction::triggered, this, &MainWindow::importGuests);
     connect(menus_.quit, &QAction::triggered, this, &QWidget::close);
     connect(menus_.help, &QAction::triggered, this, &MainWindow::showHelp);
     connect(menus_.about, &QAction::triggered, this, &MainWindow::showAbout);

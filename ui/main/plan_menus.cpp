@@ -61,6 +61,8 @@ PlanMenus buildPlanMenus(QWidget& window)
     m.recentMenu->setAccessibleName(spoken(tr("Open &Recent")));
     m.savePlanAs = item(*m.fileMenu, tr("Save Plan &As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m.fileMenu->addSeparator();
+    m.importGuests = item(*m.fileMenu, tr("&Import Guests…"));
+    m.fileMenu->addSeparator();
     m.quit = item(*m.fileMenu, tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
     m.editMenu = menu(*m.bar, tr("&Edit"));
     m.undo = item(*m.editMenu, tr("&Undo"), QKeySequence::Undo);

@@ -21,6 +21,7 @@ struct PlanMenus {
     QAction* openPlan = nullptr;
     QMenu* recentMenu = nullptr;  // filled each time it opens
     QAction* savePlanAs = nullptr;
+    QAction* importGuests = nullptr;
     QAction* quit = nullptr;
     QMenu* editMenu = nullptr;
     QAction* undo = nullptr;  // its text names the step it undoes

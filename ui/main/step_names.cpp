@@ -116,5 +116,6 @@ QString date() { return tr("Party Date"); }
 QString newPlanFromThis() { return tr("New Plan From This One"); }
 
 QString pasteRows() { return tr("Paste Rows"); }
+QString importGuests() { return tr("Import Guests"); }
 
 }  // namespace jubilo::step_names

@@ -18,5 +18,6 @@ QString budget(BudgetId budget);
 QString date();
 QString newPlanFromThis();
 QString pasteRows();
+QString importGuests();
 
 }  // namespace jubilo::step_names

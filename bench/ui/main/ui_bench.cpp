@@ -26,9 +26,11 @@
 #include <QAction>
 #include <QItemSelectionModel>
 #include <QTemporaryDir>
+#include <QDialog>
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -85,6 +87,12 @@ public:
     QString clipboardText() override { return clipboard; }
 
     QString clipboard;  // the desktop's own is left alone
+    QString openFileName(const QString&, const QString&, const QString&) override { return openPath; }
+    // No dialog shows: each is answered here (rejected when no answer is set).
+    bool runDialog(QDialog& dialog) override { return answerDialog ? answerDialog(dialog) : false; }
+
+    QString openPath;
+    std::function<bool(QDialog&)> answerDialog;
 
 private:
     CountingStore store_;
@@ -344,6 +352,42 @@ void BM_AmountEdit(benchmark::State& state)
     state.counters["rows_per_table"] = static_cast<double>(rows);
 }
 BENCHMARK(BM_AmountEdit)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// File > Import Guests with a CSV file of `rows` guests, the dialog
+// confirmed as it opens: from the menu item to the guests in the list on
+// screen and stored. Undoing them after each import is not timed.
+void BM_ImportGuestsFromCsv(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const int rows = static_cast<int>(state.range(0));
+    WindowOnStoredPlan on(dir.path(), 1);
+    MainWindow& window = *on.window;
+    QByteArray csv = "Name,Address,RSVP,Number in Party\r\n";
+    for (int i = 0; i < rows; ++i)
+        csv += "Guest " + QByteArray::number(i) + ",\"" + QByteArray::number(i) + " Elm St, Springfield\",yes,2\r\n";
+    on.sys.openPath = dir.filePath("guests.csv");
+    QFile file(on.sys.openPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size()) {
+        state.SkipWithError("the CSV file could not be written");
+        return;
+    }
+    file.close();
+    on.sys.answerDialog = [](QDialog&) { return true; };
+    on.sys.settings().writes = 0;
+    for (auto _ : state) {
+        window.menus().importGuests->trigger();
+        QApplication::processEvents();
+        state.PauseTiming();
+        if (window.plan().table(TableId::Guests).rowCount() != rows + 1)
+            state.SkipWithError("the guests were not imported");
+        window.menus().undo->trigger();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["guests"] = static_cast<double>(rows);
+    state.counters["store_writes"] = benchmark::Counter(on.sys.settings().writes, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_ImportGuestsFromCsv)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
