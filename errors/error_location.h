@@ -78,11 +78,8 @@ inline constexpr ErrorLocation kSaveChartClick{"GlanceWindow.mnuSaveChart_Click"
 // A list's rows copied to the clipboard and pasted from it.
 inline constexpr ErrorLocation kCopyRowsClick{"Form1.mnuCopyRows_Click"};
 inline constexpr ErrorLocation kPasteRowsClick{"Form1.mnuPasteRows_Click"};
-
-that run under the error trap.
-
-    // File > Import Guests.
-    inline constexpr ErrorLocation kImportGuestsClick{"Form1.mnuImportGuests_Click"};
+// File > Import Guests.
+inline constexpr ErrorLocation kImportGuestsClick{"Form1.mnuImportGuests_Click"};
 
 // The 52 procedures that run under the error trap.
 std::span<const ErrorLocation> all();
