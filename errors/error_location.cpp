@@ -61,6 +61,8 @@ constexpr ErrorLocation kAll[] = {
     kRedoClick,
     kFoldPlanTimer,
     kSaveChartClick,
+    kExportListClick,
+    kExportTimetableClick,
 };
 }  // namespace
 

@@ -75,8 +75,11 @@ inline constexpr ErrorLocation kRedoClick{"Form1.mnuRedo_Click"};
 inline constexpr ErrorLocation kFoldPlanTimer{"Form1.tmrFoldPlan_Timer"};
 // The glance window's chart menu.
 inline constexpr ErrorLocation kSaveChartClick{"GlanceWindow.mnuSaveChart_Click"};
+// The File menu's exports.
+inline constexpr ErrorLocation kExportListClick{"Form1.mnuExportList_Click"};
+inline constexpr ErrorLocation kExportTimetableClick{"Form1.mnuExportTimetable_Click"};
 
-// The 49 procedures that run under the error trap.
+// The 51 procedures that run under the error trap.
 std::span<const ErrorLocation> all();
 }  // namespace locations
 

@@ -1,6 +1,7 @@
 #include "platform/qt_system.h"
 
 #include "platform/bitmap_picture.h"
+#include "platform/date_question.h"
 #include "platform/page_printing.h"
 #include "platform/picture_mime_data.h"
 
@@ -233,6 +234,11 @@ const HostTypedInput& QtSystem::typedInput()
     if (!typedInput_)
         throw std::runtime_error("No spreadsheet host is registered to read typed amounts");
     return *typedInput_;
+}
+
+std::optional<QDate> QtSystem::askDate(const QString& title, const QString& label, const QDate& proposal)
+{
+    return askDateInDialog(QApplication::activeWindow(), title, label, proposal);
 }
 
 }  // namespace jubilo

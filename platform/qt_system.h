@@ -43,6 +43,7 @@ public:
     std::unique_ptr<SpreadsheetHost> createHost(const QString& className) override;
     std::shared_ptr<SpreadsheetHost> runningHost(const QString& className) override;
     const HostTypedInput& typedInput() override;
+    std::optional<QDate> askDate(const QString& title, const QString& label, const QDate& proposal) override;
 
 private:
     IniSettingsStore store_;

@@ -35,6 +35,7 @@ public:
     std::unique_ptr<SpreadsheetHost> createHost(const QString& className) override;
     std::shared_ptr<SpreadsheetHost> runningHost(const QString& className) override;
     const HostTypedInput& typedInput() override;
+    std::optional<QDate> askDate(const QString&, const QString&, const QDate&) override { return std::nullopt; }
 
     int boxes() const { return boxes_; }
     QString lastBox() const { return lastBox_; }
