@@ -223,6 +223,8 @@ void exportNamedTimetable(const CommandLine& command, std::ostream& err)
                                      .toStdString());
     }
     const PartyTimetable timetable = partyTimetable(plan, *day, reader);
+    if (timetable.events.empty())
+        throw std::runtime_error(emptyTimetableText().toStdString());
     try {
         files::replaceFile(files::fileSystemPath(command.path), icsCalendar(timetable.events, system().now()));
     } catch (const files::FileError& error) {
@@ -280,8 +282,8 @@ QString usageText()
         "new one is complete.\n"
         "\n"
         "Exit status: 0 done; 1 the plan could not be read, its date does not read\n"
-        "as a date (--ics), or the file or the output could not be built or\n"
-        "written; 2 the command line is none of the forms above.\n");
+        "as a date or no row has a time (--ics), or the file or the output could\n"
+        "not be built or written; 2 the command line is none of the forms above.\n");
 }
 
 QString versionText() { return QStringLiteral("%1 %2\n").arg(QLatin1String(kProgram), QLatin1String(JUBILO_VERSION)); }

@@ -57,12 +57,13 @@ void keepQtNotesOffStandardError();
 // message on `err`. Returns the exit status: kFailed as well when `out` or
 // `err` could not be written (a full disk), with a message on `err` when
 // `out` failed. --ics writes the timetable on the plan's date, exiting
-// kFailed when the date does not read as a date, and warns of the rows
-// left out. --pdf, --xls, --ics and --summary need a Qt application and the
-// installed seam (--summary its reader of typed amounts); they read the plan
-// file, or else the seam's store, through a read-only store, and a plan file
-// that cannot be opened leaves the seam's store untouched. --summary prints
-// on `out` only once the figures are all worked out.
+// kFailed when the date does not read as a date or no row has a time, and
+// warns of the rows left out. --pdf, --xls, --ics and --summary need a Qt
+// application and the installed seam (--summary and --ics its reader of
+// typed text); they read the plan file, or else the seam's store, through
+// a read-only store, and a plan file that cannot be opened leaves the
+// seam's store untouched. --summary prints on `out` only once the figures
+// are all worked out.
 int runCommand(const CommandLine& command, std::ostream& out, std::ostream& err);
 
 }  // namespace jubilo

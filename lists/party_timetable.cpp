@@ -50,6 +50,12 @@ PartyTimetable partyTimetable(const Plan& plan, const QDate& day, const HostType
     return timetable;
 }
 
+QString emptyTimetableText()
+{
+    return tr("No row of Schedules or At The Party has a time that reads as a time, so there is no timetable to "
+              "export.");
+}
+
 QString leftOutText(const std::vector<LeftOutRow>& rows)
 {
     QStringList named;

@@ -36,6 +36,10 @@ struct PartyTimetable {
 // parties on different days never share one.
 PartyTimetable partyTimetable(const Plan& plan, const QDate& day, const HostTypedInput& reader);
 
+// A calendar holds at least one event: what is said instead of saving one
+// without.
+QString emptyTimetableText();
+
 // 2 rows are left out because their time does not read as a time:
 // Schedules row 3 "soon", At The Party row 1 "".
 QString leftOutText(const std::vector<LeftOutRow>& rows);

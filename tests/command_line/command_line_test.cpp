@@ -311,6 +311,15 @@ TEST_F(CommandLineExportTest, IcsWritesTheTimetableOrSaysWhyNot)
     EXPECT_EQ(err.str().rfind("jubilo: the party's date \"someday\" does not read as a date", 0), 0u) << err.str();
     EXPECT_FALSE(QFileInfo::exists(notWritten));
 
+    Plan untimed;
+    testing::appendRows(untimed, TableId::Activities, {{"Dancing", "later", ""}});
+    untimed.setDate("12/24/2026");
+    const QString untimedPlan = dir.filePath("untimed.jubilo");
+    PlanFileStore::create(untimedPlan, storedValues(untimed));
+    EXPECT_EQ(run({"--ics", notWritten, untimedPlan}), exit_status::kFailed);
+    EXPECT_EQ(err.str().rfind("jubilo: No row of Schedules or At The Party has a time", 0), 0u) << err.str();
+    EXPECT_FALSE(QFileInfo::exists(notWritten));
+
     EXPECT_EQ(run({"--ics", "/proc/jubilo/party.ics"}), exit_status::kFailed);
     EXPECT_NE(err.str().find("The timetable was not written to /proc/jubilo/party.ics"), std::string::npos)
         << err.str();

@@ -116,21 +116,23 @@ void ListExport::exportTimetable()
     std::optional<QDate> day;
     if (!trap.essential(100, [&] { day = partyDay(plan_); }) || !day)
         return;
+    PartyTimetable timetable;
+    if (!trap.essential(102, [&] { timetable = partyTimetable(plan_, *day, system().typedInput()); }))
+        return;
+    if (timetable.events.empty()) {
+        trap.step(104, [&] { msgBox(emptyTimetableText()); });
+        return;
+    }
     QString path;
-    trap.step(102, [&] { path = askExportFileName(tr("Export Timetable"), calendarType(), tr("Party Timetable")); });
+    trap.step(106, [&] { path = askExportFileName(tr("Export Timetable"), calendarType(), tr("Party Timetable")); });
     if (path.isEmpty())
         return;
     bool mayWrite = false;
-    trap.step(104, [&] { mayWrite = mayExportTo(path); });
+    trap.step(108, [&] { mayWrite = mayExportTo(path); });
     if (!mayWrite)
         return;
-    PartyTimetable timetable;
-    const bool written = trap.essential(106, [&] {
-        timetable = partyTimetable(plan_, *day, system().typedInput());
-        writeExport(path, icsCalendar(timetable.events, system().now()));
-    });
-    if (written)
-        trap.step(108, [&] { msgBox(timetableSavedText(path, timetable)); });
+    if (trap.essential(110, [&] { writeExport(path, icsCalendar(timetable.events, system().now())); }))
+        trap.step(112, [&] { msgBox(timetableSavedText(path, timetable)); });
 }
 
 }  // namespace jubilo

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimeZone>
@@ -175,8 +176,18 @@ TEST_F(ListExportTest, ADateThatReadsAsNoneIsAskedForAndThePlanKeepsItsText)
     sys.savePaths = {dir.filePath("no/such/folder/party.ics")};
     exportTimetable();
     ASSERT_EQ(sys.messages.size(), 2u);
-    EXPECT_TRUE(sys.messages[1].text.contains("Form1.mnuExportTimetable_Click at line 106"))
+    EXPECT_TRUE(sys.messages[1].text.contains("Form1.mnuExportTimetable_Click at line 110"))
         << sys.messages[1].text.toStdString();
+
+    // Without a row that has a time there is no calendar to save.
+    table(TableId::Activities).setCell(1, 1, "later");
+    sys.dates = {QDate(2026, 12, 31)};
+    sys.savePaths = {dir.filePath("empty.ics")};
+    exportTimetable();
+    EXPECT_EQ(sys.messages.back().text,
+              "No row of Schedules or At The Party has a time that reads as a time, so there is no timetable to "
+              "export.");
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("empty.ics")));
 }
 
 }  // namespace
