@@ -64,9 +64,10 @@ int runWindow(char* argv[], const QString& planFile)
     return status;
 }
 
-// --pdf, --xls and --summary: no window, no start-up steps, no lock; Qt
+// --pdf, --xls, --ics and --summary: no window, no start-up steps, no lock; Qt
 // sees none of the arguments, which are ours. The engine's host builds the
-// sheet; its reader of typed amounts works out the summary's figures.
+// sheet; its reader of typed amounts works out the summary's figures and
+// reads the timetable's date and times.
 int runWithoutWindow(char* argv[], const jubilo::CommandLine& command)
 {
     jubilo::useNoDisplay();
@@ -98,6 +99,7 @@ int main(int argc, char* argv[])
     case jubilo::CommandLine::Form::Pdf:
     case jubilo::CommandLine::Form::Xls:
     case jubilo::CommandLine::Form::Summary:
+    case jubilo::CommandLine::Form::Ics:
         return runWithoutWindow(argv, command);
     default:
         return jubilo::runCommand(command, std::cout, std::cerr);

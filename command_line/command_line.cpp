@@ -3,7 +3,11 @@
 #include "command_line/plan_summary_json.h"
 #include "command_line/plan_summary_text.h"
 #include "figures/plan_figures.h"
+#include "files/file_error.h"
 #include "files/path_bytes.h"
+#include "files/safe_write.h"
+#include "lists/party_timetable.h"
+#include "lists/party_times.h"
 #include "plan/plan.h"
 #include "plan/read_only_settings_store.h"
 #include "platform/plan_file_store.h"
@@ -44,6 +48,7 @@ constexpr OptionSpelling kOptions[] = {
     {"pdf", "--pdf", CommandLine::Form::Pdf},
     {"xls", "--xls", CommandLine::Form::Xls},
     {"summary", "--summary", CommandLine::Form::Summary},
+    {"ics", "--ics", CommandLine::Form::Ics},
     {"json", "--json", CommandLine::Form::Summary},  // the form it goes with
 };
 const char kJson[] = "json";
@@ -53,7 +58,10 @@ CommandLine wrong(const QString& problem) { return {CommandLine::Form::Wrong, {}
 
 bool isOption(const QString& argument) { return argument.startsWith(QLatin1Char('-')); }
 
-bool writesAFile(CommandLine::Form form) { return form == CommandLine::Form::Pdf || form == CommandLine::Form::Xls; }
+bool writesAFile(CommandLine::Form form)
+{
+    return form == CommandLine::Form::Pdf || form == CommandLine::Form::Xls || form == CommandLine::Form::Ics;
+}
 
 const OptionSpelling* optionSpelledAs(const QString& argument)
 {
@@ -103,6 +111,7 @@ void parseSpelledArguments(QCommandLineParser& parser, const QStringList& argume
         QCommandLineOption(QStringLiteral("pdf"), QString(), QStringLiteral("FILE")),
         QCommandLineOption(QStringLiteral("xls"), QString(), QStringLiteral("FILE")),
         QCommandLineOption(QStringLiteral("summary")),
+        QCommandLineOption(QStringLiteral("ics"), QString(), QStringLiteral("FILE")),
         QCommandLineOption(QLatin1String(kJson)),
     });
     parser.addPositionalArgument(QStringLiteral("PLAN"), QString(), QStringLiteral("[PLAN]"));
@@ -164,7 +173,11 @@ Plan readPlanIn(SettingsStore& store, const CommandLine& command, std::ostream& 
 {
     ReadOnlySettingsStore readOnly(store);
     Plan plan;
-    const char* uses = command.form == CommandLine::Form::Summary ? "the summary counts" : "the sheet shows";
+    const char* uses = "the sheet shows";
+    if (command.form == CommandLine::Form::Summary)
+        uses = "the summary counts";
+    else if (command.form == CommandLine::Form::Ics)
+        uses = "the timetable holds";
     warnOfKeptTables(loadStoredPlan(readOnly, plan, system().now()), uses, err);
     return plan;
 }
@@ -194,6 +207,32 @@ void exportNamedPlan(const CommandLine& command, std::ostream& err)
 {
     exportPlan(readNamedPlan(command, err),
                command.form == CommandLine::Form::Pdf ? ExportFormat::Pdf : ExportFormat::Xls, command.path);
+}
+
+// The file is written whole before the rows left out are warned of.
+void exportNamedTimetable(const CommandLine& command, std::ostream& err)
+{
+    const Plan plan = readNamedPlan(command, err);
+    const HostTypedInput& reader = system().typedInput();
+    const std::optional<QDate> day = readPartyDate(plan.date(), reader);
+    if (!day) {
+        throw std::runtime_error(QCoreApplication::translate("CommandLine",
+                                                             "the party's date \"%1\" does not read as a date; "
+                                                             "type one in the window's Date box, as 12/24/2026")
+                                     .arg(plan.date())
+                                     .toStdString());
+    }
+    const PartyTimetable timetable = partyTimetable(plan, *day, reader);
+    if (timetable.events.empty())
+        throw std::runtime_error(emptyTimetableText().toStdString());
+    try {
+        files::replaceFile(files::fileSystemPath(command.path), icsCalendar(timetable.events, system().now()));
+    } catch (const files::FileError& error) {
+        throw std::runtime_error("The timetable was not written to " + files::bytesOfName(command.path).toStdString()
+                                 + ": " + error.reason().toStdString());
+    }
+    if (!timetable.leftOut.empty())
+        err << kProgram << ": warning: " << leftOutText(timetable.leftOut) << '\n';
 }
 
 // Works out every figure before printing any, so a failure prints nothing.
@@ -230,18 +269,21 @@ QString usageText()
         "                                  still to buy, a line for each money list\n"
         "       jubilo --summary --json [PLAN]\n"
         "                                  the same figures as one JSON object\n"
+        "       jubilo --ics FILE [PLAN]   write the schedule and the activities at the\n"
+        "                                  party to FILE as calendar events (iCalendar)\n"
         "       jubilo --version           show the program's version\n"
         "       jubilo --help              show this help\n"
         "\n"
         "PLAN is a plan file (*.jubilo); without one, the stored plan\n"
         "(~/.config/Tarvel.ini) is used.\n"
         "\n"
-        "--pdf, --xls and --summary show no window and need no display. They only\n"
-        "read the plan; --pdf and --xls replace FILE once the new one is complete.\n"
+        "--pdf, --xls, --ics and --summary show no window and need no display.\n"
+        "They only read the plan; --pdf, --xls and --ics replace FILE once the\n"
+        "new one is complete.\n"
         "\n"
-        "Exit status: 0 done; 1 the plan could not be read, or the file or the\n"
-        "output could not be built or written; 2 the command line is none of the\n"
-        "forms above.\n");
+        "Exit status: 0 done; 1 the plan could not be read, its date does not read\n"
+        "as a date or no row has a time (--ics), or the file or the output could\n"
+        "not be built or written; 2 the command line is none of the forms above.\n");
 }
 
 QString versionText() { return QStringLiteral("%1 %2\n").arg(QLatin1String(kProgram), QLatin1String(JUBILO_VERSION)); }
@@ -278,6 +320,8 @@ int runForm(const CommandLine& command, std::ostream& out, std::ostream& err)
         return statusOf([&] { exportNamedPlan(command, err); }, err);
     case CommandLine::Form::Summary:
         return statusOf([&] { summarizeNamedPlan(command, out, err); }, err);
+    case CommandLine::Form::Ics:
+        return statusOf([&] { exportNamedTimetable(command, err); }, err);
     case CommandLine::Form::Window:
         err << kProgram << ": the window is not opened from here\n";
         return exit_status::kFailed;

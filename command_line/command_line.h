@@ -19,9 +19,9 @@ inline constexpr int kUsage = 2;  // the command line is none of the forms
 }  // namespace exit_status
 
 struct CommandLine {
-    enum class Form { Window, Help, Version, Pdf, Xls, Summary, Wrong };
+    enum class Form { Window, Help, Version, Pdf, Xls, Summary, Ics, Wrong };
     Form form = Form::Window;
-    QString path;  // the file --pdf or --xls writes
+    QString path;  // the file --pdf, --xls or --ics writes
     QString plan;  // the plan file the window, the export or the summary reads; empty: the stored plan
     QString problem;  // what makes a Wrong command line wrong
     bool json = false;  // --summary --json: the figures as one JSON object
@@ -56,11 +56,14 @@ void keepQtNotesOffStandardError();
 // Runs any form but the window: help and the version on `out`, every
 // message on `err`. Returns the exit status: kFailed as well when `out` or
 // `err` could not be written (a full disk), with a message on `err` when
-// `out` failed. --pdf, --xls and --summary need a Qt application and the
-// installed seam (--summary its reader of typed amounts); they read the plan
-// file, or else the seam's store, through a read-only store, and a plan file
-// that cannot be opened leaves the seam's store untouched. --summary prints
-// on `out` only once the figures are all worked out.
+// `out` failed. --ics writes the timetable on the plan's date, exiting
+// kFailed when the date does not read as a date or no row has a time, and
+// warns of the rows left out. --pdf, --xls, --ics and --summary need a Qt
+// application and the installed seam (--summary and --ics its reader of
+// typed text); they read the plan file, or else the seam's store, through
+// a read-only store, and a plan file that cannot be opened leaves the
+// seam's store untouched. --summary prints on `out` only once the figures
+// are all worked out.
 int runCommand(const CommandLine& command, std::ostream& out, std::ostream& err);
 
 }  // namespace jubilo

@@ -64,6 +64,8 @@ constexpr ErrorLocation kAll[] = {
     kCopyRowsClick,
     kPasteRowsClick,
     kImportGuestsClick,
+    kExportListClick,
+    kExportTimetableClick,
 };
 }  // namespace
 

@@ -80,8 +80,11 @@ inline constexpr ErrorLocation kCopyRowsClick{"Form1.mnuCopyRows_Click"};
 inline constexpr ErrorLocation kPasteRowsClick{"Form1.mnuPasteRows_Click"};
 // File > Import Guests.
 inline constexpr ErrorLocation kImportGuestsClick{"Form1.mnuImportGuests_Click"};
+// The File menu's exports.
+inline constexpr ErrorLocation kExportListClick{"Form1.mnuExportList_Click"};
+inline constexpr ErrorLocation kExportTimetableClick{"Form1.mnuExportTimetable_Click"};
 
-// The 52 procedures that run under the error trap.
+// The 54 procedures that run under the error trap.
 std::span<const ErrorLocation> all();
 }  // namespace locations
 

@@ -1,6 +1,7 @@
 #include "platform/qt_system.h"
 
 #include "platform/bitmap_picture.h"
+#include "platform/date_question.h"
 #include "platform/page_printing.h"
 #include "platform/picture_mime_data.h"
 
@@ -247,5 +248,10 @@ void QtSystem::setClipboardRows(const QString& tabSeparated, const QString& html
 
 QString QtSystem::clipboardText() { return QGuiApplication::clipboard()->text(); }
 bool QtSystem::runDialog(QDialog& dialog) { return dialog.exec() == QDialog::Accepted; }
+
+std::optional<QDate> QtSystem::askDate(const QString& title, const QString& label, const QDate& proposal)
+{
+    return askDateInDialog(QApplication::activeWindow(), title, label, proposal);
+}
 
 }  // namespace jubilo

@@ -46,6 +46,7 @@ public:
     void setClipboardRows(const QString& tabSeparated, const QString& html) override;
     QString clipboardText() override;
     bool runDialog(QDialog& dialog) override;
+    std::optional<QDate> askDate(const QString& title, const QString& label, const QDate& proposal) override;
 
 private:
     IniSettingsStore store_;

@@ -4,6 +4,7 @@
 // and the spreadsheet host. Qt's implementation is installed by the program;
 // tests install a scripted one. Nothing in here pulls in Qt Widgets.
 
+#include <QDate>
 #include <QDateTime>
 #include <QImage>
 #include <QString>
@@ -15,6 +16,7 @@
 #include "host/interface/spreadsheet_host.h"
 
 #include <memory>
+#include <optional>
 
 class QDialog;
 
@@ -114,6 +116,9 @@ public:
     // true when it was accepted (its OK, Import...). Tests answer it instead,
     // setting its widgets as a user would.
     virtual bool runDialog(QDialog& dialog) = 0;
+    // Modal dialog asking for a day, `label` saying why, opening on
+    // `proposal`; none when the user cancels.
+    virtual std::optional<QDate> askDate(const QString& title, const QString& label, const QDate& proposal) = 0;
 };
 
 // The installed seam. The program installs Qt's at start; tests install

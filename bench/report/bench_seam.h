@@ -39,6 +39,7 @@ public:
     QString clipboardText() override { return clipboardText_; }
     // The report shows no dialog of its own: any is rejected.
     bool runDialog(QDialog&) override { return false; }
+    std::optional<QDate> askDate(const QString&, const QString&, const QDate&) override { return std::nullopt; }
 
     int boxes() const { return boxes_; }
     QString lastBox() const { return lastBox_; }

@@ -3,7 +3,8 @@
 // leaves the settings file, its folder and its time stamp as they were;
 // a display named but not there changes nothing; --help and a wrong option
 // exit as documented, also when their output cannot be written; --version
-// prints the version the build was made as; --summary prints the figures.
+// prints the version the build was made as; --summary prints the figures;
+// --ics writes the timetable.
 
 #include "plan/saved_plan.h"
 #include "platform/ini_settings_store.h"
@@ -176,6 +177,19 @@ TEST_F(ProgramTest, SummaryPrintsTheStoredPlansFiguresWithNoDisplay)
     EXPECT_TRUE(text.out.startsWith("Guests: 1 (1 person, 1 coming)\n"
                                     "Music: $9.99 spent, no budget; 1 item, $9.99 still to buy\n"))
         << text.out.toStdString() << text.err.toStdString();
+}
+
+// The timetable runs offscreen too, reading the stored date as the date
+// box writes it at first.
+TEST_F(ProgramTest, IcsWritesTheStoredTimetableWithNoDisplay)
+{
+    const QString ics = home.filePath("party.ics");
+    const Finished written = run({"--ics", ics}, {"LC_ALL=en_US.UTF-8", "DISPLAY=:99"});
+    EXPECT_EQ(written.exitCode, 0) << written.err.toStdString();
+    EXPECT_EQ(written.err, "");
+    const QByteArray calendar = testing::readFile(ics);
+    EXPECT_TRUE(calendar.contains("DTSTART:20210831T111000\r\n")) << calendar.data();
+    EXPECT_TRUE(calendar.contains("DTSTART:20210831T190000\r\n")) << calendar.data();
 }
 
 // /dev/full takes the open but fails every write, as a full disk does.

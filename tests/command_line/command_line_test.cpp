@@ -20,6 +20,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 #include <gtest/gtest.h>
 
@@ -54,6 +55,11 @@ TEST(CommandLineTest, EachArgumentListIsOneFormOrSaysWhatIsWrong)
         {{"--pdf", "out.pdf", "party.jubilo"}, Form::Pdf, "out.pdf", "party.jubilo"},
         {{"--xls", "out.xls", "--", "-odd.jubilo"}, Form::Xls, "out.xls", "-odd.jubilo"},
         {{"--summary"}, Form::Summary, ""},
+        {{"--ics", "party.ics"}, Form::Ics, "party.ics"},
+        {{"--ics", "party.ics", "party.jubilo"}, Form::Ics, "party.ics", "party.jubilo"},
+        {{"--ics"}, Form::Wrong, "--ics needs the name of the file to write"},
+        {{"--ics", "a.ics", "--summary"}, Form::Wrong, "unexpected argument --summary"},
+        {{"--ics", "a.ics", "--json"}, Form::Wrong, "--json goes only with --summary"},
         {{"--summary", "--json"}, Form::Summary, "", "", true},
         {{"--json", "--summary", "--", "-odd.jubilo"}, Form::Summary, "", "-odd.jubilo", true},
         {{"--frobnicate"}, Form::Wrong, "unknown option --frobnicate"},
@@ -99,7 +105,7 @@ TEST(CommandLineTest, HelpListsEveryFormAndAWrongLineAddsTheUsageToItsProblem)
     std::ostringstream out, err;
     EXPECT_EQ(runCommand(parseCommandLine({"--help"}), out, err), exit_status::kDone);
     for (const char* form : {"jubilo [PLAN]", "--pdf FILE [PLAN]", "--xls FILE [PLAN]", "--summary [PLAN]",
-                             "--summary --json [PLAN]", "--version", "--help", "Exit status"})
+                             "--summary --json [PLAN]", "--ics FILE [PLAN]", "--version", "--help", "Exit status"})
         EXPECT_NE(out.str().find(form), std::string::npos) << form;
     EXPECT_EQ(err.str(), "");
 
@@ -268,6 +274,55 @@ TEST_F(CommandLineExportTest, SummaryOfTheStoredPlanOrAPlanFileAndWhenItCannotBe
     err.str("");
     EXPECT_EQ(runCommand(parseCommandLine({"--summary", plan}), broken, err), exit_status::kFailed);
     EXPECT_EQ(err.str(), "jubilo: standard output could not be written\n");
+}
+
+// --ics: the timetable on the stored date; rows without a time are a
+// warning, a date that reads as none and a file that cannot be written a
+// failure that leaves no file. What the calendar holds is lists_tests'.
+TEST_F(CommandLineExportTest, IcsWritesTheTimetableOrSaysWhyNot)
+{
+    sys.clock = QDateTime(QDate(2026, 11, 2), QTime(8, 30), QTimeZone::utc());
+    sys.memoryStore.write(kStoreApplication, kStoreSection, kDateKey, "12/24/2026");
+    sys.memoryStore.writtenKeys.clear();
+    const QString ics = dir.filePath("party.ics");
+    ASSERT_EQ(run({"--ics", ics}), exit_status::kDone) << err.str();
+    EXPECT_EQ(out.str() + err.str(), "");
+    const QByteArray calendar = testing::readFile(ics);
+    EXPECT_EQ(calendar.count("BEGIN:VEVENT"), 2);
+    for (const char* line : {"DTSTART:20261224T111000\r\n", "DTSTART:20261224T190000\r\n",
+                             "DTSTAMP:20261102T083000Z\r\n", "SUMMARY:Buy meals\r\n"})
+        EXPECT_TRUE(calendar.contains(line)) << line;
+
+    Plan party = testing::samplePlan();
+    testing::appendRows(party, TableId::Schedules, {{"Call the DJ", "soon", "x"}});
+    const QString plan = dir.filePath("party.jubilo");
+    PlanFileStore::create(plan, storedValues(party));
+    ASSERT_EQ(run({"--ics", ics, plan}), exit_status::kDone) << err.str();
+    EXPECT_EQ(err.str(),
+              "jubilo: warning: 1 row is left out because its time does not read as a time: "
+              "Schedules row 2 \"soon\".\n");
+    EXPECT_TRUE(testing::readFile(ics).contains("DTSTART:20210831T111000")) << "the plan file's own date";
+
+    party.setDate("someday");
+    const QString undated = dir.filePath("undated.jubilo");
+    PlanFileStore::create(undated, storedValues(party));
+    const QString notWritten = dir.filePath("undated.ics");
+    EXPECT_EQ(run({"--ics", notWritten, undated}), exit_status::kFailed);
+    EXPECT_EQ(err.str().rfind("jubilo: the party's date \"someday\" does not read as a date", 0), 0u) << err.str();
+    EXPECT_FALSE(QFileInfo::exists(notWritten));
+
+    Plan untimed;
+    testing::appendRows(untimed, TableId::Activities, {{"Dancing", "later", ""}});
+    untimed.setDate("12/24/2026");
+    const QString untimedPlan = dir.filePath("untimed.jubilo");
+    PlanFileStore::create(untimedPlan, storedValues(untimed));
+    EXPECT_EQ(run({"--ics", notWritten, untimedPlan}), exit_status::kFailed);
+    EXPECT_EQ(err.str().rfind("jubilo: No row of Schedules or At The Party has a time", 0), 0u) << err.str();
+    EXPECT_FALSE(QFileInfo::exists(notWritten));
+
+    EXPECT_EQ(run({"--ics", "/proc/jubilo/party.ics"}), exit_status::kFailed);
+    EXPECT_NE(err.str().find("The timetable was not written to /proc/jubilo/party.ics"), std::string::npos)
+        << err.str();
 }
 
 }  // namespace

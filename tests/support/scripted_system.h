@@ -121,6 +121,18 @@ public:
     bool runDialog(QDialog& dialog) override;
     std::deque<std::function<bool(QDialog&)>> dialogScripts;
     QStringList dialogsRun;
+
+    std::optional<QDate> askDate(const QString& title, const QString& label, const QDate& proposal) override
+    {
+        dateDialogs.push_back({title, label, proposal.toString(Qt::ISODate)});
+        if (dates.empty())
+            return std::nullopt;
+        const std::optional<QDate> answer = dates.front();
+        dates.pop_front();
+        return answer;
+    }
+    std::deque<std::optional<QDate>> dates;  // next days the date dialog gives; cancel when empty
+    std::vector<QStringList> dateDialogs;  // title, label, the day it opened on (ISO)
 };
 
 // A test with the scripted seam installed as the program's.

@@ -12,6 +12,7 @@
 #include "ui/main/main_window.h"
 
 #include "ui/main/budget_tips.h"
+#include "ui/main/list_export.h"
 #include "ui/main/numbered_steps.h"
 
 #include <QAction>
@@ -50,6 +51,7 @@ void MainWindow::buildMenus()
     connect(menus_.savePlanAs, &QAction::triggered, this, [this] { planFiles_.savePlanAs(); });
     connect(menus_.importGuests, &QAction::triggered, this, &MainWindow::importGuests);
     connect(menus_.quit, &QAction::triggered, this, &QWidget::close);
+    new ListExport(plan_, widgets_, menus_, *this);  // the File menu's exports; the window owns it
     connect(menus_.help, &QAction::triggered, this, &MainWindow::showHelp);
     connect(menus_.about, &QAction::triggered, this, &MainWindow::showAbout);
     // The File menu refills it: a disabled submenu never says it is about to show.

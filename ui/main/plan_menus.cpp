@@ -62,6 +62,8 @@ PlanMenus buildPlanMenus(QWidget& window)
     m.savePlanAs = item(*m.fileMenu, tr("Save Plan &As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m.fileMenu->addSeparator();
     m.importGuests = item(*m.fileMenu, tr("&Import Guests…"));
+    m.exportList = item(*m.fileMenu, tr("&Export List as CSV…"));
+    m.exportTimetable = item(*m.fileMenu, tr("Export &Timetable…"));
     m.fileMenu->addSeparator();
     m.quit = item(*m.fileMenu, tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
     m.editMenu = menu(*m.bar, tr("&Edit"));

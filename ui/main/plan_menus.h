@@ -22,6 +22,8 @@ struct PlanMenus {
     QMenu* recentMenu = nullptr;  // filled each time it opens
     QAction* savePlanAs = nullptr;
     QAction* importGuests = nullptr;
+    QAction* exportList = nullptr;  // the list on show, as a CSV file
+    QAction* exportTimetable = nullptr;  // Schedules and At The Party as a calendar
     QAction* quit = nullptr;
     QMenu* editMenu = nullptr;
     QAction* undo = nullptr;  // its text names the step it undoes

@@ -1,0 +1,54 @@
+#include "ui/main/export_saving.h"
+
+#include "files/file_error.h"
+#include "files/path_bytes.h"
+#include "files/safe_write.h"
+#include "messages/message.h"
+#include "platform/system.h"
+#include "ui/common/save_name.h"
+
+#include <QCoreApplication>
+
+#include <stdexcept>
+
+namespace jubilo {
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("ExportSaving", text); }
+
+}  // namespace
+
+QString askExportFileName(const QString& title, const ExportFileType& type, const QString& proposedBaseName)
+{
+    const QString filter = QStringLiteral("%1 (*%2)|*%2|").arg(type.description, type.suffix);
+    const SaveFileChoice choice = system().saveFileName(title, filter, proposedBaseName + type.suffix, 0);
+    if (choice.path.isEmpty() || choice.path.endsWith(type.suffix, Qt::CaseInsensitive))
+        return choice.path;
+    return choice.path + type.suffix;
+}
+
+bool mayExportTo(const QString& path)
+{
+    const SaveName name = checkSaveName(path);
+    if (!name.refusal.isEmpty()) {
+        msgBox(name.refusal);
+        return false;
+    }
+    return !name.exists
+        || msgBox(tr("%1 already exists. Do you want to replace it?").arg(files::displayName(name.file)),
+                  msgbox::kYesNo)
+        == msgbox::kAnswerYes;
+}
+
+void writeExport(const QString& path, QByteArrayView bytes)
+{
+    try {
+        files::replaceFile(files::fileSystemPath(path), bytes);
+    } catch (const files::FileError& error) {
+        throw std::runtime_error(
+            tr("The file could not be written to %1: %2").arg(files::displayName(path), error.reason()).toStdString());
+    }
+}
+
+}  // namespace jubilo
