@@ -102,6 +102,13 @@ public:
 
     // Record.
     std::vector<ShownMessage> messages;
+    QStringList messageTexts() const
+    {
+        QStringList texts;
+        for (const ShownMessage& message : messages)
+            texts << message.text;
+        return texts;
+    }
     std::vector<QStringList> saveDialogs;  // title, filter, file name, file type it opened with
     std::vector<QStringList> openDialogs;  // title, filter, folder
     std::vector<std::shared_ptr<const HostPages>> printed;  // pages each print dialog was given

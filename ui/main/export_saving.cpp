@@ -28,19 +28,6 @@ QString askExportFileName(const QString& title, const ExportFileType& type, cons
     return choice.path + type.suffix;
 }
 
-bool mayExportTo(const QString& path)
-{
-    const SaveName name = checkSaveName(path);
-    if (!name.refusal.isEmpty()) {
-        msgBox(name.refusal);
-        return false;
-    }
-    return !name.exists
-        || msgBox(tr("%1 already exists. Do you want to replace it?").arg(files::displayName(name.file)),
-                  msgbox::kYesNo)
-        == msgbox::kAnswerYes;
-}
-
 void writeExport(const QString& path, QByteArrayView bytes)
 {
     try {

@@ -17,10 +17,6 @@ struct ExportFileType {
 // The name chosen, with the suffix; empty when the user cancels.
 QString askExportFileName(const QString& title, const ExportFileType& type, const QString& proposedBaseName);
 
-// A refused name (a folder, a link another user planted) is said so and
-// false; so is a file there the user will not have replaced.
-bool mayExportTo(const QString& path);
-
 // Throws, saying which file could not be written and why.
 void writeExport(const QString& path, QByteArrayView bytes);
 

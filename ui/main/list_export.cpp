@@ -8,6 +8,7 @@
 #include "lists/party_times.h"
 #include "messages/message.h"
 #include "platform/system.h"
+#include "ui/common/save_name.h"
 #include "ui/main/export_saving.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/main/plan_menus.h"
@@ -101,7 +102,7 @@ void ListExport::exportList()
     if (path.isEmpty())
         return;
     bool mayWrite = false;
-    trap.step(102, [&] { mayWrite = mayExportTo(path); });
+    trap.step(102, [&] { mayWrite = mayWriteAt(path); });
     if (!mayWrite)
         return;
     if (trap.essential(104, [&] { writeExport(path, listCsv(plan_.table(list))); })) {
@@ -128,7 +129,7 @@ void ListExport::exportTimetable()
     if (path.isEmpty())
         return;
     bool mayWrite = false;
-    trap.step(108, [&] { mayWrite = mayExportTo(path); });
+    trap.step(108, [&] { mayWrite = mayWriteAt(path); });
     if (!mayWrite)
         return;
     if (trap.essential(110, [&] { writeExport(path, icsCalendar(timetable.events, system().now())); }))

@@ -28,13 +28,6 @@ protected:
         window.show();
     }
     void save() { window.saveChartAction().trigger(); }
-    QStringList messages() const
-    {
-        QStringList texts;
-        for (const testing::ShownMessage& message : sys.messages)
-            texts << message.text;
-        return texts;
-    }
 
     QTemporaryDir dir;
     testing::TrackedPlan tracked{testing::samplePlan()};
@@ -56,7 +49,7 @@ TEST_F(ChartSavingTest, APngOfTwiceTheChartsSizeIsWrittenUnderTheNameChosenWithI
     EXPECT_EQ(saved.size(), window.chart().size() * 2);
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
               window.chart().picture(2).convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(messages(), QStringList{"The chart is saved as " + dir.filePath("party.png") + "."});
+    EXPECT_EQ(sys.messageTexts(), QStringList{"The chart is saved as " + dir.filePath("party.png") + "."});
 
     save();  // cancelled
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"party.png"});
@@ -73,7 +66,7 @@ TEST_F(ChartSavingTest, AFileThereIsReplacedOnlyWhenTheUserSaysSo)
     EXPECT_EQ(readFile(existing), "old picture");
     save();
     EXPECT_FALSE(QImage(existing, "PNG").isNull());
-    EXPECT_EQ(messages(),
+    EXPECT_EQ(sys.messageTexts(),
               (QStringList{existing + " already exists. Do you want to replace it?",
                            existing + " already exists. Do you want to replace it?",
                            "The chart is saved as " + existing + "."}));

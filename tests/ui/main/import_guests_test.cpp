@@ -38,13 +38,6 @@ protected:
         window->menus().importGuests->trigger();
     }
     std::vector<PlanRow> storedGuests() { return decodeTableText(stored("Guests"), 4); }
-    QStringList messageTexts() const
-    {
-        QStringList texts;
-        for (const testing::ShownMessage& message : sys.messages)
-            texts << message.text;
-        return texts;
-    }
 
     QTemporaryDir dir;
 };
@@ -76,7 +69,7 @@ TEST_F(ImportGuestsTest, ConfirmedImportAddsEveryGuestAsOneStepAndStoresThem)
     EXPECT_EQ(std::vector<PlanRow>(shown.begin(), shown.end()), expected);
     EXPECT_EQ(storedGuests(), expected);
     EXPECT_EQ(window->widgets().guestsList->model()->rowCount(), 4);
-    EXPECT_TRUE(sys.messages.empty()) << messageTexts().join('\n').toStdString();
+    EXPECT_TRUE(sys.messages.empty()) << sys.messageTexts().join('\n').toStdString();
 
     EXPECT_EQ(window->menus().undo->text(), "&Undo Import Guests");
     window->menus().undo->trigger();
@@ -107,7 +100,7 @@ TEST_F(ImportGuestsTest, CancelledOrRefusedImportsAddNothing)
         sys.messages.clear();
         sys.dialogsRun.clear();
         importFile(c.path);
-        EXPECT_EQ(messageTexts(), c.message ? QStringList{QString::fromUtf8(c.message).arg(c.path)} : QStringList())
+        EXPECT_EQ(sys.messageTexts(), c.message ? QStringList{QString::fromUtf8(c.message).arg(c.path)} : QStringList())
             << c.path.toStdString();
         EXPECT_EQ(sys.dialogsRun.size(), c.message ? 0u : 1u) << c.path.toStdString();
         EXPECT_EQ(guestNames(), QStringList{"Zed"});
@@ -124,7 +117,7 @@ TEST_F(ImportGuestsTest, AListWithoutRoomForThemAllTakesNone)
     table(TableId::Guests).appendRows(rows);
     sys.dialogScripts.push_back([](QDialog&) { return true; });
     importFile(plant(kPartyCsv + "Cy;4 Fir Ct;yes;1\r\n"));
-    EXPECT_EQ(messageTexts(),
+    EXPECT_EQ(sys.messageTexts(),
               QStringList{"The Guests list is full: it holds at most 32767 rows. The file holds 4 "
                           "guests, and the list has room for 2 more."});
     EXPECT_TRUE(sys.dialogsRun.isEmpty());
