@@ -3,21 +3,19 @@
 #include "figures/figure_texts.h"
 #include "figures/figures_tracker.h"
 
-#include <QLabel>
+#include "ui/main/summary_line.h"
 
 namespace jubilo {
 
 PlanStatusBar::PlanStatusBar(const FiguresTracker& figures, QWidget* parent)
     : QStatusBar(parent)
     , figures_(figures)
-    , line_(new QLabel(this))
+    , line_(new SummaryLine(this))
 {
     setObjectName(QStringLiteral("PlanStatusBar"));
     setSizeGripEnabled(false);
     line_->setObjectName(QStringLiteral("PlanSummary"));
     line_->setAccessibleName(tr("Plan summary"));
-    line_->setTextFormat(Qt::PlainText);
-    line_->setContentsMargins(6, 0, 6, 0);  // in line with the form's frames
     addWidget(line_, 1);
     connect(&figures_, &FiguresTracker::changed, this, &PlanStatusBar::showFigures);
     showFigures();
@@ -29,17 +27,8 @@ void PlanStatusBar::showFigures()
 {
     const PlanFigures& figures = figures_.figures();
     line_->setText(planSummaryLine(figures));
-    const bool over = isOverBudget(figures.totalSpent(), figures.totalBudget());
-    if (over == overBudget_)
-        return;
-    overBudget_ = over;
-    QFont font = line_->font();
-    font.setBold(over);
-    line_->setFont(font);
-    QPalette palette = line_->palette();
-    palette.setColor(QPalette::WindowText,
-                     over ? QColor(0xB0, 0x00, 0x20) : this->palette().color(QPalette::WindowText));
-    line_->setPalette(palette);
+    overBudget_ = isOverBudget(figures.totalSpent(), figures.totalBudget());
+    line_->setMarked(overBudget_);
 }
 
 }  // namespace jubilo

@@ -5,11 +5,10 @@
 
 #include <QStatusBar>
 
-class QLabel;
-
 namespace jubilo {
 
 class FiguresTracker;
+class SummaryLine;
 
 class PlanStatusBar : public QStatusBar {
     Q_OBJECT
@@ -25,7 +24,7 @@ private:
     void showFigures();
 
     const FiguresTracker& figures_;
-    QLabel* line_ = nullptr;
+    SummaryLine* line_ = nullptr;
     bool overBudget_ = false;
 };
 
