@@ -1,7 +1,5 @@
 #include "command_line/plan_summary_json.h"
 
-#include "command_line/whole_party_figures.h"
-
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -80,7 +78,7 @@ QJsonObject planSummaryJson(const PlanFigures& figures)
     return {
         {QStringLiteral("guests"), guestsObject(figures.guests)},
         {QStringLiteral("lists"), lists},
-        {QStringLiteral("total"), moneyObject(wholePartyFigures(figures))},
+        {QStringLiteral("total"), moneyObject(figures.wholeParty())},
     };
 }
 

@@ -1,6 +1,5 @@
 #include "command_line/plan_summary_text.h"
 
-#include "command_line/whole_party_figures.h"
 #include "figures/figure_texts.h"
 
 #include <QCoreApplication>
@@ -51,7 +50,7 @@ QString planSummaryText(const PlanFigures& figures)
     QString text = guestSummaryLine(figures.guests) + newline;
     for (const MoneyFigures& money : figures.money)
         text += moneySummaryLine(QString::fromUtf8(tableSpec(money.table).name), money) + newline;
-    return text + moneySummaryLine(tr("Whole party"), wholePartyFigures(figures)) + newline;
+    return text + moneySummaryLine(tr("Whole party"), figures.wholeParty()) + newline;
 }
 
 }  // namespace jubilo

@@ -13,6 +13,17 @@ std::size_t moneyIndex(const MoneyTableSpec& spec)
     return static_cast<std::size_t>(&spec - moneyTableSpecs().data());
 }
 
+// Whether columns first..last hold a cell the figures read: a name or an
+// address edited changes no figure.
+bool readsAnyOf(TableId table, int first, int last)
+{
+    const auto within = [&](int column) { return column >= first && column <= last; };
+    if (table == TableId::Guests)
+        return within(kGuestRsvpColumn) || within(kGuestCountColumn);
+    const MoneyTableSpec& spec = *moneyTableSpec(table);
+    return within(spec.purchasedColumn) || within(spec.amountColumn);
+}
+
 bool hasFigures(TableId table) { return table == TableId::Guests || moneyTableSpec(table) != nullptr; }
 
 }  // namespace
@@ -39,7 +50,8 @@ void FiguresTracker::follow(TableId table, const QAbstractItemModel& model)
             [this, table](const QModelIndex&, int first, int last) { rowsRemoved(table, first, last); });
     connect(&model, &QAbstractItemModel::dataChanged, this,
             [this, table](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
-                rowsChanged(table, topLeft.row(), bottomRight.row());
+                if (readsAnyOf(table, topLeft.column(), bottomRight.column()))
+                    rowsChanged(table, topLeft.row(), bottomRight.row());
             });
     connect(&model, &QAbstractItemModel::rowsMoved, this,
             [this, table](const QModelIndex&, int first, int last, const QModelIndex&, int destination) {

@@ -135,13 +135,20 @@ int PlanFigures::itemsToBuy() const
     return items;
 }
 
-std::optional<double> PlanFigures::totalLeft() const
+std::optional<double> PlanFigures::totalLeft() const { return wholeParty().left(); }
+
+MoneyFigures PlanFigures::wholeParty() const
 {
-    const std::optional<double> budget = totalBudget();
-    const SheetSum spent = totalSpent();
-    if (!budget || spent.isError())
-        return std::nullopt;
-    return *budget - spent.value;
+    MoneyFigures whole;
+    whole.budget = totalBudget();
+    whole.spent = totalSpent();
+    whole.stillToBuy = totalStillToBuy();
+    whole.itemsToBuy = itemsToBuy();
+    for (const MoneyFigures& list : money) {
+        whole.rows += list.rows;
+        whole.rowsWithoutNumber += list.rowsWithoutNumber;
+    }
+    return whole;
 }
 
 PlanFigures planFigures(const Plan& plan, const HostTypedInput& reader)

@@ -67,6 +67,9 @@ struct PlanFigures {
     int itemsToBuy() const;
     // Total budget minus total spent; none without any budget or with an error.
     std::optional<double> totalLeft() const;
+    // The five lists taken as one, with the rows of all of them; its table
+    // and budgetId keep their defaults, for it is no one list.
+    MoneyFigures wholeParty() const;
 };
 
 // What the figures need of one row of the guests or of a money list.

@@ -22,6 +22,11 @@ SaveName checkSaveName(const QString& chosen)
     }
 }
 
+QString withSuffix(const QString& chosen, const QString& suffix)
+{
+    return chosen.endsWith(suffix, Qt::CaseInsensitive) ? chosen : chosen + suffix;
+}
+
 bool mayWriteAt(const QString& chosen)
 {
     const SaveName name = checkSaveName(chosen);

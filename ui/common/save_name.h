@@ -18,6 +18,10 @@ struct SaveName {
 };
 SaveName checkSaveName(const QString& chosen);
 
+// The chosen name with `suffix` (".png") when typed without it, as the
+// dialog's file type says.
+QString withSuffix(const QString& chosen, const QString& suffix);
+
 // Whether to write at the chosen name: a refused name is said so (false);
 // a file there is replaced only when the user says so.
 bool mayWriteAt(const QString& chosen);

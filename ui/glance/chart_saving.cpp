@@ -27,18 +27,11 @@ QString shown(const QString& path) { return files::displayName(path); }
 
 QString pngFilter() { return tr("PNG Images") + QStringLiteral(" (*%1)|*%1|").arg(QLatin1String(kPngSuffix)); }
 
-// A name typed without ".png" gets it, as the dialog's type says.
-QString withPngSuffix(const QString& path)
-{
-    const QString suffix = QLatin1String(kPngSuffix);
-    return path.endsWith(suffix, Qt::CaseInsensitive) ? path : path + suffix;
-}
-
 QString askPngFileName()
 {
     const SaveFileChoice choice = system().saveFileName(tr("Save Chart as PNG"), pngFilter(),
                                                         tr("Plan at a Glance") + QLatin1String(kPngSuffix), 0);
-    return choice.path.isEmpty() ? QString() : withPngSuffix(choice.path);
+    return choice.path.isEmpty() ? QString() : withSuffix(choice.path, QLatin1String(kPngSuffix));
 }
 
 void writePng(BudgetChart& chart, const QString& path)

@@ -24,9 +24,8 @@ QColor GlanceTableModel::overBudgetColour() { return QColor(0xB0, 0x00, 0x20); }
 GlanceTableModel::RowFigures GlanceTableModel::rowFigures(int row) const
 {
     const PlanFigures& figures = tracker_.figures();
-    if (row == kWholePartyRow)
-        return {figures.totalBudget(), figures.totalSpent(), figures.totalStillToBuy(), figures.itemsToBuy()};
-    const MoneyFigures& money = figures.money[static_cast<std::size_t>(row)];
+    const MoneyFigures money
+        = row == kWholePartyRow ? figures.wholeParty() : figures.money[static_cast<std::size_t>(row)];
     return {money.budget, money.spent, money.stillToBuy, money.itemsToBuy};
 }
 

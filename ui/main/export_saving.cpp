@@ -23,9 +23,7 @@ QString askExportFileName(const QString& title, const ExportFileType& type, cons
 {
     const QString filter = QStringLiteral("%1 (*%2)|*%2|").arg(type.description, type.suffix);
     const SaveFileChoice choice = system().saveFileName(title, filter, proposedBaseName + type.suffix, 0);
-    if (choice.path.isEmpty() || choice.path.endsWith(type.suffix, Qt::CaseInsensitive))
-        return choice.path;
-    return choice.path + type.suffix;
+    return choice.path.isEmpty() ? QString() : withSuffix(choice.path, type.suffix);
 }
 
 void writeExport(const QString& path, QByteArrayView bytes)

@@ -1,5 +1,7 @@
 #include "ui/main/plan_files.h"
 
+#include "ui/common/save_name.h"
+
 #include "errors/error_trap.h"
 #include "files/path_bytes.h"
 #include "messages/message.h"
@@ -29,19 +31,12 @@ QString planFilter()
     return tr("Jubilo Plans") + QStringLiteral(" (*%1)|*%1|").arg(QString::fromUtf8(kPlanFileSuffix));
 }
 
-// A name typed without ".jubilo" gets it, as the dialog's type says.
-QString withPlanSuffix(const QString& path)
-{
-    const QString suffix = QString::fromUtf8(kPlanFileSuffix);
-    return path.endsWith(suffix, Qt::CaseInsensitive) ? path : path + suffix;
-}
-
 // The save dialog's name, with ".jubilo" when typed without; empty when
 // cancelled.
 QString askPlanFileName(const QString& title)
 {
     const SaveFileChoice choice = system().saveFileName(title, planFilter(), QString(), 0);
-    return choice.path.isEmpty() ? QString() : withPlanSuffix(choice.path);
+    return choice.path.isEmpty() ? QString() : withSuffix(choice.path, QString::fromUtf8(kPlanFileSuffix));
 }
 
 QString openElsewhereMessage(const QString& path)
