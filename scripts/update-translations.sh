@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Brings the translations in translations/ up to date with the sources:
+# new texts come in unfinished, texts no longer in the sources are marked
+# vanished. Translate the unfinished ones (Qt Linguist, or by hand in the
+# .ts file) and drop the vanished ones before committing; `make test`
+# refuses either (scripts/check-translations.sh).
+#
+#   scripts/update-translations.sh            every language
+#   scripts/update-translations.sh de         one language
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+LUPDATE=${LUPDATE:-$(command -v lupdate6 || echo /usr/lib/qt6/bin/lupdate)}
+
+# The program's own folders; tests and benchmarks show the user nothing.
+mapfile -t FOLDERS < <(grep -vE '^(#|$)' scripts/source-folders | grep -vxE 'tests|bench')
+
+languages=("$@")
+if [ ${#languages[@]} -eq 0 ]; then
+  mapfile -t languages < <(grep -vE '^(#|$)' translations/languages)
+fi
+for lang in "${languages[@]}"; do
+  "$LUPDATE" -silent -locations none -extensions cpp,h -I . "${FOLDERS[@]}" -target-language "$lang" \
+    -ts "translations/jubilo_${lang}.ts"
+done
