@@ -8,12 +8,14 @@
 #include "plan/settings_store.h"
 #include "command_line/command_line.h"
 #include "messages/app_title.h"
+#include "messages/language.h"
 #include "messages/message.h"
 #include "plan/recent_plans.h"
 #include "ui/main/main_window.h"
 #include "startup/plan_opening.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
@@ -24,9 +26,14 @@
 
 namespace {
 
-// `planFile`: the plan file named on the command line; empty for the
-// stored plan. Qt sees none of the arguments, which are ours.
-int runWindow(char* argv[], const QString& planFile)
+// The language of this run: the system's, unless --lang names another.
+jubilo::Language languageOf(const jubilo::CommandLine& /*command*/)
+{
+    return jubilo::systemLanguage(QLocale::system(), QLocale::system().uiLanguages());
+}
+
+// Qt sees none of the arguments, which are ours.
+int runWindow(char* argv[], const jubilo::CommandLine& command)
 {
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
@@ -34,6 +41,7 @@ int runWindow(char* argv[], const QString& planFile)
     QApplication::setDesktopFileName(QStringLiteral("jubilo"));
     QApplication::setApplicationVersion(QStringLiteral(JUBILO_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/jubilo/jubilo.svg")));
+    const jubilo::LanguageInForce language(languageOf(command));
 
     jubilo::QtSystem qtSystem;
     qtSystem.setSettingsNotice([](const QString& text) { jubilo::msgBox(text); });
@@ -42,7 +50,7 @@ int runWindow(char* argv[], const QString& planFile)
 
     jubilo::setAppTitle();
     jubilo::OpenPlan plan;
-    if (const std::optional<int> refused = jubilo::claimStartPlan(planFile, plan)) {
+    if (const std::optional<int> refused = jubilo::claimStartPlan(command.plan, plan)) {
         jubilo::installSystem(nullptr);
         return *refused;
     }
@@ -75,6 +83,7 @@ int runWithoutWindow(char* argv[], const jubilo::CommandLine& command)
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Jubilo"));
+    const jubilo::LanguageInForce language(languageOf(command));
 
     jubilo::QtSystem qtSystem;
     qtSystem.setHostFactory(jubilo::createEngineHost, jubilo::runningEngineHost, jubilo::engineTypedInput());
@@ -82,6 +91,17 @@ int runWithoutWindow(char* argv[], const jubilo::CommandLine& command)
     const int status = jubilo::runCommand(command, std::cout, std::cerr);
     jubilo::installSystem(nullptr);
     return status;
+}
+
+// --help, --version and a wrong command line print in the run's language:
+// the arguments are read again once it is in force, so that what is wrong
+// with them is said in it too.
+int runPrinting(char* argv[], const QStringList& arguments, const jubilo::CommandLine& command)
+{
+    int qtArgc = 1;
+    QCoreApplication app(qtArgc, argv);
+    const jubilo::LanguageInForce language(languageOf(command));
+    return jubilo::runCommand(jubilo::parseCommandLine(arguments), std::cout, std::cerr);
 }
 
 }  // namespace
@@ -95,13 +115,13 @@ int main(int argc, char* argv[])
     const jubilo::CommandLine command = jubilo::parseCommandLine(arguments);
     switch (command.form) {
     case jubilo::CommandLine::Form::Window:
-        return runWindow(argv, command.plan);
+        return runWindow(argv, command);
     case jubilo::CommandLine::Form::Pdf:
     case jubilo::CommandLine::Form::Xls:
     case jubilo::CommandLine::Form::Summary:
     case jubilo::CommandLine::Form::Ics:
         return runWithoutWindow(argv, command);
     default:
-        return jubilo::runCommand(command, std::cout, std::cerr);
+        return runPrinting(argv, arguments, command);
     }
 }

@@ -15,3 +15,7 @@ add_test(NAME SourceChecks.EverySourceIsInTheHouseStyle
 add_test(NAME SourceChecks.NoFunctionIsLongerThan80Lines
          COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/scripts/check-function-length.py --limit 80
          WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+# Every text the program shows is translated into every language, and every
+# translation is of a text the program still shows.
+add_test(NAME SourceChecks.EveryTextIsTranslated
+         COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/check-translations.sh)

@@ -30,4 +30,5 @@ for ts in "$work"/*.ts; do
     fi
   done
 done
+python3 scripts/check-translation-texts.py translations/jubilo_*.ts || status=1
 exit $status

@@ -11,6 +11,11 @@ PACKAGES=(
   pkg-config
   qt6-base-dev
   qt6-base-dev-tools
+  # Translations: lupdate and lrelease, their CMake functions, and Qt's own
+  # texts (file and print dialogs) in Jubilo's languages.
+  qt6-l10n-tools
+  qt6-tools-dev
+  qt6-translations-l10n
   libgl-dev
   libgtest-dev
   libgmock-dev
