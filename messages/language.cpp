@@ -11,10 +11,7 @@ namespace {
 // Jubilo's translations are built into the program (translations/*.ts).
 constexpr char kTranslationsFolder[] = ":/jubilo/translations";
 
-bool isCLocale(const QLocale& locale)
-{
-    return locale.language() == QLocale::C;
-}
+bool isCLocale(const QLocale& locale) { return locale.language() == QLocale::C; }
 
 QLocale usableLocale(const QLocale& locale)
 {
@@ -28,10 +25,7 @@ QString languageCode(const QString& name)
     return isCLocale(locale) ? QString() : QLocale::languageToCode(locale.language(), QLocale::ISO639Part1);
 }
 
-QString translationFor(const QString& code)
-{
-    return translatedLanguages().contains(code) ? code : QString();
-}
+QString translationFor(const QString& code) { return translatedLanguages().contains(code) ? code : QString(); }
 
 }  // namespace
 

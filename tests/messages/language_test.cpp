@@ -50,8 +50,8 @@ TEST(LanguageTest, LangNamesALanguageByItsCodeWithOrWithoutACountry)
         const char* translation;
         const char* localeName;
     } named[] = {
-        {"de", "de", "de_DE"}, {"fr", "fr", "fr_FR"}, {"es", "es", "es_ES"}, {"de_AT", "de", "de_AT"},
-        {"fr-CA", "fr", "fr_CA"}, {"en", "", "en_US"}, {"en_GB", "", "en_GB"}, {"it", "", "it_IT"},
+        {"de", "de", "de_DE"},    {"fr", "fr", "fr_FR"}, {"es", "es", "es_ES"},  {"de_AT", "de", "de_AT"},
+        {"fr-CA", "fr", "fr_CA"}, {"en", "", "en_US"},   {"en_GB", "", "en_GB"}, {"it", "", "it_IT"},
     };
     for (const auto& n : named) {
         SCOPED_TRACE(n.name);
