@@ -1,6 +1,7 @@
 #include "messages/language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -31,7 +32,14 @@ QString translationFor(const QString& code) { return translatedLanguages().conta
 
 const QStringList& translatedLanguages()
 {
-    static const QStringList languages{QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es")};
+    // The translations the build put in (translations/languages).
+    static const QStringList languages = [] {
+        QStringList codes;
+        const QDir folder(QString::fromLatin1(kTranslationsFolder));
+        for (const QString& name : folder.entryList({QStringLiteral("jubilo_*.qm")}, QDir::Files, QDir::Name))
+            codes << name.mid(7).chopped(3);
+        return codes;
+    }();
     return languages;
 }
 
