@@ -1,42 +1,45 @@
 #include "figures/figure_texts.h"
 
+#include "messages/money_style.h"
+
 #include <QCoreApplication>
 #include <QLocale>
-
-#include <cmath>
 
 namespace jubilo {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("FigureTexts", text); }
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(FigureTexts)
+};
 
-// Amounts and counts are written as the sheet writes them: US English
-// separators, whatever the program's locale.
-const QLocale& sheetLocale()
-{
-    static const QLocale locale(QLocale::English, QLocale::UnitedStates);
-    return locale;
-}
-
+// The texts are marked where they are written (QT_TRANSLATE_NOOP in the
+// FigureTexts context) and translated here.
 QString countOf(int count, const char* one, const char* many)
 {
-    return count == 1 ? tr(one) : tr(many).arg(countText(count));
+    return count == 1 ? Texts::tr(one) : Texts::tr(many).arg(countText(count));
 }
 
 }  // namespace
 
-QString countText(int count) { return sheetLocale().toString(count); }
+// Amounts and counts follow the program's locale, read when the text is
+// built, as the sheet's cells show them.
+QString countText(int count) { return QLocale().toString(count); }
 
-QString guestCountText(int guests) { return countOf(guests, "1 guest", "%1 guests"); }
+QString guestCountText(int guests)
+{
+    return countOf(guests, QT_TRANSLATE_NOOP("FigureTexts", "1 guest"), QT_TRANSLATE_NOOP("FigureTexts", "%1 guests"));
+}
 
-QString itemCountText(int items) { return countOf(items, "1 item", "%1 items"); }
+QString itemCountText(int items)
+{
+    return countOf(items, QT_TRANSLATE_NOOP("FigureTexts", "1 item"), QT_TRANSLATE_NOOP("FigureTexts", "%1 items"));
+}
 
 QString moneyText(double amount)
 {
-    const QString digits = sheetLocale().toString(std::abs(amount), 'f', 2);
-    const bool negative = amount < 0 && digits != QStringLiteral("0.00");
-    return (negative ? QStringLiteral("-$") : QStringLiteral("$")) + digits;
+    const QLocale locale;
+    return moneyStyle(locale).amountText(amount, locale);
 }
 
 QString moneyText(const SheetSum& sum) { return sum.isError() ? sum.error : moneyText(sum.value); }
@@ -46,19 +49,22 @@ QString peopleText(const SheetSum& sum)
     if (sum.isError())
         return sum.error;
     // As General shows a number: no trailing zeros, at most ten digits after the point.
-    QString text = sheetLocale().toString(sum.value, 'f', 10);
-    if (text.contains(QLatin1Char('.'))) {
-        while (text.endsWith(QLatin1Char('0')))
+    const QLocale locale;
+    QString text = locale.toString(sum.value, 'f', 10);
+    const QString point = locale.decimalPoint();
+    if (text.contains(point)) {
+        while (text.endsWith(locale.zeroDigit()))
             text.chop(1);
-        if (text.endsWith(QLatin1Char('.')))
-            text.chop(1);
+        if (text.endsWith(point))
+            text.chop(point.size());
     }
-    return text == QStringLiteral("-0") ? QStringLiteral("0") : text;
+    return text == locale.negativeSign() + locale.zeroDigit() ? locale.zeroDigit() : text;
 }
 
 QString peopleCount(const SheetSum& people)
 {
-    return !people.isError() && people.value == 1 ? tr("1 person") : tr("%1 people").arg(peopleText(people));
+    return !people.isError() && people.value == 1 ? Texts::tr("1 person")
+                                                  : Texts::tr("%1 people").arg(peopleText(people));
 }
 
 bool isOverBudget(const SheetSum& spent, const std::optional<double>& budget)
@@ -69,22 +75,22 @@ bool isOverBudget(const SheetSum& spent, const std::optional<double>& budget)
 QString spendingText(const SheetSum& spent, const std::optional<double>& budget)
 {
     if (!budget)
-        return tr("%1 spent, no budget").arg(moneyText(spent));
+        return Texts::tr("%1 spent, no budget").arg(moneyText(spent));
     if (isOverBudget(spent, budget))
-        return tr("\u26A0 %1 of %2 spent, %3 over budget")
+        return Texts::tr("\u26A0 %1 of %2 spent, %3 over budget")
             .arg(moneyText(spent), moneyText(*budget), moneyText(spent.value - *budget));
-    return tr("%1 of %2 spent").arg(moneyText(spent), moneyText(*budget));
+    return Texts::tr("%1 of %2 spent").arg(moneyText(spent), moneyText(*budget));
 }
 
 QString stillToBuyText(int items, const SheetSum& amount)
 {
-    return itemCountText(items) + QStringLiteral(", ") + tr("%1 still to buy").arg(moneyText(amount));
+    return itemCountText(items) + QStringLiteral(", ") + Texts::tr("%1 still to buy").arg(moneyText(amount));
 }
 
 QString planSummaryLine(const PlanFigures& figures)
 {
     const GuestFigures& guests = figures.guests;
-    const QString people = tr("%1, %2 coming").arg(peopleCount(guests.invited), peopleText(guests.coming));
+    const QString people = Texts::tr("%1, %2 coming").arg(peopleCount(guests.invited), peopleText(guests.coming));
     const QString toBuy = stillToBuyText(figures.itemsToBuy(), figures.totalStillToBuy());
     const QString separator = QStringLiteral(" \u00B7 ");
     return guestCountText(guests.rows) + separator + people + separator

@@ -8,15 +8,16 @@
 
 namespace jubilo {
 
-// "$1,234.00", "-$5.00": as the sheet's money format shows an amount.
+// "$1,234.00", "-$5.00" (US English), "1.234,00 €" (German): as the sheet's
+// money format shows an amount in the program's locale (QLocale()).
 QString moneyText(double amount);
 // A sum as money, or the error its total shows.
 QString moneyText(const SheetSum& sum);
-// A count of people: "20", "2.5", or the error.
+// A count of people: "20", "2.5" ("2,5" in German), or the error.
 QString peopleText(const SheetSum& sum);
 // "1 person", "20 people", "#N/A people".
 QString peopleCount(const SheetSum& people);
-// A count of rows, guests or items: "12", "1,500".
+// A count of rows, guests or items: "12", "1,500" ("1.500" in German).
 QString countText(int count);
 // "1 guest", "12 guests"; "1 item", "5 items".
 QString guestCountText(int guests);

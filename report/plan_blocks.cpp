@@ -1,5 +1,7 @@
 #include "report/plan_blocks.h"
 
+#include <QCoreApplication>
+
 namespace jubilo {
 
 namespace {
@@ -8,49 +10,73 @@ using K = BlockKind;
 using T = TableId;
 
 constexpr PlanBlock kBlocks[] = {
-    {"Guests",
+    {QT_TRANSLATE_NOOP("PlanSheet", "Guests"),
      K::FourColumnList,
      T::Guests,
-     {"Address Invitation Was Sent To", "RSVP?", "Number in Party"},
+     {QT_TRANSLATE_NOOP("PlanSheet", "Address Invitation Was Sent To"), QT_TRANSLATE_NOOP("PlanSheet", "RSVP?"),
+      QT_TRANSLATE_NOOP("PlanSheet", "Number in Party")},
      std::nullopt,
      false,
      false,
      'E'},
-    {"Music", K::FourColumnList, T::Music, {"Format", "Purchased?", nullptr}, BudgetId::Music, true, false, 'F'},
-    {"Decorations",
+    {QT_TRANSLATE_NOOP("PlanSheet", "Music"),
+     K::FourColumnList,
+     T::Music,
+     {QT_TRANSLATE_NOOP("PlanSheet", "Format"), QT_TRANSLATE_NOOP("PlanSheet", "Purchased?"), nullptr},
+     BudgetId::Music,
+     true,
+     false,
+     'F'},
+    {QT_TRANSLATE_NOOP("PlanSheet", "Decorations"),
      K::FourColumnList,
      T::Decorations,
-     {"Number", "Purchased?", nullptr},
+     {QT_TRANSLATE_NOOP("PlanSheet", "Number"), QT_TRANSLATE_NOOP("PlanSheet", "Purchased?"), nullptr},
      BudgetId::Decoration,
      true,
      false,
      'F'},
-    {"Food and Drinks",
+    {QT_TRANSLATE_NOOP("PlanSheet", "Food and Drinks"),
      K::FourColumnList,
      T::FoodAndDrinks,
-     {"Ingredients", "Purchased?", nullptr},
+     {QT_TRANSLATE_NOOP("PlanSheet", "Ingredients"), QT_TRANSLATE_NOOP("PlanSheet", "Purchased?"), nullptr},
      BudgetId::Food,
      true,
      true,
      'F'},
-    {"Other Supplies",
+    {QT_TRANSLATE_NOOP("PlanSheet", "Other Supplies"),
      K::ThreeColumnList,
      T::OtherSupplies,
-     {nullptr, "Purchased?", nullptr},
+     {nullptr, QT_TRANSLATE_NOOP("PlanSheet", "Purchased?"), nullptr},
      BudgetId::OtherSupply,
      true,
      false,
      'F'},
-    {"Incidentals",
+    {QT_TRANSLATE_NOOP("PlanSheet", "Incidentals"),
      K::ThreeColumnList,
      T::Incidentals,
-     {nullptr, "Purchased?", nullptr},
+     {nullptr, QT_TRANSLATE_NOOP("PlanSheet", "Purchased?"), nullptr},
      BudgetId::Incidental,
      true,
      false,
      'F'},
-    {"Schedule", K::Timeline, T::Schedules, {"Task", "Time", "Notes"}, std::nullopt, false, false, 'F'},
-    {"At The Party", K::Timeline, T::Activities, {"Activity", "Time", "Notes"}, std::nullopt, false, false, 'F'},
+    {QT_TRANSLATE_NOOP("PlanSheet", "Schedule"),
+     K::Timeline,
+     T::Schedules,
+     {QT_TRANSLATE_NOOP("PlanSheet", "Task"), QT_TRANSLATE_NOOP("PlanSheet", "Time"),
+      QT_TRANSLATE_NOOP("PlanSheet", "Notes")},
+     std::nullopt,
+     false,
+     false,
+     'F'},
+    {QT_TRANSLATE_NOOP("PlanSheet", "At The Party"),
+     K::Timeline,
+     T::Activities,
+     {QT_TRANSLATE_NOOP("PlanSheet", "Activity"), QT_TRANSLATE_NOOP("PlanSheet", "Time"),
+      QT_TRANSLATE_NOOP("PlanSheet", "Notes")},
+     std::nullopt,
+     false,
+     false,
+     'F'},
 };
 
 constexpr ColumnSpan kFourColumns[] = {{'B', 'B'}, {'C', 'D'}, {'E', 'E'}, {'F', 'F'}};
@@ -73,5 +99,7 @@ std::span<const ColumnSpan> dataColumns(BlockKind kind)
     }
     return {};
 }
+
+QString sheetText(const char* english) { return QCoreApplication::translate("PlanSheet", english); }
 
 }  // namespace jubilo

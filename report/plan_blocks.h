@@ -4,6 +4,8 @@
 
 #include "plan/plan.h"
 
+#include <QString>
+
 #include <optional>
 #include <span>
 
@@ -15,12 +17,16 @@ enum class BlockKind {
     Timeline,  // B:C | D:E | F, with a header row and no total
 };
 
+// The titles and headers are English, marked for translation in the
+// "PlanSheet" context and translated where the sheet shows them
+// (sheetText); tests and the figures compare the English.
 struct PlanBlock {
     const char* title;
     BlockKind kind;
     TableId table;
     // List blocks: the C:D header (four columns only), the E header and the
-    // F header; the F header is "Budget: $" + the budget when one is named.
+    // F header; the F header is "Budget: $" + the budget when one is named
+    // (in the locale's currency and with the symbol on its side).
     // Timeline blocks: the B:C, D:E and F headers of the header row.
     const char* headers[3];
     std::optional<BudgetId> budget;
@@ -37,5 +43,9 @@ struct ColumnSpan {
     char last;
 };
 std::span<const ColumnSpan> dataColumns(BlockKind kind);
+
+// A title or header of the table above as the sheet shows it, in the
+// program's language.
+QString sheetText(const char* english);
 
 }  // namespace jubilo

@@ -5,6 +5,9 @@
 #include "report/sheet_palette.h"
 #include "report/sheet_styling.h"
 #include "host/interface/spreadsheet_host.h"
+#include "messages/money_style.h"
+
+#include <QCoreApplication>
 
 #include <stdexcept>
 #include <string>
@@ -12,6 +15,10 @@
 namespace jubilo {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PlanSheet)
+};
 
 // Palette indexes of the plan's look.
 constexpr int kWhite = 2;
@@ -23,7 +30,6 @@ constexpr int kBrown = 53;
 
 constexpr int kLastSheetRow = xl::kSheetRowCount;
 const QString kGeneral = QStringLiteral("General");
-const QString kMoney = QStringLiteral("$#,##0.00");
 
 int checkedRow(qint64 row)
 {
@@ -54,6 +60,8 @@ public:
     PlanSheetBuilder(SpreadsheetHost& host, const Plan& plan)
         : host_(host)
         , plan_(plan)
+        , money_(moneyStyle(QLocale()))
+        , moneyFormat_(money_.numberFormat())
     {
     }
 
@@ -109,7 +117,7 @@ private:
 
     void titleBlock()
     {
-        putCell(host_, cellAt('B', 2), kPlanSheetTitle, true);
+        putCell(host_, cellAt('B', 2), planSheetTitle(), true);
         titleLook(24);
         putCell(host_, spanAt('E', 'F', 2), plan_.date(), true);
         titleLook(10);
@@ -145,8 +153,10 @@ private:
     QString fHeader(const PlanBlock& block) const
     {
         if (!block.budget)
-            return QString::fromUtf8(block.headers[2]);
-        return QStringLiteral("Budget: $") + plan_.budget(*block.budget);
+            return sheetText(block.headers[2]);
+        //: A list's budget over its amounts on the plan sheet; %1 is the budget as the user typed it, with the
+        //: currency symbol on its side ("$500", "500 €").
+        return Texts::tr("Budget: %1").arg(money_.withSymbol(plan_.budget(*block.budget)));
     }
 
     void listBlock(const PlanBlock& block)
@@ -157,12 +167,12 @@ private:
         rowHeight(title, 20);
         fillRange(host_, blockRange(title, title), kTitleGreen);
         const char titleEnd = block.kind == BlockKind::FourColumnList ? 'B' : 'D';
-        putStyled(spanAt('B', titleEnd, title), QString::fromUtf8(block.title), 10, kPaleGreen);
+        putStyled(spanAt('B', titleEnd, title), sheetText(block.title), 10, kPaleGreen);
         if (block.kind == BlockKind::FourColumnList) {
-            putStyled(spanAt('C', 'D', title), QString::fromUtf8(block.headers[0]), 9, kPaleGreen);
+            putStyled(spanAt('C', 'D', title), sheetText(block.headers[0]), 9, kPaleGreen);
             host_.selection()->setWrapText(false);
         }
-        putStyled(cellAt('E', title), QString::fromUtf8(block.headers[1]), 9, kPaleGreen);
+        putStyled(cellAt('E', title), sheetText(block.headers[1]), 9, kPaleGreen);
         putStyled(cellAt('F', title), fHeader(block), 9, kPaleGreen);
         drawBlockBorders(host_, blockRange(title, title + n + 1), false, true, true, true, true, true);
         row_ = title + 1;
@@ -178,12 +188,11 @@ private:
         const qint64 header = title + 1;
         rowHeight(title, 20);
         fillRange(host_, blockRange(title, title), kTitleGreen);
-        putStyled(blockRange(title, title), QString::fromUtf8(block.title), 10, kPaleGreen);
+        putStyled(blockRange(title, title), sheetText(block.title), 10, kPaleGreen);
         fillRange(host_, blockRange(header, header), kPaleGreen);
         const auto spans = dataColumns(block.kind);
         for (size_t c = 0; c < spans.size(); ++c)
-            putStyled(spanAt(spans[c].first, spans[c].last, header), QString::fromUtf8(block.headers[c]), 9,
-                      kTitleGreen);
+            putStyled(spanAt(spans[c].first, spans[c].last, header), sheetText(block.headers[c]), 9, kTitleGreen);
         drawBlockBorders(host_, blockRange(title, header + table.rowCount()), false, true, true, true, true, true);
         row_ = header + 1;
         dataRows(block, table);
@@ -222,7 +231,7 @@ private:
         selection->setHorizontalAlignment(xl::kLeft);
         selection->setIndentLevel(1);
         if (currency)
-            selection->setNumberFormat(kMoney);
+            selection->setNumberFormat(moneyFormat_);
     }
 
     // An empty block's total is 0: a sum over no rows would take in the
@@ -230,7 +239,7 @@ private:
     void totalRow(const PlanBlock& block, qint64 total, qint64 n)
     {
         fillRange(host_, spanAt('B', block.totalFillEnd, total), kPaleGreen);
-        putStyled(spanAt('B', 'E', total), QStringLiteral("Total:"), 9, kBrown);
+        putStyled(spanAt('B', 'E', total), Texts::tr("Total:"), 9, kBrown);
         host_.selection()->setHorizontalAlignment(xl::kRight);
         fillRange(host_, cellAt('F', total), kTotalGrey);
         const QString sum = n == 0 ? QStringLiteral("0") : QStringLiteral("=SUM(R[-%1]C:R[-1]C)").arg(n);
@@ -241,10 +250,14 @@ private:
 
     SpreadsheetHost& host_;
     const Plan& plan_;
+    const MoneyStyle money_;  // the program's locale's, as the host's application reads amounts
+    const QString moneyFormat_;
     qint64 row_ = 3;
 };
 
 }  // namespace
+
+QString planSheetTitle() { return QCoreApplication::translate("PlanSheet", kPlanSheetTitleText); }
 
 void buildPlanSheet(SpreadsheetHost& host, const Plan& plan) { PlanSheetBuilder(host, plan).build(); }
 

@@ -1,5 +1,6 @@
 #include "report/plan_workbook.h"
 
+#include "host/constants/sheet_names.h"
 #include "host/interface/spreadsheet_host.h"
 #include "platform/system.h"
 #include "report/host_checks.h"
@@ -8,6 +9,13 @@
 #include <stdexcept>
 
 namespace jubilo {
+
+QString planSheetName()
+{
+    const QString shown = planSheetTitle();
+    const std::u16string_view name(reinterpret_cast<const char16_t*>(shown.utf16()), size_t(shown.size()));
+    return xl::isSheetName(name) ? shown : kPlanSheetTitle;
+}
 
 std::unique_ptr<SpreadsheetHost> startSpreadsheetHost()
 {
@@ -32,7 +40,7 @@ void removeExtraSheets(SpreadsheetHost& host, int count)
 void namePlanSheet(SpreadsheetHost& host)
 {
     const auto sheets = host.sheets();
-    sheets->item(sheets->count())->setName(kPlanSheetTitle);
+    sheets->item(sheets->count())->setName(planSheetName());
 }
 
 }  // namespace jubilo

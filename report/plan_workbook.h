@@ -3,6 +3,8 @@
 // shared by the report run (each under its own trap step) and the scripting
 // export (all at once).
 
+#include <QString>
+
 #include <memory>
 
 namespace jubilo {
@@ -15,7 +17,11 @@ std::unique_ptr<SpreadsheetHost> startSpreadsheetHost();
 int extraSheetCount(SpreadsheetHost& host);
 // Deletes `count` sheets after the first, leaving the first alone.
 void removeExtraSheets(SpreadsheetHost& host, int count);
-// Names the last sheet after the plan (kPlanSheetTitle).
+// The sheet's name, seen on its tab: the title in the program's language
+// when a spreadsheet takes it as a name (1 to 31 characters, none of
+// : \ / ? * [ ], no apostrophe first or last), the English title otherwise.
+QString planSheetName();
+// Names the last sheet after the plan (planSheetName).
 void namePlanSheet(SpreadsheetHost& host);
 
 }  // namespace jubilo

@@ -3,6 +3,7 @@
 #include "spreadsheet/model/application.h"
 #include "spreadsheet/core/error.h"
 #include "spreadsheet/model/worksheet.h"
+#include "host/constants/sheet_names.h"
 
 #include <algorithm>
 
@@ -10,13 +11,9 @@ namespace jubilo::spreadsheet {
 
 namespace {
 
-constexpr qsizetype kMaxSheetName = 31;
-
 void checkSheetName(const QString& name)
 {
-    static const QString forbidden = QStringLiteral("[]:*?/\\");
-    const bool badChar = std::any_of(name.begin(), name.end(), [](QChar c) { return forbidden.contains(c); });
-    if (name.isEmpty() || name.size() > kMaxSheetName || badChar || name.startsWith(u'\'') || name.endsWith(u'\''))
+    if (!xl::isSheetName(std::u16string_view(reinterpret_cast<const char16_t*>(name.utf16()), size_t(name.size()))))
         throw SpreadsheetError(QStringLiteral("\"%1\" is not a valid sheet name: use 1 to 31 characters, "
                                               "none of [ ] : * ? / \\, not starting or ending with '")
                                    .arg(name));

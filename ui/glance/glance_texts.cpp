@@ -9,18 +9,22 @@ namespace jubilo {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("GlanceTexts", text); }
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(GlanceTexts)
+};
 
+// The texts are marked where they are written (QT_TRANSLATE_NOOP in the
+// GlanceTexts context) and translated here.
 QString countOf(int count, const char* one, const char* many)
 {
-    return count == 1 ? tr(one) : tr(many).arg(countText(count));
+    return count == 1 ? Texts::tr(one) : Texts::tr(many).arg(countText(count));
 }
 
 }  // namespace
 
 QString guestsLine(const GuestFigures& guests)
 {
-    return tr("%1 \u00B7 %2 invited, %3 coming")
+    return Texts::tr("%1 \u00B7 %2 invited, %3 coming")
         .arg(guestCountText(guests.rows), peopleCount(guests.invited), peopleText(guests.coming));
 }
 
@@ -28,11 +32,12 @@ QString uncountedGuestsLine(const GuestFigures& guests)
 {
     if (guests.rowsWithoutNumber == 0)
         return {};
-    return countOf(guests.rowsWithoutNumber, "1 guest without a number in their party is not counted",
-                   "%1 guests without a number in their party are not counted");
+    return countOf(guests.rowsWithoutNumber,
+                   QT_TRANSLATE_NOOP("GlanceTexts", "1 guest without a number in their party is not counted"),
+                   QT_TRANSLATE_NOOP("GlanceTexts", "%1 guests without a number in their party are not counted"));
 }
 
-QString budgetText(const std::optional<double>& budget) { return budget ? moneyText(*budget) : tr("no budget"); }
+QString budgetText(const std::optional<double>& budget) { return budget ? moneyText(*budget) : Texts::tr("no budget"); }
 
 QString leftText(const SheetSum& spent, const std::optional<double>& budget)
 {
@@ -41,7 +46,7 @@ QString leftText(const SheetSum& spent, const std::optional<double>& budget)
     if (spent.isError())
         return spent.error;  // as the sheet's budget minus an error total shows
     if (isOverBudget(spent, budget))
-        return tr("\u26A0 %1 over").arg(moneyText(spent.value - *budget));
+        return Texts::tr("\u26A0 %1 over").arg(moneyText(spent.value - *budget));
     return moneyText(*budget - spent.value);
 }
 
@@ -54,7 +59,7 @@ QString listName(const MoneyFigures& money) { return QString::fromUtf8(tableSpec
 
 QString chartSentence(const MoneyFigures& money)
 {
-    return tr("%1: %2.").arg(listName(money), spendingText(money.spent, money.budget));
+    return Texts::tr("%1: %2.").arg(listName(money), spendingText(money.spent, money.budget));
 }
 
 QString chartDescription(const PlanFigures& figures)
