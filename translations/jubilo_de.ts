@@ -97,7 +97,7 @@ Befehlszeile entspricht keiner der obigen Formen.
     </message>
     <message>
         <source>The sheet would print on %1 pages (%2 across, %3 down); at most %4 pages print. A smaller print area or zoom, or narrower margins, print fewer.</source>
-        <translation>Das Blatt würde auf %1 Seiten gedruckt (%2 nebeneinander, %3 untereinander); gedruckt werden höchstens %4 Seiten. Ein kleinerer Druckbereich, ein kleinerer Zoom oder schmalere Ränder ergeben weniger Seiten.</translation>
+        <translation>Das Blatt würde auf %1 Seiten gedruckt werden (%2 nebeneinander, %3 untereinander); es lassen sich höchstens %4 Seiten drucken. Ein kleinerer Druckbereich, ein kleinerer Zoom oder schmalere Ränder ergeben weniger Seiten.</translation>
     </message>
 </context>
 <context>
@@ -136,7 +136,7 @@ Befehlszeile entspricht keiner der obigen Formen.
     </message>
     <message>
         <source>line %1 is neither blank, a ; comment, a [group] nor a key=value line</source>
-        <translation>Zeile %1 ist weder leer noch ein ;-Kommentar, eine [Gruppe] oder eine Zeile Schlüssel=Wert</translation>
+        <translation>Zeile %1 ist weder leer noch ein ;-Kommentar, eine [Gruppe] oder eine Zeile der Form Schlüssel=Wert</translation>
     </message>
     <message>
         <source>it holds lines that cannot be read as settings</source>
@@ -557,11 +557,11 @@ Eine Kopie des Journals mit diesen Änderungen liegt in %2.</translation>
     </message>
     <message>
         <source>there is not enough memory to read it</source>
-        <translation>nicht genug Arbeitsspeicher, um sie zu lesen</translation>
+        <translation>nicht genug Arbeitsspeicher zum Lesen</translation>
     </message>
     <message>
         <source>it would make the %1 list longer than the %2 rows a list holds</source>
-        <translation>Liste „%1“ würde länger als die %2 Zeilen, die eine Liste fassen kann</translation>
+        <translation>Liste „%1“ hätte damit mehr als die %2 Zeilen, die eine Liste fassen kann</translation>
     </message>
     <message>
         <source>the file is UTF-16 text; please save it as UTF-8 and import that</source>
