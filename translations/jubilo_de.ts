@@ -5,22 +5,22 @@
     <name>BudgetTips</name>
     <message>
         <source>&quot;%1&quot; does not read as an amount, so this list has no budget in the plan&apos;s figures. The text is kept as typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist nicht als Betrag lesbar, daher hat diese Liste in den Zahlen des Plans kein Budget. Der Text bleibt so, wie er eingegeben wurde.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>--json goes only with --summary</source>
-        <translation type="unfinished"></translation>
+        <translation>--json ist nur zusammen mit --summary möglich</translation>
     </message>
     <message>
         <source>the plan file&apos;s name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name der Plandatei ist leer</translation>
     </message>
     <message>
         <source>the party&apos;s date &quot;%1&quot; does not read as a date; type one in the window&apos;s Date box, as 12/24/2026</source>
-        <translation type="unfinished"></translation>
+        <translation>das Datum der Party „%1“ ist nicht als Datum lesbar; geben Sie im Fenster im Feld „Datum“ eines ein, etwa 12/24/2026</translation>
     </message>
     <message>
         <source>Usage: jubilo [PLAN]              open the window to plan the party
@@ -46,900 +46,932 @@ Exit status: 0 done; 1 the plan could not be read, its date does not read
 as a date or no row has a time (--ics), or the file or the output could
 not be built or written; 2 the command line is none of the forms above.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: jubilo [PLAN]               öffnet das Fenster, um die Party zu planen
+        jubilo --pdf DATEI [PLAN]   schreibt das Blatt des Plans als PDF in DATEI
+        jubilo --xls DATEI [PLAN]   schreibt die Arbeitsmappe des Plans in DATEI
+                                    (Excel 97 .xls)
+        jubilo --summary [PLAN]     gibt Gäste, Ausgaben und noch zu Kaufendes
+                                    des Plans aus, eine Zeile je Geldliste
+        jubilo --summary --json [PLAN]
+                                    dieselben Zahlen als ein JSON-Objekt
+        jubilo --ics DATEI [PLAN]   schreibt den Zeitplan und die Aktivitäten
+                                    auf der Party als Kalendertermine
+                                    (iCalendar) in DATEI
+        jubilo --version            zeigt die Version des Programms
+        jubilo --help               zeigt diese Hilfe
+
+PLAN ist eine Plandatei (*.jubilo); ohne sie wird der gespeicherte Plan
+(~/.config/Tarvel.ini) verwendet.
+
+--pdf, --xls, --ics und --summary zeigen kein Fenster und brauchen keine
+grafische Anzeige. Sie lesen den Plan nur; --pdf, --xls und --ics ersetzen
+DATEI, sobald die neue Datei vollständig ist.
+
+Rückgabewert: 0 erledigt; 1 der Plan konnte nicht gelesen werden, sein Datum
+ist nicht als Datum lesbar oder keine Zeile hat eine Uhrzeit (--ics), oder die
+Datei oder die Ausgabe konnte nicht erstellt oder geschrieben werden; 2 die
+Befehlszeile entspricht keiner der obigen Formen.
+</translation>
     </message>
     <message>
         <source>standard output could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>die Standardausgabe konnte nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
     <name>ImportError</name>
     <message>
         <source>Guests cannot be imported from &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus „%1“ können keine Gäste importiert werden: %2.</translation>
     </message>
     <message>
         <source>Guests cannot be imported from &quot;%1&quot;: line %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus „%1“ können keine Gäste importiert werden: Zeile %2: %3.</translation>
     </message>
 </context>
 <context>
     <name>PageLimits</name>
     <message>
         <source>The page margins leave no room to print: they take %1 by %2 inches of paper %3 by %4 inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seitenränder lassen keinen Platz zum Drucken; auf Papier von %3 × %4 Zoll nehmen sie %1 × %2 Zoll ein</translation>
     </message>
     <message>
         <source>The sheet would print on %1 pages (%2 across, %3 down); at most %4 pages print. A smaller print area or zoom, or narrower margins, print fewer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Blatt würde auf %1 Seiten gedruckt werden (%2 nebeneinander, %3 untereinander); es lassen sich höchstens %4 Seiten drucken. Ein kleinerer Druckbereich, ein kleinerer Zoom oder schmalere Ränder ergeben weniger Seiten.</translation>
     </message>
 </context>
 <context>
     <name>PlanFile</name>
     <message>
         <source>you have no permission to read it</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Berechtigung zum Lesen</translation>
     </message>
     <message>
         <source>there is no file by that name</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Datei mit diesem Namen vorhanden</translation>
     </message>
     <message>
         <source>it is a link to a file that is not there (moved or deleted)</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Verknüpfung auf eine nicht vorhandene Datei (verschoben oder gelöscht)</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ordner, keine Datei</translation>
     </message>
     <message>
         <source>it is not a regular file but a device, a pipe or a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>keine gewöhnliche Datei, sondern ein Gerät, eine Pipe oder ein Socket</translation>
     </message>
     <message>
         <source>it holds %1 MB, far more than any plan (a plan file holds at most %2 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB groß, weit mehr als jeder Plan (eine Plandatei ist höchstens %2 MB groß)</translation>
     </message>
     <message>
         <source>it is not text but binary data (a NUL byte at offset %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Text, sondern Binärdaten (ein NUL-Byte an Position %1)</translation>
     </message>
     <message>
         <source>it is not text in UTF-8, the encoding plan files are written in</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Text in UTF-8, der Kodierung, in der Plandateien geschrieben werden</translation>
     </message>
     <message>
         <source>line %1 is neither blank, a ; comment, a [group] nor a key=value line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist weder leer noch ein ;-Kommentar, eine [Gruppe] oder eine Zeile der Form Schlüssel=Wert</translation>
     </message>
     <message>
         <source>it holds lines that cannot be read as settings</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält Zeilen, die sich nicht als Einstellungen lesen lassen</translation>
     </message>
     <message>
         <source>it holds no [%1] group, so it holds no plan</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält keine Gruppe [%1] und damit keinen Plan</translation>
     </message>
     <message>
         <source>Jubilo could not open the plan file %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilo konnte die Plandatei %1 nicht öffnen: %2.</translation>
     </message>
     <message>
         <source>The plan file %1 had lines that could not be read. Jubilo keeps what it could read and writes the file afresh, so those lines will be gone from it.
 
 A copy of the file as it was is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Plandatei %1 enthielt Zeilen, die nicht gelesen werden konnten. Jubilo behält, was es lesen konnte, und schreibt die Datei neu; diese Zeilen fehlen danach in ihr.
+
+Eine Kopie der Datei im vorherigen Zustand liegt in %2.</translation>
     </message>
     <message>
         <source>Another program changed the plan file %1 while Jubilo had it open, and Jubilo now writes a value that program changed. Jubilo keeps its own value and the rest of the other program&apos;s changes.
 
 A copy of the file as the other program left it is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm hat die Plandatei %1 geändert, während Jubilo sie geöffnet hatte, und Jubilo schreibt jetzt einen Wert, den dieses Programm geändert hat. Jubilo behält seinen eigenen Wert und die übrigen Änderungen des anderen Programms.
+
+Eine Kopie der Datei, wie das andere Programm sie hinterlassen hat, liegt in %2.</translation>
     </message>
     <message>
         <source>Jubilo found changes to the plan file %1 in the journal it keeps beside it, but the file is no longer the one they were made to (another program replaced it), so they were not applied and the plan stays as the file holds it.
 
 A copy of the journal with those changes is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilo hat im Journal, das es neben der Plandatei %1 führt, Änderungen an ihr gefunden, aber die Datei ist nicht mehr die, an der sie vorgenommen wurden (ein anderes Programm hat sie ersetzt). Deshalb wurden sie nicht übernommen, und der Plan bleibt so, wie er in der Datei steht.
+
+Eine Kopie des Journals mit diesen Änderungen liegt in %2.</translation>
     </message>
     <message>
         <source>The plan file %1 could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Plandatei %1 konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>The plan file %1 could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Plandatei %1 konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>The plan file has lines that could not be read, and no copy of it could be kept, so it was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Plandatei enthält Zeilen, die nicht gelesen werden konnten, und es konnte keine Kopie von ihr angelegt werden; deshalb wurde sie nicht geschrieben: %1</translation>
     </message>
     <message>
         <source>The plan file was changed by another program, and no copy of it could be kept, so it was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Plandatei wurde von einem anderen Programm geändert, und es konnte keine Kopie von ihr angelegt werden; deshalb wurde sie nicht geschrieben: %1</translation>
     </message>
     <message>
         <source>The plan file&apos;s journal holds changes that are not in the file, and no copy of it could be kept, so the file was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Journal der Plandatei enthält Änderungen, die nicht in der Datei stehen, und es konnte keine Kopie davon angelegt werden; deshalb wurde die Datei nicht geschrieben: %1</translation>
     </message>
     <message>
         <source>The plan file %1 is no longer there: it was moved or deleted while Jubilo had it open. Nothing in the window is lost; use File &gt; Save Plan As… to keep the plan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Plandatei %1 ist nicht mehr vorhanden; sie wurde verschoben oder gelöscht, während Jubilo sie geöffnet hatte. Im Fenster geht nichts verloren: Mit Datei &gt; Plan speichern unter… können Sie den Plan behalten.</translation>
     </message>
     <message>
         <source>The plan file %1 is read-only: you may not change it or the folder it is in. Nothing in the window is lost; use File &gt; Save Plan As… to keep the plan in a file of your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Plandatei %1 ist schreibgeschützt; Sie dürfen weder sie noch ihren Ordner ändern. Im Fenster geht nichts verloren: Mit Datei &gt; Plan speichern unter… können Sie den Plan in einer eigenen Datei behalten.</translation>
     </message>
 </context>
 <context>
     <name>PlanFiles</name>
     <message>
         <source>The plan %1 is read-only: you can look at it and print it, but changes to it cannot be kept. To change it, save a copy with File &gt; Save Plan As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Plan %1 ist schreibgeschützt. Sie können ihn ansehen und drucken, aber Änderungen daran können nicht gespeichert werden. Um ihn zu ändern, speichern Sie eine Kopie mit Datei &gt; Plan speichern unter…</translation>
     </message>
 </context>
 <context>
     <name>PlanLock</name>
     <message>
         <source>The lock file %1 cannot be taken: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sperrdatei %1 kann nicht angelegt werden: %2.</translation>
     </message>
     <message>
         <source>another program keeps replacing it</source>
-        <translation type="unfinished"></translation>
+        <translation>ein anderes Programm ersetzt sie immer wieder</translation>
     </message>
     <message>
         <source>Jubilo ends now: without its lock, a second Jubilo could write over this plan. Remove what stands at that name or make its folder writable, then start Jubilo again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilo wird jetzt beendet, denn ohne seine Sperre könnte ein zweites Jubilo diesen Plan überschreiben. Entfernen Sie, was unter diesem Namen liegt, oder machen Sie den Ordner beschreibbar, und starten Sie Jubilo dann erneut.</translation>
     </message>
 </context>
 <context>
     <name>ReadablePlan</name>
     <message>
         <source>Jubilo ends now, so that it does not start an empty plan over yours. Make the file readable, or move it aside to start afresh, then start Jubilo again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilo wird jetzt beendet, damit es Ihren Plan nicht mit einem leeren Plan überschreibt. Machen Sie die Datei lesbar oder verschieben Sie sie, um neu zu beginnen, und starten Sie Jubilo dann erneut.</translation>
     </message>
 </context>
 <context>
     <name>SaveName</name>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits vorhanden. Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
     <name>StepNames</name>
     <message>
         <source>Add Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast hinzufügen</translation>
     </message>
     <message>
         <source>Delete Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast löschen</translation>
     </message>
     <message>
         <source>Edit Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast bearbeiten</translation>
     </message>
     <message>
         <source>Edit Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse bearbeiten</translation>
     </message>
     <message>
         <source>Edit RSVP</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusage bearbeiten</translation>
     </message>
     <message>
         <source>Edit Number in Party</source>
-        <translation type="unfinished"></translation>
+        <translation>Personenzahl bearbeiten</translation>
     </message>
     <message>
         <source>Add Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik hinzufügen</translation>
     </message>
     <message>
         <source>Delete Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik löschen</translation>
     </message>
     <message>
         <source>Edit Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik bearbeiten</translation>
     </message>
     <message>
         <source>Edit Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format bearbeiten</translation>
     </message>
     <message>
         <source>Edit Purchased</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaufstatus bearbeiten</translation>
     </message>
     <message>
         <source>Edit Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag bearbeiten</translation>
     </message>
     <message>
         <source>Add Decoration</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekoration hinzufügen</translation>
     </message>
     <message>
         <source>Delete Decoration</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekoration löschen</translation>
     </message>
     <message>
         <source>Edit Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Art bearbeiten</translation>
     </message>
     <message>
         <source>Edit Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl bearbeiten</translation>
     </message>
     <message>
         <source>Add Food</source>
-        <translation type="unfinished"></translation>
+        <translation>Gericht hinzufügen</translation>
     </message>
     <message>
         <source>Delete Food</source>
-        <translation type="unfinished"></translation>
+        <translation>Gericht löschen</translation>
     </message>
     <message>
         <source>Edit Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name bearbeiten</translation>
     </message>
     <message>
         <source>Edit Ingredients</source>
-        <translation type="unfinished"></translation>
+        <translation>Zutaten bearbeiten</translation>
     </message>
     <message>
         <source>Add Ingredient</source>
-        <translation type="unfinished"></translation>
+        <translation>Zutat hinzufügen</translation>
     </message>
     <message>
         <source>Delete Ingredient</source>
-        <translation type="unfinished"></translation>
+        <translation>Zutat löschen</translation>
     </message>
     <message>
         <source>Edit Ingredient</source>
-        <translation type="unfinished"></translation>
+        <translation>Zutat bearbeiten</translation>
     </message>
     <message>
         <source>Add Supply</source>
-        <translation type="unfinished"></translation>
+        <translation>Zubehör hinzufügen</translation>
     </message>
     <message>
         <source>Delete Supply</source>
-        <translation type="unfinished"></translation>
+        <translation>Zubehör löschen</translation>
     </message>
     <message>
         <source>Add Incidental</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebenausgabe hinzufügen</translation>
     </message>
     <message>
         <source>Delete Incidental</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebenausgabe löschen</translation>
     </message>
     <message>
         <source>Add Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe hinzufügen</translation>
     </message>
     <message>
         <source>Delete Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe löschen</translation>
     </message>
     <message>
         <source>Edit Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe bearbeiten</translation>
     </message>
     <message>
         <source>Edit Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit bearbeiten</translation>
     </message>
     <message>
         <source>Edit Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen bearbeiten</translation>
     </message>
     <message>
         <source>Add Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivität hinzufügen</translation>
     </message>
     <message>
         <source>Delete Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivität löschen</translation>
     </message>
     <message>
         <source>Edit Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivität bearbeiten</translation>
     </message>
 </context>
 <context>
     <name>files</name>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ordner</translation>
     </message>
     <message>
         <source>a pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Pipe</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Gerät</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Socket</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine gewöhnliche Datei</translation>
     </message>
     <message>
         <source>it is %1, not a file Jubilo can replace.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, keine Datei, die Jubilo ersetzen kann.</translation>
     </message>
     <message>
         <source>it is a link that another user made in the shared folder %1. Jubilo does not write through it; choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Verknüpfung, die ein anderer Benutzer im gemeinsam genutzten Ordner %1 angelegt hat. Jubilo folgt ihr beim Schreiben nicht; wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
         <source>it leads through too many links.</source>
-        <translation type="unfinished"></translation>
+        <translation>führt über zu viele Verknüpfungen.</translation>
     </message>
 </context>
 <context>
     <name>jubilo</name>
     <message>
         <source>it has %1 cells, and the %2 list has %3 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zellen, die Liste „%2“ hat aber %3 Spalten</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; cell is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelle „%1“ ist leer</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; cell is &quot;%2&quot;, not &quot;Yes&quot; or &quot;No&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelle „%1“ enthält „%2“ statt „Yes“ oder „No“</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; cell has %2 characters, and a cell holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelle „%1“ hat %2 Zeichen, eine Zelle fasst aber höchstens %3</translation>
     </message>
     <message>
         <source>it holds the text &quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;, which a list cannot keep</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält den Text „||MySeparator11||“ oder „||MySeparator12||“, den eine Liste nicht speichern kann</translation>
     </message>
     <message>
         <source>1 person</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Person</translation>
     </message>
     <message>
         <source>%1 people</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Personen</translation>
     </message>
     <message>
         <source>%1 spent, no budget</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ausgegeben, kein Budget</translation>
     </message>
     <message>
         <source>⚠ %1 of %2 spent, %3 over budget</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠ %1 von %2 ausgegeben, %3 über dem Budget</translation>
     </message>
     <message>
         <source>%1 of %2 spent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 ausgegeben</translation>
     </message>
     <message>
         <source>%1 still to buy</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 noch zu kaufen</translation>
     </message>
     <message>
         <source>%1, %2 coming</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 kommen</translation>
     </message>
     <message>
         <source>tab-separated</source>
-        <translation type="unfinished"></translation>
+        <translation>durch Tabulatoren getrennt</translation>
     </message>
     <message>
         <source>semicolon-separated</source>
-        <translation type="unfinished"></translation>
+        <translation>durch Semikolons getrennt</translation>
     </message>
     <message>
         <source>comma-separated</source>
-        <translation type="unfinished"></translation>
+        <translation>durch Kommas getrennt</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1</translation>
     </message>
     <message>
         <source>it holds no guests</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält keine Gäste</translation>
     </message>
     <message>
         <source>CSV, %1, %2, with a header row</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV, %1, %2, mit Kopfzeile</translation>
     </message>
     <message>
         <source>CSV, %1, %2, without a header row</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV, %1, %2, ohne Kopfzeile</translation>
     </message>
     <message>
         <source>(no address)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine Adresse)</translation>
     </message>
     <message>
         <source>the file is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei ist größer als %1 MB</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ordner, keine Datei</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine gewöhnliche Datei</translation>
     </message>
     <message>
         <source>the file is not there (it may have been moved or deleted)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht vorhanden (vielleicht wurde sie verschoben oder gelöscht)</translation>
     </message>
     <message>
         <source>the file cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht gelesen werden (%1)</translation>
     </message>
     <message>
         <source>No row of Schedules or At The Party has a time that reads as a time, so there is no timetable to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeile in „Zeitplan“ oder „Auf der Party“ hat eine Uhrzeit, die sich als Uhrzeit lesen lässt; daher gibt es keinen Ablaufplan zum Exportieren.</translation>
     </message>
     <message>
         <source>%1 row %2 &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Zeile %2 „%3“</translation>
     </message>
     <message>
         <source>1 row is left out because its time does not read as a time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Zeile wurde ausgelassen, weil ihre Uhrzeit nicht als Uhrzeit lesbar ist: %1</translation>
     </message>
     <message>
         <source>%1 rows are left out because their time does not read as a time: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeilen wurden ausgelassen, weil ihre Uhrzeit nicht als Uhrzeit lesbar ist: %2</translation>
     </message>
     <message>
         <source>, and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation> und %1 weitere</translation>
     </message>
     <message>
         <source>it starts a quoted cell that is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>beginnt eine Zelle in Anführungszeichen, die nie geschlossen wird</translation>
     </message>
     <message>
         <source>it has a quote inside a cell that is not quoted</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält ein Anführungszeichen in einer Zelle ohne Anführungszeichen</translation>
     </message>
     <message>
         <source>it has a cell longer than 1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält eine Zelle, die größer als 1 MB ist</translation>
     </message>
     <message>
         <source>it has a row longer than 4 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält eine Zeile, die größer als 4 MB ist</translation>
     </message>
     <message>
         <source>there is not enough memory to read it</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht genug Arbeitsspeicher zum Lesen</translation>
     </message>
     <message>
         <source>it would make the %1 list longer than the %2 rows a list holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste „%1“ hätte damit mehr als die %2 Zeilen, die eine Liste fassen kann</translation>
     </message>
     <message>
         <source>the file is UTF-16 text; please save it as UTF-8 and import that</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei enthält UTF-16-Text; bitte speichern Sie sie als UTF-8 und importieren Sie diese Fassung</translation>
     </message>
     <message>
         <source>it holds a NUL byte, so it is no text file</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält ein NUL-Byte und ist daher keine Textdatei</translation>
     </message>
     <message>
         <source>%1, %2 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 übrig</translation>
     </message>
     <message>
         <source>Guests: %1 (%2, %3 coming)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gäste: %1 (%2, %3 kommen)</translation>
     </message>
     <message>
         <source>Guests: %1 (%2, %3 coming; %4 without a number in their party)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gäste: %1 (%2, %3 kommen; %4 ohne Personenzahl)</translation>
     </message>
     <message>
         <source>nothing still to buy</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts mehr zu kaufen</translation>
     </message>
     <message>
         <source>%1: %2; %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; %3</translation>
     </message>
     <message>
         <source>%1; %2 without an amount</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2 ohne Betrag</translation>
     </message>
     <message>
         <source>Whole party</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamte Party</translation>
     </message>
     <message>
         <source>PNG Images</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bilder</translation>
     </message>
     <message>
         <source>Save Chart as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm als PNG speichern</translation>
     </message>
     <message>
         <source>Plan at a Glance</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan auf einen Blick</translation>
     </message>
     <message>
         <source>The chart could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Diagramm konnte nicht als %1 gespeichert werden: %2</translation>
     </message>
     <message>
         <source>The chart could not be made into a PNG picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Diagramm konnte kein PNG-Bild erstellt werden.</translation>
     </message>
     <message>
         <source>The chart is saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Diagramm wurde als %1 gespeichert.</translation>
     </message>
     <message>
         <source>%1 · %2 invited, %3 coming</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2 eingeladen, %3 kommen</translation>
     </message>
     <message>
         <source>no budget</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Budget</translation>
     </message>
     <message>
         <source>⚠ %1 over</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠ %1 überzogen</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2.</translation>
     </message>
     <message>
         <source>The file could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>CSV Files</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien</translation>
     </message>
     <message>
         <source>iCalendar Files</source>
-        <translation type="unfinished"></translation>
+        <translation>iCalendar-Dateien</translation>
     </message>
     <message>
         <source>Export Timetable</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablaufplan exportieren</translation>
     </message>
     <message>
         <source>The party&apos;s date &quot;%1&quot; does not read as a date. On which day is the party?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datum der Party „%1“ ist nicht als Datum lesbar. An welchem Tag findet die Party statt?</translation>
     </message>
     <message>
         <source>The timetable is saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ablaufplan wurde als %1 gespeichert.</translation>
     </message>
     <message>
         <source>Jubilo Plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilo-Pläne</translation>
     </message>
     <message>
         <source>The plan %1 is open in another Jubilo: switch to that window to work on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Plan %1 ist in einem anderen Jubilo geöffnet. Wechseln Sie zu diesem Fenster, um daran zu arbeiten.</translation>
     </message>
     <message>
         <source>Menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüleiste</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New Plan…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuer Plan…</translation>
     </message>
     <message>
         <source>New Plan &amp;From This One…</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Plan aus &amp;diesem…</translation>
     </message>
     <message>
         <source>&amp;Open Plan…</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan ö&amp;ffnen…</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>Save Plan &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan speichern &amp;unter…</translation>
     </message>
     <message>
         <source>&amp;Import Guests…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gäste &amp;importieren…</translation>
     </message>
     <message>
         <source>&amp;Export List as CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste als CSV e&amp;xportieren…</translation>
     </message>
     <message>
         <source>Export &amp;Timetable…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ablaufplan exportieren…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Copy Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen &amp;kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen &amp;einfügen</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>Plan at a &amp;Glance</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan auf einen &amp;Blick</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About Jubilo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über Jubilo</translation>
     </message>
 </context>
 <context>
     <name>jubilo::BudgetChart</name>
     <message>
         <source>Budget</source>
-        <translation type="unfinished"></translation>
+        <translation>Budget</translation>
     </message>
     <message>
         <source>Spent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgegeben</translation>
     </message>
     <message>
         <source>Over budget</source>
-        <translation type="unfinished"></translation>
+        <translation>Über dem Budget</translation>
     </message>
     <message>
         <source>Budget and spending chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm zu Budget und Ausgaben</translation>
     </message>
 </context>
 <context>
     <name>jubilo::CardReader</name>
     <message>
         <source>it is outside any card (a card starts with BEGIN:VCARD)</source>
-        <translation type="unfinished"></translation>
+        <translation>steht außerhalb jeder Karte (eine Karte beginnt mit BEGIN:VCARD)</translation>
     </message>
     <message>
         <source>it is written in quoted-printable (vCard 2.1), which Jubilo does not read; please export the contacts as vCard 3.0 or 4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ist in Quoted-Printable (vCard 2.1) geschrieben, das Jubilo nicht liest; bitte exportieren Sie die Kontakte als vCard 3.0 oder 4.0</translation>
     </message>
     <message>
         <source>a card begins inside another card</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Karte beginnt innerhalb einer anderen Karte</translation>
     </message>
     <message>
         <source>the card that starts here has no name (neither FN nor N)</source>
-        <translation type="unfinished"></translation>
+        <translation>die hier beginnende Karte hat keinen Namen (weder FN noch N)</translation>
     </message>
     <message>
         <source>the file holds more than %L1 guests, more than a list holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei enthält mehr als %L1 Gäste, mehr als eine Liste fasst</translation>
     </message>
     <message>
         <source>the card that starts here never ends (END:VCARD is missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>die hier beginnende Karte endet nie (END:VCARD fehlt)</translation>
     </message>
     <message>
         <source>it holds no guests</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält keine Gäste</translation>
     </message>
     <message>
         <source>vCard %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard %1, %2</translation>
     </message>
     <message>
         <source>Name (FN or N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Name (FN oder N)</translation>
     </message>
     <message>
         <source>Address (first ADR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse (erste ADR)</translation>
     </message>
     <message>
         <source>Cards without an address: %L1. Their &quot;Address&quot; reads &quot;%2&quot;; change it in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten ohne Adresse: %L1. Als „Adresse“ erhalten sie „%2“; ändern Sie das in der Liste.</translation>
     </message>
 </context>
 <context>
     <name>jubilo::GlanceTableModel</name>
     <message>
         <source>Budget</source>
-        <translation type="unfinished"></translation>
+        <translation>Budget</translation>
     </message>
     <message>
         <source>Spent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgegeben</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Übrig</translation>
     </message>
     <message>
         <source>Still to buy</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch zu kaufen</translation>
     </message>
     <message>
         <source>Whole party</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamte Party</translation>
     </message>
 </context>
 <context>
     <name>jubilo::GlanceWindow</name>
     <message>
         <source>Plan at a Glance</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan auf einen Blick</translation>
     </message>
     <message>
         <source>Save Chart as PNG…</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm als PNG speichern…</translation>
     </message>
     <message>
         <source>Budget against spending per list</source>
-        <translation type="unfinished"></translation>
+        <translation>Budget und Ausgaben je Liste</translation>
     </message>
 </context>
 <context>
     <name>jubilo::ImportGuestsDialog</name>
     <message>
         <source>Import Guests</source>
-        <translation type="unfinished"></translation>
+        <translation>Gäste importieren</translation>
     </message>
     <message>
         <source>%1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2</translation>
     </message>
     <message>
         <source>The first guests as they will be added</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ersten Gäste, wie sie hinzugefügt werden</translation>
     </message>
     <message>
         <source>The first guests as they will be added:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ersten Gäste, wie sie hinzugefügt werden:</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren</translation>
     </message>
     <message>
         <source>Columns of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten der Datei</translation>
     </message>
     <message>
         <source>File column for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateispalte für %1</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>An empty &quot;RSVP?&quot; reads &quot;No&quot;, an empty &quot;Number in Party&quot; reads &quot;1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine leere „Zusage?“ gilt als „No“, eine leere „Personenzahl“ als „1“.</translation>
     </message>
     <message>
         <source>Line %1 cannot be added: %2. Choose other columns, or correct the file; nothing is added until every row can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 kann nicht hinzugefügt werden: %2. Wählen Sie andere Spalten oder korrigieren Sie die Datei; es wird nichts hinzugefügt, solange nicht jede Zeile hinzugefügt werden kann.</translation>
     </message>
     <message>
         <source>1 guest will be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Gast wird hinzugefügt.</translation>
     </message>
     <message>
         <source>%L1 guests will be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 Gäste werden hinzugefügt.</translation>
     </message>
 </context>
 <context>
     <name>jubilo::LineUnfolder</name>
     <message>
         <source>the line is longer than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile ist länger als %1 MB</translation>
     </message>
 </context>
 <context>
     <name>jubilo::ListExport</name>
     <message>
         <source>Saves the list on show (the tab chosen last) as a CSV file for spreadsheet programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert die angezeigte Liste (die zuletzt gewählte Registerkarte) als CSV-Datei für Tabellenkalkulationen</translation>
     </message>
     <message>
         <source>Saves Schedules and At The Party as calendar events on the party&apos;s date (an .ics file)</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert „Zeitplan“ und „Auf der Party“ als Kalendertermine am Tag der Party (eine .ics-Datei)</translation>
     </message>
     <message>
         <source>Export List as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste als CSV exportieren</translation>
     </message>
     <message>
         <source>The %1 list is saved as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste „%1“ wurde als %2 gespeichert.</translation>
     </message>
     <message>
         <source>Export Timetable</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablaufplan exportieren</translation>
     </message>
     <message>
         <source>Party Timetable</source>
-        <translation type="unfinished"></translation>
+        <translation>Party-Ablaufplan</translation>
     </message>
 </context>
 <context>
     <name>jubilo::MainWindow</name>
     <message>
         <source>Nothing was pasted into the %1 list: line %2 of the pasted text cannot go in, because %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>In die Liste „%1“ wurde nichts eingefügt. Zeile %2 des eingefügten Texts passt nicht hinein: %3.</translation>
     </message>
     <message>
         <source>The clipboard holds no rows to paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zwischenablage enthält keine Zeilen zum Einfügen.</translation>
     </message>
     <message>
         <source>Guest lists (*.csv *.txt *.vcf)|*.csv;*.txt;*.vcf|All files (*)|*|</source>
-        <translation type="unfinished"></translation>
+        <translation>Gästelisten (*.csv *.txt *.vcf)|*.csv;*.txt;*.vcf|Alle Dateien (*)|*|</translation>
     </message>
     <message>
         <source>The file holds %L1 guests, and the list has room for %L2 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält %L1 Gäste, in der Liste ist aber nur noch Platz für %L2.</translation>
     </message>
     <message>
         <source>Import Guests</source>
-        <translation type="unfinished"></translation>
+        <translation>Gäste importieren</translation>
     </message>
     <message>
         <source>This plan is read-only, so the change cannot be kept. Save a copy you can change with Save Plan As?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Plan ist schreibgeschützt, daher kann die Änderung nicht gespeichert werden. Möchten Sie mit „Plan speichern unter“ eine Kopie speichern, die Sie ändern können?</translation>
     </message>
     <message>
         <source>Jubilo %1
@@ -947,114 +979,118 @@ A copy of the journal with those changes is kept in %2.</source>
 Plan a party and get a printable spreadsheet of the plan.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilo %1
+
+Planen Sie eine Party und erhalten Sie eine druckbare Tabelle des Plans.
+
+%2</translation>
     </message>
     <message>
         <source>About Jubilo</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Jubilo</translation>
     </message>
 </context>
 <context>
     <name>jubilo::PlanFiles</name>
     <message>
         <source>%1 is the plan open now: choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist der gerade geöffnete Plan. Wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
         <source>New Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Plan</translation>
     </message>
     <message>
         <source>New Plan From This One</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Plan aus diesem</translation>
     </message>
     <message>
         <source>Save Plan As</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan speichern unter</translation>
     </message>
     <message>
         <source>Open Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan öffnen</translation>
     </message>
     <message>
         <source>The plan %1 is no longer there: it was moved or deleted, so it is taken off the list of recent plans.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Plan %1 ist nicht mehr vorhanden; er wurde verschoben oder gelöscht und wird daher aus der Liste der zuletzt geöffneten Pläne entfernt.</translation>
     </message>
 </context>
 <context>
     <name>jubilo::PlanHistory</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
 </context>
 <context>
     <name>jubilo::PlanStatusBar</name>
     <message>
         <source>Plan summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenfassung des Plans</translation>
     </message>
 </context>
 <context>
     <name>jubilo::RowGatherer</name>
     <message>
         <source>it has more than %1 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>hat mehr als %1 Spalten</translation>
     </message>
     <message>
         <source>the file holds more than %L1 guests, more than a list holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei enthält mehr als %L1 Gäste, mehr als eine Liste fasst</translation>
     </message>
 </context>
 <context>
     <name>jubilo::step_names</name>
     <message>
         <source>Move Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile verschieben</translation>
     </message>
     <message>
         <source>Load Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten laden</translation>
     </message>
     <message>
         <source>Music Budget</source>
-        <translation type="unfinished"></translation>
+        <translation>Musikbudget</translation>
     </message>
     <message>
         <source>Decoration Budget</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekorationsbudget</translation>
     </message>
     <message>
         <source>Incidental Budget</source>
-        <translation type="unfinished"></translation>
+        <translation>Budget für Nebenausgaben</translation>
     </message>
     <message>
         <source>Food Budget</source>
-        <translation type="unfinished"></translation>
+        <translation>Budget für Essen und Getränke</translation>
     </message>
     <message>
         <source>Other Supply Budget</source>
-        <translation type="unfinished"></translation>
+        <translation>Zubehörbudget</translation>
     </message>
     <message>
         <source>Party Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum der Party</translation>
     </message>
     <message>
         <source>New Plan From This One</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Plan aus diesem</translation>
     </message>
     <message>
         <source>Paste Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen einfügen</translation>
     </message>
     <message>
         <source>Import Guests</source>
-        <translation type="unfinished"></translation>
+        <translation>Gäste importieren</translation>
     </message>
 </context>
 <context>
@@ -1063,13 +1099,17 @@ Plan a party and get a printable spreadsheet of the plan.
         <source>Another program changed the settings file %1 while Jubilo was open, and Jubilo now writes a value that program changed. Jubilo keeps its own value and the rest of the other program&apos;s changes.
 
 A copy of the file as the other program left it is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm hat die Einstellungsdatei %1 geändert, während Jubilo geöffnet war, und Jubilo schreibt jetzt einen Wert, den dieses Programm geändert hat. Jubilo behält seinen eigenen Wert und die übrigen Änderungen des anderen Programms.
+
+Eine Kopie der Datei, wie das andere Programm sie hinterlassen hat, liegt in %2.</translation>
     </message>
     <message>
         <source>Jubilo found changes to the settings file %1 in the journal it keeps beside it, but the file is no longer the one they were made to (another program replaced it), so they were not applied and the file stays as it is.
 
 A copy of the journal with those changes is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilo hat im Journal, das es neben der Einstellungsdatei %1 führt, Änderungen an ihr gefunden, aber die Datei ist nicht mehr die, an der sie vorgenommen wurden (ein anderes Programm hat sie ersetzt). Deshalb wurden sie nicht übernommen, und die Datei bleibt, wie sie ist.
+
+Eine Kopie des Journals mit diesen Änderungen liegt in %2.</translation>
     </message>
 </context>
 </TS>
