@@ -260,7 +260,7 @@ En %2 se conserva una copia del diario con esos cambios.</translation>
     </message>
     <message>
         <source>Edit RSVP</source>
-        <translation>cambio de confirmación</translation>
+        <translation>cambio de asistencia</translation>
     </message>
     <message>
         <source>Edit Number in Party</source>
@@ -899,7 +899,7 @@ En %2 se conserva una copia del diario con esos cambios.</translation>
     </message>
     <message>
         <source>An empty &quot;RSVP?&quot; reads &quot;No&quot;, an empty &quot;Number in Party&quot; reads &quot;1&quot;.</source>
-        <translation>Un «¿Confirmado?» vacío cuenta como «No», y un «Nº de personas» vacío, como «1».</translation>
+        <translation>Un «¿Asiste?» vacío cuenta como «No», y un «Nº de personas» vacío, como «1».</translation>
     </message>
     <message>
         <source>Line %1 cannot be added: %2. Choose other columns, or correct the file; nothing is added until every row can be.</source>
@@ -972,7 +972,7 @@ En %2 se conserva una copia del diario con esos cambios.</translation>
     </message>
     <message>
         <source>This plan is read-only, so the change cannot be kept. Save a copy you can change with Save Plan As?</source>
-        <translation>Este plan es de solo lectura, así que el cambio no se puede guardar. ¿Quieres guardar con Guardar plan como una copia que puedas modificar?</translation>
+        <translation>Este plan es de solo lectura, así que el cambio no se puede guardar. ¿Quieres usar Guardar plan como para guardar una copia que puedas modificar?</translation>
     </message>
     <message>
         <source>Jubilo %1
