@@ -5,22 +5,22 @@
     <name>BudgetTips</name>
     <message>
         <source>&quot;%1&quot; does not read as an amount, so this list has no budget in the plan&apos;s figures. The text is kept as typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no se entiende como un importe, así que esta lista no tiene presupuesto en las cifras del plan. El texto se conserva tal como se escribió.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>--json goes only with --summary</source>
-        <translation type="unfinished"></translation>
+        <translation>--json solo puede usarse con --summary</translation>
     </message>
     <message>
         <source>the plan file&apos;s name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del archivo de plan está vacío</translation>
     </message>
     <message>
         <source>the party&apos;s date &quot;%1&quot; does not read as a date; type one in the window&apos;s Date box, as 12/24/2026</source>
-        <translation type="unfinished"></translation>
+        <translation>la fecha de la fiesta, «%1», no se entiende como fecha; escribe una en el cuadro Fecha de la ventana, como 12/24/2026</translation>
     </message>
     <message>
         <source>Usage: jubilo [PLAN]              open the window to plan the party
@@ -46,900 +46,933 @@ Exit status: 0 done; 1 the plan could not be read, its date does not read
 as a date or no row has a time (--ics), or the file or the output could
 not be built or written; 2 the command line is none of the forms above.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: jubilo [PLAN]                abre la ventana para planificar la fiesta
+     jubilo --pdf ARCHIVO [PLAN]  escribe la hoja del plan en ARCHIVO como PDF
+     jubilo --xls ARCHIVO [PLAN]  escribe el libro del plan en ARCHIVO
+                                  (Excel 97 .xls)
+     jubilo --summary [PLAN]      muestra los invitados, los gastos y lo que
+                                  queda por comprar del plan, una línea por
+                                  cada lista con importes
+     jubilo --summary --json [PLAN]
+                                  las mismas cifras como un objeto JSON
+     jubilo --ics ARCHIVO [PLAN]  escribe los preparativos y las actividades
+                                  de la fiesta en ARCHIVO como eventos de
+                                  calendario (iCalendar)
+     jubilo --version             muestra la versión del programa
+     jubilo --help                muestra esta ayuda
+
+PLAN es un archivo de plan (*.jubilo); sin él, se usa el plan guardado
+(~/.config/Tarvel.ini).
+
+--pdf, --xls, --ics y --summary no muestran ninguna ventana ni necesitan
+pantalla. Solo leen el plan; --pdf, --xls y --ics sustituyen ARCHIVO
+cuando el nuevo está completo.
+
+Estado de salida: 0 hecho; 1 no se ha podido leer el plan, su fecha no se
+entiende como fecha o ninguna fila tiene hora (--ics), o no se ha podido
+crear o escribir el archivo o la salida; 2 la línea de comandos no tiene
+ninguna de las formas anteriores.
+</translation>
     </message>
     <message>
         <source>standard output could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido escribir en la salida estándar</translation>
     </message>
 </context>
 <context>
     <name>ImportError</name>
     <message>
         <source>Guests cannot be imported from &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden importar invitados de «%1»: %2.</translation>
     </message>
     <message>
         <source>Guests cannot be imported from &quot;%1&quot;: line %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden importar invitados de «%1»: línea %2: %3.</translation>
     </message>
 </context>
 <context>
     <name>PageLimits</name>
     <message>
         <source>The page margins leave no room to print: they take %1 by %2 inches of paper %3 by %4 inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Los márgenes de la página no dejan espacio para imprimir: ocupan %1 por %2 pulgadas de un papel de %3 por %4 pulgadas</translation>
     </message>
     <message>
         <source>The sheet would print on %1 pages (%2 across, %3 down); at most %4 pages print. A smaller print area or zoom, or narrower margins, print fewer.</source>
-        <translation type="unfinished"></translation>
+        <translation>La hoja se imprimiría en %1 páginas (%2 a lo ancho, %3 a lo alto); como máximo se imprimen %4 páginas. Con un área de impresión o un zoom más pequeños, o con márgenes más estrechos, se imprimen menos.</translation>
     </message>
 </context>
 <context>
     <name>PlanFile</name>
     <message>
         <source>you have no permission to read it</source>
-        <translation type="unfinished"></translation>
+        <translation>no tienes permiso para leerlo</translation>
     </message>
     <message>
         <source>there is no file by that name</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe ningún archivo con ese nombre</translation>
     </message>
     <message>
         <source>it is a link to a file that is not there (moved or deleted)</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace a un archivo que no existe (se ha movido o eliminado)</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta, no un archivo</translation>
     </message>
     <message>
         <source>it is not a regular file but a device, a pipe or a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal, sino un dispositivo, una tubería o un socket</translation>
     </message>
     <message>
         <source>it holds %1 MB, far more than any plan (a plan file holds at most %2 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa %1 MB, mucho más que cualquier plan (un archivo de plan ocupa como máximo %2 MB)</translation>
     </message>
     <message>
         <source>it is not text but binary data (a NUL byte at offset %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es texto, sino datos binarios (hay un byte NUL en la posición %1)</translation>
     </message>
     <message>
         <source>it is not text in UTF-8, the encoding plan files are written in</source>
-        <translation type="unfinished"></translation>
+        <translation>no es texto en UTF-8, la codificación en la que se escriben los archivos de plan</translation>
     </message>
     <message>
         <source>line %1 is neither blank, a ; comment, a [group] nor a key=value line</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 no está en blanco ni es un comentario con ;, un [grupo] o una línea clave=valor</translation>
     </message>
     <message>
         <source>it holds lines that cannot be read as settings</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene líneas que no se pueden leer como configuración</translation>
     </message>
     <message>
         <source>it holds no [%1] group, so it holds no plan</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene ningún grupo [%1], así que no contiene ningún plan</translation>
     </message>
     <message>
         <source>Jubilo could not open the plan file %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilo no ha podido abrir el archivo de plan %1: %2.</translation>
     </message>
     <message>
         <source>The plan file %1 had lines that could not be read. Jubilo keeps what it could read and writes the file afresh, so those lines will be gone from it.
 
 A copy of the file as it was is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de plan %1 tenía líneas que no se podían leer. Jubilo conserva lo que ha podido leer y vuelve a escribir el archivo desde cero, así que esas líneas desaparecerán de él.
+
+En %2 se conserva una copia del archivo tal como estaba.</translation>
     </message>
     <message>
         <source>Another program changed the plan file %1 while Jubilo had it open, and Jubilo now writes a value that program changed. Jubilo keeps its own value and the rest of the other program&apos;s changes.
 
 A copy of the file as the other program left it is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha modificado el archivo de plan %1 mientras Jubilo lo tenía abierto, y ahora Jubilo escribe un valor que ese programa cambió. Jubilo conserva su propio valor y el resto de los cambios del otro programa.
+
+En %2 se conserva una copia del archivo tal como lo dejó el otro programa.</translation>
     </message>
     <message>
         <source>Jubilo found changes to the plan file %1 in the journal it keeps beside it, but the file is no longer the one they were made to (another program replaced it), so they were not applied and the plan stays as the file holds it.
 
 A copy of the journal with those changes is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilo ha encontrado cambios en el archivo de plan %1 en el diario de cambios que guarda junto a él, pero el archivo ya no es aquel en el que se hicieron (otro programa lo ha sustituido), así que no se han aplicado y el plan se queda tal como está en el archivo.
+
+En %2 se conserva una copia del diario con esos cambios.</translation>
     </message>
     <message>
         <source>The plan file %1 could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir el archivo de plan %1: %2.</translation>
     </message>
     <message>
         <source>The plan file %1 could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer el archivo de plan %1: %2.</translation>
     </message>
     <message>
         <source>The plan file has lines that could not be read, and no copy of it could be kept, so it was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de plan tiene líneas que no se han podido leer y no se ha podido guardar una copia de él, así que no se ha escrito: %1</translation>
     </message>
     <message>
         <source>The plan file was changed by another program, and no copy of it could be kept, so it was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha modificado el archivo de plan y no se ha podido guardar una copia de él, así que no se ha escrito: %1</translation>
     </message>
     <message>
         <source>The plan file&apos;s journal holds changes that are not in the file, and no copy of it could be kept, so the file was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El diario de cambios del archivo de plan contiene cambios que no están en el archivo y no se ha podido guardar una copia de él, así que el archivo no se ha escrito: %1</translation>
     </message>
     <message>
         <source>The plan file %1 is no longer there: it was moved or deleted while Jubilo had it open. Nothing in the window is lost; use File &gt; Save Plan As… to keep the plan.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de plan %1 ya no está: se ha movido o eliminado mientras Jubilo lo tenía abierto. No se ha perdido nada de lo que hay en la ventana; usa Archivo &gt; Guardar plan como… para conservar el plan.</translation>
     </message>
     <message>
         <source>The plan file %1 is read-only: you may not change it or the folder it is in. Nothing in the window is lost; use File &gt; Save Plan As… to keep the plan in a file of your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de plan %1 es de solo lectura: no tienes permiso para modificarlo ni para modificar la carpeta en la que está. No se ha perdido nada de lo que hay en la ventana; usa Archivo &gt; Guardar plan como… para conservar el plan en un archivo propio.</translation>
     </message>
 </context>
 <context>
     <name>PlanFiles</name>
     <message>
         <source>The plan %1 is read-only: you can look at it and print it, but changes to it cannot be kept. To change it, save a copy with File &gt; Save Plan As…</source>
-        <translation type="unfinished"></translation>
+        <translation>El plan %1 es de solo lectura: puedes verlo e imprimirlo, pero los cambios no se pueden guardar. Para modificarlo, guarda una copia con Archivo &gt; Guardar plan como…</translation>
     </message>
 </context>
 <context>
     <name>PlanLock</name>
     <message>
         <source>The lock file %1 cannot be taken: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede obtener el archivo de bloqueo %1: %2.</translation>
     </message>
     <message>
         <source>another program keeps replacing it</source>
-        <translation type="unfinished"></translation>
+        <translation>otro programa lo sustituye una y otra vez</translation>
     </message>
     <message>
         <source>Jubilo ends now: without its lock, a second Jubilo could write over this plan. Remove what stands at that name or make its folder writable, then start Jubilo again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilo se cierra ahora: sin su bloqueo, otro Jubilo podría sobrescribir este plan. Elimina lo que haya con ese nombre o haz que se pueda escribir en su carpeta, y vuelve a iniciar Jubilo.</translation>
     </message>
 </context>
 <context>
     <name>ReadablePlan</name>
     <message>
         <source>Jubilo ends now, so that it does not start an empty plan over yours. Make the file readable, or move it aside to start afresh, then start Jubilo again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilo se cierra ahora para no empezar un plan vacío encima del tuyo. Haz que el archivo se pueda leer, o apártalo a otro sitio para empezar desde cero, y vuelve a iniciar Jubilo.</translation>
     </message>
 </context>
 <context>
     <name>SaveName</name>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe. ¿Quieres reemplazarlo?</translation>
     </message>
 </context>
 <context>
     <name>StepNames</name>
     <message>
         <source>Add Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>nuevo invitado</translation>
     </message>
     <message>
         <source>Delete Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>eliminación de invitado</translation>
     </message>
     <message>
         <source>Edit Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de invitado</translation>
     </message>
     <message>
         <source>Edit Address</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de dirección</translation>
     </message>
     <message>
         <source>Edit RSVP</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de asistencia</translation>
     </message>
     <message>
         <source>Edit Number in Party</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de nº de personas</translation>
     </message>
     <message>
         <source>Add Music</source>
-        <translation type="unfinished"></translation>
+        <translation>nueva música</translation>
     </message>
     <message>
         <source>Delete Music</source>
-        <translation type="unfinished"></translation>
+        <translation>eliminación de música</translation>
     </message>
     <message>
         <source>Edit Music</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de música</translation>
     </message>
     <message>
         <source>Edit Format</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de formato</translation>
     </message>
     <message>
         <source>Edit Purchased</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de estado de compra</translation>
     </message>
     <message>
         <source>Edit Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de importe</translation>
     </message>
     <message>
         <source>Add Decoration</source>
-        <translation type="unfinished"></translation>
+        <translation>nuevo adorno</translation>
     </message>
     <message>
         <source>Delete Decoration</source>
-        <translation type="unfinished"></translation>
+        <translation>eliminación de adorno</translation>
     </message>
     <message>
         <source>Edit Type</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de tipo</translation>
     </message>
     <message>
         <source>Edit Number</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de cantidad</translation>
     </message>
     <message>
         <source>Add Food</source>
-        <translation type="unfinished"></translation>
+        <translation>nueva comida</translation>
     </message>
     <message>
         <source>Delete Food</source>
-        <translation type="unfinished"></translation>
+        <translation>eliminación de comida</translation>
     </message>
     <message>
         <source>Edit Name</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de nombre</translation>
     </message>
     <message>
         <source>Edit Ingredients</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de ingredientes</translation>
     </message>
     <message>
         <source>Add Ingredient</source>
-        <translation type="unfinished"></translation>
+        <translation>nuevo ingrediente</translation>
     </message>
     <message>
         <source>Delete Ingredient</source>
-        <translation type="unfinished"></translation>
+        <translation>eliminación de ingrediente</translation>
     </message>
     <message>
         <source>Edit Ingredient</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de ingrediente</translation>
     </message>
     <message>
         <source>Add Supply</source>
-        <translation type="unfinished"></translation>
+        <translation>nuevo artículo</translation>
     </message>
     <message>
         <source>Delete Supply</source>
-        <translation type="unfinished"></translation>
+        <translation>eliminación de artículo</translation>
     </message>
     <message>
         <source>Add Incidental</source>
-        <translation type="unfinished"></translation>
+        <translation>nuevo gasto</translation>
     </message>
     <message>
         <source>Delete Incidental</source>
-        <translation type="unfinished"></translation>
+        <translation>eliminación de gasto</translation>
     </message>
     <message>
         <source>Add Task</source>
-        <translation type="unfinished"></translation>
+        <translation>nueva tarea</translation>
     </message>
     <message>
         <source>Delete Task</source>
-        <translation type="unfinished"></translation>
+        <translation>eliminación de tarea</translation>
     </message>
     <message>
         <source>Edit Task</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de tarea</translation>
     </message>
     <message>
         <source>Edit Time</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de hora</translation>
     </message>
     <message>
         <source>Edit Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de notas</translation>
     </message>
     <message>
         <source>Add Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>nueva actividad</translation>
     </message>
     <message>
         <source>Delete Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>eliminación de actividad</translation>
     </message>
     <message>
         <source>Edit Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de actividad</translation>
     </message>
 </context>
 <context>
     <name>files</name>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>una carpeta</translation>
     </message>
     <message>
         <source>a pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>una tubería</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>un dispositivo</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo especial</translation>
     </message>
     <message>
         <source>it is %1, not a file Jubilo can replace.</source>
-        <translation type="unfinished"></translation>
+        <translation>es %1, no un archivo que Jubilo pueda reemplazar.</translation>
     </message>
     <message>
         <source>it is a link that another user made in the shared folder %1. Jubilo does not write through it; choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace que otro usuario ha creado en la carpeta compartida %1. Jubilo no escribe a través de él; elige otro nombre.</translation>
     </message>
     <message>
         <source>it leads through too many links.</source>
-        <translation type="unfinished"></translation>
+        <translation>pasa por demasiados enlaces.</translation>
     </message>
 </context>
 <context>
     <name>jubilo</name>
     <message>
         <source>it has %1 cells, and the %2 list has %3 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene %1 celdas y la lista %2 tiene %3 columnas</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; cell is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>su celda «%1» está vacía</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; cell is &quot;%2&quot;, not &quot;Yes&quot; or &quot;No&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>su celda «%1» contiene «%2», no «Yes» ni «No»</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; cell has %2 characters, and a cell holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>su celda «%1» tiene %2 caracteres y una celda admite como máximo %3</translation>
     </message>
     <message>
         <source>it holds the text &quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;, which a list cannot keep</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene el texto «||MySeparator11||» o «||MySeparator12||», que una lista no puede guardar</translation>
     </message>
     <message>
         <source>1 person</source>
-        <translation type="unfinished"></translation>
+        <translation>1 persona</translation>
     </message>
     <message>
         <source>%1 people</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 personas</translation>
     </message>
     <message>
         <source>%1 spent, no budget</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gastados, sin presupuesto</translation>
     </message>
     <message>
         <source>⚠ %1 of %2 spent, %3 over budget</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠ %1 gastados de %2, %3 por encima del presupuesto</translation>
     </message>
     <message>
         <source>%1 of %2 spent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gastados de %2</translation>
     </message>
     <message>
         <source>%1 still to buy</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por comprar</translation>
     </message>
     <message>
         <source>%1, %2 coming</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, asistentes: %2</translation>
     </message>
     <message>
         <source>tab-separated</source>
-        <translation type="unfinished"></translation>
+        <translation>separado por tabuladores</translation>
     </message>
     <message>
         <source>semicolon-separated</source>
-        <translation type="unfinished"></translation>
+        <translation>separado por punto y coma</translation>
     </message>
     <message>
         <source>comma-separated</source>
-        <translation type="unfinished"></translation>
+        <translation>separado por comas</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %1</translation>
     </message>
     <message>
         <source>it holds no guests</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene ningún invitado</translation>
     </message>
     <message>
         <source>CSV, %1, %2, with a header row</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV, %1, %2, con fila de encabezado</translation>
     </message>
     <message>
         <source>CSV, %1, %2, without a header row</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV, %1, %2, sin fila de encabezado</translation>
     </message>
     <message>
         <source>(no address)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin dirección)</translation>
     </message>
     <message>
         <source>the file is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo ocupa más de %1 MB</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta, no un archivo</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>the file is not there (it may have been moved or deleted)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no está (puede que se haya movido o eliminado)</translation>
     </message>
     <message>
         <source>the file cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no se puede leer (%1)</translation>
     </message>
     <message>
         <source>No row of Schedules or At The Party has a time that reads as a time, so there is no timetable to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna fila de Preparativos ni de En la fiesta tiene una hora que se entienda como hora, así que no hay ningún horario que exportar.</translation>
     </message>
     <message>
         <source>%1 row %2 &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>fila %2 de %1 («%3»)</translation>
     </message>
     <message>
         <source>1 row is left out because its time does not read as a time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha omitido 1 fila porque su hora no se entiende como hora: %1</translation>
     </message>
     <message>
         <source>%1 rows are left out because their time does not read as a time: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han omitido %1 filas porque su hora no se entiende como hora: %2</translation>
     </message>
     <message>
         <source>, and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation> y %1 más</translation>
     </message>
     <message>
         <source>it starts a quoted cell that is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>abre una celda entre comillas que nunca se cierra</translation>
     </message>
     <message>
         <source>it has a quote inside a cell that is not quoted</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene unas comillas dentro de una celda que no está entre comillas</translation>
     </message>
     <message>
         <source>it has a cell longer than 1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene una celda de más de 1 MB</translation>
     </message>
     <message>
         <source>it has a row longer than 4 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene una fila de más de 4 MB</translation>
     </message>
     <message>
         <source>there is not enough memory to read it</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay memoria suficiente para leerla</translation>
     </message>
     <message>
         <source>it would make the %1 list longer than the %2 rows a list holds</source>
-        <translation type="unfinished"></translation>
+        <translation>haría que la lista %1 superara las %2 filas que admite una lista</translation>
     </message>
     <message>
         <source>the file is UTF-16 text; please save it as UTF-8 and import that</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo es texto UTF-16; guárdalo como UTF-8 e importa ese</translation>
     </message>
     <message>
         <source>it holds a NUL byte, so it is no text file</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un byte NUL, así que no es un archivo de texto</translation>
     </message>
     <message>
         <source>%1, %2 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, quedan %2</translation>
     </message>
     <message>
         <source>Guests: %1 (%2, %3 coming)</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitados: %1 (%2, asistentes: %3)</translation>
     </message>
     <message>
         <source>Guests: %1 (%2, %3 coming; %4 without a number in their party)</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitados: %1 (%2, asistentes: %3; %4 sin número de personas)</translation>
     </message>
     <message>
         <source>nothing still to buy</source>
-        <translation type="unfinished"></translation>
+        <translation>nada por comprar</translation>
     </message>
     <message>
         <source>%1: %2; %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; %3</translation>
     </message>
     <message>
         <source>%1; %2 without an amount</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2 sin importe</translation>
     </message>
     <message>
         <source>Whole party</source>
-        <translation type="unfinished"></translation>
+        <translation>Toda la fiesta</translation>
     </message>
     <message>
         <source>PNG Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes PNG</translation>
     </message>
     <message>
         <source>Save Chart as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar gráfico como PNG</translation>
     </message>
     <message>
         <source>Plan at a Glance</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de un vistazo</translation>
     </message>
     <message>
         <source>The chart could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar el gráfico en %1: %2</translation>
     </message>
     <message>
         <source>The chart could not be made into a PNG picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido convertir el gráfico en una imagen PNG.</translation>
     </message>
     <message>
         <source>The chart is saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El gráfico se ha guardado como %1.</translation>
     </message>
     <message>
         <source>%1 · %2 invited, %3 coming</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2 en total, asistentes: %3</translation>
     </message>
     <message>
         <source>no budget</source>
-        <translation type="unfinished"></translation>
+        <translation>sin presupuesto</translation>
     </message>
     <message>
         <source>⚠ %1 over</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠ %1 de más</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2.</translation>
     </message>
     <message>
         <source>The file could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir el archivo en %1: %2</translation>
     </message>
     <message>
         <source>CSV Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV</translation>
     </message>
     <message>
         <source>iCalendar Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos iCalendar</translation>
     </message>
     <message>
         <source>Export Timetable</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar horario</translation>
     </message>
     <message>
         <source>The party&apos;s date &quot;%1&quot; does not read as a date. On which day is the party?</source>
-        <translation type="unfinished"></translation>
+        <translation>La fecha de la fiesta, «%1», no se entiende como fecha. ¿Qué día es la fiesta?</translation>
     </message>
     <message>
         <source>The timetable is saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El horario se ha guardado como %1.</translation>
     </message>
     <message>
         <source>Jubilo Plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Planes de Jubilo</translation>
     </message>
     <message>
         <source>The plan %1 is open in another Jubilo: switch to that window to work on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El plan %1 está abierto en otro Jubilo: cambia a esa ventana para trabajar en él.</translation>
     </message>
     <message>
         <source>Menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de menús</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;New Plan…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo plan…</translation>
     </message>
     <message>
         <source>New Plan &amp;From This One…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo plan a &amp;partir de este…</translation>
     </message>
     <message>
         <source>&amp;Open Plan…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir plan…</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;reciente</translation>
     </message>
     <message>
         <source>Save Plan &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar plan &amp;como…</translation>
     </message>
     <message>
         <source>&amp;Import Guests…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar invitados…</translation>
     </message>
     <message>
         <source>&amp;Export List as CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar lista como CSV…</translation>
     </message>
     <message>
         <source>Export &amp;Timetable…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar &amp;horario…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>&amp;Copy Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar filas</translation>
     </message>
     <message>
         <source>&amp;Paste Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar filas</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>Plan at a &amp;Glance</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de un &amp;vistazo</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;About Jubilo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Jubilo</translation>
     </message>
 </context>
 <context>
     <name>jubilo::BudgetChart</name>
     <message>
         <source>Budget</source>
-        <translation type="unfinished"></translation>
+        <translation>Presupuesto</translation>
     </message>
     <message>
         <source>Spent</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastado</translation>
     </message>
     <message>
         <source>Over budget</source>
-        <translation type="unfinished"></translation>
+        <translation>Exceso</translation>
     </message>
     <message>
         <source>Budget and spending chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de presupuesto y gasto</translation>
     </message>
 </context>
 <context>
     <name>jubilo::CardReader</name>
     <message>
         <source>it is outside any card (a card starts with BEGIN:VCARD)</source>
-        <translation type="unfinished"></translation>
+        <translation>está fuera de cualquier tarjeta (una tarjeta empieza por BEGIN:VCARD)</translation>
     </message>
     <message>
         <source>it is written in quoted-printable (vCard 2.1), which Jubilo does not read; please export the contacts as vCard 3.0 or 4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>está escrita en quoted-printable (vCard 2.1), que Jubilo no lee; exporta los contactos como vCard 3.0 o 4.0</translation>
     </message>
     <message>
         <source>a card begins inside another card</source>
-        <translation type="unfinished"></translation>
+        <translation>una tarjeta empieza dentro de otra</translation>
     </message>
     <message>
         <source>the card that starts here has no name (neither FN nor N)</source>
-        <translation type="unfinished"></translation>
+        <translation>la tarjeta que empieza aquí no tiene nombre (ni FN ni N)</translation>
     </message>
     <message>
         <source>the file holds more than %L1 guests, more than a list holds</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo contiene más de %L1 invitados, más de los que admite una lista</translation>
     </message>
     <message>
         <source>the card that starts here never ends (END:VCARD is missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>la tarjeta que empieza aquí no termina nunca (falta END:VCARD)</translation>
     </message>
     <message>
         <source>it holds no guests</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene ningún invitado</translation>
     </message>
     <message>
         <source>vCard %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard %1, %2</translation>
     </message>
     <message>
         <source>Name (FN or N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre (FN o N)</translation>
     </message>
     <message>
         <source>Address (first ADR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección (primer ADR)</translation>
     </message>
     <message>
         <source>Cards without an address: %L1. Their &quot;Address&quot; reads &quot;%2&quot;; change it in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjetas sin dirección: %L1. Su «Dirección» dice «%2»; cámbiala en la lista.</translation>
     </message>
 </context>
 <context>
     <name>jubilo::GlanceTableModel</name>
     <message>
         <source>Budget</source>
-        <translation type="unfinished"></translation>
+        <translation>Presupuesto</translation>
     </message>
     <message>
         <source>Spent</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastado</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Restante</translation>
     </message>
     <message>
         <source>Still to buy</source>
-        <translation type="unfinished"></translation>
+        <translation>Por comprar</translation>
     </message>
     <message>
         <source>Whole party</source>
-        <translation type="unfinished"></translation>
+        <translation>Toda la fiesta</translation>
     </message>
 </context>
 <context>
     <name>jubilo::GlanceWindow</name>
     <message>
         <source>Plan at a Glance</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de un vistazo</translation>
     </message>
     <message>
         <source>Save Chart as PNG…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar gráfico como PNG…</translation>
     </message>
     <message>
         <source>Budget against spending per list</source>
-        <translation type="unfinished"></translation>
+        <translation>Presupuesto frente a gasto por lista</translation>
     </message>
 </context>
 <context>
     <name>jubilo::ImportGuestsDialog</name>
     <message>
         <source>Import Guests</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar invitados</translation>
     </message>
     <message>
         <source>%1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2</translation>
     </message>
     <message>
         <source>The first guests as they will be added</source>
-        <translation type="unfinished"></translation>
+        <translation>Los primeros invitados tal como se añadirán</translation>
     </message>
     <message>
         <source>The first guests as they will be added:</source>
-        <translation type="unfinished"></translation>
+        <translation>Los primeros invitados tal como se añadirán:</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar</translation>
     </message>
     <message>
         <source>Columns of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Columnas del archivo</translation>
     </message>
     <message>
         <source>File column for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna del archivo para %1</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>An empty &quot;RSVP?&quot; reads &quot;No&quot;, an empty &quot;Number in Party&quot; reads &quot;1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un «¿Asiste?» vacío cuenta como «No», y un «Nº de personas» vacío, como «1».</translation>
     </message>
     <message>
         <source>Line %1 cannot be added: %2. Choose other columns, or correct the file; nothing is added until every row can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea %1 no se puede añadir: %2. Elige otras columnas o corrige el archivo; no se añade nada hasta que se puedan añadir todas las filas.</translation>
     </message>
     <message>
         <source>1 guest will be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se añadirá 1 invitado.</translation>
     </message>
     <message>
         <source>%L1 guests will be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se añadirán %L1 invitados.</translation>
     </message>
 </context>
 <context>
     <name>jubilo::LineUnfolder</name>
     <message>
         <source>the line is longer than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea ocupa más de %1 MB</translation>
     </message>
 </context>
 <context>
     <name>jubilo::ListExport</name>
     <message>
         <source>Saves the list on show (the tab chosen last) as a CSV file for spreadsheet programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda la lista visible (la de la última pestaña elegida) como archivo CSV para programas de hojas de cálculo</translation>
     </message>
     <message>
         <source>Saves Schedules and At The Party as calendar events on the party&apos;s date (an .ics file)</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda Preparativos y En la fiesta como eventos de calendario en la fecha de la fiesta (un archivo .ics)</translation>
     </message>
     <message>
         <source>Export List as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar lista como CSV</translation>
     </message>
     <message>
         <source>The %1 list is saved as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista %1 se ha guardado como %2.</translation>
     </message>
     <message>
         <source>Export Timetable</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar horario</translation>
     </message>
     <message>
         <source>Party Timetable</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario de la fiesta</translation>
     </message>
 </context>
 <context>
     <name>jubilo::MainWindow</name>
     <message>
         <source>Nothing was pasted into the %1 list: line %2 of the pasted text cannot go in, because %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha pegado nada en la lista %1: la línea %2 del texto pegado no puede entrar porque %3.</translation>
     </message>
     <message>
         <source>The clipboard holds no rows to paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>El portapapeles no contiene filas que pegar.</translation>
     </message>
     <message>
         <source>Guest lists (*.csv *.txt *.vcf)|*.csv;*.txt;*.vcf|All files (*)|*|</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas de invitados (*.csv *.txt *.vcf)|*.csv;*.txt;*.vcf|Todos los archivos (*)|*|</translation>
     </message>
     <message>
         <source>The file holds %L1 guests, and the list has room for %L2 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo contiene %L1 invitados y en la lista solo caben %L2 más.</translation>
     </message>
     <message>
         <source>Import Guests</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar invitados</translation>
     </message>
     <message>
         <source>This plan is read-only, so the change cannot be kept. Save a copy you can change with Save Plan As?</source>
-        <translation type="unfinished"></translation>
+        <translation>Este plan es de solo lectura, así que el cambio no se puede guardar. ¿Quieres usar Guardar plan como para guardar una copia que puedas modificar?</translation>
     </message>
     <message>
         <source>Jubilo %1
@@ -947,114 +980,118 @@ A copy of the journal with those changes is kept in %2.</source>
 Plan a party and get a printable spreadsheet of the plan.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilo %1
+
+Planifica una fiesta y obtén una hoja de cálculo imprimible con el plan.
+
+%2</translation>
     </message>
     <message>
         <source>About Jubilo</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Jubilo</translation>
     </message>
 </context>
 <context>
     <name>jubilo::PlanFiles</name>
     <message>
         <source>%1 is the plan open now: choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es el plan que está abierto ahora: elige otro nombre.</translation>
     </message>
     <message>
         <source>New Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo plan</translation>
     </message>
     <message>
         <source>New Plan From This One</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo plan a partir de este</translation>
     </message>
     <message>
         <source>Save Plan As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar plan como</translation>
     </message>
     <message>
         <source>Open Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir plan</translation>
     </message>
     <message>
         <source>The plan %1 is no longer there: it was moved or deleted, so it is taken off the list of recent plans.</source>
-        <translation type="unfinished"></translation>
+        <translation>El plan %1 ya no está: se ha movido o eliminado, así que se quita de la lista de planes recientes.</translation>
     </message>
 </context>
 <context>
     <name>jubilo::PlanHistory</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
 </context>
 <context>
     <name>jubilo::PlanStatusBar</name>
     <message>
         <source>Plan summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen del plan</translation>
     </message>
 </context>
 <context>
     <name>jubilo::RowGatherer</name>
     <message>
         <source>it has more than %1 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene más de %1 columnas</translation>
     </message>
     <message>
         <source>the file holds more than %L1 guests, more than a list holds</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo contiene más de %L1 invitados, más de los que admite una lista</translation>
     </message>
 </context>
 <context>
     <name>jubilo::step_names</name>
     <message>
         <source>Move Row</source>
-        <translation type="unfinished"></translation>
+        <translation>movimiento de fila</translation>
     </message>
     <message>
         <source>Load Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>carga de datos de ejemplo</translation>
     </message>
     <message>
         <source>Music Budget</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de presupuesto de música</translation>
     </message>
     <message>
         <source>Decoration Budget</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de presupuesto de decoración</translation>
     </message>
     <message>
         <source>Incidental Budget</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de presupuesto de gastos varios</translation>
     </message>
     <message>
         <source>Food Budget</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de presupuesto de comida</translation>
     </message>
     <message>
         <source>Other Supply Budget</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de presupuesto de otros artículos</translation>
     </message>
     <message>
         <source>Party Date</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de fecha de la fiesta</translation>
     </message>
     <message>
         <source>New Plan From This One</source>
-        <translation type="unfinished"></translation>
+        <translation>nuevo plan a partir de este</translation>
     </message>
     <message>
         <source>Paste Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>pegado de filas</translation>
     </message>
     <message>
         <source>Import Guests</source>
-        <translation type="unfinished"></translation>
+        <translation>importación de invitados</translation>
     </message>
 </context>
 <context>
@@ -1063,13 +1100,17 @@ Plan a party and get a printable spreadsheet of the plan.
         <source>Another program changed the settings file %1 while Jubilo was open, and Jubilo now writes a value that program changed. Jubilo keeps its own value and the rest of the other program&apos;s changes.
 
 A copy of the file as the other program left it is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha modificado el archivo de configuración %1 mientras Jubilo estaba abierto, y ahora Jubilo escribe un valor que ese programa cambió. Jubilo conserva su propio valor y el resto de los cambios del otro programa.
+
+En %2 se conserva una copia del archivo tal como lo dejó el otro programa.</translation>
     </message>
     <message>
         <source>Jubilo found changes to the settings file %1 in the journal it keeps beside it, but the file is no longer the one they were made to (another program replaced it), so they were not applied and the file stays as it is.
 
 A copy of the journal with those changes is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilo ha encontrado cambios en el archivo de configuración %1 en el diario de cambios que guarda junto a él, pero el archivo ya no es aquel en el que se hicieron (otro programa lo ha sustituido), así que no se han aplicado y el archivo se queda como está.
+
+En %2 se conserva una copia del diario con esos cambios.</translation>
     </message>
 </context>
 </TS>
