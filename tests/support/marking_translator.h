@@ -1,0 +1,34 @@
+#pragma once
+// A translator that marks every text it is asked for, «like this», so a
+// test sees which texts went through translation and which did not.
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+namespace jubilo::testing {
+
+class MarkingTranslator : public QTranslator {
+public:
+    QString translate(const char* /*context*/, const char* source, const char* /*disambiguation*/ = nullptr,
+                      int /*n*/ = -1) const override
+    {
+        if (!source || !*source)
+            return {};
+        return QChar(u'«') + QString::fromUtf8(source) + QChar(u'»');
+    }
+};
+
+// Installs a MarkingTranslator for its lifetime. Install it before the
+// windows are built: texts are translated as they are made.
+class ScopedMarkingTranslator {
+public:
+    ScopedMarkingTranslator() { QCoreApplication::installTranslator(&translator_); }
+    ~ScopedMarkingTranslator() { QCoreApplication::removeTranslator(&translator_); }
+    ScopedMarkingTranslator(const ScopedMarkingTranslator&) = delete;
+    ScopedMarkingTranslator& operator=(const ScopedMarkingTranslator&) = delete;
+
+private:
+    MarkingTranslator translator_;
+};
+
+}  // namespace jubilo::testing
