@@ -5,9 +5,12 @@
 
 namespace jubilo {
 
-inline const QString kErrorBoxTitle = QStringLiteral("Application Error");
+// The box's caption, "Application Error" in English.
+QString errorBoxTitle();
 
 // description CR LF location "at line " step CR CR "Please email ..."
+// The fixed words are translated; the description and the location are
+// shown as given (a location is the name of a procedure).
 QString errorBoxText(const QString& description, const QString& location, qint32 step);
 
 // Shows the box (flags 48) through the seam. Never throws: a box that

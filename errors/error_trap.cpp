@@ -2,20 +2,30 @@
 
 #include "errors/error_box.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 
 namespace jubilo {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ErrorTrap)
+};
+
+}  // namespace
 
 QString describeCurrentException()
 {
     try {
         throw;
     } catch (const std::bad_alloc&) {
-        return QStringLiteral("Out of memory");
+        return Texts::tr("Out of memory");
     } catch (const std::exception& e) {
         return QString::fromUtf8(e.what());
     } catch (...) {
-        return QStringLiteral("Unknown error");
+        return Texts::tr("Unknown error");
     }
 }
 

@@ -1,18 +1,35 @@
 #pragma once
-// A translator that marks every text it is asked for: "«" + source + "»",
-// so a test sees which texts went through translation and which did not.
+// A translator that marks every text it is asked for, «like this», so a
+// test sees which texts went through translation and which did not.
 
+#include <QCoreApplication>
 #include <QTranslator>
 
 namespace jubilo::testing {
 
 class MarkingTranslator : public QTranslator {
 public:
-    QString translate(const char*, const char* sourceText, const char* = nullptr, int = -1) const override
+    QString translate(const char* /*context*/, const char* source, const char* /*disambiguation*/ = nullptr,
+                      int /*n*/ = -1) const override
     {
-        return QStringLiteral("\u00AB") + QString::fromUtf8(sourceText) + QStringLiteral("\u00BB");
+        if (!source || !*source)
+            return {};
+        return QChar(u'«') + QString::fromUtf8(source) + QChar(u'»');
     }
     bool isEmpty() const override { return false; }
+};
+
+// Installs a MarkingTranslator for its lifetime. Install it before the
+// windows are built: texts are translated as they are made.
+class ScopedMarkingTranslator {
+public:
+    ScopedMarkingTranslator() { QCoreApplication::installTranslator(&translator_); }
+    ~ScopedMarkingTranslator() { QCoreApplication::removeTranslator(&translator_); }
+    ScopedMarkingTranslator(const ScopedMarkingTranslator&) = delete;
+    ScopedMarkingTranslator& operator=(const ScopedMarkingTranslator&) = delete;
+
+private:
+    MarkingTranslator translator_;
 };
 
 }  // namespace jubilo::testing

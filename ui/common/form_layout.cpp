@@ -2,6 +2,7 @@
 
 #include "ui/common/skin.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 
 #include <limits>
@@ -96,7 +97,7 @@ QWidget* FormBuilder::add(const char* name, ElementKind kind, const char* parent
                           const QRect& twips)
 {
     QWidget* parentWidget = parentNamed(parent, name);
-    const QString text = QString::fromUtf8(caption ? caption : "");
+    const QString text = caption && *caption ? QCoreApplication::translate(textContext_, caption) : QString();
     QWidget* widget = makeElement(kind, text, parentWidget);
     widget->setObjectName(QString::fromUtf8(name));
     built_.emplace_back(name, widget);

@@ -2,7 +2,9 @@
 // Windows described as data: every element with its kind, parent, caption
 // and place in twips (15 to a pixel), and the member of the window's widget
 // struct that keeps it. buildForm() turns a description into widgets named
-// after their elements and hands back the filled struct.
+// after their elements and hands back the filled struct. Captions are
+// English source texts, marked in the description with QT_TRANSLATE_NOOP
+// in the window's text context and translated as their widgets are made.
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -57,6 +59,9 @@ struct FormElement {
 
 inline constexpr int kTwipsPerPixel = 15;
 
+// The text context of form captions unless a window names its own.
+inline constexpr char kFormTextContext[] = "Form";
+
 inline int twipsToPixels(int twips) { return twips / kTwipsPerPixel; }
 
 // Creates elements in order under one window. Tab pages are added to their
@@ -64,8 +69,9 @@ inline int twipsToPixels(int twips) { return twips / kTwipsPerPixel; }
 // must come before its elements.
 class FormBuilder {
 public:
-    explicit FormBuilder(QWidget& window)
+    FormBuilder(QWidget& window, const char* textContext)
         : window_(window)
+        , textContext_(textContext)
     {
     }
 
@@ -76,15 +82,17 @@ private:
     void nameAfterLabel(QWidget& input, ElementKind kind, const QWidget* parent) const;
 
     QWidget& window_;
+    const char* textContext_;
     std::vector<std::pair<std::string, QWidget*>> built_;
     const QLabel* lastLabel_ = nullptr;
 };
 
 template <class Widgets>
-Widgets buildForm(QWidget& window, std::span<const FormElement<Widgets>> elements)
+Widgets buildForm(QWidget& window, std::span<const FormElement<Widgets>> elements,
+                  const char* textContext = kFormTextContext)
 {
     Widgets widgets;
-    FormBuilder builder(window);
+    FormBuilder builder(window, textContext);
     for (const FormElement<Widgets>& e : elements) {
         QWidget* widget = builder.add(e.name, e.kind, e.parent, e.caption, QRect(e.left, e.top, e.width, e.height));
         std::visit(

@@ -18,17 +18,26 @@
 
 namespace jubilo {
 
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Skin)
+};
+
+}  // namespace
+
 void SkinFramework::loadSkin(const QString& path, const QString& /*ini*/)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error("The skin could not be loaded from " + path.toStdString() + ": "
-                                 + file.errorString().toStdString());
+        //: %1 is the skin file's path, %2 the system's reason.
+        throw std::runtime_error(
+            Texts::tr("The skin could not be loaded from %1: %2").arg(path, file.errorString()).toStdString());
     const QByteArray bytes = file.readAll();
     QStringDecoder decode(QStringDecoder::Utf8);
     QString text = decode(bytes);
     if (decode.hasError())
-        throw std::runtime_error("The skin file " + path.toStdString() + " is not UTF-8 text");
+        throw std::runtime_error(Texts::tr("The skin file %1 is not UTF-8 text").arg(path).toStdString());
     styleSheet_ = std::move(text);
     loaded_ = true;
 }

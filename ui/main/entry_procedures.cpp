@@ -1,5 +1,7 @@
 #include "ui/main/entry_procedures.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 
 namespace jubilo {
@@ -13,49 +15,49 @@ constexpr AddProcedure kAdds[] = {
     {TableId::Guests,
      &W::addGuestButton,
      {&W::guestNameBox, &W::guestAddressBox, &W::rsvpChoice, &W::numberInPartyBox},
-     "You forgot to input all entries for guest.",
+     QT_TRANSLATE_NOOP("EntryReminders", "You forgot to input all entries for guest."),
      kAddGuestClick,
      {{106, 108, 110}, {112, 114, 0, 116}, 118}},
     {TableId::Music,
      &W::addMusicButton,
      {&W::musicTypeBox, &W::musicFormatBox, &W::musicPurchasedChoice, &W::musicAmountBox},
-     "You forgot to input all entries for music.",
+     QT_TRANSLATE_NOOP("EntryReminders", "You forgot to input all entries for music."),
      kAddMusicClick,
      {{106, 108, 110}, {112, 114, 0, 116}, 118}},
     {TableId::Decorations,
      &W::addDecorationButton,
      {&W::decorationTypeBox, &W::decorationNumberBox, &W::decorationPurchasedChoice, &W::decorationAmountBox},
-     "You forgot to input all entries for decorations.",
+     QT_TRANSLATE_NOOP("EntryReminders", "You forgot to input all entries for decorations."),
      kAddDecorationClick,
      {{106, 108, 110}, {112, 114, 0, 116}, 118}},
     {TableId::Incidentals,
      &W::addIncidentalButton,
      {&W::incidentalNameBox, &W::incidentalPurchasedChoice, &W::incidentalAmountBox},
-     "You forgot to input all entries for incidentals.",
+     QT_TRANSLATE_NOOP("EntryReminders", "You forgot to input all entries for incidentals."),
      kAddIncidentalClick,
      {{106, 108, 0}, {110, 0, 112, 0}, 114}},
     {TableId::Ingredients,
      &W::addIngredientButton,
      {&W::ingredientBox, &W::ingredientPurchasedChoice, &W::ingredientAmountBox},
-     "You forgot to input all entries for ingredients.",
+     QT_TRANSLATE_NOOP("EntryReminders", "You forgot to input all entries for ingredients."),
      kAddIngredientClick,
      {{106, 108, 0}, {110, 0, 112, 0}, 114}},
     {TableId::OtherSupplies,
      &W::addOtherSupplyButton,
      {&W::otherSupplyNameBox, &W::otherSupplyPurchasedChoice, &W::otherSupplyAmountBox},
-     "You forgot to input all entries for other supplies.",
+     QT_TRANSLATE_NOOP("EntryReminders", "You forgot to input all entries for other supplies."),
      kAddOtherSupplyClick,
      {{106, 108, 0}, {110, 0, 112, 0}, 114}},
     {TableId::Schedules,
      &W::addScheduleButton,
      {&W::taskBox, &W::taskTimeBox, &W::taskNotesBox},
-     "You forgot to input all entries for schedules.",
+     QT_TRANSLATE_NOOP("EntryReminders", "You forgot to input all entries for schedules."),
      kAddScheduleClick,
      {{106, 108, 0}, {110, 112, 114, 0}, 116}},
     {TableId::Activities,
      &W::addActivityButton,
      {&W::activityBox, &W::activityTimeBox, &W::activityNotesBox},
-     "You forgot to input all entries for activities.",
+     QT_TRANSLATE_NOOP("EntryReminders", "You forgot to input all entries for activities."),
      kAddActivityClick,
      {{106, 108, 0}, {110, 112, 114, 0}, 116}},
 };
@@ -78,13 +80,15 @@ std::span<const AddProcedure> addProcedures() { return kAdds; }
 
 std::span<const DeleteProcedure> deleteProcedures() { return kDeletes; }
 
-const char* reminderFor(TableId table)
+QString shownReminder(const char* reminder) { return QCoreApplication::translate("EntryReminders", reminder); }
+
+QString reminderFor(TableId table)
 {
     if (table == TableId::FoodAndDrinks)
-        return kFoodReminder;
+        return shownReminder(kFoodReminder);
     for (const AddProcedure& add : kAdds) {
         if (add.table == table)
-            return add.reminder;
+            return shownReminder(add.reminder);
     }
     throw std::out_of_range("No reminder for this table");
 }

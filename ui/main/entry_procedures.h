@@ -51,9 +51,12 @@ std::span<const AddProcedure> addProcedures();
 std::span<const DeleteProcedure> deleteProcedures();
 
 // Food and Drinks: one row per Ingredients row, under the dish's name.
-inline constexpr char kFoodReminder[] = "You forgot to input all entries for food.";
+inline constexpr char kFoodReminder[]
+    = QT_TRANSLATE_NOOP("EntryReminders", "You forgot to input all entries for food.");
 
-// The reminder a table's Add shows for an empty input.
-const char* reminderFor(TableId table);
+// A reminder (`AddProcedure::reminder`, kFoodReminder) as the message shows it.
+QString shownReminder(const char* reminder);
+// The reminder a table's Add shows for an empty input, as shown.
+QString reminderFor(TableId table);
 
 }  // namespace jubilo

@@ -15,7 +15,9 @@ namespace jubilo {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("ExportSaving", text); }
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ExportSaving)
+};
 
 }  // namespace
 
@@ -31,8 +33,9 @@ void writeExport(const QString& path, QByteArrayView bytes)
     try {
         files::replaceFile(files::fileSystemPath(path), bytes);
     } catch (const files::FileError& error) {
-        throw std::runtime_error(
-            tr("The file could not be written to %1: %2").arg(files::displayName(path), error.reason()).toStdString());
+        throw std::runtime_error(Texts::tr("The file could not be written to %1: %2")
+                                     .arg(files::displayName(path), error.reason())
+                                     .toStdString());
     }
 }
 

@@ -23,10 +23,12 @@ namespace jubilo {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("ListExport", text); }
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ListExport)
+};
 
-ExportFileType csvType() { return {tr("CSV Files"), QStringLiteral(".csv")}; }
-ExportFileType calendarType() { return {tr("iCalendar Files"), QStringLiteral(".ics")}; }
+ExportFileType csvType() { return {Texts::tr("CSV Files"), QStringLiteral(".csv")}; }
+ExportFileType calendarType() { return {Texts::tr("iCalendar Files"), QStringLiteral(".ics")}; }
 
 // The day the timetable's events fall on: the Date box's, or else the one
 // the user gives; none when the user cancels.
@@ -35,14 +37,14 @@ std::optional<QDate> partyDay(const Plan& plan)
     if (const std::optional<QDate> day = readPartyDate(plan.date(), system().typedInput()))
         return day;
     return system().askDate(
-        tr("Export Timetable"),
-        tr("The party's date \"%1\" does not read as a date. On which day is the party?").arg(plan.date()),
+        Texts::tr("Export Timetable"),
+        Texts::tr("The party's date \"%1\" does not read as a date. On which day is the party?").arg(plan.date()),
         system().now().date());
 }
 
 QString timetableSavedText(const QString& path, const PartyTimetable& timetable)
 {
-    QString text = tr("The timetable is saved as %1.").arg(files::displayName(path));
+    QString text = Texts::tr("The timetable is saved as %1.").arg(files::displayName(path));
     if (!timetable.leftOut.empty())
         text += QStringLiteral("\n\n") + leftOutText(timetable.leftOut);
     return text;
@@ -57,10 +59,10 @@ ListExport::ListExport(const Plan& plan, const MainWindowWidgets& widgets, const
     , lastChosen_(widgets.leftTabs)
 {
     menus.exportList->setStatusTip(
-        tr("Saves the list on show (the tab chosen last) as a CSV file for spreadsheet programs"));
+        Texts::tr("Saves the list on show (the tab chosen last) as a CSV file for spreadsheet programs"));
     menus.exportList->setToolTip(menus.exportList->statusTip());
     menus.exportTimetable->setStatusTip(
-        tr("Saves Schedules and At The Party as calendar events on the party's date (an .ics file)"));
+        Texts::tr("Saves Schedules and At The Party as calendar events on the party's date (an .ics file)"));
     menus.exportTimetable->setToolTip(menus.exportTimetable->statusTip());
     connect(menus.exportList, &QAction::triggered, this, &ListExport::exportList);
     connect(menus.exportTimetable, &QAction::triggered, this, &ListExport::exportTimetable);
@@ -97,7 +99,7 @@ void ListExport::exportList()
     QString path;
     trap.step(100, [&] {
         list = listOnShow();
-        path = askExportFileName(tr("Export List as CSV"), csvType(), listName(list));
+        path = askExportFileName(Texts::tr("Export List as CSV"), csvType(), listName(list));
     });
     if (path.isEmpty())
         return;
@@ -106,8 +108,9 @@ void ListExport::exportList()
     if (!mayWrite)
         return;
     if (trap.essential(104, [&] { writeExport(path, listCsv(plan_.table(list))); })) {
-        trap.step(106,
-                  [&] { msgBox(tr("The %1 list is saved as %2.").arg(listName(list), files::displayName(path))); });
+        trap.step(106, [&] {
+            msgBox(Texts::tr("The %1 list is saved as %2.").arg(listName(list), files::displayName(path)));
+        });
     }
 }
 
@@ -125,7 +128,9 @@ void ListExport::exportTimetable()
         return;
     }
     QString path;
-    trap.step(106, [&] { path = askExportFileName(tr("Export Timetable"), calendarType(), tr("Party Timetable")); });
+    trap.step(106, [&] {
+        path = askExportFileName(Texts::tr("Export Timetable"), calendarType(), Texts::tr("Party Timetable"));
+    });
     if (path.isEmpty())
         return;
     bool mayWrite = false;

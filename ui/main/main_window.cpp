@@ -14,6 +14,7 @@
 #include "ui/main/entry_keys.h"
 #include "ui/main/numbered_steps.h"
 #include "ui/main/sample_data.h"
+#include "ui/main/shown_names.h"
 #include "ui/main/step_names.h"
 
 #include <QApplication>
@@ -218,7 +219,7 @@ void MainWindow::attachTables()
 {
     for (const TableSpec& spec : tableSpecs()) {
         auto& model = models_[static_cast<size_t>(spec.id)];
-        model = std::make_unique<PlanTableModel>(plan_.table(spec.id), this);
+        model = std::make_unique<ShownTableModel>(plan_.table(spec.id), this);
         tableList(widgets_, spec.id).setModel(model.get());
         figures_->follow(spec.id, *model);
     }
@@ -379,7 +380,8 @@ void MainWindow::showHelp()
 {
     ErrorTrap trap(locations::kHelpClick);
     trap.step(100, [] {
-        msgBox(QStringLiteral("Questions? Please contact Team Tarvel at ") + QString::fromUtf8(kContactPageAddress));
+        //: The Help button's message; %1 is the contact page's web address.
+        msgBox(tr("Questions? Please contact Team Tarvel at %1").arg(QString::fromUtf8(kContactPageAddress)));
     });
 }
 

@@ -9,6 +9,7 @@
 #include "messages/message.h"
 #include "platform/system.h"
 #include "ui/main/main_window.h"
+#include "ui/main/shown_names.h"
 #include "ui/main/step_names.h"
 
 #include <QAction>
@@ -98,7 +99,7 @@ void MainWindow::pasteInto(TableId id)
     PastedRows pasted = readPastedRows(table.spec(), text, PlanTable::kMaxRows - table.rowCount());
     if (pasted.refusal) {
         msgBox(tr("Nothing was pasted into the %1 list: line %2 of the pasted text cannot go in, because %3.")
-                   .arg(QString::fromUtf8(table.spec().name))
+                   .arg(shownTableName(id))
                    .arg(pasted.refusal->line)
                    .arg(pasted.refusal->reason));
         return;

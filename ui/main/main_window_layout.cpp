@@ -12,12 +12,16 @@ using W = MainWindowWidgets;
 using Element = FormElement<W>;
 
 // Elements come after their parents; the order is also the focus order.
+// Captions are marked for translation in the form's text context ("Form");
+// element names are the names the error box knows them by and stay as
+// they are.
 constexpr Element kTopElements[] = {
-    {"PushButton1", K::Button, nullptr, "Start Creating Template", 120, 120, 4680, 405,
+    {"PushButton1", K::Button, nullptr, QT_TRANSLATE_NOOP("Form", "Start Creating Template"), 120, 120, 4680, 405,
      &W::startCreatingTemplateButton},
-    {"PushButton14", K::Button, nullptr, "Help", 4920, 120, 4680, 405, &W::helpButton},
-    {"PushButton21", K::Button, nullptr, "Load Sample/Example Data", 9720, 120, 4680, 405, &W::loadSampleDataButton},
-    {"Frame13", K::Frame, nullptr, "Date", 120, 600, 7080, 830, &W::dateFrame},
+    {"PushButton14", K::Button, nullptr, QT_TRANSLATE_NOOP("Form", "Help"), 4920, 120, 4680, 405, &W::helpButton},
+    {"PushButton21", K::Button, nullptr, QT_TRANSLATE_NOOP("Form", "Load Sample/Example Data"), 9720, 120, 4680, 405,
+     &W::loadSampleDataButton},
+    {"Frame13", K::Frame, nullptr, QT_TRANSLATE_NOOP("Form", "Date"), 120, 600, 7080, 830, &W::dateFrame},
     {"txtDate", K::TextBox, "Frame13", nullptr, 240, 300, 6600, 345, &W::dateBox},
     {"SSTab1", K::TabStrip, nullptr, nullptr, 120, 1620, 7080, 4155, &W::leftTabs},
     {"SSTab2", K::TabStrip, nullptr, nullptr, 7320, 645, 7080, 5145, &W::rightTabs},
@@ -81,120 +85,136 @@ struct TableTab {
 };
 
 constexpr LabelledInput kGuestInputs[] = {
-    {"lblGuestName", "Name:", 120, 765, "txtGuestName", K::TextBox, 945, 270, 5595, &W::guestNameBox},
-    {"lblAddress", "Address:", 120, 765, "txtAddress", K::TextBox, 945, 765, 5595, &W::guestAddressBox},
-    {"lblRSVP", "RSVP:", 120, 765, "cboRSVP", K::DropDown, 945, 1260, 1860, &W::rsvpChoice},
-    {"lblNumberParty", "Number in Party:", 2925, 1695, "txtNumberParty", K::TextBox, 4680, 1260, 1860,
-     &W::numberInPartyBox},
+    {"lblGuestName", QT_TRANSLATE_NOOP("Form", "Name:"), 120, 765, "txtGuestName", K::TextBox, 945, 270, 5595,
+     &W::guestNameBox},
+    {"lblAddress", QT_TRANSLATE_NOOP("Form", "Address:"), 120, 765, "txtAddress", K::TextBox, 945, 765, 5595,
+     &W::guestAddressBox},
+    {"lblRSVP", QT_TRANSLATE_NOOP("Form", "RSVP:"), 120, 765, "cboRSVP", K::DropDown, 945, 1260, 1860, &W::rsvpChoice},
+    {"lblNumberParty", QT_TRANSLATE_NOOP("Form", "Number in Party:"), 2925, 1695, "txtNumberParty", K::TextBox, 4680,
+     1260, 1860, &W::numberInPartyBox},
 };
 
 constexpr LabelledInput kMusicInputs[] = {
-    {"lblMusicType", "Music Type:", 120, 1020, "txtMusicType", K::TextBox, 1200, 270, 2220, &W::musicTypeBox},
-    {"lblMusicFormat", "Format:", 3540, 720, "txtMusicFormat", K::TextBox, 4320, 270, 2220, &W::musicFormatBox},
-    {"lblMusicPurchased", "Purchased:", 120, 990, "cboMusicPurchased", K::DropDown, 1170, 765, 2220,
-     &W::musicPurchasedChoice},
-    {"lblMusicAmount", "Amount:", 3510, 750, "txtMusicAmount", K::TextBox, 4320, 765, 2220, &W::musicAmountBox},
+    {"lblMusicType", QT_TRANSLATE_NOOP("Form", "Music Type:"), 120, 1020, "txtMusicType", K::TextBox, 1200, 270, 2220,
+     &W::musicTypeBox},
+    {"lblMusicFormat", QT_TRANSLATE_NOOP("Form", "Format:"), 3540, 720, "txtMusicFormat", K::TextBox, 4320, 270, 2220,
+     &W::musicFormatBox},
+    {"lblMusicPurchased", QT_TRANSLATE_NOOP("Form", "Purchased:"), 120, 990, "cboMusicPurchased", K::DropDown, 1170,
+     765, 2220, &W::musicPurchasedChoice},
+    {"lblMusicAmount", QT_TRANSLATE_NOOP("Form", "Amount:"), 3510, 750, "txtMusicAmount", K::TextBox, 4320, 765, 2220,
+     &W::musicAmountBox},
 };
 
 constexpr LabelledInput kDecorationInputs[] = {
-    {"lblDecorationType", "Type:", 120, 990, "txtDecorationType", K::TextBox, 1170, 270, 2220, &W::decorationTypeBox},
-    {"lblNumberOfDecorations", "Number:", 3510, 750, "txtNumberOfDecorations", K::TextBox, 4320, 270, 2220,
-     &W::decorationNumberBox},
-    {"lblDecorationPurchased", "Purchased:", 120, 990, "cboDecorationPurchased", K::DropDown, 1170, 765, 2220,
-     &W::decorationPurchasedChoice},
-    {"lblDecorationAmount", "Amount:", 3510, 750, "txtDecorationAmount", K::TextBox, 4320, 765, 2220,
-     &W::decorationAmountBox},
+    {"lblDecorationType", QT_TRANSLATE_NOOP("Form", "Type:"), 120, 990, "txtDecorationType", K::TextBox, 1170, 270,
+     2220, &W::decorationTypeBox},
+    {"lblNumberOfDecorations", QT_TRANSLATE_NOOP("Form", "Number:"), 3510, 750, "txtNumberOfDecorations", K::TextBox,
+     4320, 270, 2220, &W::decorationNumberBox},
+    {"lblDecorationPurchased", QT_TRANSLATE_NOOP("Form", "Purchased:"), 120, 990, "cboDecorationPurchased", K::DropDown,
+     1170, 765, 2220, &W::decorationPurchasedChoice},
+    {"lblDecorationAmount", QT_TRANSLATE_NOOP("Form", "Amount:"), 3510, 750, "txtDecorationAmount", K::TextBox, 4320,
+     765, 2220, &W::decorationAmountBox},
 };
 
 constexpr LabelledInput kIncidentalInputs[] = {
-    {"lblIncidentalName", "Name:", 120, 990, "txtIncidentalName", K::TextBox, 1170, 270, 5370, &W::incidentalNameBox},
-    {"lblIncidentalPurchased", "Purchased:", 120, 990, "cboIncidentalPurchased", K::DropDown, 1170, 765, 2220,
-     &W::incidentalPurchasedChoice},
-    {"lblIncidentalAmount", "Amount:", 3510, 750, "txtIncidentalAmount", K::TextBox, 4320, 765, 2220,
-     &W::incidentalAmountBox},
+    {"lblIncidentalName", QT_TRANSLATE_NOOP("Form", "Name:"), 120, 990, "txtIncidentalName", K::TextBox, 1170, 270,
+     5370, &W::incidentalNameBox},
+    {"lblIncidentalPurchased", QT_TRANSLATE_NOOP("Form", "Purchased:"), 120, 990, "cboIncidentalPurchased", K::DropDown,
+     1170, 765, 2220, &W::incidentalPurchasedChoice},
+    {"lblIncidentalAmount", QT_TRANSLATE_NOOP("Form", "Amount:"), 3510, 750, "txtIncidentalAmount", K::TextBox, 4320,
+     765, 2220, &W::incidentalAmountBox},
 };
 
 constexpr LabelledInput kFoodInputs[] = {
-    {"lblFoodName", "Food and Drinks Name:", 45, 2055, "txtFoodName", K::TextBox, 2115, 225, 1860, &W::foodNameBox},
+    {"lblFoodName", QT_TRANSLATE_NOOP("Form", "Food and Drinks Name:"), 45, 2055, "txtFoodName", K::TextBox, 2115, 225,
+     1860, &W::foodNameBox},
 };
 
 // The food's budget and the Ingredients frame, with its own Add, Delete
 // and list, share the food's frame.
 constexpr Element kMoreFoodElements[] = {
-    {"lblFoodBudget", K::Label, "frameFood", "Budget:", 4410, 300, 705, 225},
+    {"lblFoodBudget", K::Label, "frameFood", QT_TRANSLATE_NOOP("Form", "Budget:"), 4410, 300, 705, 225},
     {"txtFoodBudget", K::TextBox, "frameFood", nullptr, 5130, 225, 1365, 345, &W::foodBudgetBox},
-    {"frameIngredients", K::Frame, "frameFood", "Ingredients", 135, 585, 6405, 2445},
-    {"lblIngredients", K::Label, "frameIngredients", "Ingredients:", 120, 285, 1080, 225},
+    {"frameIngredients", K::Frame, "frameFood", QT_TRANSLATE_NOOP("Form", "Ingredients"), 135, 585, 6405, 2445},
+    {"lblIngredients", K::Label, "frameIngredients", QT_TRANSLATE_NOOP("Form", "Ingredients:"), 120, 285, 1080, 225},
     {"txtIngredients", K::TextBox, "frameIngredients", nullptr, 1260, 225, 4965, 345, &W::ingredientBox},
-    {"lblFoodPurchased", K::Label, "frameIngredients", "Purchased:", 120, 735, 1080, 225},
+    {"lblFoodPurchased", K::Label, "frameIngredients", QT_TRANSLATE_NOOP("Form", "Purchased:"), 120, 735, 1080, 225},
     {"cboFoodPurchased", K::DropDown, "frameIngredients", nullptr, 1260, 675, 1860, 345, &W::ingredientPurchasedChoice},
-    {"lblFoodAmount", K::Label, "frameIngredients", "Amount:", 3240, 735, 1065, 225},
+    {"lblFoodAmount", K::Label, "frameIngredients", QT_TRANSLATE_NOOP("Form", "Amount:"), 3240, 735, 1065, 225},
     {"txtFoodAmount", K::TextBox, "frameIngredients", nullptr, 4365, 675, 1860, 345, &W::ingredientAmountBox},
-    {"PushButton4", K::Button, "frameIngredients", "Add", 180, 1080, 2940, 400, &W::addIngredientButton},
-    {"PushButton5", K::Button, "frameIngredients", "Delete", 3285, 1080, 2940, 400, &W::deleteIngredientButton},
+    {"PushButton4", K::Button, "frameIngredients", QT_TRANSLATE_NOOP("Form", "Add"), 180, 1080, 2940, 400,
+     &W::addIngredientButton},
+    {"PushButton5", K::Button, "frameIngredients", QT_TRANSLATE_NOOP("Form", "Delete"), 3285, 1080, 2940, 400,
+     &W::deleteIngredientButton},
     {"lvwIngredients", K::List, "frameIngredients", nullptr, 180, 1530, 6045, 780, &W::ingredientsList},
 };
 
 constexpr LabelledInput kOtherSupplyInputs[] = {
-    {"lblOtherSupply", "Name:", 120, 990, "txtOtherSupply", K::TextBox, 1170, 270, 5370, &W::otherSupplyNameBox},
-    {"lblOtherSupplyPurchased", "Purchased:", 120, 990, "cboOtherSupplyPurchased", K::DropDown, 1170, 765, 2220,
-     &W::otherSupplyPurchasedChoice},
-    {"lblOtherSupplyAmount", "Amount:", 3510, 750, "txtOtherSupplyAmount", K::TextBox, 4320, 765, 2220,
-     &W::otherSupplyAmountBox},
+    {"lblOtherSupply", QT_TRANSLATE_NOOP("Form", "Name:"), 120, 990, "txtOtherSupply", K::TextBox, 1170, 270, 5370,
+     &W::otherSupplyNameBox},
+    {"lblOtherSupplyPurchased", QT_TRANSLATE_NOOP("Form", "Purchased:"), 120, 990, "cboOtherSupplyPurchased",
+     K::DropDown, 1170, 765, 2220, &W::otherSupplyPurchasedChoice},
+    {"lblOtherSupplyAmount", QT_TRANSLATE_NOOP("Form", "Amount:"), 3510, 750, "txtOtherSupplyAmount", K::TextBox, 4320,
+     765, 2220, &W::otherSupplyAmountBox},
 };
 
 constexpr LabelledInput kScheduleInputs[] = {
-    {"lblTask", "Task:", 120, 540, "txtTask", K::TextBox, 720, 270, 5820, &W::taskBox},
-    {"lblTaskTime", "Time:", 120, 540, "txtTaskTime", K::TextBox, 720, 765, 2220, &W::taskTimeBox},
-    {"lblTaskNotes", "Notes:", 3060, 1200, "txtTaskNotes", K::TextBox, 4320, 765, 2220, &W::taskNotesBox},
+    {"lblTask", QT_TRANSLATE_NOOP("Form", "Task:"), 120, 540, "txtTask", K::TextBox, 720, 270, 5820, &W::taskBox},
+    {"lblTaskTime", QT_TRANSLATE_NOOP("Form", "Time:"), 120, 540, "txtTaskTime", K::TextBox, 720, 765, 2220,
+     &W::taskTimeBox},
+    {"lblTaskNotes", QT_TRANSLATE_NOOP("Form", "Notes:"), 3060, 1200, "txtTaskNotes", K::TextBox, 4320, 765, 2220,
+     &W::taskNotesBox},
 };
 
 constexpr LabelledInput kActivityInputs[] = {
-    {"lblActivity", "Activity:", 45, 795, "txtActivity", K::TextBox, 855, 270, 5685, &W::activityBox},
-    {"lblActivityTime", "Time:", 120, 675, "txtActivityTime", K::TextBox, 855, 765, 2220, &W::activityTimeBox},
-    {"lblActivityNotes", "Notes:", 3195, 1065, "txtActivityNotes", K::TextBox, 4320, 765, 2220, &W::activityNotesBox},
+    {"lblActivity", QT_TRANSLATE_NOOP("Form", "Activity:"), 45, 795, "txtActivity", K::TextBox, 855, 270, 5685,
+     &W::activityBox},
+    {"lblActivityTime", QT_TRANSLATE_NOOP("Form", "Time:"), 120, 675, "txtActivityTime", K::TextBox, 855, 765, 2220,
+     &W::activityTimeBox},
+    {"lblActivityNotes", QT_TRANSLATE_NOOP("Form", "Notes:"), 3195, 1065, "txtActivityNotes", K::TextBox, 4320, 765,
+     2220, &W::activityNotesBox},
 };
 
 constexpr TableTab::Budget kNoBudget = {nullptr, nullptr, nullptr};
 
 // In the order of the strips' tabs.
 constexpr TableTab kTabs[] = {
-    {{"SSTab1", "pageGuests", "Guests", &W::guestsPage},
+    {{"SSTab1", "pageGuests", QT_TRANSLATE_NOOP("Form", "Guests"), &W::guestsPage},
      {"frameGuests", 1770, kGuestInputs, {}},
      kNoBudget,
      {"PushButton2", &W::addGuestButton, "PushButton3", &W::deleteGuestButton, 1935},
      {"lvwGuests", 2430, 1230, &W::guestsList}},
-    {{"SSTab1", "pageMusic", "Music", nullptr},
+    {{"SSTab1", "pageMusic", QT_TRANSLATE_NOOP("Form", "Music"), nullptr},
      {"frameMusic", 1320, kMusicInputs, {}},
      {"lblMusicBudget", "txtMusicBudget", &W::musicBudgetBox},
      {"PushButton15", &W::addMusicButton, "PushButton16", &W::deleteMusicButton, 1935},
      {"lvwMusics", 2430, 1230, &W::musicList}},
-    {{"SSTab1", "pageDecorations", "Decorations", nullptr},
+    {{"SSTab1", "pageDecorations", QT_TRANSLATE_NOOP("Form", "Decorations"), nullptr},
      {"frameDecorations", 1320, kDecorationInputs, {}},
      {"lblDecorationBudget", "txtDecorationBudget", &W::decorationBudgetBox},
      {"PushButton17", &W::addDecorationButton, "PushButton18", &W::deleteDecorationButton, 1935},
      {"lvwDecorations", 2430, 1230, &W::decorationsList}},
-    {{"SSTab1", "pageIncidentals", "Incidentals", nullptr},
+    {{"SSTab1", "pageIncidentals", QT_TRANSLATE_NOOP("Form", "Incidentals"), nullptr},
      {"frameIncidentals", 1320, kIncidentalInputs, {}},
      {"lblIncidentalBudget", "txtIncidentalBudget", &W::incidentalBudgetBox},
      {"PushButton19", &W::addIncidentalButton, "PushButton20", &W::deleteIncidentalButton, 1935},
      {"lvwIncidentals", 2430, 1230, &W::incidentalsList}},
-    {{"SSTab2", "pageFood", "Food && Drinks", nullptr},
+    {{"SSTab2", "pageFood", QT_TRANSLATE_NOOP("Form", "Food && Drinks"), nullptr},
      {"frameFood", 3120, kFoodInputs, kMoreFoodElements},
      kNoBudget,  // in the frame
      {"PushButton6", &W::addFoodButton, "PushButton7", &W::deleteFoodButton, 3240},
      {"lvwFoodAndDrinks", 3690, 1005, &W::foodList}},
-    {{"SSTab2", "pageOtherSupplies", "Other Supplies", nullptr},
+    {{"SSTab2", "pageOtherSupplies", QT_TRANSLATE_NOOP("Form", "Other Supplies"), nullptr},
      {"frameOtherSupplies", 1320, kOtherSupplyInputs, {}},
      {"lblOtherSupplyBudget", "txtOtherSupplyBudget", &W::otherSupplyBudgetBox},
      {"PushButton8", &W::addOtherSupplyButton, "PushButton9", &W::deleteOtherSupplyButton, 1935},
      {"lvwOtherSupplies", 2430, 2265, &W::otherSuppliesList}},
-    {{"SSTab2", "pageSchedules", "Schedules", nullptr},
+    {{"SSTab2", "pageSchedules", QT_TRANSLATE_NOOP("Form", "Schedules"), nullptr},
      {"frameSchedules", 1320, kScheduleInputs, {}},
      kNoBudget,
      {"PushButton10", &W::addScheduleButton, "PushButton11", &W::deleteScheduleButton, 1440},
      {"lvwSchedules", 1935, 2760, &W::schedulesList}},
-    {{"SSTab2", "pageActivities", "At The Party", nullptr},
+    {{"SSTab2", "pageActivities", QT_TRANSLATE_NOOP("Form", "At The Party"), nullptr},
      {"frameActivities", 1320, kActivityInputs, {}},
      kNoBudget,
      {"PushButton12", &W::addActivityButton, "PushButton13", &W::deleteActivityButton, 1440},
@@ -225,12 +245,15 @@ void appendTab(std::vector<Element>& elements, const TableTab& tab)
     elements.push_back({page, K::TabPage, tab.page.strip, tab.page.caption, 0, 0, 0, 0, slotOf(tab.page.slot)});
     appendFrame(elements, page, tab.frame);
     if (const TableTab::Budget& budget = tab.budget; budget.label) {
-        elements.push_back({budget.label, K::Label, page, "Budget:", 90, 1515, 705, kLabelHeight});
+        elements.push_back(
+            {budget.label, K::Label, page, QT_TRANSLATE_NOOP("Form", "Budget:"), 90, 1515, 705, kLabelHeight});
         elements.push_back({budget.box, K::TextBox, page, nullptr, 810, 1470, 5980, kInputHeight, budget.slot});
     }
     const TableTab::Buttons& buttons = tab.buttons;
-    elements.push_back({buttons.add, K::Button, page, "Add", 90, buttons.top, 3300, 400, buttons.addSlot});
-    elements.push_back({buttons.remove, K::Button, page, "Delete", 3510, buttons.top, 3300, 400, buttons.removeSlot});
+    elements.push_back(
+        {buttons.add, K::Button, page, QT_TRANSLATE_NOOP("Form", "Add"), 90, buttons.top, 3300, 400, buttons.addSlot});
+    elements.push_back({buttons.remove, K::Button, page, QT_TRANSLATE_NOOP("Form", "Delete"), 3510, buttons.top, 3300,
+                        400, buttons.removeSlot});
     const TableTab::List& list = tab.list;
     elements.push_back({list.name, K::List, page, nullptr, 90, list.top, 6720, list.height, list.slot});
 }

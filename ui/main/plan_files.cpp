@@ -22,13 +22,15 @@ namespace jubilo {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("PlanFiles", text); }
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PlanFiles)
+};
 
 QString shown(const QString& path) { return files::displayName(path); }
 
 QString planFilter()
 {
-    return tr("Jubilo Plans") + QStringLiteral(" (*%1)|*%1|").arg(QString::fromUtf8(kPlanFileSuffix));
+    return Texts::tr("Jubilo Plans") + QStringLiteral(" (*%1)|*%1|").arg(QString::fromUtf8(kPlanFileSuffix));
 }
 
 // The save dialog's name, with ".jubilo" when typed without; empty when
@@ -41,7 +43,7 @@ QString askPlanFileName(const QString& title)
 
 QString openElsewhereMessage(const QString& path)
 {
-    return tr("The plan %1 is open in another Jubilo: switch to that window to work on it.").arg(shown(path));
+    return Texts::tr("The plan %1 is open in another Jubilo: switch to that window to work on it.").arg(shown(path));
 }
 
 void remember(const QString& path) { RecentPlans(system().settings()).add(QFileInfo(path).absoluteFilePath()); }
@@ -84,7 +86,7 @@ void PlanFiles::create(const QString& title, const std::function<StoredValues()>
     if (path.isEmpty())
         return;
     if (isOpenNow(path)) {
-        trap.step(102, [&] { msgBox(tr("%1 is the plan open now: choose another name.").arg(shown(path))); });
+        trap.step(102, [&] { msgBox(Texts::tr("%1 is the plan open now: choose another name.").arg(shown(path))); });
         return;
     }
     bool mayWrite = false;
@@ -110,20 +112,20 @@ void PlanFiles::create(const QString& title, const std::function<StoredValues()>
 void PlanFiles::newPlan()
 {
     create(
-        tr("New Plan"), [] { return newPlanValues(); }, locations::kNewPlanClick);
+        Texts::tr("New Plan"), [] { return newPlanValues(); }, locations::kNewPlanClick);
 }
 
 void PlanFiles::newPlanFromThis()
 {
     create(
-        tr("New Plan From This One"), [this] { return storedValues(nextPartyFrom(window_.shownPlan())); },
+        Texts::tr("New Plan From This One"), [this] { return storedValues(nextPartyFrom(window_.shownPlan())); },
         locations::kNewPlanFromThisClick);
 }
 
 void PlanFiles::savePlanAs()
 {
     create(
-        tr("Save Plan As"), [this] { return window_.valuesAsStored(); }, locations::kSavePlanAsClick);
+        Texts::tr("Save Plan As"), [this] { return window_.valuesAsStored(); }, locations::kSavePlanAsClick);
 }
 
 void PlanFiles::openPlan()
@@ -132,7 +134,7 @@ void PlanFiles::openPlan()
     QString path;
     const OpenPlan& now = window_.openPlan();
     const QString folder = now.isFile() ? QFileInfo(now.path).path() : QString();
-    trap.step(100, [&] { path = system().openFileName(tr("Open Plan"), planFilter(), folder); });
+    trap.step(100, [&] { path = system().openFileName(Texts::tr("Open Plan"), planFilter(), folder); });
     open(trap, path);
 }
 
@@ -146,9 +148,10 @@ void PlanFiles::openRecent(const QString& path)
         return;
     }
     trap.step(100, [&] {
-        msgBox(tr("The plan %1 is no longer there: it was moved or deleted, so it is taken off the list of recent "
-                  "plans.")
-                   .arg(shown(path)));
+        msgBox(
+            Texts::tr("The plan %1 is no longer there: it was moved or deleted, so it is taken off the list of recent "
+                      "plans.")
+                .arg(shown(path)));
     });
     trap.step(102, [&] { RecentPlans(system().settings()).remove(path); });
 }

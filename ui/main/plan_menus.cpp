@@ -15,7 +15,9 @@ namespace jubilo {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("PlanMenus", text); }
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PlanMenus)
+};
 
 // The accessible name is the item's text as read aloud: no "&", no "…".
 QString spoken(const QString& text)
@@ -52,34 +54,34 @@ PlanMenus buildPlanMenus(QWidget& window)
     PlanMenus m;
     m.bar = new QMenuBar(&window);
     m.bar->setObjectName(QStringLiteral("menuBar"));
-    m.bar->setAccessibleName(tr("Menu bar"));
-    m.fileMenu = menu(*m.bar, tr("&File"));
-    m.newPlan = item(*m.fileMenu, tr("&New Plan…"), QKeySequence::New);
-    m.newPlanFromThis = item(*m.fileMenu, tr("New Plan &From This One…"));
-    m.openPlan = item(*m.fileMenu, tr("&Open Plan…"), QKeySequence::Open);
-    m.recentMenu = m.fileMenu->addMenu(tr("Open &Recent"));
-    m.recentMenu->setAccessibleName(spoken(tr("Open &Recent")));
-    m.savePlanAs = item(*m.fileMenu, tr("Save Plan &As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    m.bar->setAccessibleName(Texts::tr("Menu bar"));
+    m.fileMenu = menu(*m.bar, Texts::tr("&File"));
+    m.newPlan = item(*m.fileMenu, Texts::tr("&New Plan…"), QKeySequence::New);
+    m.newPlanFromThis = item(*m.fileMenu, Texts::tr("New Plan &From This One…"));
+    m.openPlan = item(*m.fileMenu, Texts::tr("&Open Plan…"), QKeySequence::Open);
+    m.recentMenu = m.fileMenu->addMenu(Texts::tr("Open &Recent"));
+    m.recentMenu->setAccessibleName(spoken(Texts::tr("Open &Recent")));
+    m.savePlanAs = item(*m.fileMenu, Texts::tr("Save Plan &As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m.fileMenu->addSeparator();
-    m.importGuests = item(*m.fileMenu, tr("&Import Guests…"));
-    m.exportList = item(*m.fileMenu, tr("&Export List as CSV…"));
-    m.exportTimetable = item(*m.fileMenu, tr("Export &Timetable…"));
+    m.importGuests = item(*m.fileMenu, Texts::tr("&Import Guests…"));
+    m.exportList = item(*m.fileMenu, Texts::tr("&Export List as CSV…"));
+    m.exportTimetable = item(*m.fileMenu, Texts::tr("Export &Timetable…"));
     m.fileMenu->addSeparator();
-    m.quit = item(*m.fileMenu, tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
-    m.editMenu = menu(*m.bar, tr("&Edit"));
-    m.undo = item(*m.editMenu, tr("&Undo"), QKeySequence::Undo);
-    m.redo = item(*m.editMenu, tr("&Redo"));
+    m.quit = item(*m.fileMenu, Texts::tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m.editMenu = menu(*m.bar, Texts::tr("&Edit"));
+    m.undo = item(*m.editMenu, Texts::tr("&Undo"), QKeySequence::Undo);
+    m.redo = item(*m.editMenu, Texts::tr("&Redo"));
     m.redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     m.undo->setEnabled(false);
     m.redo->setEnabled(false);
     m.editMenu->addSeparator();
-    m.copyRows = item(*m.editMenu, tr("&Copy Rows"), QKeySequence::Copy);
-    m.pasteRows = item(*m.editMenu, tr("&Paste Rows"), QKeySequence::Paste);
-    m.viewMenu = menu(*m.bar, tr("&View"));
-    m.glance = item(*m.viewMenu, tr("Plan at a &Glance"), QKeySequence(Qt::Key_F9));
-    m.helpMenu = menu(*m.bar, tr("&Help"));
-    m.help = item(*m.helpMenu, tr("&Help"));
-    m.about = item(*m.helpMenu, tr("&About Jubilo"));
+    m.copyRows = item(*m.editMenu, Texts::tr("&Copy Rows"), QKeySequence::Copy);
+    m.pasteRows = item(*m.editMenu, Texts::tr("&Paste Rows"), QKeySequence::Paste);
+    m.viewMenu = menu(*m.bar, Texts::tr("&View"));
+    m.glance = item(*m.viewMenu, Texts::tr("Plan at a &Glance"), QKeySequence(Qt::Key_F9));
+    m.helpMenu = menu(*m.bar, Texts::tr("&Help"));
+    m.help = item(*m.helpMenu, Texts::tr("&Help"));
+    m.about = item(*m.helpMenu, Texts::tr("&About Jubilo"));
     return m;
 }
 

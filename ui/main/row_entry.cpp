@@ -3,9 +3,11 @@
 #include "plan/table_text.h"
 #include "errors/error_trap.h"
 #include "messages/message.h"
+#include "ui/main/shown_names.h"
 
 #include "host/constants/xl_constants.h"
 
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 
 #include <algorithm>
@@ -14,10 +16,19 @@
 
 namespace jubilo {
 
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(RowEntry)
+};
+
+}  // namespace
+
 QString fullListMessage(const PlanTable& table)
 {
-    return QStringLiteral("The %1 list is full: it holds at most %2 rows.")
-        .arg(QString::fromUtf8(table.spec().name))
+    //: %1 is the list's name ("Guests"), %2 the most rows a list holds.
+    return Texts::tr("The %1 list is full: it holds at most %2 rows.")
+        .arg(shownTableName(table.spec().id))
         .arg(PlanTable::kMaxRows);
 }
 
@@ -62,9 +73,10 @@ bool RowEntry::fitsCells(const PlanTable& table, const PlanRow& row) const
 {
     for (int column = 0; column < row.size() && column < table.columnCount(); ++column) {
         if (row[column].size() > xl::kMaxCellTextLength) {
-            msgBox(QStringLiteral("The text in the \"%1\" box is too long: it has %2 characters, and a cell of the "
-                                  "plan holds at most %3. Please shorten it and try again.")
-                       .arg(table.header(column))
+            //: %1 is the column's header ("Address"), %2 and %3 counts of characters.
+            msgBox(Texts::tr("The text in the \"%1\" box is too long: it has %2 characters, and a cell of the "
+                             "plan holds at most %3. Please shorten it and try again.")
+                       .arg(shownColumnHeader(table.spec(), column))
                        .arg(row[column].size())
                        .arg(xl::kMaxCellTextLength));
             return false;
@@ -88,8 +100,8 @@ bool RowEntry::canHold(const PlanTable& table, const std::vector<PlanRow>& rows)
 {
     for (const PlanRow& row : rows) {
         if (!survivesStore(row, table.columnCount())) {
-            msgBox(QStringLiteral("An entry cannot contain the text \"||MySeparator11||\" or "
-                                  "\"||MySeparator12||\". Please change it and try again."));
+            msgBox(Texts::tr("An entry cannot contain the text \"||MySeparator11||\" or "
+                             "\"||MySeparator12||\". Please change it and try again."));
             return false;
         }
         if (!fitsCells(table, row))
@@ -111,7 +123,7 @@ void RowEntry::add(const AddProcedure& p)
         return false;
     });
     if (incomplete) {
-        trap.step(102, [&] { msgBox(QString::fromUtf8(p.reminder)); });
+        trap.step(102, [&] { msgBox(shownReminder(p.reminder)); });
         return;
     }
     QStringList texts;
@@ -139,7 +151,7 @@ void RowEntry::addFood()
     const bool incomplete
         = trap.condition(100, [&] { return widgets_.foodNameBox->text().isEmpty() || ingredients.rowCount() == 0; });
     if (incomplete) {
-        trap.step(102, [&] { msgBox(QString::fromUtf8(kFoodReminder)); });
+        trap.step(102, [&] { msgBox(shownReminder(kFoodReminder)); });
         return;
     }
     const QString name = widgets_.foodNameBox->text();
@@ -175,7 +187,7 @@ void RowEntry::remove(const DeleteProcedure& p)
     trap.step(102, [&] {
         const std::vector<int> positions = selectedPositions(p.table);
         if (positions.empty())
-            throw std::runtime_error("No row is selected. Please select the row to delete.");
+            throw std::runtime_error(Texts::tr("No row is selected. Please select the row to delete.").toStdString());
         // From the last up, a run of neighbours at a time, so that the
         // positions still to go keep their place.
         for (std::size_t i = 0; i < positions.size();) {
@@ -197,7 +209,7 @@ bool RowEntry::editCell(TableId id, int position, int column, const QString& tex
     if (refusesChanges_(id))
         return false;
     if (text.isEmpty()) {
-        msgBox(QString::fromUtf8(reminderFor(id)));
+        msgBox(reminderFor(id));
         return false;
     }
     PlanRow row = table.row(position);

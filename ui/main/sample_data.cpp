@@ -1,5 +1,8 @@
 #include "ui/main/sample_data.h"
 
+#include "ui/main/shown_names.h"
+
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -7,6 +10,10 @@
 namespace jubilo {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SampleData)
+};
 
 using T = TableId;
 using W = MainWindowWidgets;
@@ -47,14 +54,20 @@ QString sampleRefusalMessage(std::span<const TableId> refused, const QString& re
 {
     QStringList names;
     for (TableId id : refused)
-        names << QString::fromUtf8(tableSpec(id).name);
+        names << shownTableName(id);
     if (names.isEmpty())
         return reasons;
     const QString last = names.takeLast();
-    const QString lists = names.isEmpty()
-        ? QStringLiteral("the %1 list").arg(last)
-        : QStringLiteral("the %1 and %2 lists").arg(names.join(QStringLiteral(", ")), last);
-    return QStringLiteral("The example data was loaded, but no example row was added to %1.\n\n").arg(lists) + reasons;
+    QString lists;
+    if (names.isEmpty()) {
+        //: One list named in "no example row was added to %1".
+        lists = Texts::tr("the %1 list").arg(last);
+    } else {
+        //: Lists named in "no example row was added to %1": %1 all but the last, joined by ", ".
+        lists = Texts::tr("the %1 and %2 lists").arg(names.join(QStringLiteral(", ")), last);
+    }
+    //: %1 names the lists ("the Guests list"); the reasons follow the message.
+    return Texts::tr("The example data was loaded, but no example row was added to %1.\n\n").arg(lists) + reasons;
 }
 
 }  // namespace jubilo

@@ -9,7 +9,9 @@ namespace jubilo::step_names {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("StepNames", text); }
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(StepNames)
+};
 
 // What one row of a table is called, and each column, for its steps.
 struct TableWords {
@@ -78,44 +80,44 @@ const TableWords& wordsFor(TableId table)
 
 }  // namespace
 
-QString add(TableId table) { return tr(wordsFor(table).add); }
+QString add(TableId table) { return Texts::tr(wordsFor(table).add); }
 
-QString remove(TableId table) { return tr(wordsFor(table).remove); }
+QString remove(TableId table) { return Texts::tr(wordsFor(table).remove); }
 
 QString edit(TableId table, int column)
 {
     const TableWords& words = wordsFor(table);
     if (column < 0 || column >= tableSpec(table).columnCount)
         throw std::out_of_range("Column out of range");
-    return tr(words.edit[static_cast<std::size_t>(column)]);
+    return Texts::tr(words.edit[static_cast<std::size_t>(column)]);
 }
 
-QString moveRow() { return tr("Move Row"); }
+QString moveRow() { return Texts::tr("Move Row"); }
 
-QString loadSampleData() { return tr("Load Sample Data"); }
+QString loadSampleData() { return Texts::tr("Load Sample Data"); }
 
 QString budget(BudgetId budget)
 {
     switch (budget) {
     case BudgetId::Music:
-        return tr("Music Budget");
+        return Texts::tr("Music Budget");
     case BudgetId::Decoration:
-        return tr("Decoration Budget");
+        return Texts::tr("Decoration Budget");
     case BudgetId::Incidental:
-        return tr("Incidental Budget");
+        return Texts::tr("Incidental Budget");
     case BudgetId::Food:
-        return tr("Food Budget");
+        return Texts::tr("Food Budget");
     case BudgetId::OtherSupply:
-        return tr("Other Supply Budget");
+        return Texts::tr("Other Supply Budget");
     }
     throw std::out_of_range("Unknown budget");
 }
 
-QString date() { return tr("Party Date"); }
+QString date() { return Texts::tr("Party Date"); }
 
-QString newPlanFromThis() { return tr("New Plan From This One"); }
+QString newPlanFromThis() { return Texts::tr("New Plan From This One"); }
 
-QString pasteRows() { return tr("Paste Rows"); }
-QString importGuests() { return tr("Import Guests"); }
+QString pasteRows() { return Texts::tr("Paste Rows"); }
+QString importGuests() { return Texts::tr("Import Guests"); }
 
 }  // namespace jubilo::step_names
