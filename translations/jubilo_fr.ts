@@ -5,22 +5,22 @@
     <name>BudgetTips</name>
     <message>
         <source>&quot;%1&quot; does not read as an amount, so this list has no budget in the plan&apos;s figures. The text is kept as typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas reconnu comme un montant&#xa0;: cette liste n’a donc pas de budget dans les chiffres du projet. Le texte est conservé tel que vous l’avez saisi.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>--json goes only with --summary</source>
-        <translation type="unfinished"></translation>
+        <translation>--json ne s’emploie qu’avec --summary</translation>
     </message>
     <message>
         <source>the plan file&apos;s name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du fichier de projet est vide</translation>
     </message>
     <message>
         <source>the party&apos;s date &quot;%1&quot; does not read as a date; type one in the window&apos;s Date box, as 12/24/2026</source>
-        <translation type="unfinished"></translation>
+        <translation>la date de la fête «&#xa0;%1&#xa0;» n’est pas reconnue comme une date&#xa0;; saisissez-en une dans le champ Date de la fenêtre, par exemple 24/12/2026</translation>
     </message>
     <message>
         <source>Usage: jubilo [PLAN]              open the window to plan the party
@@ -46,900 +46,934 @@ Exit status: 0 done; 1 the plan could not be read, its date does not read
 as a date or no row has a time (--ics), or the file or the output could
 not be built or written; 2 the command line is none of the forms above.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage&#xa0;: jubilo [PROJET]                ouvre la fenêtre pour organiser la fête
+        jubilo --pdf FICHIER [PROJET]  écrit la feuille du projet dans FICHIER,
+                                       au format PDF
+        jubilo --xls FICHIER [PROJET]  écrit le classeur du projet dans FICHIER
+                                       (Excel 97 .xls)
+        jubilo --summary [PROJET]      affiche les invités du projet, ses
+                                       dépenses et ce qui reste à acheter, une
+                                       ligne par liste de dépenses
+        jubilo --summary --json [PROJET]
+                                       les mêmes chiffres en un seul objet JSON
+        jubilo --ics FICHIER [PROJET]  écrit le planning et les activités
+                                       pendant la fête dans FICHIER, sous forme
+                                       d’événements d’agenda (iCalendar)
+        jubilo --version               affiche la version du programme
+        jubilo --help                  affiche cette aide
+
+PROJET est un fichier de projet (*.jubilo)&#xa0;; sans lui, le projet enregistré
+(~/.config/Tarvel.ini) est utilisé.
+
+--pdf, --xls, --ics et --summary n’ouvrent aucune fenêtre et fonctionnent
+sans affichage graphique. Ils ne font que lire le projet&#xa0;; --pdf, --xls et
+--ics ne remplacent FICHIER qu’une fois le nouveau fichier complet.
+
+Code de sortie&#xa0;: 0 terminé&#xa0;; 1 le projet n’a pas pu être lu, sa date n’est
+pas reconnue comme une date ou aucune ligne n’a d’heure (--ics), ou le
+fichier ou la sortie n’a pas pu être produit ou écrit&#xa0;; 2 la ligne de
+commande ne correspond à aucune des formes ci-dessus.
+</translation>
     </message>
     <message>
         <source>standard output could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>la sortie standard n’a pas pu être écrite</translation>
     </message>
 </context>
 <context>
     <name>ImportError</name>
     <message>
         <source>Guests cannot be imported from &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’importer des invités depuis «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Guests cannot be imported from &quot;%1&quot;: line %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’importer des invités depuis «&#xa0;%1&#xa0;»&#xa0;: ligne %2&#xa0;: %3.</translation>
     </message>
 </context>
 <context>
     <name>PageLimits</name>
     <message>
         <source>The page margins leave no room to print: they take %1 by %2 inches of paper %3 by %4 inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Les marges ne laissent aucune place pour imprimer&#xa0;: elles occupent %1 × %2 pouces d’une feuille de %3 × %4 pouces</translation>
     </message>
     <message>
         <source>The sheet would print on %1 pages (%2 across, %3 down); at most %4 pages print. A smaller print area or zoom, or narrower margins, print fewer.</source>
-        <translation type="unfinished"></translation>
+        <translation>La feuille s’imprimerait sur %1 pages (%2 en largeur, %3 en hauteur)&#xa0;; %4 pages au plus peuvent être imprimées. Une zone d’impression ou un zoom plus petits, ou des marges plus étroites, réduisent le nombre de pages.</translation>
     </message>
 </context>
 <context>
     <name>PlanFile</name>
     <message>
         <source>you have no permission to read it</source>
-        <translation type="unfinished"></translation>
+        <translation>vous n’avez pas l’autorisation de le lire</translation>
     </message>
     <message>
         <source>there is no file by that name</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fichier ne porte ce nom</translation>
     </message>
     <message>
         <source>it is a link to a file that is not there (moved or deleted)</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un lien vers un fichier qui n’existe pas (déplacé ou supprimé)</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un dossier, pas un fichier</translation>
     </message>
     <message>
         <source>it is not a regular file but a device, a pipe or a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un fichier ordinaire, mais un périphérique, un tube ou un socket</translation>
     </message>
     <message>
         <source>it holds %1 MB, far more than any plan (a plan file holds at most %2 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>il fait %1 Mo, bien plus que n’importe quel projet (un fichier de projet fait au plus %2 Mo)</translation>
     </message>
     <message>
         <source>it is not text but binary data (a NUL byte at offset %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas du texte, mais des données binaires (un octet NUL à la position %1)</translation>
     </message>
     <message>
         <source>it is not text in UTF-8, the encoding plan files are written in</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas du texte en UTF-8, l’encodage des fichiers de projet</translation>
     </message>
     <message>
         <source>line %1 is neither blank, a ; comment, a [group] nor a key=value line</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 n’est ni vide, ni un commentaire «&#xa0;;&#xa0;», ni un [groupe], ni une ligne clé=valeur</translation>
     </message>
     <message>
         <source>it holds lines that cannot be read as settings</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient des lignes qui ne peuvent pas être lues comme des réglages</translation>
     </message>
     <message>
         <source>it holds no [%1] group, so it holds no plan</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient pas de groupe [%1], et donc aucun projet</translation>
     </message>
     <message>
         <source>Jubilo could not open the plan file %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilo n’a pas pu ouvrir le fichier de projet %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The plan file %1 had lines that could not be read. Jubilo keeps what it could read and writes the file afresh, so those lines will be gone from it.
 
 A copy of the file as it was is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de projet %1 contenait des lignes illisibles. Jubilo garde ce qu’il a pu lire et réécrit entièrement le fichier&#xa0;: ces lignes n’y figureront plus.
+
+Une copie du fichier tel qu’il était est conservée dans %2.</translation>
     </message>
     <message>
         <source>Another program changed the plan file %1 while Jubilo had it open, and Jubilo now writes a value that program changed. Jubilo keeps its own value and the rest of the other program&apos;s changes.
 
 A copy of the file as the other program left it is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme a modifié le fichier de projet %1 pendant que Jubilo l’avait ouvert, et Jubilo écrit maintenant une valeur que ce programme a modifiée. Jubilo garde sa propre valeur et le reste des modifications de l’autre programme.
+
+Une copie du fichier tel que l’autre programme l’a laissé est conservée dans %2.</translation>
     </message>
     <message>
         <source>Jubilo found changes to the plan file %1 in the journal it keeps beside it, but the file is no longer the one they were made to (another program replaced it), so they were not applied and the plan stays as the file holds it.
 
 A copy of the journal with those changes is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilo a trouvé des modifications du fichier de projet %1 dans le journal qu’il tient à côté de celui-ci, mais ce n’est plus le fichier auquel elles ont été apportées (un autre programme l’a remplacé)&#xa0;: elles n’ont donc pas été appliquées et le projet reste tel que le fichier le contient.
+
+Une copie du journal avec ces modifications est conservée dans %2.</translation>
     </message>
     <message>
         <source>The plan file %1 could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de projet %1 n’a pas pu être écrit&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The plan file %1 could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de projet %1 n’a pas pu être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The plan file has lines that could not be read, and no copy of it could be kept, so it was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de projet contient des lignes illisibles et aucune copie n’a pu en être conservée&#xa0;; il n’a donc pas été écrit&#xa0;: %1</translation>
     </message>
     <message>
         <source>The plan file was changed by another program, and no copy of it could be kept, so it was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de projet a été modifié par un autre programme et aucune copie n’a pu en être conservée&#xa0;; il n’a donc pas été écrit&#xa0;: %1</translation>
     </message>
     <message>
         <source>The plan file&apos;s journal holds changes that are not in the file, and no copy of it could be kept, so the file was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal du fichier de projet contient des modifications absentes du fichier et aucune copie du journal n’a pu être conservée&#xa0;; le fichier n’a donc pas été écrit&#xa0;: %1</translation>
     </message>
     <message>
         <source>The plan file %1 is no longer there: it was moved or deleted while Jubilo had it open. Nothing in the window is lost; use File &gt; Save Plan As… to keep the plan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de projet %1 n’existe plus&#xa0;: il a été déplacé ou supprimé pendant que Jubilo l’avait ouvert. Rien n’est perdu dans la fenêtre&#xa0;; utilisez Fichier &gt; Enregistrer le projet sous… pour conserver le projet.</translation>
     </message>
     <message>
         <source>The plan file %1 is read-only: you may not change it or the folder it is in. Nothing in the window is lost; use File &gt; Save Plan As… to keep the plan in a file of your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de projet %1 est en lecture seule&#xa0;: vous n’avez pas le droit de le modifier, ni le dossier qui le contient. Rien n’est perdu dans la fenêtre&#xa0;; utilisez Fichier &gt; Enregistrer le projet sous… pour conserver le projet dans votre propre fichier.</translation>
     </message>
 </context>
 <context>
     <name>PlanFiles</name>
     <message>
         <source>The plan %1 is read-only: you can look at it and print it, but changes to it cannot be kept. To change it, save a copy with File &gt; Save Plan As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Le projet %1 est en lecture seule&#xa0;: vous pouvez le consulter et l’imprimer, mais ses modifications ne peuvent pas être conservées. Pour le modifier, enregistrez-en une copie avec Fichier &gt; Enregistrer le projet sous…</translation>
     </message>
 </context>
 <context>
     <name>PlanLock</name>
     <message>
         <source>The lock file %1 cannot be taken: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’obtenir le fichier de verrou %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>another program keeps replacing it</source>
-        <translation type="unfinished"></translation>
+        <translation>un autre programme ne cesse de le remplacer</translation>
     </message>
     <message>
         <source>Jubilo ends now: without its lock, a second Jubilo could write over this plan. Remove what stands at that name or make its folder writable, then start Jubilo again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilo s’arrête maintenant&#xa0;: sans son verrou, une seconde instance de Jubilo pourrait écraser ce projet. Supprimez ce qui porte ce nom ou rendez son dossier accessible en écriture, puis relancez Jubilo.</translation>
     </message>
 </context>
 <context>
     <name>ReadablePlan</name>
     <message>
         <source>Jubilo ends now, so that it does not start an empty plan over yours. Make the file readable, or move it aside to start afresh, then start Jubilo again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilo s’arrête maintenant, pour ne pas écraser votre projet par un projet vide. Rendez le fichier lisible, ou déplacez-le pour repartir de zéro, puis relancez Jubilo.</translation>
     </message>
 </context>
 <context>
     <name>SaveName</name>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>StepNames</name>
     <message>
         <source>Add Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>l’ajout d’un invité</translation>
     </message>
     <message>
         <source>Delete Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>la suppression d’un invité</translation>
     </message>
     <message>
         <source>Edit Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification de l’invité</translation>
     </message>
     <message>
         <source>Edit Address</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification de l’adresse</translation>
     </message>
     <message>
         <source>Edit RSVP</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification de la présence</translation>
     </message>
     <message>
         <source>Edit Number in Party</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification du nombre de personnes</translation>
     </message>
     <message>
         <source>Add Music</source>
-        <translation type="unfinished"></translation>
+        <translation>l’ajout d’une musique</translation>
     </message>
     <message>
         <source>Delete Music</source>
-        <translation type="unfinished"></translation>
+        <translation>la suppression d’une musique</translation>
     </message>
     <message>
         <source>Edit Music</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification de la musique</translation>
     </message>
     <message>
         <source>Edit Format</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification du format</translation>
     </message>
     <message>
         <source>Edit Purchased</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification de l’achat</translation>
     </message>
     <message>
         <source>Edit Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification du montant</translation>
     </message>
     <message>
         <source>Add Decoration</source>
-        <translation type="unfinished"></translation>
+        <translation>l’ajout d’une décoration</translation>
     </message>
     <message>
         <source>Delete Decoration</source>
-        <translation type="unfinished"></translation>
+        <translation>la suppression d’une décoration</translation>
     </message>
     <message>
         <source>Edit Type</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification du type</translation>
     </message>
     <message>
         <source>Edit Number</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification du nombre</translation>
     </message>
     <message>
         <source>Add Food</source>
-        <translation type="unfinished"></translation>
+        <translation>l’ajout d’un plat ou d’une boisson</translation>
     </message>
     <message>
         <source>Delete Food</source>
-        <translation type="unfinished"></translation>
+        <translation>la suppression d’un plat ou d’une boisson</translation>
     </message>
     <message>
         <source>Edit Name</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification du nom</translation>
     </message>
     <message>
         <source>Edit Ingredients</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification des ingrédients</translation>
     </message>
     <message>
         <source>Add Ingredient</source>
-        <translation type="unfinished"></translation>
+        <translation>l’ajout d’un ingrédient</translation>
     </message>
     <message>
         <source>Delete Ingredient</source>
-        <translation type="unfinished"></translation>
+        <translation>la suppression d’un ingrédient</translation>
     </message>
     <message>
         <source>Edit Ingredient</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification de l’ingrédient</translation>
     </message>
     <message>
         <source>Add Supply</source>
-        <translation type="unfinished"></translation>
+        <translation>l’ajout d’une fourniture</translation>
     </message>
     <message>
         <source>Delete Supply</source>
-        <translation type="unfinished"></translation>
+        <translation>la suppression d’une fourniture</translation>
     </message>
     <message>
         <source>Add Incidental</source>
-        <translation type="unfinished"></translation>
+        <translation>l’ajout de frais divers</translation>
     </message>
     <message>
         <source>Delete Incidental</source>
-        <translation type="unfinished"></translation>
+        <translation>la suppression de frais divers</translation>
     </message>
     <message>
         <source>Add Task</source>
-        <translation type="unfinished"></translation>
+        <translation>l’ajout d’une tâche</translation>
     </message>
     <message>
         <source>Delete Task</source>
-        <translation type="unfinished"></translation>
+        <translation>la suppression d’une tâche</translation>
     </message>
     <message>
         <source>Edit Task</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification de la tâche</translation>
     </message>
     <message>
         <source>Edit Time</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification de l’heure</translation>
     </message>
     <message>
         <source>Edit Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification des notes</translation>
     </message>
     <message>
         <source>Add Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>l’ajout d’une activité</translation>
     </message>
     <message>
         <source>Delete Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>la suppression d’une activité</translation>
     </message>
     <message>
         <source>Edit Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification de l’activité</translation>
     </message>
 </context>
 <context>
     <name>files</name>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier</translation>
     </message>
     <message>
         <source>a pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>un tube</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>un périphérique</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>autre chose qu’un fichier ordinaire</translation>
     </message>
     <message>
         <source>it is %1, not a file Jubilo can replace.</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est %1, et non un fichier que Jubilo peut remplacer.</translation>
     </message>
     <message>
         <source>it is a link that another user made in the shared folder %1. Jubilo does not write through it; choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un lien qu’un autre utilisateur a créé dans le dossier partagé %1. Jubilo n’écrit pas à travers ce lien&#xa0;; choisissez un autre nom.</translation>
     </message>
     <message>
         <source>it leads through too many links.</source>
-        <translation type="unfinished"></translation>
+        <translation>il passe par trop de liens.</translation>
     </message>
 </context>
 <context>
     <name>jubilo</name>
     <message>
         <source>it has %1 cells, and the %2 list has %3 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>elle compte %1 cellules, alors que la liste «&#xa0;%2&#xa0;» a %3 colonnes</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; cell is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>sa cellule «&#xa0;%1&#xa0;» est vide</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; cell is &quot;%2&quot;, not &quot;Yes&quot; or &quot;No&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>sa cellule «&#xa0;%1&#xa0;» contient «&#xa0;%2&#xa0;», et non «&#xa0;Yes&#xa0;» ou «&#xa0;No&#xa0;»</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; cell has %2 characters, and a cell holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>sa cellule «&#xa0;%1&#xa0;» compte %2 caractères, alors qu’une cellule en contient au plus %3</translation>
     </message>
     <message>
         <source>it holds the text &quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;, which a list cannot keep</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient le texte «&#xa0;||MySeparator11||&#xa0;» ou «&#xa0;||MySeparator12||&#xa0;», qu’une liste ne peut pas conserver</translation>
     </message>
     <message>
         <source>1 person</source>
-        <translation type="unfinished"></translation>
+        <translation>1 personne</translation>
     </message>
     <message>
         <source>%1 people</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 personnes</translation>
     </message>
     <message>
         <source>%1 spent, no budget</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dépensés, pas de budget</translation>
     </message>
     <message>
         <source>⚠ %1 of %2 spent, %3 over budget</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠ %1 dépensés sur %2, budget dépassé de %3</translation>
     </message>
     <message>
         <source>%1 of %2 spent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dépensés sur %2</translation>
     </message>
     <message>
         <source>%1 still to buy</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à acheter</translation>
     </message>
     <message>
         <source>%1, %2 coming</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (présentes&#xa0;: %2)</translation>
     </message>
     <message>
         <source>tab-separated</source>
-        <translation type="unfinished"></translation>
+        <translation>séparé par des tabulations</translation>
     </message>
     <message>
         <source>semicolon-separated</source>
-        <translation type="unfinished"></translation>
+        <translation>séparé par des points-virgules</translation>
     </message>
     <message>
         <source>comma-separated</source>
-        <translation type="unfinished"></translation>
+        <translation>séparé par des virgules</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1</translation>
     </message>
     <message>
         <source>it holds no guests</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient aucun invité</translation>
     </message>
     <message>
         <source>CSV, %1, %2, with a header row</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV, %1, %2, avec ligne d’en-tête</translation>
     </message>
     <message>
         <source>CSV, %1, %2, without a header row</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV, %1, %2, sans ligne d’en-tête</translation>
     </message>
     <message>
         <source>(no address)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sans adresse)</translation>
     </message>
     <message>
         <source>the file is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier dépasse %1 Mo</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un dossier, pas un fichier</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>the file is not there (it may have been moved or deleted)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n’existe pas (il a peut-être été déplacé ou supprimé)</translation>
     </message>
     <message>
         <source>the file cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier ne peut pas être lu (%1)</translation>
     </message>
     <message>
         <source>No row of Schedules or At The Party has a time that reads as a time, so there is no timetable to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune ligne des listes «&#xa0;Planning&#xa0;» et «&#xa0;Pendant la fête&#xa0;» n’a une heure reconnue comme telle&#xa0;: il n’y a donc pas de programme à exporter.</translation>
     </message>
     <message>
         <source>%1 row %2 &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2 («&#xa0;%3&#xa0;»)</translation>
     </message>
     <message>
         <source>1 row is left out because its time does not read as a time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Une ligne est laissée de côté, car son heure n’est pas reconnue comme une heure&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 rows are left out because their time does not read as a time: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes sont laissées de côté, car leur heure n’est pas reconnue comme une heure&#xa0;: %2</translation>
     </message>
     <message>
         <source>, and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation> et %1 de plus</translation>
     </message>
     <message>
         <source>it starts a quoted cell that is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>elle ouvre une cellule entre guillemets qui n’est jamais fermée</translation>
     </message>
     <message>
         <source>it has a quote inside a cell that is not quoted</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient un guillemet dans une cellule qui n’est pas entre guillemets</translation>
     </message>
     <message>
         <source>it has a cell longer than 1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient une cellule de plus de 1 Mo</translation>
     </message>
     <message>
         <source>it has a row longer than 4 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>elle fait partie d’une ligne de tableau de plus de 4 Mo</translation>
     </message>
     <message>
         <source>there is not enough memory to read it</source>
-        <translation type="unfinished"></translation>
+        <translation>la mémoire est insuffisante pour lire le texte</translation>
     </message>
     <message>
         <source>it would make the %1 list longer than the %2 rows a list holds</source>
-        <translation type="unfinished"></translation>
+        <translation>elle rendrait la liste «&#xa0;%1&#xa0;» plus longue que les %2 lignes qu’une liste peut contenir</translation>
     </message>
     <message>
         <source>the file is UTF-16 text; please save it as UTF-8 and import that</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est un texte en UTF-16&#xa0;; enregistrez-le en UTF-8 et importez cette version</translation>
     </message>
     <message>
         <source>it holds a NUL byte, so it is no text file</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient un octet NUL, ce n’est donc pas un fichier texte</translation>
     </message>
     <message>
         <source>%1, %2 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, reste %2</translation>
     </message>
     <message>
         <source>Guests: %1 (%2, %3 coming)</source>
-        <translation type="unfinished"></translation>
+        <translation>Invités&#xa0;: %1 (%2, présentes&#xa0;: %3)</translation>
     </message>
     <message>
         <source>Guests: %1 (%2, %3 coming; %4 without a number in their party)</source>
-        <translation type="unfinished"></translation>
+        <translation>Invités&#xa0;: %1 (%2, présentes&#xa0;: %3&#xa0;; %4 sans nombre de personnes)</translation>
     </message>
     <message>
         <source>nothing still to buy</source>
-        <translation type="unfinished"></translation>
+        <translation>plus rien à acheter</translation>
     </message>
     <message>
         <source>%1: %2; %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2&#xa0;; %3</translation>
     </message>
     <message>
         <source>%1; %2 without an amount</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; %2 sans montant</translation>
     </message>
     <message>
         <source>Whole party</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute la fête</translation>
     </message>
     <message>
         <source>PNG Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Images PNG</translation>
     </message>
     <message>
         <source>Save Chart as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le graphique en PNG</translation>
     </message>
     <message>
         <source>Plan at a Glance</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue d’ensemble du projet</translation>
     </message>
     <message>
         <source>The chart could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le graphique n’a pas pu être enregistré dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The chart could not be made into a PNG picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le graphique n’a pas pu être converti en image PNG.</translation>
     </message>
     <message>
         <source>The chart is saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le graphique est enregistré sous %1.</translation>
     </message>
     <message>
         <source>%1 · %2 invited, %3 coming</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2 au total (présentes&#xa0;: %3)</translation>
     </message>
     <message>
         <source>no budget</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de budget</translation>
     </message>
     <message>
         <source>⚠ %1 over</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠ dépassé de %1</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The file could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’a pas pu être écrit dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>CSV Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV</translation>
     </message>
     <message>
         <source>iCalendar Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers iCalendar</translation>
     </message>
     <message>
         <source>Export Timetable</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le programme de la fête</translation>
     </message>
     <message>
         <source>The party&apos;s date &quot;%1&quot; does not read as a date. On which day is the party?</source>
-        <translation type="unfinished"></translation>
+        <translation>La date de la fête «&#xa0;%1&#xa0;» n’est pas reconnue comme une date. Quel jour a lieu la fête&#xa0;?</translation>
     </message>
     <message>
         <source>The timetable is saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme de la fête est enregistré sous %1.</translation>
     </message>
     <message>
         <source>Jubilo Plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Projets Jubilo</translation>
     </message>
     <message>
         <source>The plan %1 is open in another Jubilo: switch to that window to work on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le projet %1 est ouvert dans une autre instance de Jubilo&#xa0;: passez à cette fenêtre pour y travailler.</translation>
     </message>
     <message>
         <source>Menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre de menus</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;New Plan…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau projet…</translation>
     </message>
     <message>
         <source>New Plan &amp;From This One…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau projet à &amp;partir de celui-ci…</translation>
     </message>
     <message>
         <source>&amp;Open Plan…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir un projet…</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un projet &amp;récent</translation>
     </message>
     <message>
         <source>Save Plan &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le projet &amp;sous…</translation>
     </message>
     <message>
         <source>&amp;Import Guests…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer des invités…</translation>
     </message>
     <message>
         <source>&amp;Export List as CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter la liste en CSV…</translation>
     </message>
     <message>
         <source>Export &amp;Timetable…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le pro&amp;gramme de la fête…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>&amp;Copy Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier les lignes</translation>
     </message>
     <message>
         <source>&amp;Paste Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;ller les lignes</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>Plan at a &amp;Glance</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vue d’ensemble du projet</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>&amp;About Jubilo</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Jubilo</translation>
     </message>
 </context>
 <context>
     <name>jubilo::BudgetChart</name>
     <message>
         <source>Budget</source>
-        <translation type="unfinished"></translation>
+        <translation>Budget</translation>
     </message>
     <message>
         <source>Spent</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépensé</translation>
     </message>
     <message>
         <source>Over budget</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement</translation>
     </message>
     <message>
         <source>Budget and spending chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique du budget et des dépenses</translation>
     </message>
 </context>
 <context>
     <name>jubilo::CardReader</name>
     <message>
         <source>it is outside any card (a card starts with BEGIN:VCARD)</source>
-        <translation type="unfinished"></translation>
+        <translation>elle se trouve en dehors de toute carte (une carte commence par BEGIN:VCARD)</translation>
     </message>
     <message>
         <source>it is written in quoted-printable (vCard 2.1), which Jubilo does not read; please export the contacts as vCard 3.0 or 4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>elle est écrite en quoted-printable (vCard 2.1), que Jubilo ne lit pas&#xa0;; exportez les contacts au format vCard 3.0 ou 4.0</translation>
     </message>
     <message>
         <source>a card begins inside another card</source>
-        <translation type="unfinished"></translation>
+        <translation>une carte commence à l’intérieur d’une autre carte</translation>
     </message>
     <message>
         <source>the card that starts here has no name (neither FN nor N)</source>
-        <translation type="unfinished"></translation>
+        <translation>la carte qui commence ici n’a pas de nom (ni FN ni N)</translation>
     </message>
     <message>
         <source>the file holds more than %L1 guests, more than a list holds</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier contient plus de %L1 invités, plus qu’une liste ne peut en contenir</translation>
     </message>
     <message>
         <source>the card that starts here never ends (END:VCARD is missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>la carte qui commence ici ne se termine jamais (END:VCARD manque)</translation>
     </message>
     <message>
         <source>it holds no guests</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient aucun invité</translation>
     </message>
     <message>
         <source>vCard %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard %1, %2</translation>
     </message>
     <message>
         <source>Name (FN or N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom (FN ou N)</translation>
     </message>
     <message>
         <source>Address (first ADR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse (premier ADR)</translation>
     </message>
     <message>
         <source>Cards without an address: %L1. Their &quot;Address&quot; reads &quot;%2&quot;; change it in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartes sans adresse&#xa0;: %L1. Leur «&#xa0;Adresse&#xa0;» indique «&#xa0;%2&#xa0;»&#xa0;; modifiez-la dans la liste.</translation>
     </message>
 </context>
 <context>
     <name>jubilo::GlanceTableModel</name>
     <message>
         <source>Budget</source>
-        <translation type="unfinished"></translation>
+        <translation>Budget</translation>
     </message>
     <message>
         <source>Spent</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépensé</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Reste</translation>
     </message>
     <message>
         <source>Still to buy</source>
-        <translation type="unfinished"></translation>
+        <translation>À acheter</translation>
     </message>
     <message>
         <source>Whole party</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute la fête</translation>
     </message>
 </context>
 <context>
     <name>jubilo::GlanceWindow</name>
     <message>
         <source>Plan at a Glance</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue d’ensemble du projet</translation>
     </message>
     <message>
         <source>Save Chart as PNG…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le graphique en PNG…</translation>
     </message>
     <message>
         <source>Budget against spending per list</source>
-        <translation type="unfinished"></translation>
+        <translation>Budget et dépenses par liste</translation>
     </message>
 </context>
 <context>
     <name>jubilo::ImportGuestsDialog</name>
     <message>
         <source>Import Guests</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des invités</translation>
     </message>
     <message>
         <source>%1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2</translation>
     </message>
     <message>
         <source>The first guests as they will be added</source>
-        <translation type="unfinished"></translation>
+        <translation>Les premiers invités tels qu’ils seront ajoutés</translation>
     </message>
     <message>
         <source>The first guests as they will be added:</source>
-        <translation type="unfinished"></translation>
+        <translation>Les premiers invités tels qu’ils seront ajoutés&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer</translation>
     </message>
     <message>
         <source>Columns of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonnes du fichier</translation>
     </message>
     <message>
         <source>File column for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne du fichier pour %1</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;:</translation>
     </message>
     <message>
         <source>An empty &quot;RSVP?&quot; reads &quot;No&quot;, an empty &quot;Number in Party&quot; reads &quot;1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une case «&#xa0;Présent&#xa0;?&#xa0;» vide vaut «&#xa0;No&#xa0;», une case «&#xa0;Personnes&#xa0;» vide vaut «&#xa0;1&#xa0;».</translation>
     </message>
     <message>
         <source>Line %1 cannot be added: %2. Choose other columns, or correct the file; nothing is added until every row can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 ne peut pas être ajoutée&#xa0;: %2. Choisissez d’autres colonnes ou corrigez le fichier&#xa0;; rien n’est ajouté tant que toutes les lignes ne peuvent pas l’être.</translation>
     </message>
     <message>
         <source>1 guest will be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un invité sera ajouté.</translation>
     </message>
     <message>
         <source>%L1 guests will be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 invités seront ajoutés.</translation>
     </message>
 </context>
 <context>
     <name>jubilo::LineUnfolder</name>
     <message>
         <source>the line is longer than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne dépasse %1 Mo</translation>
     </message>
 </context>
 <context>
     <name>jubilo::ListExport</name>
     <message>
         <source>Saves the list on show (the tab chosen last) as a CSV file for spreadsheet programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre la liste affichée (celle de l’onglet choisi en dernier) dans un fichier CSV pour les tableurs</translation>
     </message>
     <message>
         <source>Saves Schedules and At The Party as calendar events on the party&apos;s date (an .ics file)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre les listes «&#xa0;Planning&#xa0;» et «&#xa0;Pendant la fête&#xa0;» comme événements d’agenda à la date de la fête (un fichier .ics)</translation>
     </message>
     <message>
         <source>Export List as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la liste en CSV</translation>
     </message>
     <message>
         <source>The %1 list is saved as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste «&#xa0;%1&#xa0;» est enregistrée sous %2.</translation>
     </message>
     <message>
         <source>Export Timetable</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le programme de la fête</translation>
     </message>
     <message>
         <source>Party Timetable</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme de la fête</translation>
     </message>
 </context>
 <context>
     <name>jubilo::MainWindow</name>
     <message>
         <source>Nothing was pasted into the %1 list: line %2 of the pasted text cannot go in, because %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’a été collé dans la liste «&#xa0;%1&#xa0;»&#xa0;: la ligne %2 du texte collé ne peut pas y entrer, car %3.</translation>
     </message>
     <message>
         <source>The clipboard holds no rows to paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le presse-papiers ne contient aucune ligne à coller.</translation>
     </message>
     <message>
         <source>Guest lists (*.csv *.txt *.vcf)|*.csv;*.txt;*.vcf|All files (*)|*|</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes d’invités (*.csv *.txt *.vcf)|*.csv;*.txt;*.vcf|Tous les fichiers (*)|*|</translation>
     </message>
     <message>
         <source>The file holds %L1 guests, and the list has room for %L2 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient %L1 invités, alors que la liste n’a de place que pour %L2 de plus.</translation>
     </message>
     <message>
         <source>Import Guests</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des invités</translation>
     </message>
     <message>
         <source>This plan is read-only, so the change cannot be kept. Save a copy you can change with Save Plan As?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce projet est en lecture seule&#xa0;: la modification ne peut pas être conservée. Enregistrer une copie modifiable avec «&#xa0;Enregistrer le projet sous&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Jubilo %1
@@ -947,114 +981,118 @@ A copy of the journal with those changes is kept in %2.</source>
 Plan a party and get a printable spreadsheet of the plan.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilo %1
+
+Organisez une fête et obtenez une feuille de calcul imprimable de votre projet.
+
+%2</translation>
     </message>
     <message>
         <source>About Jubilo</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Jubilo</translation>
     </message>
 </context>
 <context>
     <name>jubilo::PlanFiles</name>
     <message>
         <source>%1 is the plan open now: choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est le projet actuellement ouvert&#xa0;: choisissez un autre nom.</translation>
     </message>
     <message>
         <source>New Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau projet</translation>
     </message>
     <message>
         <source>New Plan From This One</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau projet à partir de celui-ci</translation>
     </message>
     <message>
         <source>Save Plan As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le projet sous</translation>
     </message>
     <message>
         <source>Open Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un projet</translation>
     </message>
     <message>
         <source>The plan %1 is no longer there: it was moved or deleted, so it is taken off the list of recent plans.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le projet %1 n’existe plus&#xa0;: il a été déplacé ou supprimé&#xa0;; il est donc retiré de la liste des projets récents.</translation>
     </message>
 </context>
 <context>
     <name>jubilo::PlanHistory</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
 </context>
 <context>
     <name>jubilo::PlanStatusBar</name>
     <message>
         <source>Plan summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Résumé du projet</translation>
     </message>
 </context>
 <context>
     <name>jubilo::RowGatherer</name>
     <message>
         <source>it has more than %1 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>elle compte plus de %1 colonnes</translation>
     </message>
     <message>
         <source>the file holds more than %L1 guests, more than a list holds</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier contient plus de %L1 invités, plus qu’une liste ne peut en contenir</translation>
     </message>
 </context>
 <context>
     <name>jubilo::step_names</name>
     <message>
         <source>Move Row</source>
-        <translation type="unfinished"></translation>
+        <translation>le déplacement d’une ligne</translation>
     </message>
     <message>
         <source>Load Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>le chargement des données d’exemple</translation>
     </message>
     <message>
         <source>Music Budget</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification du budget de la musique</translation>
     </message>
     <message>
         <source>Decoration Budget</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification du budget des décorations</translation>
     </message>
     <message>
         <source>Incidental Budget</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification du budget des frais divers</translation>
     </message>
     <message>
         <source>Food Budget</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification du budget des plats et boissons</translation>
     </message>
     <message>
         <source>Other Supply Budget</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification du budget des autres fournitures</translation>
     </message>
     <message>
         <source>Party Date</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification de la date de la fête</translation>
     </message>
     <message>
         <source>New Plan From This One</source>
-        <translation type="unfinished"></translation>
+        <translation>la création du projet à partir du précédent</translation>
     </message>
     <message>
         <source>Paste Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>le collage de lignes</translation>
     </message>
     <message>
         <source>Import Guests</source>
-        <translation type="unfinished"></translation>
+        <translation>l’importation d’invités</translation>
     </message>
 </context>
 <context>
@@ -1063,13 +1101,17 @@ Plan a party and get a printable spreadsheet of the plan.
         <source>Another program changed the settings file %1 while Jubilo was open, and Jubilo now writes a value that program changed. Jubilo keeps its own value and the rest of the other program&apos;s changes.
 
 A copy of the file as the other program left it is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme a modifié le fichier de configuration %1 pendant que Jubilo était ouvert, et Jubilo écrit maintenant une valeur que ce programme a modifiée. Jubilo garde sa propre valeur et le reste des modifications de l’autre programme.
+
+Une copie du fichier tel que l’autre programme l’a laissé est conservée dans %2.</translation>
     </message>
     <message>
         <source>Jubilo found changes to the settings file %1 in the journal it keeps beside it, but the file is no longer the one they were made to (another program replaced it), so they were not applied and the file stays as it is.
 
 A copy of the journal with those changes is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilo a trouvé des modifications du fichier de configuration %1 dans le journal qu’il tient à côté de celui-ci, mais ce n’est plus le fichier auquel elles ont été apportées (un autre programme l’a remplacé)&#xa0;: elles n’ont donc pas été appliquées et le fichier reste tel quel.
+
+Une copie du journal avec ces modifications est conservée dans %2.</translation>
     </message>
 </context>
 </TS>
