@@ -229,7 +229,7 @@ std::string withNameBytes(const QString& text, const QByteArray& name, const QSt
     const QString tail = at < 0 ? QString() : text.mid(at + 2);
     const QLatin1String marker("%2");
     return QString(head).replace(marker, reason).toStdString() + (at < 0 ? std::string() : name.toStdString())
-         + QString(tail).replace(marker, reason).toStdString();
+        + QString(tail).replace(marker, reason).toStdString();
 }
 
 // The file is written whole before the rows left out are warned of.
@@ -283,30 +283,29 @@ CommandLine parseCommandLine(const QStringList& arguments)
 
 QString usageText()
 {
-    //: Keep the command lines, option names and PLAN/FILE as they are; lines up to 79 characters.
-    return Texts::tr(
-        "Usage: jubilo [PLAN]              open the window to plan the party\n"
-        "       jubilo --pdf FILE [PLAN]   write the plan's sheet to FILE as a PDF\n"
-        "       jubilo --xls FILE [PLAN]   write the plan's workbook to FILE (Excel 97 .xls)\n"
-        "       jubilo --summary [PLAN]    print the plan's guests, spending and what is\n"
-        "                                  still to buy, a line for each money list\n"
-        "       jubilo --summary --json [PLAN]\n"
-        "                                  the same figures as one JSON object\n"
-        "       jubilo --ics FILE [PLAN]   write the schedule and the activities at the\n"
-        "                                  party to FILE as calendar events (iCalendar)\n"
-        "       jubilo --version           show the program's version\n"
-        "       jubilo --help              show this help\n"
-        "\n"
-        "PLAN is a plan file (*.jubilo); without one, the stored plan\n"
-        "(~/.config/Tarvel.ini) is used.\n"
-        "\n"
-        "--pdf, --xls, --ics and --summary show no window and need no display.\n"
-        "They only read the plan; --pdf, --xls and --ics replace FILE once the\n"
-        "new one is complete.\n"
-        "\n"
-        "Exit status: 0 done; 1 the plan could not be read, its date does not read\n"
-        "as a date or no row has a time (--ics), or the file or the output could\n"
-        "not be built or written; 2 the command line is none of the forms above.\n");
+    //: Keep the command lines, option names, PLAN and FILE as they are; lines of about 80 characters.
+    return Texts::tr("Usage: jubilo [PLAN]              open the window to plan the party\n"
+                     "       jubilo --pdf FILE [PLAN]   write the plan's sheet to FILE as a PDF\n"
+                     "       jubilo --xls FILE [PLAN]   write the plan's workbook to FILE (Excel 97 .xls)\n"
+                     "       jubilo --summary [PLAN]    print the plan's guests, spending and what is\n"
+                     "                                  still to buy, a line for each money list\n"
+                     "       jubilo --summary --json [PLAN]\n"
+                     "                                  the same figures as one JSON object\n"
+                     "       jubilo --ics FILE [PLAN]   write the schedule and the activities at the\n"
+                     "                                  party to FILE as calendar events (iCalendar)\n"
+                     "       jubilo --version           show the program's version\n"
+                     "       jubilo --help              show this help\n"
+                     "\n"
+                     "PLAN is a plan file (*.jubilo); without one, the stored plan\n"
+                     "(~/.config/Tarvel.ini) is used.\n"
+                     "\n"
+                     "--pdf, --xls, --ics and --summary show no window and need no display.\n"
+                     "They only read the plan; --pdf, --xls and --ics replace FILE once the\n"
+                     "new one is complete.\n"
+                     "\n"
+                     "Exit status: 0 done; 1 the plan could not be read, its date does not read\n"
+                     "as a date or no row has a time (--ics), or the file or the output could\n"
+                     "not be built or written; 2 the command line is none of the forms above.\n");
 }
 
 QString versionText() { return QStringLiteral("%1 %2\n").arg(QLatin1String(kProgram), QLatin1String(JUBILO_VERSION)); }

@@ -38,8 +38,8 @@ QString guestSummaryLine(const GuestFigures& guests)
 
 QString moneySummaryLine(const QString& label, const MoneyFigures& money)
 {
-    const QString buying
-        = money.itemsToBuy == 0 ? Texts::tr("nothing still to buy") : stillToBuyText(money.itemsToBuy, money.stillToBuy);
+    const QString buying = money.itemsToBuy == 0 ? Texts::tr("nothing still to buy")
+                                                 : stillToBuyText(money.itemsToBuy, money.stillToBuy);
     const QString line = Texts::tr("%1: %2; %3").arg(label, spendingAndLeft(money), buying);
     if (money.rowsWithoutNumber == 0)
         return line;

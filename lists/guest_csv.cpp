@@ -91,8 +91,9 @@ struct RowGatherer {
         if (std::all_of(cells.begin(), cells.end(), [](const QString& cell) { return cell.isEmpty(); }))
             return;  // a spreadsheet's empty row: ",,,"
         if (static_cast<int>(rows.size()) == PlanTable::kMaxRows) {
-            fault.emplace(Texts::tr("the file holds more than %L1 guests, more than a list holds").arg(PlanTable::kMaxRows),
-                          line);
+            fault.emplace(
+                Texts::tr("the file holds more than %L1 guests, more than a list holds").arg(PlanTable::kMaxRows),
+                line);
             return;
         }
         rows.push_back({line, std::move(cells)});
@@ -156,7 +157,8 @@ GuestSource readGuestCsv(const QString& path, const TextScan& scan)
         throw ImportError(Texts::tr("it holds no guests"));
     GuestSource source;
     source.path = path;
-    source.format = (gatherer.header ? Texts::tr("CSV, %1, %2, with a header row") : Texts::tr("CSV, %1, %2, without a header row"))
+    source.format = (gatherer.header ? Texts::tr("CSV, %1, %2, with a header row")
+                                     : Texts::tr("CSV, %1, %2, without a header row"))
                         .arg(delimiterName(delimiter), encodingName(scan.encoding));
     source.columns = columnNames(gatherer.header, gatherer.columnCount);
     source.mapping = suggestedMapping(gatherer.header.value_or(QStringList()), gatherer.columnCount);

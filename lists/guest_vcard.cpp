@@ -135,7 +135,7 @@ void CardReader::property(int number, const Property& p)
 {
     if (isQuotedPrintable(p))
         throw ImportError(Texts::tr("it is written in quoted-printable (vCard 2.1), which Jubilo does not read; please "
-                             "export the contacts as vCard 3.0 or 4.0"),
+                                    "export the contacts as vCard 3.0 or 4.0"),
                           number);
     if (p.name == QLatin1String("BEGIN"))
         throw ImportError(Texts::tr("a card begins inside another card"), number);
@@ -157,8 +157,9 @@ void CardReader::endCard()
     if (name.isEmpty())
         throw ImportError(Texts::tr("the card that starts here has no name (neither FN nor N)"), cardLine_);
     if (static_cast<int>(rows_.size()) == PlanTable::kMaxRows)
-        throw ImportError(Texts::tr("the file holds more than %L1 guests, more than a list holds").arg(PlanTable::kMaxRows),
-                          cardLine_);
+        throw ImportError(
+            Texts::tr("the file holds more than %L1 guests, more than a list holds").arg(PlanTable::kMaxRows),
+            cardLine_);
     withoutAddress_ += adr_.isEmpty();
     rows_.push_back({cardLine_, {name, adr_.isEmpty() ? noAddress() : adr_}});
     cardLine_ = 0;
@@ -176,7 +177,8 @@ GuestSource CardReader::finish(const QString& path)
     GuestSource source;
     source.path = path;
     QStringList versions(versions_.begin(), versions_.end());
-    source.format = Texts::tr("vCard %1, %2").arg(versions.join(QStringLiteral(", ")), encodingName(encoding_)).simplified();
+    source.format
+        = Texts::tr("vCard %1, %2").arg(versions.join(QStringLiteral(", ")), encodingName(encoding_)).simplified();
     source.columns = {Texts::tr("Name (FN or N)"), Texts::tr("Address (first ADR)")};
     source.mapping.columns = {0, 1, GuestMapping::kNoColumn, GuestMapping::kNoColumn};
     source.mappable = false;

@@ -55,7 +55,7 @@ PartyTimetable partyTimetable(const Plan& plan, const QDate& day, const HostType
 QString emptyTimetableText()
 {
     return Texts::tr("No row of Schedules or At The Party has a time that reads as a time, so there is no timetable to "
-              "export.");
+                     "export.");
 }
 
 QString leftOutText(const std::vector<LeftOutRow>& rows)
@@ -67,8 +67,9 @@ QString leftOutText(const std::vector<LeftOutRow>& rows)
         named << Texts::tr("%1 row %2 \"%3\"").arg(listName(row.list)).arg(row.position).arg(row.time);
     }
     const int count = static_cast<int>(rows.size());
-    QString text = count == 1 ? Texts::tr("1 row is left out because its time does not read as a time: %1")
-                              : Texts::tr("%1 rows are left out because their time does not read as a time: %2").arg(count);
+    QString text = count == 1
+        ? Texts::tr("1 row is left out because its time does not read as a time: %1")
+        : Texts::tr("%1 rows are left out because their time does not read as a time: %2").arg(count);
     text = text.arg(named.join(QStringLiteral(", ")));
     if (count > kLeftOutRowsNamed)
         text += Texts::tr(", and %1 more").arg(count - kLeftOutRowsNamed);

@@ -158,10 +158,11 @@ void PlanTable::checkRoom(std::size_t rows) const
 {
     if (rows > static_cast<std::size_t>(kMaxRows - rowCount()))
         //: %1 is the list's name, %2 the most rows it holds.
-        throw TableFullError(QCoreApplication::translate("PlanTables", "The %1 table is full: it holds at most %2 rows.")
-                                 .arg(QString::fromUtf8(spec_->name))
-                                 .arg(kMaxRows)
-                                 .toStdString());
+        throw TableFullError(
+            QCoreApplication::translate("PlanTables", "The %1 table is full: it holds at most %2 rows.")
+                .arg(QString::fromUtf8(spec_->name))
+                .arg(kMaxRows)
+                .toStdString());
 }
 
 PlanRow PlanTable::fitted(PlanRow cells) const

@@ -7,10 +7,11 @@ namespace jubilo {
 void ReadOnlySettingsStore::write(const QString& app, const QString& section, const QString& key, const QString& value)
 {
     (void)value;
-    throw StoreError(QCoreApplication::translate("ReadOnlySettingsStore",
-                                                 "The settings store is open for reading only: %1/%2/%3 was not written")
-                         .arg(app, section, key)
-                         .toStdString());
+    throw StoreError(
+        QCoreApplication::translate("ReadOnlySettingsStore",
+                                    "The settings store is open for reading only: %1/%2/%3 was not written")
+            .arg(app, section, key)
+            .toStdString());
 }
 
 }  // namespace jubilo
