@@ -27,6 +27,7 @@
 #include <optional>
 #include <ostream>
 #include <stdexcept>
+#include <string>
 
 namespace jubilo {
 
@@ -52,6 +53,10 @@ constexpr OptionSpelling kOptions[] = {
     {"json", "--json", CommandLine::Form::Summary},  // the form it goes with
 };
 const char kJson[] = "json";
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 const char kEndOfOptions[] = "--";
 
 CommandLine wrong(const QString& problem) { return {CommandLine::Form::Wrong, {}, {}, problem}; }
@@ -118,7 +123,7 @@ void parseSpelledArguments(QCommandLineParser& parser, const QStringList& argume
     parser.parse(QStringList{QLatin1String(kProgram)} + arguments);
 }
 
-QString unexpected(const QString& argument) { return QStringLiteral("unexpected argument %1").arg(argument); }
+QString unexpected(const QString& argument) { return Texts::tr("unexpected argument %1").arg(argument); }
 
 // The form the parsed options name, with its file and plan.
 CommandLine formOf(const QCommandLineParser& parser)
@@ -133,14 +138,15 @@ CommandLine formOf(const QCommandLineParser& parser)
     if (!found.isEmpty())
         command.form = optionNamed(found.first()).form;
     if (jsonCount == 1 && command.form != CommandLine::Form::Summary)
-        return wrong(QCoreApplication::translate("CommandLine", "--json goes only with --summary"));
+        return wrong(Texts::tr("--json goes only with --summary"));
     command.json = jsonCount == 1;
     if (writesAFile(command.form)) {
         // A name that starts with '-' is far likelier a forgotten name than
         // a file; such a file is still reached as ./-name.
         command.path = parser.value(found.first());
         if (command.path.isEmpty() || isOption(command.path))
-            return wrong(QStringLiteral("%1 needs the name of the file to write")
+            //: %1 is the option, as --pdf.
+            return wrong(Texts::tr("%1 needs the name of the file to write")
                              .arg(QLatin1String(optionNamed(found.first()).spelling)));
     }
     const QStringList plans = parser.positionalArguments();
@@ -150,7 +156,7 @@ CommandLine formOf(const QCommandLineParser& parser)
         return wrong(unexpected(plans[plansTaken]));
     if (!plans.isEmpty()) {
         if (plans.first().isEmpty())
-            return wrong(QCoreApplication::translate("CommandLine", "the plan file's name is empty"));
+            return wrong(Texts::tr("the plan file's name is empty"));
         command.plan = plans.first();
     }
     return command;
@@ -158,14 +164,23 @@ CommandLine formOf(const QCommandLineParser& parser)
 
 std::ostream& operator<<(std::ostream& stream, const QString& text) { return stream << text.toStdString(); }
 
-// `uses`: what the cut plan is used for ("the sheet shows").
-void warnOfKeptTables(const std::vector<KeptTable>& kept, const char* uses, std::ostream& err)
+// The warning for a stored list cut to the rows a list holds, saying what
+// the form makes of the cut plan.
+QString keptTableWarning(const KeptTable& table, CommandLine::Form form)
 {
-    for (const KeptTable& table : kept) {
-        err << kProgram << ": warning: the stored " << tableSpec(table.id).name << " list holds " << table.storedRows
-            << " rows; a list holds at most " << PlanTable::kMaxRows << ", so " << uses << " only the first "
-            << PlanTable::kMaxRows << ".\n";
+    //: %1 is the list's name, %2 the rows stored, %3 the most a list holds.
+    QString text = Texts::tr("warning: the stored %1 list holds %2 rows; a list holds at most %3, so the sheet shows "
+                             "only the first %3.");
+    if (form == CommandLine::Form::Summary) {
+        //: %1 is the list's name, %2 the rows stored, %3 the most a list holds.
+        text = Texts::tr("warning: the stored %1 list holds %2 rows; a list holds at most %3, so the summary counts "
+                         "only the first %3.");
+    } else if (form == CommandLine::Form::Ics) {
+        //: %1 is the list's name, %2 the rows stored, %3 the most a list holds.
+        text = Texts::tr("warning: the stored %1 list holds %2 rows; a list holds at most %3, so the timetable holds "
+                         "only the first %3.");
     }
+    return text.arg(QString::fromUtf8(tableSpec(table.id).name)).arg(table.storedRows).arg(PlanTable::kMaxRows);
 }
 
 // The plan that `store` holds, read through a read-only store.
@@ -173,12 +188,8 @@ Plan readPlanIn(SettingsStore& store, const CommandLine& command, std::ostream& 
 {
     ReadOnlySettingsStore readOnly(store);
     Plan plan;
-    const char* uses = "the sheet shows";
-    if (command.form == CommandLine::Form::Summary)
-        uses = "the summary counts";
-    else if (command.form == CommandLine::Form::Ics)
-        uses = "the timetable holds";
-    warnOfKeptTables(loadStoredPlan(readOnly, plan, system().now()), uses, err);
+    for (const KeptTable& table : loadStoredPlan(readOnly, plan, system().now()))
+        err << kProgram << ": " << keptTableWarning(table, command.form) << '\n';
     return plan;
 }
 
@@ -209,6 +220,18 @@ void exportNamedPlan(const CommandLine& command, std::ostream& err)
                command.form == CommandLine::Form::Pdf ? ExportFormat::Pdf : ExportFormat::Xls, command.path);
 }
 
+// `text` with the name's bytes, which need not be UTF-8, for %1 and the
+// reason for %2.
+std::string withNameBytes(const QString& text, const QByteArray& name, const QString& reason)
+{
+    const qsizetype at = text.indexOf(QLatin1String("%1"));
+    const QString head = at < 0 ? text : text.left(at);
+    const QString tail = at < 0 ? QString() : text.mid(at + 2);
+    const QLatin1String marker("%2");
+    return QString(head).replace(marker, reason).toStdString() + (at < 0 ? std::string() : name.toStdString())
+        + QString(tail).replace(marker, reason).toStdString();
+}
+
 // The file is written whole before the rows left out are warned of.
 void exportNamedTimetable(const CommandLine& command, std::ostream& err)
 {
@@ -216,9 +239,8 @@ void exportNamedTimetable(const CommandLine& command, std::ostream& err)
     const HostTypedInput& reader = system().typedInput();
     const std::optional<QDate> day = readPartyDate(plan.date(), reader);
     if (!day) {
-        throw std::runtime_error(QCoreApplication::translate("CommandLine",
-                                                             "the party's date \"%1\" does not read as a date; "
-                                                             "type one in the window's Date box, as 12/24/2026")
+        throw std::runtime_error(Texts::tr("the party's date \"%1\" does not read as a date; "
+                                           "type one in the window's Date box, as 12/24/2026")
                                      .arg(plan.date())
                                      .toStdString());
     }
@@ -228,11 +250,12 @@ void exportNamedTimetable(const CommandLine& command, std::ostream& err)
     try {
         files::replaceFile(files::fileSystemPath(command.path), icsCalendar(timetable.events, system().now()));
     } catch (const files::FileError& error) {
-        throw std::runtime_error("The timetable was not written to " + files::bytesOfName(command.path).toStdString()
-                                 + ": " + error.reason().toStdString());
+        //: %1 is the file's name, %2 the reason.
+        throw std::runtime_error(withNameBytes(Texts::tr("The timetable was not written to %1: %2"),
+                                               files::bytesOfName(command.path), error.reason()));
     }
     if (!timetable.leftOut.empty())
-        err << kProgram << ": warning: " << leftOutText(timetable.leftOut) << '\n';
+        err << kProgram << ": " << Texts::tr("warning: %1").arg(leftOutText(timetable.leftOut)) << '\n';
 }
 
 // Works out every figure before printing any, so a failure prints nothing.
@@ -252,7 +275,7 @@ void summarizeNamedPlan(const CommandLine& command, std::ostream& out, std::ostr
 CommandLine parseCommandLine(const QStringList& arguments)
 {
     if (const std::optional<QString> unknown = firstUnknownOption(arguments))
-        return wrong(QStringLiteral("unknown option %1").arg(*unknown));
+        return wrong(Texts::tr("unknown option %1").arg(*unknown));
     QCommandLineParser parser;
     parseSpelledArguments(parser, arguments);
     return formOf(parser);
@@ -260,30 +283,29 @@ CommandLine parseCommandLine(const QStringList& arguments)
 
 QString usageText()
 {
-    return QCoreApplication::translate(
-        "CommandLine",
-        "Usage: jubilo [PLAN]              open the window to plan the party\n"
-        "       jubilo --pdf FILE [PLAN]   write the plan's sheet to FILE as a PDF\n"
-        "       jubilo --xls FILE [PLAN]   write the plan's workbook to FILE (Excel 97 .xls)\n"
-        "       jubilo --summary [PLAN]    print the plan's guests, spending and what is\n"
-        "                                  still to buy, a line for each money list\n"
-        "       jubilo --summary --json [PLAN]\n"
-        "                                  the same figures as one JSON object\n"
-        "       jubilo --ics FILE [PLAN]   write the schedule and the activities at the\n"
-        "                                  party to FILE as calendar events (iCalendar)\n"
-        "       jubilo --version           show the program's version\n"
-        "       jubilo --help              show this help\n"
-        "\n"
-        "PLAN is a plan file (*.jubilo); without one, the stored plan\n"
-        "(~/.config/Tarvel.ini) is used.\n"
-        "\n"
-        "--pdf, --xls, --ics and --summary show no window and need no display.\n"
-        "They only read the plan; --pdf, --xls and --ics replace FILE once the\n"
-        "new one is complete.\n"
-        "\n"
-        "Exit status: 0 done; 1 the plan could not be read, its date does not read\n"
-        "as a date or no row has a time (--ics), or the file or the output could\n"
-        "not be built or written; 2 the command line is none of the forms above.\n");
+    //: Keep the command lines, option names, PLAN and FILE as they are; lines of about 80 characters.
+    return Texts::tr("Usage: jubilo [PLAN]              open the window to plan the party\n"
+                     "       jubilo --pdf FILE [PLAN]   write the plan's sheet to FILE as a PDF\n"
+                     "       jubilo --xls FILE [PLAN]   write the plan's workbook to FILE (Excel 97 .xls)\n"
+                     "       jubilo --summary [PLAN]    print the plan's guests, spending and what is\n"
+                     "                                  still to buy, a line for each money list\n"
+                     "       jubilo --summary --json [PLAN]\n"
+                     "                                  the same figures as one JSON object\n"
+                     "       jubilo --ics FILE [PLAN]   write the schedule and the activities at the\n"
+                     "                                  party to FILE as calendar events (iCalendar)\n"
+                     "       jubilo --version           show the program's version\n"
+                     "       jubilo --help              show this help\n"
+                     "\n"
+                     "PLAN is a plan file (*.jubilo); without one, the stored plan\n"
+                     "(~/.config/Tarvel.ini) is used.\n"
+                     "\n"
+                     "--pdf, --xls, --ics and --summary show no window and need no display.\n"
+                     "They only read the plan; --pdf, --xls and --ics replace FILE once the\n"
+                     "new one is complete.\n"
+                     "\n"
+                     "Exit status: 0 done; 1 the plan could not be read, its date does not read\n"
+                     "as a date or no row has a time (--ics), or the file or the output could\n"
+                     "not be built or written; 2 the command line is none of the forms above.\n");
 }
 
 QString versionText() { return QStringLiteral("%1 %2\n").arg(QLatin1String(kProgram), QLatin1String(JUBILO_VERSION)); }
@@ -323,7 +345,7 @@ int runForm(const CommandLine& command, std::ostream& out, std::ostream& err)
     case CommandLine::Form::Ics:
         return statusOf([&] { exportNamedTimetable(command, err); }, err);
     case CommandLine::Form::Window:
-        err << kProgram << ": the window is not opened from here\n";
+        err << kProgram << ": " << Texts::tr("the window is not opened from here") << '\n';
         return exit_status::kFailed;
     case CommandLine::Form::Wrong:
         break;
@@ -349,7 +371,7 @@ int runCommand(const CommandLine& command, std::ostream& out, std::ostream& err)
 {
     const int status = runForm(command, out, err);
     if (const std::optional<QString> reason = writeFailure(out)) {
-        QString said = QCoreApplication::translate("CommandLine", "standard output could not be written");
+        QString said = Texts::tr("standard output could not be written");
         if (!reason->isEmpty())
             said += QStringLiteral(": ") + *reason;
         err << kProgram << ": " << said << '\n';

@@ -8,7 +8,9 @@ namespace jubilo {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("PlanSummaryText", text); }
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PlanSummaryText)
+};
 
 // "$9.99 of $15.00 spent, $5.01 left": over budget, spendingText already
 // says by how much.
@@ -18,7 +20,7 @@ QString spendingAndLeft(const MoneyFigures& money)
     const std::optional<double> left = money.left();
     if (!left || isOverBudget(money.spent, money.budget))
         return spending;
-    return tr("%1, %2 left").arg(spending, moneyText(*left));
+    return Texts::tr("%1, %2 left").arg(spending, moneyText(*left));
 }
 
 }  // namespace
@@ -29,19 +31,19 @@ QString guestSummaryLine(const GuestFigures& guests)
     const QString invited = peopleCount(guests.invited);
     const QString coming = peopleText(guests.coming);
     if (guests.rowsWithoutNumber == 0)
-        return tr("Guests: %1 (%2, %3 coming)").arg(rows, invited, coming);
-    return tr("Guests: %1 (%2, %3 coming; %4 without a number in their party)")
+        return Texts::tr("Guests: %1 (%2, %3 coming)").arg(rows, invited, coming);
+    return Texts::tr("Guests: %1 (%2, %3 coming; %4 without a number in their party)")
         .arg(rows, invited, coming, countText(guests.rowsWithoutNumber));
 }
 
 QString moneySummaryLine(const QString& label, const MoneyFigures& money)
 {
-    const QString buying
-        = money.itemsToBuy == 0 ? tr("nothing still to buy") : stillToBuyText(money.itemsToBuy, money.stillToBuy);
-    const QString line = tr("%1: %2; %3").arg(label, spendingAndLeft(money), buying);
+    const QString buying = money.itemsToBuy == 0 ? Texts::tr("nothing still to buy")
+                                                 : stillToBuyText(money.itemsToBuy, money.stillToBuy);
+    const QString line = Texts::tr("%1: %2; %3").arg(label, spendingAndLeft(money), buying);
     if (money.rowsWithoutNumber == 0)
         return line;
-    return tr("%1; %2 without an amount").arg(line, countText(money.rowsWithoutNumber));
+    return Texts::tr("%1; %2 without an amount").arg(line, countText(money.rowsWithoutNumber));
 }
 
 QString planSummaryText(const PlanFigures& figures)
@@ -50,7 +52,7 @@ QString planSummaryText(const PlanFigures& figures)
     QString text = guestSummaryLine(figures.guests) + newline;
     for (const MoneyFigures& money : figures.money)
         text += moneySummaryLine(QString::fromUtf8(tableSpec(money.table).name), money) + newline;
-    return text + moneySummaryLine(tr("Whole party"), figures.wholeParty()) + newline;
+    return text + moneySummaryLine(Texts::tr("Whole party"), figures.wholeParty()) + newline;
 }
 
 }  // namespace jubilo

@@ -2,6 +2,8 @@
 
 #include <csv.h>
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <optional>
 #include <utility>
@@ -17,27 +19,31 @@ int isNoSpace(unsigned char) { return 0; }
 // still gathering is stopped soon after it passes its limit.
 constexpr qsizetype kFeedPiece = 64 * 1024;
 
-const char* reasonText(DelimitedTextError::Reason reason)
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(DelimitedReader)
+};
+
+QString reasonText(DelimitedTextError::Reason reason)
 {
     switch (reason) {
     case DelimitedTextError::Reason::UnterminatedQuote:
-        return "a quoted field is never closed";
+        return Texts::tr("a quoted field is never closed");
     case DelimitedTextError::Reason::QuoteInField:
-        return "a quote stands inside an unquoted field";
+        return Texts::tr("a quote stands inside an unquoted field");
     case DelimitedTextError::Reason::FieldTooLong:
-        return "a field is longer than 1 MB";
+        return Texts::tr("a field is longer than 1 MB");
     case DelimitedTextError::Reason::RowTooLong:
-        return "a row is longer than 4 MB";
+        return Texts::tr("a row is longer than 4 MB");
     case DelimitedTextError::Reason::OutOfMemory:
-        return "there is not enough memory to read it";
+        return Texts::tr("there is not enough memory to read it");
     }
-    return "";
+    return {};
 }
 
 }  // namespace
 
 DelimitedTextError::DelimitedTextError(Reason reason, int line)
-    : std::runtime_error(reasonText(reason))
+    : std::runtime_error(reasonText(reason).toStdString())
     , reason_(reason)
     , line_(line)
 {

@@ -15,7 +15,9 @@ namespace jubilo {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("GuestCsv", text); }
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(GuestCsv)
+};
 
 constexpr std::array<char, 3> kDelimiters{'\t', ';', ','};  // ties go to the first
 constexpr int kSampledLines = 5;
@@ -51,11 +53,11 @@ QString delimiterName(char delimiter)
 {
     switch (delimiter) {
     case '\t':
-        return tr("tab-separated");
+        return Texts::tr("tab-separated");
     case ';':
-        return tr("semicolon-separated");
+        return Texts::tr("semicolon-separated");
     default:
-        return tr("comma-separated");
+        return Texts::tr("comma-separated");
     }
 }
 
@@ -74,7 +76,7 @@ struct RowGatherer {
         if (fault)
             return;
         if (fields.size() > kMaxImportColumns) {
-            fault.emplace(tr("it has more than %1 columns").arg(kMaxImportColumns), line);
+            fault.emplace(Texts::tr("it has more than %1 columns").arg(kMaxImportColumns), line);
             return;
         }
         QStringList cells;
@@ -89,8 +91,9 @@ struct RowGatherer {
         if (std::all_of(cells.begin(), cells.end(), [](const QString& cell) { return cell.isEmpty(); }))
             return;  // a spreadsheet's empty row: ",,,"
         if (static_cast<int>(rows.size()) == PlanTable::kMaxRows) {
-            fault.emplace(tr("the file holds more than %L1 guests, more than a list holds").arg(PlanTable::kMaxRows),
-                          line);
+            fault.emplace(
+                Texts::tr("the file holds more than %L1 guests, more than a list holds").arg(PlanTable::kMaxRows),
+                line);
             return;
         }
         rows.push_back({line, std::move(cells)});
@@ -108,7 +111,7 @@ QStringList columnNames(const std::optional<QStringList>& header, int columnCoun
     QStringList names;
     for (int column = 0; column < columnCount; ++column) {
         const QString named = header && column < header->size() ? header->at(column).simplified() : QString();
-        names << (named.isEmpty() ? tr("Column %1").arg(column + 1) : named);
+        names << (named.isEmpty() ? Texts::tr("Column %1").arg(column + 1) : named);
     }
     return names;
 }
@@ -151,10 +154,11 @@ GuestSource readGuestCsv(const QString& path, const TextScan& scan)
         throw ImportError(QString::fromUtf8(error.what()), error.line());
     }
     if (gatherer.rows.empty())
-        throw ImportError(tr("it holds no guests"));
+        throw ImportError(Texts::tr("it holds no guests"));
     GuestSource source;
     source.path = path;
-    source.format = (gatherer.header ? tr("CSV, %1, %2, with a header row") : tr("CSV, %1, %2, without a header row"))
+    source.format = (gatherer.header ? Texts::tr("CSV, %1, %2, with a header row")
+                                     : Texts::tr("CSV, %1, %2, without a header row"))
                         .arg(delimiterName(delimiter), encodingName(scan.encoding));
     source.columns = columnNames(gatherer.header, gatherer.columnCount);
     source.mapping = suggestedMapping(gatherer.header.value_or(QStringList()), gatherer.columnCount);

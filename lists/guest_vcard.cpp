@@ -12,10 +12,12 @@ namespace jubilo {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("GuestVCard", text); }
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(GuestVCard)
+};
 
 // What a card without an address has for one.
-QString noAddress() { return tr("(no address)"); }
+QString noAddress() { return Texts::tr("(no address)"); }
 
 // One property line, unfolded: "item1.ADR;TYPE=home:;;1 Elm St;Town".
 struct Property {
@@ -121,7 +123,7 @@ void CardReader::line(int number, QByteArrayView bytes)
     const std::optional<Property> parsed = parsedProperty(text);
     if (cardLine_ == 0) {
         if (!parsed || parsed->name != QLatin1String("BEGIN") || parsed->value.trimmed().toUpper() != "VCARD")
-            throw ImportError(tr("it is outside any card (a card starts with BEGIN:VCARD)"), number);
+            throw ImportError(Texts::tr("it is outside any card (a card starts with BEGIN:VCARD)"), number);
         cardLine_ = number;
         return;
     }
@@ -132,11 +134,11 @@ void CardReader::line(int number, QByteArrayView bytes)
 void CardReader::property(int number, const Property& p)
 {
     if (isQuotedPrintable(p))
-        throw ImportError(tr("it is written in quoted-printable (vCard 2.1), which Jubilo does not read; please "
-                             "export the contacts as vCard 3.0 or 4.0"),
+        throw ImportError(Texts::tr("it is written in quoted-printable (vCard 2.1), which Jubilo does not read; please "
+                                    "export the contacts as vCard 3.0 or 4.0"),
                           number);
     if (p.name == QLatin1String("BEGIN"))
-        throw ImportError(tr("a card begins inside another card"), number);
+        throw ImportError(Texts::tr("a card begins inside another card"), number);
     if (p.name == QLatin1String("END"))
         endCard();
     else if (p.name == QLatin1String("VERSION"))
@@ -153,10 +155,11 @@ void CardReader::endCard()
 {
     const QString name = fn_.isEmpty() ? n_ : fn_;
     if (name.isEmpty())
-        throw ImportError(tr("the card that starts here has no name (neither FN nor N)"), cardLine_);
+        throw ImportError(Texts::tr("the card that starts here has no name (neither FN nor N)"), cardLine_);
     if (static_cast<int>(rows_.size()) == PlanTable::kMaxRows)
-        throw ImportError(tr("the file holds more than %L1 guests, more than a list holds").arg(PlanTable::kMaxRows),
-                          cardLine_);
+        throw ImportError(
+            Texts::tr("the file holds more than %L1 guests, more than a list holds").arg(PlanTable::kMaxRows),
+            cardLine_);
     withoutAddress_ += adr_.isEmpty();
     rows_.push_back({cardLine_, {name, adr_.isEmpty() ? noAddress() : adr_}});
     cardLine_ = 0;
@@ -168,18 +171,19 @@ void CardReader::endCard()
 GuestSource CardReader::finish(const QString& path)
 {
     if (cardLine_ != 0)
-        throw ImportError(tr("the card that starts here never ends (END:VCARD is missing)"), cardLine_);
+        throw ImportError(Texts::tr("the card that starts here never ends (END:VCARD is missing)"), cardLine_);
     if (rows_.empty())
-        throw ImportError(tr("it holds no guests"));
+        throw ImportError(Texts::tr("it holds no guests"));
     GuestSource source;
     source.path = path;
     QStringList versions(versions_.begin(), versions_.end());
-    source.format = tr("vCard %1, %2").arg(versions.join(QStringLiteral(", ")), encodingName(encoding_)).simplified();
-    source.columns = {tr("Name (FN or N)"), tr("Address (first ADR)")};
+    source.format
+        = Texts::tr("vCard %1, %2").arg(versions.join(QStringLiteral(", ")), encodingName(encoding_)).simplified();
+    source.columns = {Texts::tr("Name (FN or N)"), Texts::tr("Address (first ADR)")};
     source.mapping.columns = {0, 1, GuestMapping::kNoColumn, GuestMapping::kNoColumn};
     source.mappable = false;
     if (withoutAddress_ > 0)
-        source.note = tr("Cards without an address: %L1. Their \"Address\" reads \"%2\"; change it in the list.")
+        source.note = Texts::tr("Cards without an address: %L1. Their \"Address\" reads \"%2\"; change it in the list.")
                           .arg(withoutAddress_)
                           .arg(noAddress());
     source.rows = std::move(rows_);
@@ -222,7 +226,7 @@ public:
 private:
     static ImportError tooLong(int line)
     {
-        return ImportError(tr("the line is longer than %1 MB").arg(kMaxCardLineBytes >> 20), line);
+        return ImportError(Texts::tr("the line is longer than %1 MB").arg(kMaxCardLineBytes >> 20), line);
     }
     void endOfPhysicalLine()
     {

@@ -16,22 +16,24 @@ namespace jubilo {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("ImportFile", text); }
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ImportFile)
+};
 
 constexpr qsizetype kPieceBytes = 64 * 1024;
 
 ImportError tooLarge()
 {
-    return ImportError(tr("the file is larger than %1 MB").arg(kMaxImportFileBytes / (1024 * 1024)));
+    return ImportError(Texts::tr("the file is larger than %1 MB").arg(kMaxImportFileBytes / (1024 * 1024)));
 }
 
 // What the name leads to refuses it, or the file may be opened.
 void checkKind(const struct stat& info)
 {
     if (S_ISDIR(info.st_mode))
-        throw ImportError(tr("it is a folder, not a file"));
+        throw ImportError(Texts::tr("it is a folder, not a file"));
     if (!S_ISREG(info.st_mode))
-        throw ImportError(tr("it is not a regular file"));
+        throw ImportError(Texts::tr("it is not a regular file"));
     if (info.st_size > kMaxImportFileBytes)
         throw tooLarge();
 }
@@ -39,8 +41,8 @@ void checkKind(const struct stat& info)
 [[noreturn]] void throwSystemError(int error)
 {
     if (error == ENOENT || error == ENOTDIR)
-        throw ImportError(tr("the file is not there (it may have been moved or deleted)"));
-    throw ImportError(tr("the file cannot be read (%1)").arg(systemReason(error)));
+        throw ImportError(Texts::tr("the file is not there (it may have been moved or deleted)"));
+    throw ImportError(Texts::tr("the file cannot be read (%1)").arg(systemReason(error)));
 }
 
 int openForReading(const QString& path)

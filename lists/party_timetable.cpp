@@ -16,7 +16,9 @@ constexpr int kTimeColumn = 1;
 constexpr int kNotesColumn = 2;
 constexpr char kUidDomain[] = "@jubilo.timetable";
 
-QString tr(const char* text) { return QCoreApplication::translate("PartyTimetable", text); }
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PartyTimetable)
+};
 
 QString eventUid(const QDate& day, TableId list, int position, const QString& what)
 {
@@ -52,8 +54,8 @@ PartyTimetable partyTimetable(const Plan& plan, const QDate& day, const HostType
 
 QString emptyTimetableText()
 {
-    return tr("No row of Schedules or At The Party has a time that reads as a time, so there is no timetable to "
-              "export.");
+    return Texts::tr("No row of Schedules or At The Party has a time that reads as a time, so there is no timetable to "
+                     "export.");
 }
 
 QString leftOutText(const std::vector<LeftOutRow>& rows)
@@ -62,14 +64,15 @@ QString leftOutText(const std::vector<LeftOutRow>& rows)
     for (const LeftOutRow& row : rows) {
         if (named.size() == kLeftOutRowsNamed)
             break;
-        named << tr("%1 row %2 \"%3\"").arg(listName(row.list)).arg(row.position).arg(row.time);
+        named << Texts::tr("%1 row %2 \"%3\"").arg(listName(row.list)).arg(row.position).arg(row.time);
     }
     const int count = static_cast<int>(rows.size());
-    QString text = count == 1 ? tr("1 row is left out because its time does not read as a time: %1")
-                              : tr("%1 rows are left out because their time does not read as a time: %2").arg(count);
+    QString text = count == 1
+        ? Texts::tr("1 row is left out because its time does not read as a time: %1")
+        : Texts::tr("%1 rows are left out because their time does not read as a time: %2").arg(count);
     text = text.arg(named.join(QStringLiteral(", ")));
     if (count > kLeftOutRowsNamed)
-        text += tr(", and %1 more").arg(count - kLeftOutRowsNamed);
+        text += Texts::tr(", and %1 more").arg(count - kLeftOutRowsNamed);
     return text + QLatin1Char('.');
 }
 

@@ -9,21 +9,23 @@ namespace jubilo {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("PastedRows", text); }
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PastedRows)
+};
 
 QString reasonText(DelimitedTextError::Reason reason)
 {
     switch (reason) {
     case DelimitedTextError::Reason::UnterminatedQuote:
-        return tr("it starts a quoted cell that is never closed");
+        return Texts::tr("it starts a quoted cell that is never closed");
     case DelimitedTextError::Reason::QuoteInField:
-        return tr("it has a quote inside a cell that is not quoted");
+        return Texts::tr("it has a quote inside a cell that is not quoted");
     case DelimitedTextError::Reason::FieldTooLong:
-        return tr("it has a cell longer than 1 MB");
+        return Texts::tr("it has a cell longer than 1 MB");
     case DelimitedTextError::Reason::RowTooLong:
-        return tr("it has a row longer than 4 MB");
+        return Texts::tr("it has a row longer than 4 MB");
     case DelimitedTextError::Reason::OutOfMemory:
-        return tr("there is not enough memory to read it");
+        return Texts::tr("there is not enough memory to read it");
     }
     return {};
 }
@@ -89,7 +91,7 @@ PastedRows readPastedRows(const TableSpec& table, const QString& text, int room)
             return refused(line, rowFaultText(table, row, *fault));
         if (static_cast<int>(pasted.rows.size()) >= room) {
             return refused(line,
-                           tr("it would make the %1 list longer than the %2 rows a list holds")
+                           Texts::tr("it would make the %1 list longer than the %2 rows a list holds")
                                .arg(QString::fromUtf8(table.name))
                                .arg(PlanTable::kMaxRows));
         }

@@ -10,7 +10,9 @@ namespace jubilo {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("TextScan", text); }
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(TextScan)
+};
 
 constexpr qsizetype kStartBytes = 64 * 1024;
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
@@ -59,12 +61,12 @@ TextScan scanText(const QString& path)
         if (first) {
             first = false;
             if (startsWithUtf16Bom(piece))
-                throw ImportError(tr("the file is UTF-16 text; please save it as UTF-8 and import that"));
+                throw ImportError(Texts::tr("the file is UTF-16 text; please save it as UTF-8 and import that"));
             if (piece.startsWith(kUtf8Bom))
                 scan.bomBytes = kUtf8Bom.size();
         }
         if (const qsizetype nul = piece.indexOf('\0'); nul >= 0)
-            throw ImportError(tr("it holds a NUL byte, so it is no text file"), lines.lineOf(piece, nul));
+            throw ImportError(Texts::tr("it holds a NUL byte, so it is no text file"), lines.lineOf(piece, nul));
         lines.count(piece);
         if (scan.start.size() < kStartBytes + scan.bomBytes)
             scan.start += piece.first(std::min(piece.size(), kStartBytes + scan.bomBytes - scan.start.size()));

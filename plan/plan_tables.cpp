@@ -1,5 +1,7 @@
 #include "plan/plan_tables.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <iterator>
 #include <string>
@@ -155,8 +157,12 @@ const PlanRow& PlanTable::row(int position) const { return rows_[static_cast<siz
 void PlanTable::checkRoom(std::size_t rows) const
 {
     if (rows > static_cast<std::size_t>(kMaxRows - rowCount()))
-        throw TableFullError(std::string("The ") + spec_->name + " table is full: it holds at most "
-                             + std::to_string(kMaxRows) + " rows.");
+        //: %1 is the list's name, %2 the most rows it holds.
+        throw TableFullError(
+            QCoreApplication::translate("PlanTables", "The %1 table is full: it holds at most %2 rows.")
+                .arg(QString::fromUtf8(spec_->name))
+                .arg(kMaxRows)
+                .toStdString());
 }
 
 PlanRow PlanTable::fitted(PlanRow cells) const

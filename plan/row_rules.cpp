@@ -9,7 +9,9 @@ namespace jubilo {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("RowRules", text); }
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(RowRules)
+};
 
 const QString kYes = QStringLiteral("Yes");
 const QString kNo = QStringLiteral("No");
@@ -54,21 +56,21 @@ QString rowFaultText(const TableSpec& table, const PlanRow& row, const RowFault&
         : QString();
     switch (fault.kind) {
     case RowFault::Kind::ColumnCount:
-        return tr("it has %1 cells, and the %2 list has %3 columns")
+        return Texts::tr("it has %1 cells, and the %2 list has %3 columns")
             .arg(row.size())
             .arg(QString::fromUtf8(table.name))
             .arg(table.columnCount);
     case RowFault::Kind::EmptyCell:
-        return tr("its \"%1\" cell is empty").arg(header);
+        return Texts::tr("its \"%1\" cell is empty").arg(header);
     case RowFault::Kind::NotYesOrNo:
-        return tr("its \"%1\" cell is \"%2\", not \"Yes\" or \"No\"").arg(header, row[fault.column].left(40));
+        return Texts::tr("its \"%1\" cell is \"%2\", not \"Yes\" or \"No\"").arg(header, row[fault.column].left(40));
     case RowFault::Kind::TooLong:
-        return tr("its \"%1\" cell has %2 characters, and a cell holds at most %3")
+        return Texts::tr("its \"%1\" cell has %2 characters, and a cell holds at most %3")
             .arg(header)
             .arg(row[fault.column].size())
             .arg(xl::kMaxCellTextLength);
     case RowFault::Kind::Separator:
-        return tr("it holds the text \"||MySeparator11||\" or \"||MySeparator12||\", which a list cannot keep");
+        return Texts::tr("it holds the text \"||MySeparator11||\" or \"||MySeparator12||\", which a list cannot keep");
     }
     return {};
 }

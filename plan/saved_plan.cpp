@@ -3,6 +3,7 @@
 #include "plan/table_text.h"
 #include "plan/settings_store.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -14,6 +15,10 @@ namespace {
 constexpr TableId kSaveOrder[kStoredTableCount] = {
     TableId::Guests,        TableId::Music,         TableId::Decorations, TableId::Incidentals,
     TableId::FoodAndDrinks, TableId::OtherSupplies, TableId::Schedules,   TableId::Activities,
+};
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SavedPlan)
 };
 
 QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
@@ -33,24 +38,33 @@ QString defaultDateText(const QDateTime& now, const QLocale& locale)
 
 QString keptTablesMessage(std::span<const KeptTable> kept, const QString& storeLocation, bool inPlanFile)
 {
-    const QString where = inPlanFile ? QStringLiteral("the plan file") : QStringLiteral("the settings store");
     QStringList counts;
     QStringList names;
     for (const KeptTable& table : kept) {
-        const QString name = QString::fromUtf8(tableSpec(table.id).name);
-        counts << QStringLiteral("The %1 list holds %2 rows in %3.").arg(name).arg(table.storedRows).arg(where);
+        //: %1 is the list's name, %2 the rows it holds.
+        QString count = inPlanFile ? Texts::tr("The %1 list holds %2 rows in the plan file.")
+                                   : Texts::tr("The %1 list holds %2 rows in the settings store.");
+        counts << count.arg(QString::fromUtf8(tableSpec(table.id).name)).arg(table.storedRows);
         names << QLatin1Char('"') + QString::fromUtf8(tableSpec(table.id).storeKey) + QLatin1Char('"');
     }
-    const QString kind = inPlanFile ? QStringLiteral("the plan file") : QStringLiteral("the settings file");
-    const QString file = storeLocation.isEmpty() ? kind : QStringLiteral("%1 (%2)").arg(kind, storeLocation);
-    return counts.join(QLatin1Char(' '))
-        + QStringLiteral(" A list shows at most %1 rows, so only the first %1 are shown. All the rows are kept in the "
-                         "store unchanged, and changes to %2 are not saved while it holds more than %1.\n\n"
-                         "To split the plan: make a copy of %3, then remove rows from the %4 entry of the file and "
-                         "of its copy so that each holds at most %1 rows.")
-              .arg(PlanTable::kMaxRows)
-              .arg(kept.size() == 1 ? QStringLiteral("this list") : QStringLiteral("these lists"), file,
-                   names.join(QStringLiteral(", ")));
+    QString file = inPlanFile ? Texts::tr("the plan file") : Texts::tr("the settings file");
+    if (!storeLocation.isEmpty()) {
+        //: %1 is "the plan file" or "the settings file", %2 where it is.
+        file = Texts::tr("%1 (%2)").arg(file, storeLocation);
+    }
+    //: %1 is the most rows a list holds, %2 the file, %3 the lists' names in the file.
+    QString advice = kept.size() == 1
+        ? Texts::tr("A list shows at most %1 rows, so only the first %1 are shown. All the rows are kept in the "
+                    "store unchanged, and changes to this list are not saved while it holds more than %1.\n\n"
+                    "To split the plan: make a copy of %2, then remove rows from the %3 entry of the file and "
+                    "of its copy so that each holds at most %1 rows.")
+        //: %1 is the most rows a list holds, %2 the file, %3 the lists' names in the file.
+        : Texts::tr("A list shows at most %1 rows, so only the first %1 are shown. All the rows are kept in the "
+                    "store unchanged, and changes to these lists are not saved while it holds more than %1.\n\n"
+                    "To split the plan: make a copy of %2, then remove rows from the %3 entry of the file and "
+                    "of its copy so that each holds at most %1 rows.");
+    return counts.join(QLatin1Char(' ')) + QLatin1Char(' ')
+        + advice.arg(PlanTable::kMaxRows).arg(file, names.join(QStringLiteral(", ")));
 }
 
 SavedPlan::SavedPlan(SettingsStore& store)

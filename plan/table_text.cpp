@@ -1,5 +1,7 @@
 #include "plan/table_text.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace jubilo {
@@ -41,10 +43,23 @@ void appendRow(QString& text, const PlanRow& row, int columnCount)
     writeRow(text.data() + at, row, columnCount);
 }
 
-[[noreturn]] void refuseRow(const PlanTable& table, int position, const char* why)
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(TableText)
+};
+
+enum class Refusal { HoldsSeparator, MakesSeparator };
+
+[[noreturn]] void refuseRow(const PlanTable& table, int position, Refusal why)
 {
-    throw SeparatorInTextError(std::string("Row ") + std::to_string(position) + " of " + table.spec().name + why
-                               + " (\"||MySeparator11||\" or \"||MySeparator12||\") and cannot be saved.");
+    //: %1 is the row's number, %2 the list's name.
+    QString text = Texts::tr("Row %1 of %2 holds a store separator (\"||MySeparator11||\" or \"||MySeparator12||\") "
+                             "and cannot be saved.");
+    if (why == Refusal::MakesSeparator) {
+        //: %1 is the row's number, %2 the list's name.
+        text = Texts::tr("Row %1 of %2 would load back as other rows: its texts make a store separator with the ones "
+                         "around them (\"||MySeparator11||\" or \"||MySeparator12||\") and cannot be saved.");
+    }
+    throw SeparatorInTextError(text.arg(position).arg(QString::fromUtf8(table.spec().name)).toStdString());
 }
 
 // Both separators begin "||MySeparator1": a text can only form one with
@@ -79,12 +94,10 @@ void checkRow(const PlanTable& table, int position)
     const PlanRow& row = table.row(position);
     for (const QString& cell : row) {
         if (containsStoreSeparator(cell))
-            refuseRow(table, position, " holds a store separator");
+            refuseRow(table, position, Refusal::HoldsSeparator);
     }
     if (!survivesStore(row, table.columnCount()))
-        refuseRow(table, position,
-                  " would load back as other rows: its texts make a store separator with the ones"
-                  " around them");
+        refuseRow(table, position, Refusal::MakesSeparator);
 }
 
 }  // namespace

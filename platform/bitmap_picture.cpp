@@ -1,10 +1,20 @@
 #include "platform/bitmap_picture.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
 namespace jubilo {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(BitmapPicture)
+};
+
+}  // namespace
 
 BitmapPicture::BitmapPicture(QImage bitmap)
     : bitmap_(std::move(bitmap))
@@ -26,14 +36,17 @@ QImage drawPictureBitmap(const HostPicture& picture)
 {
     const QSize size = picture.size();
     if (size.isEmpty())
-        throw std::runtime_error("The picture is empty");
+        throw std::runtime_error(Texts::tr("The picture is empty").toStdString());
     const double scale = std::min(1.0, static_cast<double>(kMaxBitmapSide) / std::max(size.width(), size.height()));
     const QSize scaled(std::max(1, static_cast<int>(std::floor(size.width() * scale))),
                        std::max(1, static_cast<int>(std::floor(size.height() * scale))));
     QImage bitmap(scaled, QImage::Format_RGB32);
     if (bitmap.isNull())
-        throw std::runtime_error("There is not enough memory for a " + std::to_string(scaled.width()) + " x "
-                                 + std::to_string(scaled.height()) + " picture");
+        //: %1 and %2 are the picture's width and height in pixels.
+        throw std::runtime_error(Texts::tr("There is not enough memory for a %1 x %2 picture")
+                                     .arg(scaled.width())
+                                     .arg(scaled.height())
+                                     .toStdString());
     bitmap.fill(Qt::white);
     QPainter painter(&bitmap);
     picture.paint(painter, QRect(QPoint(0, 0), scaled), scale);

@@ -98,14 +98,18 @@ QString keepCopyBeside(const QString& path, const QByteArray& bytes, const char*
         if (files::createNewFile(files::fileSystemPath(copy), bytes))
             return copy;
     }
-    throw std::runtime_error("No free name for a copy of the settings file was found beside " + path.toStdString());
+    throw std::runtime_error(
+        QCoreApplication::translate("settings", "No free name for a copy of the settings file was found beside %1")
+            .arg(path)
+            .toStdString());
 }
 
 QString damagedSettingsNotice(const QString& path, const QString& copyPath)
 {
-    return QStringLiteral("The settings file %1 had lines that could not be read. Jubilo keeps what it could read "
-                          "and writes the file afresh, so those lines will be gone from it.\n\n"
-                          "A copy of the file as it was is kept in %2.")
+    return QCoreApplication::translate("settings",
+                                       "The settings file %1 had lines that could not be read. Jubilo keeps what it "
+                                       "could read and writes the file afresh, so those lines will be gone from it.\n\n"
+                                       "A copy of the file as it was is kept in %2.")
         .arg(path, copyPath);
 }
 

@@ -26,6 +26,14 @@
 
 namespace jubilo {
 
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(QtSystem)
+};
+
+}  // namespace
+
 QtSystem::QtSystem()
     : store_(IniSettingsStore::defaultFolder())
 {
@@ -165,7 +173,7 @@ QString QtSystem::openFileName(const QString& title, const QString& filter, cons
 void QtSystem::openUrl(const QString& url)
 {
     if (!QDesktopServices::openUrl(QUrl(url)))
-        throw std::runtime_error("The web page could not be opened: " + url.toStdString());
+        throw std::runtime_error(Texts::tr("The web page could not be opened: %1").arg(url).toStdString());
 }
 
 QDateTime QtSystem::now() { return QDateTime::currentDateTime(); }
@@ -222,7 +230,8 @@ void QtSystem::endProgram(int exitCode) { std::exit(exitCode); }
 std::unique_ptr<SpreadsheetHost> QtSystem::createHost(const QString& className)
 {
     if (!createHost_)
-        throw std::runtime_error("Cannot create object \"" + className.toStdString() + "\"");
+        //: %1 is the name of the spreadsheet program's object, as Excel.Application.
+        throw std::runtime_error(Texts::tr("Cannot create object \"%1\"").arg(className).toStdString());
     return createHost_(className);
 }
 

@@ -188,13 +188,15 @@ PlanLock::Claim PlanLock::claim()
     return fail(QCoreApplication::translate("PlanLock", "another program keeps replacing it"));
 }
 
+QString alreadyOpenMessage() { return QCoreApplication::translate("PlanLock", "Jubilo is already open."); }
+
 std::optional<int> claimPlanOrEnd(PlanLock& lock)
 {
     switch (lock.claim()) {
     case PlanLock::Claim::Held:
         return std::nullopt;
     case PlanLock::Claim::HeldElsewhere:
-        msgBox(QString::fromUtf8(kAlreadyOpenMessage));
+        msgBox(alreadyOpenMessage());
         return 0;
     case PlanLock::Claim::Failed:
         break;

@@ -14,7 +14,8 @@
 namespace jubilo {
 
 inline constexpr char kPlanLockFileName[] = "Jubilo.lock";
-inline constexpr char kAlreadyOpenMessage[] = "Jubilo is already open.";
+// What the user is told when another Jubilo holds the plan.
+QString alreadyOpenMessage();
 
 // The lock file beside the settings file at `storeLocation`; empty when the
 // store has no file (nothing to guard).

@@ -83,7 +83,7 @@ std::optional<int> claimStartPlan(const QString& planFile, OpenPlan& plan)
     if (!planFile.isEmpty()) {
         PlanFileOpening opening = openPlanFile(planFile);
         if (opening.heldElsewhere) {
-            msgBox(QString::fromUtf8(kAlreadyOpenMessage));
+            msgBox(alreadyOpenMessage());
             return 0;
         }
         if (opening.plan) {

@@ -21,16 +21,18 @@ namespace {
 inline constexpr char kPngSuffix[] = ".png";
 inline constexpr char kPngFormat[] = "PNG";
 
-QString tr(const char* text) { return QCoreApplication::translate("ChartSaving", text); }
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ChartSaving)
+};
 
 QString shown(const QString& path) { return files::displayName(path); }
 
-QString pngFilter() { return tr("PNG Images") + QStringLiteral(" (*%1)|*%1|").arg(QLatin1String(kPngSuffix)); }
+QString pngFilter() { return Texts::tr("PNG Images") + QStringLiteral(" (*%1)|*%1|").arg(QLatin1String(kPngSuffix)); }
 
 QString askPngFileName()
 {
-    const SaveFileChoice choice = system().saveFileName(tr("Save Chart as PNG"), pngFilter(),
-                                                        tr("Plan at a Glance") + QLatin1String(kPngSuffix), 0);
+    const SaveFileChoice choice = system().saveFileName(Texts::tr("Save Chart as PNG"), pngFilter(),
+                                                        Texts::tr("Plan at a Glance") + QLatin1String(kPngSuffix), 0);
     return choice.path.isEmpty() ? QString() : withSuffix(choice.path, QLatin1String(kPngSuffix));
 }
 
@@ -41,7 +43,7 @@ void writePng(BudgetChart& chart, const QString& path)
         files::replaceFile(files::fileSystemPath(path), bytes);
     } catch (const files::FileError& error) {
         throw std::runtime_error(
-            tr("The chart could not be saved to %1: %2").arg(shown(path), error.reason()).toStdString());
+            Texts::tr("The chart could not be saved to %1: %2").arg(shown(path), error.reason()).toStdString());
     }
 }
 
@@ -53,7 +55,7 @@ QByteArray chartPng(BudgetChart& chart)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!chart.picture(kSavedChartScale).save(&buffer, kPngFormat))
-        throw std::runtime_error(tr("The chart could not be made into a PNG picture.").toStdString());
+        throw std::runtime_error(Texts::tr("The chart could not be made into a PNG picture.").toStdString());
     return bytes;
 }
 
@@ -69,7 +71,7 @@ void saveChartAsPng(BudgetChart& chart)
     if (!mayWrite)
         return;
     if (trap.essential(104, [&] { writePng(chart, path); }))
-        trap.step(106, [&] { msgBox(tr("The chart is saved as %1.").arg(shown(path))); });
+        trap.step(106, [&] { msgBox(Texts::tr("The chart is saved as %1.").arg(shown(path))); });
 }
 
 }  // namespace jubilo

@@ -19,22 +19,6 @@
 
 namespace jubilo {
 
-namespace {
-
-inline constexpr char kSaveTitle[] = "Save File";
-// The types in SavedFileType's order.
-inline constexpr char kSaveFilter[] = "Excel Files (*.xls)|*.xls|PDF Files (*.pdf)|*.pdf|";
-inline constexpr char kNoPrinter[]
-    = "No printer is set up on this computer, so the sheet cannot be printed from here. "
-      "Use \"Save as PDF…\" to keep it as a PDF file, which any computer with a printer can print.";
-// The workbook on show is this window's own, deleted on the way out: never
-// a place to keep a copy.
-inline constexpr char kRefusedTarget[]
-    = " is the workbook this preview shows, which is deleted when the preview closes. "
-      "Please save the copy under another name.";
-
-}  // namespace
-
 PreviewWindow::PreviewWindow(QWidget* parent)
     : QWidget(parent, kFormWindowFlags)
     , pointer_(*this, [](const QWidget& widget) { return qobject_cast<const QGroupBox*>(&widget); })
@@ -72,12 +56,12 @@ PreviewWindow::PreviewWindow(QWidget* parent)
 // Ctrl+P works anywhere in the window; the menu opens on the picture.
 void PreviewWindow::addPictureMenu()
 {
-    printAction_ = new QAction(QStringLiteral("Print…"), this);
+    printAction_ = new QAction(tr("Print…"), this);
     printAction_->setShortcut(QKeySequence::Print);
     connect(printAction_, &QAction::triggered, this, &PreviewWindow::printSheet);
-    savePdfAction_ = new QAction(QStringLiteral("Save as PDF…"), this);
+    savePdfAction_ = new QAction(tr("Save as PDF…"), this);
     connect(savePdfAction_, &QAction::triggered, this, [this] { saveResults(SavedFileType::Pdf); });
-    copyPictureAction_ = new QAction(QStringLiteral("Copy picture"), this);
+    copyPictureAction_ = new QAction(tr("Copy picture"), this);
     connect(copyPictureAction_, &QAction::triggered, this, &PreviewWindow::copyPicture);
     addAction(printAction_);
     picture_->addActions({printAction_, savePdfAction_, copyPictureAction_});
@@ -100,7 +84,7 @@ void PreviewWindow::formLoad()
 void PreviewWindow::loadPicture(std::shared_ptr<const HostPicture> picture)
 {
     if (!picture || picture->size().isEmpty())
-        throw std::runtime_error("The picture is empty");
+        throw std::runtime_error(tr("The picture is empty").toStdString());
     picture_->setAutoSize(true);
     picture_->setPicture(ScaledPicture(std::move(picture), 1.0f));
     // Every new picture gets a fresh viewport, never the last one's zoom.
@@ -259,8 +243,8 @@ void PreviewWindow::saveResults(SavedFileType fileType)
     int answer = 0;
     bool refused = true;
     trap.step(112, [&] {
-        const SaveFileChoice choice = system().saveFileName(
-            QString::fromUtf8(kSaveTitle), QString::fromUtf8(kSaveFilter), QString(), static_cast<int>(fileType));
+        const SaveFileChoice choice
+            = system().saveFileName(tr("Save File"), saveFilter(), QString(), static_cast<int>(fileType));
         if (!choice.path.isEmpty())
             target = saveTarget(choice.path, static_cast<SavedFileType>(choice.fileType));
     });
@@ -269,7 +253,7 @@ void PreviewWindow::saveResults(SavedFileType fileType)
     trap.step(114, [&] {
         refused = isSameFile(chosen, workbookPath_);
         if (refused)
-            msgBox(chosen + QString::fromUtf8(kRefusedTarget));
+            msgBox(refusedTargetText(chosen));
         else if (!chosen.isEmpty())
             refused = refuseUnsafeName(name = checkSaveName(chosen));
     });
@@ -279,9 +263,8 @@ void PreviewWindow::saveResults(SavedFileType fileType)
         // A link the user made is followed: the question names its file.
         if (trap.condition(118, [&] { return name.exists; })) {
             trap.step(120, [&] {
-                answer
-                    = msgBox(QStringLiteral("Are you sure you wish to overwrite ") + name.file + QStringLiteral(" ?"),
-                             msgbox::kYesNo);
+                //: %1 is the file's name.
+                answer = msgBox(tr("Are you sure you wish to overwrite %1 ?").arg(name.file), msgbox::kYesNo);
             });
         } else {
             trap.step(126, [&] { answer = msgbox::kAnswerYes; });
@@ -290,7 +273,24 @@ void PreviewWindow::saveResults(SavedFileType fileType)
             trap.step(130, [&] { writeSaved(target); });
     }
     if (trap.failureCount() == 0)
-        trap.step(132, [] { msgBox(QStringLiteral("Done.")); });
+        trap.step(132, [] { msgBox(tr("Done.")); });
+}
+
+// The types in SavedFileType's order; the patterns stay as they are in
+// every language.
+QString PreviewWindow::saveFilter()
+{
+    return tr("Excel Files") + QStringLiteral(" (*.xls)|*.xls|") + tr("PDF Files") + QStringLiteral(" (*.pdf)|*.pdf|");
+}
+
+// The workbook on show is this window's own, deleted on the way out: never
+// a place to keep a copy.
+QString PreviewWindow::refusedTargetText(const QString& chosen)
+{
+    //: %1 is the name of the file the user chose.
+    return tr("%1 is the workbook this preview shows, which is deleted when the preview closes. "
+              "Please save the copy under another name.")
+        .arg(chosen);
 }
 
 void PreviewWindow::writeSaved(const SaveTarget& target)
@@ -309,7 +309,10 @@ void PreviewWindow::printSheet()
     PrintResult result = PrintResult::Cancelled;
     trap.step(100, [&] { result = jubilo::printSheet(workbookPath_); });
     if (result == PrintResult::NoPrinter)
-        trap.step(102, [] { msgBox(QString::fromUtf8(kNoPrinter)); });
+        trap.step(102, [] {
+            msgBox(tr("No printer is set up on this computer, so the sheet cannot be printed from here. "
+                      "Use \"Save as PDF…\" to keep it as a PDF file, which any computer with a printer can print."));
+        });
 }
 
 // The picture as loaded, at 100%: other programs get a bitmap when they paste.
@@ -319,7 +322,7 @@ void PreviewWindow::copyPicture()
     trap.step(100, [&] {
         const auto picture = original_ ? original_ : picture_->picture().source();
         if (!picture)
-            throw std::runtime_error("There is no picture to copy");
+            throw std::runtime_error(tr("There is no picture to copy").toStdString());
         system().setClipboardPicture(picture);
     });
 }
@@ -330,7 +333,7 @@ void PreviewWindow::goBack()
     trap.step(102, [&] { deleteFileQuietly(workbookPath_); });
     trap.step(104, [&] {
         if (!mainWindow_)
-            throw std::runtime_error("There is no main window to go back to.");
+            throw std::runtime_error(tr("There is no main window to go back to.").toStdString());
         mainWindow_->show();
     });
     trap.step(106, [&] { hide(); });

@@ -90,6 +90,8 @@ private:
     void setBarByPercent(QScrollBar& bar, int percent);
     void addPictureMenu();
     void writeSaved(const SaveTarget& target);
+    static QString saveFilter();
+    static QString refusedTargetText(const QString& chosen);
     QSize sizeOfOriginal() const;
 
     PreviewWindowWidgets widgets_;

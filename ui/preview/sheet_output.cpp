@@ -2,11 +2,17 @@
 
 #include "report/host_session.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 
 namespace jubilo {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SheetOutput)
+};
 
 inline constexpr char kWorkbookExtension[] = ".xls";
 inline constexpr char kPdfExtension[] = ".pdf";
@@ -34,7 +40,7 @@ PrintResult printSheet(const QString& workbookPath)
     HostSession session;
     const auto sheet = session.openWorkbook(workbookPath).activeSheet();
     if (!sheet)
-        throw std::runtime_error("The workbook has no sheet to print");
+        throw std::runtime_error(Texts::tr("The workbook has no sheet to print").toStdString());
     return sheet->printOut();
 }
 

@@ -1,5 +1,7 @@
 #include "ui/preview/viewport_math.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -9,13 +11,23 @@ namespace jubilo {
 
 namespace {
 
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ViewportMath)
+};
+
+[[noreturn]] void throwOverflow()
+{
+    //: The error box names the fault: a number too large for its place.
+    throw std::overflow_error(Texts::tr("Overflow").toStdString());
+}
+
 template <class Int>
 Int roundHalfEven(double value)
 {
     const double rounded = std::nearbyint(value);  // the default mode rounds halves to even
     if (!(rounded >= static_cast<double>(std::numeric_limits<Int>::min())
           && rounded <= static_cast<double>(std::numeric_limits<Int>::max())))
-        throw std::overflow_error("Overflow");
+        throwOverflow();
     return static_cast<Int>(rounded);
 }
 

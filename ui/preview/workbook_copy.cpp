@@ -4,6 +4,7 @@
 #include "files/path_bytes.h"
 #include "files/safe_write.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <filesystem>
@@ -11,6 +12,14 @@
 #include <system_error>
 
 namespace jubilo {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(WorkbookCopy)
+};
+
+}  // namespace
 
 bool isSameFile(const QString& first, const QString& second)
 {
@@ -26,12 +35,12 @@ void saveCopy(const QString& from, const QString& to)
     const QByteArray bytes = source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
     if (source.error() != QFileDevice::NoError)
         throw std::runtime_error(
-            QStringLiteral("The workbook could not be read from %1: %2").arg(from, source.errorString()).toStdString());
+            Texts::tr("The workbook could not be read from %1: %2").arg(from, source.errorString()).toStdString());
     try {
         files::replaceFile(files::fileSystemPath(to), bytes);
     } catch (const files::FileError& error) {
         throw std::runtime_error(
-            QStringLiteral("The workbook could not be saved to %1: %2").arg(to, error.reason()).toStdString());
+            Texts::tr("The workbook could not be saved to %1: %2").arg(to, error.reason()).toStdString());
     }
 }
 
