@@ -27,8 +27,10 @@
 namespace {
 
 // The language of this run: the system's, unless --lang names another.
-jubilo::Language languageOf(const jubilo::CommandLine& /*command*/)
+jubilo::Language languageOf(const jubilo::CommandLine& command)
 {
+    if (const std::optional<jubilo::Language> named = jubilo::languageNamed(command.language))
+        return *named;
     return jubilo::systemLanguage(QLocale::system(), QLocale::system().uiLanguages());
 }
 

@@ -8,6 +8,7 @@
 #include "files/safe_write.h"
 #include "lists/party_timetable.h"
 #include "lists/party_times.h"
+#include "messages/language.h"
 #include "plan/plan.h"
 #include "plan/read_only_settings_store.h"
 #include "platform/plan_file_store.h"
@@ -21,6 +22,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <string_view>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -51,15 +53,17 @@ constexpr OptionSpelling kOptions[] = {
     {"summary", "--summary", CommandLine::Form::Summary},
     {"ics", "--ics", CommandLine::Form::Ics},
     {"json", "--json", CommandLine::Form::Summary},  // the form it goes with
+    {"lang", "--lang", CommandLine::Form::Window},  // goes with every form
 };
 const char kJson[] = "json";
+const char kLang[] = "lang";
 
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
 const char kEndOfOptions[] = "--";
 
-CommandLine wrong(const QString& problem) { return {CommandLine::Form::Wrong, {}, {}, problem}; }
+CommandLine wrong(const QString& problem) { return {CommandLine::Form::Wrong, {}, {}, problem, false, {}}; }
 
 bool isOption(const QString& argument) { return argument.startsWith(QLatin1Char('-')); }
 
@@ -99,7 +103,7 @@ std::optional<QString> firstUnknownOption(const QStringList& arguments)
         const OptionSpelling* option = optionSpelledAs(argument);
         if (!option)
             return argument;
-        if (writesAFile(option->form))
+        if (writesAFile(option->form) || option->name == std::string_view(kLang))
             ++i;
     }
     return std::nullopt;
@@ -118,6 +122,7 @@ void parseSpelledArguments(QCommandLineParser& parser, const QStringList& argume
         QCommandLineOption(QStringLiteral("summary")),
         QCommandLineOption(QStringLiteral("ics"), QString(), QStringLiteral("FILE")),
         QCommandLineOption(QLatin1String(kJson)),
+        QCommandLineOption(QLatin1String(kLang), QString(), QStringLiteral("LANGUAGE")),
     });
     parser.addPositionalArgument(QStringLiteral("PLAN"), QString(), QStringLiteral("[PLAN]"));
     parser.parse(QStringList{QLatin1String(kProgram)} + arguments);
@@ -125,16 +130,36 @@ void parseSpelledArguments(QCommandLineParser& parser, const QStringList& argume
 
 QString unexpected(const QString& argument) { return Texts::tr("unexpected argument %1").arg(argument); }
 
+// --lang's language, taken out of `found`; a problem when it is given
+// twice, without a language or with a name that is none.
+std::optional<QString> takeLanguage(const QCommandLineParser& parser, QStringList& found, CommandLine& command)
+{
+    const qsizetype count = found.removeAll(QLatin1String(kLang));
+    if (count == 0)
+        return std::nullopt;
+    if (count > 1)
+        return unexpected(QStringLiteral("--lang"));
+    command.language = parser.value(QLatin1String(kLang));
+    if (command.language.isEmpty() || isOption(command.language))
+        return Texts::tr("--lang needs a language, such as de or fr_CA");
+    if (!languageNamed(command.language))
+        //: %1 is what the user typed after --lang.
+        return Texts::tr("--lang: %1 is not a language").arg(command.language);
+    return std::nullopt;
+}
+
 // The form the parsed options name, with its file and plan.
 CommandLine formOf(const QCommandLineParser& parser)
 {
     QStringList found = parser.optionNames();  // in the order given
+    CommandLine command;
+    if (const std::optional<QString> problem = takeLanguage(parser, found, command))
+        return wrong(*problem);
     const qsizetype jsonCount = found.removeAll(QLatin1String(kJson));
     if (jsonCount > 1)
         return wrong(unexpected(QLatin1String(optionNamed(QLatin1String(kJson)).spelling)));
     if (found.size() > 1)
         return wrong(unexpected(QLatin1String(optionNamed(found[1]).spelling)));
-    CommandLine command;
     if (!found.isEmpty())
         command.form = optionNamed(found.first()).form;
     if (jsonCount == 1 && command.form != CommandLine::Form::Summary)
@@ -295,6 +320,8 @@ QString usageText()
                      "                                  party to FILE as calendar events (iCalendar)\n"
                      "       jubilo --version           show the program's version\n"
                      "       jubilo --help              show this help\n"
+                     "Any of these may start with --lang LANGUAGE (de, fr, es, en_GB...) to\n"
+                     "speak that language and use its money and dates for this run.\n"
                      "\n"
                      "PLAN is a plan file (*.jubilo); without one, the stored plan\n"
                      "(~/.config/Tarvel.ini) is used.\n"

@@ -25,13 +25,15 @@ struct CommandLine {
     QString plan;  // the plan file the window, the export or the summary reads; empty: the stored plan
     QString problem;  // what makes a Wrong command line wrong
     bool json = false;  // --summary --json: the figures as one JSON object
+    QString language;  // --lang's: the run's language instead of the system's; empty: the system's
 };
 
 // The arguments after the program's name. Options are spelled only as the
 // usage shows them (no "--pdf=FILE", no bundled short options), and the
 // plan's name comes last: after it, or after "--", every argument is a
 // plan's name, so a plan called "-x.jubilo" is reached as "-- -x.jubilo".
-// --json is no form of its own but how --summary prints, before or after it.
+// --json is no form of its own but how --summary prints, before or after it;
+// --lang LANGUAGE goes with any form, anywhere among the options.
 CommandLine parseCommandLine(const QStringList& arguments);
 
 // Every form, one a line, and the exit statuses.

@@ -51,7 +51,7 @@ QString planSummaryText(const PlanFigures& figures)
     const QChar newline = QLatin1Char('\n');
     QString text = guestSummaryLine(figures.guests) + newline;
     for (const MoneyFigures& money : figures.money)
-        text += moneySummaryLine(QString::fromUtf8(tableSpec(money.table).name), money) + newline;
+        text += moneySummaryLine(shownTableName(money.table), money) + newline;
     return text + moneySummaryLine(Texts::tr("Whole party"), figures.wholeParty()) + newline;
 }
 

@@ -14,50 +14,77 @@ using K = CellKind;
 
 constexpr TableSpec kSpecs[kTableCount] = {
     {TableId::Guests,
-     "Guests",
+     QT_TRANSLATE_NOOP("TableNames", "Guests"),
      "Guests",
      4,
-     {{{"Guest(s)", K::FreeText}, {"Address", K::FreeText}, {"RSVP?", K::YesNo}, {"Number in Party", K::Count}}}},
+     {{{QT_TRANSLATE_NOOP("TableColumns", "Guest(s)"), K::FreeText},
+       {QT_TRANSLATE_NOOP("TableColumns", "Address"), K::FreeText},
+       {QT_TRANSLATE_NOOP("TableColumns", "RSVP?"), K::YesNo},
+       {QT_TRANSLATE_NOOP("TableColumns", "Number in Party"), K::Count}}}},
     {TableId::Music,
-     "Music",
+     QT_TRANSLATE_NOOP("TableNames", "Music"),
      "Musics",
      4,
-     {{{"Music(s)", K::FreeText}, {"Format", K::FreeText}, {"Purchased?", K::YesNo}, {"Amount", K::Money}}}},
+     {{{QT_TRANSLATE_NOOP("TableColumns", "Music(s)"), K::FreeText},
+       {QT_TRANSLATE_NOOP("TableColumns", "Format"), K::FreeText},
+       {QT_TRANSLATE_NOOP("TableColumns", "Purchased?"), K::YesNo},
+       {QT_TRANSLATE_NOOP("TableColumns", "Amount"), K::Money}}}},
     {TableId::Decorations,
-     "Decorations",
+     QT_TRANSLATE_NOOP("TableNames", "Decorations"),
      "Decorations",
      4,
-     {{{"Type", K::FreeText}, {"Number", K::Count}, {"Purchased?", K::YesNo}, {"Amount", K::Money}}}},
+     {{{QT_TRANSLATE_NOOP("TableColumns", "Type"), K::FreeText},
+       {QT_TRANSLATE_NOOP("TableColumns", "Number"), K::Count},
+       {QT_TRANSLATE_NOOP("TableColumns", "Purchased?"), K::YesNo},
+       {QT_TRANSLATE_NOOP("TableColumns", "Amount"), K::Money}}}},
     {TableId::FoodAndDrinks,
-     "Food and Drinks",
+     QT_TRANSLATE_NOOP("TableNames", "Food and Drinks"),
      "Food And Drinks",
      4,
-     {{{"Name", K::FreeText}, {"Ingredients", K::FreeText}, {"Purchased?", K::YesNo}, {"Amount", K::Money}}}},
+     {{{QT_TRANSLATE_NOOP("TableColumns", "Name"), K::FreeText},
+       {QT_TRANSLATE_NOOP("TableColumns", "Ingredients"), K::FreeText},
+       {QT_TRANSLATE_NOOP("TableColumns", "Purchased?"), K::YesNo},
+       {QT_TRANSLATE_NOOP("TableColumns", "Amount"), K::Money}}}},
     {TableId::Ingredients,
-     "Ingredients",
+     QT_TRANSLATE_NOOP("TableNames", "Ingredients"),
      nullptr,
      3,
-     {{{"Ingredients", K::FreeText}, {"Purchased?", K::YesNo}, {"Amount", K::Money}, {}}}},
+     {{{QT_TRANSLATE_NOOP("TableColumns", "Ingredients"), K::FreeText},
+       {QT_TRANSLATE_NOOP("TableColumns", "Purchased?"), K::YesNo},
+       {QT_TRANSLATE_NOOP("TableColumns", "Amount"), K::Money},
+       {}}}},
     {TableId::OtherSupplies,
-     "Other Supplies",
+     QT_TRANSLATE_NOOP("TableNames", "Other Supplies"),
      "Other Supplies",
      3,
-     {{{"Name", K::FreeText}, {"Purchased?", K::YesNo}, {"Amount", K::Money}, {}}}},
+     {{{QT_TRANSLATE_NOOP("TableColumns", "Name"), K::FreeText},
+       {QT_TRANSLATE_NOOP("TableColumns", "Purchased?"), K::YesNo},
+       {QT_TRANSLATE_NOOP("TableColumns", "Amount"), K::Money},
+       {}}}},
     {TableId::Incidentals,
-     "Incidentals",
+     QT_TRANSLATE_NOOP("TableNames", "Incidentals"),
      "Incidentals",
      3,
-     {{{"Name", K::FreeText}, {"Purchased?", K::YesNo}, {"Amount", K::Money}, {}}}},
+     {{{QT_TRANSLATE_NOOP("TableColumns", "Name"), K::FreeText},
+       {QT_TRANSLATE_NOOP("TableColumns", "Purchased?"), K::YesNo},
+       {QT_TRANSLATE_NOOP("TableColumns", "Amount"), K::Money},
+       {}}}},
     {TableId::Schedules,
-     "Schedules",
+     QT_TRANSLATE_NOOP("TableNames", "Schedules"),
      "Schedules",
      3,
-     {{{"Task", K::FreeText}, {"Time", K::Time}, {"Notes", K::FreeText}, {}}}},
+     {{{QT_TRANSLATE_NOOP("TableColumns", "Task"), K::FreeText},
+       {QT_TRANSLATE_NOOP("TableColumns", "Time"), K::Time},
+       {QT_TRANSLATE_NOOP("TableColumns", "Notes"), K::FreeText},
+       {}}}},
     {TableId::Activities,
-     "Activities",
+     QT_TRANSLATE_NOOP("TableNames", "Activities"),
      "Activities",
      3,
-     {{{"Activity", K::FreeText}, {"Time", K::Time}, {"Notes", K::FreeText}, {}}}},
+     {{{QT_TRANSLATE_NOOP("TableColumns", "Activity"), K::FreeText},
+       {QT_TRANSLATE_NOOP("TableColumns", "Time"), K::Time},
+       {QT_TRANSLATE_NOOP("TableColumns", "Notes"), K::FreeText},
+       {}}}},
 };
 
 }  // namespace
@@ -282,6 +309,15 @@ void PlanTable::clear()
     rows_.clear();
     if (observer_)
         observer_->rowsRemoved();
+}
+
+QString shownTableName(TableId id) { return QCoreApplication::translate("TableNames", tableSpec(id).name); }
+
+QString shownColumnHeader(const TableSpec& table, int column)
+{
+    if (column < 0 || column >= table.columnCount)
+        throw std::out_of_range("Column out of range");
+    return QCoreApplication::translate("TableColumns", table.columns[static_cast<size_t>(column)].header);
 }
 
 }  // namespace jubilo

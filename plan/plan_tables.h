@@ -43,6 +43,12 @@ struct TableSpec {
     bool isStored() const { return storeKey != nullptr; }
 };
 
+// A table's name and a column's header in the language of the run, as the
+// window and the summary show them. The plan itself keeps them in English:
+// its store and the files it exports use them as they are.
+QString shownTableName(TableId id);
+QString shownColumnHeader(const TableSpec& table, int column);
+
 // The nine tables in the order the main window sets up their headers.
 std::span<const TableSpec> tableSpecs();
 const TableSpec& tableSpec(TableId id);

@@ -12,7 +12,7 @@ cp translations/jubilo_*.ts "$work/"
 warnings=$(LUPDATE_TS_DIR="$work" bash -c '
   mapfile -t FOLDERS < <(grep -vE "^(#|$)" scripts/source-folders | grep -vxE "tests|bench")
   for ts in "$LUPDATE_TS_DIR"/*.ts; do
-    "${LUPDATE:-/usr/lib/qt6/bin/lupdate}" -silent -locations none -extensions cpp,h -I . "${FOLDERS[@]}" -ts "$ts"
+    "${LUPDATE:-/usr/lib/qt6/bin/lupdate}" -silent -locations none -disable-heuristic similartext -disable-heuristic number -extensions cpp,h -I . "${FOLDERS[@]}" -ts "$ts"
   done' 2>&1 | sort -u)
 status=0
 if [ -n "$warnings" ]; then

@@ -21,9 +21,9 @@ if [ ${#languages[@]} -eq 0 ]; then
 fi
 for lang in "${languages[@]}"; do
   ts="translations/jubilo_${lang}.ts"
-  "$LUPDATE" -silent -locations none -extensions cpp,h -I . "${FOLDERS[@]}" -target-language "$lang" -ts "$ts"
+  "$LUPDATE" -silent -locations none -disable-heuristic similartext -disable-heuristic number -extensions cpp,h -I . "${FOLDERS[@]}" -target-language "$lang" -ts "$ts"
   # A text that only moved to another context keeps its translation; then
   # what the sources no longer show is dropped.
   python3 scripts/carry-translations.py "$ts"
-  "$LUPDATE" -silent -locations none -extensions cpp,h -I . "${FOLDERS[@]}" -target-language "$lang" -no-obsolete -ts "$ts"
+  "$LUPDATE" -silent -locations none -disable-heuristic similartext -disable-heuristic number -extensions cpp,h -I . "${FOLDERS[@]}" -target-language "$lang" -no-obsolete -ts "$ts"
 done

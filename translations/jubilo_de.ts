@@ -2,10 +2,102 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>guest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>decoration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>food and drinks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ingredient</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>other supply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>incidental</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>activity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A button&apos;s name for screen readers: its caption (&quot;Add&quot;), then what one row is (&quot;guest&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 budget</source>
+        <extracomment>A budget box&apos;s name for screen readers; %1 is the list&apos;s name (&quot;Music&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BitmapPicture</name>
+    <message>
+        <source>The picture is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is not enough memory for a %1 x %2 picture</source>
+        <extracomment>%1 and %2 are the picture&apos;s width and height in pixels.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BudgetTips</name>
     <message>
         <source>&quot;%1&quot; does not read as an amount, so this list has no budget in the plan&apos;s figures. The text is kept as typed.</source>
         <translation>„%1“ ist nicht als Betrag lesbar, daher hat diese Liste in den Zahlen des Plans kein Budget. Der Text bleibt so, wie er eingegeben wurde.</translation>
+    </message>
+</context>
+<context>
+    <name>ChartSaving</name>
+    <message>
+        <source>PNG Images</source>
+        <translation type="unfinished">PNG-Bilder</translation>
+    </message>
+    <message>
+        <source>Save Chart as PNG</source>
+        <translation type="unfinished">Diagramm als PNG speichern</translation>
+    </message>
+    <message>
+        <source>Plan at a Glance</source>
+        <translation type="unfinished">Plan auf einen Blick</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved to %1: %2</source>
+        <translation type="unfinished">Das Diagramm konnte nicht als %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The chart could not be made into a PNG picture.</source>
+        <translation type="unfinished">Aus dem Diagramm konnte kein PNG-Bild erstellt werden.</translation>
+    </message>
+    <message>
+        <source>The chart is saved as %1.</source>
+        <translation type="unfinished">Das Diagramm wurde als %1 gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -23,6 +115,60 @@
         <translation>das Datum der Party „%1“ ist nicht als Datum lesbar; geben Sie im Fenster im Feld „Datum“ eines ein, etwa 12/24/2026</translation>
     </message>
     <message>
+        <source>standard output could not be written</source>
+        <translation>die Standardausgabe konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs the name of the file to write</source>
+        <extracomment>%1 is the option, as --pdf.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning: the stored %1 list holds %2 rows; a list holds at most %3, so the sheet shows only the first %3.</source>
+        <extracomment>%1 is the list&apos;s name, %2 the rows stored, %3 the most a list holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning: the stored %1 list holds %2 rows; a list holds at most %3, so the summary counts only the first %3.</source>
+        <extracomment>%1 is the list&apos;s name, %2 the rows stored, %3 the most a list holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning: the stored %1 list holds %2 rows; a list holds at most %3, so the timetable holds only the first %3.</source>
+        <extracomment>%1 is the list&apos;s name, %2 the rows stored, %3 the most a list holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The timetable was not written to %1: %2</source>
+        <extracomment>%1 is the file&apos;s name, %2 the reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the window is not opened from here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--lang needs a language, such as de or fr_CA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--lang: %1 is not a language</source>
+        <extracomment>%1 is what the user typed after --lang.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage: jubilo [PLAN]              open the window to plan the party
        jubilo --pdf FILE [PLAN]   write the plan&apos;s sheet to FILE as a PDF
        jubilo --xls FILE [PLAN]   write the plan&apos;s workbook to FILE (Excel 97 .xls)
@@ -34,6 +180,8 @@
                                   party to FILE as calendar events (iCalendar)
        jubilo --version           show the program&apos;s version
        jubilo --help              show this help
+Any of these may start with --lang LANGUAGE (de, fr, es, en_GB...) to
+speak that language and use its money and dates for this run.
 
 PLAN is a plan file (*.jubilo); without one, the stored plan
 (~/.config/Tarvel.ini) is used.
@@ -46,36 +194,419 @@ Exit status: 0 done; 1 the plan could not be read, its date does not read
 as a date or no row has a time (--ics), or the file or the output could
 not be built or written; 2 the command line is none of the forms above.
 </source>
-        <translation>Aufruf: jubilo [PLAN]               öffnet das Fenster, um die Party zu planen
-        jubilo --pdf DATEI [PLAN]   schreibt das Blatt des Plans als PDF in DATEI
-        jubilo --xls DATEI [PLAN]   schreibt die Arbeitsmappe des Plans in DATEI
-                                    (Excel 97 .xls)
-        jubilo --summary [PLAN]     gibt Gäste, Ausgaben und noch zu Kaufendes
-                                    des Plans aus, eine Zeile je Geldliste
-        jubilo --summary --json [PLAN]
-                                    dieselben Zahlen als ein JSON-Objekt
-        jubilo --ics DATEI [PLAN]   schreibt den Zeitplan und die Aktivitäten
-                                    auf der Party als Kalendertermine
-                                    (iCalendar) in DATEI
-        jubilo --version            zeigt die Version des Programms
-        jubilo --help               zeigt diese Hilfe
-
-PLAN ist eine Plandatei (*.jubilo); ohne sie wird der gespeicherte Plan
-(~/.config/Tarvel.ini) verwendet.
-
---pdf, --xls, --ics und --summary zeigen kein Fenster und brauchen keine
-grafische Anzeige. Sie lesen den Plan nur; --pdf, --xls und --ics ersetzen
-DATEI, sobald die neue Datei vollständig ist.
-
-Rückgabewert: 0 erledigt; 1 der Plan konnte nicht gelesen werden, sein Datum
-ist nicht als Datum lesbar oder keine Zeile hat eine Uhrzeit (--ics), oder die
-Datei oder die Ausgabe konnte nicht erstellt oder geschrieben werden; 2 die
-Befehlszeile entspricht keiner der obigen Formen.
-</translation>
+        <extracomment>Keep the command lines, option names, PLAN and FILE as they are; lines of about 80 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CursorFile</name>
+    <message>
+        <source>The file is not a cursor file</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>standard output could not be written</source>
-        <translation>die Standardausgabe konnte nicht geschrieben werden</translation>
+        <source>The cursor file could not be opened: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cursor file could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DelimitedReader</name>
+    <message>
+        <source>a quoted field is never closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a quote stands inside an unquoted field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a field is longer than 1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a row is longer than 4 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is not enough memory to read it</source>
+        <translation type="unfinished">nicht genug Arbeitsspeicher zum Lesen</translation>
+    </message>
+</context>
+<context>
+    <name>EntryReminders</name>
+    <message>
+        <source>You forgot to input all entries for guest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for music.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for decorations.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for incidentals.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for ingredients.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for other supplies.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for schedules.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for activities.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for food.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ErrorBox</name>
+    <message>
+        <source>Application Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at line %1</source>
+        <extracomment>Follows the name of the failing procedure; %1 is the number of the step that failed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <extracomment>%1 is the support mail address.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ErrorTrap</name>
+    <message>
+        <source>Out of memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportSaving</name>
+    <message>
+        <source>The file could not be written to %1: %2</source>
+        <translation type="unfinished">Die Datei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FigureTexts</name>
+    <message>
+        <source>1 guest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 guests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 person</source>
+        <translation type="unfinished">1 Person</translation>
+    </message>
+    <message>
+        <source>%1 people</source>
+        <translation type="unfinished">%1 Personen</translation>
+    </message>
+    <message>
+        <source>%1 spent, no budget</source>
+        <translation type="unfinished">%1 ausgegeben, kein Budget</translation>
+    </message>
+    <message>
+        <source>⚠ %1 of %2 spent, %3 over budget</source>
+        <translation type="unfinished">⚠ %1 von %2 ausgegeben, %3 über dem Budget</translation>
+    </message>
+    <message>
+        <source>%1 of %2 spent</source>
+        <translation type="unfinished">%1 von %2 ausgegeben</translation>
+    </message>
+    <message>
+        <source>%1 still to buy</source>
+        <translation type="unfinished">%1 noch zu kaufen</translation>
+    </message>
+    <message>
+        <source>%1, %2 coming</source>
+        <translation type="unfinished">%1, %2 kommen</translation>
+    </message>
+</context>
+<context>
+    <name>Form</name>
+    <message>
+        <source>Start Creating Template</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Sample/Example Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSVP:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number in Party:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purchased:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food and Drinks Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Budget:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ingredients</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ingredients:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decorations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incidentals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food &amp;&amp; Drinks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Supplies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At The Party</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GlanceTexts</name>
+    <message>
+        <source>%1 · %2 invited, %3 coming</source>
+        <translation type="unfinished">%1 · %2 eingeladen, %3 kommen</translation>
+    </message>
+    <message>
+        <source>1 guest without a number in their party is not counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 guests without a number in their party are not counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no budget</source>
+        <translation type="unfinished">kein Budget</translation>
+    </message>
+    <message>
+        <source>⚠ %1 over</source>
+        <translation type="unfinished">⚠ %1 überzogen</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation type="unfinished">%1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>GuestCsv</name>
+    <message>
+        <source>tab-separated</source>
+        <translation type="unfinished">durch Tabulatoren getrennt</translation>
+    </message>
+    <message>
+        <source>semicolon-separated</source>
+        <translation type="unfinished">durch Semikolons getrennt</translation>
+    </message>
+    <message>
+        <source>comma-separated</source>
+        <translation type="unfinished">durch Kommas getrennt</translation>
+    </message>
+    <message>
+        <source>it has more than %1 columns</source>
+        <translation type="unfinished">hat mehr als %1 Spalten</translation>
+    </message>
+    <message>
+        <source>the file holds more than %L1 guests, more than a list holds</source>
+        <translation type="unfinished">Datei enthält mehr als %L1 Gäste, mehr als eine Liste fasst</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation type="unfinished">Spalte %1</translation>
+    </message>
+    <message>
+        <source>it holds no guests</source>
+        <translation type="unfinished">enthält keine Gäste</translation>
+    </message>
+    <message>
+        <source>CSV, %1, %2, with a header row</source>
+        <translation type="unfinished">CSV, %1, %2, mit Kopfzeile</translation>
+    </message>
+    <message>
+        <source>CSV, %1, %2, without a header row</source>
+        <translation type="unfinished">CSV, %1, %2, ohne Kopfzeile</translation>
+    </message>
+</context>
+<context>
+    <name>GuestVCard</name>
+    <message>
+        <source>(no address)</source>
+        <translation type="unfinished">(keine Adresse)</translation>
+    </message>
+    <message>
+        <source>it is outside any card (a card starts with BEGIN:VCARD)</source>
+        <translation type="unfinished">steht außerhalb jeder Karte (eine Karte beginnt mit BEGIN:VCARD)</translation>
+    </message>
+    <message>
+        <source>it is written in quoted-printable (vCard 2.1), which Jubilo does not read; please export the contacts as vCard 3.0 or 4.0</source>
+        <translation type="unfinished">ist in Quoted-Printable (vCard 2.1) geschrieben, das Jubilo nicht liest; bitte exportieren Sie die Kontakte als vCard 3.0 oder 4.0</translation>
+    </message>
+    <message>
+        <source>a card begins inside another card</source>
+        <translation type="unfinished">eine Karte beginnt innerhalb einer anderen Karte</translation>
+    </message>
+    <message>
+        <source>the card that starts here has no name (neither FN nor N)</source>
+        <translation type="unfinished">die hier beginnende Karte hat keinen Namen (weder FN noch N)</translation>
+    </message>
+    <message>
+        <source>the file holds more than %L1 guests, more than a list holds</source>
+        <translation type="unfinished">Datei enthält mehr als %L1 Gäste, mehr als eine Liste fasst</translation>
+    </message>
+    <message>
+        <source>the card that starts here never ends (END:VCARD is missing)</source>
+        <translation type="unfinished">die hier beginnende Karte endet nie (END:VCARD fehlt)</translation>
+    </message>
+    <message>
+        <source>it holds no guests</source>
+        <translation type="unfinished">enthält keine Gäste</translation>
+    </message>
+    <message>
+        <source>vCard %1, %2</source>
+        <translation type="unfinished">vCard %1, %2</translation>
+    </message>
+    <message>
+        <source>Name (FN or N)</source>
+        <translation type="unfinished">Name (FN oder N)</translation>
+    </message>
+    <message>
+        <source>Address (first ADR)</source>
+        <translation type="unfinished">Adresse (erste ADR)</translation>
+    </message>
+    <message>
+        <source>Cards without an address: %L1. Their &quot;Address&quot; reads &quot;%2&quot;; change it in the list.</source>
+        <translation type="unfinished">Karten ohne Adresse: %L1. Als „Adresse“ erhalten sie „%2“; ändern Sie das in der Liste.</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 MB</source>
+        <translation type="unfinished">Zeile ist länger als %1 MB</translation>
     </message>
 </context>
 <context>
@@ -90,6 +621,72 @@ Befehlszeile entspricht keiner der obigen Formen.
     </message>
 </context>
 <context>
+    <name>ImportFile</name>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation type="unfinished">Datei ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation type="unfinished">ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation type="unfinished">keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the file is not there (it may have been moved or deleted)</source>
+        <translation type="unfinished">Datei nicht vorhanden (vielleicht wurde sie verschoben oder gelöscht)</translation>
+    </message>
+    <message>
+        <source>the file cannot be read (%1)</source>
+        <translation type="unfinished">Datei kann nicht gelesen werden (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>ListExport</name>
+    <message>
+        <source>CSV Files</source>
+        <translation type="unfinished">CSV-Dateien</translation>
+    </message>
+    <message>
+        <source>iCalendar Files</source>
+        <translation type="unfinished">iCalendar-Dateien</translation>
+    </message>
+    <message>
+        <source>Export Timetable</source>
+        <translation type="unfinished">Ablaufplan exportieren</translation>
+    </message>
+    <message>
+        <source>The party&apos;s date &quot;%1&quot; does not read as a date. On which day is the party?</source>
+        <translation type="unfinished">Das Datum der Party „%1“ ist nicht als Datum lesbar. An welchem Tag findet die Party statt?</translation>
+    </message>
+    <message>
+        <source>The timetable is saved as %1.</source>
+        <translation type="unfinished">Der Ablaufplan wurde als %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Saves the list on show (the tab chosen last) as a CSV file for spreadsheet programs</source>
+        <translation type="unfinished">Speichert die angezeigte Liste (die zuletzt gewählte Registerkarte) als CSV-Datei für Tabellenkalkulationen</translation>
+    </message>
+    <message>
+        <source>Saves Schedules and At The Party as calendar events on the party&apos;s date (an .ics file)</source>
+        <translation type="unfinished">Speichert „Zeitplan“ und „Auf der Party“ als Kalendertermine am Tag der Party (eine .ics-Datei)</translation>
+    </message>
+    <message>
+        <source>Export List as CSV</source>
+        <translation type="unfinished">Liste als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>The %1 list is saved as %2.</source>
+        <translation type="unfinished">Die Liste „%1“ wurde als %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Party Timetable</source>
+        <translation type="unfinished">Party-Ablaufplan</translation>
+    </message>
+</context>
+<context>
     <name>PageLimits</name>
     <message>
         <source>The page margins leave no room to print: they take %1 by %2 inches of paper %3 by %4 inches</source>
@@ -98,6 +695,71 @@ Befehlszeile entspricht keiner der obigen Formen.
     <message>
         <source>The sheet would print on %1 pages (%2 across, %3 down); at most %4 pages print. A smaller print area or zoom, or narrower margins, print fewer.</source>
         <translation>Das Blatt würde auf %1 Seiten gedruckt werden (%2 nebeneinander, %3 untereinander); es lassen sich höchstens %4 Seiten drucken. Ein kleinerer Druckbereich, ein kleinerer Zoom oder schmalere Ränder ergeben weniger Seiten.</translation>
+    </message>
+</context>
+<context>
+    <name>PagePrinting</name>
+    <message>
+        <source>The printer could not be started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer could not start a new page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer reported an error; the pages may not have printed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PartyTimetable</name>
+    <message>
+        <source>No row of Schedules or At The Party has a time that reads as a time, so there is no timetable to export.</source>
+        <translation type="unfinished">Keine Zeile in „Zeitplan“ oder „Auf der Party“ hat eine Uhrzeit, die sich als Uhrzeit lesen lässt; daher gibt es keinen Ablaufplan zum Exportieren.</translation>
+    </message>
+    <message>
+        <source>%1 row %2 &quot;%3&quot;</source>
+        <translation type="unfinished">%1, Zeile %2 „%3“</translation>
+    </message>
+    <message>
+        <source>1 row is left out because its time does not read as a time: %1</source>
+        <translation type="unfinished">1 Zeile wurde ausgelassen, weil ihre Uhrzeit nicht als Uhrzeit lesbar ist: %1</translation>
+    </message>
+    <message>
+        <source>%1 rows are left out because their time does not read as a time: %2</source>
+        <translation type="unfinished">%1 Zeilen wurden ausgelassen, weil ihre Uhrzeit nicht als Uhrzeit lesbar ist: %2</translation>
+    </message>
+    <message>
+        <source>, and %1 more</source>
+        <translation type="unfinished"> und %1 weitere</translation>
+    </message>
+</context>
+<context>
+    <name>PastedRows</name>
+    <message>
+        <source>it starts a quoted cell that is never closed</source>
+        <translation type="unfinished">beginnt eine Zelle in Anführungszeichen, die nie geschlossen wird</translation>
+    </message>
+    <message>
+        <source>it has a quote inside a cell that is not quoted</source>
+        <translation type="unfinished">enthält ein Anführungszeichen in einer Zelle ohne Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>it has a cell longer than 1 MB</source>
+        <translation type="unfinished">enthält eine Zelle, die größer als 1 MB ist</translation>
+    </message>
+    <message>
+        <source>it has a row longer than 4 MB</source>
+        <translation type="unfinished">enthält eine Zeile, die größer als 4 MB ist</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to read it</source>
+        <translation type="unfinished">nicht genug Arbeitsspeicher zum Lesen</translation>
+    </message>
+    <message>
+        <source>it would make the %1 list longer than the %2 rows a list holds</source>
+        <translation type="unfinished">Liste „%1“ hätte damit mehr als die %2 Zeilen, die eine Liste fassen kann</translation>
     </message>
 </context>
 <context>
@@ -209,6 +871,38 @@ Eine Kopie des Journals mit diesen Änderungen liegt in %2.</translation>
         <source>The plan %1 is read-only: you can look at it and print it, but changes to it cannot be kept. To change it, save a copy with File &gt; Save Plan As…</source>
         <translation>Der Plan %1 ist schreibgeschützt. Sie können ihn ansehen und drucken, aber Änderungen daran können nicht gespeichert werden. Um ihn zu ändern, speichern Sie eine Kopie mit Datei &gt; Plan speichern unter…</translation>
     </message>
+    <message>
+        <source>Jubilo Plans</source>
+        <translation type="unfinished">Jubilo-Pläne</translation>
+    </message>
+    <message>
+        <source>The plan %1 is open in another Jubilo: switch to that window to work on it.</source>
+        <translation type="unfinished">Der Plan %1 ist in einem anderen Jubilo geöffnet. Wechseln Sie zu diesem Fenster, um daran zu arbeiten.</translation>
+    </message>
+    <message>
+        <source>%1 is the plan open now: choose another name.</source>
+        <translation type="unfinished">%1 ist der gerade geöffnete Plan. Wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>New Plan</source>
+        <translation type="unfinished">Neuer Plan</translation>
+    </message>
+    <message>
+        <source>New Plan From This One</source>
+        <translation type="unfinished">Neuer Plan aus diesem</translation>
+    </message>
+    <message>
+        <source>Save Plan As</source>
+        <translation type="unfinished">Plan speichern unter</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation type="unfinished">Plan öffnen</translation>
+    </message>
+    <message>
+        <source>The plan %1 is no longer there: it was moved or deleted, so it is taken off the list of recent plans.</source>
+        <translation type="unfinished">Der Plan %1 ist nicht mehr vorhanden; er wurde verschoben oder gelöscht und wird daher aus der Liste der zuletzt geöffneten Pläne entfernt.</translation>
+    </message>
 </context>
 <context>
     <name>PlanLock</name>
@@ -224,6 +918,266 @@ Eine Kopie des Journals mit diesen Änderungen liegt in %2.</translation>
         <source>Jubilo ends now: without its lock, a second Jubilo could write over this plan. Remove what stands at that name or make its folder writable, then start Jubilo again.</source>
         <translation>Jubilo wird jetzt beendet, denn ohne seine Sperre könnte ein zweites Jubilo diesen Plan überschreiben. Entfernen Sie, was unter diesem Namen liegt, oder machen Sie den Ordner beschreibbar, und starten Sie Jubilo dann erneut.</translation>
     </message>
+    <message>
+        <source>Jubilo is already open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanMenus</name>
+    <message>
+        <source>Menu bar</source>
+        <translation type="unfinished">Menüleiste</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished">&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New Plan…</source>
+        <translation type="unfinished">&amp;Neuer Plan…</translation>
+    </message>
+    <message>
+        <source>New Plan &amp;From This One…</source>
+        <translation type="unfinished">Neuer Plan aus &amp;diesem…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Plan…</source>
+        <translation type="unfinished">Plan ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation type="unfinished">&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Save Plan &amp;As…</source>
+        <translation type="unfinished">Plan speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Guests…</source>
+        <translation type="unfinished">Gäste &amp;importieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Export List as CSV…</source>
+        <translation type="unfinished">Liste als CSV e&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>Export &amp;Timetable…</source>
+        <translation type="unfinished">&amp;Ablaufplan exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished">&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished">&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished">&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished">&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Rows</source>
+        <translation type="unfinished">Zeilen &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Rows</source>
+        <translation type="unfinished">Zeilen &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished">&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Plan at a &amp;Glance</source>
+        <translation type="unfinished">Plan auf einen &amp;Blick</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished">&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Jubilo</source>
+        <translation type="unfinished">&amp;Über Jubilo</translation>
+    </message>
+</context>
+<context>
+    <name>PlanSheet</name>
+    <message>
+        <source>Guests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address Invitation Was Sent To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSVP?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number in Party</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purchased?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decorations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food and Drinks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ingredients</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Supplies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incidentals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At The Party</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Budget: %1</source>
+        <extracomment>A list&apos;s budget over its amounts on the plan sheet; %1 is the budget as the user typed it, with the currency symbol on its side (&quot;$500&quot;, &quot;500 €&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Holiday Party Plans</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanSummaryText</name>
+    <message>
+        <source>%1, %2 left</source>
+        <translation type="unfinished">%1, %2 übrig</translation>
+    </message>
+    <message>
+        <source>Guests: %1 (%2, %3 coming)</source>
+        <translation type="unfinished">Gäste: %1 (%2, %3 kommen)</translation>
+    </message>
+    <message>
+        <source>Guests: %1 (%2, %3 coming; %4 without a number in their party)</source>
+        <translation type="unfinished">Gäste: %1 (%2, %3 kommen; %4 ohne Personenzahl)</translation>
+    </message>
+    <message>
+        <source>nothing still to buy</source>
+        <translation type="unfinished">nichts mehr zu kaufen</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3</source>
+        <translation type="unfinished">%1: %2; %3</translation>
+    </message>
+    <message>
+        <source>%1; %2 without an amount</source>
+        <translation type="unfinished">%1; %2 ohne Betrag</translation>
+    </message>
+    <message>
+        <source>Whole party</source>
+        <translation type="unfinished">Gesamte Party</translation>
+    </message>
+</context>
+<context>
+    <name>PlanTables</name>
+    <message>
+        <source>The %1 table is full: it holds at most %2 rows.</source>
+        <extracomment>%1 is the list&apos;s name, %2 the most rows it holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PreviewLayout</name>
+    <message>
+        <source>Zoom:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Results To Excel File</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QtSystem</name>
+    <message>
+        <source>The web page could not be opened: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create object &quot;%1&quot;</source>
+        <extracomment>%1 is the name of the spreadsheet program&apos;s object, as Excel.Application.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReadOnlySettingsStore</name>
+    <message>
+        <source>The settings store is open for reading only: %1/%2/%3 was not written</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReadablePlan</name>
@@ -233,10 +1187,131 @@ Eine Kopie des Journals mit diesen Änderungen liegt in %2.</translation>
     </message>
 </context>
 <context>
+    <name>RowEntry</name>
+    <message>
+        <source>The %1 list is full: it holds at most %2 rows.</source>
+        <extracomment>%1 is the list&apos;s name (&quot;Guests&quot;), %2 the most rows a list holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text in the &quot;%1&quot; box is too long: it has %2 characters, and a cell of the plan holds at most %3. Please shorten it and try again.</source>
+        <extracomment>%1 is the column&apos;s header (&quot;Address&quot;), %2 and %3 counts of characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An entry cannot contain the text &quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;. Please change it and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No row is selected. Please select the row to delete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RowRules</name>
+    <message>
+        <source>it has %1 cells, and the %2 list has %3 columns</source>
+        <translation type="unfinished">%1 Zellen, die Liste „%2“ hat aber %3 Spalten</translation>
+    </message>
+    <message>
+        <source>its &quot;%1&quot; cell is empty</source>
+        <translation type="unfinished">Zelle „%1“ ist leer</translation>
+    </message>
+    <message>
+        <source>its &quot;%1&quot; cell is &quot;%2&quot;, not &quot;Yes&quot; or &quot;No&quot;</source>
+        <translation type="unfinished">Zelle „%1“ enthält „%2“ statt „Yes“ oder „No“</translation>
+    </message>
+    <message>
+        <source>its &quot;%1&quot; cell has %2 characters, and a cell holds at most %3</source>
+        <translation type="unfinished">Zelle „%1“ hat %2 Zeichen, eine Zelle fasst aber höchstens %3</translation>
+    </message>
+    <message>
+        <source>it holds the text &quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;, which a list cannot keep</source>
+        <translation type="unfinished">enthält den Text „||MySeparator11||“ oder „||MySeparator12||“, den eine Liste nicht speichern kann</translation>
+    </message>
+</context>
+<context>
+    <name>SampleData</name>
+    <message>
+        <source>the %1 list</source>
+        <extracomment>One list named in &quot;no example row was added to %1&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 and %2 lists</source>
+        <extracomment>Lists named in &quot;no example row was added to %1&quot;: %1 all but the last, joined by &quot;, &quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The example data was loaded, but no example row was added to %1.
+
+</source>
+        <extracomment>%1 names the lists (&quot;the Guests list&quot;); the reasons follow the message.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SaveName</name>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>
         <translation>%1 ist bereits vorhanden. Möchten Sie die Datei ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>SavedPlan</name>
+    <message>
+        <source>The %1 list holds %2 rows in the plan file.</source>
+        <extracomment>%1 is the list&apos;s name, %2 the rows it holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 list holds %2 rows in the settings store.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is &quot;the plan file&quot; or &quot;the settings file&quot;, %2 where it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A list shows at most %1 rows, so only the first %1 are shown. All the rows are kept in the store unchanged, and changes to this list are not saved while it holds more than %1.
+
+To split the plan: make a copy of %2, then remove rows from the %3 entry of the file and of its copy so that each holds at most %1 rows.</source>
+        <extracomment>%1 is the most rows a list holds, %2 the file, %3 the lists&apos; names in the file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A list shows at most %1 rows, so only the first %1 are shown. All the rows are kept in the store unchanged, and changes to these lists are not saved while it holds more than %1.
+
+To split the plan: make a copy of %2, then remove rows from the %3 entry of the file and of its copy so that each holds at most %1 rows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SheetOutput</name>
+    <message>
+        <source>The workbook has no sheet to print</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Skin</name>
+    <message>
+        <source>The skin could not be loaded from %1: %2</source>
+        <extracomment>%1 is the skin file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The skin file %1 is not UTF-8 text</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -381,6 +1456,199 @@ Eine Kopie des Journals mit diesen Änderungen liegt in %2.</translation>
         <source>Edit Activity</source>
         <translation>Aktivität bearbeiten</translation>
     </message>
+    <message>
+        <source>Move Row</source>
+        <translation type="unfinished">Zeile verschieben</translation>
+    </message>
+    <message>
+        <source>Load Sample Data</source>
+        <translation type="unfinished">Beispieldaten laden</translation>
+    </message>
+    <message>
+        <source>Music Budget</source>
+        <translation type="unfinished">Musikbudget</translation>
+    </message>
+    <message>
+        <source>Decoration Budget</source>
+        <translation type="unfinished">Dekorationsbudget</translation>
+    </message>
+    <message>
+        <source>Incidental Budget</source>
+        <translation type="unfinished">Budget für Nebenausgaben</translation>
+    </message>
+    <message>
+        <source>Food Budget</source>
+        <translation type="unfinished">Budget für Essen und Getränke</translation>
+    </message>
+    <message>
+        <source>Other Supply Budget</source>
+        <translation type="unfinished">Zubehörbudget</translation>
+    </message>
+    <message>
+        <source>Party Date</source>
+        <translation type="unfinished">Datum der Party</translation>
+    </message>
+    <message>
+        <source>New Plan From This One</source>
+        <translation type="unfinished">Neuer Plan aus diesem</translation>
+    </message>
+    <message>
+        <source>Paste Rows</source>
+        <translation type="unfinished">Zeilen einfügen</translation>
+    </message>
+    <message>
+        <source>Import Guests</source>
+        <translation type="unfinished">Gäste importieren</translation>
+    </message>
+</context>
+<context>
+    <name>TableColumns</name>
+    <message>
+        <source>Guest(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSVP?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number in Party</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purchased?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ingredients</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TableNames</name>
+    <message>
+        <source>Guests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decorations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food and Drinks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ingredients</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Supplies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incidentals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activities</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TableText</name>
+    <message>
+        <source>Row %1 of %2 holds a store separator (&quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;) and cannot be saved.</source>
+        <extracomment>%1 is the row&apos;s number, %2 the list&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1 of %2 would load back as other rows: its texts make a store separator with the ones around them (&quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;) and cannot be saved.</source>
+        <extracomment>%1 is the row&apos;s number, %2 the list&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TextScan</name>
+    <message>
+        <source>the file is UTF-16 text; please save it as UTF-8 and import that</source>
+        <translation type="unfinished">Datei enthält UTF-16-Text; bitte speichern Sie sie als UTF-8 und importieren Sie diese Fassung</translation>
+    </message>
+    <message>
+        <source>it holds a NUL byte, so it is no text file</source>
+        <translation type="unfinished">enthält ein NUL-Byte und ist daher keine Textdatei</translation>
+    </message>
+</context>
+<context>
+    <name>ViewportMath</name>
+    <message>
+        <source>Overflow</source>
+        <extracomment>The error box names the fault: a number too large for its place.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookCopy</name>
+    <message>
+        <source>The workbook could not be read from %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The workbook could not be saved to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>files</name>
@@ -418,341 +1686,6 @@ Eine Kopie des Journals mit diesen Änderungen liegt in %2.</translation>
     </message>
 </context>
 <context>
-    <name>jubilo</name>
-    <message>
-        <source>it has %1 cells, and the %2 list has %3 columns</source>
-        <translation>%1 Zellen, die Liste „%2“ hat aber %3 Spalten</translation>
-    </message>
-    <message>
-        <source>its &quot;%1&quot; cell is empty</source>
-        <translation>Zelle „%1“ ist leer</translation>
-    </message>
-    <message>
-        <source>its &quot;%1&quot; cell is &quot;%2&quot;, not &quot;Yes&quot; or &quot;No&quot;</source>
-        <translation>Zelle „%1“ enthält „%2“ statt „Yes“ oder „No“</translation>
-    </message>
-    <message>
-        <source>its &quot;%1&quot; cell has %2 characters, and a cell holds at most %3</source>
-        <translation>Zelle „%1“ hat %2 Zeichen, eine Zelle fasst aber höchstens %3</translation>
-    </message>
-    <message>
-        <source>it holds the text &quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;, which a list cannot keep</source>
-        <translation>enthält den Text „||MySeparator11||“ oder „||MySeparator12||“, den eine Liste nicht speichern kann</translation>
-    </message>
-    <message>
-        <source>1 person</source>
-        <translation>1 Person</translation>
-    </message>
-    <message>
-        <source>%1 people</source>
-        <translation>%1 Personen</translation>
-    </message>
-    <message>
-        <source>%1 spent, no budget</source>
-        <translation>%1 ausgegeben, kein Budget</translation>
-    </message>
-    <message>
-        <source>⚠ %1 of %2 spent, %3 over budget</source>
-        <translation>⚠ %1 von %2 ausgegeben, %3 über dem Budget</translation>
-    </message>
-    <message>
-        <source>%1 of %2 spent</source>
-        <translation>%1 von %2 ausgegeben</translation>
-    </message>
-    <message>
-        <source>%1 still to buy</source>
-        <translation>%1 noch zu kaufen</translation>
-    </message>
-    <message>
-        <source>%1, %2 coming</source>
-        <translation>%1, %2 kommen</translation>
-    </message>
-    <message>
-        <source>tab-separated</source>
-        <translation>durch Tabulatoren getrennt</translation>
-    </message>
-    <message>
-        <source>semicolon-separated</source>
-        <translation>durch Semikolons getrennt</translation>
-    </message>
-    <message>
-        <source>comma-separated</source>
-        <translation>durch Kommas getrennt</translation>
-    </message>
-    <message>
-        <source>Column %1</source>
-        <translation>Spalte %1</translation>
-    </message>
-    <message>
-        <source>it holds no guests</source>
-        <translation>enthält keine Gäste</translation>
-    </message>
-    <message>
-        <source>CSV, %1, %2, with a header row</source>
-        <translation>CSV, %1, %2, mit Kopfzeile</translation>
-    </message>
-    <message>
-        <source>CSV, %1, %2, without a header row</source>
-        <translation>CSV, %1, %2, ohne Kopfzeile</translation>
-    </message>
-    <message>
-        <source>(no address)</source>
-        <translation>(keine Adresse)</translation>
-    </message>
-    <message>
-        <source>the file is larger than %1 MB</source>
-        <translation>Datei ist größer als %1 MB</translation>
-    </message>
-    <message>
-        <source>it is a folder, not a file</source>
-        <translation>ein Ordner, keine Datei</translation>
-    </message>
-    <message>
-        <source>it is not a regular file</source>
-        <translation>keine gewöhnliche Datei</translation>
-    </message>
-    <message>
-        <source>the file is not there (it may have been moved or deleted)</source>
-        <translation>Datei nicht vorhanden (vielleicht wurde sie verschoben oder gelöscht)</translation>
-    </message>
-    <message>
-        <source>the file cannot be read (%1)</source>
-        <translation>Datei kann nicht gelesen werden (%1)</translation>
-    </message>
-    <message>
-        <source>No row of Schedules or At The Party has a time that reads as a time, so there is no timetable to export.</source>
-        <translation>Keine Zeile in „Zeitplan“ oder „Auf der Party“ hat eine Uhrzeit, die sich als Uhrzeit lesen lässt; daher gibt es keinen Ablaufplan zum Exportieren.</translation>
-    </message>
-    <message>
-        <source>%1 row %2 &quot;%3&quot;</source>
-        <translation>%1, Zeile %2 „%3“</translation>
-    </message>
-    <message>
-        <source>1 row is left out because its time does not read as a time: %1</source>
-        <translation>1 Zeile wurde ausgelassen, weil ihre Uhrzeit nicht als Uhrzeit lesbar ist: %1</translation>
-    </message>
-    <message>
-        <source>%1 rows are left out because their time does not read as a time: %2</source>
-        <translation>%1 Zeilen wurden ausgelassen, weil ihre Uhrzeit nicht als Uhrzeit lesbar ist: %2</translation>
-    </message>
-    <message>
-        <source>, and %1 more</source>
-        <translation> und %1 weitere</translation>
-    </message>
-    <message>
-        <source>it starts a quoted cell that is never closed</source>
-        <translation>beginnt eine Zelle in Anführungszeichen, die nie geschlossen wird</translation>
-    </message>
-    <message>
-        <source>it has a quote inside a cell that is not quoted</source>
-        <translation>enthält ein Anführungszeichen in einer Zelle ohne Anführungszeichen</translation>
-    </message>
-    <message>
-        <source>it has a cell longer than 1 MB</source>
-        <translation>enthält eine Zelle, die größer als 1 MB ist</translation>
-    </message>
-    <message>
-        <source>it has a row longer than 4 MB</source>
-        <translation>enthält eine Zeile, die größer als 4 MB ist</translation>
-    </message>
-    <message>
-        <source>there is not enough memory to read it</source>
-        <translation>nicht genug Arbeitsspeicher zum Lesen</translation>
-    </message>
-    <message>
-        <source>it would make the %1 list longer than the %2 rows a list holds</source>
-        <translation>Liste „%1“ hätte damit mehr als die %2 Zeilen, die eine Liste fassen kann</translation>
-    </message>
-    <message>
-        <source>the file is UTF-16 text; please save it as UTF-8 and import that</source>
-        <translation>Datei enthält UTF-16-Text; bitte speichern Sie sie als UTF-8 und importieren Sie diese Fassung</translation>
-    </message>
-    <message>
-        <source>it holds a NUL byte, so it is no text file</source>
-        <translation>enthält ein NUL-Byte und ist daher keine Textdatei</translation>
-    </message>
-    <message>
-        <source>%1, %2 left</source>
-        <translation>%1, %2 übrig</translation>
-    </message>
-    <message>
-        <source>Guests: %1 (%2, %3 coming)</source>
-        <translation>Gäste: %1 (%2, %3 kommen)</translation>
-    </message>
-    <message>
-        <source>Guests: %1 (%2, %3 coming; %4 without a number in their party)</source>
-        <translation>Gäste: %1 (%2, %3 kommen; %4 ohne Personenzahl)</translation>
-    </message>
-    <message>
-        <source>nothing still to buy</source>
-        <translation>nichts mehr zu kaufen</translation>
-    </message>
-    <message>
-        <source>%1: %2; %3</source>
-        <translation>%1: %2; %3</translation>
-    </message>
-    <message>
-        <source>%1; %2 without an amount</source>
-        <translation>%1; %2 ohne Betrag</translation>
-    </message>
-    <message>
-        <source>Whole party</source>
-        <translation>Gesamte Party</translation>
-    </message>
-    <message>
-        <source>PNG Images</source>
-        <translation>PNG-Bilder</translation>
-    </message>
-    <message>
-        <source>Save Chart as PNG</source>
-        <translation>Diagramm als PNG speichern</translation>
-    </message>
-    <message>
-        <source>Plan at a Glance</source>
-        <translation>Plan auf einen Blick</translation>
-    </message>
-    <message>
-        <source>The chart could not be saved to %1: %2</source>
-        <translation>Das Diagramm konnte nicht als %1 gespeichert werden: %2</translation>
-    </message>
-    <message>
-        <source>The chart could not be made into a PNG picture.</source>
-        <translation>Aus dem Diagramm konnte kein PNG-Bild erstellt werden.</translation>
-    </message>
-    <message>
-        <source>The chart is saved as %1.</source>
-        <translation>Das Diagramm wurde als %1 gespeichert.</translation>
-    </message>
-    <message>
-        <source>%1 · %2 invited, %3 coming</source>
-        <translation>%1 · %2 eingeladen, %3 kommen</translation>
-    </message>
-    <message>
-        <source>no budget</source>
-        <translation>kein Budget</translation>
-    </message>
-    <message>
-        <source>⚠ %1 over</source>
-        <translation>⚠ %1 überzogen</translation>
-    </message>
-    <message>
-        <source>%1: %2.</source>
-        <translation>%1: %2.</translation>
-    </message>
-    <message>
-        <source>The file could not be written to %1: %2</source>
-        <translation>Die Datei %1 konnte nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>CSV Files</source>
-        <translation>CSV-Dateien</translation>
-    </message>
-    <message>
-        <source>iCalendar Files</source>
-        <translation>iCalendar-Dateien</translation>
-    </message>
-    <message>
-        <source>Export Timetable</source>
-        <translation>Ablaufplan exportieren</translation>
-    </message>
-    <message>
-        <source>The party&apos;s date &quot;%1&quot; does not read as a date. On which day is the party?</source>
-        <translation>Das Datum der Party „%1“ ist nicht als Datum lesbar. An welchem Tag findet die Party statt?</translation>
-    </message>
-    <message>
-        <source>The timetable is saved as %1.</source>
-        <translation>Der Ablaufplan wurde als %1 gespeichert.</translation>
-    </message>
-    <message>
-        <source>Jubilo Plans</source>
-        <translation>Jubilo-Pläne</translation>
-    </message>
-    <message>
-        <source>The plan %1 is open in another Jubilo: switch to that window to work on it.</source>
-        <translation>Der Plan %1 ist in einem anderen Jubilo geöffnet. Wechseln Sie zu diesem Fenster, um daran zu arbeiten.</translation>
-    </message>
-    <message>
-        <source>Menu bar</source>
-        <translation>Menüleiste</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>&amp;New Plan…</source>
-        <translation>&amp;Neuer Plan…</translation>
-    </message>
-    <message>
-        <source>New Plan &amp;From This One…</source>
-        <translation>Neuer Plan aus &amp;diesem…</translation>
-    </message>
-    <message>
-        <source>&amp;Open Plan…</source>
-        <translation>Plan ö&amp;ffnen…</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>&amp;Zuletzt geöffnet</translation>
-    </message>
-    <message>
-        <source>Save Plan &amp;As…</source>
-        <translation>Plan speichern &amp;unter…</translation>
-    </message>
-    <message>
-        <source>&amp;Import Guests…</source>
-        <translation>Gäste &amp;importieren…</translation>
-    </message>
-    <message>
-        <source>&amp;Export List as CSV…</source>
-        <translation>Liste als CSV e&amp;xportieren…</translation>
-    </message>
-    <message>
-        <source>Export &amp;Timetable…</source>
-        <translation>&amp;Ablaufplan exportieren…</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Wiederherstellen</translation>
-    </message>
-    <message>
-        <source>&amp;Copy Rows</source>
-        <translation>Zeilen &amp;kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Paste Rows</source>
-        <translation>Zeilen &amp;einfügen</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Ansicht</translation>
-    </message>
-    <message>
-        <source>Plan at a &amp;Glance</source>
-        <translation>Plan auf einen &amp;Blick</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;About Jubilo</source>
-        <translation>&amp;Über Jubilo</translation>
-    </message>
-</context>
-<context>
     <name>jubilo::BudgetChart</name>
     <message>
         <source>Budget</source>
@@ -769,53 +1702,6 @@ Eine Kopie des Journals mit diesen Änderungen liegt in %2.</translation>
     <message>
         <source>Budget and spending chart</source>
         <translation>Diagramm zu Budget und Ausgaben</translation>
-    </message>
-</context>
-<context>
-    <name>jubilo::CardReader</name>
-    <message>
-        <source>it is outside any card (a card starts with BEGIN:VCARD)</source>
-        <translation>steht außerhalb jeder Karte (eine Karte beginnt mit BEGIN:VCARD)</translation>
-    </message>
-    <message>
-        <source>it is written in quoted-printable (vCard 2.1), which Jubilo does not read; please export the contacts as vCard 3.0 or 4.0</source>
-        <translation>ist in Quoted-Printable (vCard 2.1) geschrieben, das Jubilo nicht liest; bitte exportieren Sie die Kontakte als vCard 3.0 oder 4.0</translation>
-    </message>
-    <message>
-        <source>a card begins inside another card</source>
-        <translation>eine Karte beginnt innerhalb einer anderen Karte</translation>
-    </message>
-    <message>
-        <source>the card that starts here has no name (neither FN nor N)</source>
-        <translation>die hier beginnende Karte hat keinen Namen (weder FN noch N)</translation>
-    </message>
-    <message>
-        <source>the file holds more than %L1 guests, more than a list holds</source>
-        <translation>Datei enthält mehr als %L1 Gäste, mehr als eine Liste fasst</translation>
-    </message>
-    <message>
-        <source>the card that starts here never ends (END:VCARD is missing)</source>
-        <translation>die hier beginnende Karte endet nie (END:VCARD fehlt)</translation>
-    </message>
-    <message>
-        <source>it holds no guests</source>
-        <translation>enthält keine Gäste</translation>
-    </message>
-    <message>
-        <source>vCard %1, %2</source>
-        <translation>vCard %1, %2</translation>
-    </message>
-    <message>
-        <source>Name (FN or N)</source>
-        <translation>Name (FN oder N)</translation>
-    </message>
-    <message>
-        <source>Address (first ADR)</source>
-        <translation>Adresse (erste ADR)</translation>
-    </message>
-    <message>
-        <source>Cards without an address: %L1. Their &quot;Address&quot; reads &quot;%2&quot;; change it in the list.</source>
-        <translation>Karten ohne Adresse: %L1. Als „Adresse“ erhalten sie „%2“; ändern Sie das in der Liste.</translation>
     </message>
 </context>
 <context>
@@ -914,40 +1800,6 @@ Eine Kopie des Journals mit diesen Änderungen liegt in %2.</translation>
     </message>
 </context>
 <context>
-    <name>jubilo::LineUnfolder</name>
-    <message>
-        <source>the line is longer than %1 MB</source>
-        <translation>Zeile ist länger als %1 MB</translation>
-    </message>
-</context>
-<context>
-    <name>jubilo::ListExport</name>
-    <message>
-        <source>Saves the list on show (the tab chosen last) as a CSV file for spreadsheet programs</source>
-        <translation>Speichert die angezeigte Liste (die zuletzt gewählte Registerkarte) als CSV-Datei für Tabellenkalkulationen</translation>
-    </message>
-    <message>
-        <source>Saves Schedules and At The Party as calendar events on the party&apos;s date (an .ics file)</source>
-        <translation>Speichert „Zeitplan“ und „Auf der Party“ als Kalendertermine am Tag der Party (eine .ics-Datei)</translation>
-    </message>
-    <message>
-        <source>Export List as CSV</source>
-        <translation>Liste als CSV exportieren</translation>
-    </message>
-    <message>
-        <source>The %1 list is saved as %2.</source>
-        <translation>Die Liste „%1“ wurde als %2 gespeichert.</translation>
-    </message>
-    <message>
-        <source>Export Timetable</source>
-        <translation>Ablaufplan exportieren</translation>
-    </message>
-    <message>
-        <source>Party Timetable</source>
-        <translation>Party-Ablaufplan</translation>
-    </message>
-</context>
-<context>
     <name>jubilo::MainWindow</name>
     <message>
         <source>Nothing was pasted into the %1 list: line %2 of the pasted text cannot go in, because %3.</source>
@@ -989,43 +1841,31 @@ Planen Sie eine Party und erhalten Sie eine druckbare Tabelle des Plans.
         <source>About Jubilo</source>
         <translation>Über Jubilo</translation>
     </message>
-</context>
-<context>
-    <name>jubilo::PlanFiles</name>
     <message>
-        <source>%1 is the plan open now: choose another name.</source>
-        <translation>%1 ist der gerade geöffnete Plan. Wählen Sie einen anderen Namen.</translation>
-    </message>
-    <message>
-        <source>New Plan</source>
-        <translation>Neuer Plan</translation>
-    </message>
-    <message>
-        <source>New Plan From This One</source>
-        <translation>Neuer Plan aus diesem</translation>
-    </message>
-    <message>
-        <source>Save Plan As</source>
-        <translation>Plan speichern unter</translation>
-    </message>
-    <message>
-        <source>Open Plan</source>
-        <translation>Plan öffnen</translation>
-    </message>
-    <message>
-        <source>The plan %1 is no longer there: it was moved or deleted, so it is taken off the list of recent plans.</source>
-        <translation>Der Plan %1 ist nicht mehr vorhanden; er wurde verschoben oder gelöscht und wird daher aus der Liste der zuletzt geöffneten Pläne entfernt.</translation>
+        <source>Questions? Please contact Team Tarvel at %1</source>
+        <extracomment>The Help button&apos;s message; %1 is the contact page&apos;s web address.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>jubilo::PlanHistory</name>
     <message>
         <source>&amp;Undo</source>
+        <extracomment>The Edit menu&apos;s Undo with the step it undoes, as &quot;Undo Delete Guest&quot;.</extracomment>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
+        <extracomment>The Edit menu&apos;s Redo with the step it redoes, as &quot;Redo Delete Guest&quot;.</extracomment>
         <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1036,61 +1876,60 @@ Planen Sie eine Party und erhalten Sie eine druckbare Tabelle des Plans.
     </message>
 </context>
 <context>
-    <name>jubilo::RowGatherer</name>
+    <name>jubilo::PreviewWindow</name>
     <message>
-        <source>it has more than %1 columns</source>
-        <translation>hat mehr als %1 Spalten</translation>
+        <source>Print…</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the file holds more than %L1 guests, more than a list holds</source>
-        <translation>Datei enthält mehr als %L1 Gäste, mehr als eine Liste fasst</translation>
-    </message>
-</context>
-<context>
-    <name>jubilo::step_names</name>
-    <message>
-        <source>Move Row</source>
-        <translation>Zeile verschieben</translation>
+        <source>Save as PDF…</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Load Sample Data</source>
-        <translation>Beispieldaten laden</translation>
+        <source>Copy picture</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Music Budget</source>
-        <translation>Musikbudget</translation>
+        <source>The picture is empty</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Decoration Budget</source>
-        <translation>Dekorationsbudget</translation>
+        <source>Save File</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Incidental Budget</source>
-        <translation>Budget für Nebenausgaben</translation>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Food Budget</source>
-        <translation>Budget für Essen und Getränke</translation>
+        <source>Done.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Other Supply Budget</source>
-        <translation>Zubehörbudget</translation>
+        <source>Excel Files</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Party Date</source>
-        <translation>Datum der Party</translation>
+        <source>PDF Files</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>New Plan From This One</source>
-        <translation>Neuer Plan aus diesem</translation>
+        <source>%1 is the workbook this preview shows, which is deleted when the preview closes. Please save the copy under another name.</source>
+        <extracomment>%1 is the name of the file the user chose.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Paste Rows</source>
-        <translation>Zeilen einfügen</translation>
+        <source>No printer is set up on this computer, so the sheet cannot be printed from here. Use &quot;Save as PDF…&quot; to keep it as a PDF file, which any computer with a printer can print.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Import Guests</source>
-        <translation>Gäste importieren</translation>
+        <source>There is no picture to copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no main window to go back to.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1949,16 @@ A copy of the journal with those changes is kept in %2.</source>
         <translation>Jubilo hat im Journal, das es neben der Einstellungsdatei %1 führt, Änderungen an ihr gefunden, aber die Datei ist nicht mehr die, an der sie vorgenommen wurden (ein anderes Programm hat sie ersetzt). Deshalb wurden sie nicht übernommen, und die Datei bleibt, wie sie ist.
 
 Eine Kopie des Journals mit diesen Änderungen liegt in %2.</translation>
+    </message>
+    <message>
+        <source>No free name for a copy of the settings file was found beside %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file %1 had lines that could not be read. Jubilo keeps what it could read and writes the file afresh, so those lines will be gone from it.
+
+A copy of the file as it was is kept in %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

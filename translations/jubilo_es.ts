@@ -2,10 +2,102 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>guest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>decoration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>food and drinks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ingredient</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>other supply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>incidental</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>activity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A button&apos;s name for screen readers: its caption (&quot;Add&quot;), then what one row is (&quot;guest&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 budget</source>
+        <extracomment>A budget box&apos;s name for screen readers; %1 is the list&apos;s name (&quot;Music&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BitmapPicture</name>
+    <message>
+        <source>The picture is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is not enough memory for a %1 x %2 picture</source>
+        <extracomment>%1 and %2 are the picture&apos;s width and height in pixels.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BudgetTips</name>
     <message>
         <source>&quot;%1&quot; does not read as an amount, so this list has no budget in the plan&apos;s figures. The text is kept as typed.</source>
         <translation>«%1» no se entiende como un importe, así que esta lista no tiene presupuesto en las cifras del plan. El texto se conserva tal como se escribió.</translation>
+    </message>
+</context>
+<context>
+    <name>ChartSaving</name>
+    <message>
+        <source>PNG Images</source>
+        <translation type="unfinished">Imágenes PNG</translation>
+    </message>
+    <message>
+        <source>Save Chart as PNG</source>
+        <translation type="unfinished">Guardar gráfico como PNG</translation>
+    </message>
+    <message>
+        <source>Plan at a Glance</source>
+        <translation type="unfinished">Plan de un vistazo</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved to %1: %2</source>
+        <translation type="unfinished">No se ha podido guardar el gráfico en %1: %2</translation>
+    </message>
+    <message>
+        <source>The chart could not be made into a PNG picture.</source>
+        <translation type="unfinished">No se ha podido convertir el gráfico en una imagen PNG.</translation>
+    </message>
+    <message>
+        <source>The chart is saved as %1.</source>
+        <translation type="unfinished">El gráfico se ha guardado como %1.</translation>
     </message>
 </context>
 <context>
@@ -23,6 +115,60 @@
         <translation>la fecha de la fiesta, «%1», no se entiende como fecha; escribe una en el cuadro Fecha de la ventana, como 12/24/2026</translation>
     </message>
     <message>
+        <source>standard output could not be written</source>
+        <translation>no se ha podido escribir en la salida estándar</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs the name of the file to write</source>
+        <extracomment>%1 is the option, as --pdf.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning: the stored %1 list holds %2 rows; a list holds at most %3, so the sheet shows only the first %3.</source>
+        <extracomment>%1 is the list&apos;s name, %2 the rows stored, %3 the most a list holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning: the stored %1 list holds %2 rows; a list holds at most %3, so the summary counts only the first %3.</source>
+        <extracomment>%1 is the list&apos;s name, %2 the rows stored, %3 the most a list holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning: the stored %1 list holds %2 rows; a list holds at most %3, so the timetable holds only the first %3.</source>
+        <extracomment>%1 is the list&apos;s name, %2 the rows stored, %3 the most a list holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The timetable was not written to %1: %2</source>
+        <extracomment>%1 is the file&apos;s name, %2 the reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the window is not opened from here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--lang needs a language, such as de or fr_CA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--lang: %1 is not a language</source>
+        <extracomment>%1 is what the user typed after --lang.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage: jubilo [PLAN]              open the window to plan the party
        jubilo --pdf FILE [PLAN]   write the plan&apos;s sheet to FILE as a PDF
        jubilo --xls FILE [PLAN]   write the plan&apos;s workbook to FILE (Excel 97 .xls)
@@ -34,6 +180,8 @@
                                   party to FILE as calendar events (iCalendar)
        jubilo --version           show the program&apos;s version
        jubilo --help              show this help
+Any of these may start with --lang LANGUAGE (de, fr, es, en_GB...) to
+speak that language and use its money and dates for this run.
 
 PLAN is a plan file (*.jubilo); without one, the stored plan
 (~/.config/Tarvel.ini) is used.
@@ -46,37 +194,419 @@ Exit status: 0 done; 1 the plan could not be read, its date does not read
 as a date or no row has a time (--ics), or the file or the output could
 not be built or written; 2 the command line is none of the forms above.
 </source>
-        <translation>Uso: jubilo [PLAN]                abre la ventana para planificar la fiesta
-     jubilo --pdf ARCHIVO [PLAN]  escribe la hoja del plan en ARCHIVO como PDF
-     jubilo --xls ARCHIVO [PLAN]  escribe el libro del plan en ARCHIVO
-                                  (Excel 97 .xls)
-     jubilo --summary [PLAN]      muestra los invitados, los gastos y lo que
-                                  queda por comprar del plan, una línea por
-                                  cada lista con importes
-     jubilo --summary --json [PLAN]
-                                  las mismas cifras como un objeto JSON
-     jubilo --ics ARCHIVO [PLAN]  escribe los preparativos y las actividades
-                                  de la fiesta en ARCHIVO como eventos de
-                                  calendario (iCalendar)
-     jubilo --version             muestra la versión del programa
-     jubilo --help                muestra esta ayuda
-
-PLAN es un archivo de plan (*.jubilo); sin él, se usa el plan guardado
-(~/.config/Tarvel.ini).
-
---pdf, --xls, --ics y --summary no muestran ninguna ventana ni necesitan
-pantalla. Solo leen el plan; --pdf, --xls y --ics sustituyen ARCHIVO
-cuando el nuevo está completo.
-
-Estado de salida: 0 hecho; 1 no se ha podido leer el plan, su fecha no se
-entiende como fecha o ninguna fila tiene hora (--ics), o no se ha podido
-crear o escribir el archivo o la salida; 2 la línea de comandos no tiene
-ninguna de las formas anteriores.
-</translation>
+        <extracomment>Keep the command lines, option names, PLAN and FILE as they are; lines of about 80 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CursorFile</name>
+    <message>
+        <source>The file is not a cursor file</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>standard output could not be written</source>
-        <translation>no se ha podido escribir en la salida estándar</translation>
+        <source>The cursor file could not be opened: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cursor file could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DelimitedReader</name>
+    <message>
+        <source>a quoted field is never closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a quote stands inside an unquoted field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a field is longer than 1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a row is longer than 4 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is not enough memory to read it</source>
+        <translation type="unfinished">no hay memoria suficiente para leerla</translation>
+    </message>
+</context>
+<context>
+    <name>EntryReminders</name>
+    <message>
+        <source>You forgot to input all entries for guest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for music.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for decorations.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for incidentals.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for ingredients.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for other supplies.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for schedules.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for activities.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for food.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ErrorBox</name>
+    <message>
+        <source>Application Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at line %1</source>
+        <extracomment>Follows the name of the failing procedure; %1 is the number of the step that failed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <extracomment>%1 is the support mail address.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ErrorTrap</name>
+    <message>
+        <source>Out of memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportSaving</name>
+    <message>
+        <source>The file could not be written to %1: %2</source>
+        <translation type="unfinished">No se ha podido escribir el archivo en %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FigureTexts</name>
+    <message>
+        <source>1 guest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 guests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 person</source>
+        <translation type="unfinished">1 persona</translation>
+    </message>
+    <message>
+        <source>%1 people</source>
+        <translation type="unfinished">%1 personas</translation>
+    </message>
+    <message>
+        <source>%1 spent, no budget</source>
+        <translation type="unfinished">%1 gastados, sin presupuesto</translation>
+    </message>
+    <message>
+        <source>⚠ %1 of %2 spent, %3 over budget</source>
+        <translation type="unfinished">⚠ %1 gastados de %2, %3 por encima del presupuesto</translation>
+    </message>
+    <message>
+        <source>%1 of %2 spent</source>
+        <translation type="unfinished">%1 gastados de %2</translation>
+    </message>
+    <message>
+        <source>%1 still to buy</source>
+        <translation type="unfinished">%1 por comprar</translation>
+    </message>
+    <message>
+        <source>%1, %2 coming</source>
+        <translation type="unfinished">%1, asistentes: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Form</name>
+    <message>
+        <source>Start Creating Template</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Sample/Example Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSVP:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number in Party:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purchased:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food and Drinks Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Budget:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ingredients</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ingredients:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decorations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incidentals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food &amp;&amp; Drinks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Supplies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At The Party</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GlanceTexts</name>
+    <message>
+        <source>%1 · %2 invited, %3 coming</source>
+        <translation type="unfinished">%1 · %2 en total, asistentes: %3</translation>
+    </message>
+    <message>
+        <source>1 guest without a number in their party is not counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 guests without a number in their party are not counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no budget</source>
+        <translation type="unfinished">sin presupuesto</translation>
+    </message>
+    <message>
+        <source>⚠ %1 over</source>
+        <translation type="unfinished">⚠ %1 de más</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation type="unfinished">%1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>GuestCsv</name>
+    <message>
+        <source>tab-separated</source>
+        <translation type="unfinished">separado por tabuladores</translation>
+    </message>
+    <message>
+        <source>semicolon-separated</source>
+        <translation type="unfinished">separado por punto y coma</translation>
+    </message>
+    <message>
+        <source>comma-separated</source>
+        <translation type="unfinished">separado por comas</translation>
+    </message>
+    <message>
+        <source>it has more than %1 columns</source>
+        <translation type="unfinished">tiene más de %1 columnas</translation>
+    </message>
+    <message>
+        <source>the file holds more than %L1 guests, more than a list holds</source>
+        <translation type="unfinished">el archivo contiene más de %L1 invitados, más de los que admite una lista</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation type="unfinished">Columna %1</translation>
+    </message>
+    <message>
+        <source>it holds no guests</source>
+        <translation type="unfinished">no contiene ningún invitado</translation>
+    </message>
+    <message>
+        <source>CSV, %1, %2, with a header row</source>
+        <translation type="unfinished">CSV, %1, %2, con fila de encabezado</translation>
+    </message>
+    <message>
+        <source>CSV, %1, %2, without a header row</source>
+        <translation type="unfinished">CSV, %1, %2, sin fila de encabezado</translation>
+    </message>
+</context>
+<context>
+    <name>GuestVCard</name>
+    <message>
+        <source>(no address)</source>
+        <translation type="unfinished">(sin dirección)</translation>
+    </message>
+    <message>
+        <source>it is outside any card (a card starts with BEGIN:VCARD)</source>
+        <translation type="unfinished">está fuera de cualquier tarjeta (una tarjeta empieza por BEGIN:VCARD)</translation>
+    </message>
+    <message>
+        <source>it is written in quoted-printable (vCard 2.1), which Jubilo does not read; please export the contacts as vCard 3.0 or 4.0</source>
+        <translation type="unfinished">está escrita en quoted-printable (vCard 2.1), que Jubilo no lee; exporta los contactos como vCard 3.0 o 4.0</translation>
+    </message>
+    <message>
+        <source>a card begins inside another card</source>
+        <translation type="unfinished">una tarjeta empieza dentro de otra</translation>
+    </message>
+    <message>
+        <source>the card that starts here has no name (neither FN nor N)</source>
+        <translation type="unfinished">la tarjeta que empieza aquí no tiene nombre (ni FN ni N)</translation>
+    </message>
+    <message>
+        <source>the file holds more than %L1 guests, more than a list holds</source>
+        <translation type="unfinished">el archivo contiene más de %L1 invitados, más de los que admite una lista</translation>
+    </message>
+    <message>
+        <source>the card that starts here never ends (END:VCARD is missing)</source>
+        <translation type="unfinished">la tarjeta que empieza aquí no termina nunca (falta END:VCARD)</translation>
+    </message>
+    <message>
+        <source>it holds no guests</source>
+        <translation type="unfinished">no contiene ningún invitado</translation>
+    </message>
+    <message>
+        <source>vCard %1, %2</source>
+        <translation type="unfinished">vCard %1, %2</translation>
+    </message>
+    <message>
+        <source>Name (FN or N)</source>
+        <translation type="unfinished">Nombre (FN o N)</translation>
+    </message>
+    <message>
+        <source>Address (first ADR)</source>
+        <translation type="unfinished">Dirección (primer ADR)</translation>
+    </message>
+    <message>
+        <source>Cards without an address: %L1. Their &quot;Address&quot; reads &quot;%2&quot;; change it in the list.</source>
+        <translation type="unfinished">Tarjetas sin dirección: %L1. Su «Dirección» dice «%2»; cámbiala en la lista.</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 MB</source>
+        <translation type="unfinished">la línea ocupa más de %1 MB</translation>
     </message>
 </context>
 <context>
@@ -91,6 +621,72 @@ ninguna de las formas anteriores.
     </message>
 </context>
 <context>
+    <name>ImportFile</name>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation type="unfinished">el archivo ocupa más de %1 MB</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation type="unfinished">es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation type="unfinished">no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the file is not there (it may have been moved or deleted)</source>
+        <translation type="unfinished">el archivo no está (puede que se haya movido o eliminado)</translation>
+    </message>
+    <message>
+        <source>the file cannot be read (%1)</source>
+        <translation type="unfinished">el archivo no se puede leer (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>ListExport</name>
+    <message>
+        <source>CSV Files</source>
+        <translation type="unfinished">Archivos CSV</translation>
+    </message>
+    <message>
+        <source>iCalendar Files</source>
+        <translation type="unfinished">Archivos iCalendar</translation>
+    </message>
+    <message>
+        <source>Export Timetable</source>
+        <translation type="unfinished">Exportar horario</translation>
+    </message>
+    <message>
+        <source>The party&apos;s date &quot;%1&quot; does not read as a date. On which day is the party?</source>
+        <translation type="unfinished">La fecha de la fiesta, «%1», no se entiende como fecha. ¿Qué día es la fiesta?</translation>
+    </message>
+    <message>
+        <source>The timetable is saved as %1.</source>
+        <translation type="unfinished">El horario se ha guardado como %1.</translation>
+    </message>
+    <message>
+        <source>Saves the list on show (the tab chosen last) as a CSV file for spreadsheet programs</source>
+        <translation type="unfinished">Guarda la lista visible (la de la última pestaña elegida) como archivo CSV para programas de hojas de cálculo</translation>
+    </message>
+    <message>
+        <source>Saves Schedules and At The Party as calendar events on the party&apos;s date (an .ics file)</source>
+        <translation type="unfinished">Guarda Preparativos y En la fiesta como eventos de calendario en la fecha de la fiesta (un archivo .ics)</translation>
+    </message>
+    <message>
+        <source>Export List as CSV</source>
+        <translation type="unfinished">Exportar lista como CSV</translation>
+    </message>
+    <message>
+        <source>The %1 list is saved as %2.</source>
+        <translation type="unfinished">La lista %1 se ha guardado como %2.</translation>
+    </message>
+    <message>
+        <source>Party Timetable</source>
+        <translation type="unfinished">Horario de la fiesta</translation>
+    </message>
+</context>
+<context>
     <name>PageLimits</name>
     <message>
         <source>The page margins leave no room to print: they take %1 by %2 inches of paper %3 by %4 inches</source>
@@ -99,6 +695,71 @@ ninguna de las formas anteriores.
     <message>
         <source>The sheet would print on %1 pages (%2 across, %3 down); at most %4 pages print. A smaller print area or zoom, or narrower margins, print fewer.</source>
         <translation>La hoja se imprimiría en %1 páginas (%2 a lo ancho, %3 a lo alto); como máximo se imprimen %4 páginas. Con un área de impresión o un zoom más pequeños, o con márgenes más estrechos, se imprimen menos.</translation>
+    </message>
+</context>
+<context>
+    <name>PagePrinting</name>
+    <message>
+        <source>The printer could not be started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer could not start a new page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer reported an error; the pages may not have printed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PartyTimetable</name>
+    <message>
+        <source>No row of Schedules or At The Party has a time that reads as a time, so there is no timetable to export.</source>
+        <translation type="unfinished">Ninguna fila de Preparativos ni de En la fiesta tiene una hora que se entienda como hora, así que no hay ningún horario que exportar.</translation>
+    </message>
+    <message>
+        <source>%1 row %2 &quot;%3&quot;</source>
+        <translation type="unfinished">fila %2 de %1 («%3»)</translation>
+    </message>
+    <message>
+        <source>1 row is left out because its time does not read as a time: %1</source>
+        <translation type="unfinished">Se ha omitido 1 fila porque su hora no se entiende como hora: %1</translation>
+    </message>
+    <message>
+        <source>%1 rows are left out because their time does not read as a time: %2</source>
+        <translation type="unfinished">Se han omitido %1 filas porque su hora no se entiende como hora: %2</translation>
+    </message>
+    <message>
+        <source>, and %1 more</source>
+        <translation type="unfinished"> y %1 más</translation>
+    </message>
+</context>
+<context>
+    <name>PastedRows</name>
+    <message>
+        <source>it starts a quoted cell that is never closed</source>
+        <translation type="unfinished">abre una celda entre comillas que nunca se cierra</translation>
+    </message>
+    <message>
+        <source>it has a quote inside a cell that is not quoted</source>
+        <translation type="unfinished">tiene unas comillas dentro de una celda que no está entre comillas</translation>
+    </message>
+    <message>
+        <source>it has a cell longer than 1 MB</source>
+        <translation type="unfinished">tiene una celda de más de 1 MB</translation>
+    </message>
+    <message>
+        <source>it has a row longer than 4 MB</source>
+        <translation type="unfinished">tiene una fila de más de 4 MB</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to read it</source>
+        <translation type="unfinished">no hay memoria suficiente para leerla</translation>
+    </message>
+    <message>
+        <source>it would make the %1 list longer than the %2 rows a list holds</source>
+        <translation type="unfinished">haría que la lista %1 superara las %2 filas que admite una lista</translation>
     </message>
 </context>
 <context>
@@ -210,6 +871,38 @@ En %2 se conserva una copia del diario con esos cambios.</translation>
         <source>The plan %1 is read-only: you can look at it and print it, but changes to it cannot be kept. To change it, save a copy with File &gt; Save Plan As…</source>
         <translation>El plan %1 es de solo lectura: puedes verlo e imprimirlo, pero los cambios no se pueden guardar. Para modificarlo, guarda una copia con Archivo &gt; Guardar plan como…</translation>
     </message>
+    <message>
+        <source>Jubilo Plans</source>
+        <translation type="unfinished">Planes de Jubilo</translation>
+    </message>
+    <message>
+        <source>The plan %1 is open in another Jubilo: switch to that window to work on it.</source>
+        <translation type="unfinished">El plan %1 está abierto en otro Jubilo: cambia a esa ventana para trabajar en él.</translation>
+    </message>
+    <message>
+        <source>%1 is the plan open now: choose another name.</source>
+        <translation type="unfinished">%1 es el plan que está abierto ahora: elige otro nombre.</translation>
+    </message>
+    <message>
+        <source>New Plan</source>
+        <translation type="unfinished">Nuevo plan</translation>
+    </message>
+    <message>
+        <source>New Plan From This One</source>
+        <translation>Nuevo plan a partir de este</translation>
+    </message>
+    <message>
+        <source>Save Plan As</source>
+        <translation type="unfinished">Guardar plan como</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation type="unfinished">Abrir plan</translation>
+    </message>
+    <message>
+        <source>The plan %1 is no longer there: it was moved or deleted, so it is taken off the list of recent plans.</source>
+        <translation type="unfinished">El plan %1 ya no está: se ha movido o eliminado, así que se quita de la lista de planes recientes.</translation>
+    </message>
 </context>
 <context>
     <name>PlanLock</name>
@@ -225,6 +918,266 @@ En %2 se conserva una copia del diario con esos cambios.</translation>
         <source>Jubilo ends now: without its lock, a second Jubilo could write over this plan. Remove what stands at that name or make its folder writable, then start Jubilo again.</source>
         <translation>Jubilo se cierra ahora: sin su bloqueo, otro Jubilo podría sobrescribir este plan. Elimina lo que haya con ese nombre o haz que se pueda escribir en su carpeta, y vuelve a iniciar Jubilo.</translation>
     </message>
+    <message>
+        <source>Jubilo is already open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanMenus</name>
+    <message>
+        <source>Menu bar</source>
+        <translation type="unfinished">Barra de menús</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished">&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New Plan…</source>
+        <translation type="unfinished">&amp;Nuevo plan…</translation>
+    </message>
+    <message>
+        <source>New Plan &amp;From This One…</source>
+        <translation type="unfinished">Nuevo plan a &amp;partir de este…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Plan…</source>
+        <translation type="unfinished">&amp;Abrir plan…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation type="unfinished">Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>Save Plan &amp;As…</source>
+        <translation type="unfinished">Guardar plan &amp;como…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Guests…</source>
+        <translation type="unfinished">&amp;Importar invitados…</translation>
+    </message>
+    <message>
+        <source>&amp;Export List as CSV…</source>
+        <translation type="unfinished">&amp;Exportar lista como CSV…</translation>
+    </message>
+    <message>
+        <source>Export &amp;Timetable…</source>
+        <translation type="unfinished">Exportar &amp;horario…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished">&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished">&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished">&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished">&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Rows</source>
+        <translation type="unfinished">&amp;Copiar filas</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Rows</source>
+        <translation type="unfinished">&amp;Pegar filas</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished">&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Plan at a &amp;Glance</source>
+        <translation type="unfinished">Plan de un &amp;vistazo</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished">A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Jubilo</source>
+        <translation type="unfinished">&amp;Acerca de Jubilo</translation>
+    </message>
+</context>
+<context>
+    <name>PlanSheet</name>
+    <message>
+        <source>Guests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address Invitation Was Sent To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSVP?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number in Party</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purchased?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decorations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food and Drinks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ingredients</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Supplies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incidentals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At The Party</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Budget: %1</source>
+        <extracomment>A list&apos;s budget over its amounts on the plan sheet; %1 is the budget as the user typed it, with the currency symbol on its side (&quot;$500&quot;, &quot;500 €&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Holiday Party Plans</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanSummaryText</name>
+    <message>
+        <source>%1, %2 left</source>
+        <translation type="unfinished">%1, quedan %2</translation>
+    </message>
+    <message>
+        <source>Guests: %1 (%2, %3 coming)</source>
+        <translation type="unfinished">Invitados: %1 (%2, asistentes: %3)</translation>
+    </message>
+    <message>
+        <source>Guests: %1 (%2, %3 coming; %4 without a number in their party)</source>
+        <translation type="unfinished">Invitados: %1 (%2, asistentes: %3; %4 sin número de personas)</translation>
+    </message>
+    <message>
+        <source>nothing still to buy</source>
+        <translation type="unfinished">nada por comprar</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3</source>
+        <translation type="unfinished">%1: %2; %3</translation>
+    </message>
+    <message>
+        <source>%1; %2 without an amount</source>
+        <translation type="unfinished">%1; %2 sin importe</translation>
+    </message>
+    <message>
+        <source>Whole party</source>
+        <translation type="unfinished">Toda la fiesta</translation>
+    </message>
+</context>
+<context>
+    <name>PlanTables</name>
+    <message>
+        <source>The %1 table is full: it holds at most %2 rows.</source>
+        <extracomment>%1 is the list&apos;s name, %2 the most rows it holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PreviewLayout</name>
+    <message>
+        <source>Zoom:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Results To Excel File</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QtSystem</name>
+    <message>
+        <source>The web page could not be opened: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create object &quot;%1&quot;</source>
+        <extracomment>%1 is the name of the spreadsheet program&apos;s object, as Excel.Application.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReadOnlySettingsStore</name>
+    <message>
+        <source>The settings store is open for reading only: %1/%2/%3 was not written</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReadablePlan</name>
@@ -234,10 +1187,131 @@ En %2 se conserva una copia del diario con esos cambios.</translation>
     </message>
 </context>
 <context>
+    <name>RowEntry</name>
+    <message>
+        <source>The %1 list is full: it holds at most %2 rows.</source>
+        <extracomment>%1 is the list&apos;s name (&quot;Guests&quot;), %2 the most rows a list holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text in the &quot;%1&quot; box is too long: it has %2 characters, and a cell of the plan holds at most %3. Please shorten it and try again.</source>
+        <extracomment>%1 is the column&apos;s header (&quot;Address&quot;), %2 and %3 counts of characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An entry cannot contain the text &quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;. Please change it and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No row is selected. Please select the row to delete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RowRules</name>
+    <message>
+        <source>it has %1 cells, and the %2 list has %3 columns</source>
+        <translation type="unfinished">tiene %1 celdas y la lista %2 tiene %3 columnas</translation>
+    </message>
+    <message>
+        <source>its &quot;%1&quot; cell is empty</source>
+        <translation type="unfinished">su celda «%1» está vacía</translation>
+    </message>
+    <message>
+        <source>its &quot;%1&quot; cell is &quot;%2&quot;, not &quot;Yes&quot; or &quot;No&quot;</source>
+        <translation type="unfinished">su celda «%1» contiene «%2», no «Yes» ni «No»</translation>
+    </message>
+    <message>
+        <source>its &quot;%1&quot; cell has %2 characters, and a cell holds at most %3</source>
+        <translation type="unfinished">su celda «%1» tiene %2 caracteres y una celda admite como máximo %3</translation>
+    </message>
+    <message>
+        <source>it holds the text &quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;, which a list cannot keep</source>
+        <translation type="unfinished">contiene el texto «||MySeparator11||» o «||MySeparator12||», que una lista no puede guardar</translation>
+    </message>
+</context>
+<context>
+    <name>SampleData</name>
+    <message>
+        <source>the %1 list</source>
+        <extracomment>One list named in &quot;no example row was added to %1&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 and %2 lists</source>
+        <extracomment>Lists named in &quot;no example row was added to %1&quot;: %1 all but the last, joined by &quot;, &quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The example data was loaded, but no example row was added to %1.
+
+</source>
+        <extracomment>%1 names the lists (&quot;the Guests list&quot;); the reasons follow the message.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SaveName</name>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>
         <translation>%1 ya existe. ¿Quieres reemplazarlo?</translation>
+    </message>
+</context>
+<context>
+    <name>SavedPlan</name>
+    <message>
+        <source>The %1 list holds %2 rows in the plan file.</source>
+        <extracomment>%1 is the list&apos;s name, %2 the rows it holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 list holds %2 rows in the settings store.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is &quot;the plan file&quot; or &quot;the settings file&quot;, %2 where it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A list shows at most %1 rows, so only the first %1 are shown. All the rows are kept in the store unchanged, and changes to this list are not saved while it holds more than %1.
+
+To split the plan: make a copy of %2, then remove rows from the %3 entry of the file and of its copy so that each holds at most %1 rows.</source>
+        <extracomment>%1 is the most rows a list holds, %2 the file, %3 the lists&apos; names in the file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A list shows at most %1 rows, so only the first %1 are shown. All the rows are kept in the store unchanged, and changes to these lists are not saved while it holds more than %1.
+
+To split the plan: make a copy of %2, then remove rows from the %3 entry of the file and of its copy so that each holds at most %1 rows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SheetOutput</name>
+    <message>
+        <source>The workbook has no sheet to print</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Skin</name>
+    <message>
+        <source>The skin could not be loaded from %1: %2</source>
+        <extracomment>%1 is the skin file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The skin file %1 is not UTF-8 text</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -382,6 +1456,199 @@ En %2 se conserva una copia del diario con esos cambios.</translation>
         <source>Edit Activity</source>
         <translation>cambio de actividad</translation>
     </message>
+    <message>
+        <source>Move Row</source>
+        <translation type="unfinished">movimiento de fila</translation>
+    </message>
+    <message>
+        <source>Load Sample Data</source>
+        <translation type="unfinished">carga de datos de ejemplo</translation>
+    </message>
+    <message>
+        <source>Music Budget</source>
+        <translation type="unfinished">cambio de presupuesto de música</translation>
+    </message>
+    <message>
+        <source>Decoration Budget</source>
+        <translation type="unfinished">cambio de presupuesto de decoración</translation>
+    </message>
+    <message>
+        <source>Incidental Budget</source>
+        <translation type="unfinished">cambio de presupuesto de gastos varios</translation>
+    </message>
+    <message>
+        <source>Food Budget</source>
+        <translation type="unfinished">cambio de presupuesto de comida</translation>
+    </message>
+    <message>
+        <source>Other Supply Budget</source>
+        <translation type="unfinished">cambio de presupuesto de otros artículos</translation>
+    </message>
+    <message>
+        <source>Party Date</source>
+        <translation type="unfinished">cambio de fecha de la fiesta</translation>
+    </message>
+    <message>
+        <source>New Plan From This One</source>
+        <translation>Nuevo plan a partir de este</translation>
+    </message>
+    <message>
+        <source>Paste Rows</source>
+        <translation type="unfinished">pegado de filas</translation>
+    </message>
+    <message>
+        <source>Import Guests</source>
+        <translation>importación de invitados</translation>
+    </message>
+</context>
+<context>
+    <name>TableColumns</name>
+    <message>
+        <source>Guest(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSVP?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number in Party</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purchased?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ingredients</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TableNames</name>
+    <message>
+        <source>Guests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decorations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food and Drinks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ingredients</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Supplies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incidentals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activities</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TableText</name>
+    <message>
+        <source>Row %1 of %2 holds a store separator (&quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;) and cannot be saved.</source>
+        <extracomment>%1 is the row&apos;s number, %2 the list&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1 of %2 would load back as other rows: its texts make a store separator with the ones around them (&quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;) and cannot be saved.</source>
+        <extracomment>%1 is the row&apos;s number, %2 the list&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TextScan</name>
+    <message>
+        <source>the file is UTF-16 text; please save it as UTF-8 and import that</source>
+        <translation type="unfinished">el archivo es texto UTF-16; guárdalo como UTF-8 e importa ese</translation>
+    </message>
+    <message>
+        <source>it holds a NUL byte, so it is no text file</source>
+        <translation type="unfinished">contiene un byte NUL, así que no es un archivo de texto</translation>
+    </message>
+</context>
+<context>
+    <name>ViewportMath</name>
+    <message>
+        <source>Overflow</source>
+        <extracomment>The error box names the fault: a number too large for its place.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookCopy</name>
+    <message>
+        <source>The workbook could not be read from %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The workbook could not be saved to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>files</name>
@@ -419,341 +1686,6 @@ En %2 se conserva una copia del diario con esos cambios.</translation>
     </message>
 </context>
 <context>
-    <name>jubilo</name>
-    <message>
-        <source>it has %1 cells, and the %2 list has %3 columns</source>
-        <translation>tiene %1 celdas y la lista %2 tiene %3 columnas</translation>
-    </message>
-    <message>
-        <source>its &quot;%1&quot; cell is empty</source>
-        <translation>su celda «%1» está vacía</translation>
-    </message>
-    <message>
-        <source>its &quot;%1&quot; cell is &quot;%2&quot;, not &quot;Yes&quot; or &quot;No&quot;</source>
-        <translation>su celda «%1» contiene «%2», no «Yes» ni «No»</translation>
-    </message>
-    <message>
-        <source>its &quot;%1&quot; cell has %2 characters, and a cell holds at most %3</source>
-        <translation>su celda «%1» tiene %2 caracteres y una celda admite como máximo %3</translation>
-    </message>
-    <message>
-        <source>it holds the text &quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;, which a list cannot keep</source>
-        <translation>contiene el texto «||MySeparator11||» o «||MySeparator12||», que una lista no puede guardar</translation>
-    </message>
-    <message>
-        <source>1 person</source>
-        <translation>1 persona</translation>
-    </message>
-    <message>
-        <source>%1 people</source>
-        <translation>%1 personas</translation>
-    </message>
-    <message>
-        <source>%1 spent, no budget</source>
-        <translation>%1 gastados, sin presupuesto</translation>
-    </message>
-    <message>
-        <source>⚠ %1 of %2 spent, %3 over budget</source>
-        <translation>⚠ %1 gastados de %2, %3 por encima del presupuesto</translation>
-    </message>
-    <message>
-        <source>%1 of %2 spent</source>
-        <translation>%1 gastados de %2</translation>
-    </message>
-    <message>
-        <source>%1 still to buy</source>
-        <translation>%1 por comprar</translation>
-    </message>
-    <message>
-        <source>%1, %2 coming</source>
-        <translation>%1, asistentes: %2</translation>
-    </message>
-    <message>
-        <source>tab-separated</source>
-        <translation>separado por tabuladores</translation>
-    </message>
-    <message>
-        <source>semicolon-separated</source>
-        <translation>separado por punto y coma</translation>
-    </message>
-    <message>
-        <source>comma-separated</source>
-        <translation>separado por comas</translation>
-    </message>
-    <message>
-        <source>Column %1</source>
-        <translation>Columna %1</translation>
-    </message>
-    <message>
-        <source>it holds no guests</source>
-        <translation>no contiene ningún invitado</translation>
-    </message>
-    <message>
-        <source>CSV, %1, %2, with a header row</source>
-        <translation>CSV, %1, %2, con fila de encabezado</translation>
-    </message>
-    <message>
-        <source>CSV, %1, %2, without a header row</source>
-        <translation>CSV, %1, %2, sin fila de encabezado</translation>
-    </message>
-    <message>
-        <source>(no address)</source>
-        <translation>(sin dirección)</translation>
-    </message>
-    <message>
-        <source>the file is larger than %1 MB</source>
-        <translation>el archivo ocupa más de %1 MB</translation>
-    </message>
-    <message>
-        <source>it is a folder, not a file</source>
-        <translation>es una carpeta, no un archivo</translation>
-    </message>
-    <message>
-        <source>it is not a regular file</source>
-        <translation>no es un archivo normal</translation>
-    </message>
-    <message>
-        <source>the file is not there (it may have been moved or deleted)</source>
-        <translation>el archivo no está (puede que se haya movido o eliminado)</translation>
-    </message>
-    <message>
-        <source>the file cannot be read (%1)</source>
-        <translation>el archivo no se puede leer (%1)</translation>
-    </message>
-    <message>
-        <source>No row of Schedules or At The Party has a time that reads as a time, so there is no timetable to export.</source>
-        <translation>Ninguna fila de Preparativos ni de En la fiesta tiene una hora que se entienda como hora, así que no hay ningún horario que exportar.</translation>
-    </message>
-    <message>
-        <source>%1 row %2 &quot;%3&quot;</source>
-        <translation>fila %2 de %1 («%3»)</translation>
-    </message>
-    <message>
-        <source>1 row is left out because its time does not read as a time: %1</source>
-        <translation>Se ha omitido 1 fila porque su hora no se entiende como hora: %1</translation>
-    </message>
-    <message>
-        <source>%1 rows are left out because their time does not read as a time: %2</source>
-        <translation>Se han omitido %1 filas porque su hora no se entiende como hora: %2</translation>
-    </message>
-    <message>
-        <source>, and %1 more</source>
-        <translation> y %1 más</translation>
-    </message>
-    <message>
-        <source>it starts a quoted cell that is never closed</source>
-        <translation>abre una celda entre comillas que nunca se cierra</translation>
-    </message>
-    <message>
-        <source>it has a quote inside a cell that is not quoted</source>
-        <translation>tiene unas comillas dentro de una celda que no está entre comillas</translation>
-    </message>
-    <message>
-        <source>it has a cell longer than 1 MB</source>
-        <translation>tiene una celda de más de 1 MB</translation>
-    </message>
-    <message>
-        <source>it has a row longer than 4 MB</source>
-        <translation>tiene una fila de más de 4 MB</translation>
-    </message>
-    <message>
-        <source>there is not enough memory to read it</source>
-        <translation>no hay memoria suficiente para leerla</translation>
-    </message>
-    <message>
-        <source>it would make the %1 list longer than the %2 rows a list holds</source>
-        <translation>haría que la lista %1 superara las %2 filas que admite una lista</translation>
-    </message>
-    <message>
-        <source>the file is UTF-16 text; please save it as UTF-8 and import that</source>
-        <translation>el archivo es texto UTF-16; guárdalo como UTF-8 e importa ese</translation>
-    </message>
-    <message>
-        <source>it holds a NUL byte, so it is no text file</source>
-        <translation>contiene un byte NUL, así que no es un archivo de texto</translation>
-    </message>
-    <message>
-        <source>%1, %2 left</source>
-        <translation>%1, quedan %2</translation>
-    </message>
-    <message>
-        <source>Guests: %1 (%2, %3 coming)</source>
-        <translation>Invitados: %1 (%2, asistentes: %3)</translation>
-    </message>
-    <message>
-        <source>Guests: %1 (%2, %3 coming; %4 without a number in their party)</source>
-        <translation>Invitados: %1 (%2, asistentes: %3; %4 sin número de personas)</translation>
-    </message>
-    <message>
-        <source>nothing still to buy</source>
-        <translation>nada por comprar</translation>
-    </message>
-    <message>
-        <source>%1: %2; %3</source>
-        <translation>%1: %2; %3</translation>
-    </message>
-    <message>
-        <source>%1; %2 without an amount</source>
-        <translation>%1; %2 sin importe</translation>
-    </message>
-    <message>
-        <source>Whole party</source>
-        <translation>Toda la fiesta</translation>
-    </message>
-    <message>
-        <source>PNG Images</source>
-        <translation>Imágenes PNG</translation>
-    </message>
-    <message>
-        <source>Save Chart as PNG</source>
-        <translation>Guardar gráfico como PNG</translation>
-    </message>
-    <message>
-        <source>Plan at a Glance</source>
-        <translation>Plan de un vistazo</translation>
-    </message>
-    <message>
-        <source>The chart could not be saved to %1: %2</source>
-        <translation>No se ha podido guardar el gráfico en %1: %2</translation>
-    </message>
-    <message>
-        <source>The chart could not be made into a PNG picture.</source>
-        <translation>No se ha podido convertir el gráfico en una imagen PNG.</translation>
-    </message>
-    <message>
-        <source>The chart is saved as %1.</source>
-        <translation>El gráfico se ha guardado como %1.</translation>
-    </message>
-    <message>
-        <source>%1 · %2 invited, %3 coming</source>
-        <translation>%1 · %2 en total, asistentes: %3</translation>
-    </message>
-    <message>
-        <source>no budget</source>
-        <translation>sin presupuesto</translation>
-    </message>
-    <message>
-        <source>⚠ %1 over</source>
-        <translation>⚠ %1 de más</translation>
-    </message>
-    <message>
-        <source>%1: %2.</source>
-        <translation>%1: %2.</translation>
-    </message>
-    <message>
-        <source>The file could not be written to %1: %2</source>
-        <translation>No se ha podido escribir el archivo en %1: %2</translation>
-    </message>
-    <message>
-        <source>CSV Files</source>
-        <translation>Archivos CSV</translation>
-    </message>
-    <message>
-        <source>iCalendar Files</source>
-        <translation>Archivos iCalendar</translation>
-    </message>
-    <message>
-        <source>Export Timetable</source>
-        <translation>Exportar horario</translation>
-    </message>
-    <message>
-        <source>The party&apos;s date &quot;%1&quot; does not read as a date. On which day is the party?</source>
-        <translation>La fecha de la fiesta, «%1», no se entiende como fecha. ¿Qué día es la fiesta?</translation>
-    </message>
-    <message>
-        <source>The timetable is saved as %1.</source>
-        <translation>El horario se ha guardado como %1.</translation>
-    </message>
-    <message>
-        <source>Jubilo Plans</source>
-        <translation>Planes de Jubilo</translation>
-    </message>
-    <message>
-        <source>The plan %1 is open in another Jubilo: switch to that window to work on it.</source>
-        <translation>El plan %1 está abierto en otro Jubilo: cambia a esa ventana para trabajar en él.</translation>
-    </message>
-    <message>
-        <source>Menu bar</source>
-        <translation>Barra de menús</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>&amp;New Plan…</source>
-        <translation>&amp;Nuevo plan…</translation>
-    </message>
-    <message>
-        <source>New Plan &amp;From This One…</source>
-        <translation>Nuevo plan a &amp;partir de este…</translation>
-    </message>
-    <message>
-        <source>&amp;Open Plan…</source>
-        <translation>&amp;Abrir plan…</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>Abrir &amp;reciente</translation>
-    </message>
-    <message>
-        <source>Save Plan &amp;As…</source>
-        <translation>Guardar plan &amp;como…</translation>
-    </message>
-    <message>
-        <source>&amp;Import Guests…</source>
-        <translation>&amp;Importar invitados…</translation>
-    </message>
-    <message>
-        <source>&amp;Export List as CSV…</source>
-        <translation>&amp;Exportar lista como CSV…</translation>
-    </message>
-    <message>
-        <source>Export &amp;Timetable…</source>
-        <translation>Exportar &amp;horario…</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Editar</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Deshacer</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rehacer</translation>
-    </message>
-    <message>
-        <source>&amp;Copy Rows</source>
-        <translation>&amp;Copiar filas</translation>
-    </message>
-    <message>
-        <source>&amp;Paste Rows</source>
-        <translation>&amp;Pegar filas</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Ver</translation>
-    </message>
-    <message>
-        <source>Plan at a &amp;Glance</source>
-        <translation>Plan de un &amp;vistazo</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>A&amp;yuda</translation>
-    </message>
-    <message>
-        <source>&amp;About Jubilo</source>
-        <translation>&amp;Acerca de Jubilo</translation>
-    </message>
-</context>
-<context>
     <name>jubilo::BudgetChart</name>
     <message>
         <source>Budget</source>
@@ -770,53 +1702,6 @@ En %2 se conserva una copia del diario con esos cambios.</translation>
     <message>
         <source>Budget and spending chart</source>
         <translation>Gráfico de presupuesto y gasto</translation>
-    </message>
-</context>
-<context>
-    <name>jubilo::CardReader</name>
-    <message>
-        <source>it is outside any card (a card starts with BEGIN:VCARD)</source>
-        <translation>está fuera de cualquier tarjeta (una tarjeta empieza por BEGIN:VCARD)</translation>
-    </message>
-    <message>
-        <source>it is written in quoted-printable (vCard 2.1), which Jubilo does not read; please export the contacts as vCard 3.0 or 4.0</source>
-        <translation>está escrita en quoted-printable (vCard 2.1), que Jubilo no lee; exporta los contactos como vCard 3.0 o 4.0</translation>
-    </message>
-    <message>
-        <source>a card begins inside another card</source>
-        <translation>una tarjeta empieza dentro de otra</translation>
-    </message>
-    <message>
-        <source>the card that starts here has no name (neither FN nor N)</source>
-        <translation>la tarjeta que empieza aquí no tiene nombre (ni FN ni N)</translation>
-    </message>
-    <message>
-        <source>the file holds more than %L1 guests, more than a list holds</source>
-        <translation>el archivo contiene más de %L1 invitados, más de los que admite una lista</translation>
-    </message>
-    <message>
-        <source>the card that starts here never ends (END:VCARD is missing)</source>
-        <translation>la tarjeta que empieza aquí no termina nunca (falta END:VCARD)</translation>
-    </message>
-    <message>
-        <source>it holds no guests</source>
-        <translation>no contiene ningún invitado</translation>
-    </message>
-    <message>
-        <source>vCard %1, %2</source>
-        <translation>vCard %1, %2</translation>
-    </message>
-    <message>
-        <source>Name (FN or N)</source>
-        <translation>Nombre (FN o N)</translation>
-    </message>
-    <message>
-        <source>Address (first ADR)</source>
-        <translation>Dirección (primer ADR)</translation>
-    </message>
-    <message>
-        <source>Cards without an address: %L1. Their &quot;Address&quot; reads &quot;%2&quot;; change it in the list.</source>
-        <translation>Tarjetas sin dirección: %L1. Su «Dirección» dice «%2»; cámbiala en la lista.</translation>
     </message>
 </context>
 <context>
@@ -915,40 +1800,6 @@ En %2 se conserva una copia del diario con esos cambios.</translation>
     </message>
 </context>
 <context>
-    <name>jubilo::LineUnfolder</name>
-    <message>
-        <source>the line is longer than %1 MB</source>
-        <translation>la línea ocupa más de %1 MB</translation>
-    </message>
-</context>
-<context>
-    <name>jubilo::ListExport</name>
-    <message>
-        <source>Saves the list on show (the tab chosen last) as a CSV file for spreadsheet programs</source>
-        <translation>Guarda la lista visible (la de la última pestaña elegida) como archivo CSV para programas de hojas de cálculo</translation>
-    </message>
-    <message>
-        <source>Saves Schedules and At The Party as calendar events on the party&apos;s date (an .ics file)</source>
-        <translation>Guarda Preparativos y En la fiesta como eventos de calendario en la fecha de la fiesta (un archivo .ics)</translation>
-    </message>
-    <message>
-        <source>Export List as CSV</source>
-        <translation>Exportar lista como CSV</translation>
-    </message>
-    <message>
-        <source>The %1 list is saved as %2.</source>
-        <translation>La lista %1 se ha guardado como %2.</translation>
-    </message>
-    <message>
-        <source>Export Timetable</source>
-        <translation>Exportar horario</translation>
-    </message>
-    <message>
-        <source>Party Timetable</source>
-        <translation>Horario de la fiesta</translation>
-    </message>
-</context>
-<context>
     <name>jubilo::MainWindow</name>
     <message>
         <source>Nothing was pasted into the %1 list: line %2 of the pasted text cannot go in, because %3.</source>
@@ -990,43 +1841,31 @@ Planifica una fiesta y obtén una hoja de cálculo imprimible con el plan.
         <source>About Jubilo</source>
         <translation>Acerca de Jubilo</translation>
     </message>
-</context>
-<context>
-    <name>jubilo::PlanFiles</name>
     <message>
-        <source>%1 is the plan open now: choose another name.</source>
-        <translation>%1 es el plan que está abierto ahora: elige otro nombre.</translation>
-    </message>
-    <message>
-        <source>New Plan</source>
-        <translation>Nuevo plan</translation>
-    </message>
-    <message>
-        <source>New Plan From This One</source>
-        <translation>Nuevo plan a partir de este</translation>
-    </message>
-    <message>
-        <source>Save Plan As</source>
-        <translation>Guardar plan como</translation>
-    </message>
-    <message>
-        <source>Open Plan</source>
-        <translation>Abrir plan</translation>
-    </message>
-    <message>
-        <source>The plan %1 is no longer there: it was moved or deleted, so it is taken off the list of recent plans.</source>
-        <translation>El plan %1 ya no está: se ha movido o eliminado, así que se quita de la lista de planes recientes.</translation>
+        <source>Questions? Please contact Team Tarvel at %1</source>
+        <extracomment>The Help button&apos;s message; %1 is the contact page&apos;s web address.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>jubilo::PlanHistory</name>
     <message>
         <source>&amp;Undo</source>
+        <extracomment>The Edit menu&apos;s Undo with the step it undoes, as &quot;Undo Delete Guest&quot;.</extracomment>
         <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
+        <extracomment>The Edit menu&apos;s Redo with the step it redoes, as &quot;Redo Delete Guest&quot;.</extracomment>
         <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1037,61 +1876,60 @@ Planifica una fiesta y obtén una hoja de cálculo imprimible con el plan.
     </message>
 </context>
 <context>
-    <name>jubilo::RowGatherer</name>
+    <name>jubilo::PreviewWindow</name>
     <message>
-        <source>it has more than %1 columns</source>
-        <translation>tiene más de %1 columnas</translation>
+        <source>Print…</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the file holds more than %L1 guests, more than a list holds</source>
-        <translation>el archivo contiene más de %L1 invitados, más de los que admite una lista</translation>
-    </message>
-</context>
-<context>
-    <name>jubilo::step_names</name>
-    <message>
-        <source>Move Row</source>
-        <translation>movimiento de fila</translation>
+        <source>Save as PDF…</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Load Sample Data</source>
-        <translation>carga de datos de ejemplo</translation>
+        <source>Copy picture</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Music Budget</source>
-        <translation>cambio de presupuesto de música</translation>
+        <source>The picture is empty</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Decoration Budget</source>
-        <translation>cambio de presupuesto de decoración</translation>
+        <source>Save File</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Incidental Budget</source>
-        <translation>cambio de presupuesto de gastos varios</translation>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Food Budget</source>
-        <translation>cambio de presupuesto de comida</translation>
+        <source>Done.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Other Supply Budget</source>
-        <translation>cambio de presupuesto de otros artículos</translation>
+        <source>Excel Files</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Party Date</source>
-        <translation>cambio de fecha de la fiesta</translation>
+        <source>PDF Files</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>New Plan From This One</source>
-        <translation>nuevo plan a partir de este</translation>
+        <source>%1 is the workbook this preview shows, which is deleted when the preview closes. Please save the copy under another name.</source>
+        <extracomment>%1 is the name of the file the user chose.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Paste Rows</source>
-        <translation>pegado de filas</translation>
+        <source>No printer is set up on this computer, so the sheet cannot be printed from here. Use &quot;Save as PDF…&quot; to keep it as a PDF file, which any computer with a printer can print.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Import Guests</source>
-        <translation>importación de invitados</translation>
+        <source>There is no picture to copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no main window to go back to.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1111,6 +1949,16 @@ A copy of the journal with those changes is kept in %2.</source>
         <translation>Jubilo ha encontrado cambios en el archivo de configuración %1 en el diario de cambios que guarda junto a él, pero el archivo ya no es aquel en el que se hicieron (otro programa lo ha sustituido), así que no se han aplicado y el archivo se queda como está.
 
 En %2 se conserva una copia del diario con esos cambios.</translation>
+    </message>
+    <message>
+        <source>No free name for a copy of the settings file was found beside %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file %1 had lines that could not be read. Jubilo keeps what it could read and writes the file afresh, so those lines will be gone from it.
+
+A copy of the file as it was is kept in %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -2,10 +2,102 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>guest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>decoration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>food and drinks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ingredient</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>other supply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>incidental</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>activity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A button&apos;s name for screen readers: its caption (&quot;Add&quot;), then what one row is (&quot;guest&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 budget</source>
+        <extracomment>A budget box&apos;s name for screen readers; %1 is the list&apos;s name (&quot;Music&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BitmapPicture</name>
+    <message>
+        <source>The picture is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is not enough memory for a %1 x %2 picture</source>
+        <extracomment>%1 and %2 are the picture&apos;s width and height in pixels.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BudgetTips</name>
     <message>
         <source>&quot;%1&quot; does not read as an amount, so this list has no budget in the plan&apos;s figures. The text is kept as typed.</source>
         <translation>«&#xa0;%1&#xa0;» n’est pas reconnu comme un montant&#xa0;: cette liste n’a donc pas de budget dans les chiffres du projet. Le texte est conservé tel que vous l’avez saisi.</translation>
+    </message>
+</context>
+<context>
+    <name>ChartSaving</name>
+    <message>
+        <source>PNG Images</source>
+        <translation type="unfinished">Images PNG</translation>
+    </message>
+    <message>
+        <source>Save Chart as PNG</source>
+        <translation type="unfinished">Enregistrer le graphique en PNG</translation>
+    </message>
+    <message>
+        <source>Plan at a Glance</source>
+        <translation type="unfinished">Vue d’ensemble du projet</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved to %1: %2</source>
+        <translation type="unfinished">Le graphique n’a pas pu être enregistré dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The chart could not be made into a PNG picture.</source>
+        <translation type="unfinished">Le graphique n’a pas pu être converti en image PNG.</translation>
+    </message>
+    <message>
+        <source>The chart is saved as %1.</source>
+        <translation type="unfinished">Le graphique est enregistré sous %1.</translation>
     </message>
 </context>
 <context>
@@ -23,6 +115,60 @@
         <translation>la date de la fête «&#xa0;%1&#xa0;» n’est pas reconnue comme une date&#xa0;; saisissez-en une dans le champ Date de la fenêtre, par exemple 24/12/2026</translation>
     </message>
     <message>
+        <source>standard output could not be written</source>
+        <translation>la sortie standard n’a pas pu être écrite</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs the name of the file to write</source>
+        <extracomment>%1 is the option, as --pdf.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning: the stored %1 list holds %2 rows; a list holds at most %3, so the sheet shows only the first %3.</source>
+        <extracomment>%1 is the list&apos;s name, %2 the rows stored, %3 the most a list holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning: the stored %1 list holds %2 rows; a list holds at most %3, so the summary counts only the first %3.</source>
+        <extracomment>%1 is the list&apos;s name, %2 the rows stored, %3 the most a list holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning: the stored %1 list holds %2 rows; a list holds at most %3, so the timetable holds only the first %3.</source>
+        <extracomment>%1 is the list&apos;s name, %2 the rows stored, %3 the most a list holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The timetable was not written to %1: %2</source>
+        <extracomment>%1 is the file&apos;s name, %2 the reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the window is not opened from here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--lang needs a language, such as de or fr_CA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--lang: %1 is not a language</source>
+        <extracomment>%1 is what the user typed after --lang.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage: jubilo [PLAN]              open the window to plan the party
        jubilo --pdf FILE [PLAN]   write the plan&apos;s sheet to FILE as a PDF
        jubilo --xls FILE [PLAN]   write the plan&apos;s workbook to FILE (Excel 97 .xls)
@@ -34,6 +180,8 @@
                                   party to FILE as calendar events (iCalendar)
        jubilo --version           show the program&apos;s version
        jubilo --help              show this help
+Any of these may start with --lang LANGUAGE (de, fr, es, en_GB...) to
+speak that language and use its money and dates for this run.
 
 PLAN is a plan file (*.jubilo); without one, the stored plan
 (~/.config/Tarvel.ini) is used.
@@ -46,38 +194,419 @@ Exit status: 0 done; 1 the plan could not be read, its date does not read
 as a date or no row has a time (--ics), or the file or the output could
 not be built or written; 2 the command line is none of the forms above.
 </source>
-        <translation>Usage&#xa0;: jubilo [PROJET]                ouvre la fenêtre pour organiser la fête
-        jubilo --pdf FICHIER [PROJET]  écrit la feuille du projet dans FICHIER,
-                                       au format PDF
-        jubilo --xls FICHIER [PROJET]  écrit le classeur du projet dans FICHIER
-                                       (Excel 97 .xls)
-        jubilo --summary [PROJET]      affiche les invités du projet, ses
-                                       dépenses et ce qui reste à acheter, une
-                                       ligne par liste de dépenses
-        jubilo --summary --json [PROJET]
-                                       les mêmes chiffres en un seul objet JSON
-        jubilo --ics FICHIER [PROJET]  écrit le planning et les activités
-                                       pendant la fête dans FICHIER, sous forme
-                                       d’événements d’agenda (iCalendar)
-        jubilo --version               affiche la version du programme
-        jubilo --help                  affiche cette aide
-
-PROJET est un fichier de projet (*.jubilo)&#xa0;; sans lui, le projet enregistré
-(~/.config/Tarvel.ini) est utilisé.
-
---pdf, --xls, --ics et --summary n’ouvrent aucune fenêtre et fonctionnent
-sans affichage graphique. Ils ne font que lire le projet&#xa0;; --pdf, --xls et
---ics ne remplacent FICHIER qu’une fois le nouveau fichier complet.
-
-Code de sortie&#xa0;: 0 terminé&#xa0;; 1 le projet n’a pas pu être lu, sa date n’est
-pas reconnue comme une date ou aucune ligne n’a d’heure (--ics), ou le
-fichier ou la sortie n’a pas pu être produit ou écrit&#xa0;; 2 la ligne de
-commande ne correspond à aucune des formes ci-dessus.
-</translation>
+        <extracomment>Keep the command lines, option names, PLAN and FILE as they are; lines of about 80 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CursorFile</name>
+    <message>
+        <source>The file is not a cursor file</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>standard output could not be written</source>
-        <translation>la sortie standard n’a pas pu être écrite</translation>
+        <source>The cursor file could not be opened: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cursor file could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DelimitedReader</name>
+    <message>
+        <source>a quoted field is never closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a quote stands inside an unquoted field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a field is longer than 1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a row is longer than 4 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is not enough memory to read it</source>
+        <translation type="unfinished">la mémoire est insuffisante pour lire le texte</translation>
+    </message>
+</context>
+<context>
+    <name>EntryReminders</name>
+    <message>
+        <source>You forgot to input all entries for guest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for music.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for decorations.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for incidentals.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for ingredients.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for other supplies.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for schedules.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for activities.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to input all entries for food.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ErrorBox</name>
+    <message>
+        <source>Application Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at line %1</source>
+        <extracomment>Follows the name of the failing procedure; %1 is the number of the step that failed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <extracomment>%1 is the support mail address.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ErrorTrap</name>
+    <message>
+        <source>Out of memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportSaving</name>
+    <message>
+        <source>The file could not be written to %1: %2</source>
+        <translation type="unfinished">Le fichier n’a pas pu être écrit dans %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FigureTexts</name>
+    <message>
+        <source>1 guest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 guests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 person</source>
+        <translation type="unfinished">1 personne</translation>
+    </message>
+    <message>
+        <source>%1 people</source>
+        <translation type="unfinished">%1 personnes</translation>
+    </message>
+    <message>
+        <source>%1 spent, no budget</source>
+        <translation type="unfinished">%1 dépensés, pas de budget</translation>
+    </message>
+    <message>
+        <source>⚠ %1 of %2 spent, %3 over budget</source>
+        <translation type="unfinished">⚠ %1 dépensés sur %2, budget dépassé de %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2 spent</source>
+        <translation type="unfinished">%1 dépensés sur %2</translation>
+    </message>
+    <message>
+        <source>%1 still to buy</source>
+        <translation type="unfinished">%1 à acheter</translation>
+    </message>
+    <message>
+        <source>%1, %2 coming</source>
+        <translation type="unfinished">%1 (présentes&#xa0;: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>Form</name>
+    <message>
+        <source>Start Creating Template</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Sample/Example Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSVP:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number in Party:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purchased:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food and Drinks Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Budget:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ingredients</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ingredients:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decorations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incidentals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food &amp;&amp; Drinks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Supplies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At The Party</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GlanceTexts</name>
+    <message>
+        <source>%1 · %2 invited, %3 coming</source>
+        <translation type="unfinished">%1 · %2 au total (présentes&#xa0;: %3)</translation>
+    </message>
+    <message>
+        <source>1 guest without a number in their party is not counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 guests without a number in their party are not counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no budget</source>
+        <translation type="unfinished">pas de budget</translation>
+    </message>
+    <message>
+        <source>⚠ %1 over</source>
+        <translation type="unfinished">⚠ dépassé de %1</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation type="unfinished">%1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>GuestCsv</name>
+    <message>
+        <source>tab-separated</source>
+        <translation type="unfinished">séparé par des tabulations</translation>
+    </message>
+    <message>
+        <source>semicolon-separated</source>
+        <translation type="unfinished">séparé par des points-virgules</translation>
+    </message>
+    <message>
+        <source>comma-separated</source>
+        <translation type="unfinished">séparé par des virgules</translation>
+    </message>
+    <message>
+        <source>it has more than %1 columns</source>
+        <translation type="unfinished">elle compte plus de %1 colonnes</translation>
+    </message>
+    <message>
+        <source>the file holds more than %L1 guests, more than a list holds</source>
+        <translation type="unfinished">le fichier contient plus de %L1 invités, plus qu’une liste ne peut en contenir</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation type="unfinished">Colonne %1</translation>
+    </message>
+    <message>
+        <source>it holds no guests</source>
+        <translation type="unfinished">il ne contient aucun invité</translation>
+    </message>
+    <message>
+        <source>CSV, %1, %2, with a header row</source>
+        <translation type="unfinished">CSV, %1, %2, avec ligne d’en-tête</translation>
+    </message>
+    <message>
+        <source>CSV, %1, %2, without a header row</source>
+        <translation type="unfinished">CSV, %1, %2, sans ligne d’en-tête</translation>
+    </message>
+</context>
+<context>
+    <name>GuestVCard</name>
+    <message>
+        <source>(no address)</source>
+        <translation type="unfinished">(sans adresse)</translation>
+    </message>
+    <message>
+        <source>it is outside any card (a card starts with BEGIN:VCARD)</source>
+        <translation type="unfinished">elle se trouve en dehors de toute carte (une carte commence par BEGIN:VCARD)</translation>
+    </message>
+    <message>
+        <source>it is written in quoted-printable (vCard 2.1), which Jubilo does not read; please export the contacts as vCard 3.0 or 4.0</source>
+        <translation type="unfinished">elle est écrite en quoted-printable (vCard 2.1), que Jubilo ne lit pas&#xa0;; exportez les contacts au format vCard 3.0 ou 4.0</translation>
+    </message>
+    <message>
+        <source>a card begins inside another card</source>
+        <translation type="unfinished">une carte commence à l’intérieur d’une autre carte</translation>
+    </message>
+    <message>
+        <source>the card that starts here has no name (neither FN nor N)</source>
+        <translation type="unfinished">la carte qui commence ici n’a pas de nom (ni FN ni N)</translation>
+    </message>
+    <message>
+        <source>the file holds more than %L1 guests, more than a list holds</source>
+        <translation type="unfinished">le fichier contient plus de %L1 invités, plus qu’une liste ne peut en contenir</translation>
+    </message>
+    <message>
+        <source>the card that starts here never ends (END:VCARD is missing)</source>
+        <translation type="unfinished">la carte qui commence ici ne se termine jamais (END:VCARD manque)</translation>
+    </message>
+    <message>
+        <source>it holds no guests</source>
+        <translation type="unfinished">il ne contient aucun invité</translation>
+    </message>
+    <message>
+        <source>vCard %1, %2</source>
+        <translation type="unfinished">vCard %1, %2</translation>
+    </message>
+    <message>
+        <source>Name (FN or N)</source>
+        <translation type="unfinished">Nom (FN ou N)</translation>
+    </message>
+    <message>
+        <source>Address (first ADR)</source>
+        <translation type="unfinished">Adresse (premier ADR)</translation>
+    </message>
+    <message>
+        <source>Cards without an address: %L1. Their &quot;Address&quot; reads &quot;%2&quot;; change it in the list.</source>
+        <translation type="unfinished">Cartes sans adresse&#xa0;: %L1. Leur «&#xa0;Adresse&#xa0;» indique «&#xa0;%2&#xa0;»&#xa0;; modifiez-la dans la liste.</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 MB</source>
+        <translation type="unfinished">la ligne dépasse %1 Mo</translation>
     </message>
 </context>
 <context>
@@ -92,6 +621,72 @@ commande ne correspond à aucune des formes ci-dessus.
     </message>
 </context>
 <context>
+    <name>ImportFile</name>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation type="unfinished">le fichier dépasse %1 Mo</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation type="unfinished">c’est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation type="unfinished">ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the file is not there (it may have been moved or deleted)</source>
+        <translation type="unfinished">le fichier n’existe pas (il a peut-être été déplacé ou supprimé)</translation>
+    </message>
+    <message>
+        <source>the file cannot be read (%1)</source>
+        <translation type="unfinished">le fichier ne peut pas être lu (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>ListExport</name>
+    <message>
+        <source>CSV Files</source>
+        <translation type="unfinished">Fichiers CSV</translation>
+    </message>
+    <message>
+        <source>iCalendar Files</source>
+        <translation type="unfinished">Fichiers iCalendar</translation>
+    </message>
+    <message>
+        <source>Export Timetable</source>
+        <translation type="unfinished">Exporter le programme de la fête</translation>
+    </message>
+    <message>
+        <source>The party&apos;s date &quot;%1&quot; does not read as a date. On which day is the party?</source>
+        <translation type="unfinished">La date de la fête «&#xa0;%1&#xa0;» n’est pas reconnue comme une date. Quel jour a lieu la fête&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The timetable is saved as %1.</source>
+        <translation type="unfinished">Le programme de la fête est enregistré sous %1.</translation>
+    </message>
+    <message>
+        <source>Saves the list on show (the tab chosen last) as a CSV file for spreadsheet programs</source>
+        <translation type="unfinished">Enregistre la liste affichée (celle de l’onglet choisi en dernier) dans un fichier CSV pour les tableurs</translation>
+    </message>
+    <message>
+        <source>Saves Schedules and At The Party as calendar events on the party&apos;s date (an .ics file)</source>
+        <translation type="unfinished">Enregistre les listes «&#xa0;Planning&#xa0;» et «&#xa0;Pendant la fête&#xa0;» comme événements d’agenda à la date de la fête (un fichier .ics)</translation>
+    </message>
+    <message>
+        <source>Export List as CSV</source>
+        <translation type="unfinished">Exporter la liste en CSV</translation>
+    </message>
+    <message>
+        <source>The %1 list is saved as %2.</source>
+        <translation type="unfinished">La liste «&#xa0;%1&#xa0;» est enregistrée sous %2.</translation>
+    </message>
+    <message>
+        <source>Party Timetable</source>
+        <translation type="unfinished">Programme de la fête</translation>
+    </message>
+</context>
+<context>
     <name>PageLimits</name>
     <message>
         <source>The page margins leave no room to print: they take %1 by %2 inches of paper %3 by %4 inches</source>
@@ -100,6 +695,71 @@ commande ne correspond à aucune des formes ci-dessus.
     <message>
         <source>The sheet would print on %1 pages (%2 across, %3 down); at most %4 pages print. A smaller print area or zoom, or narrower margins, print fewer.</source>
         <translation>La feuille s’imprimerait sur %1 pages (%2 en largeur, %3 en hauteur)&#xa0;; %4 pages au plus peuvent être imprimées. Une zone d’impression ou un zoom plus petits, ou des marges plus étroites, réduisent le nombre de pages.</translation>
+    </message>
+</context>
+<context>
+    <name>PagePrinting</name>
+    <message>
+        <source>The printer could not be started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer could not start a new page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer reported an error; the pages may not have printed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PartyTimetable</name>
+    <message>
+        <source>No row of Schedules or At The Party has a time that reads as a time, so there is no timetable to export.</source>
+        <translation type="unfinished">Aucune ligne des listes «&#xa0;Planning&#xa0;» et «&#xa0;Pendant la fête&#xa0;» n’a une heure reconnue comme telle&#xa0;: il n’y a donc pas de programme à exporter.</translation>
+    </message>
+    <message>
+        <source>%1 row %2 &quot;%3&quot;</source>
+        <translation type="unfinished">%1, ligne %2 («&#xa0;%3&#xa0;»)</translation>
+    </message>
+    <message>
+        <source>1 row is left out because its time does not read as a time: %1</source>
+        <translation type="unfinished">Une ligne est laissée de côté, car son heure n’est pas reconnue comme une heure&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 rows are left out because their time does not read as a time: %2</source>
+        <translation type="unfinished">%1 lignes sont laissées de côté, car leur heure n’est pas reconnue comme une heure&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>, and %1 more</source>
+        <translation type="unfinished"> et %1 de plus</translation>
+    </message>
+</context>
+<context>
+    <name>PastedRows</name>
+    <message>
+        <source>it starts a quoted cell that is never closed</source>
+        <translation type="unfinished">elle ouvre une cellule entre guillemets qui n’est jamais fermée</translation>
+    </message>
+    <message>
+        <source>it has a quote inside a cell that is not quoted</source>
+        <translation type="unfinished">elle contient un guillemet dans une cellule qui n’est pas entre guillemets</translation>
+    </message>
+    <message>
+        <source>it has a cell longer than 1 MB</source>
+        <translation type="unfinished">elle contient une cellule de plus de 1 Mo</translation>
+    </message>
+    <message>
+        <source>it has a row longer than 4 MB</source>
+        <translation type="unfinished">elle fait partie d’une ligne de tableau de plus de 4 Mo</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to read it</source>
+        <translation type="unfinished">la mémoire est insuffisante pour lire le texte</translation>
+    </message>
+    <message>
+        <source>it would make the %1 list longer than the %2 rows a list holds</source>
+        <translation type="unfinished">elle rendrait la liste «&#xa0;%1&#xa0;» plus longue que les %2 lignes qu’une liste peut contenir</translation>
     </message>
 </context>
 <context>
@@ -211,6 +871,38 @@ Une copie du journal avec ces modifications est conservée dans %2.</translation
         <source>The plan %1 is read-only: you can look at it and print it, but changes to it cannot be kept. To change it, save a copy with File &gt; Save Plan As…</source>
         <translation>Le projet %1 est en lecture seule&#xa0;: vous pouvez le consulter et l’imprimer, mais ses modifications ne peuvent pas être conservées. Pour le modifier, enregistrez-en une copie avec Fichier &gt; Enregistrer le projet sous…</translation>
     </message>
+    <message>
+        <source>Jubilo Plans</source>
+        <translation type="unfinished">Projets Jubilo</translation>
+    </message>
+    <message>
+        <source>The plan %1 is open in another Jubilo: switch to that window to work on it.</source>
+        <translation type="unfinished">Le projet %1 est ouvert dans une autre instance de Jubilo&#xa0;: passez à cette fenêtre pour y travailler.</translation>
+    </message>
+    <message>
+        <source>%1 is the plan open now: choose another name.</source>
+        <translation type="unfinished">%1 est le projet actuellement ouvert&#xa0;: choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>New Plan</source>
+        <translation type="unfinished">Nouveau projet</translation>
+    </message>
+    <message>
+        <source>New Plan From This One</source>
+        <translation>Nouveau projet à partir de celui-ci</translation>
+    </message>
+    <message>
+        <source>Save Plan As</source>
+        <translation type="unfinished">Enregistrer le projet sous</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation type="unfinished">Ouvrir un projet</translation>
+    </message>
+    <message>
+        <source>The plan %1 is no longer there: it was moved or deleted, so it is taken off the list of recent plans.</source>
+        <translation type="unfinished">Le projet %1 n’existe plus&#xa0;: il a été déplacé ou supprimé&#xa0;; il est donc retiré de la liste des projets récents.</translation>
+    </message>
 </context>
 <context>
     <name>PlanLock</name>
@@ -226,6 +918,266 @@ Une copie du journal avec ces modifications est conservée dans %2.</translation
         <source>Jubilo ends now: without its lock, a second Jubilo could write over this plan. Remove what stands at that name or make its folder writable, then start Jubilo again.</source>
         <translation>Jubilo s’arrête maintenant&#xa0;: sans son verrou, une seconde instance de Jubilo pourrait écraser ce projet. Supprimez ce qui porte ce nom ou rendez son dossier accessible en écriture, puis relancez Jubilo.</translation>
     </message>
+    <message>
+        <source>Jubilo is already open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanMenus</name>
+    <message>
+        <source>Menu bar</source>
+        <translation type="unfinished">Barre de menus</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished">&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New Plan…</source>
+        <translation type="unfinished">&amp;Nouveau projet…</translation>
+    </message>
+    <message>
+        <source>New Plan &amp;From This One…</source>
+        <translation type="unfinished">Nouveau projet à &amp;partir de celui-ci…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Plan…</source>
+        <translation type="unfinished">&amp;Ouvrir un projet…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation type="unfinished">Ouvrir un projet &amp;récent</translation>
+    </message>
+    <message>
+        <source>Save Plan &amp;As…</source>
+        <translation type="unfinished">Enregistrer le projet &amp;sous…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Guests…</source>
+        <translation type="unfinished">&amp;Importer des invités…</translation>
+    </message>
+    <message>
+        <source>&amp;Export List as CSV…</source>
+        <translation type="unfinished">&amp;Exporter la liste en CSV…</translation>
+    </message>
+    <message>
+        <source>Export &amp;Timetable…</source>
+        <translation type="unfinished">Exporter le pro&amp;gramme de la fête…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished">&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished">É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished">&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished">&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Rows</source>
+        <translation type="unfinished">&amp;Copier les lignes</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Rows</source>
+        <translation type="unfinished">Co&amp;ller les lignes</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished">&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Plan at a &amp;Glance</source>
+        <translation type="unfinished">&amp;Vue d’ensemble du projet</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished">Aid&amp;e</translation>
+    </message>
+    <message>
+        <source>&amp;About Jubilo</source>
+        <translation type="unfinished">À &amp;propos de Jubilo</translation>
+    </message>
+</context>
+<context>
+    <name>PlanSheet</name>
+    <message>
+        <source>Guests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address Invitation Was Sent To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSVP?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number in Party</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purchased?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decorations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food and Drinks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ingredients</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Supplies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incidentals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At The Party</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Budget: %1</source>
+        <extracomment>A list&apos;s budget over its amounts on the plan sheet; %1 is the budget as the user typed it, with the currency symbol on its side (&quot;$500&quot;, &quot;500 €&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Holiday Party Plans</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanSummaryText</name>
+    <message>
+        <source>%1, %2 left</source>
+        <translation type="unfinished">%1, reste %2</translation>
+    </message>
+    <message>
+        <source>Guests: %1 (%2, %3 coming)</source>
+        <translation type="unfinished">Invités&#xa0;: %1 (%2, présentes&#xa0;: %3)</translation>
+    </message>
+    <message>
+        <source>Guests: %1 (%2, %3 coming; %4 without a number in their party)</source>
+        <translation type="unfinished">Invités&#xa0;: %1 (%2, présentes&#xa0;: %3&#xa0;; %4 sans nombre de personnes)</translation>
+    </message>
+    <message>
+        <source>nothing still to buy</source>
+        <translation type="unfinished">plus rien à acheter</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3</source>
+        <translation type="unfinished">%1&#xa0;: %2&#xa0;; %3</translation>
+    </message>
+    <message>
+        <source>%1; %2 without an amount</source>
+        <translation type="unfinished">%1&#xa0;; %2 sans montant</translation>
+    </message>
+    <message>
+        <source>Whole party</source>
+        <translation type="unfinished">Toute la fête</translation>
+    </message>
+</context>
+<context>
+    <name>PlanTables</name>
+    <message>
+        <source>The %1 table is full: it holds at most %2 rows.</source>
+        <extracomment>%1 is the list&apos;s name, %2 the most rows it holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PreviewLayout</name>
+    <message>
+        <source>Zoom:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Results To Excel File</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QtSystem</name>
+    <message>
+        <source>The web page could not be opened: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create object &quot;%1&quot;</source>
+        <extracomment>%1 is the name of the spreadsheet program&apos;s object, as Excel.Application.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReadOnlySettingsStore</name>
+    <message>
+        <source>The settings store is open for reading only: %1/%2/%3 was not written</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReadablePlan</name>
@@ -235,10 +1187,131 @@ Une copie du journal avec ces modifications est conservée dans %2.</translation
     </message>
 </context>
 <context>
+    <name>RowEntry</name>
+    <message>
+        <source>The %1 list is full: it holds at most %2 rows.</source>
+        <extracomment>%1 is the list&apos;s name (&quot;Guests&quot;), %2 the most rows a list holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text in the &quot;%1&quot; box is too long: it has %2 characters, and a cell of the plan holds at most %3. Please shorten it and try again.</source>
+        <extracomment>%1 is the column&apos;s header (&quot;Address&quot;), %2 and %3 counts of characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An entry cannot contain the text &quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;. Please change it and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No row is selected. Please select the row to delete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RowRules</name>
+    <message>
+        <source>it has %1 cells, and the %2 list has %3 columns</source>
+        <translation type="unfinished">elle compte %1 cellules, alors que la liste «&#xa0;%2&#xa0;» a %3 colonnes</translation>
+    </message>
+    <message>
+        <source>its &quot;%1&quot; cell is empty</source>
+        <translation type="unfinished">sa cellule «&#xa0;%1&#xa0;» est vide</translation>
+    </message>
+    <message>
+        <source>its &quot;%1&quot; cell is &quot;%2&quot;, not &quot;Yes&quot; or &quot;No&quot;</source>
+        <translation type="unfinished">sa cellule «&#xa0;%1&#xa0;» contient «&#xa0;%2&#xa0;», et non «&#xa0;Yes&#xa0;» ou «&#xa0;No&#xa0;»</translation>
+    </message>
+    <message>
+        <source>its &quot;%1&quot; cell has %2 characters, and a cell holds at most %3</source>
+        <translation type="unfinished">sa cellule «&#xa0;%1&#xa0;» compte %2 caractères, alors qu’une cellule en contient au plus %3</translation>
+    </message>
+    <message>
+        <source>it holds the text &quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;, which a list cannot keep</source>
+        <translation type="unfinished">elle contient le texte «&#xa0;||MySeparator11||&#xa0;» ou «&#xa0;||MySeparator12||&#xa0;», qu’une liste ne peut pas conserver</translation>
+    </message>
+</context>
+<context>
+    <name>SampleData</name>
+    <message>
+        <source>the %1 list</source>
+        <extracomment>One list named in &quot;no example row was added to %1&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 and %2 lists</source>
+        <extracomment>Lists named in &quot;no example row was added to %1&quot;: %1 all but the last, joined by &quot;, &quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The example data was loaded, but no example row was added to %1.
+
+</source>
+        <extracomment>%1 names the lists (&quot;the Guests list&quot;); the reasons follow the message.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SaveName</name>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>
         <translation>%1 existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>SavedPlan</name>
+    <message>
+        <source>The %1 list holds %2 rows in the plan file.</source>
+        <extracomment>%1 is the list&apos;s name, %2 the rows it holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 list holds %2 rows in the settings store.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is &quot;the plan file&quot; or &quot;the settings file&quot;, %2 where it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A list shows at most %1 rows, so only the first %1 are shown. All the rows are kept in the store unchanged, and changes to this list are not saved while it holds more than %1.
+
+To split the plan: make a copy of %2, then remove rows from the %3 entry of the file and of its copy so that each holds at most %1 rows.</source>
+        <extracomment>%1 is the most rows a list holds, %2 the file, %3 the lists&apos; names in the file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A list shows at most %1 rows, so only the first %1 are shown. All the rows are kept in the store unchanged, and changes to these lists are not saved while it holds more than %1.
+
+To split the plan: make a copy of %2, then remove rows from the %3 entry of the file and of its copy so that each holds at most %1 rows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SheetOutput</name>
+    <message>
+        <source>The workbook has no sheet to print</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Skin</name>
+    <message>
+        <source>The skin could not be loaded from %1: %2</source>
+        <extracomment>%1 is the skin file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The skin file %1 is not UTF-8 text</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -383,6 +1456,199 @@ Une copie du journal avec ces modifications est conservée dans %2.</translation
         <source>Edit Activity</source>
         <translation>la modification de l’activité</translation>
     </message>
+    <message>
+        <source>Move Row</source>
+        <translation type="unfinished">le déplacement d’une ligne</translation>
+    </message>
+    <message>
+        <source>Load Sample Data</source>
+        <translation type="unfinished">le chargement des données d’exemple</translation>
+    </message>
+    <message>
+        <source>Music Budget</source>
+        <translation type="unfinished">la modification du budget de la musique</translation>
+    </message>
+    <message>
+        <source>Decoration Budget</source>
+        <translation type="unfinished">la modification du budget des décorations</translation>
+    </message>
+    <message>
+        <source>Incidental Budget</source>
+        <translation type="unfinished">la modification du budget des frais divers</translation>
+    </message>
+    <message>
+        <source>Food Budget</source>
+        <translation type="unfinished">la modification du budget des plats et boissons</translation>
+    </message>
+    <message>
+        <source>Other Supply Budget</source>
+        <translation type="unfinished">la modification du budget des autres fournitures</translation>
+    </message>
+    <message>
+        <source>Party Date</source>
+        <translation type="unfinished">la modification de la date de la fête</translation>
+    </message>
+    <message>
+        <source>New Plan From This One</source>
+        <translation>Nouveau projet à partir de celui-ci</translation>
+    </message>
+    <message>
+        <source>Paste Rows</source>
+        <translation type="unfinished">le collage de lignes</translation>
+    </message>
+    <message>
+        <source>Import Guests</source>
+        <translation>l’importation d’invités</translation>
+    </message>
+</context>
+<context>
+    <name>TableColumns</name>
+    <message>
+        <source>Guest(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSVP?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number in Party</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purchased?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ingredients</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TableNames</name>
+    <message>
+        <source>Guests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decorations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food and Drinks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ingredients</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Supplies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incidentals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activities</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TableText</name>
+    <message>
+        <source>Row %1 of %2 holds a store separator (&quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;) and cannot be saved.</source>
+        <extracomment>%1 is the row&apos;s number, %2 the list&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1 of %2 would load back as other rows: its texts make a store separator with the ones around them (&quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;) and cannot be saved.</source>
+        <extracomment>%1 is the row&apos;s number, %2 the list&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TextScan</name>
+    <message>
+        <source>the file is UTF-16 text; please save it as UTF-8 and import that</source>
+        <translation type="unfinished">le fichier est un texte en UTF-16&#xa0;; enregistrez-le en UTF-8 et importez cette version</translation>
+    </message>
+    <message>
+        <source>it holds a NUL byte, so it is no text file</source>
+        <translation type="unfinished">elle contient un octet NUL, ce n’est donc pas un fichier texte</translation>
+    </message>
+</context>
+<context>
+    <name>ViewportMath</name>
+    <message>
+        <source>Overflow</source>
+        <extracomment>The error box names the fault: a number too large for its place.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookCopy</name>
+    <message>
+        <source>The workbook could not be read from %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The workbook could not be saved to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>files</name>
@@ -420,341 +1686,6 @@ Une copie du journal avec ces modifications est conservée dans %2.</translation
     </message>
 </context>
 <context>
-    <name>jubilo</name>
-    <message>
-        <source>it has %1 cells, and the %2 list has %3 columns</source>
-        <translation>elle compte %1 cellules, alors que la liste «&#xa0;%2&#xa0;» a %3 colonnes</translation>
-    </message>
-    <message>
-        <source>its &quot;%1&quot; cell is empty</source>
-        <translation>sa cellule «&#xa0;%1&#xa0;» est vide</translation>
-    </message>
-    <message>
-        <source>its &quot;%1&quot; cell is &quot;%2&quot;, not &quot;Yes&quot; or &quot;No&quot;</source>
-        <translation>sa cellule «&#xa0;%1&#xa0;» contient «&#xa0;%2&#xa0;», et non «&#xa0;Yes&#xa0;» ou «&#xa0;No&#xa0;»</translation>
-    </message>
-    <message>
-        <source>its &quot;%1&quot; cell has %2 characters, and a cell holds at most %3</source>
-        <translation>sa cellule «&#xa0;%1&#xa0;» compte %2 caractères, alors qu’une cellule en contient au plus %3</translation>
-    </message>
-    <message>
-        <source>it holds the text &quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;, which a list cannot keep</source>
-        <translation>elle contient le texte «&#xa0;||MySeparator11||&#xa0;» ou «&#xa0;||MySeparator12||&#xa0;», qu’une liste ne peut pas conserver</translation>
-    </message>
-    <message>
-        <source>1 person</source>
-        <translation>1 personne</translation>
-    </message>
-    <message>
-        <source>%1 people</source>
-        <translation>%1 personnes</translation>
-    </message>
-    <message>
-        <source>%1 spent, no budget</source>
-        <translation>%1 dépensés, pas de budget</translation>
-    </message>
-    <message>
-        <source>⚠ %1 of %2 spent, %3 over budget</source>
-        <translation>⚠ %1 dépensés sur %2, budget dépassé de %3</translation>
-    </message>
-    <message>
-        <source>%1 of %2 spent</source>
-        <translation>%1 dépensés sur %2</translation>
-    </message>
-    <message>
-        <source>%1 still to buy</source>
-        <translation>%1 à acheter</translation>
-    </message>
-    <message>
-        <source>%1, %2 coming</source>
-        <translation>%1 (présentes&#xa0;: %2)</translation>
-    </message>
-    <message>
-        <source>tab-separated</source>
-        <translation>séparé par des tabulations</translation>
-    </message>
-    <message>
-        <source>semicolon-separated</source>
-        <translation>séparé par des points-virgules</translation>
-    </message>
-    <message>
-        <source>comma-separated</source>
-        <translation>séparé par des virgules</translation>
-    </message>
-    <message>
-        <source>Column %1</source>
-        <translation>Colonne %1</translation>
-    </message>
-    <message>
-        <source>it holds no guests</source>
-        <translation>il ne contient aucun invité</translation>
-    </message>
-    <message>
-        <source>CSV, %1, %2, with a header row</source>
-        <translation>CSV, %1, %2, avec ligne d’en-tête</translation>
-    </message>
-    <message>
-        <source>CSV, %1, %2, without a header row</source>
-        <translation>CSV, %1, %2, sans ligne d’en-tête</translation>
-    </message>
-    <message>
-        <source>(no address)</source>
-        <translation>(sans adresse)</translation>
-    </message>
-    <message>
-        <source>the file is larger than %1 MB</source>
-        <translation>le fichier dépasse %1 Mo</translation>
-    </message>
-    <message>
-        <source>it is a folder, not a file</source>
-        <translation>c’est un dossier, pas un fichier</translation>
-    </message>
-    <message>
-        <source>it is not a regular file</source>
-        <translation>ce n’est pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>the file is not there (it may have been moved or deleted)</source>
-        <translation>le fichier n’existe pas (il a peut-être été déplacé ou supprimé)</translation>
-    </message>
-    <message>
-        <source>the file cannot be read (%1)</source>
-        <translation>le fichier ne peut pas être lu (%1)</translation>
-    </message>
-    <message>
-        <source>No row of Schedules or At The Party has a time that reads as a time, so there is no timetable to export.</source>
-        <translation>Aucune ligne des listes «&#xa0;Planning&#xa0;» et «&#xa0;Pendant la fête&#xa0;» n’a une heure reconnue comme telle&#xa0;: il n’y a donc pas de programme à exporter.</translation>
-    </message>
-    <message>
-        <source>%1 row %2 &quot;%3&quot;</source>
-        <translation>%1, ligne %2 («&#xa0;%3&#xa0;»)</translation>
-    </message>
-    <message>
-        <source>1 row is left out because its time does not read as a time: %1</source>
-        <translation>Une ligne est laissée de côté, car son heure n’est pas reconnue comme une heure&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>%1 rows are left out because their time does not read as a time: %2</source>
-        <translation>%1 lignes sont laissées de côté, car leur heure n’est pas reconnue comme une heure&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>, and %1 more</source>
-        <translation> et %1 de plus</translation>
-    </message>
-    <message>
-        <source>it starts a quoted cell that is never closed</source>
-        <translation>elle ouvre une cellule entre guillemets qui n’est jamais fermée</translation>
-    </message>
-    <message>
-        <source>it has a quote inside a cell that is not quoted</source>
-        <translation>elle contient un guillemet dans une cellule qui n’est pas entre guillemets</translation>
-    </message>
-    <message>
-        <source>it has a cell longer than 1 MB</source>
-        <translation>elle contient une cellule de plus de 1 Mo</translation>
-    </message>
-    <message>
-        <source>it has a row longer than 4 MB</source>
-        <translation>elle fait partie d’une ligne de tableau de plus de 4 Mo</translation>
-    </message>
-    <message>
-        <source>there is not enough memory to read it</source>
-        <translation>la mémoire est insuffisante pour lire le texte</translation>
-    </message>
-    <message>
-        <source>it would make the %1 list longer than the %2 rows a list holds</source>
-        <translation>elle rendrait la liste «&#xa0;%1&#xa0;» plus longue que les %2 lignes qu’une liste peut contenir</translation>
-    </message>
-    <message>
-        <source>the file is UTF-16 text; please save it as UTF-8 and import that</source>
-        <translation>le fichier est un texte en UTF-16&#xa0;; enregistrez-le en UTF-8 et importez cette version</translation>
-    </message>
-    <message>
-        <source>it holds a NUL byte, so it is no text file</source>
-        <translation>elle contient un octet NUL, ce n’est donc pas un fichier texte</translation>
-    </message>
-    <message>
-        <source>%1, %2 left</source>
-        <translation>%1, reste %2</translation>
-    </message>
-    <message>
-        <source>Guests: %1 (%2, %3 coming)</source>
-        <translation>Invités&#xa0;: %1 (%2, présentes&#xa0;: %3)</translation>
-    </message>
-    <message>
-        <source>Guests: %1 (%2, %3 coming; %4 without a number in their party)</source>
-        <translation>Invités&#xa0;: %1 (%2, présentes&#xa0;: %3&#xa0;; %4 sans nombre de personnes)</translation>
-    </message>
-    <message>
-        <source>nothing still to buy</source>
-        <translation>plus rien à acheter</translation>
-    </message>
-    <message>
-        <source>%1: %2; %3</source>
-        <translation>%1&#xa0;: %2&#xa0;; %3</translation>
-    </message>
-    <message>
-        <source>%1; %2 without an amount</source>
-        <translation>%1&#xa0;; %2 sans montant</translation>
-    </message>
-    <message>
-        <source>Whole party</source>
-        <translation>Toute la fête</translation>
-    </message>
-    <message>
-        <source>PNG Images</source>
-        <translation>Images PNG</translation>
-    </message>
-    <message>
-        <source>Save Chart as PNG</source>
-        <translation>Enregistrer le graphique en PNG</translation>
-    </message>
-    <message>
-        <source>Plan at a Glance</source>
-        <translation>Vue d’ensemble du projet</translation>
-    </message>
-    <message>
-        <source>The chart could not be saved to %1: %2</source>
-        <translation>Le graphique n’a pas pu être enregistré dans %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>The chart could not be made into a PNG picture.</source>
-        <translation>Le graphique n’a pas pu être converti en image PNG.</translation>
-    </message>
-    <message>
-        <source>The chart is saved as %1.</source>
-        <translation>Le graphique est enregistré sous %1.</translation>
-    </message>
-    <message>
-        <source>%1 · %2 invited, %3 coming</source>
-        <translation>%1 · %2 au total (présentes&#xa0;: %3)</translation>
-    </message>
-    <message>
-        <source>no budget</source>
-        <translation>pas de budget</translation>
-    </message>
-    <message>
-        <source>⚠ %1 over</source>
-        <translation>⚠ dépassé de %1</translation>
-    </message>
-    <message>
-        <source>%1: %2.</source>
-        <translation>%1&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>The file could not be written to %1: %2</source>
-        <translation>Le fichier n’a pas pu être écrit dans %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>CSV Files</source>
-        <translation>Fichiers CSV</translation>
-    </message>
-    <message>
-        <source>iCalendar Files</source>
-        <translation>Fichiers iCalendar</translation>
-    </message>
-    <message>
-        <source>Export Timetable</source>
-        <translation>Exporter le programme de la fête</translation>
-    </message>
-    <message>
-        <source>The party&apos;s date &quot;%1&quot; does not read as a date. On which day is the party?</source>
-        <translation>La date de la fête «&#xa0;%1&#xa0;» n’est pas reconnue comme une date. Quel jour a lieu la fête&#xa0;?</translation>
-    </message>
-    <message>
-        <source>The timetable is saved as %1.</source>
-        <translation>Le programme de la fête est enregistré sous %1.</translation>
-    </message>
-    <message>
-        <source>Jubilo Plans</source>
-        <translation>Projets Jubilo</translation>
-    </message>
-    <message>
-        <source>The plan %1 is open in another Jubilo: switch to that window to work on it.</source>
-        <translation>Le projet %1 est ouvert dans une autre instance de Jubilo&#xa0;: passez à cette fenêtre pour y travailler.</translation>
-    </message>
-    <message>
-        <source>Menu bar</source>
-        <translation>Barre de menus</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <source>&amp;New Plan…</source>
-        <translation>&amp;Nouveau projet…</translation>
-    </message>
-    <message>
-        <source>New Plan &amp;From This One…</source>
-        <translation>Nouveau projet à &amp;partir de celui-ci…</translation>
-    </message>
-    <message>
-        <source>&amp;Open Plan…</source>
-        <translation>&amp;Ouvrir un projet…</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>Ouvrir un projet &amp;récent</translation>
-    </message>
-    <message>
-        <source>Save Plan &amp;As…</source>
-        <translation>Enregistrer le projet &amp;sous…</translation>
-    </message>
-    <message>
-        <source>&amp;Import Guests…</source>
-        <translation>&amp;Importer des invités…</translation>
-    </message>
-    <message>
-        <source>&amp;Export List as CSV…</source>
-        <translation>&amp;Exporter la liste en CSV…</translation>
-    </message>
-    <message>
-        <source>Export &amp;Timetable…</source>
-        <translation>Exporter le pro&amp;gramme de la fête…</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>É&amp;dition</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Annuler</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rétablir</translation>
-    </message>
-    <message>
-        <source>&amp;Copy Rows</source>
-        <translation>&amp;Copier les lignes</translation>
-    </message>
-    <message>
-        <source>&amp;Paste Rows</source>
-        <translation>Co&amp;ller les lignes</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Affichage</translation>
-    </message>
-    <message>
-        <source>Plan at a &amp;Glance</source>
-        <translation>&amp;Vue d’ensemble du projet</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Aid&amp;e</translation>
-    </message>
-    <message>
-        <source>&amp;About Jubilo</source>
-        <translation>À &amp;propos de Jubilo</translation>
-    </message>
-</context>
-<context>
     <name>jubilo::BudgetChart</name>
     <message>
         <source>Budget</source>
@@ -771,53 +1702,6 @@ Une copie du journal avec ces modifications est conservée dans %2.</translation
     <message>
         <source>Budget and spending chart</source>
         <translation>Graphique du budget et des dépenses</translation>
-    </message>
-</context>
-<context>
-    <name>jubilo::CardReader</name>
-    <message>
-        <source>it is outside any card (a card starts with BEGIN:VCARD)</source>
-        <translation>elle se trouve en dehors de toute carte (une carte commence par BEGIN:VCARD)</translation>
-    </message>
-    <message>
-        <source>it is written in quoted-printable (vCard 2.1), which Jubilo does not read; please export the contacts as vCard 3.0 or 4.0</source>
-        <translation>elle est écrite en quoted-printable (vCard 2.1), que Jubilo ne lit pas&#xa0;; exportez les contacts au format vCard 3.0 ou 4.0</translation>
-    </message>
-    <message>
-        <source>a card begins inside another card</source>
-        <translation>une carte commence à l’intérieur d’une autre carte</translation>
-    </message>
-    <message>
-        <source>the card that starts here has no name (neither FN nor N)</source>
-        <translation>la carte qui commence ici n’a pas de nom (ni FN ni N)</translation>
-    </message>
-    <message>
-        <source>the file holds more than %L1 guests, more than a list holds</source>
-        <translation>le fichier contient plus de %L1 invités, plus qu’une liste ne peut en contenir</translation>
-    </message>
-    <message>
-        <source>the card that starts here never ends (END:VCARD is missing)</source>
-        <translation>la carte qui commence ici ne se termine jamais (END:VCARD manque)</translation>
-    </message>
-    <message>
-        <source>it holds no guests</source>
-        <translation>il ne contient aucun invité</translation>
-    </message>
-    <message>
-        <source>vCard %1, %2</source>
-        <translation>vCard %1, %2</translation>
-    </message>
-    <message>
-        <source>Name (FN or N)</source>
-        <translation>Nom (FN ou N)</translation>
-    </message>
-    <message>
-        <source>Address (first ADR)</source>
-        <translation>Adresse (premier ADR)</translation>
-    </message>
-    <message>
-        <source>Cards without an address: %L1. Their &quot;Address&quot; reads &quot;%2&quot;; change it in the list.</source>
-        <translation>Cartes sans adresse&#xa0;: %L1. Leur «&#xa0;Adresse&#xa0;» indique «&#xa0;%2&#xa0;»&#xa0;; modifiez-la dans la liste.</translation>
     </message>
 </context>
 <context>
@@ -916,40 +1800,6 @@ Une copie du journal avec ces modifications est conservée dans %2.</translation
     </message>
 </context>
 <context>
-    <name>jubilo::LineUnfolder</name>
-    <message>
-        <source>the line is longer than %1 MB</source>
-        <translation>la ligne dépasse %1 Mo</translation>
-    </message>
-</context>
-<context>
-    <name>jubilo::ListExport</name>
-    <message>
-        <source>Saves the list on show (the tab chosen last) as a CSV file for spreadsheet programs</source>
-        <translation>Enregistre la liste affichée (celle de l’onglet choisi en dernier) dans un fichier CSV pour les tableurs</translation>
-    </message>
-    <message>
-        <source>Saves Schedules and At The Party as calendar events on the party&apos;s date (an .ics file)</source>
-        <translation>Enregistre les listes «&#xa0;Planning&#xa0;» et «&#xa0;Pendant la fête&#xa0;» comme événements d’agenda à la date de la fête (un fichier .ics)</translation>
-    </message>
-    <message>
-        <source>Export List as CSV</source>
-        <translation>Exporter la liste en CSV</translation>
-    </message>
-    <message>
-        <source>The %1 list is saved as %2.</source>
-        <translation>La liste «&#xa0;%1&#xa0;» est enregistrée sous %2.</translation>
-    </message>
-    <message>
-        <source>Export Timetable</source>
-        <translation>Exporter le programme de la fête</translation>
-    </message>
-    <message>
-        <source>Party Timetable</source>
-        <translation>Programme de la fête</translation>
-    </message>
-</context>
-<context>
     <name>jubilo::MainWindow</name>
     <message>
         <source>Nothing was pasted into the %1 list: line %2 of the pasted text cannot go in, because %3.</source>
@@ -991,43 +1841,31 @@ Organisez une fête et obtenez une feuille de calcul imprimable de votre projet.
         <source>About Jubilo</source>
         <translation>À propos de Jubilo</translation>
     </message>
-</context>
-<context>
-    <name>jubilo::PlanFiles</name>
     <message>
-        <source>%1 is the plan open now: choose another name.</source>
-        <translation>%1 est le projet actuellement ouvert&#xa0;: choisissez un autre nom.</translation>
-    </message>
-    <message>
-        <source>New Plan</source>
-        <translation>Nouveau projet</translation>
-    </message>
-    <message>
-        <source>New Plan From This One</source>
-        <translation>Nouveau projet à partir de celui-ci</translation>
-    </message>
-    <message>
-        <source>Save Plan As</source>
-        <translation>Enregistrer le projet sous</translation>
-    </message>
-    <message>
-        <source>Open Plan</source>
-        <translation>Ouvrir un projet</translation>
-    </message>
-    <message>
-        <source>The plan %1 is no longer there: it was moved or deleted, so it is taken off the list of recent plans.</source>
-        <translation>Le projet %1 n’existe plus&#xa0;: il a été déplacé ou supprimé&#xa0;; il est donc retiré de la liste des projets récents.</translation>
+        <source>Questions? Please contact Team Tarvel at %1</source>
+        <extracomment>The Help button&apos;s message; %1 is the contact page&apos;s web address.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>jubilo::PlanHistory</name>
     <message>
         <source>&amp;Undo</source>
+        <extracomment>The Edit menu&apos;s Undo with the step it undoes, as &quot;Undo Delete Guest&quot;.</extracomment>
         <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
+        <extracomment>The Edit menu&apos;s Redo with the step it redoes, as &quot;Redo Delete Guest&quot;.</extracomment>
         <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1038,61 +1876,60 @@ Organisez une fête et obtenez une feuille de calcul imprimable de votre projet.
     </message>
 </context>
 <context>
-    <name>jubilo::RowGatherer</name>
+    <name>jubilo::PreviewWindow</name>
     <message>
-        <source>it has more than %1 columns</source>
-        <translation>elle compte plus de %1 colonnes</translation>
+        <source>Print…</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the file holds more than %L1 guests, more than a list holds</source>
-        <translation>le fichier contient plus de %L1 invités, plus qu’une liste ne peut en contenir</translation>
-    </message>
-</context>
-<context>
-    <name>jubilo::step_names</name>
-    <message>
-        <source>Move Row</source>
-        <translation>le déplacement d’une ligne</translation>
+        <source>Save as PDF…</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Load Sample Data</source>
-        <translation>le chargement des données d’exemple</translation>
+        <source>Copy picture</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Music Budget</source>
-        <translation>la modification du budget de la musique</translation>
+        <source>The picture is empty</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Decoration Budget</source>
-        <translation>la modification du budget des décorations</translation>
+        <source>Save File</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Incidental Budget</source>
-        <translation>la modification du budget des frais divers</translation>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Food Budget</source>
-        <translation>la modification du budget des plats et boissons</translation>
+        <source>Done.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Other Supply Budget</source>
-        <translation>la modification du budget des autres fournitures</translation>
+        <source>Excel Files</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Party Date</source>
-        <translation>la modification de la date de la fête</translation>
+        <source>PDF Files</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>New Plan From This One</source>
-        <translation>la création du projet à partir du précédent</translation>
+        <source>%1 is the workbook this preview shows, which is deleted when the preview closes. Please save the copy under another name.</source>
+        <extracomment>%1 is the name of the file the user chose.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Paste Rows</source>
-        <translation>le collage de lignes</translation>
+        <source>No printer is set up on this computer, so the sheet cannot be printed from here. Use &quot;Save as PDF…&quot; to keep it as a PDF file, which any computer with a printer can print.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Import Guests</source>
-        <translation>l’importation d’invités</translation>
+        <source>There is no picture to copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no main window to go back to.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1112,6 +1949,16 @@ A copy of the journal with those changes is kept in %2.</source>
         <translation>Jubilo a trouvé des modifications du fichier de configuration %1 dans le journal qu’il tient à côté de celui-ci, mais ce n’est plus le fichier auquel elles ont été apportées (un autre programme l’a remplacé)&#xa0;: elles n’ont donc pas été appliquées et le fichier reste tel quel.
 
 Une copie du journal avec ces modifications est conservée dans %2.</translation>
+    </message>
+    <message>
+        <source>No free name for a copy of the settings file was found beside %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file %1 had lines that could not be read. Jubilo keeps what it could read and writes the file afresh, so those lines will be gone from it.
+
+A copy of the file as it was is kept in %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -145,7 +145,7 @@ void expectAllMarked()
 
 TEST(TranslatedTexts, EveryCaseGoesThroughTheTranslator)
 {
-    const testing::InstalledMarkingTranslator marking;
+    const testing::ScopedMarkingTranslator marking;
     expectAllMarked();
 }
 

@@ -91,12 +91,48 @@ TEST(CommandLineTest, EachArgumentListIsOneFormOrSaysWhatIsWrong)
         {{"--pdf", "out.pdf", ""}, Form::Wrong, "the plan file's name is empty"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        EXPECT_TRUE(parseCommandLine(c.arguments).language.isEmpty());
         const CommandLine parsed = parseCommandLine(c.arguments);
         const std::string shown = c.arguments.join(' ').toStdString();
         EXPECT_EQ(parsed.form, c.form) << shown;
         EXPECT_EQ(c.form == Form::Wrong ? parsed.problem : parsed.path, c.pathOrProblem) << shown;
         EXPECT_EQ(parsed.plan, c.plan) << shown;
         EXPECT_EQ(parsed.json, c.json) << shown;
+    }
+}
+
+// --lang goes with every form, before or after its options, and names a
+// language Qt knows.
+TEST(CommandLineTest, LangGoesWithEveryFormAndNamesALanguage)
+{
+    const struct {
+        QStringList arguments;
+        Form form;
+        QString language;
+        QString problem = {};
+    } cases[] = {
+        {{"--lang", "de"}, Form::Window, "de"},
+        {{"--lang", "fr_CA", "party.jubilo"}, Form::Window, "fr_CA"},
+        {{"--pdf", "out.pdf", "--lang", "es"}, Form::Pdf, "es"},
+        {{"--lang", "en_GB", "--summary", "--json"}, Form::Summary, "en_GB"},
+        {{"--lang", "de", "--help"}, Form::Help, "de"},
+        {{"--lang", "it"}, Form::Window, "it"},  // Italian money and dates, English texts
+        {{"--lang"}, Form::Wrong, "", "--lang needs a language, such as de or fr_CA"},
+        {{"--lang", "--pdf", "out.pdf"}, Form::Wrong, "", "--lang needs a language, such as de or fr_CA"},
+        {{"--lang", "xx"}, Form::Wrong, "", "--lang: xx is not a language"},
+        {{"--lang", "de", "--lang", "fr"}, Form::Wrong, "", "unexpected argument --lang"},
+        {{"--lang=de"}, Form::Wrong, "", "unknown option --lang=de"},
+        {{"party.jubilo", "--lang", "de"}, Form::Wrong, "", "unexpected argument --lang"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const CommandLine parsed = parseCommandLine(c.arguments);
+        EXPECT_EQ(parsed.form, c.form);
+        EXPECT_EQ(parsed.problem, c.problem);
+        if (c.form != Form::Wrong) {
+            EXPECT_EQ(parsed.language, c.language);
+        }
     }
 }
 

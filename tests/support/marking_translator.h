@@ -19,6 +19,22 @@ public:
     bool isEmpty() const override { return false; }
 };
 
+// Installs `translator` on the application for as long as it lives.
+class InstalledTranslator {
+public:
+    explicit InstalledTranslator(QTranslator& translator)
+        : translator_(translator)
+    {
+        QCoreApplication::installTranslator(&translator_);
+    }
+    ~InstalledTranslator() { QCoreApplication::removeTranslator(&translator_); }
+    InstalledTranslator(const InstalledTranslator&) = delete;
+    InstalledTranslator& operator=(const InstalledTranslator&) = delete;
+
+private:
+    QTranslator& translator_;
+};
+
 // Installs a MarkingTranslator for its lifetime. Install it before the
 // windows are built: texts are translated as they are made.
 class ScopedMarkingTranslator {

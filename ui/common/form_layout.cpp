@@ -1,5 +1,6 @@
 #include "ui/common/form_layout.h"
 
+#include "ui/common/caption_fit.h"
 #include "ui/common/skin.h"
 
 #include <QCoreApplication>
@@ -100,6 +101,8 @@ QWidget* FormBuilder::add(const char* name, ElementKind kind, const char* parent
     const QString text = caption && *caption ? QCoreApplication::translate(textContext_, caption) : QString();
     QWidget* widget = makeElement(kind, text, parentWidget);
     widget->setObjectName(QString::fromUtf8(name));
+    if (kind == ElementKind::Label && text != QString::fromUtf8(caption))
+        widget->setProperty(kTranslatedCaptionProperty, true);
     built_.emplace_back(name, widget);
     if (kind == ElementKind::TabPage) {
         auto* strip = qobject_cast<QTabWidget*>(parentWidget);

@@ -1,5 +1,6 @@
 #include "ui/main/main_window.h"
 
+#include "ui/common/caption_fit.h"
 #include "plan/settings_store.h"
 #include "platform/system.h"
 #include "report/host_checks.h"
@@ -156,6 +157,7 @@ void MainWindow::styleElements()
     }
     for (auto* list : findChildren<QAbstractItemView*>())
         list->setFont(QFont(QStringLiteral("Arial"), 9));
+    fitTranslatedCaptions(*this);
 }
 
 void MainWindow::connectProcedures()

@@ -54,15 +54,17 @@ PlanHistory::PlanHistory(Apply apply, QObject* parent)
 
 void PlanHistory::bindActions(QAction& undo, QAction& redo)
 {
-    const auto named = [](const QString& action, const QString& step) {
-        return step.isEmpty() ? action : action + QLatin1Char(' ') + step;
-    };
     connect(&stack_, &QUndoStack::canUndoChanged, &undo, &QAction::setEnabled);
     connect(&stack_, &QUndoStack::canRedoChanged, &redo, &QAction::setEnabled);
-    connect(&stack_, &QUndoStack::undoTextChanged, &undo,
-            [&undo, named](const QString& step) { undo.setText(named(tr("&Undo"), step)); });
-    connect(&stack_, &QUndoStack::redoTextChanged, &redo,
-            [&redo, named](const QString& step) { redo.setText(named(tr("&Redo"), step)); });
+    // Whole phrases, so that a language may put the step where it belongs.
+    connect(&stack_, &QUndoStack::undoTextChanged, &undo, [&undo](const QString& step) {
+        //: The Edit menu's Undo with the step it undoes, as "Undo Delete Guest".
+        undo.setText(step.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(step));
+    });
+    connect(&stack_, &QUndoStack::redoTextChanged, &redo, [&redo](const QString& step) {
+        //: The Edit menu's Redo with the step it redoes, as "Redo Delete Guest".
+        redo.setText(step.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(step));
+    });
     undo.setEnabled(stack_.canUndo());
     redo.setEnabled(stack_.canRedo());
 }

@@ -8,6 +8,9 @@ namespace jubilo {
 
 namespace {
 
+// The preview's captions have a context of their own.
+constexpr char kPreviewTextContext[] = "PreviewLayout";
+
 using K = ElementKind;
 using W = PreviewWindowWidgets;
 
@@ -26,27 +29,11 @@ constexpr FormElement<W> kElements[] = {
      4800, 405, &W::saveResultsButton},
 };
 
-// The captions in the language of the run; the table keeps the English.
-void translateCaptions(const PreviewWindowWidgets& widgets)
-{
-    const auto shown = [](const char* caption) { return QCoreApplication::translate("PreviewLayout", caption); };
-    for (const FormElement<W>& e : kElements) {
-        if (!e.caption)
-            continue;
-        if (const auto* button = std::get_if<QPushButton * W::*>(&e.slot))
-            (widgets.*(*button))->setText(shown(e.caption));
-        else if (const auto* frame = std::get_if<QGroupBox * W::*>(&e.slot))
-            (widgets.*(*frame))->setTitle(shown(e.caption));
-    }
-}
-
 }  // namespace
 
 PreviewWindowWidgets buildPreviewWindow(QWidget& window)
 {
-    const PreviewWindowWidgets widgets = buildForm<W>(window, kElements);
-    translateCaptions(widgets);
-    return widgets;
+    return buildForm<W>(window, kElements, kPreviewTextContext);
 }
 
 }  // namespace jubilo
