@@ -1,5 +1,6 @@
 #include "ui/common/form_layout.h"
 
+#include "plan/answers.h"
 #include "ui/common/caption_fit.h"
 #include "ui/common/skin.h"
 
@@ -31,7 +32,9 @@ QWidget* makeDropDown(QWidget* parent)
 {
     auto* box = new QComboBox(parent);
     box->setEditable(false);
-    box->addItems({QStringLiteral("Yes"), QStringLiteral("No")});
+    // The plan keeps the English answer; the box shows it translated.
+    for (const char* answer : {kYesAnswer, kNoAnswer})
+        box->addItem(shownAnswer(QString::fromLatin1(answer)), QString::fromLatin1(answer));
     box->setCurrentIndex(-1);
     return box;
 }

@@ -1,5 +1,6 @@
 #include "ui/main/cell_editor.h"
 
+#include "plan/answers.h"
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScopedValueRollback>
@@ -29,7 +30,8 @@ QWidget* CellEditor::createEditor(QWidget* parent, const QStyleOptionViewItem&, 
 {
     if (isYesNo(table_, index.column())) {
         auto* choice = new QComboBox(parent);
-        choice->addItems({QStringLiteral("Yes"), QStringLiteral("No")});
+        for (const char* answer : {kYesAnswer, kNoAnswer})
+            choice->addItem(shownAnswer(QString::fromLatin1(answer)), QString::fromLatin1(answer));
         return choice;
     }
     auto* box = new QLineEdit(parent);
@@ -41,7 +43,7 @@ void CellEditor::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
     const QString text = index.data(Qt::EditRole).toString();
     if (auto* choice = qobject_cast<QComboBox*>(editor)) {
-        choice->setCurrentIndex(choice->findText(text));
+        choice->setCurrentIndex(choice->findData(text));
         return;
     }
     if (auto* box = qobject_cast<QLineEdit*>(editor)) {
@@ -56,7 +58,7 @@ void CellEditor::setModelData(QWidget* editor, QAbstractItemModel*, const QModel
         return;
     QString text;
     if (const auto* choice = qobject_cast<QComboBox*>(editor))
-        text = choice->currentIndex() < 0 ? QString() : choice->currentText();
+        text = choice->currentIndex() < 0 ? QString() : choice->currentData().toString();
     else if (const auto* box = qobject_cast<QLineEdit*>(editor))
         text = box->text();
     if (text == index.data(Qt::EditRole).toString())

@@ -357,7 +357,7 @@ void MainWindow::fillSampleData()
     const std::vector<TableId> refused = refuseSampleTables();
     for (const SampleStep& step : sampleSteps()) {
         if (step.box) {
-            trap.step(step.lines[0], [&] { (widgets_.*step.box)->setText(step.text); });
+            trap.step(step.lines[0], [&] { (widgets_.*step.box)->setText(sampleText(step.text)); });
             continue;
         }
         if (std::find(refused.begin(), refused.end(), step.table) != refused.end())
@@ -365,11 +365,11 @@ void MainWindow::fillSampleData()
         PlanTable& table = plan_.table(step.table);
         int position = 0;
         // The row's cells need the row.
-        if (!trap.step(step.lines[0], [&] { position = table.append({QString::fromUtf8(step.cells[0])}); }))
+        if (!trap.step(step.lines[0], [&] { position = table.append({sampleText(step.cells[0])}); }))
             continue;
         for (int c = 1; c < table.columnCount(); ++c) {
             trap.step(step.lines[static_cast<size_t>(c)],
-                      [&] { table.setCell(position, c, QString::fromUtf8(step.cells[static_cast<size_t>(c)])); });
+                      [&] { table.setCell(position, c, sampleText(step.cells[static_cast<size_t>(c)])); });
         }
     }
     trap.step(174, [&] {

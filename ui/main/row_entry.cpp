@@ -45,7 +45,7 @@ QString RowEntry::inputText(const EntryInput& input) const
 {
     if (const auto* choice = std::get_if<WidgetMember<QComboBox>>(&input)) {
         const QComboBox& box = *(widgets_.**choice);
-        return box.currentIndex() < 0 ? QString() : box.currentText();
+        return box.currentIndex() < 0 ? QString() : box.currentData().toString();
     }
     return (widgets_.*std::get<WidgetMember<QLineEdit>>(input))->text();
 }

@@ -25,6 +25,12 @@ struct SampleStep {
 
 std::span<const SampleStep> sampleSteps();
 
+// An example text as a user of the run's language would type it: its
+// amounts with the locale's decimal point ("9,99" in German, so that they
+// read as amounts there), its words translated; answers ("Yes"), counts and
+// times as the plan keeps them. Under US English, the text itself.
+QString sampleText(const char* text);
+
 // The tables the example rows go to, each once, in the order they load.
 std::vector<TableId> sampleTables();
 

@@ -1,6 +1,7 @@
 #pragma once
-// The lists' column headers as the window shows them: translated
-// (shownColumnHeader in plan/plan_tables.h).
+// A table's rows for a list view as the window shows them: its column
+// headers (shownColumnHeader in plan/plan_tables.h) and its answers
+// (shownAnswer in plan/answers.h) translated.
 
 #include "plan/plan_table_model.h"
 
@@ -16,6 +17,9 @@ public:
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // A Yes/No column's answers translated for display; editing and the
+    // plan keep the English.
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
     const TableSpec& spec_;

@@ -1,0 +1,84 @@
+// The main window in another language: what the plan keeps stays as the
+// plan keeps it, what the window shows is in the language of the run.
+
+#include "main_window_fixture.h"
+#include "messages/language.h"
+#include "ui/main/sample_data.h"
+
+#include <QTreeView>
+
+namespace jubilo {
+namespace {
+
+class GermanWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        german = std::make_unique<LanguageInForce>(*languageNamed(QStringLiteral("de")));
+    }
+    void TearDown() override
+    {
+        window.reset();
+        german.reset();
+        MainWindowTest::TearDown();
+    }
+    std::unique_ptr<LanguageInForce> german;
+};
+
+// A German user's example data reads as German amounts: the figures add
+// them up, as the German sheet does, and the names are German.
+TEST_F(GermanWindowTest, ExampleDataIsTypedAsAGermanUserTypesIt)
+{
+    start();
+    click(widgets().loadSampleDataButton);
+    EXPECT_EQ(table(TableId::Music).cell(1, 3), "9,99");
+    EXPECT_EQ(kept(widgets().musicBudgetBox).text(), "15,00");
+    EXPECT_EQ(table(TableId::Guests).cell(1, 0), "Max");
+    EXPECT_EQ(table(TableId::Guests).cell(1, 2), "Yes");  // the plan's answer, in English
+    EXPECT_EQ(table(TableId::Schedules).cell(1, 1), "11:10 AM");
+    const PlanFigures& figures = window->figures().figures();
+    EXPECT_DOUBLE_EQ(figures.money[0].spent.value, 9.99);
+    EXPECT_EQ(figures.money[0].budget, std::optional<double>(15.0));
+    EXPECT_DOUBLE_EQ(figures.totalSpent().value, 9.99 + 3.04 + 20.0 + 14.99 + 0.0);
+    EXPECT_EQ(table(TableId::FoodAndDrinks).cell(1, 0), kept(widgets().foodNameBox).text());
+}
+
+// Under US English the example data is exactly the plan's own texts.
+TEST_F(MainWindowTest, ExampleDataInUsEnglishIsAsItAlwaysWas)
+{
+    EXPECT_EQ(sampleText("9.99"), "9.99");
+    EXPECT_EQ(sampleText("15.00"), "15.00");
+    EXPECT_EQ(sampleText("John"), "John");
+    EXPECT_EQ(sampleText("Yes"), "Yes");
+    EXPECT_EQ(sampleText("3"), "3");
+    EXPECT_EQ(sampleText("07:00 PM"), "07:00 PM");
+}
+
+// "Ja" is shown, "Yes" is kept: chosen in the box, added, edited in the
+// list, and shown again in the list.
+TEST_F(GermanWindowTest, AnswersAreShownTranslatedAndKeptInEnglish)
+{
+    start();
+    QComboBox& rsvp = kept(widgets().rsvpChoice);
+    ASSERT_EQ(rsvp.count(), 2);
+    EXPECT_EQ(rsvp.itemText(0), "Ja");
+    EXPECT_EQ(rsvp.itemText(1), "Nein");
+    type(widgets().guestNameBox, "Anna");
+    type(widgets().guestAddressBox, "Hauptstr. 1");
+    rsvp.setCurrentIndex(0);
+    type(widgets().numberInPartyBox, "2");
+    click(widgets().addGuestButton);
+    ASSERT_EQ(table(TableId::Guests).rowCount(), 1);
+    EXPECT_EQ(table(TableId::Guests).cell(1, 2), "Yes");
+    EXPECT_DOUBLE_EQ(window->figures().figures().guests.coming.value, 2.0);
+
+    const QAbstractItemModel& shown = *kept(widgets().guestsList).model();
+    EXPECT_EQ(shown.index(0, 2).data(Qt::DisplayRole).toString(), "Ja");
+    EXPECT_EQ(shown.index(0, 2).data(Qt::EditRole).toString(), "Yes");
+    EXPECT_EQ(shown.index(0, 0).data(Qt::DisplayRole).toString(), "Anna");  // not an answer column
+    EXPECT_NE(shown.headerData(2, Qt::Horizontal).toString(), "RSVP?");
+}
+
+}  // namespace
+}  // namespace jubilo
