@@ -196,8 +196,7 @@ not be built or written; 2 the command line is none of the forms above.
 </source>
         <extracomment>Keep the command lines, option names, PLAN and FILE as they are; lines of about 80 characters.</extracomment>
         <translation>Aufruf: jubilo [PLAN]              öffnet das Fenster, um die Party zu planen
-        jubilo --pdf DATEI [PLAN]  schreibt das Blatt des Plans als PDF
-                                   in DATEI
+        jubilo --pdf DATEI [PLAN]  schreibt das Blatt des Plans als PDF in DATEI
         jubilo --xls DATEI [PLAN]  schreibt die Arbeitsmappe des Plans in
                                    DATEI (Excel 97 .xls)
         jubilo --summary [PLAN]    gibt Gäste, Ausgaben und noch zu Kaufendes
@@ -209,7 +208,7 @@ not be built or written; 2 the command line is none of the forms above.
                                    (iCalendar) in DATEI
         jubilo --version           zeigt die Version des Programms
         jubilo --help              zeigt diese Hilfe
-Jedem dieser Aufrufe kann --lang SPRACHE (de, fr, es, en_GB...) vorangehen,
+Jeder dieser Aufrufe kann mit --lang SPRACHE (de, fr, es, en_GB...) beginnen,
 um für diesen Lauf diese Sprache und ihre Geld- und Datumsformate zu nutzen.
 
 PLAN ist eine Plandatei (*.jubilo); ohne sie wird der gespeicherte Plan
@@ -1651,7 +1650,7 @@ So teilen Sie den Plan auf: Legen Sie eine Kopie %2 an und entfernen Sie dann in
     <message>
         <source>Row %1 of %2 would load back as other rows: its texts make a store separator with the ones around them (&quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;) and cannot be saved.</source>
         <extracomment>%1 is the row&apos;s number, %2 the list&apos;s name.</extracomment>
-        <translation>Zeile %1 der Liste „%2“ würde als andere Zeilen zurückgeladen: Ihre Texte bilden mit den benachbarten ein Speichertrennzeichen („||MySeparator11||“ oder „||MySeparator12||“), daher kann sie nicht gespeichert werden.</translation>
+        <translation>Zeile %1 der Liste „%2“ würde als andere Zeilen zurückgeladen, weil ihre Texte mit den benachbarten ein Speichertrennzeichen bilden („||MySeparator11||“ oder „||MySeparator12||“); diese Zeile kann daher nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
