@@ -5,65 +5,65 @@
     <name>AccessibleNames</name>
     <message>
         <source>guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast</translation>
     </message>
     <message>
         <source>music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik</translation>
     </message>
     <message>
         <source>decoration</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekoration</translation>
     </message>
     <message>
         <source>food and drinks</source>
-        <translation type="unfinished"></translation>
+        <translation>Essen und Getränke</translation>
     </message>
     <message>
         <source>ingredient</source>
-        <translation type="unfinished"></translation>
+        <translation>Zutat</translation>
     </message>
     <message>
         <source>other supply</source>
-        <translation type="unfinished"></translation>
+        <translation>Zubehör</translation>
     </message>
     <message>
         <source>incidental</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebenausgabe</translation>
     </message>
     <message>
         <source>task</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe</translation>
     </message>
     <message>
         <source>activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivität</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A button&apos;s name for screen readers: its caption (&quot;Add&quot;), then what one row is (&quot;guest&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>%1 budget</source>
         <extracomment>A budget box&apos;s name for screen readers; %1 is the list&apos;s name (&quot;Music&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Budget für %1</translation>
     </message>
 </context>
 <context>
     <name>BitmapPicture</name>
     <message>
         <source>The picture is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild ist leer</translation>
     </message>
     <message>
         <source>There is not enough memory for a %1 x %2 picture</source>
         <extracomment>%1 and %2 are the picture&apos;s width and height in pixels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Für ein Bild mit %1 × %2 Pixeln ist nicht genug Arbeitsspeicher vorhanden</translation>
     </message>
 </context>
 <context>
@@ -77,27 +77,27 @@
     <name>ChartSaving</name>
     <message>
         <source>PNG Images</source>
-        <translation type="unfinished">PNG-Bilder</translation>
+        <translation>PNG-Bilder</translation>
     </message>
     <message>
         <source>Save Chart as PNG</source>
-        <translation type="unfinished">Diagramm als PNG speichern</translation>
+        <translation>Diagramm als PNG speichern</translation>
     </message>
     <message>
         <source>Plan at a Glance</source>
-        <translation type="unfinished">Plan auf einen Blick</translation>
+        <translation>Plan auf einen Blick</translation>
     </message>
     <message>
         <source>The chart could not be saved to %1: %2</source>
-        <translation type="unfinished">Das Diagramm konnte nicht als %1 gespeichert werden: %2</translation>
+        <translation>Das Diagramm konnte nicht als %1 gespeichert werden: %2</translation>
     </message>
     <message>
         <source>The chart could not be made into a PNG picture.</source>
-        <translation type="unfinished">Aus dem Diagramm konnte kein PNG-Bild erstellt werden.</translation>
+        <translation>Aus dem Diagramm konnte kein PNG-Bild erstellt werden.</translation>
     </message>
     <message>
         <source>The chart is saved as %1.</source>
-        <translation type="unfinished">Das Diagramm wurde als %1 gespeichert.</translation>
+        <translation>Das Diagramm wurde als %1 gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -120,53 +120,53 @@
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument %1</translation>
     </message>
     <message>
         <source>%1 needs the name of the file to write</source>
         <extracomment>%1 is the option, as --pdf.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht den Namen der zu schreibenden Datei</translation>
     </message>
     <message>
         <source>warning: the stored %1 list holds %2 rows; a list holds at most %3, so the sheet shows only the first %3.</source>
         <extracomment>%1 is the list&apos;s name, %2 the rows stored, %3 the most a list holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: Die gespeicherte Liste „%1“ enthält %2 Zeilen; eine Liste fasst höchstens %3, daher zeigt das Blatt nur die ersten %3.</translation>
     </message>
     <message>
         <source>warning: the stored %1 list holds %2 rows; a list holds at most %3, so the summary counts only the first %3.</source>
         <extracomment>%1 is the list&apos;s name, %2 the rows stored, %3 the most a list holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: Die gespeicherte Liste „%1“ enthält %2 Zeilen; eine Liste fasst höchstens %3, daher zählt die Zusammenfassung nur die ersten %3.</translation>
     </message>
     <message>
         <source>warning: the stored %1 list holds %2 rows; a list holds at most %3, so the timetable holds only the first %3.</source>
         <extracomment>%1 is the list&apos;s name, %2 the rows stored, %3 the most a list holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: Die gespeicherte Liste „%1“ enthält %2 Zeilen; eine Liste fasst höchstens %3, daher enthält der Ablaufplan nur die ersten %3.</translation>
     </message>
     <message>
         <source>The timetable was not written to %1: %2</source>
         <extracomment>%1 is the file&apos;s name, %2 the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Ablaufplan wurde nicht in %1 geschrieben: %2</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: %1</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option %1</translation>
     </message>
     <message>
         <source>the window is not opened from here</source>
-        <translation type="unfinished"></translation>
+        <translation>das Fenster wird von hier aus nicht geöffnet</translation>
     </message>
     <message>
         <source>--lang needs a language, such as de or fr_CA</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang braucht eine Sprache, etwa de oder fr_CA</translation>
     </message>
     <message>
         <source>--lang: %1 is not a language</source>
         <extracomment>%1 is what the user typed after --lang.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--lang: %1 ist keine Sprache</translation>
     </message>
     <message>
         <source>Usage: jubilo [PLAN]              open the window to plan the party
@@ -195,418 +195,445 @@ as a date or no row has a time (--ics), or the file or the output could
 not be built or written; 2 the command line is none of the forms above.
 </source>
         <extracomment>Keep the command lines, option names, PLAN and FILE as they are; lines of about 80 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: jubilo [PLAN]              öffnet das Fenster, um die Party zu planen
+        jubilo --pdf DATEI [PLAN]  schreibt das Blatt des Plans als PDF in DATEI
+        jubilo --xls DATEI [PLAN]  schreibt die Arbeitsmappe des Plans in
+                                   DATEI (Excel 97 .xls)
+        jubilo --summary [PLAN]    gibt Gäste, Ausgaben und noch zu Kaufendes
+                                   des Plans aus, eine Zeile je Geldliste
+        jubilo --summary --json [PLAN]
+                                   dieselben Zahlen als ein JSON-Objekt
+        jubilo --ics DATEI [PLAN]  schreibt den Zeitplan und die Aktivitäten
+                                   auf der Party als Kalendertermine
+                                   (iCalendar) in DATEI
+        jubilo --version           zeigt die Version des Programms
+        jubilo --help              zeigt diese Hilfe
+Jeder dieser Aufrufe kann mit --lang SPRACHE (de, fr, es, en_GB...) beginnen,
+um für diesen Lauf diese Sprache und ihre Geld- und Datumsformate zu nutzen.
+
+PLAN ist eine Plandatei (*.jubilo); ohne sie wird der gespeicherte Plan
+(~/.config/Tarvel.ini) verwendet.
+
+--pdf, --xls, --ics und --summary zeigen kein Fenster und brauchen keine
+Anzeige. Sie lesen den Plan nur; --pdf, --xls und --ics ersetzen DATEI erst,
+wenn die neue Datei vollständig ist.
+
+Rückgabewert: 0 erledigt; 1 der Plan konnte nicht gelesen werden, sein Datum
+ist nicht als Datum lesbar oder keine Zeile hat eine Uhrzeit (--ics), oder
+die Datei oder die Ausgabe konnte nicht erstellt oder geschrieben werden;
+2 die Befehlszeile entspricht keiner der obigen Formen.
+</translation>
     </message>
 </context>
 <context>
     <name>CursorFile</name>
     <message>
         <source>The file is not a cursor file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist keine Cursordatei</translation>
     </message>
     <message>
         <source>The cursor file could not be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Cursordatei konnte nicht geöffnet werden: %1</translation>
     </message>
     <message>
         <source>The cursor file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Cursordatei konnte nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
     <name>DelimitedReader</name>
     <message>
         <source>a quoted field is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Feld in Anführungszeichen wird nie geschlossen</translation>
     </message>
     <message>
         <source>a quote stands inside an unquoted field</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Anführungszeichen steht in einem Feld ohne Anführungszeichen</translation>
     </message>
     <message>
         <source>a field is longer than 1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Feld ist größer als 1 MB</translation>
     </message>
     <message>
         <source>a row is longer than 4 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zeile ist größer als 4 MB</translation>
     </message>
     <message>
         <source>there is not enough memory to read it</source>
-        <translation type="unfinished">nicht genug Arbeitsspeicher zum Lesen</translation>
+        <translation>nicht genug Arbeitsspeicher zum Lesen</translation>
     </message>
 </context>
 <context>
     <name>EntryReminders</name>
     <message>
         <source>You forgot to input all entries for guest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben nicht alle Felder für den Gast ausgefüllt.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for music.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben nicht alle Felder für die Musik ausgefüllt.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for decorations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben nicht alle Felder für die Dekoration ausgefüllt.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for incidentals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben nicht alle Felder für die Nebenausgaben ausgefüllt.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for ingredients.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben nicht alle Felder für die Zutat ausgefüllt.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for other supplies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben nicht alle Felder für das Zubehör ausgefüllt.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for schedules.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben nicht alle Felder für den Zeitplan ausgefüllt.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for activities.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben nicht alle Felder für die Aktivität ausgefüllt.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for food.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben nicht alle Felder für Essen und Getränke ausgefüllt.</translation>
     </message>
 </context>
 <context>
     <name>ErrorBox</name>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungsfehler</translation>
     </message>
     <message>
         <source>at line %1</source>
         <extracomment>Follows the name of the failing procedure; %1 is the number of the step that failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>in Zeile %1</translation>
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
         <extracomment>%1 is the support mail address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte senden Sie ein Bildschirmfoto dieser Meldung per E-Mail an %1</translation>
     </message>
 </context>
 <context>
     <name>ErrorTrap</name>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genug Arbeitsspeicher</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Fehler</translation>
     </message>
 </context>
 <context>
     <name>ExportSaving</name>
     <message>
         <source>The file could not be written to %1: %2</source>
-        <translation type="unfinished">Die Datei %1 konnte nicht geschrieben werden: %2</translation>
+        <translation>Die Datei %1 konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
     <name>FigureTexts</name>
     <message>
         <source>1 guest</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Gast</translation>
     </message>
     <message>
         <source>%1 guests</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Gäste</translation>
     </message>
     <message>
         <source>1 item</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Artikel</translation>
     </message>
     <message>
         <source>%1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Artikel</translation>
     </message>
     <message>
         <source>1 person</source>
-        <translation type="unfinished">1 Person</translation>
+        <translation>1 Person</translation>
     </message>
     <message>
         <source>%1 people</source>
-        <translation type="unfinished">%1 Personen</translation>
+        <translation>%1 Personen</translation>
     </message>
     <message>
         <source>%1 spent, no budget</source>
-        <translation type="unfinished">%1 ausgegeben, kein Budget</translation>
+        <translation>%1 ausgegeben, kein Budget</translation>
     </message>
     <message>
         <source>⚠ %1 of %2 spent, %3 over budget</source>
-        <translation type="unfinished">⚠ %1 von %2 ausgegeben, %3 über dem Budget</translation>
+        <translation>⚠ %1 von %2 ausgegeben, %3 über dem Budget</translation>
     </message>
     <message>
         <source>%1 of %2 spent</source>
-        <translation type="unfinished">%1 von %2 ausgegeben</translation>
+        <translation>%1 von %2 ausgegeben</translation>
     </message>
     <message>
         <source>%1 still to buy</source>
-        <translation type="unfinished">%1 noch zu kaufen</translation>
+        <translation>%1 noch zu kaufen</translation>
     </message>
     <message>
         <source>%1, %2 coming</source>
-        <translation type="unfinished">%1, %2 kommen</translation>
+        <translation>%1, %2 kommen</translation>
     </message>
 </context>
 <context>
     <name>Form</name>
     <message>
         <source>Start Creating Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlage erstellen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Load Sample/Example Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten laden</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse:</translation>
     </message>
     <message>
         <source>RSVP:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusage:</translation>
     </message>
     <message>
         <source>Number in Party:</source>
-        <translation type="unfinished"></translation>
+        <translation>Personenzahl:</translation>
     </message>
     <message>
         <source>Music Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Musikart:</translation>
     </message>
     <message>
         <source>Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format:</translation>
     </message>
     <message>
         <source>Purchased:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekauft:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Art:</translation>
     </message>
     <message>
         <source>Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl:</translation>
     </message>
     <message>
         <source>Food and Drinks Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gericht/Getränk:</translation>
     </message>
     <message>
         <source>Budget:</source>
-        <translation type="unfinished"></translation>
+        <translation>Budget:</translation>
     </message>
     <message>
         <source>Ingredients</source>
-        <translation type="unfinished"></translation>
+        <translation>Zutaten</translation>
     </message>
     <message>
         <source>Ingredients:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zutat:</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Task:</source>
-        <translation type="unfinished"></translation>
+        <translation>Was:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen:</translation>
     </message>
     <message>
         <source>Activity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivität:</translation>
     </message>
     <message>
         <source>Guests</source>
-        <translation type="unfinished"></translation>
+        <translation>Gäste</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik</translation>
     </message>
     <message>
         <source>Decorations</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekoration</translation>
     </message>
     <message>
         <source>Incidentals</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebenausgaben</translation>
     </message>
     <message>
         <source>Food &amp;&amp; Drinks</source>
-        <translation type="unfinished"></translation>
+        <translation>Essen &amp;&amp; Getränke</translation>
     </message>
     <message>
         <source>Other Supplies</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges Zubehör</translation>
     </message>
     <message>
         <source>Schedules</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitplan</translation>
     </message>
     <message>
         <source>At The Party</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf der Party</translation>
     </message>
 </context>
 <context>
     <name>GlanceTexts</name>
     <message>
         <source>%1 · %2 invited, %3 coming</source>
-        <translation type="unfinished">%1 · %2 eingeladen, %3 kommen</translation>
+        <translation>%1 · %2 eingeladen, %3 kommen</translation>
     </message>
     <message>
         <source>1 guest without a number in their party is not counted</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Gast ohne Personenzahl wird nicht mitgezählt</translation>
     </message>
     <message>
         <source>%1 guests without a number in their party are not counted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Gäste ohne Personenzahl werden nicht mitgezählt</translation>
     </message>
     <message>
         <source>no budget</source>
-        <translation type="unfinished">kein Budget</translation>
+        <translation>kein Budget</translation>
     </message>
     <message>
         <source>⚠ %1 over</source>
-        <translation type="unfinished">⚠ %1 überzogen</translation>
+        <translation>⚠ %1 überzogen</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <translation type="unfinished">%1: %2.</translation>
+        <translation>%1: %2.</translation>
     </message>
 </context>
 <context>
     <name>GuestCsv</name>
     <message>
         <source>tab-separated</source>
-        <translation type="unfinished">durch Tabulatoren getrennt</translation>
+        <translation>durch Tabulatoren getrennt</translation>
     </message>
     <message>
         <source>semicolon-separated</source>
-        <translation type="unfinished">durch Semikolons getrennt</translation>
+        <translation>durch Semikolons getrennt</translation>
     </message>
     <message>
         <source>comma-separated</source>
-        <translation type="unfinished">durch Kommas getrennt</translation>
+        <translation>durch Kommas getrennt</translation>
     </message>
     <message>
         <source>it has more than %1 columns</source>
-        <translation type="unfinished">hat mehr als %1 Spalten</translation>
+        <translation>hat mehr als %1 Spalten</translation>
     </message>
     <message>
         <source>the file holds more than %L1 guests, more than a list holds</source>
-        <translation type="unfinished">Datei enthält mehr als %L1 Gäste, mehr als eine Liste fasst</translation>
+        <translation>Datei enthält mehr als %L1 Gäste, mehr als eine Liste fasst</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished">Spalte %1</translation>
+        <translation>Spalte %1</translation>
     </message>
     <message>
         <source>it holds no guests</source>
-        <translation type="unfinished">enthält keine Gäste</translation>
+        <translation>enthält keine Gäste</translation>
     </message>
     <message>
         <source>CSV, %1, %2, with a header row</source>
-        <translation type="unfinished">CSV, %1, %2, mit Kopfzeile</translation>
+        <translation>CSV, %1, %2, mit Kopfzeile</translation>
     </message>
     <message>
         <source>CSV, %1, %2, without a header row</source>
-        <translation type="unfinished">CSV, %1, %2, ohne Kopfzeile</translation>
+        <translation>CSV, %1, %2, ohne Kopfzeile</translation>
     </message>
 </context>
 <context>
     <name>GuestVCard</name>
     <message>
         <source>(no address)</source>
-        <translation type="unfinished">(keine Adresse)</translation>
+        <translation>(keine Adresse)</translation>
     </message>
     <message>
         <source>it is outside any card (a card starts with BEGIN:VCARD)</source>
-        <translation type="unfinished">steht außerhalb jeder Karte (eine Karte beginnt mit BEGIN:VCARD)</translation>
+        <translation>steht außerhalb jeder Karte (eine Karte beginnt mit BEGIN:VCARD)</translation>
     </message>
     <message>
         <source>it is written in quoted-printable (vCard 2.1), which Jubilo does not read; please export the contacts as vCard 3.0 or 4.0</source>
-        <translation type="unfinished">ist in Quoted-Printable (vCard 2.1) geschrieben, das Jubilo nicht liest; bitte exportieren Sie die Kontakte als vCard 3.0 oder 4.0</translation>
+        <translation>ist in Quoted-Printable (vCard 2.1) geschrieben, das Jubilo nicht liest; bitte exportieren Sie die Kontakte als vCard 3.0 oder 4.0</translation>
     </message>
     <message>
         <source>a card begins inside another card</source>
-        <translation type="unfinished">eine Karte beginnt innerhalb einer anderen Karte</translation>
+        <translation>eine Karte beginnt innerhalb einer anderen Karte</translation>
     </message>
     <message>
         <source>the card that starts here has no name (neither FN nor N)</source>
-        <translation type="unfinished">die hier beginnende Karte hat keinen Namen (weder FN noch N)</translation>
+        <translation>die hier beginnende Karte hat keinen Namen (weder FN noch N)</translation>
     </message>
     <message>
         <source>the file holds more than %L1 guests, more than a list holds</source>
-        <translation type="unfinished">Datei enthält mehr als %L1 Gäste, mehr als eine Liste fasst</translation>
+        <translation>Datei enthält mehr als %L1 Gäste, mehr als eine Liste fasst</translation>
     </message>
     <message>
         <source>the card that starts here never ends (END:VCARD is missing)</source>
-        <translation type="unfinished">die hier beginnende Karte endet nie (END:VCARD fehlt)</translation>
+        <translation>die hier beginnende Karte endet nie (END:VCARD fehlt)</translation>
     </message>
     <message>
         <source>it holds no guests</source>
-        <translation type="unfinished">enthält keine Gäste</translation>
+        <translation>enthält keine Gäste</translation>
     </message>
     <message>
         <source>vCard %1, %2</source>
-        <translation type="unfinished">vCard %1, %2</translation>
+        <translation>vCard %1, %2</translation>
     </message>
     <message>
         <source>Name (FN or N)</source>
-        <translation type="unfinished">Name (FN oder N)</translation>
+        <translation>Name (FN oder N)</translation>
     </message>
     <message>
         <source>Address (first ADR)</source>
-        <translation type="unfinished">Adresse (erste ADR)</translation>
+        <translation>Adresse (erste ADR)</translation>
     </message>
     <message>
         <source>Cards without an address: %L1. Their &quot;Address&quot; reads &quot;%2&quot;; change it in the list.</source>
-        <translation type="unfinished">Karten ohne Adresse: %L1. Als „Adresse“ erhalten sie „%2“; ändern Sie das in der Liste.</translation>
+        <translation>Karten ohne Adresse: %L1. Als „Adresse“ erhalten sie „%2“; ändern Sie das in der Liste.</translation>
     </message>
     <message>
         <source>the line is longer than %1 MB</source>
-        <translation type="unfinished">Zeile ist länger als %1 MB</translation>
+        <translation>Zeile ist länger als %1 MB</translation>
     </message>
 </context>
 <context>
@@ -624,66 +651,66 @@ not be built or written; 2 the command line is none of the forms above.
     <name>ImportFile</name>
     <message>
         <source>the file is larger than %1 MB</source>
-        <translation type="unfinished">Datei ist größer als %1 MB</translation>
+        <translation>Datei ist größer als %1 MB</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished">ein Ordner, keine Datei</translation>
+        <translation>ein Ordner, keine Datei</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished">keine gewöhnliche Datei</translation>
+        <translation>keine gewöhnliche Datei</translation>
     </message>
     <message>
         <source>the file is not there (it may have been moved or deleted)</source>
-        <translation type="unfinished">Datei nicht vorhanden (vielleicht wurde sie verschoben oder gelöscht)</translation>
+        <translation>Datei nicht vorhanden (vielleicht wurde sie verschoben oder gelöscht)</translation>
     </message>
     <message>
         <source>the file cannot be read (%1)</source>
-        <translation type="unfinished">Datei kann nicht gelesen werden (%1)</translation>
+        <translation>Datei kann nicht gelesen werden (%1)</translation>
     </message>
 </context>
 <context>
     <name>ListExport</name>
     <message>
         <source>CSV Files</source>
-        <translation type="unfinished">CSV-Dateien</translation>
+        <translation>CSV-Dateien</translation>
     </message>
     <message>
         <source>iCalendar Files</source>
-        <translation type="unfinished">iCalendar-Dateien</translation>
+        <translation>iCalendar-Dateien</translation>
     </message>
     <message>
         <source>Export Timetable</source>
-        <translation type="unfinished">Ablaufplan exportieren</translation>
+        <translation>Ablaufplan exportieren</translation>
     </message>
     <message>
         <source>The party&apos;s date &quot;%1&quot; does not read as a date. On which day is the party?</source>
-        <translation type="unfinished">Das Datum der Party „%1“ ist nicht als Datum lesbar. An welchem Tag findet die Party statt?</translation>
+        <translation>Das Datum der Party „%1“ ist nicht als Datum lesbar. An welchem Tag findet die Party statt?</translation>
     </message>
     <message>
         <source>The timetable is saved as %1.</source>
-        <translation type="unfinished">Der Ablaufplan wurde als %1 gespeichert.</translation>
+        <translation>Der Ablaufplan wurde als %1 gespeichert.</translation>
     </message>
     <message>
         <source>Saves the list on show (the tab chosen last) as a CSV file for spreadsheet programs</source>
-        <translation type="unfinished">Speichert die angezeigte Liste (die zuletzt gewählte Registerkarte) als CSV-Datei für Tabellenkalkulationen</translation>
+        <translation>Speichert die angezeigte Liste (die zuletzt gewählte Registerkarte) als CSV-Datei für Tabellenkalkulationen</translation>
     </message>
     <message>
         <source>Saves Schedules and At The Party as calendar events on the party&apos;s date (an .ics file)</source>
-        <translation type="unfinished">Speichert „Zeitplan“ und „Auf der Party“ als Kalendertermine am Tag der Party (eine .ics-Datei)</translation>
+        <translation>Speichert „Zeitplan“ und „Auf der Party“ als Kalendertermine am Tag der Party (eine .ics-Datei)</translation>
     </message>
     <message>
         <source>Export List as CSV</source>
-        <translation type="unfinished">Liste als CSV exportieren</translation>
+        <translation>Liste als CSV exportieren</translation>
     </message>
     <message>
         <source>The %1 list is saved as %2.</source>
-        <translation type="unfinished">Die Liste „%1“ wurde als %2 gespeichert.</translation>
+        <translation>Die Liste „%1“ wurde als %2 gespeichert.</translation>
     </message>
     <message>
         <source>Party Timetable</source>
-        <translation type="unfinished">Party-Ablaufplan</translation>
+        <translation>Party-Ablaufplan</translation>
     </message>
 </context>
 <context>
@@ -701,65 +728,65 @@ not be built or written; 2 the command line is none of the forms above.
     <name>PagePrinting</name>
     <message>
         <source>The printer could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker konnte nicht gestartet werden</translation>
     </message>
     <message>
         <source>The printer could not start a new page</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker konnte keine neue Seite beginnen</translation>
     </message>
     <message>
         <source>The printer reported an error; the pages may not have printed</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker hat einen Fehler gemeldet; die Seiten wurden möglicherweise nicht gedruckt</translation>
     </message>
 </context>
 <context>
     <name>PartyTimetable</name>
     <message>
         <source>No row of Schedules or At The Party has a time that reads as a time, so there is no timetable to export.</source>
-        <translation type="unfinished">Keine Zeile in „Zeitplan“ oder „Auf der Party“ hat eine Uhrzeit, die sich als Uhrzeit lesen lässt; daher gibt es keinen Ablaufplan zum Exportieren.</translation>
+        <translation>Keine Zeile in „Zeitplan“ oder „Auf der Party“ hat eine Uhrzeit, die sich als Uhrzeit lesen lässt; daher gibt es keinen Ablaufplan zum Exportieren.</translation>
     </message>
     <message>
         <source>%1 row %2 &quot;%3&quot;</source>
-        <translation type="unfinished">%1, Zeile %2 „%3“</translation>
+        <translation>%1, Zeile %2 „%3“</translation>
     </message>
     <message>
         <source>1 row is left out because its time does not read as a time: %1</source>
-        <translation type="unfinished">1 Zeile wurde ausgelassen, weil ihre Uhrzeit nicht als Uhrzeit lesbar ist: %1</translation>
+        <translation>1 Zeile wurde ausgelassen, weil ihre Uhrzeit nicht als Uhrzeit lesbar ist: %1</translation>
     </message>
     <message>
         <source>%1 rows are left out because their time does not read as a time: %2</source>
-        <translation type="unfinished">%1 Zeilen wurden ausgelassen, weil ihre Uhrzeit nicht als Uhrzeit lesbar ist: %2</translation>
+        <translation>%1 Zeilen wurden ausgelassen, weil ihre Uhrzeit nicht als Uhrzeit lesbar ist: %2</translation>
     </message>
     <message>
         <source>, and %1 more</source>
-        <translation type="unfinished"> und %1 weitere</translation>
+        <translation> und %1 weitere</translation>
     </message>
 </context>
 <context>
     <name>PastedRows</name>
     <message>
         <source>it starts a quoted cell that is never closed</source>
-        <translation type="unfinished">beginnt eine Zelle in Anführungszeichen, die nie geschlossen wird</translation>
+        <translation>beginnt eine Zelle in Anführungszeichen, die nie geschlossen wird</translation>
     </message>
     <message>
         <source>it has a quote inside a cell that is not quoted</source>
-        <translation type="unfinished">enthält ein Anführungszeichen in einer Zelle ohne Anführungszeichen</translation>
+        <translation>enthält ein Anführungszeichen in einer Zelle ohne Anführungszeichen</translation>
     </message>
     <message>
         <source>it has a cell longer than 1 MB</source>
-        <translation type="unfinished">enthält eine Zelle, die größer als 1 MB ist</translation>
+        <translation>enthält eine Zelle, die größer als 1 MB ist</translation>
     </message>
     <message>
         <source>it has a row longer than 4 MB</source>
-        <translation type="unfinished">enthält eine Zeile, die größer als 4 MB ist</translation>
+        <translation>enthält eine Zeile, die größer als 4 MB ist</translation>
     </message>
     <message>
         <source>there is not enough memory to read it</source>
-        <translation type="unfinished">nicht genug Arbeitsspeicher zum Lesen</translation>
+        <translation>nicht genug Arbeitsspeicher zum Lesen</translation>
     </message>
     <message>
         <source>it would make the %1 list longer than the %2 rows a list holds</source>
-        <translation type="unfinished">Liste „%1“ hätte damit mehr als die %2 Zeilen, die eine Liste fassen kann</translation>
+        <translation>Liste „%1“ hätte damit mehr als die %2 Zeilen, die eine Liste fassen kann</translation>
     </message>
 </context>
 <context>
@@ -873,35 +900,35 @@ Eine Kopie des Journals mit diesen Änderungen liegt in %2.</translation>
     </message>
     <message>
         <source>Jubilo Plans</source>
-        <translation type="unfinished">Jubilo-Pläne</translation>
+        <translation>Jubilo-Pläne</translation>
     </message>
     <message>
         <source>The plan %1 is open in another Jubilo: switch to that window to work on it.</source>
-        <translation type="unfinished">Der Plan %1 ist in einem anderen Jubilo geöffnet. Wechseln Sie zu diesem Fenster, um daran zu arbeiten.</translation>
+        <translation>Der Plan %1 ist in einem anderen Jubilo geöffnet. Wechseln Sie zu diesem Fenster, um daran zu arbeiten.</translation>
     </message>
     <message>
         <source>%1 is the plan open now: choose another name.</source>
-        <translation type="unfinished">%1 ist der gerade geöffnete Plan. Wählen Sie einen anderen Namen.</translation>
+        <translation>%1 ist der gerade geöffnete Plan. Wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
         <source>New Plan</source>
-        <translation type="unfinished">Neuer Plan</translation>
+        <translation>Neuer Plan</translation>
     </message>
     <message>
         <source>New Plan From This One</source>
-        <translation type="unfinished">Neuer Plan aus diesem</translation>
+        <translation>Neuer Plan aus diesem</translation>
     </message>
     <message>
         <source>Save Plan As</source>
-        <translation type="unfinished">Plan speichern unter</translation>
+        <translation>Plan speichern unter</translation>
     </message>
     <message>
         <source>Open Plan</source>
-        <translation type="unfinished">Plan öffnen</translation>
+        <translation>Plan öffnen</translation>
     </message>
     <message>
         <source>The plan %1 is no longer there: it was moved or deleted, so it is taken off the list of recent plans.</source>
-        <translation type="unfinished">Der Plan %1 ist nicht mehr vorhanden; er wurde verschoben oder gelöscht und wird daher aus der Liste der zuletzt geöffneten Pläne entfernt.</translation>
+        <translation>Der Plan %1 ist nicht mehr vorhanden; er wurde verschoben oder gelöscht und wird daher aus der Liste der zuletzt geöffneten Pläne entfernt.</translation>
     </message>
 </context>
 <context>
@@ -920,213 +947,213 @@ Eine Kopie des Journals mit diesen Änderungen liegt in %2.</translation>
     </message>
     <message>
         <source>Jubilo is already open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilo ist bereits geöffnet.</translation>
     </message>
 </context>
 <context>
     <name>PlanMenus</name>
     <message>
         <source>Menu bar</source>
-        <translation type="unfinished">Menüleiste</translation>
+        <translation>Menüleiste</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Datei</translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New Plan…</source>
-        <translation type="unfinished">&amp;Neuer Plan…</translation>
+        <translation>&amp;Neuer Plan…</translation>
     </message>
     <message>
         <source>New Plan &amp;From This One…</source>
-        <translation type="unfinished">Neuer Plan aus &amp;diesem…</translation>
+        <translation>Neuer Plan aus &amp;diesem…</translation>
     </message>
     <message>
         <source>&amp;Open Plan…</source>
-        <translation type="unfinished">Plan ö&amp;ffnen…</translation>
+        <translation>Plan ö&amp;ffnen…</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished">&amp;Zuletzt geöffnet</translation>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>Save Plan &amp;As…</source>
-        <translation type="unfinished">Plan speichern &amp;unter…</translation>
+        <translation>Plan speichern &amp;unter…</translation>
     </message>
     <message>
         <source>&amp;Import Guests…</source>
-        <translation type="unfinished">Gäste &amp;importieren…</translation>
+        <translation>Gäste &amp;importieren…</translation>
     </message>
     <message>
         <source>&amp;Export List as CSV…</source>
-        <translation type="unfinished">Liste als CSV e&amp;xportieren…</translation>
+        <translation>Liste als CSV e&amp;xportieren…</translation>
     </message>
     <message>
         <source>Export &amp;Timetable…</source>
-        <translation type="unfinished">&amp;Ablaufplan exportieren…</translation>
+        <translation>&amp;Ablaufplan exportieren…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished">&amp;Beenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished">&amp;Bearbeiten</translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">&amp;Rückgängig</translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished">&amp;Wiederherstellen</translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Copy Rows</source>
-        <translation type="unfinished">Zeilen &amp;kopieren</translation>
+        <translation>Zeilen &amp;kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste Rows</source>
-        <translation type="unfinished">Zeilen &amp;einfügen</translation>
+        <translation>Zeilen &amp;einfügen</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished">&amp;Ansicht</translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>Plan at a &amp;Glance</source>
-        <translation type="unfinished">Plan auf einen &amp;Blick</translation>
+        <translation>Plan auf einen &amp;Blick</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished">&amp;Hilfe</translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About Jubilo</source>
-        <translation type="unfinished">&amp;Über Jubilo</translation>
+        <translation>&amp;Über Jubilo</translation>
     </message>
 </context>
 <context>
     <name>PlanSheet</name>
     <message>
         <source>Guests</source>
-        <translation type="unfinished"></translation>
+        <translation>Gäste</translation>
     </message>
     <message>
         <source>Address Invitation Was Sent To</source>
-        <translation type="unfinished"></translation>
+        <translation>Einladung gesendet an</translation>
     </message>
     <message>
         <source>RSVP?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusage?</translation>
     </message>
     <message>
         <source>Number in Party</source>
-        <translation type="unfinished"></translation>
+        <translation>Personenzahl</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Purchased?</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekauft?</translation>
     </message>
     <message>
         <source>Decorations</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekoration</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>Food and Drinks</source>
-        <translation type="unfinished"></translation>
+        <translation>Essen und Getränke</translation>
     </message>
     <message>
         <source>Ingredients</source>
-        <translation type="unfinished"></translation>
+        <translation>Zutaten</translation>
     </message>
     <message>
         <source>Other Supplies</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges Zubehör</translation>
     </message>
     <message>
         <source>Incidentals</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebenausgaben</translation>
     </message>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitplan</translation>
     </message>
     <message>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>At The Party</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf der Party</translation>
     </message>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivität</translation>
     </message>
     <message>
         <source>Budget: %1</source>
         <extracomment>A list&apos;s budget over its amounts on the plan sheet; %1 is the budget as the user typed it, with the currency symbol on its side (&quot;$500&quot;, &quot;500 €&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Budget: %1</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe:</translation>
     </message>
     <message>
         <source>Holiday Party Plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Partyplanung</translation>
     </message>
 </context>
 <context>
     <name>PlanSummaryText</name>
     <message>
         <source>%1, %2 left</source>
-        <translation type="unfinished">%1, %2 übrig</translation>
+        <translation>%1, %2 übrig</translation>
     </message>
     <message>
         <source>Guests: %1 (%2, %3 coming)</source>
-        <translation type="unfinished">Gäste: %1 (%2, %3 kommen)</translation>
+        <translation>Gäste: %1 (%2, %3 kommen)</translation>
     </message>
     <message>
         <source>Guests: %1 (%2, %3 coming; %4 without a number in their party)</source>
-        <translation type="unfinished">Gäste: %1 (%2, %3 kommen; %4 ohne Personenzahl)</translation>
+        <translation>Gäste: %1 (%2, %3 kommen; %4 ohne Personenzahl)</translation>
     </message>
     <message>
         <source>nothing still to buy</source>
-        <translation type="unfinished">nichts mehr zu kaufen</translation>
+        <translation>nichts mehr zu kaufen</translation>
     </message>
     <message>
         <source>%1: %2; %3</source>
-        <translation type="unfinished">%1: %2; %3</translation>
+        <translation>%1: %2; %3</translation>
     </message>
     <message>
         <source>%1; %2 without an amount</source>
-        <translation type="unfinished">%1; %2 ohne Betrag</translation>
+        <translation>%1; %2 ohne Betrag</translation>
     </message>
     <message>
         <source>Whole party</source>
-        <translation type="unfinished">Gesamte Party</translation>
+        <translation>Gesamte Party</translation>
     </message>
 </context>
 <context>
@@ -1134,49 +1161,49 @@ Eine Kopie des Journals mit diesen Änderungen liegt in %2.</translation>
     <message>
         <source>The %1 table is full: it holds at most %2 rows.</source>
         <extracomment>%1 is the list&apos;s name, %2 the most rows it holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste „%1“ ist voll; sie fasst höchstens %2 Zeilen.</translation>
     </message>
 </context>
 <context>
     <name>PreviewLayout</name>
     <message>
         <source>Zoom:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom:</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>&lt; Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Zurück</translation>
     </message>
     <message>
         <source>Save Results To Excel File</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Excel-Datei speichern</translation>
     </message>
 </context>
 <context>
     <name>QtSystem</name>
     <message>
         <source>The web page could not be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Webseite konnte nicht geöffnet werden: %1</translation>
     </message>
     <message>
         <source>Cannot create object &quot;%1&quot;</source>
         <extracomment>%1 is the name of the spreadsheet program&apos;s object, as Excel.Application.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Objekt „%1“ kann nicht erstellt werden</translation>
     </message>
 </context>
 <context>
     <name>ReadOnlySettingsStore</name>
     <message>
         <source>The settings store is open for reading only: %1/%2/%3 was not written</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Einstellungsspeicher ist nur zum Lesen geöffnet: %1/%2/%3 wurde nicht geschrieben</translation>
     </message>
 </context>
 <context>
@@ -1191,43 +1218,43 @@ Eine Kopie des Journals mit diesen Änderungen liegt in %2.</translation>
     <message>
         <source>The %1 list is full: it holds at most %2 rows.</source>
         <extracomment>%1 is the list&apos;s name (&quot;Guests&quot;), %2 the most rows a list holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste „%1“ ist voll; sie fasst höchstens %2 Zeilen.</translation>
     </message>
     <message>
         <source>The text in the &quot;%1&quot; box is too long: it has %2 characters, and a cell of the plan holds at most %3. Please shorten it and try again.</source>
         <extracomment>%1 is the column&apos;s header (&quot;Address&quot;), %2 and %3 counts of characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Text im Feld „%1“ ist zu lang; er hat %2 Zeichen, eine Zelle des Plans fasst aber höchstens %3. Bitte kürzen Sie ihn und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>An entry cannot contain the text &quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;. Please change it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Eintrag darf den Text „||MySeparator11||“ oder „||MySeparator12||“ nicht enthalten. Bitte ändern Sie ihn und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>No row is selected. Please select the row to delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine Zeile ausgewählt. Bitte wählen Sie die zu löschende Zeile aus.</translation>
     </message>
 </context>
 <context>
     <name>RowRules</name>
     <message>
         <source>it has %1 cells, and the %2 list has %3 columns</source>
-        <translation type="unfinished">%1 Zellen, die Liste „%2“ hat aber %3 Spalten</translation>
+        <translation>%1 Zellen, die Liste „%2“ hat aber %3 Spalten</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; cell is empty</source>
-        <translation type="unfinished">Zelle „%1“ ist leer</translation>
+        <translation>Zelle „%1“ ist leer</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; cell is &quot;%2&quot;, not &quot;Yes&quot; or &quot;No&quot;</source>
-        <translation type="unfinished">Zelle „%1“ enthält „%2“ statt „Yes“ oder „No“</translation>
+        <translation>Zelle „%1“ enthält „%2“ statt „Yes“ oder „No“</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; cell has %2 characters, and a cell holds at most %3</source>
-        <translation type="unfinished">Zelle „%1“ hat %2 Zeichen, eine Zelle fasst aber höchstens %3</translation>
+        <translation>Zelle „%1“ hat %2 Zeichen, eine Zelle fasst aber höchstens %3</translation>
     </message>
     <message>
         <source>it holds the text &quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;, which a list cannot keep</source>
-        <translation type="unfinished">enthält den Text „||MySeparator11||“ oder „||MySeparator12||“, den eine Liste nicht speichern kann</translation>
+        <translation>enthält den Text „||MySeparator11||“ oder „||MySeparator12||“, den eine Liste nicht speichern kann</translation>
     </message>
 </context>
 <context>
@@ -1235,19 +1262,21 @@ Eine Kopie des Journals mit diesen Änderungen liegt in %2.</translation>
     <message>
         <source>the %1 list</source>
         <extracomment>One list named in &quot;no example row was added to %1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Liste „%1“</translation>
     </message>
     <message>
         <source>the %1 and %2 lists</source>
         <extracomment>Lists named in &quot;no example row was added to %1&quot;: %1 all but the last, joined by &quot;, &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>den Listen %1 und %2</translation>
     </message>
     <message>
         <source>The example data was loaded, but no example row was added to %1.
 
 </source>
         <extracomment>%1 names the lists (&quot;the Guests list&quot;); the reasons follow the message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Beispieldaten wurden geladen, aber %1 wurde keine Beispielzeile hinzugefügt.
+
+</translation>
     </message>
 </context>
 <context>
@@ -1262,44 +1291,48 @@ Eine Kopie des Journals mit diesen Änderungen liegt in %2.</translation>
     <message>
         <source>The %1 list holds %2 rows in the plan file.</source>
         <extracomment>%1 is the list&apos;s name, %2 the rows it holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste „%1“ enthält in der Plandatei %2 Zeilen.</translation>
     </message>
     <message>
         <source>The %1 list holds %2 rows in the settings store.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste „%1“ enthält im Einstellungsspeicher %2 Zeilen.</translation>
     </message>
     <message>
         <source>the plan file</source>
-        <translation type="unfinished"></translation>
+        <translation>der Plandatei</translation>
     </message>
     <message>
         <source>the settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>der Einstellungsdatei</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is &quot;the plan file&quot; or &quot;the settings file&quot;, %2 where it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>A list shows at most %1 rows, so only the first %1 are shown. All the rows are kept in the store unchanged, and changes to this list are not saved while it holds more than %1.
 
 To split the plan: make a copy of %2, then remove rows from the %3 entry of the file and of its copy so that each holds at most %1 rows.</source>
         <extracomment>%1 is the most rows a list holds, %2 the file, %3 the lists&apos; names in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eine Liste zeigt höchstens %1 Zeilen, daher werden nur die ersten %1 angezeigt. Alle Zeilen bleiben unverändert gespeichert, und Änderungen an dieser Liste werden nicht gespeichert, solange sie mehr als %1 Zeilen enthält.
+
+So teilen Sie den Plan auf: Legen Sie eine Kopie %2 an und entfernen Sie dann im Eintrag %3 der Datei und ihrer Kopie so viele Zeilen, dass jede höchstens %1 Zeilen enthält.</translation>
     </message>
     <message>
         <source>A list shows at most %1 rows, so only the first %1 are shown. All the rows are kept in the store unchanged, and changes to these lists are not saved while it holds more than %1.
 
 To split the plan: make a copy of %2, then remove rows from the %3 entry of the file and of its copy so that each holds at most %1 rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Liste zeigt höchstens %1 Zeilen, daher werden nur die ersten %1 angezeigt. Alle Zeilen bleiben unverändert gespeichert, und Änderungen an diesen Listen werden nicht gespeichert, solange eine davon mehr als %1 Zeilen enthält.
+
+So teilen Sie den Plan auf: Legen Sie eine Kopie %2 an und entfernen Sie dann in den Einträgen %3 der Datei und ihrer Kopie so viele Zeilen, dass jeder Eintrag höchstens %1 Zeilen enthält.</translation>
     </message>
 </context>
 <context>
     <name>SheetOutput</name>
     <message>
         <source>The workbook has no sheet to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Arbeitsmappe enthält kein Blatt zum Drucken</translation>
     </message>
 </context>
 <context>
@@ -1307,11 +1340,11 @@ To split the plan: make a copy of %2, then remove rows from the %3 entry of the 
     <message>
         <source>The skin could not be loaded from %1: %2</source>
         <extracomment>%1 is the skin file&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Design konnte nicht aus %1 geladen werden: %2</translation>
     </message>
     <message>
         <source>The skin file %1 is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Designdatei %1 ist kein UTF-8-Text</translation>
     </message>
 </context>
 <context>
@@ -1458,153 +1491,153 @@ To split the plan: make a copy of %2, then remove rows from the %3 entry of the 
     </message>
     <message>
         <source>Move Row</source>
-        <translation type="unfinished">Zeile verschieben</translation>
+        <translation>Zeile verschieben</translation>
     </message>
     <message>
         <source>Load Sample Data</source>
-        <translation type="unfinished">Beispieldaten laden</translation>
+        <translation>Beispieldaten laden</translation>
     </message>
     <message>
         <source>Music Budget</source>
-        <translation type="unfinished">Musikbudget</translation>
+        <translation>Musikbudget</translation>
     </message>
     <message>
         <source>Decoration Budget</source>
-        <translation type="unfinished">Dekorationsbudget</translation>
+        <translation>Dekorationsbudget</translation>
     </message>
     <message>
         <source>Incidental Budget</source>
-        <translation type="unfinished">Budget für Nebenausgaben</translation>
+        <translation>Budget für Nebenausgaben</translation>
     </message>
     <message>
         <source>Food Budget</source>
-        <translation type="unfinished">Budget für Essen und Getränke</translation>
+        <translation>Budget für Essen und Getränke</translation>
     </message>
     <message>
         <source>Other Supply Budget</source>
-        <translation type="unfinished">Zubehörbudget</translation>
+        <translation>Zubehörbudget</translation>
     </message>
     <message>
         <source>Party Date</source>
-        <translation type="unfinished">Datum der Party</translation>
+        <translation>Datum der Party</translation>
     </message>
     <message>
         <source>New Plan From This One</source>
-        <translation type="unfinished">Neuer Plan aus diesem</translation>
+        <translation>Neuer Plan aus diesem</translation>
     </message>
     <message>
         <source>Paste Rows</source>
-        <translation type="unfinished">Zeilen einfügen</translation>
+        <translation>Zeilen einfügen</translation>
     </message>
     <message>
         <source>Import Guests</source>
-        <translation type="unfinished">Gäste importieren</translation>
+        <translation>Gäste importieren</translation>
     </message>
 </context>
 <context>
     <name>TableColumns</name>
     <message>
         <source>Guest(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast/Gäste</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>RSVP?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusage?</translation>
     </message>
     <message>
         <source>Number in Party</source>
-        <translation type="unfinished"></translation>
+        <translation>Personenzahl</translation>
     </message>
     <message>
         <source>Music(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Purchased?</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekauft?</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Ingredients</source>
-        <translation type="unfinished"></translation>
+        <translation>Zutaten</translation>
     </message>
     <message>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivität</translation>
     </message>
 </context>
 <context>
     <name>TableNames</name>
     <message>
         <source>Guests</source>
-        <translation type="unfinished"></translation>
+        <translation>Gäste</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik</translation>
     </message>
     <message>
         <source>Decorations</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekoration</translation>
     </message>
     <message>
         <source>Food and Drinks</source>
-        <translation type="unfinished"></translation>
+        <translation>Essen und Getränke</translation>
     </message>
     <message>
         <source>Ingredients</source>
-        <translation type="unfinished"></translation>
+        <translation>Zutaten</translation>
     </message>
     <message>
         <source>Other Supplies</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges Zubehör</translation>
     </message>
     <message>
         <source>Incidentals</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebenausgaben</translation>
     </message>
     <message>
         <source>Schedules</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitplan</translation>
     </message>
     <message>
         <source>Activities</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivitäten</translation>
     </message>
 </context>
 <context>
@@ -1612,23 +1645,23 @@ To split the plan: make a copy of %2, then remove rows from the %3 entry of the 
     <message>
         <source>Row %1 of %2 holds a store separator (&quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;) and cannot be saved.</source>
         <extracomment>%1 is the row&apos;s number, %2 the list&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 der Liste „%2“ enthält ein Speichertrennzeichen („||MySeparator11||“ oder „||MySeparator12||“) und kann nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Row %1 of %2 would load back as other rows: its texts make a store separator with the ones around them (&quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;) and cannot be saved.</source>
         <extracomment>%1 is the row&apos;s number, %2 the list&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 der Liste „%2“ würde als andere Zeilen zurückgeladen, weil ihre Texte mit den benachbarten ein Speichertrennzeichen bilden („||MySeparator11||“ oder „||MySeparator12||“); diese Zeile kann daher nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
     <name>TextScan</name>
     <message>
         <source>the file is UTF-16 text; please save it as UTF-8 and import that</source>
-        <translation type="unfinished">Datei enthält UTF-16-Text; bitte speichern Sie sie als UTF-8 und importieren Sie diese Fassung</translation>
+        <translation>Datei enthält UTF-16-Text; bitte speichern Sie sie als UTF-8 und importieren Sie diese Fassung</translation>
     </message>
     <message>
         <source>it holds a NUL byte, so it is no text file</source>
-        <translation type="unfinished">enthält ein NUL-Byte und ist daher keine Textdatei</translation>
+        <translation>enthält ein NUL-Byte und ist daher keine Textdatei</translation>
     </message>
 </context>
 <context>
@@ -1636,18 +1669,18 @@ To split the plan: make a copy of %2, then remove rows from the %3 entry of the 
     <message>
         <source>Overflow</source>
         <extracomment>The error box names the fault: a number too large for its place.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Überlauf</translation>
     </message>
 </context>
 <context>
     <name>WorkbookCopy</name>
     <message>
         <source>The workbook could not be read from %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Arbeitsmappe konnte nicht aus %1 gelesen werden: %2</translation>
     </message>
     <message>
         <source>The workbook could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Arbeitsmappe konnte nicht als %1 gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1844,7 +1877,7 @@ Planen Sie eine Party und erhalten Sie eine druckbare Tabelle des Plans.
     <message>
         <source>Questions? Please contact Team Tarvel at %1</source>
         <extracomment>The Help button&apos;s message; %1 is the contact page&apos;s web address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fragen? Bitte wenden Sie sich an Team Tarvel: %1</translation>
     </message>
 </context>
 <context>
@@ -1861,11 +1894,11 @@ Planen Sie eine Party und erhalten Sie eine druckbare Tabelle des Plans.
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen: %1</translation>
     </message>
 </context>
 <context>
@@ -1879,57 +1912,57 @@ Planen Sie eine Party und erhalten Sie eine druckbare Tabelle des Plans.
     <name>jubilo::PreviewWindow</name>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken…</translation>
     </message>
     <message>
         <source>Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern…</translation>
     </message>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild kopieren</translation>
     </message>
     <message>
         <source>The picture is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild ist leer</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei speichern</translation>
     </message>
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
         <extracomment>%1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie %1 wirklich überschreiben?</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig.</translation>
     </message>
     <message>
         <source>Excel Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel-Dateien</translation>
     </message>
     <message>
         <source>PDF Files</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien</translation>
     </message>
     <message>
         <source>%1 is the workbook this preview shows, which is deleted when the preview closes. Please save the copy under another name.</source>
         <extracomment>%1 is the name of the file the user chose.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist die Arbeitsmappe, die diese Vorschau zeigt; sie wird beim Schließen der Vorschau gelöscht. Bitte speichern Sie die Kopie unter einem anderen Namen.</translation>
     </message>
     <message>
         <source>No printer is set up on this computer, so the sheet cannot be printed from here. Use &quot;Save as PDF…&quot; to keep it as a PDF file, which any computer with a printer can print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diesem Computer ist kein Drucker eingerichtet, daher kann das Blatt hier nicht gedruckt werden. Speichern Sie es mit „Als PDF speichern…“ als PDF-Datei, die jeder Computer mit Drucker drucken kann.</translation>
     </message>
     <message>
         <source>There is no picture to copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Bild zum Kopieren</translation>
     </message>
     <message>
         <source>There is no main window to go back to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Hauptfenster, zu dem Sie zurückkehren können.</translation>
     </message>
 </context>
 <context>
@@ -1952,13 +1985,15 @@ Eine Kopie des Journals mit diesen Änderungen liegt in %2.</translation>
     </message>
     <message>
         <source>No free name for a copy of the settings file was found beside %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Neben %1 wurde kein freier Name für eine Kopie der Einstellungsdatei gefunden</translation>
     </message>
     <message>
         <source>The settings file %1 had lines that could not be read. Jubilo keeps what it could read and writes the file afresh, so those lines will be gone from it.
 
 A copy of the file as it was is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 enthielt Zeilen, die nicht gelesen werden konnten. Jubilo behält, was es lesen konnte, und schreibt die Datei neu, sodass diese Zeilen darin fehlen werden.
+
+Eine Kopie der Datei im bisherigen Zustand wurde unter %2 abgelegt.</translation>
     </message>
 </context>
 </TS>
