@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>the window is not opened from here</source>
-        <translation>la fenêtre ne s’ouvre pas d’ici</translation>
+        <translation>la fenêtre ne peut pas être ouverte d’ici</translation>
     </message>
     <message>
         <source>--lang needs a language, such as de or fr_CA</source>
