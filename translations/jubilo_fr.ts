@@ -5,65 +5,65 @@
     <name>AccessibleNames</name>
     <message>
         <source>guest</source>
-        <translation type="unfinished"></translation>
+        <translation>un invité</translation>
     </message>
     <message>
         <source>music</source>
-        <translation type="unfinished"></translation>
+        <translation>une musique</translation>
     </message>
     <message>
         <source>decoration</source>
-        <translation type="unfinished"></translation>
+        <translation>une décoration</translation>
     </message>
     <message>
         <source>food and drinks</source>
-        <translation type="unfinished"></translation>
+        <translation>un plat ou une boisson</translation>
     </message>
     <message>
         <source>ingredient</source>
-        <translation type="unfinished"></translation>
+        <translation>un ingrédient</translation>
     </message>
     <message>
         <source>other supply</source>
-        <translation type="unfinished"></translation>
+        <translation>une fourniture</translation>
     </message>
     <message>
         <source>incidental</source>
-        <translation type="unfinished"></translation>
+        <translation>des frais divers</translation>
     </message>
     <message>
         <source>task</source>
-        <translation type="unfinished"></translation>
+        <translation>une tâche</translation>
     </message>
     <message>
         <source>activity</source>
-        <translation type="unfinished"></translation>
+        <translation>une activité</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A button&apos;s name for screen readers: its caption (&quot;Add&quot;), then what one row is (&quot;guest&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>%1 budget</source>
         <extracomment>A budget box&apos;s name for screen readers; %1 is the list&apos;s name (&quot;Music&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Budget %1</translation>
     </message>
 </context>
 <context>
     <name>BitmapPicture</name>
     <message>
         <source>The picture is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image est vide</translation>
     </message>
     <message>
         <source>There is not enough memory for a %1 x %2 picture</source>
         <extracomment>%1 and %2 are the picture&apos;s width and height in pixels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La mémoire est insuffisante pour une image de %1 x %2</translation>
     </message>
 </context>
 <context>
@@ -77,27 +77,27 @@
     <name>ChartSaving</name>
     <message>
         <source>PNG Images</source>
-        <translation type="unfinished">Images PNG</translation>
+        <translation>Images PNG</translation>
     </message>
     <message>
         <source>Save Chart as PNG</source>
-        <translation type="unfinished">Enregistrer le graphique en PNG</translation>
+        <translation>Enregistrer le graphique en PNG</translation>
     </message>
     <message>
         <source>Plan at a Glance</source>
-        <translation type="unfinished">Vue d’ensemble du projet</translation>
+        <translation>Vue d’ensemble du projet</translation>
     </message>
     <message>
         <source>The chart could not be saved to %1: %2</source>
-        <translation type="unfinished">Le graphique n’a pas pu être enregistré dans %1&#xa0;: %2</translation>
+        <translation>Le graphique n’a pas pu être enregistré dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The chart could not be made into a PNG picture.</source>
-        <translation type="unfinished">Le graphique n’a pas pu être converti en image PNG.</translation>
+        <translation>Le graphique n’a pas pu être converti en image PNG.</translation>
     </message>
     <message>
         <source>The chart is saved as %1.</source>
-        <translation type="unfinished">Le graphique est enregistré sous %1.</translation>
+        <translation>Le graphique est enregistré sous %1.</translation>
     </message>
 </context>
 <context>
@@ -120,53 +120,53 @@
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu %1</translation>
     </message>
     <message>
         <source>%1 needs the name of the file to write</source>
         <extracomment>%1 is the option, as --pdf.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend le nom du fichier à écrire</translation>
     </message>
     <message>
         <source>warning: the stored %1 list holds %2 rows; a list holds at most %3, so the sheet shows only the first %3.</source>
         <extracomment>%1 is the list&apos;s name, %2 the rows stored, %3 the most a list holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>avertissement&#xa0;: la liste «&#xa0;%1&#xa0;» enregistrée contient %2 lignes&#xa0;; une liste en contient au plus %3, la feuille n’affiche donc que les %3 premières.</translation>
     </message>
     <message>
         <source>warning: the stored %1 list holds %2 rows; a list holds at most %3, so the summary counts only the first %3.</source>
         <extracomment>%1 is the list&apos;s name, %2 the rows stored, %3 the most a list holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>avertissement&#xa0;: la liste «&#xa0;%1&#xa0;» enregistrée contient %2 lignes&#xa0;; une liste en contient au plus %3, le résumé ne compte donc que les %3 premières.</translation>
     </message>
     <message>
         <source>warning: the stored %1 list holds %2 rows; a list holds at most %3, so the timetable holds only the first %3.</source>
         <extracomment>%1 is the list&apos;s name, %2 the rows stored, %3 the most a list holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>avertissement&#xa0;: la liste «&#xa0;%1&#xa0;» enregistrée contient %2 lignes&#xa0;; une liste en contient au plus %3, le programme de la fête ne reprend donc que les %3 premières.</translation>
     </message>
     <message>
         <source>The timetable was not written to %1: %2</source>
         <extracomment>%1 is the file&apos;s name, %2 the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le programme de la fête n’a pas été écrit dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>avertissement&#xa0;: %1</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue %1</translation>
     </message>
     <message>
         <source>the window is not opened from here</source>
-        <translation type="unfinished"></translation>
+        <translation>la fenêtre ne peut pas être ouverte d’ici</translation>
     </message>
     <message>
         <source>--lang needs a language, such as de or fr_CA</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang attend une langue, par exemple de ou fr_CA</translation>
     </message>
     <message>
         <source>--lang: %1 is not a language</source>
         <extracomment>%1 is what the user typed after --lang.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--lang&#xa0;: %1 n’est pas une langue</translation>
     </message>
     <message>
         <source>Usage: jubilo [PLAN]              open the window to plan the party
@@ -195,418 +195,448 @@ as a date or no row has a time (--ics), or the file or the output could
 not be built or written; 2 the command line is none of the forms above.
 </source>
         <extracomment>Keep the command lines, option names, PLAN and FILE as they are; lines of about 80 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usage&#xa0;: jubilo [PROJET]                ouvre la fenêtre pour organiser la fête
+        jubilo --pdf FICHIER [PROJET]  écrit la feuille du projet dans FICHIER,
+                                       au format PDF
+        jubilo --xls FICHIER [PROJET]  écrit le classeur du projet dans FICHIER
+                                       (Excel 97 .xls)
+        jubilo --summary [PROJET]      affiche les invités du projet, ses
+                                       dépenses et ce qui reste à acheter, une
+                                       ligne par liste de dépenses
+        jubilo --summary --json [PROJET]
+                                       les mêmes chiffres en un seul objet JSON
+        jubilo --ics FICHIER [PROJET]  écrit le planning et les activités
+                                       pendant la fête dans FICHIER, sous forme
+                                       d’événements d’agenda (iCalendar)
+        jubilo --version               affiche la version du programme
+        jubilo --help                  affiche cette aide
+Chacune de ces formes peut commencer par --lang LANGUE (de, fr, es, en_GB...)
+pour utiliser cette langue, avec ses formats de monnaie et de date, le temps
+de cette exécution.
+
+PROJET est un fichier de projet (*.jubilo)&#xa0;; sans lui, le projet enregistré
+(~/.config/Tarvel.ini) est utilisé.
+
+--pdf, --xls, --ics et --summary n’ouvrent aucune fenêtre et fonctionnent
+sans affichage graphique. Ils ne font que lire le projet&#xa0;; --pdf, --xls et
+--ics ne remplacent FICHIER qu’une fois le nouveau fichier complet.
+
+Code de sortie&#xa0;: 0 terminé&#xa0;; 1 le projet n’a pas pu être lu, sa date n’est
+pas reconnue comme une date ou aucune ligne n’a d’heure (--ics), ou le
+fichier ou la sortie n’a pas pu être produit ou écrit&#xa0;; 2 la ligne de
+commande ne correspond à aucune des formes ci-dessus.
+</translation>
     </message>
 </context>
 <context>
     <name>CursorFile</name>
     <message>
         <source>The file is not a cursor file</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’est pas un fichier de curseur</translation>
     </message>
     <message>
         <source>The cursor file could not be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de curseur n’a pas pu être ouvert&#xa0;: %1</translation>
     </message>
     <message>
         <source>The cursor file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de curseur n’a pas pu être lu&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>DelimitedReader</name>
     <message>
         <source>a quoted field is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un champ entre guillemets n’est jamais fermé</translation>
     </message>
     <message>
         <source>a quote stands inside an unquoted field</source>
-        <translation type="unfinished"></translation>
+        <translation>un guillemet se trouve dans un champ qui n’est pas entre guillemets</translation>
     </message>
     <message>
         <source>a field is longer than 1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>un champ dépasse 1 Mo</translation>
     </message>
     <message>
         <source>a row is longer than 4 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>une ligne dépasse 4 Mo</translation>
     </message>
     <message>
         <source>there is not enough memory to read it</source>
-        <translation type="unfinished">la mémoire est insuffisante pour lire le texte</translation>
+        <translation>la mémoire est insuffisante pour lire le texte</translation>
     </message>
 </context>
 <context>
     <name>EntryReminders</name>
     <message>
         <source>You forgot to input all entries for guest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’avez pas rempli tous les champs de l’invité.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for music.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’avez pas rempli tous les champs de la musique.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for decorations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’avez pas rempli tous les champs de la décoration.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for incidentals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’avez pas rempli tous les champs des frais divers.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for ingredients.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’avez pas rempli tous les champs de l’ingrédient.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for other supplies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’avez pas rempli tous les champs de la fourniture.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for schedules.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’avez pas rempli tous les champs de la tâche.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for activities.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’avez pas rempli tous les champs de l’activité.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for food.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’avez pas rempli tous les champs du plat ou de la boisson.</translation>
     </message>
 </context>
 <context>
     <name>ErrorBox</name>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de l’application</translation>
     </message>
     <message>
         <source>at line %1</source>
         <extracomment>Follows the name of the failing procedure; %1 is the number of the step that failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>à la ligne %1</translation>
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
         <extracomment>%1 is the support mail address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Envoyez une capture d’écran de ce message à %1</translation>
     </message>
 </context>
 <context>
     <name>ErrorTrap</name>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue</translation>
     </message>
 </context>
 <context>
     <name>ExportSaving</name>
     <message>
         <source>The file could not be written to %1: %2</source>
-        <translation type="unfinished">Le fichier n’a pas pu être écrit dans %1&#xa0;: %2</translation>
+        <translation>Le fichier n’a pas pu être écrit dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>FigureTexts</name>
     <message>
         <source>1 guest</source>
-        <translation type="unfinished"></translation>
+        <translation>1 invité</translation>
     </message>
     <message>
         <source>%1 guests</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 invités</translation>
     </message>
     <message>
         <source>1 item</source>
-        <translation type="unfinished"></translation>
+        <translation>1 article</translation>
     </message>
     <message>
         <source>%1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 articles</translation>
     </message>
     <message>
         <source>1 person</source>
-        <translation type="unfinished">1 personne</translation>
+        <translation>1 personne</translation>
     </message>
     <message>
         <source>%1 people</source>
-        <translation type="unfinished">%1 personnes</translation>
+        <translation>%1 personnes</translation>
     </message>
     <message>
         <source>%1 spent, no budget</source>
-        <translation type="unfinished">%1 dépensés, pas de budget</translation>
+        <translation>%1 dépensés, pas de budget</translation>
     </message>
     <message>
         <source>⚠ %1 of %2 spent, %3 over budget</source>
-        <translation type="unfinished">⚠ %1 dépensés sur %2, budget dépassé de %3</translation>
+        <translation>⚠ %1 dépensés sur %2, budget dépassé de %3</translation>
     </message>
     <message>
         <source>%1 of %2 spent</source>
-        <translation type="unfinished">%1 dépensés sur %2</translation>
+        <translation>%1 dépensés sur %2</translation>
     </message>
     <message>
         <source>%1 still to buy</source>
-        <translation type="unfinished">%1 à acheter</translation>
+        <translation>%1 à acheter</translation>
     </message>
     <message>
         <source>%1, %2 coming</source>
-        <translation type="unfinished">%1 (présentes&#xa0;: %2)</translation>
+        <translation>%1 (présentes&#xa0;: %2)</translation>
     </message>
 </context>
 <context>
     <name>Form</name>
     <message>
         <source>Start Creating Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer la feuille de calcul</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Load Sample/Example Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger des données d’exemple</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse&#xa0;:</translation>
     </message>
     <message>
         <source>RSVP:</source>
-        <translation type="unfinished"></translation>
+        <translation>Présent&#xa0;:</translation>
     </message>
     <message>
         <source>Number in Party:</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnes&#xa0;:</translation>
     </message>
     <message>
         <source>Music Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Genre&#xa0;:</translation>
     </message>
     <message>
         <source>Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format&#xa0;:</translation>
     </message>
     <message>
         <source>Purchased:</source>
-        <translation type="unfinished"></translation>
+        <translation>Acheté&#xa0;:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant&#xa0;:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre&#xa0;:</translation>
     </message>
     <message>
         <source>Food and Drinks Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plat ou boisson&#xa0;:</translation>
     </message>
     <message>
         <source>Budget:</source>
-        <translation type="unfinished"></translation>
+        <translation>Budget&#xa0;:</translation>
     </message>
     <message>
         <source>Ingredients</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrédients</translation>
     </message>
     <message>
         <source>Ingredients:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrédient&#xa0;:</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Task:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tâche&#xa0;:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure&#xa0;:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes&#xa0;:</translation>
     </message>
     <message>
         <source>Activity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Activité&#xa0;:</translation>
     </message>
     <message>
         <source>Guests</source>
-        <translation type="unfinished"></translation>
+        <translation>Invités</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musique</translation>
     </message>
     <message>
         <source>Decorations</source>
-        <translation type="unfinished"></translation>
+        <translation>Décorations</translation>
     </message>
     <message>
         <source>Incidentals</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais divers</translation>
     </message>
     <message>
         <source>Food &amp;&amp; Drinks</source>
-        <translation type="unfinished"></translation>
+        <translation>Plats et boissons</translation>
     </message>
     <message>
         <source>Other Supplies</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres fournitures</translation>
     </message>
     <message>
         <source>Schedules</source>
-        <translation type="unfinished"></translation>
+        <translation>Planning</translation>
     </message>
     <message>
         <source>At The Party</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendant la fête</translation>
     </message>
 </context>
 <context>
     <name>GlanceTexts</name>
     <message>
         <source>%1 · %2 invited, %3 coming</source>
-        <translation type="unfinished">%1 · %2 au total (présentes&#xa0;: %3)</translation>
+        <translation>%1 · %2 au total (présentes&#xa0;: %3)</translation>
     </message>
     <message>
         <source>1 guest without a number in their party is not counted</source>
-        <translation type="unfinished"></translation>
+        <translation>1 invité sans nombre de personnes n’est pas compté</translation>
     </message>
     <message>
         <source>%1 guests without a number in their party are not counted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 invités sans nombre de personnes ne sont pas comptés</translation>
     </message>
     <message>
         <source>no budget</source>
-        <translation type="unfinished">pas de budget</translation>
+        <translation>pas de budget</translation>
     </message>
     <message>
         <source>⚠ %1 over</source>
-        <translation type="unfinished">⚠ dépassé de %1</translation>
+        <translation>⚠ dépassé de %1</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <translation type="unfinished">%1&#xa0;: %2.</translation>
+        <translation>%1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>GuestCsv</name>
     <message>
         <source>tab-separated</source>
-        <translation type="unfinished">séparé par des tabulations</translation>
+        <translation>séparé par des tabulations</translation>
     </message>
     <message>
         <source>semicolon-separated</source>
-        <translation type="unfinished">séparé par des points-virgules</translation>
+        <translation>séparé par des points-virgules</translation>
     </message>
     <message>
         <source>comma-separated</source>
-        <translation type="unfinished">séparé par des virgules</translation>
+        <translation>séparé par des virgules</translation>
     </message>
     <message>
         <source>it has more than %1 columns</source>
-        <translation type="unfinished">elle compte plus de %1 colonnes</translation>
+        <translation>elle compte plus de %1 colonnes</translation>
     </message>
     <message>
         <source>the file holds more than %L1 guests, more than a list holds</source>
-        <translation type="unfinished">le fichier contient plus de %L1 invités, plus qu’une liste ne peut en contenir</translation>
+        <translation>le fichier contient plus de %L1 invités, plus qu’une liste ne peut en contenir</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished">Colonne %1</translation>
+        <translation>Colonne %1</translation>
     </message>
     <message>
         <source>it holds no guests</source>
-        <translation type="unfinished">il ne contient aucun invité</translation>
+        <translation>il ne contient aucun invité</translation>
     </message>
     <message>
         <source>CSV, %1, %2, with a header row</source>
-        <translation type="unfinished">CSV, %1, %2, avec ligne d’en-tête</translation>
+        <translation>CSV, %1, %2, avec ligne d’en-tête</translation>
     </message>
     <message>
         <source>CSV, %1, %2, without a header row</source>
-        <translation type="unfinished">CSV, %1, %2, sans ligne d’en-tête</translation>
+        <translation>CSV, %1, %2, sans ligne d’en-tête</translation>
     </message>
 </context>
 <context>
     <name>GuestVCard</name>
     <message>
         <source>(no address)</source>
-        <translation type="unfinished">(sans adresse)</translation>
+        <translation>(sans adresse)</translation>
     </message>
     <message>
         <source>it is outside any card (a card starts with BEGIN:VCARD)</source>
-        <translation type="unfinished">elle se trouve en dehors de toute carte (une carte commence par BEGIN:VCARD)</translation>
+        <translation>elle se trouve en dehors de toute carte (une carte commence par BEGIN:VCARD)</translation>
     </message>
     <message>
         <source>it is written in quoted-printable (vCard 2.1), which Jubilo does not read; please export the contacts as vCard 3.0 or 4.0</source>
-        <translation type="unfinished">elle est écrite en quoted-printable (vCard 2.1), que Jubilo ne lit pas&#xa0;; exportez les contacts au format vCard 3.0 ou 4.0</translation>
+        <translation>elle est écrite en quoted-printable (vCard 2.1), que Jubilo ne lit pas&#xa0;; exportez les contacts au format vCard 3.0 ou 4.0</translation>
     </message>
     <message>
         <source>a card begins inside another card</source>
-        <translation type="unfinished">une carte commence à l’intérieur d’une autre carte</translation>
+        <translation>une carte commence à l’intérieur d’une autre carte</translation>
     </message>
     <message>
         <source>the card that starts here has no name (neither FN nor N)</source>
-        <translation type="unfinished">la carte qui commence ici n’a pas de nom (ni FN ni N)</translation>
+        <translation>la carte qui commence ici n’a pas de nom (ni FN ni N)</translation>
     </message>
     <message>
         <source>the file holds more than %L1 guests, more than a list holds</source>
-        <translation type="unfinished">le fichier contient plus de %L1 invités, plus qu’une liste ne peut en contenir</translation>
+        <translation>le fichier contient plus de %L1 invités, plus qu’une liste ne peut en contenir</translation>
     </message>
     <message>
         <source>the card that starts here never ends (END:VCARD is missing)</source>
-        <translation type="unfinished">la carte qui commence ici ne se termine jamais (END:VCARD manque)</translation>
+        <translation>la carte qui commence ici ne se termine jamais (END:VCARD manque)</translation>
     </message>
     <message>
         <source>it holds no guests</source>
-        <translation type="unfinished">il ne contient aucun invité</translation>
+        <translation>il ne contient aucun invité</translation>
     </message>
     <message>
         <source>vCard %1, %2</source>
-        <translation type="unfinished">vCard %1, %2</translation>
+        <translation>vCard %1, %2</translation>
     </message>
     <message>
         <source>Name (FN or N)</source>
-        <translation type="unfinished">Nom (FN ou N)</translation>
+        <translation>Nom (FN ou N)</translation>
     </message>
     <message>
         <source>Address (first ADR)</source>
-        <translation type="unfinished">Adresse (premier ADR)</translation>
+        <translation>Adresse (premier ADR)</translation>
     </message>
     <message>
         <source>Cards without an address: %L1. Their &quot;Address&quot; reads &quot;%2&quot;; change it in the list.</source>
-        <translation type="unfinished">Cartes sans adresse&#xa0;: %L1. Leur «&#xa0;Adresse&#xa0;» indique «&#xa0;%2&#xa0;»&#xa0;; modifiez-la dans la liste.</translation>
+        <translation>Cartes sans adresse&#xa0;: %L1. Leur «&#xa0;Adresse&#xa0;» indique «&#xa0;%2&#xa0;»&#xa0;; modifiez-la dans la liste.</translation>
     </message>
     <message>
         <source>the line is longer than %1 MB</source>
-        <translation type="unfinished">la ligne dépasse %1 Mo</translation>
+        <translation>la ligne dépasse %1 Mo</translation>
     </message>
 </context>
 <context>
@@ -624,66 +654,66 @@ not be built or written; 2 the command line is none of the forms above.
     <name>ImportFile</name>
     <message>
         <source>the file is larger than %1 MB</source>
-        <translation type="unfinished">le fichier dépasse %1 Mo</translation>
+        <translation>le fichier dépasse %1 Mo</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished">c’est un dossier, pas un fichier</translation>
+        <translation>c’est un dossier, pas un fichier</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished">ce n’est pas un fichier ordinaire</translation>
+        <translation>ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>the file is not there (it may have been moved or deleted)</source>
-        <translation type="unfinished">le fichier n’existe pas (il a peut-être été déplacé ou supprimé)</translation>
+        <translation>le fichier n’existe pas (il a peut-être été déplacé ou supprimé)</translation>
     </message>
     <message>
         <source>the file cannot be read (%1)</source>
-        <translation type="unfinished">le fichier ne peut pas être lu (%1)</translation>
+        <translation>le fichier ne peut pas être lu (%1)</translation>
     </message>
 </context>
 <context>
     <name>ListExport</name>
     <message>
         <source>CSV Files</source>
-        <translation type="unfinished">Fichiers CSV</translation>
+        <translation>Fichiers CSV</translation>
     </message>
     <message>
         <source>iCalendar Files</source>
-        <translation type="unfinished">Fichiers iCalendar</translation>
+        <translation>Fichiers iCalendar</translation>
     </message>
     <message>
         <source>Export Timetable</source>
-        <translation type="unfinished">Exporter le programme de la fête</translation>
+        <translation>Exporter le programme de la fête</translation>
     </message>
     <message>
         <source>The party&apos;s date &quot;%1&quot; does not read as a date. On which day is the party?</source>
-        <translation type="unfinished">La date de la fête «&#xa0;%1&#xa0;» n’est pas reconnue comme une date. Quel jour a lieu la fête&#xa0;?</translation>
+        <translation>La date de la fête «&#xa0;%1&#xa0;» n’est pas reconnue comme une date. Quel jour a lieu la fête&#xa0;?</translation>
     </message>
     <message>
         <source>The timetable is saved as %1.</source>
-        <translation type="unfinished">Le programme de la fête est enregistré sous %1.</translation>
+        <translation>Le programme de la fête est enregistré sous %1.</translation>
     </message>
     <message>
         <source>Saves the list on show (the tab chosen last) as a CSV file for spreadsheet programs</source>
-        <translation type="unfinished">Enregistre la liste affichée (celle de l’onglet choisi en dernier) dans un fichier CSV pour les tableurs</translation>
+        <translation>Enregistre la liste affichée (celle de l’onglet choisi en dernier) dans un fichier CSV pour les tableurs</translation>
     </message>
     <message>
         <source>Saves Schedules and At The Party as calendar events on the party&apos;s date (an .ics file)</source>
-        <translation type="unfinished">Enregistre les listes «&#xa0;Planning&#xa0;» et «&#xa0;Pendant la fête&#xa0;» comme événements d’agenda à la date de la fête (un fichier .ics)</translation>
+        <translation>Enregistre les listes «&#xa0;Planning&#xa0;» et «&#xa0;Pendant la fête&#xa0;» comme événements d’agenda à la date de la fête (un fichier .ics)</translation>
     </message>
     <message>
         <source>Export List as CSV</source>
-        <translation type="unfinished">Exporter la liste en CSV</translation>
+        <translation>Exporter la liste en CSV</translation>
     </message>
     <message>
         <source>The %1 list is saved as %2.</source>
-        <translation type="unfinished">La liste «&#xa0;%1&#xa0;» est enregistrée sous %2.</translation>
+        <translation>La liste «&#xa0;%1&#xa0;» est enregistrée sous %2.</translation>
     </message>
     <message>
         <source>Party Timetable</source>
-        <translation type="unfinished">Programme de la fête</translation>
+        <translation>Programme de la fête</translation>
     </message>
 </context>
 <context>
@@ -701,65 +731,65 @@ not be built or written; 2 the command line is none of the forms above.
     <name>PagePrinting</name>
     <message>
         <source>The printer could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante n’a pas pu être démarrée</translation>
     </message>
     <message>
         <source>The printer could not start a new page</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante n’a pas pu commencer une nouvelle page</translation>
     </message>
     <message>
         <source>The printer reported an error; the pages may not have printed</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante a signalé une erreur&#xa0;; les pages n’ont peut-être pas été imprimées</translation>
     </message>
 </context>
 <context>
     <name>PartyTimetable</name>
     <message>
         <source>No row of Schedules or At The Party has a time that reads as a time, so there is no timetable to export.</source>
-        <translation type="unfinished">Aucune ligne des listes «&#xa0;Planning&#xa0;» et «&#xa0;Pendant la fête&#xa0;» n’a une heure reconnue comme telle&#xa0;: il n’y a donc pas de programme à exporter.</translation>
+        <translation>Aucune ligne des listes «&#xa0;Planning&#xa0;» et «&#xa0;Pendant la fête&#xa0;» n’a une heure reconnue comme telle&#xa0;: il n’y a donc pas de programme à exporter.</translation>
     </message>
     <message>
         <source>%1 row %2 &quot;%3&quot;</source>
-        <translation type="unfinished">%1, ligne %2 («&#xa0;%3&#xa0;»)</translation>
+        <translation>%1, ligne %2 («&#xa0;%3&#xa0;»)</translation>
     </message>
     <message>
         <source>1 row is left out because its time does not read as a time: %1</source>
-        <translation type="unfinished">Une ligne est laissée de côté, car son heure n’est pas reconnue comme une heure&#xa0;: %1</translation>
+        <translation>Une ligne est laissée de côté, car son heure n’est pas reconnue comme une heure&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 rows are left out because their time does not read as a time: %2</source>
-        <translation type="unfinished">%1 lignes sont laissées de côté, car leur heure n’est pas reconnue comme une heure&#xa0;: %2</translation>
+        <translation>%1 lignes sont laissées de côté, car leur heure n’est pas reconnue comme une heure&#xa0;: %2</translation>
     </message>
     <message>
         <source>, and %1 more</source>
-        <translation type="unfinished"> et %1 de plus</translation>
+        <translation> et %1 de plus</translation>
     </message>
 </context>
 <context>
     <name>PastedRows</name>
     <message>
         <source>it starts a quoted cell that is never closed</source>
-        <translation type="unfinished">elle ouvre une cellule entre guillemets qui n’est jamais fermée</translation>
+        <translation>elle ouvre une cellule entre guillemets qui n’est jamais fermée</translation>
     </message>
     <message>
         <source>it has a quote inside a cell that is not quoted</source>
-        <translation type="unfinished">elle contient un guillemet dans une cellule qui n’est pas entre guillemets</translation>
+        <translation>elle contient un guillemet dans une cellule qui n’est pas entre guillemets</translation>
     </message>
     <message>
         <source>it has a cell longer than 1 MB</source>
-        <translation type="unfinished">elle contient une cellule de plus de 1 Mo</translation>
+        <translation>elle contient une cellule de plus de 1 Mo</translation>
     </message>
     <message>
         <source>it has a row longer than 4 MB</source>
-        <translation type="unfinished">elle fait partie d’une ligne de tableau de plus de 4 Mo</translation>
+        <translation>elle fait partie d’une ligne de tableau de plus de 4 Mo</translation>
     </message>
     <message>
         <source>there is not enough memory to read it</source>
-        <translation type="unfinished">la mémoire est insuffisante pour lire le texte</translation>
+        <translation>la mémoire est insuffisante pour lire le texte</translation>
     </message>
     <message>
         <source>it would make the %1 list longer than the %2 rows a list holds</source>
-        <translation type="unfinished">elle rendrait la liste «&#xa0;%1&#xa0;» plus longue que les %2 lignes qu’une liste peut contenir</translation>
+        <translation>elle rendrait la liste «&#xa0;%1&#xa0;» plus longue que les %2 lignes qu’une liste peut contenir</translation>
     </message>
 </context>
 <context>
@@ -873,19 +903,19 @@ Une copie du journal avec ces modifications est conservée dans %2.</translation
     </message>
     <message>
         <source>Jubilo Plans</source>
-        <translation type="unfinished">Projets Jubilo</translation>
+        <translation>Projets Jubilo</translation>
     </message>
     <message>
         <source>The plan %1 is open in another Jubilo: switch to that window to work on it.</source>
-        <translation type="unfinished">Le projet %1 est ouvert dans une autre instance de Jubilo&#xa0;: passez à cette fenêtre pour y travailler.</translation>
+        <translation>Le projet %1 est ouvert dans une autre instance de Jubilo&#xa0;: passez à cette fenêtre pour y travailler.</translation>
     </message>
     <message>
         <source>%1 is the plan open now: choose another name.</source>
-        <translation type="unfinished">%1 est le projet actuellement ouvert&#xa0;: choisissez un autre nom.</translation>
+        <translation>%1 est le projet actuellement ouvert&#xa0;: choisissez un autre nom.</translation>
     </message>
     <message>
         <source>New Plan</source>
-        <translation type="unfinished">Nouveau projet</translation>
+        <translation>Nouveau projet</translation>
     </message>
     <message>
         <source>New Plan From This One</source>
@@ -893,15 +923,15 @@ Une copie du journal avec ces modifications est conservée dans %2.</translation
     </message>
     <message>
         <source>Save Plan As</source>
-        <translation type="unfinished">Enregistrer le projet sous</translation>
+        <translation>Enregistrer le projet sous</translation>
     </message>
     <message>
         <source>Open Plan</source>
-        <translation type="unfinished">Ouvrir un projet</translation>
+        <translation>Ouvrir un projet</translation>
     </message>
     <message>
         <source>The plan %1 is no longer there: it was moved or deleted, so it is taken off the list of recent plans.</source>
-        <translation type="unfinished">Le projet %1 n’existe plus&#xa0;: il a été déplacé ou supprimé&#xa0;; il est donc retiré de la liste des projets récents.</translation>
+        <translation>Le projet %1 n’existe plus&#xa0;: il a été déplacé ou supprimé&#xa0;; il est donc retiré de la liste des projets récents.</translation>
     </message>
 </context>
 <context>
@@ -920,213 +950,213 @@ Une copie du journal avec ces modifications est conservée dans %2.</translation
     </message>
     <message>
         <source>Jubilo is already open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilo est déjà ouvert.</translation>
     </message>
 </context>
 <context>
     <name>PlanMenus</name>
     <message>
         <source>Menu bar</source>
-        <translation type="unfinished">Barre de menus</translation>
+        <translation>Barre de menus</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Fichier</translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;New Plan…</source>
-        <translation type="unfinished">&amp;Nouveau projet…</translation>
+        <translation>&amp;Nouveau projet…</translation>
     </message>
     <message>
         <source>New Plan &amp;From This One…</source>
-        <translation type="unfinished">Nouveau projet à &amp;partir de celui-ci…</translation>
+        <translation>Nouveau projet à &amp;partir de celui-ci…</translation>
     </message>
     <message>
         <source>&amp;Open Plan…</source>
-        <translation type="unfinished">&amp;Ouvrir un projet…</translation>
+        <translation>&amp;Ouvrir un projet…</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished">Ouvrir un projet &amp;récent</translation>
+        <translation>Ouvrir un projet &amp;récent</translation>
     </message>
     <message>
         <source>Save Plan &amp;As…</source>
-        <translation type="unfinished">Enregistrer le projet &amp;sous…</translation>
+        <translation>Enregistrer le projet &amp;sous…</translation>
     </message>
     <message>
         <source>&amp;Import Guests…</source>
-        <translation type="unfinished">&amp;Importer des invités…</translation>
+        <translation>&amp;Importer des invités…</translation>
     </message>
     <message>
         <source>&amp;Export List as CSV…</source>
-        <translation type="unfinished">&amp;Exporter la liste en CSV…</translation>
+        <translation>&amp;Exporter la liste en CSV…</translation>
     </message>
     <message>
         <source>Export &amp;Timetable…</source>
-        <translation type="unfinished">Exporter le pro&amp;gramme de la fête…</translation>
+        <translation>Exporter le pro&amp;gramme de la fête…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished">&amp;Quitter</translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished">É&amp;dition</translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">&amp;Annuler</translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished">&amp;Rétablir</translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>&amp;Copy Rows</source>
-        <translation type="unfinished">&amp;Copier les lignes</translation>
+        <translation>&amp;Copier les lignes</translation>
     </message>
     <message>
         <source>&amp;Paste Rows</source>
-        <translation type="unfinished">Co&amp;ller les lignes</translation>
+        <translation>Co&amp;ller les lignes</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished">&amp;Affichage</translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>Plan at a &amp;Glance</source>
-        <translation type="unfinished">&amp;Vue d’ensemble du projet</translation>
+        <translation>&amp;Vue d’ensemble du projet</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished">Aid&amp;e</translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>&amp;About Jubilo</source>
-        <translation type="unfinished">À &amp;propos de Jubilo</translation>
+        <translation>À &amp;propos de Jubilo</translation>
     </message>
 </context>
 <context>
     <name>PlanSheet</name>
     <message>
         <source>Guests</source>
-        <translation type="unfinished"></translation>
+        <translation>Invités</translation>
     </message>
     <message>
         <source>Address Invitation Was Sent To</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse d’envoi de l’invitation</translation>
     </message>
     <message>
         <source>RSVP?</source>
-        <translation type="unfinished"></translation>
+        <translation>Présent&#xa0;?</translation>
     </message>
     <message>
         <source>Number in Party</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de personnes</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musique</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Purchased?</source>
-        <translation type="unfinished"></translation>
+        <translation>Acheté&#xa0;?</translation>
     </message>
     <message>
         <source>Decorations</source>
-        <translation type="unfinished"></translation>
+        <translation>Décorations</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Food and Drinks</source>
-        <translation type="unfinished"></translation>
+        <translation>Plats et boissons</translation>
     </message>
     <message>
         <source>Ingredients</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrédients</translation>
     </message>
     <message>
         <source>Other Supplies</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres fournitures</translation>
     </message>
     <message>
         <source>Incidentals</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais divers</translation>
     </message>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Planning</translation>
     </message>
     <message>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Tâche</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>At The Party</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendant la fête</translation>
     </message>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Activité</translation>
     </message>
     <message>
         <source>Budget: %1</source>
         <extracomment>A list&apos;s budget over its amounts on the plan sheet; %1 is the budget as the user typed it, with the currency symbol on its side (&quot;$500&quot;, &quot;500 €&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Budget&#xa0;: %1</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total&#xa0;:</translation>
     </message>
     <message>
         <source>Holiday Party Plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparatifs de la fête</translation>
     </message>
 </context>
 <context>
     <name>PlanSummaryText</name>
     <message>
         <source>%1, %2 left</source>
-        <translation type="unfinished">%1, reste %2</translation>
+        <translation>%1, reste %2</translation>
     </message>
     <message>
         <source>Guests: %1 (%2, %3 coming)</source>
-        <translation type="unfinished">Invités&#xa0;: %1 (%2, présentes&#xa0;: %3)</translation>
+        <translation>Invités&#xa0;: %1 (%2, présentes&#xa0;: %3)</translation>
     </message>
     <message>
         <source>Guests: %1 (%2, %3 coming; %4 without a number in their party)</source>
-        <translation type="unfinished">Invités&#xa0;: %1 (%2, présentes&#xa0;: %3&#xa0;; %4 sans nombre de personnes)</translation>
+        <translation>Invités&#xa0;: %1 (%2, présentes&#xa0;: %3&#xa0;; %4 sans nombre de personnes)</translation>
     </message>
     <message>
         <source>nothing still to buy</source>
-        <translation type="unfinished">plus rien à acheter</translation>
+        <translation>plus rien à acheter</translation>
     </message>
     <message>
         <source>%1: %2; %3</source>
-        <translation type="unfinished">%1&#xa0;: %2&#xa0;; %3</translation>
+        <translation>%1&#xa0;: %2&#xa0;; %3</translation>
     </message>
     <message>
         <source>%1; %2 without an amount</source>
-        <translation type="unfinished">%1&#xa0;; %2 sans montant</translation>
+        <translation>%1&#xa0;; %2 sans montant</translation>
     </message>
     <message>
         <source>Whole party</source>
-        <translation type="unfinished">Toute la fête</translation>
+        <translation>Toute la fête</translation>
     </message>
 </context>
 <context>
@@ -1134,49 +1164,49 @@ Une copie du journal avec ces modifications est conservée dans %2.</translation
     <message>
         <source>The %1 table is full: it holds at most %2 rows.</source>
         <extracomment>%1 is the list&apos;s name, %2 the most rows it holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La liste «&#xa0;%1&#xa0;» est pleine&#xa0;: elle contient au plus %2 lignes.</translation>
     </message>
 </context>
 <context>
     <name>PreviewLayout</name>
     <message>
         <source>Zoom:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom&#xa0;:</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière</translation>
     </message>
     <message>
         <source>&lt; Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Retour</translation>
     </message>
     <message>
         <source>Save Results To Excel File</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer dans un fichier Excel</translation>
     </message>
 </context>
 <context>
     <name>QtSystem</name>
     <message>
         <source>The web page could not be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La page web n’a pas pu être ouverte&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cannot create object &quot;%1&quot;</source>
         <extracomment>%1 is the name of the spreadsheet program&apos;s object, as Excel.Application.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer l’objet «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
     <name>ReadOnlySettingsStore</name>
     <message>
         <source>The settings store is open for reading only: %1/%2/%3 was not written</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres sont ouverts en lecture seule&#xa0;: %1/%2/%3 n’a pas été écrit</translation>
     </message>
 </context>
 <context>
@@ -1191,43 +1221,43 @@ Une copie du journal avec ces modifications est conservée dans %2.</translation
     <message>
         <source>The %1 list is full: it holds at most %2 rows.</source>
         <extracomment>%1 is the list&apos;s name (&quot;Guests&quot;), %2 the most rows a list holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La liste «&#xa0;%1&#xa0;» est pleine&#xa0;: elle contient au plus %2 lignes.</translation>
     </message>
     <message>
         <source>The text in the &quot;%1&quot; box is too long: it has %2 characters, and a cell of the plan holds at most %3. Please shorten it and try again.</source>
         <extracomment>%1 is the column&apos;s header (&quot;Address&quot;), %2 and %3 counts of characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le texte du champ «&#xa0;%1&#xa0;» est trop long&#xa0;: il compte %2 caractères, alors qu’une cellule du projet en contient au plus %3. Raccourcissez-le, puis réessayez.</translation>
     </message>
     <message>
         <source>An entry cannot contain the text &quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;. Please change it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une saisie ne peut pas contenir le texte «&#xa0;||MySeparator11||&#xa0;» ni «&#xa0;||MySeparator12||&#xa0;». Modifiez-la, puis réessayez.</translation>
     </message>
     <message>
         <source>No row is selected. Please select the row to delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune ligne n’est sélectionnée. Sélectionnez la ligne à supprimer.</translation>
     </message>
 </context>
 <context>
     <name>RowRules</name>
     <message>
         <source>it has %1 cells, and the %2 list has %3 columns</source>
-        <translation type="unfinished">elle compte %1 cellules, alors que la liste «&#xa0;%2&#xa0;» a %3 colonnes</translation>
+        <translation>elle compte %1 cellules, alors que la liste «&#xa0;%2&#xa0;» a %3 colonnes</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; cell is empty</source>
-        <translation type="unfinished">sa cellule «&#xa0;%1&#xa0;» est vide</translation>
+        <translation>sa cellule «&#xa0;%1&#xa0;» est vide</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; cell is &quot;%2&quot;, not &quot;Yes&quot; or &quot;No&quot;</source>
-        <translation type="unfinished">sa cellule «&#xa0;%1&#xa0;» contient «&#xa0;%2&#xa0;», et non «&#xa0;Yes&#xa0;» ou «&#xa0;No&#xa0;»</translation>
+        <translation>sa cellule «&#xa0;%1&#xa0;» contient «&#xa0;%2&#xa0;», et non «&#xa0;Yes&#xa0;» ou «&#xa0;No&#xa0;»</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; cell has %2 characters, and a cell holds at most %3</source>
-        <translation type="unfinished">sa cellule «&#xa0;%1&#xa0;» compte %2 caractères, alors qu’une cellule en contient au plus %3</translation>
+        <translation>sa cellule «&#xa0;%1&#xa0;» compte %2 caractères, alors qu’une cellule en contient au plus %3</translation>
     </message>
     <message>
         <source>it holds the text &quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;, which a list cannot keep</source>
-        <translation type="unfinished">elle contient le texte «&#xa0;||MySeparator11||&#xa0;» ou «&#xa0;||MySeparator12||&#xa0;», qu’une liste ne peut pas conserver</translation>
+        <translation>elle contient le texte «&#xa0;||MySeparator11||&#xa0;» ou «&#xa0;||MySeparator12||&#xa0;», qu’une liste ne peut pas conserver</translation>
     </message>
 </context>
 <context>
@@ -1235,19 +1265,21 @@ Une copie du journal avec ces modifications est conservée dans %2.</translation
     <message>
         <source>the %1 list</source>
         <extracomment>One list named in &quot;no example row was added to %1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>à la liste %1</translation>
     </message>
     <message>
         <source>the %1 and %2 lists</source>
         <extracomment>Lists named in &quot;no example row was added to %1&quot;: %1 all but the last, joined by &quot;, &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aux listes %1 et %2</translation>
     </message>
     <message>
         <source>The example data was loaded, but no example row was added to %1.
 
 </source>
         <extracomment>%1 names the lists (&quot;the Guests list&quot;); the reasons follow the message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les données d’exemple ont été chargées, mais aucune ligne d’exemple n’a été ajoutée %1.
+
+</translation>
     </message>
 </context>
 <context>
@@ -1262,44 +1294,48 @@ Une copie du journal avec ces modifications est conservée dans %2.</translation
     <message>
         <source>The %1 list holds %2 rows in the plan file.</source>
         <extracomment>%1 is the list&apos;s name, %2 the rows it holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La liste «&#xa0;%1&#xa0;» contient %2 lignes dans le fichier de projet.</translation>
     </message>
     <message>
         <source>The %1 list holds %2 rows in the settings store.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste «&#xa0;%1&#xa0;» contient %2 lignes dans le fichier de configuration.</translation>
     </message>
     <message>
         <source>the plan file</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de projet</translation>
     </message>
     <message>
         <source>the settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de configuration</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is &quot;the plan file&quot; or &quot;the settings file&quot;, %2 where it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>A list shows at most %1 rows, so only the first %1 are shown. All the rows are kept in the store unchanged, and changes to this list are not saved while it holds more than %1.
 
 To split the plan: make a copy of %2, then remove rows from the %3 entry of the file and of its copy so that each holds at most %1 rows.</source>
         <extracomment>%1 is the most rows a list holds, %2 the file, %3 the lists&apos; names in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Une liste affiche au plus %1 lignes&#xa0;; seules les %1 premières sont donc affichées. Toutes les lignes restent inchangées dans le fichier, et les modifications de cette liste ne sont pas enregistrées tant qu’elle contient plus de %1 lignes.
+
+Pour scinder le projet&#xa0;: faites une copie de %2, puis supprimez des lignes de l’entrée %3 du fichier et de sa copie, de sorte que chacun en contienne au plus %1.</translation>
     </message>
     <message>
         <source>A list shows at most %1 rows, so only the first %1 are shown. All the rows are kept in the store unchanged, and changes to these lists are not saved while it holds more than %1.
 
 To split the plan: make a copy of %2, then remove rows from the %3 entry of the file and of its copy so that each holds at most %1 rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une liste affiche au plus %1 lignes&#xa0;; seules les %1 premières sont donc affichées. Toutes les lignes restent inchangées dans le fichier, et les modifications de ces listes ne sont pas enregistrées tant qu’elles contiennent plus de %1 lignes.
+
+Pour scinder le projet&#xa0;: faites une copie de %2, puis supprimez des lignes des entrées %3 du fichier et de sa copie, de sorte que chacune en contienne au plus %1.</translation>
     </message>
 </context>
 <context>
     <name>SheetOutput</name>
     <message>
         <source>The workbook has no sheet to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Le classeur n’a aucune feuille à imprimer</translation>
     </message>
 </context>
 <context>
@@ -1307,11 +1343,11 @@ To split the plan: make a copy of %2, then remove rows from the %3 entry of the 
     <message>
         <source>The skin could not be loaded from %1: %2</source>
         <extracomment>%1 is the skin file&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’habillage n’a pas pu être chargé depuis %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The skin file %1 is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d’habillage %1 n’est pas un texte UTF-8</translation>
     </message>
 </context>
 <context>
@@ -1458,35 +1494,35 @@ To split the plan: make a copy of %2, then remove rows from the %3 entry of the 
     </message>
     <message>
         <source>Move Row</source>
-        <translation type="unfinished">le déplacement d’une ligne</translation>
+        <translation>le déplacement d’une ligne</translation>
     </message>
     <message>
         <source>Load Sample Data</source>
-        <translation type="unfinished">le chargement des données d’exemple</translation>
+        <translation>le chargement des données d’exemple</translation>
     </message>
     <message>
         <source>Music Budget</source>
-        <translation type="unfinished">la modification du budget de la musique</translation>
+        <translation>la modification du budget de la musique</translation>
     </message>
     <message>
         <source>Decoration Budget</source>
-        <translation type="unfinished">la modification du budget des décorations</translation>
+        <translation>la modification du budget des décorations</translation>
     </message>
     <message>
         <source>Incidental Budget</source>
-        <translation type="unfinished">la modification du budget des frais divers</translation>
+        <translation>la modification du budget des frais divers</translation>
     </message>
     <message>
         <source>Food Budget</source>
-        <translation type="unfinished">la modification du budget des plats et boissons</translation>
+        <translation>la modification du budget des plats et boissons</translation>
     </message>
     <message>
         <source>Other Supply Budget</source>
-        <translation type="unfinished">la modification du budget des autres fournitures</translation>
+        <translation>la modification du budget des autres fournitures</translation>
     </message>
     <message>
         <source>Party Date</source>
-        <translation type="unfinished">la modification de la date de la fête</translation>
+        <translation>la modification de la date de la fête</translation>
     </message>
     <message>
         <source>New Plan From This One</source>
@@ -1494,7 +1530,7 @@ To split the plan: make a copy of %2, then remove rows from the %3 entry of the 
     </message>
     <message>
         <source>Paste Rows</source>
-        <translation type="unfinished">le collage de lignes</translation>
+        <translation>le collage de lignes</translation>
     </message>
     <message>
         <source>Import Guests</source>
@@ -1505,106 +1541,106 @@ To split the plan: make a copy of %2, then remove rows from the %3 entry of the 
     <name>TableColumns</name>
     <message>
         <source>Guest(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Invité(s)</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>RSVP?</source>
-        <translation type="unfinished"></translation>
+        <translation>Présent&#xa0;?</translation>
     </message>
     <message>
         <source>Number in Party</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnes</translation>
     </message>
     <message>
         <source>Music(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Musique(s)</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Purchased?</source>
-        <translation type="unfinished"></translation>
+        <translation>Acheté&#xa0;?</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Ingredients</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrédients</translation>
     </message>
     <message>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Tâche</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Activité</translation>
     </message>
 </context>
 <context>
     <name>TableNames</name>
     <message>
         <source>Guests</source>
-        <translation type="unfinished"></translation>
+        <translation>Invités</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musique</translation>
     </message>
     <message>
         <source>Decorations</source>
-        <translation type="unfinished"></translation>
+        <translation>Décorations</translation>
     </message>
     <message>
         <source>Food and Drinks</source>
-        <translation type="unfinished"></translation>
+        <translation>Plats et boissons</translation>
     </message>
     <message>
         <source>Ingredients</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrédients</translation>
     </message>
     <message>
         <source>Other Supplies</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres fournitures</translation>
     </message>
     <message>
         <source>Incidentals</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais divers</translation>
     </message>
     <message>
         <source>Schedules</source>
-        <translation type="unfinished"></translation>
+        <translation>Planning</translation>
     </message>
     <message>
         <source>Activities</source>
-        <translation type="unfinished"></translation>
+        <translation>Activités</translation>
     </message>
 </context>
 <context>
@@ -1612,23 +1648,23 @@ To split the plan: make a copy of %2, then remove rows from the %3 entry of the 
     <message>
         <source>Row %1 of %2 holds a store separator (&quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;) and cannot be saved.</source>
         <extracomment>%1 is the row&apos;s number, %2 the list&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 de la liste «&#xa0;%2&#xa0;» contient un séparateur de stockage («&#xa0;||MySeparator11||&#xa0;» ou «&#xa0;||MySeparator12||&#xa0;») et ne peut pas être enregistrée.</translation>
     </message>
     <message>
         <source>Row %1 of %2 would load back as other rows: its texts make a store separator with the ones around them (&quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;) and cannot be saved.</source>
         <extracomment>%1 is the row&apos;s number, %2 the list&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 de la liste «&#xa0;%2&#xa0;» serait relue comme d’autres lignes&#xa0;: avec ceux des lignes voisines, ses textes forment un séparateur de stockage («&#xa0;||MySeparator11||&#xa0;» ou «&#xa0;||MySeparator12||&#xa0;»)&#xa0;; elle ne peut pas être enregistrée.</translation>
     </message>
 </context>
 <context>
     <name>TextScan</name>
     <message>
         <source>the file is UTF-16 text; please save it as UTF-8 and import that</source>
-        <translation type="unfinished">le fichier est un texte en UTF-16&#xa0;; enregistrez-le en UTF-8 et importez cette version</translation>
+        <translation>le fichier est un texte en UTF-16&#xa0;; enregistrez-le en UTF-8 et importez cette version</translation>
     </message>
     <message>
         <source>it holds a NUL byte, so it is no text file</source>
-        <translation type="unfinished">elle contient un octet NUL, ce n’est donc pas un fichier texte</translation>
+        <translation>elle contient un octet NUL, ce n’est donc pas un fichier texte</translation>
     </message>
 </context>
 <context>
@@ -1636,18 +1672,18 @@ To split the plan: make a copy of %2, then remove rows from the %3 entry of the 
     <message>
         <source>Overflow</source>
         <extracomment>The error box names the fault: a number too large for its place.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement de capacité</translation>
     </message>
 </context>
 <context>
     <name>WorkbookCopy</name>
     <message>
         <source>The workbook could not be read from %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le classeur n’a pas pu être lu depuis %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The workbook could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le classeur n’a pas pu être enregistré dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1844,7 +1880,7 @@ Organisez une fête et obtenez une feuille de calcul imprimable de votre projet.
     <message>
         <source>Questions? Please contact Team Tarvel at %1</source>
         <extracomment>The Help button&apos;s message; %1 is the contact page&apos;s web address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Des questions&#xa0;? Contactez l’équipe Tarvel sur %1</translation>
     </message>
 </context>
 <context>
@@ -1861,11 +1897,11 @@ Organisez une fête et obtenez une feuille de calcul imprimable de votre projet.
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir %1</translation>
     </message>
 </context>
 <context>
@@ -1879,57 +1915,57 @@ Organisez une fête et obtenez une feuille de calcul imprimable de votre projet.
     <name>jubilo::PreviewWindow</name>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer…</translation>
     </message>
     <message>
         <source>Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF…</translation>
     </message>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier l’image</translation>
     </message>
     <message>
         <source>The picture is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image est vide</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier</translation>
     </message>
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
         <extracomment>%1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment écraser %1&#xa0;?</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé.</translation>
     </message>
     <message>
         <source>Excel Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Excel</translation>
     </message>
     <message>
         <source>PDF Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF</translation>
     </message>
     <message>
         <source>%1 is the workbook this preview shows, which is deleted when the preview closes. Please save the copy under another name.</source>
         <extracomment>%1 is the name of the file the user chose.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est le classeur affiché par cet aperçu, qui sera supprimé à la fermeture de l’aperçu. Enregistrez la copie sous un autre nom.</translation>
     </message>
     <message>
         <source>No printer is set up on this computer, so the sheet cannot be printed from here. Use &quot;Save as PDF…&quot; to keep it as a PDF file, which any computer with a printer can print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante n’est configurée sur cet ordinateur&#xa0;: la feuille ne peut donc pas être imprimée d’ici. Utilisez «&#xa0;Enregistrer en PDF…&#xa0;» pour la conserver dans un fichier PDF, que tout ordinateur relié à une imprimante pourra imprimer.</translation>
     </message>
     <message>
         <source>There is no picture to copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a aucune image à copier</translation>
     </message>
     <message>
         <source>There is no main window to go back to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas de fenêtre principale à laquelle revenir.</translation>
     </message>
 </context>
 <context>
@@ -1952,13 +1988,15 @@ Une copie du journal avec ces modifications est conservée dans %2.</translation
     </message>
     <message>
         <source>No free name for a copy of the settings file was found beside %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun nom libre n’a été trouvé à côté de %1 pour une copie du fichier de configuration</translation>
     </message>
     <message>
         <source>The settings file %1 had lines that could not be read. Jubilo keeps what it could read and writes the file afresh, so those lines will be gone from it.
 
 A copy of the file as it was is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de configuration %1 contenait des lignes illisibles. Jubilo conserve ce qu’il a pu lire et réécrit entièrement le fichier&#xa0;: ces lignes n’y figureront donc plus.
+
+Une copie du fichier dans son état précédent est conservée dans %2.</translation>
     </message>
 </context>
 </TS>
