@@ -5,65 +5,65 @@
     <name>AccessibleNames</name>
     <message>
         <source>guest</source>
-        <translation type="unfinished"></translation>
+        <translation>invitado</translation>
     </message>
     <message>
         <source>music</source>
-        <translation type="unfinished"></translation>
+        <translation>música</translation>
     </message>
     <message>
         <source>decoration</source>
-        <translation type="unfinished"></translation>
+        <translation>adorno</translation>
     </message>
     <message>
         <source>food and drinks</source>
-        <translation type="unfinished"></translation>
+        <translation>comida y bebida</translation>
     </message>
     <message>
         <source>ingredient</source>
-        <translation type="unfinished"></translation>
+        <translation>ingrediente</translation>
     </message>
     <message>
         <source>other supply</source>
-        <translation type="unfinished"></translation>
+        <translation>otro artículo</translation>
     </message>
     <message>
         <source>incidental</source>
-        <translation type="unfinished"></translation>
+        <translation>gasto</translation>
     </message>
     <message>
         <source>task</source>
-        <translation type="unfinished"></translation>
+        <translation>tarea</translation>
     </message>
     <message>
         <source>activity</source>
-        <translation type="unfinished"></translation>
+        <translation>actividad</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A button&apos;s name for screen readers: its caption (&quot;Add&quot;), then what one row is (&quot;guest&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>%1 budget</source>
         <extracomment>A budget box&apos;s name for screen readers; %1 is the list&apos;s name (&quot;Music&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Presupuesto de %1</translation>
     </message>
 </context>
 <context>
     <name>BitmapPicture</name>
     <message>
         <source>The picture is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen está vacía</translation>
     </message>
     <message>
         <source>There is not enough memory for a %1 x %2 picture</source>
         <extracomment>%1 and %2 are the picture&apos;s width and height in pixels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para una imagen de %1 x %2</translation>
     </message>
 </context>
 <context>
@@ -77,27 +77,27 @@
     <name>ChartSaving</name>
     <message>
         <source>PNG Images</source>
-        <translation type="unfinished">Imágenes PNG</translation>
+        <translation>Imágenes PNG</translation>
     </message>
     <message>
         <source>Save Chart as PNG</source>
-        <translation type="unfinished">Guardar gráfico como PNG</translation>
+        <translation>Guardar gráfico como PNG</translation>
     </message>
     <message>
         <source>Plan at a Glance</source>
-        <translation type="unfinished">Plan de un vistazo</translation>
+        <translation>Plan de un vistazo</translation>
     </message>
     <message>
         <source>The chart could not be saved to %1: %2</source>
-        <translation type="unfinished">No se ha podido guardar el gráfico en %1: %2</translation>
+        <translation>No se ha podido guardar el gráfico en %1: %2</translation>
     </message>
     <message>
         <source>The chart could not be made into a PNG picture.</source>
-        <translation type="unfinished">No se ha podido convertir el gráfico en una imagen PNG.</translation>
+        <translation>No se ha podido convertir el gráfico en una imagen PNG.</translation>
     </message>
     <message>
         <source>The chart is saved as %1.</source>
-        <translation type="unfinished">El gráfico se ha guardado como %1.</translation>
+        <translation>El gráfico se ha guardado como %1.</translation>
     </message>
 </context>
 <context>
@@ -120,53 +120,53 @@
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado %1</translation>
     </message>
     <message>
         <source>%1 needs the name of the file to write</source>
         <extracomment>%1 is the option, as --pdf.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita el nombre del archivo que se va a escribir</translation>
     </message>
     <message>
         <source>warning: the stored %1 list holds %2 rows; a list holds at most %3, so the sheet shows only the first %3.</source>
         <extracomment>%1 is the list&apos;s name, %2 the rows stored, %3 the most a list holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aviso: la lista %1 guardada tiene %2 filas; una lista admite como máximo %3, así que la hoja solo muestra las %3 primeras.</translation>
     </message>
     <message>
         <source>warning: the stored %1 list holds %2 rows; a list holds at most %3, so the summary counts only the first %3.</source>
         <extracomment>%1 is the list&apos;s name, %2 the rows stored, %3 the most a list holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aviso: la lista %1 guardada tiene %2 filas; una lista admite como máximo %3, así que el resumen solo cuenta las %3 primeras.</translation>
     </message>
     <message>
         <source>warning: the stored %1 list holds %2 rows; a list holds at most %3, so the timetable holds only the first %3.</source>
         <extracomment>%1 is the list&apos;s name, %2 the rows stored, %3 the most a list holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aviso: la lista %1 guardada tiene %2 filas; una lista admite como máximo %3, así que el horario solo contiene las %3 primeras.</translation>
     </message>
     <message>
         <source>The timetable was not written to %1: %2</source>
         <extracomment>%1 is the file&apos;s name, %2 the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se ha escrito el horario en %1: %2</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aviso: %1</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida %1</translation>
     </message>
     <message>
         <source>the window is not opened from here</source>
-        <translation type="unfinished"></translation>
+        <translation>la ventana no se abre desde aquí</translation>
     </message>
     <message>
         <source>--lang needs a language, such as de or fr_CA</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang necesita un idioma, como de o fr_CA</translation>
     </message>
     <message>
         <source>--lang: %1 is not a language</source>
         <extracomment>%1 is what the user typed after --lang.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--lang: %1 no es un idioma</translation>
     </message>
     <message>
         <source>Usage: jubilo [PLAN]              open the window to plan the party
@@ -195,418 +195,446 @@ as a date or no row has a time (--ics), or the file or the output could
 not be built or written; 2 the command line is none of the forms above.
 </source>
         <extracomment>Keep the command lines, option names, PLAN and FILE as they are; lines of about 80 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: jubilo [PLAN]                abre la ventana para planificar la fiesta
+     jubilo --pdf ARCHIVO [PLAN]  escribe la hoja del plan en ARCHIVO como PDF
+     jubilo --xls ARCHIVO [PLAN]  escribe el libro del plan en ARCHIVO
+                                  (Excel 97 .xls)
+     jubilo --summary [PLAN]      muestra los invitados y los gastos del plan
+                                  y lo que queda por comprar, una línea por
+                                  cada lista con importes
+     jubilo --summary --json [PLAN]
+                                  las mismas cifras en un único objeto JSON
+     jubilo --ics ARCHIVO [PLAN]  escribe los preparativos y las actividades
+                                  de la fiesta en ARCHIVO como eventos de
+                                  calendario (iCalendar)
+     jubilo --version             muestra la versión del programa
+     jubilo --help                muestra esta ayuda
+Cualquiera de ellas puede empezar por --lang IDIOMA (de, fr, es, en_GB...)
+para usar ese idioma y su formato de moneda y fechas en esta ejecución.
+
+PLAN es un archivo de plan (*.jubilo); sin él, se usa el plan guardado
+(~/.config/Tarvel.ini).
+
+--pdf, --xls, --ics y --summary no muestran ninguna ventana ni necesitan
+pantalla. Solo leen el plan; --pdf, --xls y --ics sustituyen ARCHIVO
+cuando el nuevo está completo.
+
+Estado de salida: 0 hecho; 1 no se ha podido leer el plan, su fecha no se
+entiende como fecha o ninguna fila tiene hora (--ics), o no se ha podido
+crear o escribir el archivo o la salida; 2 la línea de órdenes no tiene
+ninguna de las formas anteriores.
+</translation>
     </message>
 </context>
 <context>
     <name>CursorFile</name>
     <message>
         <source>The file is not a cursor file</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es un archivo de cursor</translation>
     </message>
     <message>
         <source>The cursor file could not be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir el archivo de cursor: %1</translation>
     </message>
     <message>
         <source>The cursor file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer el archivo de cursor: %1</translation>
     </message>
 </context>
 <context>
     <name>DelimitedReader</name>
     <message>
         <source>a quoted field is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un campo entre comillas no se cierra nunca</translation>
     </message>
     <message>
         <source>a quote stands inside an unquoted field</source>
-        <translation type="unfinished"></translation>
+        <translation>hay unas comillas dentro de un campo sin comillas</translation>
     </message>
     <message>
         <source>a field is longer than 1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>un campo ocupa más de 1 MB</translation>
     </message>
     <message>
         <source>a row is longer than 4 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>una fila ocupa más de 4 MB</translation>
     </message>
     <message>
         <source>there is not enough memory to read it</source>
-        <translation type="unfinished">no hay memoria suficiente para leerla</translation>
+        <translation>no hay memoria suficiente para leerla</translation>
     </message>
 </context>
 <context>
     <name>EntryReminders</name>
     <message>
         <source>You forgot to input all entries for guest.</source>
-        <translation type="unfinished"></translation>
+        <translation>No has rellenado todos los datos del invitado.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for music.</source>
-        <translation type="unfinished"></translation>
+        <translation>No has rellenado todos los datos de la música.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for decorations.</source>
-        <translation type="unfinished"></translation>
+        <translation>No has rellenado todos los datos de la decoración.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for incidentals.</source>
-        <translation type="unfinished"></translation>
+        <translation>No has rellenado todos los datos del gasto.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for ingredients.</source>
-        <translation type="unfinished"></translation>
+        <translation>No has rellenado todos los datos del ingrediente.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for other supplies.</source>
-        <translation type="unfinished"></translation>
+        <translation>No has rellenado todos los datos del artículo.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for schedules.</source>
-        <translation type="unfinished"></translation>
+        <translation>No has rellenado todos los datos de la tarea.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for activities.</source>
-        <translation type="unfinished"></translation>
+        <translation>No has rellenado todos los datos de la actividad.</translation>
     </message>
     <message>
         <source>You forgot to input all entries for food.</source>
-        <translation type="unfinished"></translation>
+        <translation>No has rellenado todos los datos de la comida.</translation>
     </message>
 </context>
 <context>
     <name>ErrorBox</name>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de la aplicación</translation>
     </message>
     <message>
         <source>at line %1</source>
         <extracomment>Follows the name of the failing procedure; %1 is the number of the step that failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>en la línea %1</translation>
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
         <extracomment>%1 is the support mail address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Envía una captura de pantalla de este mensaje a %1</translation>
     </message>
 </context>
 <context>
     <name>ErrorTrap</name>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insuficiente</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error desconocido</translation>
     </message>
 </context>
 <context>
     <name>ExportSaving</name>
     <message>
         <source>The file could not be written to %1: %2</source>
-        <translation type="unfinished">No se ha podido escribir el archivo en %1: %2</translation>
+        <translation>No se ha podido escribir el archivo en %1: %2</translation>
     </message>
 </context>
 <context>
     <name>FigureTexts</name>
     <message>
         <source>1 guest</source>
-        <translation type="unfinished"></translation>
+        <translation>1 invitado</translation>
     </message>
     <message>
         <source>%1 guests</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 invitados</translation>
     </message>
     <message>
         <source>1 item</source>
-        <translation type="unfinished"></translation>
+        <translation>1 artículo</translation>
     </message>
     <message>
         <source>%1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 artículos</translation>
     </message>
     <message>
         <source>1 person</source>
-        <translation type="unfinished">1 persona</translation>
+        <translation>1 persona</translation>
     </message>
     <message>
         <source>%1 people</source>
-        <translation type="unfinished">%1 personas</translation>
+        <translation>%1 personas</translation>
     </message>
     <message>
         <source>%1 spent, no budget</source>
-        <translation type="unfinished">%1 gastados, sin presupuesto</translation>
+        <translation>%1 gastados, sin presupuesto</translation>
     </message>
     <message>
         <source>⚠ %1 of %2 spent, %3 over budget</source>
-        <translation type="unfinished">⚠ %1 gastados de %2, %3 por encima del presupuesto</translation>
+        <translation>⚠ %1 gastados de %2, %3 por encima del presupuesto</translation>
     </message>
     <message>
         <source>%1 of %2 spent</source>
-        <translation type="unfinished">%1 gastados de %2</translation>
+        <translation>%1 gastados de %2</translation>
     </message>
     <message>
         <source>%1 still to buy</source>
-        <translation type="unfinished">%1 por comprar</translation>
+        <translation>%1 por comprar</translation>
     </message>
     <message>
         <source>%1, %2 coming</source>
-        <translation type="unfinished">%1, asistentes: %2</translation>
+        <translation>%1, asistentes: %2</translation>
     </message>
 </context>
 <context>
     <name>Form</name>
     <message>
         <source>Start Creating Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar a crear la plantilla</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Load Sample/Example Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar datos de ejemplo</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección:</translation>
     </message>
     <message>
         <source>RSVP:</source>
-        <translation type="unfinished"></translation>
+        <translation>Asiste:</translation>
     </message>
     <message>
         <source>Number in Party:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nº de personas:</translation>
     </message>
     <message>
         <source>Music Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Género:</translation>
     </message>
     <message>
         <source>Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato:</translation>
     </message>
     <message>
         <source>Purchased:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprado:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantidad:</translation>
     </message>
     <message>
         <source>Food and Drinks Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comida o bebida:</translation>
     </message>
     <message>
         <source>Budget:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ppto.:</translation>
     </message>
     <message>
         <source>Ingredients</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingredientes</translation>
     </message>
     <message>
         <source>Ingredients:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrediente:</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Task:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarea:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas:</translation>
     </message>
     <message>
         <source>Activity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividad:</translation>
     </message>
     <message>
         <source>Guests</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitados</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Música</translation>
     </message>
     <message>
         <source>Decorations</source>
-        <translation type="unfinished"></translation>
+        <translation>Decoración</translation>
     </message>
     <message>
         <source>Incidentals</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos varios</translation>
     </message>
     <message>
         <source>Food &amp;&amp; Drinks</source>
-        <translation type="unfinished"></translation>
+        <translation>Comida y bebida</translation>
     </message>
     <message>
         <source>Other Supplies</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros artículos</translation>
     </message>
     <message>
         <source>Schedules</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparativos</translation>
     </message>
     <message>
         <source>At The Party</source>
-        <translation type="unfinished"></translation>
+        <translation>En la fiesta</translation>
     </message>
 </context>
 <context>
     <name>GlanceTexts</name>
     <message>
         <source>%1 · %2 invited, %3 coming</source>
-        <translation type="unfinished">%1 · %2 en total, asistentes: %3</translation>
+        <translation>%1 · %2 en total, asistentes: %3</translation>
     </message>
     <message>
         <source>1 guest without a number in their party is not counted</source>
-        <translation type="unfinished"></translation>
+        <translation>No se cuenta 1 invitado sin número de personas</translation>
     </message>
     <message>
         <source>%1 guests without a number in their party are not counted</source>
-        <translation type="unfinished"></translation>
+        <translation>No se cuentan %1 invitados sin número de personas</translation>
     </message>
     <message>
         <source>no budget</source>
-        <translation type="unfinished">sin presupuesto</translation>
+        <translation>sin presupuesto</translation>
     </message>
     <message>
         <source>⚠ %1 over</source>
-        <translation type="unfinished">⚠ %1 de más</translation>
+        <translation>⚠ %1 de más</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <translation type="unfinished">%1: %2.</translation>
+        <translation>%1: %2.</translation>
     </message>
 </context>
 <context>
     <name>GuestCsv</name>
     <message>
         <source>tab-separated</source>
-        <translation type="unfinished">separado por tabuladores</translation>
+        <translation>separado por tabuladores</translation>
     </message>
     <message>
         <source>semicolon-separated</source>
-        <translation type="unfinished">separado por punto y coma</translation>
+        <translation>separado por punto y coma</translation>
     </message>
     <message>
         <source>comma-separated</source>
-        <translation type="unfinished">separado por comas</translation>
+        <translation>separado por comas</translation>
     </message>
     <message>
         <source>it has more than %1 columns</source>
-        <translation type="unfinished">tiene más de %1 columnas</translation>
+        <translation>tiene más de %1 columnas</translation>
     </message>
     <message>
         <source>the file holds more than %L1 guests, more than a list holds</source>
-        <translation type="unfinished">el archivo contiene más de %L1 invitados, más de los que admite una lista</translation>
+        <translation>el archivo contiene más de %L1 invitados, más de los que admite una lista</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished">Columna %1</translation>
+        <translation>Columna %1</translation>
     </message>
     <message>
         <source>it holds no guests</source>
-        <translation type="unfinished">no contiene ningún invitado</translation>
+        <translation>no contiene ningún invitado</translation>
     </message>
     <message>
         <source>CSV, %1, %2, with a header row</source>
-        <translation type="unfinished">CSV, %1, %2, con fila de encabezado</translation>
+        <translation>CSV, %1, %2, con fila de encabezado</translation>
     </message>
     <message>
         <source>CSV, %1, %2, without a header row</source>
-        <translation type="unfinished">CSV, %1, %2, sin fila de encabezado</translation>
+        <translation>CSV, %1, %2, sin fila de encabezado</translation>
     </message>
 </context>
 <context>
     <name>GuestVCard</name>
     <message>
         <source>(no address)</source>
-        <translation type="unfinished">(sin dirección)</translation>
+        <translation>(sin dirección)</translation>
     </message>
     <message>
         <source>it is outside any card (a card starts with BEGIN:VCARD)</source>
-        <translation type="unfinished">está fuera de cualquier tarjeta (una tarjeta empieza por BEGIN:VCARD)</translation>
+        <translation>está fuera de cualquier tarjeta (una tarjeta empieza por BEGIN:VCARD)</translation>
     </message>
     <message>
         <source>it is written in quoted-printable (vCard 2.1), which Jubilo does not read; please export the contacts as vCard 3.0 or 4.0</source>
-        <translation type="unfinished">está escrita en quoted-printable (vCard 2.1), que Jubilo no lee; exporta los contactos como vCard 3.0 o 4.0</translation>
+        <translation>está escrita en quoted-printable (vCard 2.1), que Jubilo no lee; exporta los contactos como vCard 3.0 o 4.0</translation>
     </message>
     <message>
         <source>a card begins inside another card</source>
-        <translation type="unfinished">una tarjeta empieza dentro de otra</translation>
+        <translation>una tarjeta empieza dentro de otra</translation>
     </message>
     <message>
         <source>the card that starts here has no name (neither FN nor N)</source>
-        <translation type="unfinished">la tarjeta que empieza aquí no tiene nombre (ni FN ni N)</translation>
+        <translation>la tarjeta que empieza aquí no tiene nombre (ni FN ni N)</translation>
     </message>
     <message>
         <source>the file holds more than %L1 guests, more than a list holds</source>
-        <translation type="unfinished">el archivo contiene más de %L1 invitados, más de los que admite una lista</translation>
+        <translation>el archivo contiene más de %L1 invitados, más de los que admite una lista</translation>
     </message>
     <message>
         <source>the card that starts here never ends (END:VCARD is missing)</source>
-        <translation type="unfinished">la tarjeta que empieza aquí no termina nunca (falta END:VCARD)</translation>
+        <translation>la tarjeta que empieza aquí no termina nunca (falta END:VCARD)</translation>
     </message>
     <message>
         <source>it holds no guests</source>
-        <translation type="unfinished">no contiene ningún invitado</translation>
+        <translation>no contiene ningún invitado</translation>
     </message>
     <message>
         <source>vCard %1, %2</source>
-        <translation type="unfinished">vCard %1, %2</translation>
+        <translation>vCard %1, %2</translation>
     </message>
     <message>
         <source>Name (FN or N)</source>
-        <translation type="unfinished">Nombre (FN o N)</translation>
+        <translation>Nombre (FN o N)</translation>
     </message>
     <message>
         <source>Address (first ADR)</source>
-        <translation type="unfinished">Dirección (primer ADR)</translation>
+        <translation>Dirección (primer ADR)</translation>
     </message>
     <message>
         <source>Cards without an address: %L1. Their &quot;Address&quot; reads &quot;%2&quot;; change it in the list.</source>
-        <translation type="unfinished">Tarjetas sin dirección: %L1. Su «Dirección» dice «%2»; cámbiala en la lista.</translation>
+        <translation>Tarjetas sin dirección: %L1. Su «Dirección» dice «%2»; cámbiala en la lista.</translation>
     </message>
     <message>
         <source>the line is longer than %1 MB</source>
-        <translation type="unfinished">la línea ocupa más de %1 MB</translation>
+        <translation>la línea ocupa más de %1 MB</translation>
     </message>
 </context>
 <context>
@@ -624,66 +652,66 @@ not be built or written; 2 the command line is none of the forms above.
     <name>ImportFile</name>
     <message>
         <source>the file is larger than %1 MB</source>
-        <translation type="unfinished">el archivo ocupa más de %1 MB</translation>
+        <translation>el archivo ocupa más de %1 MB</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished">es una carpeta, no un archivo</translation>
+        <translation>es una carpeta, no un archivo</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished">no es un archivo normal</translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>the file is not there (it may have been moved or deleted)</source>
-        <translation type="unfinished">el archivo no está (puede que se haya movido o eliminado)</translation>
+        <translation>el archivo no está (puede que se haya movido o eliminado)</translation>
     </message>
     <message>
         <source>the file cannot be read (%1)</source>
-        <translation type="unfinished">el archivo no se puede leer (%1)</translation>
+        <translation>el archivo no se puede leer (%1)</translation>
     </message>
 </context>
 <context>
     <name>ListExport</name>
     <message>
         <source>CSV Files</source>
-        <translation type="unfinished">Archivos CSV</translation>
+        <translation>Archivos CSV</translation>
     </message>
     <message>
         <source>iCalendar Files</source>
-        <translation type="unfinished">Archivos iCalendar</translation>
+        <translation>Archivos iCalendar</translation>
     </message>
     <message>
         <source>Export Timetable</source>
-        <translation type="unfinished">Exportar horario</translation>
+        <translation>Exportar horario</translation>
     </message>
     <message>
         <source>The party&apos;s date &quot;%1&quot; does not read as a date. On which day is the party?</source>
-        <translation type="unfinished">La fecha de la fiesta, «%1», no se entiende como fecha. ¿Qué día es la fiesta?</translation>
+        <translation>La fecha de la fiesta, «%1», no se entiende como fecha. ¿Qué día es la fiesta?</translation>
     </message>
     <message>
         <source>The timetable is saved as %1.</source>
-        <translation type="unfinished">El horario se ha guardado como %1.</translation>
+        <translation>El horario se ha guardado como %1.</translation>
     </message>
     <message>
         <source>Saves the list on show (the tab chosen last) as a CSV file for spreadsheet programs</source>
-        <translation type="unfinished">Guarda la lista visible (la de la última pestaña elegida) como archivo CSV para programas de hojas de cálculo</translation>
+        <translation>Guarda la lista visible (la de la última pestaña elegida) como archivo CSV para programas de hojas de cálculo</translation>
     </message>
     <message>
         <source>Saves Schedules and At The Party as calendar events on the party&apos;s date (an .ics file)</source>
-        <translation type="unfinished">Guarda Preparativos y En la fiesta como eventos de calendario en la fecha de la fiesta (un archivo .ics)</translation>
+        <translation>Guarda Preparativos y En la fiesta como eventos de calendario en la fecha de la fiesta (un archivo .ics)</translation>
     </message>
     <message>
         <source>Export List as CSV</source>
-        <translation type="unfinished">Exportar lista como CSV</translation>
+        <translation>Exportar lista como CSV</translation>
     </message>
     <message>
         <source>The %1 list is saved as %2.</source>
-        <translation type="unfinished">La lista %1 se ha guardado como %2.</translation>
+        <translation>La lista %1 se ha guardado como %2.</translation>
     </message>
     <message>
         <source>Party Timetable</source>
-        <translation type="unfinished">Horario de la fiesta</translation>
+        <translation>Horario de la fiesta</translation>
     </message>
 </context>
 <context>
@@ -701,65 +729,65 @@ not be built or written; 2 the command line is none of the forms above.
     <name>PagePrinting</name>
     <message>
         <source>The printer could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido iniciar la impresora</translation>
     </message>
     <message>
         <source>The printer could not start a new page</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora no ha podido empezar una página nueva</translation>
     </message>
     <message>
         <source>The printer reported an error; the pages may not have printed</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora ha informado de un error; puede que las páginas no se hayan impreso</translation>
     </message>
 </context>
 <context>
     <name>PartyTimetable</name>
     <message>
         <source>No row of Schedules or At The Party has a time that reads as a time, so there is no timetable to export.</source>
-        <translation type="unfinished">Ninguna fila de Preparativos ni de En la fiesta tiene una hora que se entienda como hora, así que no hay ningún horario que exportar.</translation>
+        <translation>Ninguna fila de Preparativos ni de En la fiesta tiene una hora que se entienda como hora, así que no hay ningún horario que exportar.</translation>
     </message>
     <message>
         <source>%1 row %2 &quot;%3&quot;</source>
-        <translation type="unfinished">fila %2 de %1 («%3»)</translation>
+        <translation>fila %2 de %1 («%3»)</translation>
     </message>
     <message>
         <source>1 row is left out because its time does not read as a time: %1</source>
-        <translation type="unfinished">Se ha omitido 1 fila porque su hora no se entiende como hora: %1</translation>
+        <translation>Se ha omitido 1 fila porque su hora no se entiende como hora: %1</translation>
     </message>
     <message>
         <source>%1 rows are left out because their time does not read as a time: %2</source>
-        <translation type="unfinished">Se han omitido %1 filas porque su hora no se entiende como hora: %2</translation>
+        <translation>Se han omitido %1 filas porque su hora no se entiende como hora: %2</translation>
     </message>
     <message>
         <source>, and %1 more</source>
-        <translation type="unfinished"> y %1 más</translation>
+        <translation> y %1 más</translation>
     </message>
 </context>
 <context>
     <name>PastedRows</name>
     <message>
         <source>it starts a quoted cell that is never closed</source>
-        <translation type="unfinished">abre una celda entre comillas que nunca se cierra</translation>
+        <translation>abre una celda entre comillas que nunca se cierra</translation>
     </message>
     <message>
         <source>it has a quote inside a cell that is not quoted</source>
-        <translation type="unfinished">tiene unas comillas dentro de una celda que no está entre comillas</translation>
+        <translation>tiene unas comillas dentro de una celda que no está entre comillas</translation>
     </message>
     <message>
         <source>it has a cell longer than 1 MB</source>
-        <translation type="unfinished">tiene una celda de más de 1 MB</translation>
+        <translation>tiene una celda de más de 1 MB</translation>
     </message>
     <message>
         <source>it has a row longer than 4 MB</source>
-        <translation type="unfinished">tiene una fila de más de 4 MB</translation>
+        <translation>tiene una fila de más de 4 MB</translation>
     </message>
     <message>
         <source>there is not enough memory to read it</source>
-        <translation type="unfinished">no hay memoria suficiente para leerla</translation>
+        <translation>no hay memoria suficiente para leerla</translation>
     </message>
     <message>
         <source>it would make the %1 list longer than the %2 rows a list holds</source>
-        <translation type="unfinished">haría que la lista %1 superara las %2 filas que admite una lista</translation>
+        <translation>haría que la lista %1 superara las %2 filas que admite una lista</translation>
     </message>
 </context>
 <context>
@@ -873,19 +901,19 @@ En %2 se conserva una copia del diario con esos cambios.</translation>
     </message>
     <message>
         <source>Jubilo Plans</source>
-        <translation type="unfinished">Planes de Jubilo</translation>
+        <translation>Planes de Jubilo</translation>
     </message>
     <message>
         <source>The plan %1 is open in another Jubilo: switch to that window to work on it.</source>
-        <translation type="unfinished">El plan %1 está abierto en otro Jubilo: cambia a esa ventana para trabajar en él.</translation>
+        <translation>El plan %1 está abierto en otro Jubilo: cambia a esa ventana para trabajar en él.</translation>
     </message>
     <message>
         <source>%1 is the plan open now: choose another name.</source>
-        <translation type="unfinished">%1 es el plan que está abierto ahora: elige otro nombre.</translation>
+        <translation>%1 es el plan que está abierto ahora: elige otro nombre.</translation>
     </message>
     <message>
         <source>New Plan</source>
-        <translation type="unfinished">Nuevo plan</translation>
+        <translation>Nuevo plan</translation>
     </message>
     <message>
         <source>New Plan From This One</source>
@@ -893,15 +921,15 @@ En %2 se conserva una copia del diario con esos cambios.</translation>
     </message>
     <message>
         <source>Save Plan As</source>
-        <translation type="unfinished">Guardar plan como</translation>
+        <translation>Guardar plan como</translation>
     </message>
     <message>
         <source>Open Plan</source>
-        <translation type="unfinished">Abrir plan</translation>
+        <translation>Abrir plan</translation>
     </message>
     <message>
         <source>The plan %1 is no longer there: it was moved or deleted, so it is taken off the list of recent plans.</source>
-        <translation type="unfinished">El plan %1 ya no está: se ha movido o eliminado, así que se quita de la lista de planes recientes.</translation>
+        <translation>El plan %1 ya no está: se ha movido o eliminado, así que se quita de la lista de planes recientes.</translation>
     </message>
 </context>
 <context>
@@ -920,213 +948,213 @@ En %2 se conserva una copia del diario con esos cambios.</translation>
     </message>
     <message>
         <source>Jubilo is already open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilo ya está abierto.</translation>
     </message>
 </context>
 <context>
     <name>PlanMenus</name>
     <message>
         <source>Menu bar</source>
-        <translation type="unfinished">Barra de menús</translation>
+        <translation>Barra de menús</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Archivo</translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;New Plan…</source>
-        <translation type="unfinished">&amp;Nuevo plan…</translation>
+        <translation>&amp;Nuevo plan…</translation>
     </message>
     <message>
         <source>New Plan &amp;From This One…</source>
-        <translation type="unfinished">Nuevo plan a &amp;partir de este…</translation>
+        <translation>Nuevo plan a &amp;partir de este…</translation>
     </message>
     <message>
         <source>&amp;Open Plan…</source>
-        <translation type="unfinished">&amp;Abrir plan…</translation>
+        <translation>&amp;Abrir plan…</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished">Abrir &amp;reciente</translation>
+        <translation>Abrir &amp;reciente</translation>
     </message>
     <message>
         <source>Save Plan &amp;As…</source>
-        <translation type="unfinished">Guardar plan &amp;como…</translation>
+        <translation>Guardar plan &amp;como…</translation>
     </message>
     <message>
         <source>&amp;Import Guests…</source>
-        <translation type="unfinished">&amp;Importar invitados…</translation>
+        <translation>&amp;Importar invitados…</translation>
     </message>
     <message>
         <source>&amp;Export List as CSV…</source>
-        <translation type="unfinished">&amp;Exportar lista como CSV…</translation>
+        <translation>&amp;Exportar lista como CSV…</translation>
     </message>
     <message>
         <source>Export &amp;Timetable…</source>
-        <translation type="unfinished">Exportar &amp;horario…</translation>
+        <translation>Exportar &amp;horario…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished">&amp;Salir</translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished">&amp;Editar</translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">&amp;Deshacer</translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished">&amp;Rehacer</translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>&amp;Copy Rows</source>
-        <translation type="unfinished">&amp;Copiar filas</translation>
+        <translation>&amp;Copiar filas</translation>
     </message>
     <message>
         <source>&amp;Paste Rows</source>
-        <translation type="unfinished">&amp;Pegar filas</translation>
+        <translation>&amp;Pegar filas</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished">&amp;Ver</translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>Plan at a &amp;Glance</source>
-        <translation type="unfinished">Plan de un &amp;vistazo</translation>
+        <translation>Plan de un &amp;vistazo</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished">A&amp;yuda</translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;About Jubilo</source>
-        <translation type="unfinished">&amp;Acerca de Jubilo</translation>
+        <translation>&amp;Acerca de Jubilo</translation>
     </message>
 </context>
 <context>
     <name>PlanSheet</name>
     <message>
         <source>Guests</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitados</translation>
     </message>
     <message>
         <source>Address Invitation Was Sent To</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de la invitación</translation>
     </message>
     <message>
         <source>RSVP?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Asiste?</translation>
     </message>
     <message>
         <source>Number in Party</source>
-        <translation type="unfinished"></translation>
+        <translation>Nº de personas</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Música</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Purchased?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Comprado?</translation>
     </message>
     <message>
         <source>Decorations</source>
-        <translation type="unfinished"></translation>
+        <translation>Decoración</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantidad</translation>
     </message>
     <message>
         <source>Food and Drinks</source>
-        <translation type="unfinished"></translation>
+        <translation>Comida y bebida</translation>
     </message>
     <message>
         <source>Ingredients</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingredientes</translation>
     </message>
     <message>
         <source>Other Supplies</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros artículos</translation>
     </message>
     <message>
         <source>Incidentals</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos varios</translation>
     </message>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparativos</translation>
     </message>
     <message>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarea</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>At The Party</source>
-        <translation type="unfinished"></translation>
+        <translation>En la fiesta</translation>
     </message>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividad</translation>
     </message>
     <message>
         <source>Budget: %1</source>
         <extracomment>A list&apos;s budget over its amounts on the plan sheet; %1 is the budget as the user typed it, with the currency symbol on its side (&quot;$500&quot;, &quot;500 €&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Presupuesto: %1</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total:</translation>
     </message>
     <message>
         <source>Holiday Party Plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Planes para la fiesta</translation>
     </message>
 </context>
 <context>
     <name>PlanSummaryText</name>
     <message>
         <source>%1, %2 left</source>
-        <translation type="unfinished">%1, quedan %2</translation>
+        <translation>%1, quedan %2</translation>
     </message>
     <message>
         <source>Guests: %1 (%2, %3 coming)</source>
-        <translation type="unfinished">Invitados: %1 (%2, asistentes: %3)</translation>
+        <translation>Invitados: %1 (%2, asistentes: %3)</translation>
     </message>
     <message>
         <source>Guests: %1 (%2, %3 coming; %4 without a number in their party)</source>
-        <translation type="unfinished">Invitados: %1 (%2, asistentes: %3; %4 sin número de personas)</translation>
+        <translation>Invitados: %1 (%2, asistentes: %3; %4 sin número de personas)</translation>
     </message>
     <message>
         <source>nothing still to buy</source>
-        <translation type="unfinished">nada por comprar</translation>
+        <translation>nada por comprar</translation>
     </message>
     <message>
         <source>%1: %2; %3</source>
-        <translation type="unfinished">%1: %2; %3</translation>
+        <translation>%1: %2; %3</translation>
     </message>
     <message>
         <source>%1; %2 without an amount</source>
-        <translation type="unfinished">%1; %2 sin importe</translation>
+        <translation>%1; %2 sin importe</translation>
     </message>
     <message>
         <source>Whole party</source>
-        <translation type="unfinished">Toda la fiesta</translation>
+        <translation>Toda la fiesta</translation>
     </message>
 </context>
 <context>
@@ -1134,49 +1162,49 @@ En %2 se conserva una copia del diario con esos cambios.</translation>
     <message>
         <source>The %1 table is full: it holds at most %2 rows.</source>
         <extracomment>%1 is the list&apos;s name, %2 the most rows it holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La lista %1 está llena: admite como máximo %2 filas.</translation>
     </message>
 </context>
 <context>
     <name>PreviewLayout</name>
     <message>
         <source>Zoom:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom:</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir</translation>
     </message>
     <message>
         <source>&lt; Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Atrás</translation>
     </message>
     <message>
         <source>Save Results To Excel File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar resultados en un archivo de Excel</translation>
     </message>
 </context>
 <context>
     <name>QtSystem</name>
     <message>
         <source>The web page could not be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir la página web: %1</translation>
     </message>
     <message>
         <source>Cannot create object &quot;%1&quot;</source>
         <extracomment>%1 is the name of the spreadsheet program&apos;s object, as Excel.Application.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el objeto «%1»</translation>
     </message>
 </context>
 <context>
     <name>ReadOnlySettingsStore</name>
     <message>
         <source>The settings store is open for reading only: %1/%2/%3 was not written</source>
-        <translation type="unfinished"></translation>
+        <translation>El almacén de configuración está abierto solo para lectura: no se ha escrito %1/%2/%3</translation>
     </message>
 </context>
 <context>
@@ -1191,43 +1219,43 @@ En %2 se conserva una copia del diario con esos cambios.</translation>
     <message>
         <source>The %1 list is full: it holds at most %2 rows.</source>
         <extracomment>%1 is the list&apos;s name (&quot;Guests&quot;), %2 the most rows a list holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La lista %1 está llena: admite como máximo %2 filas.</translation>
     </message>
     <message>
         <source>The text in the &quot;%1&quot; box is too long: it has %2 characters, and a cell of the plan holds at most %3. Please shorten it and try again.</source>
         <extracomment>%1 is the column&apos;s header (&quot;Address&quot;), %2 and %3 counts of characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El texto del cuadro «%1» es demasiado largo: tiene %2 caracteres y una celda del plan admite como máximo %3. Acórtalo y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>An entry cannot contain the text &quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;. Please change it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una entrada no puede contener el texto «||MySeparator11||» ni «||MySeparator12||». Cámbialo y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>No row is selected. Please select the row to delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna fila seleccionada. Selecciona la fila que quieras eliminar.</translation>
     </message>
 </context>
 <context>
     <name>RowRules</name>
     <message>
         <source>it has %1 cells, and the %2 list has %3 columns</source>
-        <translation type="unfinished">tiene %1 celdas y la lista %2 tiene %3 columnas</translation>
+        <translation>tiene %1 celdas y la lista %2 tiene %3 columnas</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; cell is empty</source>
-        <translation type="unfinished">su celda «%1» está vacía</translation>
+        <translation>su celda «%1» está vacía</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; cell is &quot;%2&quot;, not &quot;Yes&quot; or &quot;No&quot;</source>
-        <translation type="unfinished">su celda «%1» contiene «%2», no «Yes» ni «No»</translation>
+        <translation>su celda «%1» contiene «%2», no «Yes» ni «No»</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; cell has %2 characters, and a cell holds at most %3</source>
-        <translation type="unfinished">su celda «%1» tiene %2 caracteres y una celda admite como máximo %3</translation>
+        <translation>su celda «%1» tiene %2 caracteres y una celda admite como máximo %3</translation>
     </message>
     <message>
         <source>it holds the text &quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;, which a list cannot keep</source>
-        <translation type="unfinished">contiene el texto «||MySeparator11||» o «||MySeparator12||», que una lista no puede guardar</translation>
+        <translation>contiene el texto «||MySeparator11||» o «||MySeparator12||», que una lista no puede guardar</translation>
     </message>
 </context>
 <context>
@@ -1235,19 +1263,21 @@ En %2 se conserva una copia del diario con esos cambios.</translation>
     <message>
         <source>the %1 list</source>
         <extracomment>One list named in &quot;no example row was added to %1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la lista %1</translation>
     </message>
     <message>
         <source>the %1 and %2 lists</source>
         <extracomment>Lists named in &quot;no example row was added to %1&quot;: %1 all but the last, joined by &quot;, &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>las listas %1 y %2</translation>
     </message>
     <message>
         <source>The example data was loaded, but no example row was added to %1.
 
 </source>
         <extracomment>%1 names the lists (&quot;the Guests list&quot;); the reasons follow the message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se han cargado los datos de ejemplo, pero no se ha añadido ninguna fila de ejemplo a %1.
+
+</translation>
     </message>
 </context>
 <context>
@@ -1262,44 +1292,48 @@ En %2 se conserva una copia del diario con esos cambios.</translation>
     <message>
         <source>The %1 list holds %2 rows in the plan file.</source>
         <extracomment>%1 is the list&apos;s name, %2 the rows it holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La lista %1 tiene %2 filas en el archivo de plan.</translation>
     </message>
     <message>
         <source>The %1 list holds %2 rows in the settings store.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista %1 tiene %2 filas en el almacén de configuración.</translation>
     </message>
     <message>
         <source>the plan file</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de plan</translation>
     </message>
     <message>
         <source>the settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de configuración</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is &quot;the plan file&quot; or &quot;the settings file&quot;, %2 where it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>A list shows at most %1 rows, so only the first %1 are shown. All the rows are kept in the store unchanged, and changes to this list are not saved while it holds more than %1.
 
 To split the plan: make a copy of %2, then remove rows from the %3 entry of the file and of its copy so that each holds at most %1 rows.</source>
         <extracomment>%1 is the most rows a list holds, %2 the file, %3 the lists&apos; names in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Una lista muestra como máximo %1 filas, así que solo se muestran las %1 primeras. Todas las filas se conservan sin cambios en el almacén, y los cambios en esta lista no se guardan mientras tenga más de %1.
+
+Para dividir el plan: haz una copia de %2 y luego quita filas de la entrada %3 del archivo y de su copia, de modo que cada uno tenga como máximo %1 filas.</translation>
     </message>
     <message>
         <source>A list shows at most %1 rows, so only the first %1 are shown. All the rows are kept in the store unchanged, and changes to these lists are not saved while it holds more than %1.
 
 To split the plan: make a copy of %2, then remove rows from the %3 entry of the file and of its copy so that each holds at most %1 rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una lista muestra como máximo %1 filas, así que solo se muestran las %1 primeras. Todas las filas se conservan sin cambios en el almacén, y los cambios en estas listas no se guardan mientras alguna tenga más de %1.
+
+Para dividir el plan: haz una copia de %2 y luego quita filas de la entrada %3 del archivo y de su copia, de modo que cada uno tenga como máximo %1 filas.</translation>
     </message>
 </context>
 <context>
     <name>SheetOutput</name>
     <message>
         <source>The workbook has no sheet to print</source>
-        <translation type="unfinished"></translation>
+        <translation>El libro no tiene ninguna hoja que imprimir</translation>
     </message>
 </context>
 <context>
@@ -1307,11 +1341,11 @@ To split the plan: make a copy of %2, then remove rows from the %3 entry of the 
     <message>
         <source>The skin could not be loaded from %1: %2</source>
         <extracomment>%1 is the skin file&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido cargar el tema desde %1: %2</translation>
     </message>
     <message>
         <source>The skin file %1 is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de tema %1 no es texto UTF-8</translation>
     </message>
 </context>
 <context>
@@ -1458,35 +1492,35 @@ To split the plan: make a copy of %2, then remove rows from the %3 entry of the 
     </message>
     <message>
         <source>Move Row</source>
-        <translation type="unfinished">movimiento de fila</translation>
+        <translation>movimiento de fila</translation>
     </message>
     <message>
         <source>Load Sample Data</source>
-        <translation type="unfinished">carga de datos de ejemplo</translation>
+        <translation>carga de datos de ejemplo</translation>
     </message>
     <message>
         <source>Music Budget</source>
-        <translation type="unfinished">cambio de presupuesto de música</translation>
+        <translation>cambio de presupuesto de música</translation>
     </message>
     <message>
         <source>Decoration Budget</source>
-        <translation type="unfinished">cambio de presupuesto de decoración</translation>
+        <translation>cambio de presupuesto de decoración</translation>
     </message>
     <message>
         <source>Incidental Budget</source>
-        <translation type="unfinished">cambio de presupuesto de gastos varios</translation>
+        <translation>cambio de presupuesto de gastos varios</translation>
     </message>
     <message>
         <source>Food Budget</source>
-        <translation type="unfinished">cambio de presupuesto de comida</translation>
+        <translation>cambio de presupuesto de comida</translation>
     </message>
     <message>
         <source>Other Supply Budget</source>
-        <translation type="unfinished">cambio de presupuesto de otros artículos</translation>
+        <translation>cambio de presupuesto de otros artículos</translation>
     </message>
     <message>
         <source>Party Date</source>
-        <translation type="unfinished">cambio de fecha de la fiesta</translation>
+        <translation>cambio de fecha de la fiesta</translation>
     </message>
     <message>
         <source>New Plan From This One</source>
@@ -1494,7 +1528,7 @@ To split the plan: make a copy of %2, then remove rows from the %3 entry of the 
     </message>
     <message>
         <source>Paste Rows</source>
-        <translation type="unfinished">pegado de filas</translation>
+        <translation>pegado de filas</translation>
     </message>
     <message>
         <source>Import Guests</source>
@@ -1505,106 +1539,106 @@ To split the plan: make a copy of %2, then remove rows from the %3 entry of the 
     <name>TableColumns</name>
     <message>
         <source>Guest(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitado(s)</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>RSVP?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Asiste?</translation>
     </message>
     <message>
         <source>Number in Party</source>
-        <translation type="unfinished"></translation>
+        <translation>Nº de personas</translation>
     </message>
     <message>
         <source>Music(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Música(s)</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Purchased?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Comprado?</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantidad</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Ingredients</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingredientes</translation>
     </message>
     <message>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarea</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividad</translation>
     </message>
 </context>
 <context>
     <name>TableNames</name>
     <message>
         <source>Guests</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitados</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Música</translation>
     </message>
     <message>
         <source>Decorations</source>
-        <translation type="unfinished"></translation>
+        <translation>Decoración</translation>
     </message>
     <message>
         <source>Food and Drinks</source>
-        <translation type="unfinished"></translation>
+        <translation>Comida y bebida</translation>
     </message>
     <message>
         <source>Ingredients</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingredientes</translation>
     </message>
     <message>
         <source>Other Supplies</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros artículos</translation>
     </message>
     <message>
         <source>Incidentals</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos varios</translation>
     </message>
     <message>
         <source>Schedules</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparativos</translation>
     </message>
     <message>
         <source>Activities</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividades</translation>
     </message>
 </context>
 <context>
@@ -1612,23 +1646,23 @@ To split the plan: make a copy of %2, then remove rows from the %3 entry of the 
     <message>
         <source>Row %1 of %2 holds a store separator (&quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;) and cannot be saved.</source>
         <extracomment>%1 is the row&apos;s number, %2 the list&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La fila %1 de %2 contiene un separador del almacén («||MySeparator11||» o «||MySeparator12||») y no se puede guardar.</translation>
     </message>
     <message>
         <source>Row %1 of %2 would load back as other rows: its texts make a store separator with the ones around them (&quot;||MySeparator11||&quot; or &quot;||MySeparator12||&quot;) and cannot be saved.</source>
         <extracomment>%1 is the row&apos;s number, %2 the list&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La fila %1 de %2 se volvería a cargar como otras filas: sus textos forman un separador del almacén con los de alrededor («||MySeparator11||» o «||MySeparator12||») y no se puede guardar.</translation>
     </message>
 </context>
 <context>
     <name>TextScan</name>
     <message>
         <source>the file is UTF-16 text; please save it as UTF-8 and import that</source>
-        <translation type="unfinished">el archivo es texto UTF-16; guárdalo como UTF-8 e importa ese</translation>
+        <translation>el archivo es texto UTF-16; guárdalo como UTF-8 e importa ese</translation>
     </message>
     <message>
         <source>it holds a NUL byte, so it is no text file</source>
-        <translation type="unfinished">contiene un byte NUL, así que no es un archivo de texto</translation>
+        <translation>contiene un byte NUL, así que no es un archivo de texto</translation>
     </message>
 </context>
 <context>
@@ -1636,18 +1670,18 @@ To split the plan: make a copy of %2, then remove rows from the %3 entry of the 
     <message>
         <source>Overflow</source>
         <extracomment>The error box names the fault: a number too large for its place.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento</translation>
     </message>
 </context>
 <context>
     <name>WorkbookCopy</name>
     <message>
         <source>The workbook could not be read from %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer el libro de %1: %2</translation>
     </message>
     <message>
         <source>The workbook could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar el libro en %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1844,7 +1878,7 @@ Planifica una fiesta y obtén una hoja de cálculo imprimible con el plan.
     <message>
         <source>Questions? Please contact Team Tarvel at %1</source>
         <extracomment>The Help button&apos;s message; %1 is the contact page&apos;s web address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Tienes alguna pregunta? Ponte en contacto con Team Tarvel en %1</translation>
     </message>
 </context>
 <context>
@@ -1861,11 +1895,11 @@ Planifica una fiesta y obtén una hoja de cálculo imprimible con el plan.
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer %1</translation>
     </message>
 </context>
 <context>
@@ -1879,57 +1913,57 @@ Planifica una fiesta y obtén una hoja de cálculo imprimible con el plan.
     <name>jubilo::PreviewWindow</name>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir…</translation>
     </message>
     <message>
         <source>Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como PDF…</translation>
     </message>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar imagen</translation>
     </message>
     <message>
         <source>The picture is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen está vacía</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo</translation>
     </message>
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
         <extracomment>%1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que quieres sobrescribir %1?</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho.</translation>
     </message>
     <message>
         <source>Excel Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de Excel</translation>
     </message>
     <message>
         <source>PDF Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF</translation>
     </message>
     <message>
         <source>%1 is the workbook this preview shows, which is deleted when the preview closes. Please save the copy under another name.</source>
         <extracomment>%1 is the name of the file the user chose.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 es el libro que muestra esta vista previa, y se elimina al cerrarla. Guarda la copia con otro nombre.</translation>
     </message>
     <message>
         <source>No printer is set up on this computer, so the sheet cannot be printed from here. Use &quot;Save as PDF…&quot; to keep it as a PDF file, which any computer with a printer can print.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora configurada en este equipo, así que la hoja no se puede imprimir desde aquí. Usa «Guardar como PDF…» para conservarla como archivo PDF, que puede imprimir cualquier equipo con impresora.</translation>
     </message>
     <message>
         <source>There is no picture to copy</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna imagen que copiar</translation>
     </message>
     <message>
         <source>There is no main window to go back to.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna ventana principal a la que volver.</translation>
     </message>
 </context>
 <context>
@@ -1952,13 +1986,15 @@ En %2 se conserva una copia del diario con esos cambios.</translation>
     </message>
     <message>
         <source>No free name for a copy of the settings file was found beside %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado junto a %1 ningún nombre libre para una copia del archivo de configuración</translation>
     </message>
     <message>
         <source>The settings file %1 had lines that could not be read. Jubilo keeps what it could read and writes the file afresh, so those lines will be gone from it.
 
 A copy of the file as it was is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de configuración %1 tenía líneas que no se han podido leer. Jubilo conserva lo que ha podido leer y vuelve a escribir el archivo desde cero, así que esas líneas desaparecerán de él.
+
+En %2 se conserva una copia del archivo tal como estaba.</translation>
     </message>
 </context>
 </TS>
