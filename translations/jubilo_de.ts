@@ -55,6 +55,19 @@
     </message>
 </context>
 <context>
+    <name>Answers</name>
+    <message>
+        <source>Yes</source>
+        <extracomment>A Yes/No column&apos;s answer, as the lists and their drop-downs show it.</extracomment>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <extracomment>A Yes/No column&apos;s answer, as the lists and their drop-downs show it.</extracomment>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
     <name>BitmapPicture</name>
     <message>
         <source>The picture is empty</source>
@@ -1277,6 +1290,58 @@ Eine Kopie des Journals mit diesen Änderungen liegt in %2.</translation>
         <translation>Die Beispieldaten wurden geladen, aber %1 wurde keine Beispielzeile hinzugefügt.
 
 </translation>
+    </message>
+    <message>
+        <source>John</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>NY City</source>
+        <translation>Berlin</translation>
+    </message>
+    <message>
+        <source>Dance</source>
+        <translation>Tanzmusik</translation>
+    </message>
+    <message>
+        <source>CD</source>
+        <translation>CD</translation>
+    </message>
+    <message>
+        <source>Garland</source>
+        <translation>Girlande</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>Meat</source>
+        <translation>Fleisch</translation>
+    </message>
+    <message>
+        <source>Barbeque</source>
+        <translation>Grillen</translation>
+    </message>
+    <message>
+        <source>Lights</source>
+        <translation>Lichterkette</translation>
+    </message>
+    <message>
+        <source>Buy meals</source>
+        <translation>Essen einkaufen</translation>
+    </message>
+    <message>
+        <source>Nearest store</source>
+        <translation>Nächster Laden</translation>
+    </message>
+    <message>
+        <source>Dancing</source>
+        <translation>Tanzen</translation>
+    </message>
+    <message>
+        <source>If guests want to</source>
+        <translation>Wenn die Gäste möchten</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,19 @@
     </message>
 </context>
 <context>
+    <name>Answers</name>
+    <message>
+        <source>Yes</source>
+        <extracomment>A Yes/No column&apos;s answer, as the lists and their drop-downs show it.</extracomment>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <extracomment>A Yes/No column&apos;s answer, as the lists and their drop-downs show it.</extracomment>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
     <name>BitmapPicture</name>
     <message>
         <source>The picture is empty</source>
@@ -1278,6 +1291,58 @@ En %2 se conserva una copia del diario con esos cambios.</translation>
         <translation>Se han cargado los datos de ejemplo, pero no se ha añadido ninguna fila de ejemplo a %1.
 
 </translation>
+    </message>
+    <message>
+        <source>John</source>
+        <translation>Juan</translation>
+    </message>
+    <message>
+        <source>NY City</source>
+        <translation>Madrid</translation>
+    </message>
+    <message>
+        <source>Dance</source>
+        <translation>Baile</translation>
+    </message>
+    <message>
+        <source>CD</source>
+        <translation>CD</translation>
+    </message>
+    <message>
+        <source>Garland</source>
+        <translation>Guirnalda</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otros</translation>
+    </message>
+    <message>
+        <source>Meat</source>
+        <translation>Carne</translation>
+    </message>
+    <message>
+        <source>Barbeque</source>
+        <translation>Barbacoa</translation>
+    </message>
+    <message>
+        <source>Lights</source>
+        <translation>Luces</translation>
+    </message>
+    <message>
+        <source>Buy meals</source>
+        <translation>Comprar la comida</translation>
+    </message>
+    <message>
+        <source>Nearest store</source>
+        <translation>Tienda más cercana</translation>
+    </message>
+    <message>
+        <source>Dancing</source>
+        <translation>Bailar</translation>
+    </message>
+    <message>
+        <source>If guests want to</source>
+        <translation>Si los invitados quieren</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,19 @@
     </message>
 </context>
 <context>
+    <name>Answers</name>
+    <message>
+        <source>Yes</source>
+        <extracomment>A Yes/No column&apos;s answer, as the lists and their drop-downs show it.</extracomment>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <extracomment>A Yes/No column&apos;s answer, as the lists and their drop-downs show it.</extracomment>
+        <translation>Non</translation>
+    </message>
+</context>
+<context>
     <name>BitmapPicture</name>
     <message>
         <source>The picture is empty</source>
@@ -1280,6 +1293,58 @@ Une copie du journal avec ces modifications est conservée dans %2.</translation
         <translation>Les données d’exemple ont été chargées, mais aucune ligne d’exemple n’a été ajoutée %1.
 
 </translation>
+    </message>
+    <message>
+        <source>John</source>
+        <translation>Jean</translation>
+    </message>
+    <message>
+        <source>NY City</source>
+        <translation>Paris</translation>
+    </message>
+    <message>
+        <source>Dance</source>
+        <translation>Danse</translation>
+    </message>
+    <message>
+        <source>CD</source>
+        <translation>CD</translation>
+    </message>
+    <message>
+        <source>Garland</source>
+        <translation>Guirlande</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Divers</translation>
+    </message>
+    <message>
+        <source>Meat</source>
+        <translation>Viande</translation>
+    </message>
+    <message>
+        <source>Barbeque</source>
+        <translation>Barbecue</translation>
+    </message>
+    <message>
+        <source>Lights</source>
+        <translation>Guirlande lumineuse</translation>
+    </message>
+    <message>
+        <source>Buy meals</source>
+        <translation>Acheter les repas</translation>
+    </message>
+    <message>
+        <source>Nearest store</source>
+        <translation>Magasin le plus proche</translation>
+    </message>
+    <message>
+        <source>Dancing</source>
+        <translation>Danser</translation>
+    </message>
+    <message>
+        <source>If guests want to</source>
+        <translation>Si les invités le souhaitent</translation>
     </message>
 </context>
 <context>
