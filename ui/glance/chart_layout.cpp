@@ -149,7 +149,7 @@ QSizeF minimumChartSize(const QFontMetricsF& metrics)
 {
     double widestWord = 0;
     for (const MoneyTableSpec& spec : moneyTableSpecs()) {
-        for (const QString& word : QString::fromUtf8(tableSpec(spec.table).name).split(QLatin1Char(' ')))
+        for (const QString& word : shownTableName(spec.table).split(QLatin1Char(' ')))
             widestWord = std::max(widestWord, metrics.horizontalAdvance(word));
     }
     const double pad = padding(metrics);

@@ -55,7 +55,7 @@ QString stillToBuyText(const SheetSum& stillToBuy, int items)
     return QStringLiteral("%1 (%2)").arg(moneyText(stillToBuy), itemCountText(items));
 }
 
-QString listName(const MoneyFigures& money) { return QString::fromUtf8(tableSpec(money.table).name); }
+QString listName(const MoneyFigures& money) { return shownTableName(money.table); }
 
 QString chartSentence(const MoneyFigures& money)
 {

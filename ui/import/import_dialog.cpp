@@ -48,8 +48,7 @@ ImportGuestsDialog::ImportGuestsDialog(GuestSource source, QWidget* parent)
     preview_->horizontalHeader()->setStretchLastSection(true);
     const TableSpec& guests = tableSpec(TableId::Guests);
     for (int column = 0; column < kGuestColumns; ++column)
-        preview_->setHorizontalHeaderItem(column,
-                                          new QTableWidgetItem(QString::fromUtf8(guests.columns[column].header)));
+        preview_->setHorizontalHeaderItem(column, new QTableWidgetItem(shownColumnHeader(guests, column)));
     // Room for the rows shown, without a scroll bar.
     preview_->setMinimumHeight(preview_->horizontalHeader()->sizeHint().height()
                                + kPreviewRows * preview_->verticalHeader()->defaultSectionSize()
@@ -80,7 +79,7 @@ QWidget* ImportGuestsDialog::buildMapping()
     for (int column = 0; column < kGuestColumns; ++column) {
         auto* choice = new QComboBox(box);
         choice->setObjectName(QStringLiteral("columnChoice%1").arg(column));
-        const QString header = QString::fromUtf8(guests.columns[column].header);
+        const QString header = shownColumnHeader(guests, column);
         choice->setAccessibleName(tr("File column for %1").arg(header));
         choice->addItem(tr("(none)"), GuestMapping::kNoColumn);
         for (int source = 0; source < source_.columns.size(); ++source)

@@ -54,6 +54,11 @@ bool isAName(const QString& text)
     return !word.match(text).hasMatch() || names.match(text).hasMatch();
 }
 
+// The file the import dialog is shown for.
+const QString kImportedPath = QStringLiteral("/tmp/guests.csv");
+const QString kImportedFormat = QStringLiteral("CSV");
+const QString kImportedColumn = QStringLiteral("Name");
+
 struct WindowsSeen {
     std::vector<ShownText> texts;
     QStringList messages;
@@ -117,9 +122,9 @@ protected:
             collect(run.texts, *main.preview());
         }
         GuestSource source;
-        source.path = QStringLiteral("/tmp/guests.csv");
-        source.format = QStringLiteral("CSV");
-        source.columns = {QStringLiteral("Name")};
+        source.path = kImportedPath;
+        source.format = kImportedFormat;
+        source.columns = {kImportedColumn};
         ImportGuestsDialog dialog(source);
         laidOut(dialog);
         collect(run.texts, dialog);
@@ -141,17 +146,22 @@ TEST_P(LanguageWalkTest, NoEnglishIsLeftAndNoTextIsCutOff)
     const WindowsSeen english = walk(QStringLiteral("en"));
     const WindowsSeen translated = walk(language);
     const std::set<QString> kept = keptAsInEnglish(language);
+    // What the import dialog shows of the file itself is the user's.
+    const std::set<QString> importedFile{kImportedPath, kImportedFormat, kImportedColumn,
+                                         kImportedPath + QLatin1Char('\n') + kImportedFormat};
 
-    for (std::size_t i = 0; i < std::min(english.texts.size(), translated.texts.size()); ++i) {
-        ASSERT_EQ(translated.texts[i].where, english.texts[i].where) << "the windows differ between the runs";
-    }
-    ASSERT_EQ(translated.texts.size(), english.texts.size()) << "the windows differ between the runs";
+    // A text the English run shows too is English left, unless the
+    // translation keeps it so or it names a thing.
+    std::set<QString> englishTexts;
+    for (const ShownText& shown : english.texts)
+        englishTexts.insert(shown.text);
+    EXPECT_GT(translated.texts.size(), 100u);
     QStringList englishLeft, cutOff;
-    for (std::size_t i = 0; i < english.texts.size(); ++i) {
-        const ShownText& shown = translated.texts[i];
-        if (shown.text == english.texts[i].text && !isAName(shown.text) && !kept.count(shown.text))
+    for (const ShownText& shown : translated.texts) {
+        if (englishTexts.count(shown.text) && !isAName(shown.text) && !kept.count(shown.text)
+            && !importedFile.count(shown.text))
             englishLeft << shown.where + QStringLiteral(": ") + shown.text;
-        if (shown.cutOff() && shown.needed > english.texts[i].needed)
+        if (shown.room >= 0 && shown.needed > shown.room + kEnglishOverrun)
             cutOff << QStringLiteral("%1: \"%2\" needs %3 px, has %4")
                           .arg(shown.where, shown.text)
                           .arg(shown.needed)

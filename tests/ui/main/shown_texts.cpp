@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -138,8 +139,18 @@ void addWidget(std::vector<ShownText>& texts, const QWidget& widget)
         }
     } else if (const auto* edit = qobject_cast<const QLineEdit*>(&widget)) {
         addText(texts, where + QStringLiteral(" (placeholder)"), edit->placeholderText(), -1, 0);
+    } else if (const auto* bar = qobject_cast<const QMenuBar*>(&widget)) {
+        // A menu the bar has no room for moves to its overflow button.
+        for (QAction* action : bar->actions()) {
+            const QRect place = bar->actionGeometry(action);
+            const bool visible = !place.isEmpty() && place.right() < bar->width();
+            addText(texts, where + QStringLiteral(" item"), shown(action->text()), visible ? -1 : 0, 1);
+        }
     } else if (const auto* menu = qobject_cast<const QMenu*>(&widget)) {
-        if (!menu->parentWidget() || !qobject_cast<const QMenu*>(menu->parentWidget()))
+        // The bar's overflow menu only repeats the bar's own menus.
+        const bool overflow = qobject_cast<const QMenuBar*>(menu->parentWidget()) == nullptr && menu->parentWidget()
+            && !qobject_cast<const QMenu*>(menu->parentWidget());
+        if (!overflow && (!menu->parentWidget() || !qobject_cast<const QMenu*>(menu->parentWidget())))
             addMenu(texts, *menu, where);
     }
 }
