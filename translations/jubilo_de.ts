@@ -481,7 +481,7 @@ die Datei oder die Ausgabe konnte nicht erstellt oder geschrieben werden;
     </message>
     <message>
         <source>Task:</source>
-        <translation>Was:</translation>
+        <translation>Aufgabe:</translation>
     </message>
     <message>
         <source>Time:</source>
