@@ -40,11 +40,6 @@
         <translation>Aktivität</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>A button&apos;s name for screen readers: its caption (&quot;Add&quot;), then what one row is (&quot;guest&quot;).</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
@@ -52,6 +47,16 @@
         <source>%1 budget</source>
         <extracomment>A budget box&apos;s name for screen readers; %1 is the list&apos;s name (&quot;Music&quot;).</extracomment>
         <translation>Budget für %1</translation>
+    </message>
+    <message>
+        <source>Add %1</source>
+        <extracomment>An Add button&apos;s name for screen readers; %1 is what one row is (&quot;guest&quot;).</extracomment>
+        <translation>%1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <extracomment>A Delete button&apos;s name for screen readers; %1 is what one row is (&quot;guest&quot;).</extracomment>
+        <translation>%1 löschen</translation>
     </message>
 </context>
 <context>
@@ -1275,7 +1280,7 @@ Eine Kopie des Journals mit diesen Änderungen liegt in %2.</translation>
     <message>
         <source>the %1 list</source>
         <extracomment>One list named in &quot;no example row was added to %1&quot;.</extracomment>
-        <translation>der Liste „%1“</translation>
+        <translation>der Liste %1</translation>
     </message>
     <message>
         <source>the %1 and %2 lists</source>
@@ -1342,6 +1347,12 @@ Eine Kopie des Journals mit diesen Änderungen liegt in %2.</translation>
     <message>
         <source>If guests want to</source>
         <translation>Wenn die Gäste möchten</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>a list&apos;s name in a sentence</comment>
+        <extracomment>A list&apos;s name inside a sentence; English writes it bare, a language may quote it („%1“).</extracomment>
+        <translation>„%1“</translation>
     </message>
 </context>
 <context>

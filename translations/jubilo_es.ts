@@ -40,11 +40,6 @@
         <translation>actividad</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>A button&apos;s name for screen readers: its caption (&quot;Add&quot;), then what one row is (&quot;guest&quot;).</extracomment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
         <source>Date</source>
         <translation>Fecha</translation>
     </message>
@@ -52,6 +47,16 @@
         <source>%1 budget</source>
         <extracomment>A budget box&apos;s name for screen readers; %1 is the list&apos;s name (&quot;Music&quot;).</extracomment>
         <translation>Presupuesto de %1</translation>
+    </message>
+    <message>
+        <source>Add %1</source>
+        <extracomment>An Add button&apos;s name for screen readers; %1 is what one row is (&quot;guest&quot;).</extracomment>
+        <translation>Añadir %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <extracomment>A Delete button&apos;s name for screen readers; %1 is what one row is (&quot;guest&quot;).</extracomment>
+        <translation>Eliminar %1</translation>
     </message>
 </context>
 <context>
@@ -1343,6 +1348,12 @@ En %2 se conserva una copia del diario con esos cambios.</translation>
     <message>
         <source>If guests want to</source>
         <translation>Si los invitados quieren</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>a list&apos;s name in a sentence</comment>
+        <extracomment>A list&apos;s name inside a sentence; English writes it bare, a language may quote it („%1“).</extracomment>
+        <translation>«%1»</translation>
     </message>
 </context>
 <context>

@@ -40,11 +40,6 @@
         <translation>une activité</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>A button&apos;s name for screen readers: its caption (&quot;Add&quot;), then what one row is (&quot;guest&quot;).</extracomment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
         <source>Date</source>
         <translation>Date</translation>
     </message>
@@ -52,6 +47,16 @@
         <source>%1 budget</source>
         <extracomment>A budget box&apos;s name for screen readers; %1 is the list&apos;s name (&quot;Music&quot;).</extracomment>
         <translation>Budget %1</translation>
+    </message>
+    <message>
+        <source>Add %1</source>
+        <extracomment>An Add button&apos;s name for screen readers; %1 is what one row is (&quot;guest&quot;).</extracomment>
+        <translation>Ajouter %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <extracomment>A Delete button&apos;s name for screen readers; %1 is what one row is (&quot;guest&quot;).</extracomment>
+        <translation>Supprimer %1</translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1350,12 @@ Une copie du journal avec ces modifications est conservée dans %2.</translation
     <message>
         <source>If guests want to</source>
         <translation>Si les invités le souhaitent</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>a list&apos;s name in a sentence</comment>
+        <extracomment>A list&apos;s name inside a sentence; English writes it bare, a language may quote it („%1“).</extracomment>
+        <translation>« %1 »</translation>
     </message>
 </context>
 <context>

@@ -40,10 +40,17 @@ QString rowNoun(TableId table)
     throw std::out_of_range("No row noun for this table");
 }
 
-void nameButton(QPushButton& button, TableId table)
+// Whole phrases, so that a language may put the row's word where it goes.
+QString addName(TableId table)
 {
-    //: A button's name for screen readers: its caption ("Add"), then what one row is ("guest").
-    button.setAccessibleName(Texts::tr("%1 %2").arg(button.text(), rowNoun(table)));
+    //: An Add button's name for screen readers; %1 is what one row is ("guest").
+    return Texts::tr("Add %1").arg(rowNoun(table));
+}
+
+QString deleteName(TableId table)
+{
+    //: A Delete button's name for screen readers; %1 is what one row is ("guest").
+    return Texts::tr("Delete %1").arg(rowNoun(table));
 }
 
 }  // namespace
@@ -58,10 +65,10 @@ void nameForScreenReaders(const MainWindowWidgets& widgets)
             //: A budget box's name for screen readers; %1 is the list's name ("Music").
             .setAccessibleName(Texts::tr("%1 budget").arg(shownTableName(budget.table)));
     for (const AddProcedure& add : addProcedures())
-        nameButton(*(widgets.*add.button), add.table);
-    nameButton(*widgets.addFoodButton, TableId::FoodAndDrinks);
+        (widgets.*add.button)->setAccessibleName(addName(add.table));
+    widgets.addFoodButton->setAccessibleName(addName(TableId::FoodAndDrinks));
     for (const DeleteProcedure& remove : deleteProcedures())
-        nameButton(*(widgets.*remove.button), remove.table);
+        (widgets.*remove.button)->setAccessibleName(deleteName(remove.table));
 }
 
 }  // namespace jubilo

@@ -89,8 +89,10 @@ std::vector<TableId> sampleTables()
 QString sampleRefusalMessage(std::span<const TableId> refused, const QString& reasons)
 {
     QStringList names;
-    for (TableId id : refused)
-        names << shownTableName(id);
+    for (TableId id : refused) {
+        //: A list's name inside a sentence; English writes it bare, a language may quote it („%1“).
+        names << Texts::tr("%1", "a list's name in a sentence").arg(shownTableName(id));
+    }
     if (names.isEmpty())
         return reasons;
     const QString last = names.takeLast();

@@ -47,7 +47,8 @@ protected:
         return *widget;
     }
     static void type(QLineEdit* box, const QString& text) { kept(box).setText(text); }
-    static void choose(QComboBox* box, const QString& item) { kept(box).setCurrentText(item); }
+    // Chooses the item that stands for the plan's `answer` ("Yes"), in any language.
+    static void choose(QComboBox* box, const QString& answer) { kept(box).setCurrentIndex(kept(box).findData(answer)); }
     static void click(QPushButton* button) { QTest::mouseClick(&kept(button), Qt::LeftButton); }
     static void selectRow(QAbstractItemView* list, int row)
     {
