@@ -9,6 +9,7 @@
 #include "figures/plan_figures.h"
 #include "host/engine/engine_host.h"
 #include "host/engine/engine_typed_input.h"
+#include "messages/language.h"
 #include "report/plan_sheet.h"
 #include "report/plan_workbook.h"
 #include "tests/support/external_tools.h"
@@ -131,6 +132,32 @@ TEST_F(GermanPlanSheetTest, GermanAmountsAreNumbersShownInEuros)
     EXPECT_EQ(moneyText(figures.money[0].spent), text("F9"));
     EXPECT_EQ(countText(1500), "1.500");
     EXPECT_EQ(peopleText(SheetSum{2.5, {}}), "2,5");
+}
+
+// With Jubilo's own German translation in force (not a marking one), the
+// sheet a German user prints: German words, euros, the user's own texts.
+TEST(GermanTranslationSheetTest, TheSheetIsInGermanWithItsEuroAmounts)
+{
+    testing::ScriptedSystem sys;
+    ScopedSystem installed{sys};
+    const LanguageInForce german(*languageNamed(QStringLiteral("de")));
+    ASSERT_TRUE(german.translated());
+    const std::unique_ptr<SpreadsheetHost> host = createEngineHost("Excel.Application");
+    host->setDisplayAlerts(false);
+    host->workbooks()->add();
+    removeExtraSheets(*host, extraSheetCount(*host));
+    namePlanSheet(*host);
+    buildPlanSheet(*host, germanPlan());
+    const auto text = [&](const char* cell) { return host->range(QString::fromLatin1(cell))->text(); };
+    EXPECT_EQ(host->activeSheet()->name(), "Partyplanung");
+    EXPECT_EQ(text("B2"), "Partyplanung");
+    EXPECT_EQ(text("B3"), QString::fromUtf8("Gäste"));
+    EXPECT_EQ(text("B5"), "Summe:");
+    EXPECT_EQ(text("B6"), "Musik");
+    EXPECT_EQ(text("F6"), QString::fromUtf8("Budget: 15,00 €"));
+    EXPECT_EQ(text("F9"), QString::fromUtf8("1.244,49 €"));
+    EXPECT_EQ(text("B7"), "Dance");  // the user's own text, as typed
+    host->quit();
 }
 
 TEST(PlanSheetNameTest, ATranslatedTitleNamesTheSheetOnlyWhenItIsASheetName)
