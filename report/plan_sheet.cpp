@@ -1,5 +1,6 @@
 #include "report/plan_sheet.h"
 
+#include "plan/answers.h"
 #include "plan/plan.h"
 #include "report/plan_blocks.h"
 #include "report/sheet_palette.h"
@@ -208,6 +209,9 @@ private:
             rowHeight(row_, 14.25);
             for (size_t c = 0; c < spans.size(); ++c) {
                 QString text = table.cell(i, static_cast<int>(c));
+                // The plan's answers are English; the sheet says them in the run's language.
+                if (table.spec().columns[c].kind == CellKind::YesNo)
+                    text = shownAnswer(text);
                 if (block.groupsNames && c == 0) {
                     if (text == lastName)
                         text.clear();

@@ -157,6 +157,8 @@ TEST(GermanTranslationSheetTest, TheSheetIsInGermanWithItsEuroAmounts)
     EXPECT_EQ(text("F6"), QString::fromUtf8("Budget: 15,00 €"));
     EXPECT_EQ(text("F9"), QString::fromUtf8("1.244,49 €"));
     EXPECT_EQ(text("B7"), "Dance");  // the user's own text, as typed
+    EXPECT_EQ(text("E7"), "Nein");  // the plan's "No", said in German
+    EXPECT_EQ(text("E4"), "Ja");
     host->quit();
 }
 
