@@ -93,5 +93,20 @@ TEST(LanguageTest, ALanguageInForceSetsTheDefaultLocaleUntilItEnds)
     }
 }
 
+// Qt's own dialogs (a file to open, printing) come in the same language,
+// from Debian's qt6-translations-l10n.
+TEST(LanguageTest, QtsOwnDialogsSpeakTheLanguageToo)
+{
+    const struct {
+        const char* language;
+        const char* cancel;
+    } cases[] = {{"de", "Abbrechen"}, {"fr", "Annuler"}, {"es", "Cancelar"}, {"en", "Cancel"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        const LanguageInForce inForce(*languageNamed(QString::fromLatin1(c.language)));
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString::fromUtf8(c.cancel));
+    }
+}
+
 }  // namespace
 }  // namespace jubilo
