@@ -399,7 +399,7 @@ die Datei oder die Ausgabe konnte nicht erstellt oder geschrieben werden;
     </message>
     <message>
         <source>%1, %2 coming</source>
-        <translation>%1, %2 kommen</translation>
+        <translation>%1, Zusagen: %2</translation>
     </message>
 </context>
 <context>
@@ -537,7 +537,7 @@ die Datei oder die Ausgabe konnte nicht erstellt oder geschrieben werden;
     <name>GlanceTexts</name>
     <message>
         <source>%1 · %2 invited, %3 coming</source>
-        <translation>%1 · %2 eingeladen, %3 kommen</translation>
+        <translation>%1 · %2 eingeladen, Zusagen: %3</translation>
     </message>
     <message>
         <source>1 guest without a number in their party is not counted</source>
@@ -1151,11 +1151,11 @@ Eine Kopie des Journals mit diesen Änderungen liegt in %2.</translation>
     </message>
     <message>
         <source>Guests: %1 (%2, %3 coming)</source>
-        <translation>Gäste: %1 (%2, %3 kommen)</translation>
+        <translation>Gäste: %1 (%2, Zusagen: %3)</translation>
     </message>
     <message>
         <source>Guests: %1 (%2, %3 coming; %4 without a number in their party)</source>
-        <translation>Gäste: %1 (%2, %3 kommen; %4 ohne Personenzahl)</translation>
+        <translation>Gäste: %1 (%2, Zusagen: %3; %4 ohne Personenzahl)</translation>
     </message>
     <message>
         <source>nothing still to buy</source>

@@ -43,7 +43,8 @@ protected:
     QString config() const { return home.filePath("config"); }
     QString ini() const { return QDir(config()).filePath("Tarvel.ini"); }
 
-    // No display, no platform chosen, no runtime folder (as under cron), and
+    // No display, no platform chosen, no runtime folder (as under cron), no
+    // language or locale, and
     // this test's folders as home and settings folder; then `extra`
     // ("NAME=value"). Standard output and error go to `outFile` and
     // `errFile` when given.
@@ -51,7 +52,9 @@ protected:
                  const QString& errFile = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
+        // Nor a language or locale of the machine's: US English unless `extra` says otherwise.
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR", "LANGUAGE",
+                                 "LC_ALL", "LC_MESSAGES", "LC_NUMERIC", "LC_MONETARY", "LANG"})
             env.remove(name);
         env.insert("HOME", home.path());
         env.insert("XDG_CONFIG_HOME", config());
@@ -126,6 +129,42 @@ TEST_F(ProgramTest, HelpAndAWrongOptionExitAsDocumented)
     EXPECT_TRUE(wrong.err.contains("unknown option --pfd")) << wrong.err.toStdString();
     EXPECT_TRUE(wrong.err.contains("Usage:")) << wrong.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(home.filePath("plan.pdf")));
+}
+
+// The system's language as Qt reads it, its locale's money, and --lang over
+// both for one run; the plan's own texts are read as the run's locale reads
+// them ("9.99" is an amount in English, no amount in German).
+TEST_F(ProgramTest, TheLanguageFollowsTheSystemAndLangOverridesIt)
+{
+    const struct {
+        QStringList arguments;
+        QStringList environment;
+        const char* firstLines;
+    } cases[] = {
+        {{"--summary"}, {}, "Guests: 1 (1 person, 1 coming)\nMusic: $9.99 spent"},
+        {{"--summary"}, {"LANG=C"}, "Guests: 1 (1 person, 1 coming)\nMusic: $9.99 spent"},
+        {{"--summary"}, {"LANG=en_GB.UTF-8"}, "Guests: 1 (1 person, 1 coming)\nMusic: £9.99 spent"},
+        {{"--summary"}, {"LANG=de_DE.UTF-8"}, "Gäste: 1 (1 Person, Zusagen: 1)\nMusik: 0,00 € ausgegeben"},
+        {{"--summary"},
+         {"LANG=C", "LANGUAGE=fr"},
+         "Invités\u00a0: 1 (1 personne, présentes\u00a0: 1)\nMusique\u00a0: $9.99"},
+        {{"--summary"},
+         {"LC_ALL=es_ES.UTF-8", "LANG=de_DE.UTF-8"},
+         "Invitados: 1 (1 persona, asistentes: 1)\nMúsica: 0,00 €"},
+        {{"--lang", "en", "--summary"}, {"LANG=de_DE.UTF-8"}, "Guests: 1 (1 person, 1 coming)\nMusic: $9.99 spent"},
+        {{"--summary", "--lang", "de"}, {}, "Gäste: 1 (1 Person, Zusagen: 1)\nMusik: 0,00 € ausgegeben"},
+        {{"--lang", "de", "--help"}, {}, "Aufruf: jubilo"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE((c.arguments + c.environment).join(' ').toStdString());
+        const Finished finished = run(c.arguments, c.environment);
+        EXPECT_EQ(finished.exitCode, 0) << finished.err.toStdString();
+        const QString expected = QString::fromUtf8(c.firstLines);
+        EXPECT_TRUE(finished.out.startsWith(expected)) << finished.out.toStdString();
+    }
+    const Finished notALanguage = run({"--lang", "xx", "--summary"});
+    EXPECT_EQ(notALanguage.exitCode, 2);
+    EXPECT_TRUE(notALanguage.err.contains("--lang: xx is not a language")) << notALanguage.err.toStdString();
 }
 
 TEST_F(ProgramTest, VersionIsTheOneTheBuildWasMadeAs)
