@@ -3,8 +3,10 @@
 // the status bar pays for one edit or one budget keystroke.
 
 #include "bench_main.h"
+#include "figures/figure_texts.h"
 #include "figures/figures_tracker.h"
 #include "host/engine/engine_typed_input.h"
+#include "messages/language.h"
 #include "plan/plan_table_model.h"
 #include "tests/support/sample_plans.h"
 
@@ -65,6 +67,20 @@ void BM_FiguresAfterABudgetKeystroke(benchmark::State& state)
     state.counters["rows_per_table"] = static_cast<double>(state.range(0));
 }
 BENCHMARK(BM_FiguresAfterABudgetKeystroke)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// A money text, built for every amount the status bar and the glance
+// window show, in the locale's style: US English and German.
+void BM_MoneyText(benchmark::State& state)
+{
+    const LanguageInForce language(*languageNamed(QString::fromLatin1(state.range(0) == 0 ? "en" : "de")));
+    double amount = 1234.5;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(moneyText(SheetSum{amount, {}}));
+        amount += 0.01;
+    }
+    state.SetLabel(state.range(0) == 0 ? "en_US" : "de_DE");
+}
+BENCHMARK(BM_MoneyText)->Arg(0)->Arg(1)->Unit(benchmark::kNanosecond);
 
 }  // namespace
 }  // namespace jubilo
