@@ -18,7 +18,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, libqt6svg6, fonts-liberation, fonts-noto-core, fonts-noto-cjk, fonts-symbola")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35")
+# Qt's own dialogs in the user's language; Jubilo's texts are built in.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # No maintainer scripts: the plan files' type (usr/share/mime/packages) and
 # the desktop entry's MimeType reach the system's caches through the dpkg
