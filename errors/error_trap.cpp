@@ -21,7 +21,12 @@ QString describeCurrentException()
     try {
         throw;
     } catch (const std::bad_alloc&) {
-        return Texts::tr("Out of memory");
+        // Translating needs memory; the English text needs none.
+        try {
+            return Texts::tr("Out of memory");
+        } catch (...) {
+            return QStringLiteral("Out of memory");
+        }
     } catch (const std::exception& e) {
         return QString::fromUtf8(e.what());
     } catch (...) {

@@ -44,6 +44,26 @@ TEST_F(GermanWindowTest, ExampleDataIsTypedAsAGermanUserTypesIt)
     EXPECT_EQ(table(TableId::FoodAndDrinks).cell(1, 0), kept(widgets().foodNameBox).text());
 }
 
+// The store's keys and the shape of what it keeps do not depend on the
+// language: the example data stored from a German window has the keys the
+// English window stores, and its answers in English.
+TEST_F(GermanWindowTest, TheStoreKeepsItsKeysInEveryLanguage)
+{
+    start();
+    click(widgets().loadSampleDataButton);
+    const QStringList germanKeys = sys.memoryStore.values.keys();
+    const QString germanGuests = stored("Guests");
+    window.reset();
+    german.reset();
+    sys.memoryStore.values.clear();
+    start();
+    click(widgets().loadSampleDataButton);
+    EXPECT_EQ(germanKeys, sys.memoryStore.values.keys());
+    EXPECT_FALSE(germanGuests.isEmpty());
+    EXPECT_TRUE(germanGuests.contains("Yes")) << germanGuests.toStdString();
+    EXPECT_FALSE(germanGuests.contains("Ja")) << germanGuests.toStdString();
+}
+
 // Under US English the example data is exactly the plan's own texts.
 TEST_F(MainWindowTest, ExampleDataInUsEnglishIsAsItAlwaysWas)
 {
