@@ -19,7 +19,8 @@ inline constexpr double kBarShare = 0.32;  // of a list's slot, each bar
 inline constexpr double kBarGapShare = 0.04;  // between a list's two bars
 inline constexpr int kNameLines = 2;  // "Food and / Drinks" under narrow bars
 inline constexpr int kMinimumPlotLines = 8;
-inline constexpr char kWidestLabelSample[] = "$10,000.00";
+// The chart's money labels are about as wide as this amount's, in any locale.
+inline constexpr double kWidestLabelAmount = 10000;
 
 double charted(double value) { return std::clamp(value, -kLargestCharted, kLargestCharted); }
 
@@ -153,7 +154,7 @@ QSizeF minimumChartSize(const QFontMetricsF& metrics)
             widestWord = std::max(widestWord, metrics.horizontalAdvance(word));
     }
     const double pad = padding(metrics);
-    const double labels = metrics.horizontalAdvance(QString::fromUtf8(kWidestLabelSample)) + 3 * pad;
+    const double labels = metrics.horizontalAdvance(moneyText(kWidestLabelAmount)) + 3 * pad;
     const double line = metrics.height();
     return {labels + kMoneyTableCount * (widestWord + 2 * pad), (3 + kNameLines + kMinimumPlotLines) * line};
 }
