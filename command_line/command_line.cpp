@@ -130,6 +130,17 @@ void parseSpelledArguments(QCommandLineParser& parser, const QStringList& argume
 
 QString unexpected(const QString& argument) { return Texts::tr("unexpected argument %1").arg(argument); }
 
+// A wrong command line is still said in the language it names, when --lang
+// comes before what is wrong with it and names a language.
+QString wrongLinesLanguage(const QStringList& arguments)
+{
+    for (qsizetype i = 0; i + 1 < arguments.size() && isOption(arguments[i]); ++i) {
+        if (arguments[i] == QLatin1String("--lang") && languageNamed(arguments[i + 1]))
+            return arguments[i + 1];
+    }
+    return {};
+}
+
 // --lang's language, taken out of `found`; a problem when it is given
 // twice, without a language or with a name that is none.
 std::optional<QString> takeLanguage(const QCommandLineParser& parser, QStringList& found, CommandLine& command)
@@ -299,11 +310,17 @@ void summarizeNamedPlan(const CommandLine& command, std::ostream& out, std::ostr
 
 CommandLine parseCommandLine(const QStringList& arguments)
 {
-    if (const std::optional<QString> unknown = firstUnknownOption(arguments))
-        return wrong(Texts::tr("unknown option %1").arg(*unknown));
-    QCommandLineParser parser;
-    parseSpelledArguments(parser, arguments);
-    return formOf(parser);
+    CommandLine command;
+    if (const std::optional<QString> unknown = firstUnknownOption(arguments)) {
+        command = wrong(Texts::tr("unknown option %1").arg(*unknown));
+    } else {
+        QCommandLineParser parser;
+        parseSpelledArguments(parser, arguments);
+        command = formOf(parser);
+    }
+    if (command.form == CommandLine::Form::Wrong)
+        command.language = wrongLinesLanguage(arguments);
+    return command;
 }
 
 QString usageText()

@@ -1,5 +1,7 @@
 #include "figures/plan_figures.h"
 
+#include "plan/answers.h"
+
 #include <algorithm>
 
 namespace jubilo {
@@ -14,8 +16,8 @@ const std::array<MoneyTableSpec, kMoneyTableCount> kMoneyTables = {{
     {TableId::Incidentals, BudgetId::Incidental, 1, 2},
 }};
 
-const QString kYes = QStringLiteral("Yes");
-const QString kNo = QStringLiteral("No");
+const QString kYes = QString::fromLatin1(kYesAnswer);
+const QString kNo = QString::fromLatin1(kNoAnswer);
 
 std::vector<FigureRow> readRows(const PlanTable& table, const auto& readRow)
 {

@@ -1,5 +1,6 @@
 #include "lists/guest_mapping.h"
 
+#include "plan/answers.h"
 #include "plan/row_rules.h"
 
 #include <algorithm>
@@ -20,7 +21,6 @@ const std::array<QStringList, kGuestColumns> kColumnNames = {
                 "number of guests", "guest count", "headcount", "head count", "#", "how many"},
 };
 
-const QString kNoAnswer = QStringLiteral("No");
 const QString kOneGuest = QStringLiteral("1");
 constexpr int kRsvpColumn = 2;
 constexpr int kNumberColumn = 3;
@@ -73,7 +73,7 @@ PlanRow mappedRow(const SourceRow& row, const GuestMapping& mapping)
     // A choice, not a text: " yes " is meant as "Yes".
     cells[kRsvpColumn] = cells[kRsvpColumn].trimmed();
     if (cells[kRsvpColumn].isEmpty())
-        cells[kRsvpColumn] = kNoAnswer;
+        cells[kRsvpColumn] = QString::fromLatin1(kNoAnswer);
     if (cells[kNumberColumn].isEmpty())
         cells[kNumberColumn] = kOneGuest;
     return normalisedRow(tableSpec(TableId::Guests), cells);

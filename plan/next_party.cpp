@@ -1,5 +1,6 @@
 #include "plan/next_party.h"
 
+#include "plan/answers.h"
 #include "plan/saved_plan.h"
 
 #include <vector>
@@ -8,7 +9,7 @@ namespace jubilo {
 
 namespace {
 
-const QString kNo = QStringLiteral("No");
+const QString kNo = QString::fromLatin1(kNoAnswer);
 
 std::vector<PlanRow> unansweredRows(const PlanTable& table)
 {

@@ -1,6 +1,7 @@
 #include "plan/row_rules.h"
 
 #include "host/constants/xl_constants.h"
+#include "plan/answers.h"
 #include "plan/table_text.h"
 
 #include <QCoreApplication>
@@ -13,8 +14,8 @@ struct Texts {
     Q_DECLARE_TR_FUNCTIONS(RowRules)
 };
 
-const QString kYes = QStringLiteral("Yes");
-const QString kNo = QStringLiteral("No");
+const QString kYes = QString::fromLatin1(kYesAnswer);
+const QString kNo = QString::fromLatin1(kNoAnswer);
 
 }  // namespace
 

@@ -121,18 +121,20 @@ TEST(CommandLineTest, LangGoesWithEveryFormAndNamesALanguage)
         {{"--lang"}, Form::Wrong, "", "--lang needs a language, such as de or fr_CA"},
         {{"--lang", "--pdf", "out.pdf"}, Form::Wrong, "", "--lang needs a language, such as de or fr_CA"},
         {{"--lang", "xx"}, Form::Wrong, "", "--lang: xx is not a language"},
-        {{"--lang", "de", "--lang", "fr"}, Form::Wrong, "", "unexpected argument --lang"},
+        {{"--lang", "de", "--lang", "fr"}, Form::Wrong, "de", "unexpected argument --lang"},
         {{"--lang=de"}, Form::Wrong, "", "unknown option --lang=de"},
         {{"party.jubilo", "--lang", "de"}, Form::Wrong, "", "unexpected argument --lang"},
+        // A wrong line is said in the language it names, when that comes first.
+        {{"--lang", "fr", "--bogus"}, Form::Wrong, "fr", "unknown option --bogus"},
+        {{"--lang", "de", "--pdf"}, Form::Wrong, "de", "--pdf needs the name of the file to write"},
+        {{"--lang", "xx", "--bogus"}, Form::Wrong, "", "unknown option --bogus"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
         const CommandLine parsed = parseCommandLine(c.arguments);
         EXPECT_EQ(parsed.form, c.form);
         EXPECT_EQ(parsed.problem, c.problem);
-        if (c.form != Form::Wrong) {
-            EXPECT_EQ(parsed.language, c.language);
-        }
+        EXPECT_EQ(parsed.language, c.language);
     }
 }
 

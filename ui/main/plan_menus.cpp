@@ -28,22 +28,27 @@ QString spoken(const QString& text)
     return name.trimmed();
 }
 
-QAction* item(QMenu& menu, const QString& text, const QKeySequence& keys = {})
+// `source`: the item's English text, marked for translation; the item
+// shows it translated and is named after the English, the same in every
+// language.
+QAction* item(QMenu& menu, const char* source, const QKeySequence& keys = {})
 {
+    const QString text = Texts::tr(source);
     QAction* action = menu.addAction(text);
     action->setShortcut(keys);
     action->setShortcutContext(Qt::WindowShortcut);
     // Menus' items are read by their text; the name is set for the few
     // tools that read only accessible names.
-    action->setObjectName(spoken(text));
+    action->setObjectName(spoken(QString::fromUtf8(source)));
     return action;
 }
 
-QMenu* menu(QMenuBar& bar, const QString& text)
+QMenu* menu(QMenuBar& bar, const char* source)
 {
+    const QString text = Texts::tr(source);
     QMenu* menu = bar.addMenu(text);
     menu->setAccessibleName(spoken(text));
-    menu->setObjectName(spoken(text) + QStringLiteral(" menu"));
+    menu->setObjectName(spoken(QString::fromUtf8(source)) + QStringLiteral(" menu"));
     return menu;
 }
 
@@ -55,33 +60,34 @@ PlanMenus buildPlanMenus(QWidget& window)
     m.bar = new QMenuBar(&window);
     m.bar->setObjectName(QStringLiteral("menuBar"));
     m.bar->setAccessibleName(Texts::tr("Menu bar"));
-    m.fileMenu = menu(*m.bar, Texts::tr("&File"));
-    m.newPlan = item(*m.fileMenu, Texts::tr("&New Plan…"), QKeySequence::New);
-    m.newPlanFromThis = item(*m.fileMenu, Texts::tr("New Plan &From This One…"));
-    m.openPlan = item(*m.fileMenu, Texts::tr("&Open Plan…"), QKeySequence::Open);
+    m.fileMenu = menu(*m.bar, QT_TRANSLATE_NOOP("PlanMenus", "&File"));
+    m.newPlan = item(*m.fileMenu, QT_TRANSLATE_NOOP("PlanMenus", "&New Plan…"), QKeySequence::New);
+    m.newPlanFromThis = item(*m.fileMenu, QT_TRANSLATE_NOOP("PlanMenus", "New Plan &From This One…"));
+    m.openPlan = item(*m.fileMenu, QT_TRANSLATE_NOOP("PlanMenus", "&Open Plan…"), QKeySequence::Open);
     m.recentMenu = m.fileMenu->addMenu(Texts::tr("Open &Recent"));
     m.recentMenu->setAccessibleName(spoken(Texts::tr("Open &Recent")));
-    m.savePlanAs = item(*m.fileMenu, Texts::tr("Save Plan &As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    m.savePlanAs = item(*m.fileMenu, QT_TRANSLATE_NOOP("PlanMenus", "Save Plan &As…"),
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m.fileMenu->addSeparator();
-    m.importGuests = item(*m.fileMenu, Texts::tr("&Import Guests…"));
-    m.exportList = item(*m.fileMenu, Texts::tr("&Export List as CSV…"));
-    m.exportTimetable = item(*m.fileMenu, Texts::tr("Export &Timetable…"));
+    m.importGuests = item(*m.fileMenu, QT_TRANSLATE_NOOP("PlanMenus", "&Import Guests…"));
+    m.exportList = item(*m.fileMenu, QT_TRANSLATE_NOOP("PlanMenus", "&Export List as CSV…"));
+    m.exportTimetable = item(*m.fileMenu, QT_TRANSLATE_NOOP("PlanMenus", "Export &Timetable…"));
     m.fileMenu->addSeparator();
-    m.quit = item(*m.fileMenu, Texts::tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
-    m.editMenu = menu(*m.bar, Texts::tr("&Edit"));
-    m.undo = item(*m.editMenu, Texts::tr("&Undo"), QKeySequence::Undo);
-    m.redo = item(*m.editMenu, Texts::tr("&Redo"));
+    m.quit = item(*m.fileMenu, QT_TRANSLATE_NOOP("PlanMenus", "&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m.editMenu = menu(*m.bar, QT_TRANSLATE_NOOP("PlanMenus", "&Edit"));
+    m.undo = item(*m.editMenu, QT_TRANSLATE_NOOP("PlanMenus", "&Undo"), QKeySequence::Undo);
+    m.redo = item(*m.editMenu, QT_TRANSLATE_NOOP("PlanMenus", "&Redo"));
     m.redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     m.undo->setEnabled(false);
     m.redo->setEnabled(false);
     m.editMenu->addSeparator();
-    m.copyRows = item(*m.editMenu, Texts::tr("&Copy Rows"), QKeySequence::Copy);
-    m.pasteRows = item(*m.editMenu, Texts::tr("&Paste Rows"), QKeySequence::Paste);
-    m.viewMenu = menu(*m.bar, Texts::tr("&View"));
-    m.glance = item(*m.viewMenu, Texts::tr("Plan at a &Glance"), QKeySequence(Qt::Key_F9));
-    m.helpMenu = menu(*m.bar, Texts::tr("&Help"));
-    m.help = item(*m.helpMenu, Texts::tr("&Help"));
-    m.about = item(*m.helpMenu, Texts::tr("&About Jubilo"));
+    m.copyRows = item(*m.editMenu, QT_TRANSLATE_NOOP("PlanMenus", "&Copy Rows"), QKeySequence::Copy);
+    m.pasteRows = item(*m.editMenu, QT_TRANSLATE_NOOP("PlanMenus", "&Paste Rows"), QKeySequence::Paste);
+    m.viewMenu = menu(*m.bar, QT_TRANSLATE_NOOP("PlanMenus", "&View"));
+    m.glance = item(*m.viewMenu, QT_TRANSLATE_NOOP("PlanMenus", "Plan at a &Glance"), QKeySequence(Qt::Key_F9));
+    m.helpMenu = menu(*m.bar, QT_TRANSLATE_NOOP("PlanMenus", "&Help"));
+    m.help = item(*m.helpMenu, QT_TRANSLATE_NOOP("PlanMenus", "&Help"));
+    m.about = item(*m.helpMenu, QT_TRANSLATE_NOOP("PlanMenus", "&About Jubilo"));
     return m;
 }
 
