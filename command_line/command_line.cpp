@@ -216,7 +216,7 @@ QString keptTableWarning(const KeptTable& table, CommandLine::Form form)
         text = Texts::tr("warning: the stored %1 list holds %2 rows; a list holds at most %3, so the timetable holds "
                          "only the first %3.");
     }
-    return text.arg(QString::fromUtf8(tableSpec(table.id).name)).arg(table.storedRows).arg(PlanTable::kMaxRows);
+    return text.arg(shownTableName(table.id)).arg(table.storedRows).arg(PlanTable::kMaxRows);
 }
 
 // The plan that `store` holds, read through a read-only store.

@@ -64,7 +64,7 @@ QString leftOutText(const std::vector<LeftOutRow>& rows)
     for (const LeftOutRow& row : rows) {
         if (named.size() == kLeftOutRowsNamed)
             break;
-        named << Texts::tr("%1 row %2 \"%3\"").arg(listName(row.list)).arg(row.position).arg(row.time);
+        named << Texts::tr("%1 row %2 \"%3\"").arg(shownListName(row.list)).arg(row.position).arg(row.time);
     }
     const int count = static_cast<int>(rows.size());
     QString text = count == 1

@@ -34,9 +34,14 @@ bool namesColumns(const TableSpec& table, const PlanRow& row)
 {
     if (row.size() != table.columnCount)
         return false;
+    // The headers as exported files write them (English), or as the window
+    // shows them in the run's language.
+    const auto names = [&](int column, const QString& header) {
+        return row[column].trimmed().compare(header, Qt::CaseInsensitive) == 0;
+    };
     for (int column = 0; column < table.columnCount; ++column) {
-        const QString header = QString::fromUtf8(table.columns[static_cast<std::size_t>(column)].header);
-        if (row[column].trimmed().compare(header, Qt::CaseInsensitive) != 0)
+        if (!names(column, QString::fromUtf8(table.columns[static_cast<std::size_t>(column)].header))
+            && !names(column, shownColumnHeader(table, column)))
             return false;
     }
     return true;
@@ -92,7 +97,7 @@ PastedRows readPastedRows(const TableSpec& table, const QString& text, int room)
         if (static_cast<int>(pasted.rows.size()) >= room) {
             return refused(line,
                            Texts::tr("it would make the %1 list longer than the %2 rows a list holds")
-                               .arg(QString::fromUtf8(table.name))
+                               .arg(shownTableName(table.id))
                                .arg(PlanTable::kMaxRows));
         }
         pasted.rows.push_back(std::move(row));

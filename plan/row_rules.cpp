@@ -52,14 +52,12 @@ std::optional<RowFault> rowFault(const TableSpec& table, const PlanRow& row)
 
 QString rowFaultText(const TableSpec& table, const PlanRow& row, const RowFault& fault)
 {
-    const QString header = fault.column >= 0
-        ? QString::fromUtf8(table.columns[static_cast<std::size_t>(fault.column)].header)
-        : QString();
+    const QString header = fault.column >= 0 ? shownColumnHeader(table, fault.column) : QString();
     switch (fault.kind) {
     case RowFault::Kind::ColumnCount:
         return Texts::tr("it has %1 cells, and the %2 list has %3 columns")
             .arg(row.size())
-            .arg(QString::fromUtf8(table.name))
+            .arg(shownTableName(table.id))
             .arg(table.columnCount);
     case RowFault::Kind::EmptyCell:
         return Texts::tr("its \"%1\" cell is empty").arg(header);

@@ -44,7 +44,7 @@ QString keptTablesMessage(std::span<const KeptTable> kept, const QString& storeL
         //: %1 is the list's name, %2 the rows it holds.
         QString count = inPlanFile ? Texts::tr("The %1 list holds %2 rows in the plan file.")
                                    : Texts::tr("The %1 list holds %2 rows in the settings store.");
-        counts << count.arg(QString::fromUtf8(tableSpec(table.id).name)).arg(table.storedRows);
+        counts << count.arg(shownTableName(table.id)).arg(table.storedRows);
         names << QLatin1Char('"') + QString::fromUtf8(tableSpec(table.id).storeKey) + QLatin1Char('"');
     }
     QString file = inPlanFile ? Texts::tr("the plan file") : Texts::tr("the settings file");

@@ -59,7 +59,7 @@ enum class Refusal { HoldsSeparator, MakesSeparator };
         text = Texts::tr("Row %1 of %2 would load back as other rows: its texts make a store separator with the ones "
                          "around them (\"||MySeparator11||\" or \"||MySeparator12||\") and cannot be saved.");
     }
-    throw SeparatorInTextError(text.arg(position).arg(QString::fromUtf8(table.spec().name)).toStdString());
+    throw SeparatorInTextError(text.arg(position).arg(shownTableName(table.spec().id)).toStdString());
 }
 
 // Both separators begin "||MySeparator1": a text can only form one with

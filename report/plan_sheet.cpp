@@ -261,7 +261,7 @@ private:
 
 }  // namespace
 
-QString planSheetTitle() { return QCoreApplication::translate("PlanSheet", kPlanSheetTitleText); }
+QString planSheetTitle() { return sheetText(kPlanSheetTitleText); }
 
 void buildPlanSheet(SpreadsheetHost& host, const Plan& plan) { PlanSheetBuilder(host, plan).build(); }
 

@@ -732,6 +732,13 @@ die Datei oder die Ausgabe konnte nicht erstellt oder geschrieben werden;
     </message>
 </context>
 <context>
+    <name>ListNames</name>
+    <message>
+        <source>At The Party</source>
+        <translation>Auf der Party</translation>
+    </message>
+</context>
+<context>
     <name>PageLimits</name>
     <message>
         <source>The page margins leave no room to print: they take %1 by %2 inches of paper %3 by %4 inches</source>

@@ -733,6 +733,13 @@ ninguna de las formas anteriores.
     </message>
 </context>
 <context>
+    <name>ListNames</name>
+    <message>
+        <source>At The Party</source>
+        <translation>En la fiesta</translation>
+    </message>
+</context>
+<context>
     <name>PageLimits</name>
     <message>
         <source>The page margins leave no room to print: they take %1 by %2 inches of paper %3 by %4 inches</source>

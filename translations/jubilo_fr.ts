@@ -735,6 +735,13 @@ commande ne correspond à aucune des formes ci-dessus.
     </message>
 </context>
 <context>
+    <name>ListNames</name>
+    <message>
+        <source>At The Party</source>
+        <translation>Pendant la fête</translation>
+    </message>
+</context>
+<context>
     <name>PageLimits</name>
     <message>
         <source>The page margins leave no room to print: they take %1 by %2 inches of paper %3 by %4 inches</source>
@@ -1355,7 +1362,7 @@ Une copie du journal avec ces modifications est conservée dans %2.</translation
         <source>%1</source>
         <comment>a list&apos;s name in a sentence</comment>
         <extracomment>A list&apos;s name inside a sentence; English writes it bare, a language may quote it („%1“).</extracomment>
-        <translation>« %1 »</translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>

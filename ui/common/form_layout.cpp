@@ -11,6 +11,12 @@
 
 namespace jubilo {
 
+void addAnswerItems(QComboBox& box)
+{
+    for (const char* answer : {kYesAnswer, kNoAnswer})
+        box.addItem(shownAnswer(QString::fromLatin1(answer)), QString::fromLatin1(answer));
+}
+
 namespace {
 
 QWidget* makeList(QWidget* parent)
@@ -32,9 +38,7 @@ QWidget* makeDropDown(QWidget* parent)
 {
     auto* box = new QComboBox(parent);
     box->setEditable(false);
-    // The plan keeps the English answer; the box shows it translated.
-    for (const char* answer : {kYesAnswer, kNoAnswer})
-        box->addItem(shownAnswer(QString::fromLatin1(answer)), QString::fromLatin1(answer));
+    addAnswerItems(*box);
     box->setCurrentIndex(-1);
     return box;
 }

@@ -64,6 +64,10 @@ inline constexpr char kFormTextContext[] = "Form";
 
 inline int twipsToPixels(int twips) { return twips / kTwipsPerPixel; }
 
+// A Yes/No drop-down's items: each answer shown in the run's language, the
+// plan's English answer as its data.
+void addAnswerItems(QComboBox& box);
+
 // Creates elements in order under one window. Tab pages are added to their
 // strip in order; every other element is placed at its position. A parent
 // must come before its elements.

@@ -1,6 +1,7 @@
 #include "ui/main/cell_editor.h"
 
-#include "plan/answers.h"
+#include "ui/common/form_layout.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScopedValueRollback>
@@ -30,8 +31,7 @@ QWidget* CellEditor::createEditor(QWidget* parent, const QStyleOptionViewItem&, 
 {
     if (isYesNo(table_, index.column())) {
         auto* choice = new QComboBox(parent);
-        for (const char* answer : {kYesAnswer, kNoAnswer})
-            choice->addItem(shownAnswer(QString::fromLatin1(answer)), QString::fromLatin1(answer));
+        addAnswerItems(*choice);
         return choice;
     }
     auto* box = new QLineEdit(parent);

@@ -99,7 +99,7 @@ void ListExport::exportList()
     QString path;
     trap.step(100, [&] {
         list = listOnShow();
-        path = askExportFileName(Texts::tr("Export List as CSV"), csvType(), listName(list));
+        path = askExportFileName(Texts::tr("Export List as CSV"), csvType(), shownListName(list));
     });
     if (path.isEmpty())
         return;
@@ -109,7 +109,7 @@ void ListExport::exportList()
         return;
     if (trap.essential(104, [&] { writeExport(path, listCsv(plan_.table(list))); })) {
         trap.step(106, [&] {
-            msgBox(Texts::tr("The %1 list is saved as %2.").arg(listName(list), files::displayName(path)));
+            msgBox(Texts::tr("The %1 list is saved as %2.").arg(shownListName(list), files::displayName(path)));
         });
     }
 }

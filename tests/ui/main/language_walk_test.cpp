@@ -134,10 +134,9 @@ protected:
     }
 };
 
-// English is the measure of the form, whose layout is fixed: a text is cut
-// off when it needs more than its box gives and more than the English text
-// in the same box needed. English itself may overrun its box by this much,
-// the width of part of a letter's side bearing.
+// A text is cut off when it needs more than its box gives, by more than
+// English itself overruns its boxes in the form's fixed layout: part of a
+// letter's side bearing.
 constexpr int kEnglishOverrun = 2;
 
 TEST_P(LanguageWalkTest, NoEnglishIsLeftAndNoTextIsCutOff)

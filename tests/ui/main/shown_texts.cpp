@@ -147,10 +147,9 @@ void addWidget(std::vector<ShownText>& texts, const QWidget& widget)
             addText(texts, where + QStringLiteral(" item"), shown(action->text()), visible ? -1 : 0, 1);
         }
     } else if (const auto* menu = qobject_cast<const QMenu*>(&widget)) {
-        // The bar's overflow menu only repeats the bar's own menus.
-        const bool overflow = qobject_cast<const QMenuBar*>(menu->parentWidget()) == nullptr && menu->parentWidget()
-            && !qobject_cast<const QMenu*>(menu->parentWidget());
-        if (!overflow && (!menu->parentWidget() || !qobject_cast<const QMenu*>(menu->parentWidget())))
+        // A bar's menus, each with its submenus; the bar's overflow menu
+        // only repeats them.
+        if (!menu->parentWidget() || qobject_cast<const QMenuBar*>(menu->parentWidget()))
             addMenu(texts, *menu, where);
     }
 }

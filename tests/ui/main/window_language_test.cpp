@@ -3,6 +3,7 @@
 
 #include "main_window_fixture.h"
 #include "messages/language.h"
+#include "lists/pasted_rows.h"
 #include "ui/main/sample_data.h"
 
 #include <QTreeView>
@@ -62,6 +63,25 @@ TEST_F(GermanWindowTest, TheStoreKeepsItsKeysInEveryLanguage)
     EXPECT_FALSE(germanGuests.isEmpty());
     EXPECT_TRUE(germanGuests.contains("Yes")) << germanGuests.toStdString();
     EXPECT_FALSE(germanGuests.contains("Ja")) << germanGuests.toStdString();
+}
+
+// A pasted first line that names the columns, as an exported file writes
+// them (English) or as the German window shows them, is no row.
+TEST_F(GermanWindowTest, APastedHeaderLineIsKnownInEnglishAndInTheWindowsLanguage)
+{
+    const TableSpec& guests = tableSpec(TableId::Guests);
+    const QString row = QString::fromUtf8("Anna\tHauptstr. 1\tYes\t2\n");
+    for (const char* header :
+         {"Guest(s)\tAddress\tRSVP?\tNumber in Party\n", "Gast/Gäste\tAdresse\tZusage?\tPersonenzahl\n"}) {
+        SCOPED_TRACE(header);
+        const PastedRows pasted = readPastedRows(guests, QString::fromUtf8(header) + row, 10);
+        ASSERT_FALSE(pasted.refusal.has_value());
+        ASSERT_EQ(pasted.rows.size(), 1u);
+        EXPECT_EQ(pasted.rows[0][0], "Anna");
+    }
+    const PastedRows french
+        = readPastedRows(guests, QString::fromUtf8("Invité(s)\tAdresse\tPrésent ?\tPersonnes\n") + row, 10);
+    EXPECT_TRUE(french.refusal.has_value());  // another language's header is a row, and no valid one
 }
 
 // Under US English the example data is exactly the plan's own texts.
